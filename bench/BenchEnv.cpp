@@ -1,0 +1,56 @@
+#include "BenchEnv.h"
+
+#include "app/Module1.h"
+#include "data/Schema.h"
+#include "screens/Screens.h"
+
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+QApplication& BenchApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+BenchEnv::BenchEnv()
+{
+    BenchApplication();
+    fake.programFolder = dir_.path();
+    SetPlatform(&fake);
+    Screens::DiscardAll();
+    Module1::Reset();
+    Schema::CreateDatabase(DatabasePath());
+}
+
+BenchEnv::~BenchEnv()
+{
+    Screens::DiscardAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Module1::Reset();
+    SetPlatform(nullptr);
+}
+
+QString BenchEnv::DatabasePath() const { return dir_.path() + QStringLiteral("/Ostrel.mdb"); }
+
+void BenchEnv::Batch(const std::function<void(QSqlQuery&)>& fill)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-seed"));
+        db.setDatabaseName(DatabasePath());
+        db.open();
+        db.transaction();
+        QSqlQuery query(db);
+        fill(query);
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-seed"));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FakePlatform.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+class QApplication;
+
+// A benchmark's world: an offscreen QApplication, a fresh database in a
+// temporary folder that stands in for the program's folder, and the fake
+// platform installed.
+class BenchEnv {
+public:
+    BenchEnv();
+    ~BenchEnv();
+
+    QString DatabasePath() const;
+    // Direct SQL for seeding, in one transaction per call of `batch`.
+    void Batch(const std::function<void(class QSqlQuery&)>& fill);
+
+    FakePlatform fake;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The QApplication shared by every benchmark of a program (offscreen).
+QApplication& BenchApplication();

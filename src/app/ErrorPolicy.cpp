@@ -1,0 +1,36 @@
+#include "ErrorPolicy.h"
+
+#include "Platform.h"
+#include "data/DbError.h"
+
+#include <QString>
+
+namespace {
+
+void EndWithMessage(const QString& message)
+{
+    platform().MsgBox(message, MsgButtons::OK, QString());
+    platform().EndProgram(1);
+}
+
+}
+
+void RunGuarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const DbError& error) {
+        EndWithMessage(error.message());
+    } catch (const std::exception& error) {
+        EndWithMessage(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void IgnoreErrors(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const DbError&) {
+        // Skipped by design: the caller goes on with its next step.
+    }
+}

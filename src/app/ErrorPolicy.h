@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+// The two ways a handler treats a failing database step.
+//
+// RunGuarded: the step is not expected to fail; if it does, the user sees the
+// engine's message and the program ends. Every handler wired to a widget runs
+// through it, so no exception ever crosses Qt's event loop.
+//
+// IgnoreErrors: the handler has chosen to go on past failures; the failing
+// step is skipped and the next one runs.
+void RunGuarded(const std::function<void()>& handler);
+void IgnoreErrors(const std::function<void()>& step);

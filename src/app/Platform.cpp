@@ -1,0 +1,23 @@
+#include "Platform.h"
+
+#include <stdexcept>
+
+namespace {
+Platform* current = nullptr;
+}
+
+Platform& platform()
+{
+    if (!current)
+        throw std::logic_error("no Platform installed");
+    return *current;
+}
+
+void SetPlatform(Platform* implementation) { current = implementation; }
+
+void MsgBox(const QString& text, const QString& title) { platform().MsgBox(text, MsgButtons::OK, title); }
+
+bool AskYesNo(const QString& text, const QString& title)
+{
+    return platform().MsgBox(text, MsgButtons::YesNo, title) == MsgAnswer::Yes;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class PageModel;
+
+enum class MsgButtons { OK, YesNo };
+enum class MsgAnswer { OK, Yes, No };
+
+// What a print job came to, for the user to be told.
+struct PrintOutcome {
+    bool printed = false;  // sent to a printer or written to a file
+    QString pdfPath;       // set when the report was saved as a PDF instead
+    QString error;         // the printer's message when it failed
+};
+
+// Everything that touches the world outside the program: message boxes,
+// modal windows, the date, the random generator, the printer, help, the
+// single-instance lock and the end of the program. The program runs on the
+// Qt implementation; tests substitute a scripted fake.
+class Platform {
+public:
+    static inline const QString ProgramTitle = QStringLiteral("VornickTest");
+
+    virtual ~Platform() = default;
+
+    // A message box with no icon; an empty title shows the program's title.
+    virtual MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) = 0;
+
+    // Shows `form` modally and returns once it is hidden or unloaded.
+    virtual void RunModal(QWidget& form) = 0;
+
+    // Today's date in the system's short date form.
+    virtual QString TodayShortDate() = 0;
+
+    // The random generator: reseeded from the clock, draws in [0, 1).
+    virtual void Randomize() = 0;
+    virtual float Rnd() = 0;
+
+    virtual PrintOutcome Print(const PageModel& page) = 0;
+
+    // Opens the user guide beside the program.
+    virtual void ShowHelp(QWidget* over) = 0;
+
+    // True when another copy of the program already runs for this user.
+    virtual bool AnotherCopyRunning() = 0;
+
+    // Ends the program at once: no further handler and no unload runs.
+    virtual void EndProgram(int exitCode) = 0;
+
+    // The folder that holds the program, its database and its help file.
+    virtual QString ProgramFolder() = 0;
+};
+
+Platform& platform();
+void SetPlatform(Platform* implementation);  // not owned
+
+// The program's message box with an OK button only.
+void MsgBox(const QString& text, const QString& title = QString());
+// A Yes/No question; true on Yes.
+bool AskYesNo(const QString& text, const QString& title);

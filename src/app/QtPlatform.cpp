@@ -1,0 +1,150 @@
+#include "QtPlatform.h"
+
+#include "report/PageModel.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QLocale>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Quits a modal loop as soon as its window is hidden or destroyed.
+class ModalWatcher : public QObject {
+public:
+    ModalWatcher(QWidget& form, QEventLoop& loop) : loop_(loop)
+    {
+        form.installEventFilter(this);
+        connect(&form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            loop_.quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+}
+
+QtPlatform::QtPlatform(QString lockFolder) : lockFolder_(std::move(lockFolder)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+MsgAnswer QtPlatform::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ProgramTitle : title, text,
+                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    if (buttons == MsgButtons::YesNo)
+        box.setDefaultButton(QMessageBox::Yes);
+    const int answer = box.exec();
+    if (buttons == MsgButtons::OK)
+        return MsgAnswer::OK;
+    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void QtPlatform::RunModal(QWidget& form)
+{
+    QPointer<QWidget> guard(&form);
+    QEventLoop loop;
+    ModalWatcher watcher(form, loop);
+    form.setWindowModality(Qt::ApplicationModal);
+    form.show();
+    form.raise();
+    form.activateWindow();
+    if (form.isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    if (guard) {
+        guard->removeEventFilter(&watcher);
+        if (!guard->isVisible())
+            guard->setWindowModality(Qt::NonModal);
+    }
+}
+
+QString QtPlatform::TodayShortDate()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+void QtPlatform::Randomize()
+{
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    generator_.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+}
+
+float QtPlatform::Rnd()
+{
+    // 24 random bits over 2^24: every value is exact in single precision and
+    // strictly below 1.
+    return static_cast<float>(generator_() >> 8) / 16777216.0f;
+}
+
+PrintOutcome QtPlatform::Print(const PageModel&)
+{
+    PrintOutcome outcome;
+    outcome.error = QStringLiteral("Printing is not available yet.");
+    return outcome;
+}
+
+void QtPlatform::ShowHelp(QWidget* over)
+{
+    const QString path = ProgramFolder() + QStringLiteral("/HelpFile.hlp");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        MsgBox(QStringLiteral("The user guide could not be opened:\n%1").arg(path), MsgButtons::OK, QString());
+        return;
+    }
+    if (!help_) {
+        help_ = new QTextBrowser;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+        help_->setObjectName(QStringLiteral("HelpViewer"));
+        help_->setWindowTitle(QStringLiteral("VornickTest Help"));
+        help_->setOpenExternalLinks(false);
+        help_->resize(640, 560);
+    }
+    help_->setHtml(QString::fromUtf8(file.readAll()));
+    if (over)
+        help_->move(over->geometry().topLeft() + QPoint(40, 40));
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+bool QtPlatform::AnotherCopyRunning()
+{
+    QString folder = lockFolder_;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    QDir().mkpath(folder);
+    instanceLock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/VornickTest.lock"));
+    instanceLock_->setStaleLockTime(0);
+    return !instanceLock_->tryLock(0);
+}
+
+void QtPlatform::EndProgram(int exitCode)
+{
+    // Every store is already on disk; ending at once runs no handler and no
+    // unload, as a program end should.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}
+
+QString QtPlatform::ProgramFolder() { return QCoreApplication::applicationDirPath(); }

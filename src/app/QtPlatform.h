@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <random>
+
+class QLockFile;
+class QTextBrowser;
+
+// The Platform of the running program, on Qt's widgets.
+class QtPlatform : public Platform {
+public:
+    // `lockFolder` holds the single-instance lock; empty means the user's
+    // runtime folder.
+    explicit QtPlatform(QString lockFolder = QString());
+    ~QtPlatform() override;
+
+    MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
+    void RunModal(QWidget& form) override;
+    QString TodayShortDate() override;
+    void Randomize() override;
+    float Rnd() override;
+    PrintOutcome Print(const PageModel& page) override;
+    void ShowHelp(QWidget* over) override;
+    bool AnotherCopyRunning() override;
+    [[noreturn]] void EndProgram(int exitCode) override;
+    QString ProgramFolder() override;
+
+private:
+    QString lockFolder_;
+    std::unique_ptr<QLockFile> instanceLock_;
+    std::mt19937 generator_;
+    QPointer<QTextBrowser> help_;
+};

@@ -1,0 +1,113 @@
+#include "Connection.h"
+
+#include "DbError.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+constexpr int BusyTimeoutMs = 5000;
+
+QString EngineMessage(const QSqlError& error)
+{
+    const QString engine = error.databaseText().trimmed();
+    return engine.isEmpty() ? error.text().trimmed() : engine;
+}
+
+// A file: URI opened with mode=rw refuses a missing file instead of creating
+// it. The path is percent-encoded so that '#' or '?' in a folder name cannot
+// be read as part of the URI.
+QString ReadWriteUri(const QString& path)
+{
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
+}
+
+}
+
+Connection::Connection(QString name) : name_(std::move(name)) {}
+
+Connection::~Connection() { Close(); }
+
+void Connection::Open(const QString& databasePath)
+{
+    Close();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        if (!db.isValid())
+            throw DbError(EngineMessage(db.lastError()));
+        db.setDatabaseName(ReadWriteUri(databasePath));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        if (!db.open()) {
+            const QString message = EngineMessage(db.lastError());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name_);
+            throw DbError(message);
+        }
+    }
+    opened_ = true;
+    Exec(QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+void Connection::Close()
+{
+    prepared_.clear();
+    readDepth_ = 0;
+    if (!opened_)
+        return;
+    opened_ = false;
+    {
+        QSqlDatabase db = QSqlDatabase::database(name_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name_);
+}
+
+bool Connection::IsOpen() const
+{
+    return opened_ && QSqlDatabase::database(name_, false).isOpen();
+}
+
+QSqlDatabase Connection::Database() const { return QSqlDatabase::database(name_, false); }
+
+QSqlQuery& Connection::Prepared(const QString& sql)
+{
+    if (!IsOpen())
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    auto found = prepared_.find(sql);
+    if (found != prepared_.end())
+        return *found->second;
+    auto query = std::make_unique<QSqlQuery>(Database());
+    query->setForwardOnly(true);
+    if (!query->prepare(sql))
+        throw DbError(EngineMessage(query->lastError()));
+    return *prepared_.emplace(sql, std::move(query)).first->second;
+}
+
+void Connection::Exec(const QString& statement)
+{
+    QSqlQuery query(Database());
+    if (!query.exec(statement))
+        throw DbError(EngineMessage(query.lastError()));
+}
+
+Connection::ReadTransaction::ReadTransaction(Connection& connection) : connection_(connection)
+{
+    if (!connection_.IsOpen())
+        return;
+    counted_ = true;
+    if (connection_.readDepth_++ == 0)
+        began_ = connection_.Database().transaction();
+}
+
+Connection::ReadTransaction::~ReadTransaction()
+{
+    if (!counted_ || !connection_.IsOpen())
+        return;
+    if (connection_.readDepth_ > 0)
+        --connection_.readDepth_;
+    if (began_)
+        connection_.Database().commit();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "SqlText.h"
+
+#include <QString>
+#include <QHash>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+#include <vector>
+
+class Connection;
+
+// A keyset recordset over one table: the rows a query returned, walked with
+// MoveFirst/MoveNext, fields read and written by name, rows added with
+// AddNew/Update and removed with Delete. Null (an invalid QVariant) is kept
+// distinct from empty text. Rows added through the recordset belong to it
+// afterwards; rows deleted through it are skipped.
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    void Open(const SqlText& sql, Connection& connection);
+    void Close();
+    bool IsOpen() const { return open_; }
+
+    int RecordCount() const;
+    bool Eof() const;
+    void MoveFirst();
+    void MoveNext();
+
+    QVariant Field(const QString& name) const;
+    QString Text(const QString& name) const;  // Null reads as empty text
+    bool IsNull(const QString& name) const;
+    void SetField(const QString& name, const QVariant& value);
+
+    void AddNew();
+    void Update();
+    void Delete();
+
+private:
+    struct Row {
+        std::vector<QVariant> values;
+        std::vector<bool> changed;
+        bool deleted = false;
+    };
+
+    void RequireOpen() const;
+    int ColumnIndex(const QString& name) const;
+    const Row& CurrentRow() const;
+    Row& EditableRow();
+    void SkipDeleted();
+    void Insert(Row& row);
+    void StoreChanges(Row& row);
+    struct Outcome {
+        QVariant insertedKey;
+        int rowsAffected = 0;
+    };
+    Outcome Execute(const QString& sql, const QVariantList& values);
+
+    Connection* connection_ = nullptr;
+    bool open_ = false;
+    QString table_;
+    QString keyColumn_;
+    QStringList columns_;
+    QHash<QString, int> columnIndex_;
+    std::vector<Row> rows_;
+    std::size_t position_ = 0;
+    std::optional<Row> pending_;
+};

@@ -1,0 +1,21 @@
+#include "app/ErrorPolicy.h"
+#include "app/QtPlatform.h"
+#include "screens/Screens.h"
+#include "screens/frmEntry.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VornickTest"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtPlatform qtPlatform;
+    SetPlatform(&qtPlatform);
+
+    // The sign-in screen's load performs the start-up: a second copy or a
+    // database that cannot be opened ends the program here.
+    RunGuarded([] { Screens::Show<frmEntry>(); });
+    return QApplication::exec();
+}

@@ -1,0 +1,65 @@
+#include "Form.h"
+
+#include "Screens.h"
+#include "app/Platform.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShortcut>
+
+Form::Form(const QString& formName)
+{
+    setObjectName(formName);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // F1 opens the user guide from every screen.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] { platform().ShowHelp(this); });
+}
+
+void Form::Show()
+{
+    if (unloaded_)
+        return;
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Hide() { hide(); }
+
+QString Form::SelectedText(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void Form::CloseByFrame() { Screens::Unload(*this); }
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // The screen decides what closing means; Qt never closes it on its own.
+    event->ignore();
+    if (!unloading_ && !unloaded_)
+        RunGuarded([this] { CloseByFrame(); });
+}
+
+void Form::ConnectClick(QAbstractButton* button, std::function<void()> run)
+{
+    connect(button, &QAbstractButton::clicked, this, std::move(run));
+}
+
+void Form::ConnectEnter(QLineEdit* box, std::function<void()> run)
+{
+    connect(box, &QLineEdit::returnPressed, this, std::move(run));
+}
+
+void Form::ConnectRowChange(QListWidget* list, std::function<void()> run)
+{
+    connect(list, &QListWidget::currentRowChanged, this, [run = std::move(run)](int row) {
+        if (row >= 0)
+            run();
+    });
+}

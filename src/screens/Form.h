@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/ErrorPolicy.h"
+
+#include <QWidget>
+
+class QAbstractButton;
+class QCloseEvent;
+class QLineEdit;
+class QListWidget;
+
+// The base of every screen: a top-level window whose controls are members
+// named like the screen's controls and whose handlers are methods named like
+// the screen's events. Handlers wired to widgets run through RunGuarded;
+// other screens and tests may call them directly.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(const QString& formName);
+
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload() {}
+
+    // Modeless show; does nothing on a form that has been unloaded.
+    void Show();
+    void Hide();
+
+    bool IsUnloaded() const { return unloaded_; }
+    bool IsUnloading() const { return unloading_; }
+    void MarkUnloading() { unloading_ = true; }
+    void MarkUnloaded() { unloaded_ = true; }
+
+    // The text of a list's selected row, or "" when none is selected.
+    static QString SelectedText(const QListWidget* list);
+
+protected:
+    // Closing the window by its frame. By default the screen is unloaded,
+    // which runs its Form_QueryUnload.
+    virtual void CloseByFrame();
+
+    void closeEvent(QCloseEvent* event) override;
+
+    template <class Derived>
+    void OnClick(QAbstractButton* button, void (Derived::*handler)());
+    // The Enter key in a text box, delivered as character code 13.
+    template <class Derived>
+    void OnEnter(QLineEdit* box, void (Derived::*handler)(int keyAscii));
+    // A list's Click: runs whenever its current row changes, by mouse or keyboard.
+    template <class Derived>
+    void OnRowChange(QListWidget* list, void (Derived::*handler)());
+
+private:
+    void ConnectClick(QAbstractButton* button, std::function<void()> run);
+    void ConnectEnter(QLineEdit* box, std::function<void()> run);
+    void ConnectRowChange(QListWidget* list, std::function<void()> run);
+
+    bool unloading_ = false;
+    bool unloaded_ = false;
+};
+
+template <class Derived>
+void Form::OnClick(QAbstractButton* button, void (Derived::*handler)())
+{
+    auto* self = static_cast<Derived*>(this);
+    ConnectClick(button, [self, handler] { RunGuarded([&] { (self->*handler)(); }); });
+}
+
+template <class Derived>
+void Form::OnEnter(QLineEdit* box, void (Derived::*handler)(int))
+{
+    auto* self = static_cast<Derived*>(this);
+    ConnectEnter(box, [self, handler] { RunGuarded([&] { (self->*handler)(13); }); });
+}
+
+template <class Derived>
+void Form::OnRowChange(QListWidget* list, void (Derived::*handler)())
+{
+    auto* self = static_cast<Derived*>(this);
+    ConnectRowChange(list, [self, handler] { RunGuarded([&] { (self->*handler)(); }); });
+}

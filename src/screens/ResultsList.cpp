@@ -1,0 +1,81 @@
+#include "ResultsList.h"
+
+#include "app/ErrorPolicy.h"
+#include "app/ListRows.h"
+#include "app/Module1.h"
+#include "app/Platform.h"
+#include "report/ResultsReport.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QListWidget>
+
+using namespace Module1;
+
+namespace {
+
+QString RowFor(qint64 studentNumber, bool withKeys)
+{
+    const QString name = rsTests.Text(QStringLiteral("fldTestName"));
+    const qint64 testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+    rsResults.Open(Sql::ResultsForList(studentNumber, testNumber), cnDatabase);
+    if (rsResults.RecordCount() == 0)
+        return ResultsRow::NotTaken(name);
+    const QString row = ResultsRow::Taken(name, rsResults.Text(QStringLiteral("fldGrade")),
+                                          rsResults.Text(QStringLiteral("fldDate")));
+    return withKeys ? ResultsRow::WithKey(row, studentNumber, testNumber) : row;
+}
+
+}
+
+void FillResultsList(QListWidget& list, qint64 studentNumber, bool withKeys)
+{
+    list.clear();
+    Connection::ReadTransaction reading(cnDatabase);
+    IgnoreErrors([] { rsResults.Close(); });
+    IgnoreErrors([] { rsTests.Close(); });
+    IgnoreErrors([] { rsTests.Open(Sql::AllTests(), cnDatabase); });
+    IgnoreErrors([] { rsTests.MoveFirst(); });
+    if (!rsTests.IsOpen())
+        return;
+    while (!rsTests.Eof()) {
+        QString row;
+        IgnoreErrors([&] {
+            if (!rsTests.Text(QStringLiteral("fldTestName")).startsWith(u'<'))
+                row = RowFor(studentNumber, withKeys);
+        });
+        if (!row.isEmpty())
+            list.addItem(row);
+        IgnoreErrors([] { rsResults.Close(); });
+        IgnoreErrors([] { rsTests.MoveNext(); });
+    }
+}
+
+void PrintResultsList(QWidget& screen, QLabel& lblPrinting, const QListWidget& list, bool emphasizedHeading)
+{
+    lblPrinting.setVisible(true);
+    lblPrinting.repaint();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    QStringList rows;
+    for (int i = 0; i < list.count(); ++i)
+        rows << list.item(i)->text();
+    const PageModel page =
+        BuildResultsReport(screen.windowTitle(), platform().TodayShortDate(), rows, emphasizedHeading);
+    const PrintOutcome outcome = platform().Print(page);
+
+    lblPrinting.setVisible(false);
+    if (!outcome.error.isEmpty())
+        MsgBox(outcome.error);
+    else if (!outcome.pdfPath.isEmpty())
+        MsgBox(QStringLiteral("No printer is installed, so the report was saved as\n%1").arg(outcome.pdfPath));
+}
+
+void UseListFont(QWidget& list)
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    list.setFont(font);
+}

@@ -1,0 +1,141 @@
+#include "frmEntry.h"
+
+#include "Screens.h"
+#include "app/Module1.h"
+#include "app/Platform.h"
+#include "frmAdmin.h"
+#include "frmMain.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Module1;
+
+frmEntry::frmEntry() : Form(QStringLiteral("frmEntry"))
+{
+    setWindowTitle(QStringLiteral("Vornick Test Taker   Vs. 1.0"));
+
+    Label1[0] = new QLabel(QStringLiteral("Student ID:"), this);
+    Label1[1] = new QLabel(QStringLiteral("Password:"), this);
+    Label2 = new QLabel(QStringLiteral("Press F1 for help"), this);
+    txtName = new QLineEdit(this);
+    txtPassword = new QLineEdit(this);
+    txtPassword->setEchoMode(QLineEdit::Password);
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdExit = new QPushButton(QStringLiteral("&Cancel"), this);
+    Label1[0]->setObjectName(QStringLiteral("Label1_0"));
+    Label1[1]->setObjectName(QStringLiteral("Label1_1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    Label1[0]->setBuddy(txtName);
+    Label1[1]->setBuddy(txtPassword);
+    txtName->setMinimumWidth(220);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Label1[0], 0, 0);
+    fields->addWidget(txtName, 0, 1);
+    fields->addWidget(Label1[1], 1, 0);
+    fields->addWidget(txtPassword, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Label2);
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdExit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    setTabOrder(txtName, txtPassword);
+    setTabOrder(txtPassword, cmdOK);
+    setTabOrder(cmdOK, cmdExit);
+
+    OnClick(cmdOK, &frmEntry::cmdOK_Click);
+    OnClick(cmdExit, &frmEntry::cmdExit_Click);
+    OnEnter(txtName, &frmEntry::txtName_KeyPress);
+    OnEnter(txtPassword, &frmEntry::txtPassword_KeyPress);
+}
+
+void frmEntry::Form_Load()
+{
+    if (platform().AnotherCopyRunning()) {
+        platform().EndProgram(0);
+        return;
+    }
+    Open_Database();
+}
+
+void frmEntry::Open_Database()
+{
+    cnDatabase.Open(platform().ProgramFolder() + QStringLiteral("/Ostrel.mdb"));
+    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    rsTests.Open(Sql::AllTests(), cnDatabase);
+}
+
+void frmEntry::cmdOK_Click()
+{
+    const QString name = txtName->text();
+    const QString password = txtPassword->text();
+    if (password == AdministratorPassword && name == AdministratorName) {
+        ClearBoxes();
+        Screens::Show<frmAdmin>();
+        Hide();
+        return;
+    }
+    if (FindStudent(name, password)) {
+        ClearBoxes();
+        Screens::Show<frmMain>();
+        Hide();
+        return;
+    }
+    platform().MsgBox(QStringLiteral("Invalid password"), MsgButtons::OK, QStringLiteral(" "));
+}
+
+// Leaves rsPasswords on the first row whose name and password equal what was
+// typed, exactly; a field with no value never matches.
+bool frmEntry::FindStudent(const QString& name, const QString& password)
+{
+    if (rsPasswords.RecordCount() == 0)
+        return false;
+    rsPasswords.MoveFirst();
+    while (!rsPasswords.Eof()) {
+        const QVariant storedName = rsPasswords.Field(QStringLiteral("fldStudentName"));
+        const QVariant storedPassword = rsPasswords.Field(QStringLiteral("fldPassword"));
+        if (!storedName.isNull() && !storedPassword.isNull() && storedName.toString() == name
+            && storedPassword.toString() == password)
+            return true;
+        rsPasswords.MoveNext();
+    }
+    return false;
+}
+
+void frmEntry::ClearBoxes()
+{
+    txtName->clear();
+    txtPassword->clear();
+    txtName->setFocus();
+}
+
+void frmEntry::cmdExit_Click() { platform().EndProgram(0); }
+
+void frmEntry::txtName_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        txtPassword->setFocus();
+}
+
+void frmEntry::txtPassword_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        cmdOK_Click();
+}
+
+// Closing the sign-in window ends the program, as Cancel does.
+void frmEntry::CloseByFrame() { cmdExit_Click(); }

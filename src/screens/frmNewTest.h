@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Form.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The question editor: one slot of the test at a time, stored into the
+// test's row at every move; Exit decides whether the test is finished.
+class frmNewTest : public Form {
+    Q_OBJECT
+
+public:
+    frmNewTest();
+
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+    void cmdNext_Click();
+    void cmdPrev_Click();
+    void cmdSave_Click();
+
+    QLabel* lblQuestion = nullptr;
+    QLabel* Label2 = nullptr;
+    QPlainTextEdit* txtQuestion = nullptr;
+    QLabel* Label3 = nullptr;
+    QPlainTextEdit* txtAnswer = nullptr;
+    QLabel* Label4 = nullptr;
+    QPlainTextEdit* txtPhony1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPlainTextEdit* txtPhony2 = nullptr;
+    QPushButton* cmdPrev = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdSave = nullptr;
+
+protected:
+    void CloseByFrame() override;
+
+private:
+    void Save_Question();
+    void Load_Question();
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Form.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// "Create New Test": the title, description and length of a new or edited
+// test, shown modally by the question editor as it loads.
+class frmNewTestIntro : public Form {
+    Q_OBJECT
+
+public:
+    frmNewTestIntro();
+
+    void Form_Load() override;
+    void cmdNext_Click();
+    void cmdCancel_Click();
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtTestName = nullptr;
+    QLabel* Label2 = nullptr;
+    QPlainTextEdit* txtDescription = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtMinutes = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+protected:
+    void CloseByFrame() override;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Form.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// One student's results as the administrator sees them: review, delete or
+// print a result.
+class frmTestResults : public Form {
+    Q_OBJECT
+
+public:
+    frmTestResults();
+
+    void Form_Load() override;
+    void Load_Test_Results();
+    void cmdView_Click();
+    void cmdDelete_Click();
+    void cmdPrint_Click();
+    void cmdExit_Click();
+
+    QListWidget* lstResults = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* cmdView = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* lblPrinting = nullptr;
+
+protected:
+    void CloseByFrame() override;
+};

@@ -1,0 +1,51 @@
+#include "FakePlatform.h"
+
+#include <QWidget>
+
+MsgAnswer FakePlatform::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
+{
+    shown.push_back({text, title, buttons});
+    if (buttons == MsgButtons::OK)
+        return MsgAnswer::OK;
+    if (answers.empty()) {
+        unexpected << QStringLiteral("unanswered question: ") + text;
+        return MsgAnswer::No;
+    }
+    const MsgAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void FakePlatform::RunModal(QWidget& form)
+{
+    if (modalUsers.empty()) {
+        unexpected << QStringLiteral("modal window with no user: ") + form.objectName();
+        form.hide();
+        return;
+    }
+    auto user = std::move(modalUsers.front());
+    modalUsers.pop_front();
+    form.show();
+    user(form);
+}
+
+float FakePlatform::Rnd()
+{
+    const float draw = draws[nextDraw % draws.size()];
+    ++nextDraw;
+    return draw;
+}
+
+PrintOutcome FakePlatform::Print(const PageModel& page)
+{
+    printed.push_back(page);
+    return printOutcome;
+}
+
+void FakePlatform::ShowHelp(QWidget*) { ++helpShown; }
+
+void FakePlatform::EndProgram(int code)
+{
+    ended = true;
+    exitCode = code;
+}
