@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QShortcut>
 
 Form::Form(const QString& formName)
@@ -30,10 +32,33 @@ void Form::Show()
 
 void Form::Hide() { hide(); }
 
+// A screen opens in the middle of the screen the first time; after that it
+// stays where the user put it.
+void Form::CenterOnFirstShow()
+{
+    if (placed_)
+        return;
+    placed_ = true;
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
 QString Form::SelectedText(const QListWidget* list)
 {
     const QListWidgetItem* item = list->currentItem();
     return item && item->isSelected() ? item->text() : QString();
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    CenterOnFirstShow();
+    QWidget::showEvent(event);
 }
 
 void Form::CloseByFrame() { Screens::Unload(*this); }

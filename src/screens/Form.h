@@ -8,6 +8,7 @@ class QAbstractButton;
 class QCloseEvent;
 class QLineEdit;
 class QListWidget;
+class QShowEvent;
 
 // The base of every screen: a top-level window whose controls are members
 // named like the screen's controls and whose handlers are methods named like
@@ -40,6 +41,7 @@ protected:
     virtual void CloseByFrame();
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     template <class Derived>
     void OnClick(QAbstractButton* button, void (Derived::*handler)());
@@ -51,12 +53,14 @@ protected:
     void OnRowChange(QListWidget* list, void (Derived::*handler)());
 
 private:
+    void CenterOnFirstShow();
     void ConnectClick(QAbstractButton* button, std::function<void()> run);
     void ConnectEnter(QLineEdit* box, std::function<void()> run);
     void ConnectRowChange(QListWidget* list, std::function<void()> run);
 
     bool unloading_ = false;
     bool unloaded_ = false;
+    bool placed_ = false;
 };
 
 template <class Derived>
