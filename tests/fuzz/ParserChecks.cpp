@@ -1,0 +1,105 @@
+#include "ParserChecks.h"
+
+#include "app/ListRows.h"
+
+namespace {
+
+// Pulls small values out of the input so the round trips cover many shapes.
+class Source {
+public:
+    explicit Source(const QByteArray& bytes) : bytes_(bytes) {}
+
+    unsigned Byte() { return position_ < bytes_.size() ? static_cast<unsigned char>(bytes_[position_++]) : 0u; }
+    qint64 Number(int maxDigits)
+    {
+        qint64 value = 0;
+        const int digits = static_cast<int>(Byte() % static_cast<unsigned>(maxDigits + 1));
+        for (int i = 0; i < digits; ++i)
+            value = value * 10 + Byte() % 10;
+        return value;
+    }
+    QString Text(int maxLength)
+    {
+        const int length = static_cast<int>(Byte() % static_cast<unsigned>(maxLength + 1));
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            const unsigned b = Byte();
+            text += b < 200 ? QChar(static_cast<char16_t>(32 + b % 95)) : QChar(static_cast<char16_t>(0x391 + b % 40));
+        }
+        return text;
+    }
+
+private:
+    QByteArray bytes_;
+    qsizetype position_ = 0;
+};
+
+QString CheckReadersOnAnyText(const QString& text)
+{
+    // None of these may fail or read outside the text, whatever it holds.
+    (void)Val(text);
+    (void)ResultsRow::TestName(text);
+    (void)ResultsRow::ShowsNotAtScore(text);
+    (void)ResultsRow::EndsNotTaken(text);
+    (void)ResultsRow::KeyOf(text);
+    (void)KeyedRow::KeyText(text);
+    (void)KeyedRow::KeyNumber(text);
+    (void)KeyedRow::NameBeforeKey(text);
+    return {};
+}
+
+QString CheckResultsRows(Source& source)
+{
+    const QString name = source.Text(40);
+    const QString grade = QString::number(source.Number(3));
+    const QString date = source.Text(12);
+    const qint64 student = source.Number(9);
+    const qint64 test = source.Number(9);
+
+    const QString notTaken = ResultsRow::NotTaken(name);
+    if (ResultsRow::TestName(notTaken) != name.trimmed())
+        return QStringLiteral("name lost from a Not Taken row: ") + notTaken;
+    if (!ResultsRow::ShowsNotAtScore(notTaken) || !ResultsRow::EndsNotTaken(notTaken))
+        return QStringLiteral("Not Taken row not recognised: ") + notTaken;
+
+    const QString taken = ResultsRow::Taken(name, grade, date);
+    if (ResultsRow::TestName(taken) != name.trimmed())
+        return QStringLiteral("name lost from a taken row: ") + taken;
+    if (taken.mid(41, grade.size()) != grade || taken.mid(55) != date)
+        return QStringLiteral("score or date off their columns: ") + taken;
+    const QString keyed = ResultsRow::WithKey(taken, student, test);
+    const ResultsRow::Key key = ResultsRow::KeyOf(keyed);
+    if (key.studentNumber != student || key.testNumber != test)
+        return QStringLiteral("key lost from: ") + keyed;
+    return {};
+}
+
+QString CheckKeyedRows(Source& source)
+{
+    const QString name = source.Text(120);
+    const qint64 number = source.Number(10);
+    for (const int gap : {KeyedRow::StudentGap, KeyedRow::TestGap}) {
+        const QString row = KeyedRow::Build(name, gap, number);
+        if (KeyedRow::KeyNumber(row) != number || KeyedRow::KeyText(row) != QString::number(number))
+            return QStringLiteral("number lost from a list row: ") + row;
+        if (KeyedRow::NameBeforeKey(row) != name.trimmed())
+            return QStringLiteral("name lost from a list row: ") + row;
+    }
+    return {};
+}
+
+}
+
+QString CheckParsers(const QByteArray& input)
+{
+    Source source(input);
+    for (const QString& text : {QString::fromUtf8(input), QString::fromLatin1(input)}) {
+        const QString failure = CheckReadersOnAnyText(text);
+        if (!failure.isEmpty())
+            return failure;
+    }
+    QString failure = CheckResultsRows(source);
+    if (failure.isEmpty())
+        failure = CheckKeyedRows(source);
+    return failure;
+}
