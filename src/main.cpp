@@ -1,4 +1,5 @@
 #include "app/ErrorPolicy.h"
+#include "app/Module1.h"
 #include "app/QtPlatform.h"
 #include "screens/Screens.h"
 #include "screens/frmEntry.h"
@@ -17,5 +18,9 @@ int main(int argc, char* argv[])
     // The sign-in screen's load performs the start-up: a second copy or a
     // database that cannot be opened ends the program here.
     RunGuarded([] { Screens::Show<frmEntry>(); });
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Widgets and the connection go before the application object does.
+    Screens::DiscardAll();
+    Module1::Reset();
+    return code;
 }
