@@ -46,6 +46,7 @@ private slots:
     void printerErrorIsShownNotFatal();
     void pdfNamedUniquely();
     void pdfReadsBackInColumns();
+    void pdfBreaksPagesAndKeepsLongRows();
     void pdfRefusedFolderIsReported();
     void noPrinterSavesPdfInDocuments();
     void exitAndCloseBoxSignOut();
@@ -432,6 +433,32 @@ void TestDesk::pdfReadsBackInColumns()
     // twins advance 0.6 em: 8.4 points at 14). Only the page margin may add
     // blanks in front of every line.
     QCOMPARE(WithoutCommonIndent(Unpadded(PdfToText(saved.path))), WithoutCommonIndent(page.PlainLines()));
+}
+
+void TestDesk::pdfBreaksPagesAndKeepsLongRows()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    QTemporaryDir folder;
+    QStringList rows;
+    for (int i = 1; i <= 80; ++i)
+        rows << ResultsRow::NotTaken(QStringLiteral("Test %1").arg(i));
+    QString longRow;
+    for (int i = 0; i < 20; ++i)
+        longRow += QStringLiteral("Word%1 ").arg(i, 2, 10, QLatin1Char('0'));
+    rows << longRow.trimmed();
+    const SavedReport saved = SaveReportAsPdf(BuildResultsReport(QStringLiteral("Test Results For Ann"), Date, rows, true),
+                                              folder.path(), QDateTime::currentDateTime());
+    QCOMPARE(saved.error, QString());
+    const QString text = PdfToText(saved.path);
+    QVERIFY(text.count(u'\f') >= 2);  // more than one page
+    for (int i = 1; i <= 80; ++i)
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\bTest %1 +Not Taken").arg(i))));
+    // A row wider than the page goes on over the next line; nothing is cut off.
+    QString joined = text;
+    joined.remove(QRegularExpression(QStringLiteral("\\s")));
+    QString expected = longRow;
+    QVERIFY(joined.contains(expected.remove(u' ')));
 }
 
 void TestDesk::pdfRefusedFolderIsReported()
