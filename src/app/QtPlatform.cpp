@@ -1,15 +1,19 @@
 #include "QtPlatform.h"
 
 #include "report/PageModel.h"
+#include "report/ReportPrinter.h"
 
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
@@ -95,11 +99,41 @@ float QtPlatform::Rnd()
     return static_cast<float>(generator_() >> 8) / 16777216.0f;
 }
 
-PrintOutcome QtPlatform::Print(const PageModel&)
+namespace {
+
+// Reports go to the user's Documents folder, or home where there is none.
+QString ReportFolder()
 {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+PrintOutcome PrintOn(const QPrinterInfo& printerInfo, const PageModel& page)
+{
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("VornickTest report"));
     PrintOutcome outcome;
-    outcome.error = QStringLiteral("Printing is not available yet.");
+    outcome.error = DrawReport(page, printer);
+    if (outcome.error.isEmpty() && printer.printerState() == QPrinter::Error)
+        outcome.error = QStringLiteral("The printer %1 reported an error.").arg(printerInfo.printerName());
+    outcome.printed = outcome.error.isEmpty();
     return outcome;
+}
+
+PrintOutcome SaveAsPdf(const PageModel& page)
+{
+    const SavedReport saved = SaveReportAsPdf(page, ReportFolder(), QDateTime::currentDateTime());
+    return PrintOutcome{saved.error.isEmpty(), saved.path, saved.error};
+}
+
+}
+
+// Without an installed printer a default QPrinter silently turns into a PDF
+// printer with no file name that cannot start, so that case is checked first.
+PrintOutcome QtPlatform::Print(const PageModel& page)
+{
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    return printerInfo.isNull() ? SaveAsPdf(page) : PrintOn(printerInfo, page);
 }
 
 void QtPlatform::ShowHelp(QWidget* over)

@@ -56,12 +56,8 @@ void Recordset::Open(const SqlText& sql, Connection& connection)
     }
 
     const QSqlRecord record = query.record();
-    columns_.clear();
-    columnIndex_.clear();
-    for (int c = 0; c < record.count(); ++c) {
-        columns_ << record.fieldName(c);
-        columnIndex_.insert(record.fieldName(c), c);
-    }
+    if (sql.text != layoutSql_ || columns_.size() != record.count())
+        TakeLayout(sql.text, record);
     rows_.clear();
     const auto width = static_cast<std::size_t>(columns_.size());
     while (query.next()) {
@@ -73,11 +69,26 @@ void Recordset::Open(const SqlText& sql, Connection& connection)
     query.finish();
 
     connection_ = &connection;
-    table_ = TableOf(sql.text);
-    keyColumn_ = KeyColumnOf(table_);
     position_ = 0;
     pending_.reset();
     open_ = true;
+}
+
+// The columns, the table and its key belong to the statement text; a list
+// fill reopens one statement once per row, so they are worked out only when
+// the text changes.
+void Recordset::TakeLayout(const QString& sqlText, const QSqlRecord& record)
+{
+    columns_.clear();
+    columnIndex_.clear();
+    for (int c = 0; c < record.count(); ++c) {
+        const QString name = record.fieldName(c);
+        columns_ << name;
+        columnIndex_.insert(name, c);
+    }
+    table_ = TableOf(sqlText);
+    keyColumn_ = KeyColumnOf(table_);
+    layoutSql_ = sqlText;
 }
 
 void Recordset::Close()

@@ -10,6 +10,7 @@
 #include <vector>
 
 class Connection;
+class QSqlRecord;
 
 // A keyset recordset over one table: the rows a query returned, walked with
 // MoveFirst/MoveNext, fields read and written by name, rows added with
@@ -47,6 +48,7 @@ private:
         bool deleted = false;
     };
 
+    void TakeLayout(const QString& sqlText, const QSqlRecord& record);
     void RequireOpen() const;
     int ColumnIndex(const QString& name) const;
     const Row& CurrentRow() const;
@@ -62,6 +64,7 @@ private:
 
     Connection* connection_ = nullptr;
     bool open_ = false;
+    QString layoutSql_;  // the statement the columns below were taken from
     QString table_;
     QString keyColumn_;
     QStringList columns_;

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
 
 using namespace Module1;
 
@@ -78,4 +79,19 @@ void UseListFont(QWidget& list)
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     list.setFont(font);
+}
+
+void SetResultsHeading(QLabel& heading, const QListWidget& list)
+{
+    heading.setFont(list.font());
+    heading.setTextFormat(Qt::PlainText);
+    heading.setWordWrap(false);
+    // Laid out by the row builder itself, so the words sit where a row's
+    // name, score and date begin.
+    heading.setText(ResultsRow::Taken(QStringLiteral("Test"), QStringLiteral("Score"), QStringLiteral("Date Taken")));
+    // A row's text starts past the list's frame and the item's text margin
+    // (the style's focus-frame margin plus one pixel, as item views draw it).
+    const int itemMargin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    heading.setIndent(0);
+    heading.setContentsMargins(list.frameWidth() + itemMargin, 0, 0, 0);
 }

@@ -21,3 +21,9 @@ void PrintResultsList(QWidget& screen, QLabel& lblPrinting, const QListWidget& l
 
 // The fixed-pitch font of the results lists (Courier New, or a metric twin).
 void UseListFont(QWidget& list);
+
+// Sets a results list's column heading ("Test", "Score", "Date Taken") in the
+// list's own font, each word at the column of a results row, and indents it
+// by the list's frame and item margin so the words stand over the columns.
+// Call it after the list's font is set.
+void SetResultsHeading(QLabel& heading, const QListWidget& list);

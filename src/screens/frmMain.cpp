@@ -20,6 +20,7 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"))
     lstResults = new QListWidget(this);
     lstResults->setObjectName(QStringLiteral("lstResults"));
     UseListFont(*lstResults);
+    SetResultsHeading(*Label1, *lstResults);
     Label1->setBuddy(lstResults);
     cmdTakeTest = new QPushButton(QStringLiteral("&Take Selected Test"), this);
     cmdTakeTest->setObjectName(QStringLiteral("cmdTakeTest"));
