@@ -80,6 +80,8 @@ QString ShownOrder(const frmQuestions& screen)
 
 void Choose(frmQuestions& screen, int line)
 {
+    if (line < 1 || line > 3)
+        throw std::runtime_error("no such answer line");
     QTest::mouseClick(screen.optAnswer[static_cast<std::size_t>(line - 1)], Qt::LeftButton);
 }
 

@@ -17,6 +17,7 @@ namespace {
 constexpr int NumbersInUpperRow = 13;
 constexpr int SlotNumberPointSize = 18;
 constexpr int HeadingPointSize = 12;
+constexpr int TextPointSize = 11;
 
 QFont Bold(const QWidget& widget, int pointSize)
 {
@@ -32,6 +33,9 @@ void MakeDataLabel(QLabel& label, const QString& objectName)
     // Texts come from the database: never read as markup.
     label.setTextFormat(Qt::PlainText);
     label.setWordWrap(true);
+    QFont font = label.font();
+    font.setPointSize(TextPointSize);
+    label.setFont(font);
 }
 
 }

@@ -54,7 +54,7 @@ frmAnswers::frmAnswers() : Form(QStringLiteral("frmAnswers"))
     layout->addLayout(numbers);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    resize(720, 480);
+    resize(720, 440);
 
     OnClick(cmdPrev, &frmAnswers::cmdPrev_Click);
     OnClick(cmdNext, &frmAnswers::cmdNext_Click);

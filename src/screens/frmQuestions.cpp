@@ -100,7 +100,7 @@ frmQuestions::frmQuestions() : Form(QStringLiteral("frmQuestions"))
     layout->addLayout(area.layout);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    resize(720, 480);
+    resize(720, 440);
 
     OnClick(cmdPrev, &frmQuestions::cmdPrev_Click);
     OnClick(cmdNext, &frmQuestions::cmdNext_Click);
