@@ -5,13 +5,16 @@
 #include "TestEnv.h"
 #include "app/AnswerRecord.h"
 #include "app/Module1.h"
+#include "app/QtPlatform.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,6 +46,7 @@ private slots:
     void frameCloseDuringTimeUpMessage();
     void frameCloseFinishesTheAttempt();
     void takeRefusesOtherRows();
+    void wholeAttemptOnTheRealPlatform();
 };
 
 namespace {
@@ -546,6 +550,45 @@ void TestTaking::takeRefusesOtherRows()
     QVERIFY(desk.env.fake.shown.empty());
     QVERIFY(desk.env.fake.unexpected.isEmpty());
     QCOMPARE(ResultRows(desk.env), 1);
+}
+
+// The real modal introduction and the real "Time Is Up!" box, each answered
+// from inside its own event loop.
+void TestTaking::wholeAttemptOnTheRealPlatform()
+{
+    Desk desk(0);
+    QtPlatform real(desk.env.fake.programFolder);
+    SetPlatform(&real);
+    frmMain& home = Home();
+    QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
+    bool introWasModal = false;
+    QTimer::singleShot(0, [&] {
+        auto& intro = Screens::Get<frmQuestionsIntro>();
+        introWasModal = intro.isVisible() && QApplication::activeModalWidget() == &intro;
+        QTest::mouseClick(intro.cmdBegin, Qt::LeftButton);
+    });
+    QTest::mouseClick(home.cmdTakeTest, Qt::LeftButton);
+    QVERIFY(introWasModal);
+    ProcessEvents();  // the event loop runs between the start and the first tick
+    frmQuestions& screen = Screens::Get<frmQuestions>();
+    QVERIFY(screen.isVisible());
+    QVERIFY(screen.Timer1->isActive());
+    ChooseRight(screen);
+
+    QString message;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        message = box->windowTitle() + u'|' + box->text();
+        box->accept();
+    });
+    screen.Timer1_Timer();
+    SetPlatform(&desk.env.fake);
+    QCOMPARE(message, QStringLiteral("VornickTest|Time Is Up!"));
+    QCOMPARE(desk.Stored(QStringLiteral("fldGrade")).toInt(), 4);
+    QVERIFY(!desk.Stored(QStringLiteral("fldDate")).toString().isEmpty());
+    QVERIFY(home.isVisible());
 }
 
 QTEST_MAIN(TestTaking)
