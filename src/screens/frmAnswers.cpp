@@ -1,7 +1,156 @@
 #include "frmAnswers.h"
 
-// Placeholder until this screen is built.
-frmAnswers::frmAnswers() : Form(QStringLiteral("frmAnswers")) {}
+#include "Screens.h"
+#include "SlotScreen.h"
+#include "app/AnswerRecord.h"
+#include "app/Module1.h"
+#include "frmMain.h"
+#include "frmTestResults.h"
 
-void frmAnswers::Form_Load() {}
-void frmAnswers::Form_QueryUnload() {}
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace Module1;
+
+frmAnswers::frmAnswers() : Form(QStringLiteral("frmAnswers"))
+{
+    const QuestionArea area = BuildQuestionArea(*this);
+    QuestionNumber = area.QuestionNumber;
+    lblQuestion = area.lblQuestion;
+    lblAnswer1 = area.lblAnswer[0];
+    lblAnswer2 = area.lblAnswer[1];
+    lblAnswer3 = area.lblAnswer[2];
+    optAnswer = area.optAnswer;
+    choice_ = area.choice;
+    // The review only shows the student's choice; it cannot be changed.
+    for (QRadioButton* option : optAnswer)
+        option->setEnabled(false);
+    QGridLayout* numbers = BuildSlotNumbers(*this, lblQuestionNumber, [this](std::int16_t index) {
+        RunGuarded([&] { lblQuestionNumber_Click(index); });
+    });
+
+    cmdPrev = new QPushButton(QStringLiteral("<<<"), this);
+    cmdPrev->setObjectName(QStringLiteral("cmdPrev"));
+    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
+    cmdNext = new QPushButton(QStringLiteral(">>>"), this);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setAccessibleName(QStringLiteral("Next question"));
+    cmdDone = new QPushButton(QStringLiteral("&Done"), this);
+    cmdDone->setObjectName(QStringLiteral("cmdDone"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPrev);
+    buttons->addWidget(cmdNext);
+    buttons->addStretch();
+    buttons->addWidget(cmdDone);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(area.layout);
+    layout->addStretch(1);
+    layout->addSpacing(8);
+    layout->addLayout(numbers);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    resize(720, 440);
+
+    OnClick(cmdPrev, &frmAnswers::cmdPrev_Click);
+    OnClick(cmdNext, &frmAnswers::cmdNext_Click);
+    OnClick(cmdDone, &frmAnswers::cmdDone_Click);
+}
+
+// Works from the rows the opener left current in rsTests and rsResults; every
+// failing step is skipped.
+void frmAnswers::Form_Load()
+{
+    IgnoreErrors([this] { setWindowTitle(QStringLiteral("Results of: ") + rsTests.Text(QStringLiteral("fldTestName"))); });
+    Colour_Question_Numbers();
+    CurrentQuestion = 1;
+    Load_Question();
+}
+
+// Green for a record ending in "C"; red for every other record, a missing
+// one or one that cannot be read.
+void frmAnswers::Colour_Question_Numbers()
+{
+    for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
+        bool right = false;
+        IgnoreErrors([&] { right = AnswerRecords::IsRight(rsResults.Text(AnswerRecords::SlotField(slot))); });
+        SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(slot - 1)],
+                      right ? SlotColours::Right() : SlotColours::Missed());
+    }
+}
+
+// Shows slot CurrentQuestion with its answers on the lines the student saw,
+// the chosen line selected and the right answer in dark green. The record is
+// taken apart by position only, so any stored text is shown without failing.
+void frmAnswers::Load_Question()
+{
+    const std::array<QLabel*, 3> lines{lblAnswer1, lblAnswer2, lblAnswer3};
+    lblQuestion->clear();
+    for (QLabel* line : lines) {
+        line->clear();
+        SetTextColour(*line, SlotColours::OtherLine());
+    }
+    ClearChoice(*choice_);
+    std::array<QString, 3> order{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+
+    const int slot = CurrentQuestion;
+    if (slot >= 1 && slot <= AnswerRecords::Slots) {
+        IgnoreErrors([&] {
+            const QString record = rsResults.Text(AnswerRecords::SlotField(slot));
+            if (record.isEmpty())
+                return;
+            const AnswerRecords::Parts parts = AnswerRecords::TakeApart(record);
+            order = parts.orderDigits;
+            SelectChoice(optAnswer, parts.chosenIndex);
+        });
+        IgnoreErrors([&] { lblQuestion->setText(rsTests.Text(AnswerRecords::SlotField(slot))); });
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            const QString field = AnswerRecords::AnswerFieldFor(slot, order[k]);
+            if (field.isEmpty())
+                continue;
+            IgnoreErrors([&] { lines[k]->setText(rsTests.Text(field)); });
+            if (order[k] == QLatin1String("1"))
+                SetTextColour(*lines[k], SlotColours::RightLine());
+        }
+    }
+    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
+}
+
+void frmAnswers::cmdNext_Click()
+{
+    if (CurrentQuestion == 25)
+        return;
+    ++CurrentQuestion;
+    Load_Question();
+}
+
+void frmAnswers::cmdPrev_Click()
+{
+    if (CurrentQuestion == 1)
+        return;
+    --CurrentQuestion;
+    Load_Question();
+}
+
+void frmAnswers::lblQuestionNumber_Click(std::int16_t index)
+{
+    CurrentQuestion = static_cast<std::int16_t>(index + 1);
+    Load_Question();
+}
+
+void frmAnswers::cmdDone_Click() { Screens::Unload(*this); }
+
+// Returns to the screen that opened the review.
+void frmAnswers::Form_QueryUnload()
+{
+    if (blnReviewFromAdmin) {
+        blnReviewFromAdmin = false;
+        Screens::Show<frmTestResults>();
+    } else {
+        Screens::Show<frmMain>();
+    }
+}

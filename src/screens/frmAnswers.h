@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -38,4 +39,7 @@ public:
 
 private:
     void Load_Question();
+    void Colour_Question_Numbers();
+
+    QButtonGroup* choice_ = nullptr;
 };

@@ -2,8 +2,11 @@
 
 #include "ResultsList.h"
 #include "Screens.h"
+#include "app/ListRows.h"
 #include "app/Module1.h"
+#include "frmAnswers.h"
 #include "frmEntry.h"
+#include "frmQuestions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -75,6 +78,34 @@ void frmMain::cmdExit_Click()
 // Closing the window signs the student out, as Exit does.
 void frmMain::Form_QueryUnload() { Screens::Show<frmEntry>(); }
 
-void frmMain::cmdTakeTest_Click() {}
+// Starts the selected test; only a row that shows "Not Taken" can be taken,
+// any other row (or none) is refused silently.
+void frmMain::cmdTakeTest_Click()
+{
+    const QString row = SelectedText(lstResults);
+    if (!ResultsRow::ShowsNotAtScore(row))
+        return;
+    Hide();
+    Screens::Show<frmQuestions>();
+    if (Screens::IsLoaded<frmQuestions>())
+        Screens::Get<frmQuestions>().setWindowTitle(ResultsRow::TestName(row));
+}
 
-void frmMain::cmdReview_Click() {}
+// Opens the review of the selected taken test. After the two refusals every
+// failing step is skipped, so the review shows whatever the recordsets hold.
+void frmMain::cmdReview_Click()
+{
+    const QString row = SelectedText(lstResults);
+    if (row.isEmpty() || ResultsRow::EndsNotTaken(row))
+        return;
+    IgnoreErrors([] { rsTests.Close(); });
+    IgnoreErrors([] { rsResults.Close(); });
+    IgnoreErrors([&] { rsTests.Open(Sql::TestByName(ResultsRow::TestName(row)), cnDatabase); });
+    IgnoreErrors([] {
+        rsResults.Open(Sql::ResultOfStudentInTest(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(),
+                                                  rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong()),
+                       cnDatabase);
+    });
+    IgnoreErrors([] { Screens::Show<frmAnswers>(); });
+    IgnoreErrors([this] { Hide(); });
+}

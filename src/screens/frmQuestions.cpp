@@ -1,8 +1,271 @@
 #include "frmQuestions.h"
 
-// Placeholder until this screen is built.
-frmQuestions::frmQuestions() : Form(QStringLiteral("frmQuestions")) {}
+#include "Screens.h"
+#include "SlotScreen.h"
+#include "app/AnswerRecord.h"
+#include "app/ListRows.h"
+#include "app/Module1.h"
+#include "app/Platform.h"
+#include "data/DbError.h"
+#include "frmMain.h"
+#include "frmQuestionsIntro.h"
 
-void frmQuestions::Form_Load() {}
-void frmQuestions::Form_QueryUnload() {}
-void frmQuestions::CloseByFrame() { Form::CloseByFrame(); }
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <limits>
+
+using namespace Module1;
+
+namespace {
+
+constexpr int TickMs = 1000;
+
+// Minutes without leading zeros, seconds as two digits: 45:00, 9:05, 0:00.
+QString ClockText(std::int16_t minutes, std::int16_t seconds)
+{
+    return QString::number(minutes) + (seconds >= 10 ? QStringLiteral(":") : QStringLiteral(":0"))
+        + QString::number(seconds);
+}
+
+// The test's length as the countdown's 16-bit minute count; a value that does
+// not fit is refused like any failing step.
+std::int16_t TestMinutes()
+{
+    bool whole = false;
+    const qlonglong minutes = rsTests.Field(QStringLiteral("fldTime")).toLongLong(&whole);
+    if (!whole || minutes < std::numeric_limits<std::int16_t>::min()
+        || minutes > std::numeric_limits<std::int16_t>::max())
+        throw DbError(QStringLiteral("Overflow"));
+    return static_cast<std::int16_t>(minutes);
+}
+
+}
+
+frmQuestions::frmQuestions() : Form(QStringLiteral("frmQuestions"))
+{
+    QGridLayout* numbers = BuildSlotNumbers(*this, lblQuestionNumber, [this](std::int16_t index) {
+        RunGuarded([&] { lblQuestionNumber_Click(index); });
+    });
+    const QuestionArea area = BuildQuestionArea(*this);
+    QuestionNumber = area.QuestionNumber;
+    lblQuestion = area.lblQuestion;
+    lblAnswer1 = area.lblAnswer[0];
+    lblAnswer2 = area.lblAnswer[1];
+    lblAnswer3 = area.lblAnswer[2];
+    optAnswer = area.optAnswer;
+    choice_ = area.choice;
+
+    cmdPrev = new QPushButton(QStringLiteral("<<<"), this);
+    cmdPrev->setObjectName(QStringLiteral("cmdPrev"));
+    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
+    cmdNext = new QPushButton(QStringLiteral(">>>"), this);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setAccessibleName(QStringLiteral("Next question"));
+    cmdDone = new QPushButton(QStringLiteral("&Done"), this);
+    cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    Label2 = new QLabel(QStringLiteral("Remaining time:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    lblTime = new QLabel(this);
+    lblTime->setObjectName(QStringLiteral("lblTime"));
+    QFont clockFont = lblTime->font();
+    clockFont.setBold(true);
+    lblTime->setFont(clockFont);
+    lblTime->setMinimumWidth(lblTime->fontMetrics().horizontalAdvance(QStringLiteral("00000:00")));
+    Label2->setBuddy(lblTime);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(TickMs);
+
+    auto* clock = new QHBoxLayout;
+    clock->addStretch();
+    clock->addWidget(Label2);
+    clock->addWidget(lblTime);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPrev);
+    buttons->addWidget(cmdNext);
+    buttons->addStretch();
+    buttons->addWidget(cmdDone);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(numbers);
+    layout->addSpacing(8);
+    layout->addLayout(clock);
+    layout->addLayout(area.layout);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    resize(720, 440);
+
+    OnClick(cmdPrev, &frmQuestions::cmdPrev_Click);
+    OnClick(cmdNext, &frmQuestions::cmdNext_Click);
+    OnClick(cmdDone, &frmQuestions::cmdDone_Click);
+    connect(Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1_Timer(); }); });
+}
+
+// Opens the attempt: the chosen test, a new Results row (stored at the first
+// answer), the introduction, slot 1 and the countdown. A failing step is
+// skipped and the next one runs.
+void frmQuestions::Form_Load()
+{
+    QString testName;
+    IgnoreErrors([&] { testName = ResultsRow::TestName(SelectedText(Screens::Get<frmMain>().lstResults)); });
+    IgnoreErrors([] { rsTests.Close(); });
+    IgnoreErrors([&] { rsTests.Open(Sql::TestByName(testName), cnDatabase); });
+    IgnoreErrors([] { rsResults.Close(); });
+    IgnoreErrors([] { rsResults.Open(Sql::AllResults(), cnDatabase); });
+    IgnoreErrors([] { rsResults.AddNew(); });
+    IgnoreErrors([] { rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber"))); });
+    IgnoreErrors([] {
+        rsResults.SetField(QStringLiteral("fldStudentNumber"), rsPasswords.Field(QStringLiteral("fldStudentNumber")));
+    });
+    IgnoreErrors([] { Screens::ShowModal(Screens::Get<frmQuestionsIntro>()); });
+    // An introduction whose own load failed never lingers half-made.
+    Screens::Unload<frmQuestionsIntro>();
+    CurrentQuestion = 1;
+    Load_Question();
+    Start_Countdown();
+}
+
+void frmQuestions::Start_Countdown()
+{
+    IgnoreErrors([this] { MinutesLeft = TestMinutes(); });
+    IgnoreErrors([this] { lblTime->setText(rsTests.Text(QStringLiteral("fldTime")) + QStringLiteral(":00")); });
+    Timer1->start();
+}
+
+// Shows slot CurrentQuestion: a fresh order while it is unanswered, the stored
+// order and choice once it is answered.
+void frmQuestions::Load_Question()
+{
+    lblQuestion->clear();
+    lblAnswer1->clear();
+    lblAnswer2->clear();
+    lblAnswer3->clear();
+    ClearChoice(*choice_);
+    platform().Randomize();
+    QString order = AnswerRecords::DrawOrder([] { return platform().Rnd(); });
+
+    const int slot = CurrentQuestion;
+    IgnoreErrors([&] {
+        const QString stored = rsResults.Text(AnswerRecords::SlotField(slot));
+        if (stored.isEmpty())
+            return;
+        const AnswerRecords::Parts parts = AnswerRecords::TakeApart(stored);
+        order = parts.orderDigits[0] + parts.orderDigits[1] + parts.orderDigits[2];
+        SelectChoice(optAnswer, parts.chosenIndex);
+    });
+    IgnoreErrors([&] { lblQuestion->setText(rsTests.Text(AnswerRecords::SlotField(slot))); });
+    Show_Order(slot, order);
+    AnswerRecord = order;
+    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
+}
+
+void frmQuestions::Show_Order(int slot, const QString& orderDigits)
+{
+    const std::array<QLabel*, 3> lines{lblAnswer1, lblAnswer2, lblAnswer3};
+    for (int k = 0; k < 3; ++k) {
+        const QString field = AnswerRecords::AnswerFieldFor(slot, orderDigits.mid(k, 1));
+        if (!field.isEmpty())
+            IgnoreErrors([&] { lines[static_cast<std::size_t>(k)]->setText(rsTests.Text(field)); });
+    }
+}
+
+// Leaves the slot on screen: a chosen answer is stored at once (the first
+// store inserts the attempt's row) and its number turns green; then slot
+// index + 1 is shown.
+void frmQuestions::lblQuestionNumber_Click(std::int16_t index)
+{
+    const int chosen = ChosenLine(optAnswer);
+    if (chosen != 0) {
+        AnswerRecord = AnswerRecords::Build(AnswerRecord, chosen);
+        rsResults.SetField(AnswerRecords::SlotField(CurrentQuestion), AnswerRecord);
+        rsResults.Update();
+        if (Finishing)
+            return;
+        SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(CurrentQuestion - 1)], SlotColours::Right());
+    }
+    CurrentQuestion = static_cast<std::int16_t>(index + 1);
+    if (CurrentQuestion == 26)
+        CurrentQuestion = 25;
+    Load_Question();
+}
+
+void frmQuestions::cmdNext_Click()
+{
+    if (CurrentQuestion != 25)
+        lblQuestionNumber_Click(CurrentQuestion);
+}
+
+void frmQuestions::cmdPrev_Click()
+{
+    if (CurrentQuestion != 1)
+        lblQuestionNumber_Click(static_cast<std::int16_t>(CurrentQuestion - 2));
+}
+
+void frmQuestions::Timer1_Timer()
+{
+    if (Finishing)
+        return;
+    --SecondsLeft;
+    if (SecondsLeft == -1) {
+        SecondsLeft = 59;
+        --MinutesLeft;
+        // Below zero rather than exactly -1, so that a length stored negative
+        // still ends on the first tick instead of never.
+        if (MinutesLeft < 0) {
+            Time_Is_Up();
+            return;
+        }
+    }
+    lblTime->setText(ClockText(MinutesLeft, SecondsLeft));
+}
+
+// The countdown stops while the message is open; if the window was closed
+// meanwhile, that close has already finished the attempt.
+void frmQuestions::Time_Is_Up()
+{
+    Timer1->stop();
+    QPointer<frmQuestions> self(this);
+    MsgBox(QStringLiteral("Time Is Up!"));
+    if (self)
+        cmdDone_Click();
+}
+
+// Finishes the attempt, exactly once: stores the answer on screen, grades
+// every slot, stores the row and returns to the home screen.
+void frmQuestions::cmdDone_Click()
+{
+    if (Finishing)
+        return;
+    Timer1->stop();
+    Finishing = true;
+    lblQuestionNumber_Click(CurrentQuestion);
+    rsResults.SetField(QStringLiteral("fldGrade"), Count_Right_Answers() * 4);
+    rsResults.SetField(QStringLiteral("fldDate"), platform().TodayShortDate());
+    rsResults.Update();
+    rsResults.Close();
+    rsTests.Close();
+    Screens::Get<frmMain>().Load_Test_List();
+    Screens::Unload(*this);
+    Screens::Show<frmMain>();
+}
+
+int frmQuestions::Count_Right_Answers() const
+{
+    int right = 0;
+    for (int slot = 1; slot <= AnswerRecords::Slots; ++slot)
+        right += AnswerRecords::IsRight(rsResults.Text(AnswerRecords::SlotField(slot))) ? 1 : 0;
+    return right;
+}
+
+// Closing the window by its frame finishes the attempt as Done does, so the
+// student is never left without a result and with the home screen hidden.
+void frmQuestions::CloseByFrame() { cmdDone_Click(); }
+
+void frmQuestions::Form_QueryUnload() { Timer1->stop(); }

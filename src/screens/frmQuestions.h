@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -50,4 +51,10 @@ protected:
 
 private:
     void Load_Question();
+    void Show_Order(int slot, const QString& orderDigits);
+    void Start_Countdown();
+    void Time_Is_Up();
+    int Count_Right_Answers() const;
+
+    QButtonGroup* choice_ = nullptr;
 };

@@ -1,6 +1,61 @@
 #include "frmQuestionsIntro.h"
 
-// Placeholder until this screen is built.
-frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro")) {}
+#include "Screens.h"
+#include "app/Module1.h"
 
-void frmQuestionsIntro::Form_Load() {}
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QFont>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Module1;
+
+frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"))
+{
+    lblDescription = new QLabel(this);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblTime = new QLabel(this);
+    lblTime->setObjectName(QStringLiteral("lblTime"));
+    Label1 = new QLabel(QStringLiteral("You can advance the question using the buttons or by directly clicking on "
+                                       "the number of the question.  When answered, the number of the question "
+                                       "will turn green.  If you finish before time runs out, press the \"Done\" "
+                                       "button."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    for (QLabel* label : {lblDescription, lblTime, Label1}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+    }
+    QFont timeFont = lblTime->font();
+    timeFont.setBold(true);
+    lblTime->setFont(timeFont);
+    cmdBegin = new QPushButton(QStringLiteral("&Begin"), this);
+    cmdBegin->setObjectName(QStringLiteral("cmdBegin"));
+    cmdBegin->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdBegin);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(14);
+    layout->addWidget(lblDescription);
+    layout->addWidget(lblTime);
+    layout->addWidget(Label1);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setMinimumWidth(460);
+
+    OnClick(cmdBegin, &frmQuestionsIntro::cmdBegin_Click);
+}
+
+void frmQuestionsIntro::Form_Load()
+{
+    setWindowTitle(rsTests.Text(QStringLiteral("fldTestName")));
+    lblDescription->setText(rsTests.Text(QStringLiteral("fldDescription")));
+    lblTime->setText(QStringLiteral("You will be given ") + rsTests.Text(QStringLiteral("fldTime"))
+                     + QStringLiteral(" minutes ") + QStringLiteral("to complete this test."));
+}
+
+// Closing the window by its frame unloads it too, and the test starts.
+void frmQuestionsIntro::cmdBegin_Click() { Screens::Unload(*this); }

@@ -1,0 +1,92 @@
+#include "StudentDesk.h"
+
+#include "TestEnv.h"
+#include "app/ListRows.h"
+#include "app/Module1.h"
+#include "screens/Screens.h"
+#include "screens/frmMain.h"
+#include "screens/frmQuestions.h"
+#include "screens/frmQuestionsIntro.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <stdexcept>
+
+using namespace Module1;
+
+void SignIn(TestEnv& env, qint64 studentNumber)
+{
+    env.OpenDatabase();
+    rsPasswords.MoveFirst();
+    while (!rsPasswords.Eof() && rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong() != studentNumber)
+        rsPasswords.MoveNext();
+    if (rsPasswords.Eof())
+        throw std::runtime_error("no such student");
+}
+
+frmMain& Home()
+{
+    Screens::Show<frmMain>();
+    return Screens::Get<frmMain>();
+}
+
+bool ClickRow(frmMain& home, const QString& testName)
+{
+    for (int i = 0; i < home.lstResults->count(); ++i) {
+        QListWidgetItem* item = home.lstResults->item(i);
+        if (ResultsRow::TestName(item->text()) != testName)
+            continue;
+        home.lstResults->scrollToItem(item);
+        QTest::mouseClick(home.lstResults->viewport(), Qt::LeftButton, {},
+                          home.lstResults->visualItemRect(item).center());
+        return item->isSelected();
+    }
+    return false;
+}
+
+frmQuestions& Take(TestEnv& env, const QString& testName)
+{
+    frmMain& home = Home();
+    if (!ClickRow(home, testName))
+        throw std::runtime_error("no row for the test");
+    env.fake.modalUsers.push_back([](QWidget& intro) {
+        QTest::mouseClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::LeftButton);
+    });
+    QTest::mouseClick(home.cmdTakeTest, Qt::LeftButton);
+    if (!Screens::IsLoaded<frmQuestions>())
+        throw std::runtime_error("the test screen did not open");
+    frmQuestions& screen = Screens::Get<frmQuestions>();
+    screen.Timer1->stop();
+    return screen;
+}
+
+QString ShownOrder(const frmQuestions& screen)
+{
+    const QString slot = QString::number(CurrentQuestion);
+    QString order;
+    for (const QLabel* line : {screen.lblAnswer1, screen.lblAnswer2, screen.lblAnswer3}) {
+        const QString text = line->text();
+        order += text == QStringLiteral("A") + slot           ? QStringLiteral("1")
+            : text == QStringLiteral("P") + slot + QStringLiteral("a") ? QStringLiteral("2")
+            : text == QStringLiteral("P") + slot + QStringLiteral("b") ? QStringLiteral("3")
+                                                                       : QStringLiteral("?");
+    }
+    return order;
+}
+
+void Choose(frmQuestions& screen, int line)
+{
+    if (line < 1 || line > 3)
+        throw std::runtime_error("no such answer line");
+    QTest::mouseClick(screen.optAnswer[static_cast<std::size_t>(line - 1)], Qt::LeftButton);
+}
+
+void ChooseRight(frmQuestions& screen) { Choose(screen, static_cast<int>(ShownOrder(screen).indexOf(u'1')) + 1); }
+
+void ChooseWrong(frmQuestions& screen) { Choose(screen, static_cast<int>(ShownOrder(screen).indexOf(u'2')) + 1); }
+
+qint64 ResultRows(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toLongLong(); }
