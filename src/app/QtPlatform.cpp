@@ -52,9 +52,11 @@ QtPlatform::~QtPlatform() = default;
 
 MsgAnswer QtPlatform::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
 {
+    // No parent: the window that asked may be closed while the box is open,
+    // and a child box would go with it. Application-modal all the same.
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ProgramTitle : title, text,
-                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
     if (buttons == MsgButtons::YesNo)
         box.setDefaultButton(QMessageBox::Yes);
     const int answer = box.exec();
