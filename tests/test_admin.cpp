@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QtTest>
 
 using namespace Module1;
@@ -119,6 +120,8 @@ void TestAdmin::firstAccountInEmptyTable()
     QCOMPARE(admin.lstTests->count(), 0);
     QVERIFY(!admin.txtStudentNumber->isVisible());
     QCOMPARE(admin.txtPassword->echoMode(), QLineEdit::Password);
+    QCOMPARE(admin.txtPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, admin.txtPassword),
+             int(u'*'));
     QCOMPARE(admin.Label1[0]->text(), QStringLiteral("Students:"));
     QCOMPARE(admin.Label1[1]->buddy(), admin.txtName);
     QCOMPARE(admin.Label1[2]->buddy(), admin.txtPassword);

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 using namespace Module1;
@@ -33,15 +34,34 @@ QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* p
     return button;
 }
 
-QListWidget* NamedList(const QString& name, QWidget* parent)
+// Draws a keyed row as its name alone. The row's text keeps its blanks and
+// number (the handlers read the number back from it); the blanks were meant
+// to push the number out of sight, which on a wide list they cannot.
+class NameOnlyDelegate : public QStyledItemDelegate {
+public:
+    NameOnlyDelegate(int gap, QObject* parent) : QStyledItemDelegate(parent), gap_(gap) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        QString shown = option->text;
+        while (!shown.isEmpty() && shown.back().isDigit())
+            shown.chop(1);
+        shown.chop(gap_);
+        option->text = shown;
+    }
+
+private:
+    int gap_;
+};
+
+QListWidget* NamedList(const QString& name, int gap, QWidget* parent)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The hidden number lies far to the right of the name; the list shows the
-    // name and leaves the number out of sight, as the blanks intend.
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setTextElideMode(Qt::ElideNone);
+    list->setItemDelegate(new NameOnlyDelegate(gap, list));
     // Every row is one line in the same font; telling the view so spares it
     // measuring each of many thousand rows whenever the list is refilled.
     list->setUniformItemSizes(true);
@@ -63,17 +83,18 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
     }
 
-    lstTests = NamedList(QStringLiteral("lstTests"), this);
+    lstTests = NamedList(QStringLiteral("lstTests"), KeyedRow::TestGap, this);
     cmdAddTest = NamedButton(QStringLiteral("&Add"), QStringLiteral("cmdAddTest"), this);
     cmdEdit = NamedButton(QStringLiteral("&Edit"), QStringLiteral("cmdEdit"), this);
     cmdDeleteTest = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteTest"), this);
 
-    lstStudents = NamedList(QStringLiteral("lstStudents"), this);
+    lstStudents = NamedList(QStringLiteral("lstStudents"), KeyedRow::StudentGap, this);
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
     txtStudentNumber = new QLineEdit(this);
     txtStudentNumber->setObjectName(QStringLiteral("txtStudentNumber"));
     txtStudentNumber->setVisible(false);
