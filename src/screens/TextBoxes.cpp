@@ -16,5 +16,4 @@ QString BoxText(const QPlainTextEdit& box)
 void UseAsFieldBox(QPlainTextEdit& box)
 {
     box.setTabChangesFocus(true);
-    box.setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
