@@ -81,10 +81,14 @@ void Form::ConnectEnter(QLineEdit* box, std::function<void()> run)
     connect(box, &QLineEdit::returnPressed, this, std::move(run));
 }
 
+// A row counts as picked when it becomes the selected row, by mouse or by
+// keyboard. A list that only receives the focus makes its first row current
+// without selecting it; that is no pick, and a click on that row afterwards
+// must still count as one, so the selection is followed, not the current row.
 void Form::ConnectRowChange(QListWidget* list, std::function<void()> run)
 {
-    connect(list, &QListWidget::currentRowChanged, this, [run = std::move(run)](int row) {
-        if (row >= 0)
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, run = std::move(run)] {
+        if (!SelectedText(list).isEmpty())
             run();
     });
 }

@@ -48,7 +48,7 @@ protected:
     // The Enter key in a text box, delivered as character code 13.
     template <class Derived>
     void OnEnter(QLineEdit* box, void (Derived::*handler)(int keyAscii));
-    // A list's Click: runs whenever its current row changes, by mouse or keyboard.
+    // A list's Click: runs whenever a row becomes the selected one, by mouse or keyboard.
     template <class Derived>
     void OnRowChange(QListWidget* list, void (Derived::*handler)());
 

@@ -1,22 +1,328 @@
 #include "frmAdmin.h"
 
 #include "Screens.h"
+#include "app/ListRows.h"
+#include "app/Module1.h"
+#include "app/Platform.h"
 #include "frmEntry.h"
+#include "frmNewTest.h"
+#include "frmNewTestIntro.h"
+#include "frmTestResults.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QStringList>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+using namespace Module1;
+
+namespace {
+
+const QString StudentNumberField = QStringLiteral("fldStudentNumber");
+const QString TestNumberField = QStringLiteral("fldTestNumber");
+
+QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// Draws a keyed row as its name alone. The row's text keeps its blanks and
+// number (the handlers read the number back from it); the blanks were meant
+// to push the number out of sight, which on a wide list they cannot.
+class NameOnlyDelegate : public QStyledItemDelegate {
+public:
+    NameOnlyDelegate(int gap, QObject* parent) : QStyledItemDelegate(parent), gap_(gap) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        QString shown = option->text;
+        while (!shown.isEmpty() && shown.back().isDigit())
+            shown.chop(1);
+        shown.chop(gap_);
+        option->text = shown;
+    }
+
+private:
+    int gap_;
+};
+
+QListWidget* NamedList(const QString& name, int gap, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setItemDelegate(new NameOnlyDelegate(gap, list));
+    // Every row is one line in the same font; telling the view so spares it
+    // measuring each of many thousand rows whenever the list is refilled.
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+}
 
 frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
 {
     setWindowTitle(QStringLiteral("Vornick Test Taker - Administrative Functions"));
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(cmdExit);
+
+    const QStringList captions{QStringLiteral("Students:"), QStringLiteral("Name:"), QStringLiteral("Password:"),
+                               QStringLiteral("Tests:"),
+                               QStringLiteral("Note: The brackets \"<>\" depict unfinished tests which are not "
+                                              "available to students.")};
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
+        Label1[i] = new QLabel(captions[static_cast<int>(i)], this);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    }
+
+    lstTests = NamedList(QStringLiteral("lstTests"), KeyedRow::TestGap, this);
+    cmdAddTest = NamedButton(QStringLiteral("&Add"), QStringLiteral("cmdAddTest"), this);
+    cmdEdit = NamedButton(QStringLiteral("&Edit"), QStringLiteral("cmdEdit"), this);
+    cmdDeleteTest = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteTest"), this);
+
+    lstStudents = NamedList(QStringLiteral("lstStudents"), KeyedRow::StudentGap, this);
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
+    txtStudentNumber = new QLineEdit(this);
+    txtStudentNumber->setObjectName(QStringLiteral("txtStudentNumber"));
+    txtStudentNumber->setVisible(false);
+    cmdAddStudent = NamedButton(QStringLiteral("&Add/Save"), QStringLiteral("cmdAddStudent"), this);
+    cmdNew = NamedButton(QStringLiteral("&Clear"), QStringLiteral("cmdNew"), this);
+    cmdDeleteStudent = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteStudent"), this);
+    cmdView = NamedButton(QStringLiteral("&View Test Results"), QStringLiteral("cmdView"), this);
+    cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
+
+    Label1[0]->setBuddy(lstStudents);
+    Label1[1]->setBuddy(txtName);
+    Label1[2]->setBuddy(txtPassword);
+    Label1[3]->setBuddy(lstTests);
+    BuildLayout();
+
+    OnRowChange(lstStudents, &frmAdmin::lstStudents_Click);
+    OnClick(cmdAddStudent, &frmAdmin::cmdAddStudent_Click);
+    OnClick(cmdNew, &frmAdmin::cmdNew_Click);
+    OnClick(cmdDeleteStudent, &frmAdmin::cmdDeleteStudent_Click);
+    OnClick(cmdView, &frmAdmin::cmdView_Click);
+    OnEnter(txtName, &frmAdmin::txtName_KeyPress);
+    OnEnter(txtPassword, &frmAdmin::txtPassword_KeyPress);
     OnClick(cmdExit, &frmAdmin::cmdExit_Click);
+    OnClick(cmdAddTest, &frmAdmin::cmdAddTest_Click);
+    OnClick(cmdEdit, &frmAdmin::cmdEdit_Click);
+    OnClick(cmdDeleteTest, &frmAdmin::cmdDeleteTest_Click);
 }
 
-void frmAdmin::Form_Load() {}
+// The catalogue across the top with its buttons at the right; below a line,
+// the students with the account boxes and their buttons.
+void frmAdmin::BuildLayout()
+{
+    auto* testButtons = new QVBoxLayout;
+    testButtons->addWidget(cmdAddTest);
+    testButtons->addWidget(cmdEdit);
+    testButtons->addWidget(cmdDeleteTest);
+    testButtons->addStretch();
+    auto* tests = new QGridLayout;
+    tests->addWidget(Label1[3], 0, 0);
+    tests->addWidget(lstTests, 1, 0);
+    tests->addLayout(testButtons, 1, 1);
+    tests->addWidget(Label1[4], 2, 0, 1, 2);
+    tests->setColumnStretch(0, 1);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    auto* account = new QGridLayout(Frame1);
+    account->addWidget(Label1[1], 0, 0);
+    account->addWidget(txtName, 0, 1);
+    account->addWidget(Label1[2], 1, 0);
+    account->addWidget(txtPassword, 1, 1);
+    auto* accountButtons = new QHBoxLayout;
+    accountButtons->addWidget(cmdAddStudent);
+    accountButtons->addWidget(cmdNew);
+    accountButtons->addWidget(cmdDeleteStudent);
+    account->addLayout(accountButtons, 2, 0, 1, 2);
+    txtName->setMinimumWidth(220);
+
+    auto* studentSide = new QVBoxLayout;
+    studentSide->addWidget(Frame1);
+    studentSide->addWidget(cmdView);
+    studentSide->addStretch();
+    studentSide->addWidget(cmdExit, 0, Qt::AlignRight);
+    auto* studentList = new QVBoxLayout;
+    studentList->addWidget(Label1[0]);
+    studentList->addWidget(lstStudents, 1);
+    auto* students = new QHBoxLayout;
+    students->addLayout(studentList, 1);
+    students->addLayout(studentSide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tests, 1);
+    layout->addWidget(line);
+    layout->addLayout(students, 1);
+    resize(720, 560);
+
+    setTabOrder(lstTests, cmdAddTest);
+    setTabOrder(cmdAddTest, cmdEdit);
+    setTabOrder(cmdEdit, cmdDeleteTest);
+    setTabOrder(cmdDeleteTest, lstStudents);
+    setTabOrder(lstStudents, txtName);
+    setTabOrder(txtName, txtPassword);
+    setTabOrder(txtPassword, cmdAddStudent);
+    setTabOrder(cmdAddStudent, cmdNew);
+    setTabOrder(cmdNew, cmdDeleteStudent);
+    setTabOrder(cmdDeleteStudent, cmdView);
+    setTabOrder(cmdView, cmdExit);
+}
+
+void frmAdmin::Form_Load()
+{
+    Fill_Student_List();
+    Fill_Test_List();
+}
+
+// ---- Student accounts -------------------------------------------------------
+
+void frmAdmin::Fill_Student_List()
+{
+    lstStudents->clear();
+    if (rsPasswords.RecordCount() == 0)
+        return;
+    QStringList rows;
+    rsPasswords.MoveFirst();
+    while (!rsPasswords.Eof()) {
+        rows << KeyedRow::Build(rsPasswords.Text(QStringLiteral("fldStudentName")), KeyedRow::StudentGap,
+                                rsPasswords.Field(StudentNumberField).toLongLong());
+        rsPasswords.MoveNext();
+    }
+    lstStudents->addItems(rows);
+}
+
+bool frmAdmin::MoveToStudent(qint64 number)
+{
+    rsPasswords.MoveFirst();
+    while (!rsPasswords.Eof()) {
+        if (rsPasswords.Field(StudentNumberField).toLongLong() == number)
+            return true;
+        rsPasswords.MoveNext();
+    }
+    return false;
+}
+
+void frmAdmin::lstStudents_Click()
+{
+    if (!MoveToStudent(KeyedRow::KeyNumber(SelectedText(lstStudents))))
+        return;
+    txtName->setText(rsPasswords.Text(QStringLiteral("fldStudentName")));
+    txtPassword->setText(rsPasswords.Text(QStringLiteral("fldPassword")));
+    txtStudentNumber->setText(rsPasswords.Text(StudentNumberField));
+}
+
+void frmAdmin::cmdAddStudent_Click()
+{
+    if (txtName->text().isEmpty()) {
+        MsgBox(QStringLiteral("You must enter a student name."), QStringLiteral("Error"));
+        txtName->setFocus();
+        return;
+    }
+    if (txtPassword->text().isEmpty()) {
+        MsgBox(QStringLiteral("You must enter a password."), QStringLiteral("Error"));
+        txtPassword->setFocus();
+        return;
+    }
+    if (txtStudentNumber->text().isEmpty())
+        rsPasswords.AddNew();
+    else
+        MoveToStudent(Val(txtStudentNumber->text()));  // were it gone, storing reports the error
+    rsPasswords.SetField(QStringLiteral("fldStudentName"), txtName->text());
+    rsPasswords.SetField(QStringLiteral("fldPassword"), txtPassword->text());
+    rsPasswords.Update();
+    ClearStudentBoxes();
+    Fill_Student_List();
+}
+
+void frmAdmin::ClearStudentBoxes()
+{
+    txtName->clear();
+    txtPassword->clear();
+    txtStudentNumber->clear();
+}
+
+void frmAdmin::cmdNew_Click()
+{
+    ClearStudentBoxes();
+    txtName->setFocus();
+}
+
+void frmAdmin::cmdDeleteStudent_Click()
+{
+    // Only a student picked from the list can be deleted: a typed name
+    // without a picked number, or a number no longer in the table, does nothing.
+    if (txtName->text().isEmpty() || txtStudentNumber->text().isEmpty())
+        return;
+    const qint64 number = Val(txtStudentNumber->text());
+    if (!MoveToStudent(number))
+        return;
+    if (!AskYesNo(QStringLiteral("Are you sure you want to delete this student and all the test results?"),
+                  QStringLiteral("Delete The Current Student")))
+        return;
+    rsPasswords.Delete();
+    DeleteResultsOfStudent(number);
+    ClearStudentBoxes();
+    Fill_Student_List();
+    txtName->setFocus();
+}
+
+// The student's row is already gone; each step here goes on past a failure
+// so that the screen is refreshed in any case. rsResults stays open.
+void frmAdmin::DeleteResultsOfStudent(qint64 number)
+{
+    IgnoreErrors([] { rsResults.Close(); });
+    IgnoreErrors([number] { rsResults.Open(Sql::ResultsOfStudent(number), cnDatabase); });
+    IgnoreErrors([] { rsResults.MoveFirst(); });
+    while (rsResults.IsOpen() && !rsResults.Eof()) {
+        IgnoreErrors([] { rsResults.Delete(); });
+        IgnoreErrors([] { rsResults.MoveNext(); });
+    }
+}
+
+void frmAdmin::cmdView_Click()
+{
+    if (SelectedText(lstStudents).isEmpty()) {
+        MsgBox(QStringLiteral("Select a student first!"), QStringLiteral("Error"));
+        return;
+    }
+    Hide();
+    Screens::Show<frmTestResults>();
+}
+
+void frmAdmin::txtName_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        txtPassword->setFocus();
+}
+
+void frmAdmin::txtPassword_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return;
+    cmdAddStudent_Click();
+    txtName->setFocus();
+}
 
 void frmAdmin::cmdExit_Click()
 {
@@ -26,3 +332,107 @@ void frmAdmin::cmdExit_Click()
 
 // Closing the window returns to the sign-in screen, as Exit does.
 void frmAdmin::Form_QueryUnload() { Screens::Show<frmEntry>(); }
+
+// ---- Test catalogue ---------------------------------------------------------
+
+void frmAdmin::ReopenAllTests()
+{
+    rsTests.Close();
+    rsTests.Open(Sql::AllTests(), cnDatabase);
+}
+
+void frmAdmin::Fill_Test_List()
+{
+    lstTests->clear();
+    ReopenAllTests();
+    if (rsTests.RecordCount() == 0)
+        return;
+    QStringList rows;
+    rsTests.MoveFirst();
+    while (!rsTests.Eof()) {
+        rows << KeyedRow::Build(rsTests.Text(QStringLiteral("fldTestName")), KeyedRow::TestGap,
+                                rsTests.Field(TestNumberField).toLongLong());
+        rsTests.MoveNext();
+    }
+    lstTests->addItems(rows);
+}
+
+bool frmAdmin::FindSelectedTest(const QString& row)
+{
+    const qint64 number = KeyedRow::KeyNumber(row);
+    ReopenAllTests();
+    rsTests.MoveFirst();
+    while (!rsTests.Eof()) {
+        if (rsTests.Field(TestNumberField).toLongLong() == number)
+            return true;
+        rsTests.MoveNext();
+    }
+    return false;
+}
+
+void frmAdmin::OpenEditor()
+{
+    Hide();
+    bool shown = false;
+    IgnoreErrors([&shown] {
+        Screens::Show<frmNewTest>();
+        shown = true;
+    });
+    if (shown && Screens::IsLoaded<frmNewTest>())
+        return;
+    // Cancelled (the new test screen has shown this screen already) or failed
+    // while loading: close whatever is left of the authoring and come back.
+    Screens::Unload<frmNewTest>();
+    Screens::Unload<frmNewTestIntro>();
+    blnNewTest = false;
+    Show();
+}
+
+void frmAdmin::cmdAddTest_Click()
+{
+    blnNewTest = true;
+    // The new row goes into a recordset over the whole table.
+    IgnoreErrors([this] { ReopenAllTests(); });
+    OpenEditor();
+}
+
+void frmAdmin::cmdEdit_Click()
+{
+    const QString row = SelectedText(lstTests);
+    if (row.isEmpty() || !FindSelectedTest(row))
+        return;
+    OpenEditor();
+}
+
+void frmAdmin::cmdDeleteTest_Click()
+{
+    const QString row = SelectedText(lstTests);
+    if (row.isEmpty())
+        return;
+    if (!AskYesNo(QStringLiteral("Are you sure you want to delete this test\r\n and all the corresponding student results?"),
+                  QStringLiteral("Delete The Selected Test")))
+        return;
+    if (!FindSelectedTest(row))
+        return;
+    rsTests.Delete();
+    if (rsResults.IsOpen())
+        rsResults.Close();
+    rsResults.Open(Sql::ResultsOfTest(KeyedRow::KeyNumber(row)), cnDatabase);
+    Fill_Test_List();
+    DeleteOpenResults();
+}
+
+// rsResults holds the deleted test's results; each goes at once. An empty
+// set is closed, a non-empty one stays open.
+void frmAdmin::DeleteOpenResults()
+{
+    if (rsResults.RecordCount() == 0) {
+        rsResults.Close();
+        return;
+    }
+    rsResults.MoveFirst();
+    while (!rsResults.Eof()) {
+        rsResults.Delete();
+        rsResults.MoveNext();
+    }
+}

@@ -56,4 +56,21 @@ public:
     // "Students:", "Name:", "Password:", "Tests:" and the note on brackets.
     std::array<QLabel*, 5> Label1{};
     QFrame* Frame1 = nullptr;
+
+private:
+    void BuildLayout();
+    void ClearStudentBoxes();
+    // Makes the row of the student with `number` current, searching from the
+    // first row; false when no row has it.
+    bool MoveToStudent(qint64 number);
+    // Reopens rsTests on every test, whatever another screen narrowed it to.
+    void ReopenAllTests();
+    // Reopens rsTests and makes the test of a list row current; false when
+    // the row's number is not (any longer) in the table.
+    bool FindSelectedTest(const QString& row);
+    void DeleteResultsOfStudent(qint64 number);
+    void DeleteOpenResults();
+    // Shows the question editor, ignoring errors; if it ends up not open
+    // (cancelled, or it failed while loading), this screen is shown again.
+    void OpenEditor();
 };

@@ -39,4 +39,10 @@ protected:
 private:
     void Save_Question();
     void Load_Question();
+    // Writes the intro's title, description and length into the test's row.
+    void StoreTestHeading();
+    static int CountUnwrittenQuestions();
+    // Marks or unmarks the stored name, refreshes the catalogue and returns
+    // to the administration screen.
+    void Finish(bool complete);
 };

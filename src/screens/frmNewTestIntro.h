@@ -19,6 +19,13 @@ public:
     void cmdNext_Click();
     void cmdCancel_Click();
 
+    // The length in minutes as Next accepted it.
+    int Minutes() const;
+
+    // The longest title the students' lists show in full.
+    static constexpr int LongestTitle = 40;
+    static constexpr int LongestMinutes = 32767;
+
     QLabel* Label1 = nullptr;
     QLineEdit* txtTestName = nullptr;
     QLabel* Label2 = nullptr;
@@ -30,4 +37,7 @@ public:
 
 protected:
     void CloseByFrame() override;
+
+private:
+    void Refuse(const QString& message, QWidget* box);
 };

@@ -31,4 +31,9 @@ public:
 
 protected:
     void CloseByFrame() override;
+
+private:
+    // The student whose results are shown, from the administration screen's
+    // selected row when this screen loaded.
+    qint64 studentNumber_ = 0;
 };

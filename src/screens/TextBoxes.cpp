@@ -1,0 +1,19 @@
+#include "TextBoxes.h"
+
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+QString BoxText(const QPlainTextEdit& box)
+{
+    QString text = box.document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
+
+void UseAsFieldBox(QPlainTextEdit& box)
+{
+    box.setTabChangesFocus(true);
+}
