@@ -1,5 +1,7 @@
 #include "TextBoxes.h"
 
+#include <QLineEdit>
+
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -16,4 +18,10 @@ QString BoxText(const QPlainTextEdit& box)
 void UseAsFieldBox(QPlainTextEdit& box)
 {
     box.setTabChangesFocus(true);
+}
+
+void UseAsPasswordBox(QLineEdit& box)
+{
+    box.setEchoMode(QLineEdit::Password);
+    box.setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
 }

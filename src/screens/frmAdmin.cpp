@@ -1,6 +1,7 @@
 #include "frmAdmin.h"
 
 #include "Screens.h"
+#include "TextBoxes.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
@@ -93,8 +94,7 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     txtName->setObjectName(QStringLiteral("txtName"));
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
+    UseAsPasswordBox(*txtPassword);
     txtStudentNumber = new QLineEdit(this);
     txtStudentNumber->setObjectName(QStringLiteral("txtStudentNumber"));
     txtStudentNumber->setVisible(false);

@@ -1,6 +1,7 @@
 #include "frmEntry.h"
 
 #include "Screens.h"
+#include "TextBoxes.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "frmAdmin.h"
@@ -24,7 +25,7 @@ frmEntry::frmEntry() : Form(QStringLiteral("frmEntry"))
     Label2 = new QLabel(QStringLiteral("Press F1 for help"), this);
     txtName = new QLineEdit(this);
     txtPassword = new QLineEdit(this);
-    txtPassword->setEchoMode(QLineEdit::Password);
+    UseAsPasswordBox(*txtPassword);
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdExit = new QPushButton(QStringLiteral("&Cancel"), this);
     Label1[0]->setObjectName(QStringLiteral("Label1_0"));

@@ -45,13 +45,9 @@ frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
     lstResults = new QListWidget(this);
     lstResults->setObjectName(QStringLiteral("lstResults"));
     UseListFont(*lstResults);
-    // Column heads over the list, in its font so that they stand over the
-    // score and date columns.
-    Label1 = new QLabel(QStringLiteral(" Test").leftJustified(42) + QStringLiteral("Score").leftJustified(14)
-                            + QStringLiteral("Date Taken"),
-                        this);
+    Label1 = new QLabel(this);
+    SetResultsHeading(*Label1, *lstResults);
     Label1->setObjectName(QStringLiteral("Label1"));
-    UseListFont(*Label1);
     Label1->setBuddy(lstResults);
     cmdView = NamedButton(QStringLiteral("&View Missed Questions"), QStringLiteral("cmdView"), this);
     cmdDelete = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
