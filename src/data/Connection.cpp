@@ -21,7 +21,10 @@ const QString ServerOptions = QStringLiteral(
 QString EngineMessage(const QSqlError& error)
 {
     const QString engine = error.databaseText().trimmed();
-    return engine.isEmpty() ? error.text().trimmed() : engine;
+    // The server's driver indents its hint lines with tabs, which a message
+    // box would show as a wide gap.
+    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
+    return message.remove(u'\t');
 }
 
 // A file: URI opened with mode=rw refuses a missing file instead of creating

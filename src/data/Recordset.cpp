@@ -22,7 +22,10 @@ QString EngineMessage(const QSqlQuery& query)
 {
     const QSqlError error = query.lastError();
     const QString engine = error.databaseText().trimmed();
-    return engine.isEmpty() ? error.text().trimmed() : engine;
+    // The server's driver indents its hint lines with tabs, which a message
+    // box would show as a wide gap.
+    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
+    return message.remove(u'\t');
 }
 
 QString TableOf(const QString& sql)
