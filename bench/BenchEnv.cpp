@@ -1,10 +1,14 @@
 #include "BenchEnv.h"
 
+#include "TestServer.h"
 #include "app/Module1.h"
+#include "data/Connection.h"
 #include "data/Schema.h"
+#include "data/ServerSettings.h"
 #include "screens/Screens.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -27,7 +31,10 @@ BenchEnv::BenchEnv()
     SetPlatform(&fake);
     Screens::DiscardAll();
     Module1::Reset();
-    Schema::CreateDatabase(DatabasePath());
+    if (TestServer::Settings())
+        TestServer::FreshDatabase().Write(QDir(dir_.path()).filePath(ServerSettings::FileName));
+    else
+        Schema::CreateDatabase(DatabasePath());
 }
 
 BenchEnv::~BenchEnv()
@@ -42,15 +49,13 @@ QString BenchEnv::DatabasePath() const { return dir_.path() + QStringLiteral("/O
 
 void BenchEnv::Batch(const std::function<void(QSqlQuery&)>& fill)
 {
+    Connection seed(QStringLiteral("bench-seed"));
+    seed.OpenProgramDatabase(dir_.path());
+    QSqlDatabase db = seed.Database();
+    db.transaction();
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-seed"));
-        db.setDatabaseName(DatabasePath());
-        db.open();
-        db.transaction();
         QSqlQuery query(db);
         fill(query);
-        db.commit();
-        db.close();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench-seed"));
+    db.commit();
 }

@@ -4,12 +4,14 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 class QApplication;
 
 // A benchmark's world: an offscreen QApplication, a fresh database in a
 // temporary folder that stands in for the program's folder, and the fake
-// platform installed.
+// platform installed. With VORNICK_TEST_SERVER set (see TestServer.h) the
+// database is a freshly emptied one on that PostgreSQL server instead.
 class BenchEnv {
 public:
     BenchEnv();

@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "DbError.h"
+#include "ServerSettings.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -11,10 +12,19 @@ namespace {
 
 constexpr int BusyTimeoutMs = 5000;
 
+// A server that does not answer is reported after a few seconds instead of
+// hanging the program; a network gone quiet mid-test is noticed the same way.
+const QString ServerOptions = QStringLiteral(
+    "connect_timeout=10;application_name=VornickTest;tcp_user_timeout=20000;"
+    "keepalives_idle=30;keepalives_interval=10;keepalives_count=3");
+
 QString EngineMessage(const QSqlError& error)
 {
     const QString engine = error.databaseText().trimmed();
-    return engine.isEmpty() ? error.text().trimmed() : engine;
+    // The server's driver indents its hint lines with tabs, which a message
+    // box would show as a wide gap.
+    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
+    return message.remove(u'\t');
 }
 
 // A file: URI opened with mode=rw refuses a missing file instead of creating
@@ -31,15 +41,50 @@ Connection::Connection(QString name) : name_(std::move(name)) {}
 
 Connection::~Connection() { Close(); }
 
+void Connection::OpenProgramDatabase(const QString& programFolder)
+{
+    if (const auto server = ServerSettings::ReadBeside(programFolder))
+        Open(*server);
+    else
+        Open(programFolder + QStringLiteral("/Ostrel.mdb"));
+}
+
 void Connection::Open(const QString& databasePath)
+{
+    OpenWith(QStringLiteral("QSQLITE"), [&](QSqlDatabase& db) {
+        db.setDatabaseName(ReadWriteUri(databasePath));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    });
+    engine_ = DbEngine::SQLite;
+    Exec(QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+void Connection::Open(const ServerSettings& server)
+{
+    OpenWith(QStringLiteral("QPSQL"), [&](QSqlDatabase& db) {
+        db.setHostName(server.host);
+        db.setPort(server.port);
+        db.setDatabaseName(server.database);
+        db.setUserName(server.user);
+        db.setPassword(server.password);
+        db.setConnectOptions(ServerOptions);
+    });
+    engine_ = DbEngine::PostgreSQL;
+}
+
+void Connection::OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure)
 {
     Close();
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        if (!db.isValid())
-            throw DbError(EngineMessage(db.lastError()));
-        db.setDatabaseName(ReadWriteUri(databasePath));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        QSqlDatabase db = QSqlDatabase::addDatabase(driver, name_);
+        if (!db.isValid()) {
+            const QString message = EngineMessage(db.lastError());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name_);
+            throw DbError(message.isEmpty() ? QStringLiteral("The database driver %1 is not installed.").arg(driver)
+                                            : message);
+        }
+        configure(db);
         if (!db.open()) {
             const QString message = EngineMessage(db.lastError());
             db = QSqlDatabase();
@@ -48,7 +93,6 @@ void Connection::Open(const QString& databasePath)
         }
     }
     opened_ = true;
-    Exec(QStringLiteral("PRAGMA synchronous=FULL"));
 }
 
 void Connection::Close()

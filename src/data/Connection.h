@@ -2,15 +2,22 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
 class QSqlDatabase;
 class QSqlQuery;
+struct ServerSettings;
 
-// The one connection to the database file. Opening never creates a missing
-// file; a busy file is waited on before the engine's "locked" is reported.
-// Every store runs as its own statement and is on disk when it returns.
+// The database engines the program runs on: its own SQLite file, or a lab's
+// shared PostgreSQL server. Only the data layer knows which one it talks to.
+enum class DbEngine { SQLite, PostgreSQL };
+
+// The one connection to the database. Opening never creates a missing file;
+// a busy file is waited on before the engine's "locked" is reported. Every
+// store runs as its own statement (its own transaction) and is stored when it
+// returns.
 class Connection {
 public:
     explicit Connection(QString name = QStringLiteral("cnDatabase"));
@@ -18,9 +25,14 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    void Open(const QString& databasePath);
+    // The program's database: the server named by VornickTest.ini in the
+    // program's folder when that file is there, else Ostrel.mdb in it.
+    void OpenProgramDatabase(const QString& programFolder);
+    void Open(const QString& databasePath);  // an SQLite file
+    void Open(const ServerSettings& server);  // a PostgreSQL database
     void Close();
     bool IsOpen() const;
+    DbEngine Engine() const { return engine_; }
 
     // A statement prepared once per text and kept for the life of the connection.
     QSqlQuery& Prepared(const QString& sql);
@@ -45,7 +57,10 @@ public:
 private:
     void Exec(const QString& statement);
 
+    void OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure);
+
     QString name_;
+    DbEngine engine_ = DbEngine::SQLite;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> prepared_;
     int readDepth_ = 0;
     bool opened_ = false;

@@ -7,8 +7,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace {
+
+const QString ChangedByAnotherUser = QStringLiteral(
+    "This record was changed or deleted by another user since it was read; your change was not saved.");
 
 const QString NoCurrentRecord = QStringLiteral(
     "Either BOF or EOF is True, or the current record has been deleted. "
@@ -18,7 +22,10 @@ QString EngineMessage(const QSqlQuery& query)
 {
     const QSqlError error = query.lastError();
     const QString engine = error.databaseText().trimmed();
-    return engine.isEmpty() ? error.text().trimmed() : engine;
+    // The server's driver indents its hint lines with tabs, which a message
+    // box would show as a wide gap.
+    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
+    return message.remove(u'\t');
 }
 
 QString TableOf(const QString& sql)
@@ -59,9 +66,8 @@ void Recordset::Open(const SqlText& sql, Connection& connection)
     if (sql.text != layoutSql_ || columns_.size() != record.count())
         TakeLayout(sql.text, record);
     rows_.clear();
-    const auto width = static_cast<std::size_t>(columns_.size());
     while (query.next()) {
-        Row row{std::vector<QVariant>(width), std::vector<bool>(width, false), false};
+        Row row = EmptyRow();
         for (int c = 0; c < columns_.size(); ++c)
             row.values[static_cast<std::size_t>(c)] = query.value(c);
         rows_.push_back(std::move(row));
@@ -69,6 +75,8 @@ void Recordset::Open(const SqlText& sql, Connection& connection)
     query.finish();
 
     connection_ = &connection;
+    if (connection.Engine() == DbEngine::PostgreSQL)
+        OrderByKey();
     position_ = 0;
     pending_.reset();
     open_ = true;
@@ -85,10 +93,31 @@ void Recordset::TakeLayout(const QString& sqlText, const QSqlRecord& record)
         const QString name = record.fieldName(c);
         columns_ << name;
         columnIndex_.insert(name, c);
+        columnIndex_.insert(name.toLower(), c);
     }
     table_ = TableOf(sqlText);
     keyColumn_ = KeyColumnOf(table_);
     layoutSql_ = sqlText;
+}
+
+Recordset::Row Recordset::EmptyRow() const
+{
+    const auto width = static_cast<std::size_t>(columns_.size());
+    return Row{std::vector<QVariant>(width), std::vector<bool>(width, false), false, {}};
+}
+
+// The SQLite file returns a table's rows in the order they were added, and
+// the lists show them so; a server returns them in no fixed order (a changed
+// row may come last), so its rows are put in key order, which is the same.
+void Recordset::OrderByKey()
+{
+    const auto key = columnIndex_.constFind(keyColumn_.toLower());
+    if (key == columnIndex_.constEnd())
+        return;
+    const auto column = static_cast<std::size_t>(key.value());
+    std::stable_sort(rows_.begin(), rows_.end(), [column](const Row& a, const Row& b) {
+        return a.values[column].toLongLong() < b.values[column].toLongLong();
+    });
 }
 
 void Recordset::Close()
@@ -148,10 +177,15 @@ int Recordset::ColumnIndex(const QString& name) const
 {
     RequireOpen();
     const auto found = columnIndex_.constFind(name);
-    if (found == columnIndex_.constEnd())
+    if (found != columnIndex_.constEnd())
+        return found.value();
+    const auto anyCase = columnIndex_.constFind(name.toLower());
+    if (anyCase == columnIndex_.constEnd())
         throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the "
                                      "requested name or ordinal: %1").arg(name));
-    return found.value();
+    const int column = anyCase.value();
+    columnIndex_.insert(name, column);
+    return column;
 }
 
 const Recordset::Row& Recordset::CurrentRow() const
@@ -179,6 +213,11 @@ void Recordset::SetField(const QString& name, const QVariant& value)
 {
     const auto column = static_cast<std::size_t>(ColumnIndex(name));
     Row& row = EditableRow();
+    if (!row.changed[column]) {
+        if (row.stored.empty())
+            row.stored.resize(row.values.size());
+        row.stored[column] = row.values[column];
+    }
     row.values[column] = value;
     row.changed[column] = true;
 }
@@ -186,8 +225,7 @@ void Recordset::SetField(const QString& name, const QVariant& value)
 void Recordset::AddNew()
 {
     RequireOpen();
-    const auto width = static_cast<std::size_t>(columns_.size());
-    pending_ = Row{std::vector<QVariant>(width), std::vector<bool>(width, false), false};
+    pending_ = EmptyRow();
 }
 
 void Recordset::Update()
@@ -220,30 +258,44 @@ void Recordset::Insert(Row& row)
         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table_, names.join(u','), marks.join(u','));
     const QVariant key = Execute(sql, values).insertedKey;
     std::fill(row.changed.begin(), row.changed.end(), false);
-    const auto keyColumn = columnIndex_.constFind(keyColumn_);
+    row.stored.clear();
+    const auto keyColumn = columnIndex_.constFind(keyColumn_.toLower());
     if (keyColumn != columnIndex_.constEnd())
         row.values[static_cast<std::size_t>(keyColumn.value())] = key;
 }
 
+// Writes the changed fields of the row, on the condition that the row is
+// still there and that each of those fields still holds what this recordset
+// last read or stored: a change made meanwhile by another workstation is
+// reported, never overwritten. Afterwards what was written counts as stored,
+// so the next store of the same row compares with it.
 void Recordset::StoreChanges(Row& row)
 {
+    const QString sameValue = connection_->Engine() == DbEngine::PostgreSQL ? QStringLiteral(" IS NOT DISTINCT FROM ?")
+                                                                             : QStringLiteral(" IS ?");
     QStringList assignments;
+    QStringList unchanged;
     QVariantList values;
+    QVariantList storedValues;
     for (int c = 0; c < columns_.size(); ++c) {
-        if (!row.changed[static_cast<std::size_t>(c)])
+        const auto column = static_cast<std::size_t>(c);
+        if (!row.changed[column])
             continue;
         assignments << columns_[c] + QStringLiteral(" = ?");
-        values << row.values[static_cast<std::size_t>(c)];
+        values << row.values[column];
+        unchanged << columns_[c] + sameValue;
+        storedValues << row.stored[column];
     }
     if (assignments.isEmpty())
         return;
-    const QVariant key = row.values[static_cast<std::size_t>(ColumnIndex(keyColumn_))];
-    values << key;
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                            .arg(table_, assignments.join(QStringLiteral(", ")), keyColumn_);
+    values << row.values[static_cast<std::size_t>(ColumnIndex(keyColumn_))] << storedValues;
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ? AND %4")
+                            .arg(table_, assignments.join(QStringLiteral(", ")), keyColumn_,
+                                 unchanged.join(QStringLiteral(" AND ")));
     if (Execute(sql, values).rowsAffected == 0)
-        throw DbError(QStringLiteral("The row could not be stored: it is no longer in the %1 table.").arg(table_));
+        throw DbError(ChangedByAnotherUser);
     std::fill(row.changed.begin(), row.changed.end(), false);
+    row.stored.clear();
 }
 
 void Recordset::Delete()
@@ -253,13 +305,18 @@ void Recordset::Delete()
         throw DbError(NoCurrentRecord);
     Row& row = EditableRow();
     const QVariant key = row.values[static_cast<std::size_t>(ColumnIndex(keyColumn_))];
+    // A row another workstation deleted first is gone all the same: done.
     Execute(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table_, keyColumn_), {key});
     row.deleted = true;
 }
 
+// Runs one store. An insert on the server hands back its new key with
+// RETURNING; the SQLite file reports it as the last inserted row id.
 Recordset::Outcome Recordset::Execute(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery& query = connection_->Prepared(sql);
+    const bool returnsKey =
+        connection_->Engine() == DbEngine::PostgreSQL && sql.startsWith(QLatin1String("INSERT"));
+    QSqlQuery& query = connection_->Prepared(returnsKey ? sql + QStringLiteral(" RETURNING ") + keyColumn_ : sql);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
     if (!query.exec()) {
@@ -267,7 +324,8 @@ Recordset::Outcome Recordset::Execute(const QString& sql, const QVariantList& va
         query.finish();
         throw DbError(message);
     }
-    Outcome outcome{query.lastInsertId(), query.numRowsAffected()};
+    Outcome outcome{returnsKey ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId(),
+                    query.numRowsAffected()};
     query.finish();
     return outcome;
 }

@@ -16,7 +16,13 @@ class QSqlRecord;
 // MoveFirst/MoveNext, fields read and written by name, rows added with
 // AddNew/Update and removed with Delete. Null (an invalid QVariant) is kept
 // distinct from empty text. Rows added through the recordset belong to it
-// afterwards; rows deleted through it are skipped.
+// afterwards; rows deleted through it are skipped. Field names are found
+// whatever their case, as the server engine keeps them in lower case.
+//
+// Stores are optimistic, as other workstations may share the database: an
+// Update changes the row only while the fields it writes still hold what this
+// recordset last read or stored there; otherwise it throws DbError and stores
+// nothing. Deleting a row that is already gone counts as done.
 class Recordset {
 public:
     Recordset() = default;
@@ -46,7 +52,12 @@ private:
         std::vector<QVariant> values;
         std::vector<bool> changed;
         bool deleted = false;
+        // What a changed field held when last read or stored; filled by the
+        // first SetField of each field, compared by the next store.
+        std::vector<QVariant> stored;
     };
+    Row EmptyRow() const;
+    void OrderByKey();
 
     void TakeLayout(const QString& sqlText, const QSqlRecord& record);
     void RequireOpen() const;
@@ -68,7 +79,9 @@ private:
     QString table_;
     QString keyColumn_;
     QStringList columns_;
-    QHash<QString, int> columnIndex_;
+    // Each column by its own name and in lower case; names asked for in
+    // another case are added once found.
+    mutable QHash<QString, int> columnIndex_;
     std::vector<Row> rows_;
     std::size_t position_ = 0;
     std::optional<Row> pending_;

@@ -1,5 +1,6 @@
 #include "Schema.h"
 
+#include "Connection.h"
 #include "DbError.h"
 
 #include <QFile>
@@ -10,9 +11,7 @@
 #include <QStringList>
 #include <QUuid>
 
-namespace {
-
-QStringList Statements(const QString& schema)
+QStringList Schema::Statements(const QString& schema)
 {
     QStringList kept;
     for (const QString& line : schema.split(u'\n')) {
@@ -27,15 +26,17 @@ QStringList Statements(const QString& schema)
     return statements;
 }
 
-void Apply(QSqlDatabase& db, const QString& path)
+namespace {
+
+const QStringList TableNames{QStringLiteral("Passwords"), QStringLiteral("Tests"), QStringLiteral("Results")};
+
+// Runs the schema's statements in one transaction: all of them or none.
+void ApplySchema(QSqlDatabase& db, const QString& schema)
 {
-    db.setDatabaseName(path);
-    if (!db.open())
-        throw DbError(db.lastError().text());
     QSqlQuery query(db);
     if (!db.transaction())
         throw DbError(db.lastError().text());
-    for (const QString& statement : Statements(Schema::Text())) {
+    for (const QString& statement : Schema::Statements(schema)) {
         if (!query.exec(statement)) {
             const QString message = query.lastError().databaseText();
             db.rollback();
@@ -44,6 +45,14 @@ void Apply(QSqlDatabase& db, const QString& path)
     }
     if (!db.commit())
         throw DbError(db.lastError().text());
+}
+
+void Apply(QSqlDatabase& db, const QString& path)
+{
+    db.setDatabaseName(path);
+    if (!db.open())
+        throw DbError(db.lastError().text());
+    ApplySchema(db, Schema::Text());
 }
 
 }
@@ -63,4 +72,24 @@ void Schema::CreateDatabase(const QString& path)
         throw;
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+bool Schema::HasTables(Connection& connection)
+{
+    const QStringList present = connection.Database().tables();
+    for (const QString& table : TableNames) {
+        if (present.contains(table, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+void Schema::CreateTables(Connection& connection)
+{
+    if (!connection.IsOpen())
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (HasTables(connection))
+        throw DbError(QStringLiteral("The database already has the program's tables; it is left untouched."));
+    QSqlDatabase db = connection.Database();
+    ApplySchema(db, connection.Engine() == DbEngine::PostgreSQL ? PostgreSqlText() : Text());
 }

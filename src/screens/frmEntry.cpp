@@ -73,9 +73,11 @@ void frmEntry::Form_Load()
     Open_Database();
 }
 
+// Ostrel.mdb beside the program, or the lab's server when VornickTest.ini
+// beside the program names one.
 void frmEntry::Open_Database()
 {
-    cnDatabase.Open(platform().ProgramFolder() + QStringLiteral("/Ostrel.mdb"));
+    cnDatabase.OpenProgramDatabase(platform().ProgramFolder());
     rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
     rsTests.Open(Sql::AllTests(), cnDatabase);
 }
@@ -84,6 +86,10 @@ void frmEntry::cmdOK_Click()
 {
     const QString name = txtName->text();
     const QString password = txtPassword->text();
+    // The accounts are read afresh, so that one added on another workstation
+    // sharing the database since start-up can sign in.
+    rsPasswords.Close();
+    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
     if (password == AdministratorPassword && name == AdministratorName) {
         ClearBoxes();
         Screens::Show<frmAdmin>();

@@ -1,7 +1,9 @@
 #include "TestEnv.h"
 
+#include "TestServer.h"
 #include "app/Module1.h"
 #include "data/Schema.h"
+#include "data/ServerSettings.h"
 #include "screens/Screens.h"
 
 #include <QCoreApplication>
@@ -19,12 +21,12 @@ TestEnv::TestEnv()
     SetPlatform(&fake);
     Screens::DiscardAll();
     Module1::Reset();
-    Schema::CreateDatabase(DatabasePath());
-    connectionName_ = QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db.setDatabaseName(DatabasePath());
-    if (!db.open())
-        throw std::runtime_error(db.lastError().text().toStdString());
+    if (OnServer())
+        TestServer::FreshDatabase().Write(dir_.filePath(ServerSettings::FileName));
+    else
+        Schema::CreateDatabase(DatabasePath());
+    direct_ = std::make_unique<Connection>(QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    direct_->OpenProgramDatabase(dir_.path());
 }
 
 TestEnv::~TestEnv()
@@ -32,43 +34,48 @@ TestEnv::~TestEnv()
     Screens::DiscardAll();
     ProcessEvents();
     Module1::Reset();
-    QSqlDatabase::database(connectionName_, false).close();
-    QSqlDatabase::removeDatabase(connectionName_);
+    direct_.reset();
     SetPlatform(nullptr);
 }
 
 QString TestEnv::DatabasePath() const { return dir_.path() + QStringLiteral("/Ostrel.mdb"); }
 
+bool TestEnv::OnServer() { return TestServer::Settings().has_value(); }
+
 void TestEnv::OpenDatabase()
 {
-    Module1::cnDatabase.Open(DatabasePath());
+    Module1::cnDatabase.OpenProgramDatabase(dir_.path());
     Module1::rsPasswords.Open(Sql::AllPasswords(), Module1::cnDatabase);
     Module1::rsTests.Open(Sql::AllTests(), Module1::cnDatabase);
 }
 
-void TestEnv::Exec(const QString& sql, const QVariantList& values) { Insert(sql, values); }
-
-qint64 TestEnv::Insert(const QString& sql, const QVariantList& values)
+QSqlQuery TestEnv::Run(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery query(QSqlDatabase::database(connectionName_));
+    QSqlQuery query(direct_->Database());
     if (!query.prepare(sql))
         throw std::runtime_error(query.lastError().text().toStdString());
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
     if (!query.exec())
         throw std::runtime_error(query.lastError().text().toStdString());
-    return query.lastInsertId().toLongLong();
+    return query;
+}
+
+void TestEnv::Exec(const QString& sql, const QVariantList& values) { Run(sql, values); }
+
+// Every table's key is its first column, which the server hands back when
+// asked; the SQLite file reports it as the last inserted row id.
+qint64 TestEnv::Insert(const QString& sql, const QVariantList& values)
+{
+    if (direct_->Engine() == DbEngine::SQLite)
+        return Run(sql, values).lastInsertId().toLongLong();
+    QSqlQuery query = Run(sql + QStringLiteral(" RETURNING *"), values);
+    return query.next() ? query.value(0).toLongLong() : 0;
 }
 
 QVariant TestEnv::Scalar(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery query(QSqlDatabase::database(connectionName_));
-    if (!query.prepare(sql))
-        throw std::runtime_error(query.lastError().text().toStdString());
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values[i]);
-    if (!query.exec())
-        throw std::runtime_error(query.lastError().text().toStdString());
+    QSqlQuery query = Run(sql, values);
     return query.next() ? query.value(0) : QVariant();
 }
 

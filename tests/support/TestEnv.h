@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "data/Connection.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -9,18 +10,28 @@
 
 // One test's world: a fresh database built from the schema in a temporary
 // folder that stands in for the program's folder, the fake platform
-// installed, and the shared globals and screens reset.
+// installed, and the shared globals and screens reset. When the tests run
+// against a PostgreSQL server (see TestServer.h) the folder holds a
+// VornickTest.ini naming a freshly emptied database there instead, and the
+// SQL helpers below go to that database.
+class QSqlQuery;
+
 class TestEnv {
 public:
     TestEnv();
     ~TestEnv();
 
+    // The database file's path (on a server run no file is there).
     QString DatabasePath() const;
+    // Whether this run's database is on a PostgreSQL server; tests of what
+    // only a database file can show (a missing or damaged file) skip then.
+    static bool OnServer();
     // Opens the connection and the two start-up recordsets, as sign-in does.
     void OpenDatabase();
 
     // Direct SQL on the test database through its own connection, for
-    // seeding rows and checking what the program stored.
+    // seeding rows and checking what the program stored. Insert returns the
+    // new row's key on both engines.
     qint64 Insert(const QString& sql, const QVariantList& values = {});
     QVariant Scalar(const QString& sql, const QVariantList& values = {});
     void Exec(const QString& sql, const QVariantList& values = {});
@@ -33,8 +44,10 @@ public:
     FakePlatform fake;
 
 private:
+    QSqlQuery Run(const QString& sql, const QVariantList& values);
+
     QTemporaryDir dir_;
-    QString connectionName_;
+    std::unique_ptr<Connection> direct_;
 };
 
 // Processes posted events, including deferred deletes of unloaded screens.

@@ -1,0 +1,273 @@
+// A lab's load: many workstations (processes) sign in at once and take the
+// same test, each storing every answer; afterwards every answer of every
+// attempt must be in the database with the right grade.
+//
+//   loadtest FOLDER WORKSTATIONS [THINK_MS]
+//
+// FOLDER stands for the program's folder: a VornickTest.ini there names an
+// empty server database with the program's tables (see labdb create);
+// otherwise a fresh Ostrel.mdb is made there. Each workstation signs in
+// through the real sign-in screen (its home screen fills its list), then
+// takes the test through the data layer in the order the test screen stores
+// it: rsTests on the test by title, rsResults on all results, AddNew with the
+// student and test numbers, one Update per answer, then grade and date.
+#include "FakePlatform.h"
+#include "app/Module1.h"
+#include "data/Connection.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "data/Schema.h"
+#include "data/ServerSettings.h"
+#include "screens/ResultsList.h"
+#include "screens/Screens.h"
+#include "screens/frmEntry.h"
+#include "screens/frmMain.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace Module1;
+
+namespace {
+
+const QString TestTitle = QStringLiteral("Lab load test");
+const QString Today = QStringLiteral("06/12/2026");
+
+QString StudentName(int index) { return QStringLiteral("student%1").arg(index, 2, 10, QLatin1Char('0')); }
+
+// The answer record workstation `index` stores for slot s: an order of the
+// three answers, the chosen line, and whether that line holds the right one.
+QString AnswerRecord(int index, int slot)
+{
+    static const char* orders[] = {"123", "132", "213", "231", "312", "321"};
+    const QString order = QString::fromLatin1(orders[(index * 7 + slot * 3) % 6]);
+    const int line = (index + slot) % 3 + 1;
+    return order + QString::number(line) + (order[line - 1] == u'1' ? u'C' : u'X');
+}
+
+int ExpectedGrade(int index)
+{
+    int right = 0;
+    for (int s = 1; s <= 25; ++s)
+        right += AnswerRecord(index, s).endsWith(u'C') ? 1 : 0;
+    return 4 * right;
+}
+
+void Store(Recordset& rs, const QString& field, const QVariant& value)
+{
+    rs.SetField(field, value);
+    rs.Update();
+}
+
+// ---- one workstation ----
+
+int TakeTest(FakePlatform& fake, int index, int thinkMs)
+{
+    try {
+        Screens::Show<frmEntry>();
+        frmEntry& entry = Screens::Get<frmEntry>();
+        entry.txtName->setText(StudentName(index));
+        entry.txtPassword->setText(QStringLiteral("pw"));
+        entry.cmdOK_Click();
+        if (!Screens::IsLoaded<frmMain>())
+            throw DbError(QStringLiteral("sign-in refused"));
+        std::printf("ready\n");
+        std::fflush(stdout);
+        char go[16];
+        if (!std::fgets(go, sizeof go, stdin))
+            return 1;
+
+        QElapsedTimer clock;
+        rsTests.Close();
+        rsTests.Open(Sql::TestByName(TestTitle), cnDatabase);
+        rsResults.Open(Sql::AllResults(), cnDatabase);
+        rsResults.AddNew();
+        rsResults.SetField(QStringLiteral("fldStudentNumber"), rsPasswords.Field(QStringLiteral("fldStudentNumber")));
+        rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber")));
+        rsResults.Update();
+        qint64 slowestNs = 0;
+        int right = 0;
+        const qint64 started = QDateTime::currentMSecsSinceEpoch();
+        for (int s = 1; s <= 25; ++s) {
+            if (thinkMs > 0)
+                QThread::msleep(static_cast<unsigned long>(thinkMs));
+            const QString record = AnswerRecord(index, s);
+            clock.start();
+            Store(rsResults, QStringLiteral("fldQ%1").arg(s), record);
+            slowestNs = std::max(slowestNs, clock.nsecsElapsed());
+            right += record.endsWith(u'C') ? 1 : 0;
+        }
+        const qint64 answered = QDateTime::currentMSecsSinceEpoch();
+        rsResults.SetField(QStringLiteral("fldGrade"), 4 * right);
+        Store(rsResults, QStringLiteral("fldDate"), fake.TodayShortDate());
+        rsResults.Close();
+        rsTests.Close();
+        FillResultsList(*Screens::Get<frmMain>().lstResults, rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(), false);
+        std::printf("done %lld %lld %lld\n", static_cast<long long>(started), static_cast<long long>(answered),
+                    static_cast<long long>(slowestNs));
+        return 0;
+    } catch (const DbError& error) {
+        std::printf("error %s\n", error.what());
+        return 1;
+    }
+}
+
+int Workstation(const QString& folder, int index, int thinkMs)
+{
+    FakePlatform fake;
+    fake.programFolder = folder;
+    fake.today = Today;
+    SetPlatform(&fake);
+    const int status = TakeTest(fake, index, thinkMs);
+    // The connection is closed while Qt's database registry still exists.
+    Screens::DiscardAll();
+    Module1::Reset();
+    SetPlatform(nullptr);
+    return status;
+}
+
+// ---- the coordinator ----
+
+void Seed(Connection& connection, int workstations)
+{
+    Recordset passwords;
+    passwords.Open(Sql::AllPasswords(), connection);
+    for (int i = 1; i <= workstations; ++i) {
+        passwords.AddNew();
+        passwords.SetField(QStringLiteral("fldStudentName"), StudentName(i));
+        Store(passwords, QStringLiteral("fldPassword"), QStringLiteral("pw"));
+    }
+    Recordset tests;
+    tests.Open(Sql::AllTests(), connection);
+    tests.AddNew();
+    tests.SetField(QStringLiteral("fldTestName"), TestTitle);
+    tests.SetField(QStringLiteral("fldTime"), QStringLiteral("30"));
+    for (int s = 1; s <= 25; ++s) {
+        tests.SetField(QStringLiteral("fldQ%1").arg(s), QStringLiteral("Question %1").arg(s));
+        tests.SetField(QStringLiteral("fldQ%1Answer").arg(s), QStringLiteral("Right %1").arg(s));
+        tests.SetField(QStringLiteral("fldQ%1Phony1").arg(s), QStringLiteral("Wrong %1a").arg(s));
+        tests.SetField(QStringLiteral("fldQ%1Phony2").arg(s), QStringLiteral("Wrong %1b").arg(s));
+    }
+    tests.Update();
+}
+
+// Counts the answers and grades that are in the database as each
+// workstation stored them; prints every one that is missing or wrong.
+int Verify(Connection& connection, int workstations, int& answersFound)
+{
+    int complete = 0;
+    answersFound = 0;
+    Recordset students;
+    students.Open(Sql::AllPasswords(), connection);
+    for (int i = 1; i <= workstations; ++i, students.MoveNext()) {
+        Recordset result;
+        result.Open(Sql::ResultsOfStudent(students.Field(QStringLiteral("fldStudentNumber")).toLongLong()), connection);
+        if (result.RecordCount() != 1) {
+            std::printf("  %s: %d results instead of 1\n", qPrintable(StudentName(i)), result.RecordCount());
+            continue;
+        }
+        int good = 0;
+        for (int s = 1; s <= 25; ++s)
+            good += result.Text(QStringLiteral("fldQ%1").arg(s)) == AnswerRecord(i, s) ? 1 : 0;
+        answersFound += good;
+        const bool graded = result.Field(QStringLiteral("fldGrade")).toInt() == ExpectedGrade(i)
+                            && result.Text(QStringLiteral("fldDate")) == Today;
+        if (good == 25 && graded)
+            ++complete;
+        else
+            std::printf("  %s: %d of 25 answers, grade %s\n", qPrintable(StudentName(i)), good,
+                        graded ? "right" : "wrong");
+    }
+    return complete;
+}
+
+int Coordinate(const QString& folder, int workstations, int thinkMs)
+{
+    Connection connection(QStringLiteral("coordinator"));
+    const bool onServer = ServerSettings::ReadBeside(folder).has_value();
+    if (!onServer)
+        Schema::CreateDatabase(QDir(folder).filePath(QStringLiteral("Ostrel.mdb")));
+    connection.OpenProgramDatabase(folder);
+    Seed(connection, workstations);
+
+    std::vector<std::unique_ptr<QProcess>> stations;
+    for (int i = 1; i <= workstations; ++i) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(QCoreApplication::applicationFilePath(),
+                       {QStringLiteral("--workstation"), folder, QString::number(i), QString::number(thinkMs)});
+        stations.push_back(std::move(process));
+    }
+    for (auto& station : stations) {
+        while (!station->canReadLine() && station->state() != QProcess::NotRunning)
+            station->waitForReadyRead(1000);
+        const QByteArray line = station->readLine().trimmed();
+        if (line != "ready")
+            std::printf("a workstation did not sign in: %s\n", line.constData());
+    }
+    // All at once: QProcess writes its buffer only when told to.
+    for (auto& station : stations)
+        station->write("go\n");
+    for (auto& station : stations)
+        station->waitForBytesWritten(1000);
+
+    int finished = 0;
+    qint64 first = std::numeric_limits<qint64>::max();
+    qint64 last = 0;
+    qint64 slowestNs = 0;
+    for (auto& station : stations) {
+        station->waitForFinished(600000);
+        const QList<QByteArray> words = station->readAll().trimmed().split(' ');
+        if (station->exitCode() != 0 || words.size() != 4 || words[0] != "done") {
+            std::printf("a workstation failed: %s\n", words.join(' ').constData());
+            continue;
+        }
+        ++finished;
+        first = std::min(first, words[1].toLongLong());
+        last = std::max(last, words[2].toLongLong());
+        slowestNs = std::max(slowestNs, words[3].toLongLong());
+    }
+
+    int answersFound = 0;
+    const int complete = Verify(connection, workstations, answersFound);
+    const double seconds = finished > 0 ? static_cast<double>(last - first) / 1000.0 : 0.0;
+    std::printf("engine: %s; workstations: %d; think time: %d ms\n", onServer ? "PostgreSQL" : "SQLite",
+                workstations, thinkMs);
+    std::printf("attempts finished: %d of %d; complete and rightly graded in the database: %d\n", finished,
+                workstations, complete);
+    std::printf("answers in the database: %d of %d\n", answersFound, 25 * workstations);
+    std::printf("answers stored per second: %.0f (%d answers between the first and the last answer store, %.2f s)\n",
+                seconds > 0 ? 25.0 * finished / seconds : 0.0, 25 * finished, seconds);
+    std::printf("slowest answer store: %.1f ms\n", static_cast<double>(slowestNs) / 1e6);
+    return complete == workstations && finished == workstations ? 0 : 1;
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    try {
+        if (args.size() == 4 && args[0] == QLatin1String("--workstation"))
+            return Workstation(args[1], args[2].toInt(), args[3].toInt());
+        if (args.size() == 2 || args.size() == 3)
+            return Coordinate(args[0], args[1].toInt(), args.size() == 3 ? args[2].toInt() : 0);
+    } catch (const DbError& error) {
+        std::fprintf(stderr, "loadtest: %s\n", error.what());
+        return 1;
+    }
+    std::fprintf(stderr, "usage: loadtest FOLDER WORKSTATIONS [THINK_MS]\n");
+    return 2;
+}

@@ -1,0 +1,81 @@
+#include "TestServer.h"
+
+#include "data/Connection.h"
+#include "data/DbError.h"
+#include "data/Schema.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace {
+
+void Run(Connection& connection, const QString& statement)
+{
+    QSqlQuery query(connection.Database());
+    if (!query.exec(statement))
+        throw DbError(query.lastError().text());
+}
+
+ServerSettings& OwnDatabase()
+{
+    static ServerSettings own;
+    return own;
+}
+
+void DropOwnDatabase()
+{
+    Connection maintenance(QStringLiteral("test-server-drop"));
+    try {
+        maintenance.Open(*TestServer::Settings());
+        Run(maintenance, QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(OwnDatabase().database));
+    } catch (const DbError&) {
+        // The server is throwaway; a database left behind goes with it.
+    }
+}
+
+// Made once per process, so that test programs running side by side never
+// share tables.
+const ServerSettings& CreateOwnDatabase()
+{
+    ServerSettings& own = OwnDatabase();
+    if (!own.database.isEmpty())
+        return own;
+    own = *TestServer::Settings();
+    own.database = QStringLiteral("vt_") + QUuid::createUuid().toString(QUuid::Id128);
+    Connection maintenance(QStringLiteral("test-server-create"));
+    maintenance.Open(*TestServer::Settings());
+    Run(maintenance, QStringLiteral("CREATE DATABASE %1").arg(own.database));
+    qAddPostRoutine(DropOwnDatabase);
+    return own;
+}
+
+}
+
+const std::optional<ServerSettings>& TestServer::Settings()
+{
+    static const std::optional<ServerSettings> settings = []() -> std::optional<ServerSettings> {
+        const QString path = qEnvironmentVariable("VORNICK_TEST_SERVER");
+        if (path.isEmpty())
+            return std::nullopt;
+        return ServerSettings::Read(path);
+    }();
+    return settings;
+}
+
+ServerSettings TestServer::FreshDatabase(bool withTables)
+{
+    const ServerSettings& own = CreateOwnDatabase();
+    Connection connection(QStringLiteral("test-server-reset"));
+    connection.Open(own);
+    // A test that left a transaction open would make the reset wait forever.
+    Run(connection, QStringLiteral("SET lock_timeout = '10s'"));
+    Run(connection, QStringLiteral("SET client_min_messages = warning"));
+    Run(connection, QStringLiteral("DROP SCHEMA public CASCADE"));
+    Run(connection, QStringLiteral("CREATE SCHEMA public"));
+    if (withTables)
+        Schema::CreateTables(connection);
+    return own;
+}

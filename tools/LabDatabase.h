@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+struct ServerSettings;
+
+// Setting up a lab's shared PostgreSQL database: creating its tables, and
+// copying the data of an existing Ostrel.mdb into it.
+namespace LabDatabase {
+
+// Creates the program's tables on the server's database. Refuses (throws
+// DbError) when any of them is already there.
+void Create(const ServerSettings& server);
+
+struct Copied {
+    int students = 0;
+    int tests = 0;
+    int results = 0;
+};
+
+// Copies every student, test and result of the database file into the
+// server's database, keeping their numbers, all or nothing; afterwards the
+// server numbers new rows past the highest copied ones. Creates the tables
+// when they are not there yet. Refuses (throws DbError) when the server's
+// database already holds any row. The file is only read.
+Copied CopyFrom(const QString& databaseFile, const ServerSettings& server);
+
+}

@@ -1,0 +1,48 @@
+// Sets up a lab's shared PostgreSQL database from the settings file that the
+// workstations use (VornickTest.ini):
+//   labdb create SETTINGS          creates the tables on the empty database
+//   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests and
+//                                  results into it, keeping their numbers
+#include "LabDatabase.h"
+#include "data/DbError.h"
+#include "data/ServerSettings.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr,
+                 "usage: labdb create SETTINGS\n"
+                 "       labdb copy DATABASE SETTINGS\n"
+                 "SETTINGS is a VornickTest.ini naming the server; DATABASE is an Ostrel.mdb.\n");
+    return 2;
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    try {
+        if (args.size() == 2 && args[0] == QLatin1String("create")) {
+            LabDatabase::Create(ServerSettings::Read(args[1]));
+            std::printf("created the tables\n");
+            return 0;
+        }
+        if (args.size() == 3 && args[0] == QLatin1String("copy")) {
+            const LabDatabase::Copied copied = LabDatabase::CopyFrom(args[1], ServerSettings::Read(args[2]));
+            std::printf("copied %d students, %d tests and %d results\n", copied.students, copied.tests,
+                        copied.results);
+            return 0;
+        }
+    } catch (const DbError& error) {
+        std::fprintf(stderr, "labdb: %s\n", error.what());
+        return 1;
+    }
+    return Usage();
+}
