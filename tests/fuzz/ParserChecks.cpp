@@ -1,6 +1,9 @@
 #include "ParserChecks.h"
 
+#include "app/AnswerRecord.h"
 #include "app/ListRows.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +48,15 @@ QString CheckReadersOnAnyText(const QString& text)
     (void)KeyedRow::KeyText(text);
     (void)KeyedRow::KeyNumber(text);
     (void)KeyedRow::NameBeforeKey(text);
+    const AnswerRecords::Parts parts = AnswerRecords::TakeApart(text);
+    if (parts.chosenIndex < -1 || parts.chosenIndex > 8)
+        return QStringLiteral("chosen index out of range for: ") + text;
+    for (const QString& digit : parts.orderDigits) {
+        if (digit.size() > 1)
+            return QStringLiteral("an order digit longer than one character from: ") + text;
+    }
+    if (AnswerRecords::IsRight(text) != text.endsWith(u'C'))
+        return QStringLiteral("right-or-wrong misread for: ") + text;
     return {};
 }
 
@@ -88,6 +100,33 @@ QString CheckKeyedRows(Source& source)
     return {};
 }
 
+QString CheckAnswerRecords(Source& source)
+{
+    // Orders drawn from the input's bytes; once they run out the draws keep
+    // varying, as a clock-seeded generator does.
+    int fallback = 0;
+    const QString order = AnswerRecords::DrawOrder([&] {
+        const unsigned b = source.Byte();
+        return b ? static_cast<float>(b) / 256.0f : static_cast<float>(++fallback % 3) / 3.0f;
+    });
+    QString sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted != QLatin1String("123"))
+        return QStringLiteral("drawn order is not a permutation: ") + order;
+    const int line = 1 + static_cast<int>(source.Byte() % 3);
+    const QString record = AnswerRecords::Build(order, line);
+    const AnswerRecords::Parts parts = AnswerRecords::TakeApart(record);
+    if (record.size() != 5 || parts.chosenIndex != line - 1)
+        return QStringLiteral("chosen line lost from: ") + record;
+    for (int k = 0; k < 3; ++k) {
+        if (parts.orderDigits[static_cast<std::size_t>(k)] != order.mid(k, 1))
+            return QStringLiteral("order lost from: ") + record;
+    }
+    if (AnswerRecords::IsRight(record) != (order[line - 1] == u'1'))
+        return QStringLiteral("wrong mark in: ") + record;
+    return {};
+}
+
 }
 
 QString CheckParsers(const QByteArray& input)
@@ -101,5 +140,7 @@ QString CheckParsers(const QByteArray& input)
     QString failure = CheckResultsRows(source);
     if (failure.isEmpty())
         failure = CheckKeyedRows(source);
+    if (failure.isEmpty())
+        failure = CheckAnswerRecords(source);
     return failure;
 }
