@@ -1,0 +1,229 @@
+// Walks the real screens through a sample day and saves a picture of each of
+// the nine screens (scripts/screenshots runs it under Xvfb with a window
+// manager). Usage: tour OUTPUT_FOLDER
+#include "app/ErrorPolicy.h"
+#include "app/ListRows.h"
+#include "app/Module1.h"
+#include "app/QtPlatform.h"
+#include "data/Schema.h"
+#include "screens/Screens.h"
+#include "screens/frmAdmin.h"
+#include "screens/frmAnswers.h"
+#include "screens/frmEntry.h"
+#include "screens/frmMain.h"
+#include "screens/frmNewTest.h"
+#include "screens/frmNewTestIntro.h"
+#include "screens/frmQuestions.h"
+#include "screens/frmQuestionsIntro.h"
+#include "screens/frmTestResults.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QString outputFolder;
+
+void Settle(int ms = 600)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The part of the screen that is not the empty black desktop: the window
+// shown, with its frame and title as the window manager draws them.
+QRect Occupied(const QImage& screen)
+{
+    QRect box;
+    for (int y = 0; y < screen.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+        for (int x = 0; x < screen.width(); ++x) {
+            if (qGray(line[x]) > 8)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+void Snapshot(QWidget& window, const QString& name)
+{
+    window.raise();
+    window.activateWindow();
+    Settle();
+    const QImage screen = window.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    const QString path = outputFolder + u'/' + name + QStringLiteral(".png");
+    std::printf("%s %s\n", screen.copy(Occupied(screen)).save(path) ? "saved" : "FAILED", qPrintable(path));
+}
+
+// The real platform, answering its own questions and photographing the two
+// modal screens before their user moves on.
+class TourPlatform : public QtPlatform {
+public:
+    TourPlatform(QString folder, QString lockFolder) : QtPlatform(std::move(lockFolder)), folder_(std::move(folder)) {}
+
+    QString ProgramFolder() override { return folder_; }
+    MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString&) override
+    {
+        std::printf("message: %s\n", qPrintable(text));
+        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
+    }
+    void RunModal(QWidget& form) override
+    {
+        form.show();
+        if (auto* intro = qobject_cast<frmQuestionsIntro*>(&form)) {
+            Snapshot(*intro, QStringLiteral("frmQuestionsIntro"));
+            intro->cmdBegin_Click();
+        } else if (auto* newTest = qobject_cast<frmNewTestIntro*>(&form)) {
+            Snapshot(*newTest, QStringLiteral("frmNewTestIntro"));
+            newTest->cmdNext_Click();
+        }
+    }
+
+private:
+    QString folder_;
+};
+
+void Seed(const QString& path)
+{
+    Schema::CreateDatabase(path);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
+    db.setDatabaseName(path);
+    db.open();
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("INSERT INTO Passwords (fldStudentName, fldPassword) VALUES ('Ann Lee', 'apple'), ('Ben Ortiz', 'pear'), ('Chloé Martin', 'fig')"));
+    const QStringList capitals{"France", "Japan", "Kenya", "Peru", "Canada"};
+    const QStringList cities{"Paris", "Tokyo", "Nairobi", "Lima", "Ottawa"};
+    auto addTest = [&](const QString& name, int minutes, const QString& description, int written) {
+        q.prepare(QStringLiteral("INSERT INTO Tests (fldTestName, fldDescription, fldTime) VALUES (?, ?, ?)"));
+        q.addBindValue(name);
+        q.addBindValue(description);
+        q.addBindValue(minutes);
+        q.exec();
+        const qint64 number = q.lastInsertId().toLongLong();
+        for (int s = 1; s <= written; ++s) {
+            q.prepare(QStringLiteral("UPDATE Tests SET fldQ%1 = ?, fldQ%1Answer = ?, fldQ%1Phony1 = ?, fldQ%1Phony2 = ? WHERE fldTestNumber = ?").arg(s));
+            const int i = (s - 1) % capitals.size();
+            q.addBindValue(QStringLiteral("What is the capital city of %1?").arg(capitals[i]));
+            q.addBindValue(cities[i]);
+            q.addBindValue(cities[(i + 1) % cities.size()]);
+            q.addBindValue(cities[(i + 2) % cities.size()]);
+            q.addBindValue(number);
+            q.exec();
+        }
+        return number;
+    };
+    addTest(QStringLiteral("World Capitals"), 20, QStringLiteral("Choose the capital city of each country."), 25);
+    addTest(QStringLiteral("Geography Review"), 45, QStringLiteral("Read each question carefully. You may change an answer until you press Done."), 25);
+    addTest(QStringLiteral("<Rivers and Lakes>"), 30, QStringLiteral("Still being written."), 10);
+    // Ann has taken World Capitals: right on most slots, a few missed.
+    QStringList records;
+    for (int s = 1; s <= 25; ++s)
+        records << (s % 6 == 0 ? QStringLiteral("2313X") : s % 4 == 0 ? QStringLiteral("3122C") : QStringLiteral("1231C"));
+    QStringList sets;
+    for (int s = 1; s <= 25; ++s)
+        sets << QStringLiteral("fldQ%1 = '%2'").arg(s).arg(records[s - 1]);
+    q.exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) VALUES (1, 1, 84, '12/1/2026')"));
+    q.exec(QStringLiteral("UPDATE Results SET ") + sets.join(QStringLiteral(", ")));
+    db.close();
+}
+
+void SelectRow(QListWidget& list, const QString& startingWith)
+{
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.item(i)->text().startsWith(startingWith)) {
+            list.setCurrentRow(i);
+            return;
+        }
+    }
+}
+
+void SignIn(const QString& name, const QString& password)
+{
+    frmEntry& entry = Screens::Get<frmEntry>();
+    entry.txtName->setText(name);
+    entry.txtPassword->setText(password);
+    entry.cmdOK_Click();
+}
+
+void Tour()
+{
+    frmEntry& entry = Screens::Get<frmEntry>();
+    entry.Show();
+    entry.txtName->setText(QStringLiteral("Ann Lee"));
+    Snapshot(entry, QStringLiteral("frmEntry"));
+    SignIn(QStringLiteral("Ann Lee"), QStringLiteral("apple"));
+
+    frmMain& home = Screens::Get<frmMain>();
+    SelectRow(*home.lstResults, QStringLiteral("World Capitals"));
+    Snapshot(home, QStringLiteral("frmMain"));
+
+    SelectRow(*home.lstResults, QStringLiteral("Geography Review"));
+    home.cmdTakeTest_Click();
+    frmQuestions& test = Screens::Get<frmQuestions>();
+    for (int slot = 0; slot < 6; ++slot) {
+        test.optAnswer[static_cast<std::size_t>(slot % 3)]->setChecked(true);
+        test.cmdNext_Click();
+    }
+    test.optAnswer[1]->setChecked(true);
+    Snapshot(test, QStringLiteral("frmQuestions"));
+    test.cmdDone_Click();
+
+    SelectRow(*home.lstResults, QStringLiteral("World Capitals"));
+    home.cmdReview_Click();
+    frmAnswers& review = Screens::Get<frmAnswers>();
+    review.lblQuestionNumber_Click(5);
+    Snapshot(review, QStringLiteral("frmAnswers"));
+    review.cmdDone_Click();
+    home.cmdExit_Click();
+
+    SignIn(QStringLiteral("Kestr"), QStringLiteral("plum"));
+    frmAdmin& admin = Screens::Get<frmAdmin>();
+    admin.lstStudents->setCurrentRow(0);
+    Snapshot(admin, QStringLiteral("frmAdmin"));
+    admin.cmdView_Click();
+    frmTestResults& results = Screens::Get<frmTestResults>();
+    results.lstResults->setCurrentRow(0);
+    Snapshot(results, QStringLiteral("frmTestResults"));
+    results.cmdExit_Click();
+
+    SelectRow(*admin.lstTests, QStringLiteral("<Rivers"));
+    admin.cmdEdit_Click();
+    frmNewTest& editor = Screens::Get<frmNewTest>();
+    editor.cmdNext_Click();
+    Snapshot(editor, QStringLiteral("frmNewTest"));
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tour OUTPUT_FOLDER\n");
+        return 2;
+    }
+    outputFolder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outputFolder);
+    QTemporaryDir folder;
+    Seed(folder.path() + QStringLiteral("/Ostrel.mdb"));
+    TourPlatform platform(folder.path(), folder.path());
+    SetPlatform(&platform);
+    RunGuarded([] { Tour(); });
+    Screens::DiscardAll();
+    Module1::Reset();
+    return 0;
+}
