@@ -281,14 +281,15 @@ void frmAdmin::cmdDeleteStudent_Click()
                   QStringLiteral("Delete The Current Student")))
         return;
     rsPasswords.Delete();
+    // The student's row is gone; every step from here on goes on past a
+    // failure, so that the screen is refreshed in any case.
     DeleteResultsOfStudent(number);
     ClearStudentBoxes();
-    Fill_Student_List();
+    IgnoreErrors([this] { Fill_Student_List(); });
     txtName->setFocus();
 }
 
-// The student's row is already gone; each step here goes on past a failure
-// so that the screen is refreshed in any case. rsResults stays open.
+// Step by step, each going on past a failure. rsResults stays open.
 void frmAdmin::DeleteResultsOfStudent(qint64 number)
 {
     IgnoreErrors([] { rsResults.Close(); });
