@@ -28,13 +28,6 @@ namespace {
 const QString StudentNumberField = QStringLiteral("fldStudentNumber");
 const QString TestNumberField = QStringLiteral("fldTestNumber");
 
-QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 // Draws a keyed row as its name alone. The row's text keeps its blanks and
 // number (the handlers read the number back from it); the blanks were meant
 // to push the number out of sight, which on a wide list they cannot.
