@@ -1,6 +1,7 @@
 // Writing and editing tests: the catalogue's Add and Edit, the new test
 // screen (run modally by a scripted user), the question editor and its Exit.
 #include "TestEnv.h"
+#include "UserActions.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "screens/Screens.h"
@@ -46,18 +47,6 @@ private slots:
 
 namespace {
 
-void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-frmAdmin& SignInAdmin()
-{
-    Screens::Show<frmEntry>();
-    frmEntry& entry = Screens::Get<frmEntry>();
-    entry.txtName->setText(frmEntry::AdministratorName);
-    entry.txtPassword->setText(frmEntry::AdministratorPassword);
-    Click(entry.cmdOK);
-    return Screens::Get<frmAdmin>();
-}
-
 frmNewTestIntro& IntroOf(QWidget& window) { return static_cast<frmNewTestIntro&>(window); }
 
 // The user of the modal new test screen: optionally checks what it shows,
@@ -93,24 +82,6 @@ frmNewTest& AddTest(TestEnv& env, frmAdmin& admin, const QString& title, const Q
     QueueNext(env, title, minutes, QStringLiteral("Read carefully."));
     Click(admin.cmdAddTest);
     return Editor();
-}
-
-// Picks a row as a user does, with a mouse click on it.
-void PickRow(QListWidget* list, int row)
-{
-    QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QVERIFY(item->isSelected());
-}
-
-int RowOfNumber(const QListWidget* list, qint64 number)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (KeyedRow::KeyNumber(list->item(i)->text()) == number)
-            return i;
-    return -1;
 }
 
 // Opens the test with `number` in the editor, keeping its stored heading.
