@@ -1,6 +1,7 @@
 // The administration screen (student accounts and the test catalogue) and
 // the administrator's results screen, driven through their real widgets.
 #include "TestEnv.h"
+#include "UserActions.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "screens/Screens.h"
@@ -46,55 +47,13 @@ private slots:
 
 namespace {
 
-// Starts the program and signs the administrator in on the sign-in screen.
-frmAdmin& SignInAdmin(TestEnv& env)
+frmAdmin& ActiveAdmin()
 {
-    Q_UNUSED(env);
-    Screens::Show<frmEntry>();
-    frmEntry& entry = Screens::Get<frmEntry>();
-    entry.txtName->setText(frmEntry::AdministratorName);
-    entry.txtPassword->setText(frmEntry::AdministratorPassword);
-    QTest::mouseClick(entry.cmdOK, Qt::LeftButton);
-    return Screens::Get<frmAdmin>();
-}
-
-frmAdmin& ActiveAdmin(TestEnv& env)
-{
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     admin.activateWindow();
     if (!QTest::qWaitForWindowActive(&admin))
         qWarning("administration window not active; focus checks may fail");
     return admin;
-}
-
-void TypeInto(QLineEdit* box, const QString& text)
-{
-    box->clear();
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii)
-        QTest::keyClicks(box, text);
-    else
-        box->insert(text);
-}
-
-void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-// Picks a row as a user does, with a mouse click on it.
-void PickRow(QListWidget* list, int row)
-{
-    QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QVERIFY(item->isSelected());
-}
-
-int RowOfNumber(const QListWidget* list, qint64 number)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (KeyedRow::KeyNumber(list->item(i)->text()) == number)
-            return i;
-    return -1;
 }
 
 qint64 AddResult(TestEnv& env, qint64 student, qint64 test, int grade = 84)
@@ -114,7 +73,7 @@ qint64 Count(TestEnv& env, const QString& sql, const QVariantList& values = {})
 void TestAdmin::firstAccountInEmptyTable()
 {
     TestEnv env;
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     QCOMPARE(admin.windowTitle(), QStringLiteral("Vornick Test Taker - Administrative Functions"));
     QCOMPARE(admin.lstStudents->count(), 0);
     QCOMPARE(admin.lstTests->count(), 0);
@@ -145,7 +104,7 @@ void TestAdmin::editKeepsNumberAndClearMakesNewAccount()
     TestEnv env;
     env.AddStudent(QStringLiteral("Ann"), QStringLiteral("one"));
     const qint64 bob = env.AddStudent(QStringLiteral("Bob"), QStringLiteral("two"));
-    frmAdmin& admin = ActiveAdmin(env);
+    frmAdmin& admin = ActiveAdmin();
 
     // Tabbing into the list makes its first row current but picks nothing;
     // a click on that row then picks it.
@@ -187,7 +146,7 @@ void TestAdmin::oddNamesAndNumbersListedExactly()
     // A name ending in digits, and a number of ten digits.
     env.Insert(QStringLiteral("INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) "
                               "VALUES (1234567890, 'Room 2024', 'x')"));
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     const QStringList names{QStringLiteral("  "), QStringLiteral("O'Brien \"Jo\""), QStringLiteral("Ζωή Νικολάου"),
                             QString(300, u'w')};
     for (const QString& name : names) {
@@ -218,7 +177,7 @@ void TestAdmin::oddNamesAndNumbersListedExactly()
 void TestAdmin::validationMessagesAndFocus()
 {
     TestEnv env;
-    frmAdmin& admin = ActiveAdmin(env);
+    frmAdmin& admin = ActiveAdmin();
 
     TypeInto(admin.txtPassword, QStringLiteral("pw"));
     admin.cmdAddStudent->setFocus();
@@ -244,7 +203,7 @@ void TestAdmin::validationMessagesAndFocus()
 void TestAdmin::enterKeys()
 {
     TestEnv env;
-    frmAdmin& admin = ActiveAdmin(env);
+    frmAdmin& admin = ActiveAdmin();
     admin.txtName->setFocus();
     QTest::keyClicks(admin.txtName, QStringLiteral("Ann"));
     QTest::keyClick(admin.txtName, Qt::Key_Return);
@@ -273,7 +232,7 @@ void TestAdmin::deleteStudentRemovesExactlyTheirResults()
     AddResult(env, ann, algebra);
     AddResult(env, ann, history);
     AddResult(env, bob, algebra);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
 
     PickRow(admin.lstStudents, 0);
     env.fake.answers = {MsgAnswer::No};
@@ -311,7 +270,7 @@ void TestAdmin::deleteWithoutPickedStudentDoesNothing()
 {
     TestEnv env;
     env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     Click(admin.cmdDeleteStudent);  // empty name
     TypeInto(admin.txtName, QStringLiteral("Ann"));
     Click(admin.cmdDeleteStudent);  // a name typed, no student picked
@@ -327,7 +286,7 @@ void TestAdmin::viewNeedsSelectedStudent()
 {
     TestEnv env;
     env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     Click(admin.cmdView);
     QCOMPARE(env.fake.shown.size(), std::size_t(1));
     QCOMPARE(env.fake.shown[0].text, QStringLiteral("Select a student first!"));
@@ -341,7 +300,7 @@ void TestAdmin::catalogueListsEveryTestAsStored()
     TestEnv env;
     const qint64 algebra = env.AddTest(QStringLiteral("Algebra"));
     const qint64 draft = env.AddTest(QStringLiteral("<Draft>"));
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     QCOMPARE(admin.lstTests->count(), 2);
     QCOMPARE(admin.lstTests->item(0)->text(), QStringLiteral("Algebra") + QString(150, u' ') + QString::number(algebra));
     QCOMPARE(admin.lstTests->item(1)->text(), QStringLiteral("<Draft>") + QString(150, u' ') + QString::number(draft));
@@ -373,7 +332,7 @@ void TestAdmin::deleteTestRemovesExactlyItsResults()
     AddResult(env, ann, algebra);
     AddResult(env, bob, algebra);
     AddResult(env, ann, history);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
 
     Click(admin.cmdDeleteTest);  // nothing selected: nothing asked
     QVERIFY(env.fake.shown.empty());
@@ -418,7 +377,7 @@ void TestAdmin::deleteTestRightAfterDeletingStudent()
     AddResult(env, ann, algebra);
     AddResult(env, bob, algebra);
     AddResult(env, bob, history);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
 
     PickRow(admin.lstStudents, 0);
     env.fake.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
@@ -441,7 +400,7 @@ void TestAdmin::sameNameTestsToldApart()
     const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
     AddResult(env, ann, first);
     AddResult(env, ann, second);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     PickRow(admin.lstTests, RowOfNumber(admin.lstTests, second));
     env.fake.answers = {MsgAnswer::Yes};
     Click(admin.cmdDeleteTest);
@@ -452,14 +411,14 @@ void TestAdmin::sameNameTestsToldApart()
 void TestAdmin::exitAndFrameReturnToSignIn()
 {
     TestEnv env;
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     Click(admin.cmdExit);
     ProcessEvents();
     QVERIFY(!Screens::IsLoaded<frmAdmin>());
     QVERIFY(Screens::Get<frmEntry>().isVisible());
 
     Screens::Get<frmEntry>().Hide();
-    SignInAdmin(env).close();
+    SignInAdmin().close();
     ProcessEvents();
     QVERIFY(!Screens::IsLoaded<frmAdmin>());
     QVERIFY(Screens::Get<frmEntry>().isVisible());
@@ -501,7 +460,7 @@ void TestAdmin::resultsScreenCaptionAndList()
 {
     TestEnv env;
     const ResultsWorld world = SeedResults(env);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     frmTestResults& results = OpenResultsOfRow(admin, 1);
     QVERIFY(!admin.isVisible());
     QVERIFY(results.isVisible());
@@ -529,7 +488,7 @@ void TestAdmin::resultsViewOpensReview()
     // the row's own test, not the first of that name.
     const qint64 twin = env.AddTest(QStringLiteral("Algebra"));
     const qint64 twinResult = AddResult(env, world.ann, twin, 48);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     frmTestResults& results = OpenResultsOfRow(admin, 1);
     const int twinRow = 2;
     QVERIFY(results.lstResults->item(twinRow)->text().endsWith(QStringLiteral("|%1").arg(twin)));
@@ -553,7 +512,7 @@ void TestAdmin::resultsDeleteYesNoAndVanishedRow()
     const qint64 bob = 1;
     AddResult(env, bob, world.algebra, 12);
     AddResult(env, world.ann, world.history, 60);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     frmTestResults& results = OpenResultsOfRow(admin, 1);
 
     PickRow(results.lstResults, 0);
@@ -591,7 +550,7 @@ void TestAdmin::resultsNotTakenRowsIgnored()
 {
     TestEnv env;
     SeedResults(env);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     frmTestResults& results = OpenResultsOfRow(admin, 1);
     Click(results.cmdView);  // nothing selected
     Click(results.cmdDelete);
@@ -608,7 +567,7 @@ void TestAdmin::resultsExitAndFrameReturnToAdmin()
 {
     TestEnv env;
     SeedResults(env);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     frmTestResults& results = OpenResultsOfRow(admin, 1);
     Click(results.cmdExit);
     ProcessEvents();
@@ -628,7 +587,7 @@ void TestAdmin::resultsPrint()
 {
     TestEnv env;
     SeedResults(env);
-    frmAdmin& admin = SignInAdmin(env);
+    frmAdmin& admin = SignInAdmin();
     frmTestResults& results = OpenResultsOfRow(admin, 1);
     Click(results.cmdPrint);
     QCOMPARE(env.fake.printed.size(), std::size_t(1));

@@ -1,5 +1,6 @@
 // Start-up and the sign-in screen, driven through its real widgets.
 #include "TestEnv.h"
+#include "UserActions.h"
 #include "app/Module1.h"
 #include "app/QtPlatform.h"
 #include "screens/Screens.h"
@@ -40,17 +41,6 @@ frmEntry& StartUp(TestEnv& env)
     Screens::Show<frmEntry>();
     Q_UNUSED(env);
     return Screens::Get<frmEntry>();
-}
-
-// Types like a user; text QTest cannot type as keys goes in as input does.
-void TypeInto(QLineEdit* box, const QString& text)
-{
-    box->clear();
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii)
-        QTest::keyClicks(box, text);
-    else
-        box->insert(text);
 }
 
 void Type(frmEntry& entry, const QString& name, const QString& password)

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -91,4 +92,11 @@ void Form::ConnectRowChange(QListWidget* list, std::function<void()> run)
         if (!SelectedText(list).isEmpty())
             run();
     });
+}
+
+QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
 }

@@ -8,6 +8,7 @@ class QAbstractButton;
 class QCloseEvent;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QShowEvent;
 
 // The base of every screen: a top-level window whose controls are members
@@ -62,6 +63,9 @@ private:
     bool unloaded_ = false;
     bool placed_ = false;
 };
+
+// A push button with its caption and the object name it is found by.
+QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent);
 
 template <class Derived>
 void Form::OnClick(QAbstractButton* button, void (Derived::*handler)())

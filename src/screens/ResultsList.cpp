@@ -1,16 +1,22 @@
 #include "ResultsList.h"
 
+#include "Form.h"
+#include "Screens.h"
 #include "app/ErrorPolicy.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "frmAnswers.h"
 #include "report/ResultsReport.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 using namespace Module1;
 
@@ -26,6 +32,18 @@ QString RowFor(qint64 studentNumber, bool withKeys)
     const QString row = ResultsRow::Taken(name, rsResults.Text(QStringLiteral("fldGrade")),
                                           rsResults.Text(QStringLiteral("fldDate")));
     return withKeys ? ResultsRow::WithKey(row, studentNumber, testNumber) : row;
+}
+
+// Makes the row of `testNumber` current among the tests rsTests holds; stays
+// on the first row when none has the number.
+void MoveToTest(qint64 testNumber)
+{
+    while (!rsTests.Eof()) {
+        if (rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong() == testNumber)
+            return;
+        rsTests.MoveNext();
+    }
+    rsTests.MoveFirst();
 }
 
 }
@@ -94,4 +112,50 @@ void SetResultsHeading(QLabel& heading, const QListWidget& list)
     const int itemMargin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
     heading.setIndent(0);
     heading.setContentsMargins(list.frameWidth() + itemMargin, 0, 0, 0);
+}
+
+ResultsListControls BuildResultsList(QWidget& screen)
+{
+    ResultsListControls controls;
+    controls.Label1 = new QLabel(&screen);
+    controls.Label1->setObjectName(QStringLiteral("Label1"));
+    controls.lstResults = new QListWidget(&screen);
+    controls.lstResults->setObjectName(QStringLiteral("lstResults"));
+    UseListFont(*controls.lstResults);
+    SetResultsHeading(*controls.Label1, *controls.lstResults);
+    controls.Label1->setBuddy(controls.lstResults);
+    controls.lblPrinting = new QLabel(QStringLiteral("Printing...."), &screen);
+    controls.lblPrinting->setObjectName(QStringLiteral("lblPrinting"));
+    controls.lblPrinting->setVisible(false);
+    return controls;
+}
+
+void LayOutResultsScreen(QWidget& screen, const ResultsListControls& controls,
+                         std::initializer_list<QPushButton*> buttons, QPushButton* exit)
+{
+    auto* buttonRow = new QHBoxLayout;
+    for (QPushButton* button : buttons)
+        buttonRow->addWidget(button);
+    buttonRow->addStretch();
+    buttonRow->addWidget(controls.lblPrinting);
+    buttonRow->addWidget(exit);
+    auto* layout = new QVBoxLayout(&screen);
+    layout->addWidget(controls.Label1);
+    layout->addWidget(controls.lstResults, 1);
+    layout->addLayout(buttonRow);
+}
+
+void OpenReview(Form& opener, const QString& row, qint64 studentNumber, std::optional<qint64> testNumber)
+{
+    IgnoreErrors([] { rsTests.Close(); });
+    IgnoreErrors([] { rsResults.Close(); });
+    IgnoreErrors([&row] { rsTests.Open(Sql::TestByName(ResultsRow::TestName(row)), cnDatabase); });
+    if (testNumber)
+        IgnoreErrors([&testNumber] { MoveToTest(*testNumber); });
+    IgnoreErrors([studentNumber] {
+        const qint64 test = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+        rsResults.Open(Sql::ResultOfStudentInTest(studentNumber, test), cnDatabase);
+    });
+    IgnoreErrors([] { Screens::Show<frmAnswers>(); });
+    IgnoreErrors([&opener] { opener.Hide(); });
 }

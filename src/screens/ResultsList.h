@@ -2,8 +2,13 @@
 
 #include <QtGlobal>
 
+#include <initializer_list>
+#include <optional>
+
+class Form;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QWidget;
 
 // Fills a results list for one student: every test open to students, as a
@@ -27,3 +32,23 @@ void UseListFont(QWidget& list);
 // by the list's frame and item margin so the words stand over the columns.
 // Call it after the list's font is set.
 void SetResultsHeading(QLabel& heading, const QListWidget& list);
+
+// The controls the two results-list screens share: the column heading, the
+// list in its fixed-pitch font, and the "Printing...." label, hidden.
+struct ResultsListControls {
+    QLabel* Label1 = nullptr;
+    QListWidget* lstResults = nullptr;
+    QLabel* lblPrinting = nullptr;
+};
+ResultsListControls BuildResultsList(QWidget& screen);
+// The heading over the list, below them the screen's buttons from the left
+// and, at the right, the printing label and Exit.
+void LayOutResultsScreen(QWidget& screen, const ResultsListControls& controls,
+                         std::initializer_list<QPushButton*> buttons, QPushButton* exit);
+
+// Opens the review of a taken test's row: rsTests on the row's test and
+// rsResults on the student's result in it, where the review screen reads
+// them; then the review is shown and `opener` hidden. Every step goes on past
+// a failure, so the review shows whatever could be read. `testNumber`, when
+// the row carries one, tells tests of the same name apart.
+void OpenReview(Form& opener, const QString& row, qint64 studentNumber, std::optional<qint64> testNumber);

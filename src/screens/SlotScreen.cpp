@@ -4,10 +4,12 @@
 #include <QColor>
 #include <QFont>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -93,71 +95,6 @@ void SetTextColour(QLabel& label, const QColor& colour)
 
 QColor TextColour(const QLabel& label) { return label.palette().color(QPalette::WindowText); }
 
-QGridLayout* BuildSlotNumbers(QWidget& form, std::array<QLabel*, 25>& labels,
-                              const std::function<void(std::int16_t)>& onClick)
-{
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(4);
-    for (int i = 0; i < 25; ++i) {
-        auto* number = new ClickableLabel(&form);
-        number->setObjectName(QStringLiteral("lblQuestionNumber_%1").arg(i));
-        number->setText(QString::number(i + 1));
-        number->setFont(Bold(*number, SlotNumberPointSize));
-        number->setAlignment(Qt::AlignCenter);
-        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("888")));
-        const auto index = static_cast<std::int16_t>(i);
-        QObject::connect(number, &ClickableLabel::clicked, &form, [onClick, index] { onClick(index); });
-        labels[static_cast<std::size_t>(i)] = number;
-        grid->addWidget(number, i / NumbersInUpperRow, i % NumbersInUpperRow);
-    }
-    for (int column = 0; column < NumbersInUpperRow; ++column)
-        grid->setColumnStretch(column, 1);
-    return grid;
-}
-
-QuestionArea BuildQuestionArea(QWidget& form)
-{
-    QuestionArea area;
-    area.QuestionNumber = new QLabel(QStringLiteral("Question #"), &form);
-    area.QuestionNumber->setObjectName(QStringLiteral("QuestionNumber"));
-    area.QuestionNumber->setFont(Bold(*area.QuestionNumber, HeadingPointSize));
-    area.lblQuestion = new QLabel(&form);
-    MakeDataLabel(*area.lblQuestion, QStringLiteral("lblQuestion"));
-    area.choice = new QButtonGroup(&form);
-    area.choice->setExclusive(true);
-
-    area.layout = new QGridLayout;
-    area.layout->setColumnStretch(1, 1);
-    area.layout->setVerticalSpacing(10);
-    area.layout->addWidget(area.QuestionNumber, 0, 0, 1, 2);
-    area.layout->addWidget(area.lblQuestion, 1, 0, 1, 2);
-    for (int k = 0; k < 3; ++k) {
-        auto* option = new QRadioButton(&form);
-        option->setObjectName(QStringLiteral("optAnswer_%1").arg(k));
-        option->setAccessibleName(QStringLiteral("Answer %1").arg(k + 1));
-        area.choice->addButton(option, k);
-        // A click on the answer text chooses its line, as a click on the button does.
-        auto* answer = new ClickableLabel(&form);
-        MakeDataLabel(*answer, QStringLiteral("lblAnswer%1").arg(k + 1));
-        answer->setFocusPolicy(Qt::NoFocus);
-        answer->unsetCursor();
-        QObject::connect(answer, &ClickableLabel::clicked, option, &QAbstractButton::click);
-        area.optAnswer[static_cast<std::size_t>(k)] = option;
-        area.lblAnswer[static_cast<std::size_t>(k)] = answer;
-        area.layout->addWidget(option, k + 2, 0, Qt::AlignTop);
-        area.layout->addWidget(answer, k + 2, 1);
-    }
-    return area;
-}
-
-void ClearChoice(QButtonGroup& choice)
-{
-    choice.setExclusive(false);
-    for (QAbstractButton* option : choice.buttons())
-        option->setChecked(false);
-    choice.setExclusive(true);
-}
-
 int ChosenLine(const std::array<QRadioButton*, 3>& optAnswer)
 {
     for (std::size_t k = 0; k < optAnswer.size(); ++k) {
@@ -171,4 +108,92 @@ void SelectChoice(const std::array<QRadioButton*, 3>& optAnswer, int index)
 {
     if (index >= 0 && index < static_cast<int>(optAnswer.size()))
         optAnswer[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+QGridLayout* SlotForm::BuildSlotNumbers()
+{
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    for (int i = 0; i < 25; ++i) {
+        auto* number = new ClickableLabel(this);
+        number->setObjectName(QStringLiteral("lblQuestionNumber_%1").arg(i));
+        number->setText(QString::number(i + 1));
+        number->setFont(Bold(*number, SlotNumberPointSize));
+        number->setAlignment(Qt::AlignCenter);
+        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("888")));
+        const auto index = static_cast<std::int16_t>(i);
+        connect(number, &ClickableLabel::clicked, this,
+                [this, index] { RunGuarded([&] { lblQuestionNumber_Click(index); }); });
+        lblQuestionNumber[static_cast<std::size_t>(i)] = number;
+        grid->addWidget(number, i / NumbersInUpperRow, i % NumbersInUpperRow);
+    }
+    for (int column = 0; column < NumbersInUpperRow; ++column)
+        grid->setColumnStretch(column, 1);
+    return grid;
+}
+
+QGridLayout* SlotForm::BuildQuestionArea()
+{
+    QuestionNumber = new QLabel(QStringLiteral("Question #"), this);
+    QuestionNumber->setObjectName(QStringLiteral("QuestionNumber"));
+    QuestionNumber->setFont(Bold(*QuestionNumber, HeadingPointSize));
+    lblQuestion = new QLabel(this);
+    MakeDataLabel(*lblQuestion, QStringLiteral("lblQuestion"));
+    choice_ = new QButtonGroup(this);
+    choice_->setExclusive(true);
+
+    auto* layout = new QGridLayout;
+    layout->setColumnStretch(1, 1);
+    layout->setVerticalSpacing(10);
+    layout->addWidget(QuestionNumber, 0, 0, 1, 2);
+    layout->addWidget(lblQuestion, 1, 0, 1, 2);
+    std::array<QLabel*, 3> lines{};
+    for (int k = 0; k < 3; ++k) {
+        auto* option = new QRadioButton(this);
+        option->setObjectName(QStringLiteral("optAnswer_%1").arg(k));
+        option->setAccessibleName(QStringLiteral("Answer %1").arg(k + 1));
+        choice_->addButton(option, k);
+        // A click on the answer text chooses its line, as a click on the button does.
+        auto* answer = new ClickableLabel(this);
+        MakeDataLabel(*answer, QStringLiteral("lblAnswer%1").arg(k + 1));
+        answer->setFocusPolicy(Qt::NoFocus);
+        answer->unsetCursor();
+        connect(answer, &ClickableLabel::clicked, option, &QAbstractButton::click);
+        optAnswer[static_cast<std::size_t>(k)] = option;
+        lines[static_cast<std::size_t>(k)] = answer;
+        layout->addWidget(option, k + 2, 0, Qt::AlignTop);
+        layout->addWidget(answer, k + 2, 1);
+    }
+    lblAnswer1 = lines[0];
+    lblAnswer2 = lines[1];
+    lblAnswer3 = lines[2];
+    return layout;
+}
+
+QHBoxLayout* SlotForm::BuildSlotButtons()
+{
+    cmdPrev = NamedButton(QStringLiteral("<<<"), QStringLiteral("cmdPrev"), this);
+    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
+    cmdNext = NamedButton(QStringLiteral(">>>"), QStringLiteral("cmdNext"), this);
+    cmdNext->setAccessibleName(QStringLiteral("Next question"));
+    cmdDone = NamedButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPrev);
+    buttons->addWidget(cmdNext);
+    buttons->addStretch();
+    buttons->addWidget(cmdDone);
+    return buttons;
+}
+
+std::array<QLabel*, 3> SlotForm::AnswerLines() const { return {lblAnswer1, lblAnswer2, lblAnswer3}; }
+
+void SlotForm::ClearSlot()
+{
+    lblQuestion->clear();
+    for (QLabel* line : AnswerLines())
+        line->clear();
+    choice_->setExclusive(false);
+    for (QAbstractButton* option : choice_->buttons())
+        option->setChecked(false);
+    choice_->setExclusive(true);
 }

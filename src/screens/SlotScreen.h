@@ -1,13 +1,16 @@
 #pragma once
 
+#include "Form.h"
+
 #include <QLabel>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QButtonGroup;
 class QColor;
 class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -42,27 +45,50 @@ QColor OtherLine();   // black
 void SetTextColour(QLabel& label, const QColor& colour);
 QColor TextColour(const QLabel& label);
 
-// Creates the labels "1" to "25" (bold, centred) in two rows, 1 to 13 and 14
-// to 25; a click on label i runs onClick(i).
-QGridLayout* BuildSlotNumbers(QWidget& form, std::array<QLabel*, 25>& labels,
-                              const std::function<void(std::int16_t)>& onClick);
-
-// The question heading, the question and the three answer lines, each an
-// option button beside a word-wrapping label.
-struct QuestionArea {
-    QLabel* QuestionNumber = nullptr;
-    QLabel* lblQuestion = nullptr;
-    std::array<QLabel*, 3> lblAnswer{};
-    std::array<QRadioButton*, 3> optAnswer{};
-    QButtonGroup* choice = nullptr;
-    QGridLayout* layout = nullptr;
-};
-QuestionArea BuildQuestionArea(QWidget& form);
-
-// All three option buttons unselected (an exclusive group cannot otherwise
-// return to having none checked).
-void ClearChoice(QButtonGroup& choice);
 // The chosen line, 1 to 3, or 0 when none is selected.
 int ChosenLine(const std::array<QRadioButton*, 3>& optAnswer);
 // Selects the option button at `index`; an index outside 0..2 selects nothing.
 void SelectChoice(const std::array<QRadioButton*, 3>& optAnswer, int index);
+
+// Base of the test screen and the review screen, which show one question
+// slot at a time with the same controls. Each screen creates the parts in
+// its own order (which sets its tab order) and lays them out its own way.
+class SlotForm : public Form {
+    Q_OBJECT
+
+public:
+    using Form::Form;
+
+    // A click on the number of slot index + 1.
+    virtual void lblQuestionNumber_Click(std::int16_t index) = 0;
+
+    std::array<QLabel*, 25> lblQuestionNumber{};
+    QLabel* QuestionNumber = nullptr;
+    QLabel* lblQuestion = nullptr;
+    QLabel* lblAnswer1 = nullptr;
+    QLabel* lblAnswer2 = nullptr;
+    QLabel* lblAnswer3 = nullptr;
+    std::array<QRadioButton*, 3> optAnswer{};
+    QPushButton* cmdPrev = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdDone = nullptr;
+
+protected:
+    // The labels "1" to "25" (bold, centred) in two rows, 1 to 13 and 14 to
+    // 25; a click runs lblQuestionNumber_Click.
+    QGridLayout* BuildSlotNumbers();
+    // "Question #", the question and the three answer lines, each an option
+    // button beside a word-wrapping label.
+    QGridLayout* BuildQuestionArea();
+    // "<<<" and ">>>" at the left, "&Done" at the right.
+    QHBoxLayout* BuildSlotButtons();
+
+    std::array<QLabel*, 3> AnswerLines() const;
+    // Empties the question and the answer lines and leaves all three option
+    // buttons unselected (an exclusive group cannot otherwise return to
+    // having none checked).
+    void ClearSlot();
+
+private:
+    QButtonGroup* choice_ = nullptr;
+};

@@ -28,13 +28,6 @@ namespace {
 const QString StudentNumberField = QStringLiteral("fldStudentNumber");
 const QString TestNumberField = QStringLiteral("fldTestNumber");
 
-QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 // Draws a keyed row as its name alone. The row's text keeps its blanks and
 // number (the handlers read the number back from it); the blanks were meant
 // to push the number out of sight, which on a wide list they cannot.
@@ -281,14 +274,15 @@ void frmAdmin::cmdDeleteStudent_Click()
                   QStringLiteral("Delete The Current Student")))
         return;
     rsPasswords.Delete();
+    // The student's row is gone; every step from here on goes on past a
+    // failure, so that the screen is refreshed in any case.
     DeleteResultsOfStudent(number);
     ClearStudentBoxes();
-    Fill_Student_List();
+    IgnoreErrors([this] { Fill_Student_List(); });
     txtName->setFocus();
 }
 
-// The student's row is already gone; each step here goes on past a failure
-// so that the screen is refreshed in any case. rsResults stays open.
+// Step by step, each going on past a failure. rsResults stays open.
 void frmAdmin::DeleteResultsOfStudent(qint64 number)
 {
     IgnoreErrors([] { rsResults.Close(); });

@@ -1,7 +1,6 @@
 #include "frmAnswers.h"
 
 #include "Screens.h"
-#include "SlotScreen.h"
 #include "app/AnswerRecord.h"
 #include "app/Module1.h"
 #include "frmMain.h"
@@ -16,39 +15,17 @@
 
 using namespace Module1;
 
-frmAnswers::frmAnswers() : Form(QStringLiteral("frmAnswers"))
+frmAnswers::frmAnswers() : SlotForm(QStringLiteral("frmAnswers"))
 {
-    const QuestionArea area = BuildQuestionArea(*this);
-    QuestionNumber = area.QuestionNumber;
-    lblQuestion = area.lblQuestion;
-    lblAnswer1 = area.lblAnswer[0];
-    lblAnswer2 = area.lblAnswer[1];
-    lblAnswer3 = area.lblAnswer[2];
-    optAnswer = area.optAnswer;
-    choice_ = area.choice;
+    QGridLayout* question = BuildQuestionArea();
     // The review only shows the student's choice; it cannot be changed.
     for (QRadioButton* option : optAnswer)
         option->setEnabled(false);
-    QGridLayout* numbers = BuildSlotNumbers(*this, lblQuestionNumber, [this](std::int16_t index) {
-        RunGuarded([&] { lblQuestionNumber_Click(index); });
-    });
+    QGridLayout* numbers = BuildSlotNumbers();
+    QHBoxLayout* buttons = BuildSlotButtons();
 
-    cmdPrev = new QPushButton(QStringLiteral("<<<"), this);
-    cmdPrev->setObjectName(QStringLiteral("cmdPrev"));
-    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
-    cmdNext = new QPushButton(QStringLiteral(">>>"), this);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setAccessibleName(QStringLiteral("Next question"));
-    cmdDone = new QPushButton(QStringLiteral("&Done"), this);
-    cmdDone->setObjectName(QStringLiteral("cmdDone"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPrev);
-    buttons->addWidget(cmdNext);
-    buttons->addStretch();
-    buttons->addWidget(cmdDone);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(area.layout);
+    layout->addLayout(question);
     layout->addStretch(1);
     layout->addSpacing(8);
     layout->addLayout(numbers);
@@ -88,13 +65,10 @@ void frmAnswers::Colour_Question_Numbers()
 // taken apart by position only, so any stored text is shown without failing.
 void frmAnswers::Load_Question()
 {
-    const std::array<QLabel*, 3> lines{lblAnswer1, lblAnswer2, lblAnswer3};
-    lblQuestion->clear();
-    for (QLabel* line : lines) {
-        line->clear();
+    const std::array<QLabel*, 3> lines = AnswerLines();
+    ClearSlot();
+    for (QLabel* line : lines)
         SetTextColour(*line, SlotColours::OtherLine());
-    }
-    ClearChoice(*choice_);
     std::array<QString, 3> order{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
 
     const int slot = CurrentQuestion;

@@ -4,50 +4,25 @@
 #include "Screens.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
-#include "frmAnswers.h"
 #include "frmEntry.h"
 #include "frmQuestions.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Module1;
 
 frmMain::frmMain() : Form(QStringLiteral("frmMain"))
 {
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    lstResults = new QListWidget(this);
-    lstResults->setObjectName(QStringLiteral("lstResults"));
-    UseListFont(*lstResults);
-    SetResultsHeading(*Label1, *lstResults);
-    Label1->setBuddy(lstResults);
-    cmdTakeTest = new QPushButton(QStringLiteral("&Take Selected Test"), this);
-    cmdTakeTest->setObjectName(QStringLiteral("cmdTakeTest"));
-    cmdReview = new QPushButton(QStringLiteral("&Review Missed Questions"), this);
-    cmdReview->setObjectName(QStringLiteral("cmdReview"));
-    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    lblPrinting = new QLabel(QStringLiteral("Printing...."), this);
-    lblPrinting->setObjectName(QStringLiteral("lblPrinting"));
-    lblPrinting->setVisible(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdTakeTest);
-    buttons->addWidget(cmdReview);
-    buttons->addWidget(cmdPrint);
-    buttons->addStretch();
-    buttons->addWidget(lblPrinting);
-    buttons->addWidget(cmdExit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(lstResults, 1);
-    layout->addLayout(buttons);
+    const ResultsListControls list = BuildResultsList(*this);
+    Label1 = list.Label1;
+    lstResults = list.lstResults;
+    lblPrinting = list.lblPrinting;
+    cmdTakeTest = NamedButton(QStringLiteral("&Take Selected Test"), QStringLiteral("cmdTakeTest"), this);
+    cmdReview = NamedButton(QStringLiteral("&Review Missed Questions"), QStringLiteral("cmdReview"), this);
+    cmdPrint = NamedButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
+    cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
+    LayOutResultsScreen(*this, list, {cmdTakeTest, cmdReview, cmdPrint}, cmdExit);
     resize(760, 420);
 
     OnClick(cmdTakeTest, &frmMain::cmdTakeTest_Click);
@@ -98,14 +73,7 @@ void frmMain::cmdReview_Click()
     const QString row = SelectedText(lstResults);
     if (row.isEmpty() || ResultsRow::EndsNotTaken(row))
         return;
-    IgnoreErrors([] { rsTests.Close(); });
-    IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([&] { rsTests.Open(Sql::TestByName(ResultsRow::TestName(row)), cnDatabase); });
-    IgnoreErrors([] {
-        rsResults.Open(Sql::ResultOfStudentInTest(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(),
-                                                  rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong()),
-                       cnDatabase);
-    });
-    IgnoreErrors([] { Screens::Show<frmAnswers>(); });
-    IgnoreErrors([this] { Hide(); });
+    qint64 student = 0;
+    IgnoreErrors([&student] { student = rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(); });
+    OpenReview(*this, row, student, std::nullopt);
 }

@@ -19,16 +19,12 @@ using namespace Module1;
 
 namespace {
 
-// The title as students will see it: an unfinished test's "<" and ">" are
-// not part of it.
+// The title as students will see it. A title that begins with "<" is an
+// unfinished test's, and completing it drops its first and last characters;
+// any other title is shown whole, a closing ">" included.
 qsizetype VisibleTitleLength(const QString& title)
 {
-    qsizetype length = title.size();
-    if (title.startsWith(u'<'))
-        --length;
-    if (title.size() > 1 && title.endsWith(u'>'))
-        --length;
-    return length;
+    return title.startsWith(u'<') ? title.size() - 2 : title.size();
 }
 
 // A whole number of minutes the test's timer can count: digits only

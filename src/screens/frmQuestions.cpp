@@ -1,7 +1,6 @@
 #include "frmQuestions.h"
 
 #include "Screens.h"
-#include "SlotScreen.h"
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
@@ -10,7 +9,6 @@
 #include "frmMain.h"
 #include "frmQuestionsIntro.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,28 +47,11 @@ std::int16_t TestMinutes()
 
 }
 
-frmQuestions::frmQuestions() : Form(QStringLiteral("frmQuestions"))
+frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
 {
-    QGridLayout* numbers = BuildSlotNumbers(*this, lblQuestionNumber, [this](std::int16_t index) {
-        RunGuarded([&] { lblQuestionNumber_Click(index); });
-    });
-    const QuestionArea area = BuildQuestionArea(*this);
-    QuestionNumber = area.QuestionNumber;
-    lblQuestion = area.lblQuestion;
-    lblAnswer1 = area.lblAnswer[0];
-    lblAnswer2 = area.lblAnswer[1];
-    lblAnswer3 = area.lblAnswer[2];
-    optAnswer = area.optAnswer;
-    choice_ = area.choice;
-
-    cmdPrev = new QPushButton(QStringLiteral("<<<"), this);
-    cmdPrev->setObjectName(QStringLiteral("cmdPrev"));
-    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
-    cmdNext = new QPushButton(QStringLiteral(">>>"), this);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setAccessibleName(QStringLiteral("Next question"));
-    cmdDone = new QPushButton(QStringLiteral("&Done"), this);
-    cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    QGridLayout* numbers = BuildSlotNumbers();
+    QGridLayout* question = BuildQuestionArea();
+    QHBoxLayout* buttons = BuildSlotButtons();
     Label2 = new QLabel(QStringLiteral("Remaining time:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     lblTime = new QLabel(this);
@@ -88,16 +69,11 @@ frmQuestions::frmQuestions() : Form(QStringLiteral("frmQuestions"))
     clock->addStretch();
     clock->addWidget(Label2);
     clock->addWidget(lblTime);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPrev);
-    buttons->addWidget(cmdNext);
-    buttons->addStretch();
-    buttons->addWidget(cmdDone);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(numbers);
     layout->addSpacing(8);
     layout->addLayout(clock);
-    layout->addLayout(area.layout);
+    layout->addLayout(question);
     layout->addStretch(1);
     layout->addLayout(buttons);
     resize(720, 440);
@@ -143,11 +119,7 @@ void frmQuestions::Start_Countdown()
 // order and choice once it is answered.
 void frmQuestions::Load_Question()
 {
-    lblQuestion->clear();
-    lblAnswer1->clear();
-    lblAnswer2->clear();
-    lblAnswer3->clear();
-    ClearChoice(*choice_);
+    ClearSlot();
     platform().Randomize();
     QString order = AnswerRecords::DrawOrder([] { return platform().Rnd(); });
 
@@ -168,7 +140,7 @@ void frmQuestions::Load_Question()
 
 void frmQuestions::Show_Order(int slot, const QString& orderDigits)
 {
-    const std::array<QLabel*, 3> lines{lblAnswer1, lblAnswer2, lblAnswer3};
+    const std::array<QLabel*, 3> lines = AnswerLines();
     for (int k = 0; k < 3; ++k) {
         const QString field = AnswerRecords::AnswerFieldFor(slot, orderDigits.mid(k, 1));
         if (!field.isEmpty())

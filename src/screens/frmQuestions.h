@@ -1,20 +1,16 @@
 #pragma once
 
-#include "Form.h"
+#include "SlotScreen.h"
 
-#include <array>
 #include <cstdint>
 
-class QButtonGroup;
 class QLabel;
-class QPushButton;
-class QRadioButton;
 class QTimer;
 
 // The test screen: one of the 25 slots at a time, its answers in a drawn
 // order, the countdown, and the attempt's Results row stored at every slot
 // departure.
-class frmQuestions : public Form {
+class frmQuestions : public SlotForm {
     Q_OBJECT
 
 public:
@@ -22,22 +18,12 @@ public:
 
     void Form_Load() override;
     void Form_QueryUnload() override;
-    void lblQuestionNumber_Click(std::int16_t index);
+    void lblQuestionNumber_Click(std::int16_t index) override;
     void cmdNext_Click();
     void cmdPrev_Click();
     void cmdDone_Click();
     void Timer1_Timer();
 
-    std::array<QLabel*, 25> lblQuestionNumber{};
-    QLabel* QuestionNumber = nullptr;
-    QLabel* lblQuestion = nullptr;
-    QLabel* lblAnswer1 = nullptr;
-    QLabel* lblAnswer2 = nullptr;
-    QLabel* lblAnswer3 = nullptr;
-    std::array<QRadioButton*, 3> optAnswer{};
-    QPushButton* cmdPrev = nullptr;
-    QPushButton* cmdNext = nullptr;
-    QPushButton* cmdDone = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lblTime = nullptr;
     QTimer* Timer1 = nullptr;
@@ -55,6 +41,4 @@ private:
     void Start_Countdown();
     void Time_Is_Up();
     int Count_Right_Answers() const;
-
-    QButtonGroup* choice_ = nullptr;
 };

@@ -6,68 +6,23 @@
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "frmAdmin.h"
-#include "frmAnswers.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Module1;
 
-namespace {
-
-QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-// Makes the row of `testNumber` current among the tests rsTests holds, so
-// that two tests of the same name are told apart; stays on the first row
-// when none has the number.
-void MoveToTest(qint64 testNumber)
-{
-    while (!rsTests.Eof()) {
-        if (rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong() == testNumber)
-            return;
-        rsTests.MoveNext();
-    }
-    rsTests.MoveFirst();
-}
-
-}
-
 frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
 {
-    lstResults = new QListWidget(this);
-    lstResults->setObjectName(QStringLiteral("lstResults"));
-    UseListFont(*lstResults);
-    Label1 = new QLabel(this);
-    SetResultsHeading(*Label1, *lstResults);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setBuddy(lstResults);
+    const ResultsListControls list = BuildResultsList(*this);
+    Label1 = list.Label1;
+    lstResults = list.lstResults;
+    lblPrinting = list.lblPrinting;
     cmdView = NamedButton(QStringLiteral("&View Missed Questions"), QStringLiteral("cmdView"), this);
     cmdDelete = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
     cmdPrint = NamedButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
     cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
-    lblPrinting = new QLabel(QStringLiteral("Printing...."), this);
-    lblPrinting->setObjectName(QStringLiteral("lblPrinting"));
-    lblPrinting->setVisible(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdView);
-    buttons->addWidget(cmdDelete);
-    buttons->addWidget(cmdPrint);
-    buttons->addStretch();
-    buttons->addWidget(lblPrinting);
-    buttons->addWidget(cmdExit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(lstResults, 1);
-    layout->addLayout(buttons);
+    LayOutResultsScreen(*this, list, {cmdView, cmdDelete, cmdPrint}, cmdExit);
     resize(900, 420);
 
     OnClick(cmdView, &frmTestResults::cmdView_Click);
@@ -86,25 +41,16 @@ void frmTestResults::Form_Load()
 
 void frmTestResults::Load_Test_Results() { FillResultsList(*lstResults, studentNumber_, true); }
 
-// Opens the review on the selected result; every step goes on past a
-// failure, and the review then shows what could be read.
+// Opens the review on the selected result: the student and the test its
+// key names. The review returns here when it closes.
 void frmTestResults::cmdView_Click()
 {
     const QString row = SelectedText(lstResults);
     if (row.isEmpty() || ResultsRow::EndsNotTaken(row))
         return;
     const ResultsRow::Key key = ResultsRow::KeyOf(row);
-    IgnoreErrors([] { rsTests.Close(); });
-    IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([&row] { rsTests.Open(Sql::TestByName(ResultsRow::TestName(row)), cnDatabase); });
-    IgnoreErrors([&key] { MoveToTest(key.testNumber); });
-    IgnoreErrors([&key] {
-        const qint64 testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-        rsResults.Open(Sql::ResultOfStudentInTest(key.studentNumber, testNumber), cnDatabase);
-    });
     blnReviewFromAdmin = true;
-    Screens::Show<frmAnswers>();
-    Hide();
+    OpenReview(*this, row, key.studentNumber, key.testNumber);
 }
 
 void frmTestResults::cmdDelete_Click()
