@@ -67,13 +67,11 @@ frmQuestions& Take(TestEnv& env, const QString& testName)
 QString ShownOrder(const frmQuestions& screen)
 {
     const QString slot = QString::number(CurrentQuestion);
+    const QStringList texts{QStringLiteral("A") + slot, QStringLiteral("P%1a").arg(slot), QStringLiteral("P%1b").arg(slot)};
     QString order;
     for (const QLabel* line : {screen.lblAnswer1, screen.lblAnswer2, screen.lblAnswer3}) {
-        const QString text = line->text();
-        order += text == QStringLiteral("A") + slot           ? QStringLiteral("1")
-            : text == QStringLiteral("P") + slot + QStringLiteral("a") ? QStringLiteral("2")
-            : text == QStringLiteral("P") + slot + QStringLiteral("b") ? QStringLiteral("3")
-                                                                       : QStringLiteral("?");
+        const auto digit = static_cast<int>(texts.indexOf(line->text()));
+        order += digit < 0 ? QChar(u'?') : QChar(u'1' + digit);
     }
     return order;
 }
