@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUuid>
 #include <stdexcept>
 
@@ -84,6 +85,19 @@ QVariant TestEnv::Scalar(const QString& sql, const QVariantList& values)
 {
     QSqlQuery query = Run(sql, values);
     return query.next() ? query.value(0) : QVariant();
+}
+
+QStringList TestEnv::Rows(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query = Run(sql, values);
+    QStringList rows;
+    while (query.next()) {
+        QStringList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+        rows << row.join(u'|');
+    }
+    return rows;
 }
 
 qint64 TestEnv::AddStudent(const QString& name, const QString& password)

@@ -4,6 +4,7 @@
 #include "data/Connection.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <memory>
@@ -35,6 +36,9 @@ public:
     qint64 Insert(const QString& sql, const QVariantList& values = {});
     QVariant Scalar(const QString& sql, const QVariantList& values = {});
     void Exec(const QString& sql, const QVariantList& values = {});
+    // Every row the query returns, its values joined by '|' (Null as "NULL"),
+    // for comparing a whole table with the rows expected.
+    QStringList Rows(const QString& sql, const QVariantList& values = {});
 
     // A student account; returns its number.
     qint64 AddStudent(const QString& name, const QString& password);
