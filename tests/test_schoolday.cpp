@@ -1,9 +1,7 @@
-// A whole school day, end to end, through the real widgets: the administrator
-// prepares two students and two tests, both students take the finished test
-// (one finishes with Done, one runs out of time) and review it, and the
-// administrator views, prints and deletes. After every step the whole
-// database is compared with the rows the day should have left, not only the
-// screens. The steps run in order and share one database, as a day does.
+// A whole school day through the real widgets, its steps in order on one
+// database: the administrator prepares, two students take a test and review
+// it, the administrator views, prints and deletes. After every step the whole
+// database is compared with the rows the day should have left.
 #include "StudentDesk.h"
 #include "TestEnv.h"
 #include "UserActions.h"
@@ -29,7 +27,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 using namespace Module1;
 
@@ -37,56 +34,37 @@ namespace {
 
 constexpr int Slots = 25;
 const QString Complete = QStringLiteral("Fractions");
-const QString Description = QStringLiteral("Simplify first. Two minutes.");
 
-// The texts typed into slot s: the question (0), the right answer (1) and
-// the two wrong ones (2, 3), as the order digits number them.
+// Slot s's question (0), right answer (1) and wrong ones (2, 3), as the order digits number them.
 QString SlotText(int s, int part)
 {
-    static const QStringList patterns{QStringLiteral("Q%1"), QStringLiteral("A%1"), QStringLiteral("P%1a"),
-                                      QStringLiteral("P%1b")};
-    return patterns[part].arg(s);
+    return QStringList{QStringLiteral("Q%1"), QStringLiteral("A%1"), QStringLiteral("P%1a"), QStringLiteral("P%1b")}[part].arg(s);
 }
-
-using Records = QMap<int, QString>;  // slot -> the answer record the choices built
 
 QString RecordOf(const QString& order, int line)
 {
     return order + QString::number(line) + (order.at(line - 1) == u'1' ? u'C' : u'X');
 }
 
-int GradeOf(const Records& records)
+int GradeOf(const QMap<int, QString>& records)
 {
-    return 4 * static_cast<int>(std::count_if(records.begin(), records.end(),
-                                              [](const QString& record) { return record.endsWith(u'C'); }));
+    return 4 * static_cast<int>(std::count_if(records.begin(), records.end(), [](const QString& r) { return r.endsWith(u'C'); }));
 }
 
-// A student and their attempt at the complete test, as the database should hold them.
+// A student and their attempt, as the database should hold them: number 0
+// once deleted, no records once the result is deleted.
 struct Student {
     Student(const QString& n, const QString& p) : name(n), password(p) {}
-    QString name;
-    QString password;
+    QString name, password;
     qint64 number = 0;
-    Records records;  // the attempt's row is inserted by the first answer stored
+    QMap<int, QString> records;  // slot -> record; the first answer stored inserts the row
     bool finished = false;
-    bool resultDeleted = false;
-    bool deleted = false;
-    bool HasAccount() const { return number != 0 && !deleted; }
-    bool HasResult() const { return !resultDeleted && !records.isEmpty(); }
 };
 
 struct TestRow {
     QString name;
-    QString description;
-    int minutes = 0;
-    int written = 0;  // slots 1 to `written` hold their texts, the rest Null
+    int minutes = 0, written = 0;  // slots 1 to `written` hold their texts, the rest Null
 };
-
-void Type(QPlainTextEdit* box, const QString& text)
-{
-    box->clear();
-    QTest::keyClicks(box, text);
-}
 
 QStringList Rows(const QListWidget* list)
 {
@@ -111,9 +89,7 @@ class TestSchoolDay : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase() { env_.reset(); }
-    void init();
+    void init() { if (dayBroken_) QSKIP("an earlier step of the day failed"); }
     void cleanup() { dayBroken_ = dayBroken_ || QTest::currentTestFailed(); }
     void administratorPreparesTheDay();
     void firstStudentFinishesWithDoneAndReviews();
@@ -121,130 +97,99 @@ private slots:
     void administratorViewsPrintsAndDeletes();
 
 private:
-    // Passwords, Tests and Results hold exactly the rows the day expects, no
-    // result points at a student or test that is gone, and nothing unexpected
-    // happened on the screens.
+    // The three tables hold exactly the rows the day expects (so no result is
+    // orphaned), and nothing unexpected happened on the screens.
     void ExpectDatabase()
     {
         QStringList passwords, tests, results;
         for (const Student* student : {&ada_, &bo_}) {
-            if (student->HasAccount())
+            if (student->number)
                 passwords << QStringList{QString::number(student->number), student->name, student->password}.join(u'|');
-            if (!student->HasResult())
+            if (student->records.isEmpty())
                 continue;
             QStringList row{QString::number(student->number), QString::number(fractions_)};
             for (int s = 1; s <= Slots; ++s)
                 row << student->records.value(s, QStringLiteral("NULL"));
             row << (student->finished ? QString::number(GradeOf(student->records)) : QStringLiteral("NULL"))
-                << (student->finished ? env_->fake.today : QStringLiteral("NULL"));
+                << (student->finished ? env_.fake.today : QStringLiteral("NULL"));
             results << row.join(u'|');
         }
         for (auto it = tests_.cbegin(); it != tests_.cend(); ++it) {
-            QStringList row{QString::number(it.key()), it->name, it->description, QString::number(it->minutes)};
+            QStringList row{QString::number(it.key()), it->name, QString(), QString::number(it->minutes)};
             for (int s = 1; s <= Slots; ++s)
                 for (int part = 0; part < 4; ++part)
                     row << (s <= it->written ? SlotText(s, part) : QStringLiteral("NULL"));
             tests << row.join(u'|');
         }
-        QCOMPARE(env_->Rows(QStringLiteral("SELECT * FROM Passwords ORDER BY fldStudentNumber")), passwords);
-        QCOMPARE(env_->Rows(QStringLiteral("SELECT * FROM Tests ORDER BY fldTestNumber")), tests);
-        QStringList stored = env_->Rows(QStringLiteral("SELECT * FROM Results ORDER BY fldResultNumber"));
+        QCOMPARE(env_.Rows(QStringLiteral("SELECT * FROM Passwords ORDER BY fldStudentNumber")), passwords);
+        QCOMPARE(env_.Rows(QStringLiteral("SELECT * FROM Tests ORDER BY fldTestNumber")), tests);
+        QStringList stored = env_.Rows(QStringLiteral("SELECT * FROM Results ORDER BY fldResultNumber"));
         for (QString& row : stored)
-            row = row.section(u'|', 1);  // the row's own key is not the day's concern
+            row = row.section(u'|', 1);  // without the row's own key
         QCOMPARE(stored, results);
-        QCOMPARE(env_->Rows(QStringLiteral(
-                     "SELECT fldResultNumber FROM Results r WHERE NOT EXISTS "
-                     "(SELECT 1 FROM Passwords p WHERE p.fldStudentNumber = r.fldStudentNumber) "
-                     "OR NOT EXISTS (SELECT 1 FROM Tests t WHERE t.fldTestNumber = r.fldTestNumber)")),
-                 QStringList());
-        QCOMPARE(env_->fake.unexpected, QStringList());
-        QVERIFY(!env_->fake.ended);
-        QVERIFY(env_->fake.answers.empty() && env_->fake.modalUsers.empty());
+        QCOMPARE(env_.fake.unexpected, QStringList());
+        QVERIFY(!env_.fake.ended && env_.fake.answers.empty() && env_.fake.modalUsers.empty());
     }
-    qint64 NumberOf(const QString& table, const QString& name)
-    {
-        const QString sql = table == QLatin1String("Tests")
-            ? QStringLiteral("SELECT fldTestNumber FROM Tests WHERE fldTestName = ?")
-            : QStringLiteral("SELECT fldStudentNumber FROM Passwords WHERE fldStudentName = ?");
-        return env_->Scalar(sql, {name}).toLongLong();
-    }
-    frmMain& SignsIn(const Student& student)
+    qint64 NumberOf(const QString& sql, const QString& name) { return env_.Scalar(sql, {name}).toLongLong(); }
+    void SignsIn(const Student& student)
     {
         frmEntry& entry = Screens::Get<frmEntry>();
-        [&] { QVERIFY(entry.isVisible()); }();
         TypeInto(entry.txtName, student.name);
         TypeInto(entry.txtPassword, student.password);
         QTest::keyClick(entry.txtPassword, Qt::Key_Return);
-        frmMain& home = Screens::Get<frmMain>();
-        [&] {
-            QVERIFY(home.isVisible() && !entry.isVisible());
-            QCOMPARE(home.windowTitle(), QStringLiteral("Test Results For ") + student.name);
-        }();
-        return home;
+        QVERIFY(Screens::Get<frmMain>().isVisible() && !entry.isVisible());
     }
-    // The introduction filled in and Next pressed: the test's row is stored at once.
-    frmNewTest& StartTest(frmAdmin& admin, const QString& name, const QString& description, int minutes)
+    // The introduction filled in and Next pressed stores the test's row at once;
+    // then slots 1 to `typed` are typed, each >> storing the slot it leaves.
+    void WritesTest(frmAdmin& admin, const QString& name, int minutes, qint64& number, int typed)
     {
-        env_->fake.modalUsers.push_back([=](QWidget& window) {
+        env_.fake.modalUsers.push_back([=](QWidget& window) {
             auto& intro = static_cast<frmNewTestIntro&>(window);
-            QVERIFY(intro.txtTestName->text().isEmpty());
             TypeInto(intro.txtTestName, name);
-            Type(intro.txtDescription, description);
             TypeInto(intro.txtMinutes, QString::number(minutes));
             Click(intro.cmdNext);
         });
         Click(admin.cmdAddTest);
-        const qint64 number = NumberOf(QStringLiteral("Tests"), name);
-        tests_[number] = {name, description, minutes, 0};
-        (name == Complete ? fractions_ : decimals_) = number;
-        return Screens::Get<frmNewTest>();
-    }
-    // Slots 1 to `typed` typed; each >> stores the slot it leaves, and only that.
-    void WriteSlots(frmNewTest& editor, qint64 test, int typed)
-    {
-        QVERIFY(editor.isVisible());
+        number = NumberOf(QStringLiteral("SELECT fldTestNumber FROM Tests WHERE fldTestName = ?"), name);
+        tests_[number] = {name, minutes, 0};
+        frmNewTest& editor = Screens::Get<frmNewTest>();
+        QVERIFY(editor.isVisible() && !admin.isVisible());
         STEP(ExpectDatabase());
         for (int s = 1; s <= typed; ++s) {
-            QCOMPARE(editor.lblQuestion->text(), QStringLiteral("Question %1").arg(s));
-            Type(editor.txtQuestion, SlotText(s, 0));
-            Type(editor.txtAnswer, SlotText(s, 1));
-            Type(editor.txtPhony1, SlotText(s, 2));
-            Type(editor.txtPhony2, SlotText(s, 3));
+            const QList<QPlainTextEdit*> boxes{editor.txtQuestion, editor.txtAnswer, editor.txtPhony1, editor.txtPhony2};
+            for (int part = 0; part < 4; ++part) {
+                boxes[part]->clear();
+                QTest::keyClicks(boxes[part], SlotText(s, part));
+            }
             if (s == typed)
                 break;
             Click(editor.cmdNext);
-            tests_[test].written = s;
+            tests_[number].written = s;
             STEP(ExpectDatabase());
         }
     }
-    frmQuestions& BeginTest(frmMain& home)
+    // Only the complete test is open, and the other student's result is not
+    // theirs: the test is listed as not taken.
+    void BeginTest()
     {
-        [&] { QVERIFY(ClickRow(home, Complete)); }();
-        env_->fake.modalUsers.push_back([](QWidget& window) {
-            auto& intro = static_cast<frmQuestionsIntro&>(window);
-            QCOMPARE(intro.windowTitle(), Complete);
-            QCOMPARE(intro.lblDescription->text(), Description);
-            QCOMPARE(intro.lblTime->text(), QStringLiteral("You will be given 2 minutes to complete this test."));
-            Click(intro.cmdBegin);
-        });
+        frmMain& home = Screens::Get<frmMain>();
+        QCOMPARE(Rows(home.lstResults), QStringList{ResultsRow::NotTaken(Complete)});
+        QVERIFY(ClickRow(home, Complete));
+        env_.fake.modalUsers.push_back([](QWidget& intro) { Click(static_cast<frmQuestionsIntro&>(intro).cmdBegin); });
         Click(home.cmdTakeTest);
-        frmQuestions& screen = Screens::Get<frmQuestions>();
-        // The countdown is ticked by hand, never by the wall clock.
-        screen.Timer1->stop();
-        [&] {
-            QVERIFY(screen.isVisible() && !home.isVisible());
-            QCOMPARE(screen.windowTitle(), Complete);
-            QCOMPARE(screen.lblTime->text(), QStringLiteral("2:00"));
-        }();
-        return screen;
+        QVERIFY(Screens::IsLoaded<frmQuestions>() && !home.isVisible());
+        Screens::Get<frmQuestions>().Timer1->stop();  // ticked by hand, never by the wall clock
     }
-    // Picks the line showing `digit` and leaves the slot with `leave`; the
-    // record is stored at once.
+    void ConfirmDelete(QListWidget* list, int row, QPushButton* button)
+    {
+        PickRow(list, row);
+        env_.fake.answers.push_back(MsgAnswer::Yes);
+        Click(button);
+    }
+    // Picks the line showing `digit` and leaves the slot with `leave`; the record is stored at once.
     void Answer(frmQuestions& screen, Student& student, QChar digit, QPushButton* leave)
     {
         const int s = CurrentQuestion;
-        QCOMPARE(screen.QuestionNumber->text(), QStringLiteral("Question %1").arg(s));
-        QCOMPARE(screen.lblQuestion->text(), SlotText(s, 0));
         const QString order = ShownOrder(screen);
         QVERIFY2(order.contains(u'1') && order.contains(u'2') && order.contains(u'3'), qPrintable(order));
         const int line = static_cast<int>(order.indexOf(digit)) + 1;
@@ -253,60 +198,44 @@ private:
         student.records[s] = RecordOf(order, line);
         student.finished = leave == screen.cmdDone;
         STEP(ExpectDatabase());
-        // A slot left for another turns green; Done closes the screen instead.
-        if (!student.finished)
-            QCOMPARE(TextColour(*screen.lblQuestionNumber[static_cast<std::size_t>(s - 1)]), SlotColours::Right());
     }
     // A taken test cannot be taken again; its review shows what is stored.
-    void ReviewsOwnTest(frmMain& home, const Student& student)
+    void ReviewsOwnTest(const Student& student)
     {
+        frmMain& home = Screens::Get<frmMain>();
         QCOMPARE(Rows(home.lstResults), QStringList{TakenRow(student)});
         QVERIFY(ClickRow(home, Complete));
         Click(home.cmdTakeTest);
         QVERIFY(!Screens::IsLoaded<frmQuestions>());
         Click(home.cmdReview);
-        QVERIFY(!home.isVisible());
-        STEP(ExpectReview(Screens::Get<frmAnswers>(), student.records));
-        Click(Screens::Get<frmAnswers>().cmdDone);
-        ProcessEvents();
-        QVERIFY(!Screens::IsLoaded<frmAnswers>());
-        QVERIFY(home.isVisible());
-        STEP(ExpectDatabase());  // neither the refused Take nor the review stored anything
-        Leave(&home);
-    }
-    // Steps through all 25 slots with >>>: each slot number is green when its
-    // record is right and red otherwise; each slot shows its question, its
-    // answers in the stored order (the right one dark green) and the choice.
-    void ExpectReview(frmAnswers& review, const Records& records)
-    {
-        QVERIFY(review.isVisible());
-        QCOMPARE(review.windowTitle(), QStringLiteral("Results of: ") + Complete);
-        for (int s = 1; s <= Slots; ++s)
-            QCOMPARE(TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(s - 1)]),
-                     records.value(s).endsWith(u'C') ? SlotColours::Right() : SlotColours::Missed());
+        frmAnswers& review = Screens::Get<frmAnswers>();
+        QVERIFY(review.isVisible() && !home.isVisible());
+        // Each slot: green number when right, red otherwise; its answers in the
+        // stored order (an unanswered one in order 123) and the chosen line.
         for (int s = 1; s <= Slots; ++s) {
             if (s > 1)
                 Click(review.cmdNext);
-            QCOMPARE(review.QuestionNumber->text(), QStringLiteral("Question %1").arg(s));
-            QCOMPARE(review.lblQuestion->text(), SlotText(s, 0));
-            const QString record = records.value(s);
-            // An unanswered slot shows the answers in their stored order, nothing chosen.
+            const QString record = student.records.value(s);
+            QCOMPARE(TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(s - 1)]),
+                     record.endsWith(u'C') ? SlotColours::Right() : SlotColours::Missed());
             const QString order = record.isEmpty() ? QStringLiteral("123") : record.left(3);
-            const std::array<QLabel*, 3> lines{review.lblAnswer1, review.lblAnswer2, review.lblAnswer3};
-            for (int k = 0; k < 3; ++k) {
-                const QLabel& line = *lines[static_cast<std::size_t>(k)];
-                QCOMPARE(line.text(), SlotText(s, order.at(k).digitValue()));
-                QCOMPARE(TextColour(line), order.at(k) == u'1' ? SlotColours::RightLine() : SlotColours::OtherLine());
-            }
+            QCOMPARE((QStringList{review.lblAnswer1->text(), review.lblAnswer2->text(), review.lblAnswer3->text()}),
+                     (QStringList{SlotText(s, order[0].digitValue()), SlotText(s, order[1].digitValue()),
+                                  SlotText(s, order[2].digitValue())}));
             QCOMPARE(ChosenLine(review.optAnswer), record.isEmpty() ? 0 : record.mid(3, 1).toInt());
         }
+        Click(review.cmdDone);
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
+        STEP(ExpectDatabase());  // neither the refused Take nor the review stored anything
+        Leave(&home);
     }
     QString TakenRow(const Student& student) const
     {
-        return ResultsRow::Taken(Complete, QString::number(GradeOf(student.records)), env_->fake.today);
+        return ResultsRow::Taken(Complete, QString::number(GradeOf(student.records)), env_.fake.today);
     }
 
-    std::unique_ptr<TestEnv> env_;
+    TestEnv env_;  // its draws 0.1, 0.5, 0.9 give the orders 123, 312, 231
     bool dayBroken_ = false;
     Student ada_{QStringLiteral("Ada Lind"), QStringLiteral("rowan")};
     Student bo_{QStringLiteral("Bo Quist"), QStringLiteral("elm7")};
@@ -315,72 +244,45 @@ private:
     qint64 decimals_ = 0;
 };
 
-// ---- the day -----------------------------------------------------------------
-
-void TestSchoolDay::initTestCase()
-{
-    env_ = std::make_unique<TestEnv>();
-    // Three draws give the orders 123, 312 and 231 in turn.
-    env_->fake.draws = {0.1f, 0.5f, 0.9f};
-}
-
-void TestSchoolDay::init()
-{
-    if (dayBroken_)
-        QSKIP("an earlier step of the day failed");
-}
-
 void TestSchoolDay::administratorPreparesTheDay()
 {
     STEP(ExpectDatabase());
     frmAdmin& admin = SignInAdmin();
-    QVERIFY(admin.isVisible());
-    QCOMPARE(admin.lstStudents->count() + admin.lstTests->count(), 0);
-
     // Two students: one saved with the button, one with Enter in each box.
+    const QString studentByName = QStringLiteral("SELECT fldStudentNumber FROM Passwords WHERE fldStudentName = ?");
     TypeInto(admin.txtName, ada_.name);
     TypeInto(admin.txtPassword, ada_.password);
     Click(admin.cmdAddStudent);
-    ada_.number = NumberOf(QStringLiteral("Passwords"), ada_.name);
+    ada_.number = NumberOf(studentByName, ada_.name);
     STEP(ExpectDatabase());
     QVERIFY(admin.txtName->text().isEmpty());
     TypeInto(admin.txtName, bo_.name);
     QTest::keyClick(admin.txtName, Qt::Key_Return);
     TypeInto(admin.txtPassword, bo_.password);
     QTest::keyClick(admin.txtPassword, Qt::Key_Return);
-    bo_.number = NumberOf(QStringLiteral("Passwords"), bo_.name);
+    bo_.number = NumberOf(studentByName, bo_.name);
     STEP(ExpectDatabase());
-    QCOMPARE(admin.lstStudents->count(), 2);
 
     // The complete test: every slot written; complete, so Exit asks nothing.
-    frmNewTest& editor = StartTest(admin, Complete, Description, 2);
-    QVERIFY(!admin.isVisible());
-    STEP(WriteSlots(editor, fractions_, Slots));
-    const std::size_t boxesBefore = env_->fake.shown.size();
-    Click(editor.cmdSave);
-    QCOMPARE(env_->fake.shown.size(), boxesBefore);
+    STEP(WritesTest(admin, Complete, 2, fractions_, Slots));
+    Click(Screens::Get<frmNewTest>().cmdSave);  // an unexpected question is caught as such
     ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmNewTest>());
-    QVERIFY(admin.isVisible());
+    QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
     tests_[fractions_].written = Slots;
     STEP(ExpectDatabase());
 
     // The incomplete test: two slots written, a third typed but left by Exit
     // (so dropped), the question answered Yes, and the title marked.
-    frmNewTest& second = StartTest(admin, QStringLiteral("Decimals"), QString(), 10);
-    STEP(WriteSlots(second, decimals_, 3));
-    env_->fake.answers.push_back(MsgAnswer::Yes);
-    Click(second.cmdSave);
-    QCOMPARE(env_->fake.shown.back().text,
+    STEP(WritesTest(admin, QStringLiteral("Decimals"), 10, decimals_, 3));
+    env_.fake.answers.push_back(MsgAnswer::Yes);
+    Click(Screens::Get<frmNewTest>().cmdSave);
+    QCOMPARE(env_.fake.shown.back().text,
              QStringLiteral("There are 23 questions left to write.\r\nAre you sure you want to exit?"));
-    QCOMPARE(env_->fake.shown.back().title, QStringLiteral("Incomplete Test"));
+    QCOMPARE(env_.fake.shown.back().title, QStringLiteral("Incomplete Test"));
     ProcessEvents();
     QVERIFY(!Screens::IsLoaded<frmNewTest>());
     tests_[decimals_].name = QStringLiteral("<Decimals>");
     STEP(ExpectDatabase());
-    QCOMPARE(Rows(admin.lstTests), (QStringList{KeyedRow::Build(Complete, KeyedRow::TestGap, fractions_),
-                                                KeyedRow::Build(QStringLiteral("<Decimals>"), KeyedRow::TestGap,
-                                                                decimals_)}));
     Leave(&admin);
     QVERIFY(!Screens::IsLoaded<frmAdmin>());
     STEP(ExpectDatabase());
@@ -388,22 +290,20 @@ void TestSchoolDay::administratorPreparesTheDay()
 
 void TestSchoolDay::firstStudentFinishesWithDoneAndReviews()
 {
-    frmMain& home = SignsIn(ada_);
-    // Only the complete test is open to students.
-    QCOMPARE(Rows(home.lstResults), QStringList{ResultsRow::NotTaken(Complete)});
-    frmQuestions& screen = BeginTest(home);
+    STEP(SignsIn(ada_));
+    STEP(BeginTest());
+    frmQuestions& screen = Screens::Get<frmQuestions>();
     STEP(ExpectDatabase());  // nothing stored before the first answer
 
     // Right on most slots, wrong on every fourth; slot 7 is answered right,
-    // left, come back to by its number and changed to a wrong answer; slot
-    // 24 is left unanswered; slot 25 is answered and finished with Done.
+    // come back to by its number and changed to a wrong answer; slot 24 is
+    // left unanswered; slot 25 is answered and finished with Done.
     for (int s = 1; s <= 23; ++s) {
         if (s == 8) {
             // On slot 8, unanswered: back to 7 by its number, which stores nothing.
             QTest::mouseClick(screen.lblQuestionNumber[6], Qt::LeftButton);
             QCOMPARE(CurrentQuestion, 7);
             STEP(ExpectDatabase());
-            QVERIFY(TextColour(*screen.lblQuestionNumber[7]) != SlotColours::Right());
             // The slot comes back as it was left: its order kept, its line chosen.
             QCOMPARE(ShownOrder(screen), ada_.records[7].left(3));
             QCOMPARE(ChosenLine(screen.optAnswer), ada_.records[7].mid(3, 1).toInt());
@@ -417,48 +317,37 @@ void TestSchoolDay::firstStudentFinishesWithDoneAndReviews()
     STEP(ExpectDatabase());
     STEP(Answer(screen, ada_, u'1', screen.cmdDone));
     ProcessEvents();
-    // 17 of slots 1 to 23 right (not 4, 7, 8, 12, 16, 20), and slot 25.
-    QCOMPARE(GradeOf(ada_.records), 72);
-    QVERIFY(!Screens::IsLoaded<frmQuestions>());
-    QVERIFY(home.isVisible());
-    STEP(ReviewsOwnTest(home, ada_));
+    QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
+    STEP(ReviewsOwnTest(ada_));
 }
 
 void TestSchoolDay::secondStudentRunsOutOfTimeAndReviews()
 {
-    frmMain& home = SignsIn(bo_);
-    // Ada's result is hers: Bo still sees the test as not taken.
-    QCOMPARE(Rows(home.lstResults), QStringList{ResultsRow::NotTaken(Complete)});
-    frmQuestions& screen = BeginTest(home);
+    STEP(SignsIn(bo_));
+    STEP(BeginTest());
+    frmQuestions& screen = Screens::Get<frmQuestions>();
 
     // Slots 1 to 10 answered, right on the even ones; on slot 11 the right
     // line is picked and the time runs out before the student leaves it.
     for (int s = 1; s <= 10; ++s)
         STEP(Answer(screen, bo_, s % 2 == 0 ? u'1' : u'3', screen.cmdNext));
-    QCOMPARE(CurrentQuestion, 11);
     const QString order = ShownOrder(screen);
     ChooseRight(screen);
-    screen.Timer1_Timer();
-    QCOMPARE(screen.lblTime->text(), QStringLiteral("1:59"));
-    const std::size_t boxesBefore = env_->fake.shown.size();
-    for (int tick = 2; tick <= 120; ++tick)
+    const std::size_t boxesBefore = env_.fake.shown.size();
+    for (int tick = 1; tick <= 120; ++tick)
         screen.Timer1_Timer();
-    QCOMPARE(screen.lblTime->text(), QStringLiteral("0:00"));
-    QCOMPARE(env_->fake.shown.size(), boxesBefore);
+    QCOMPARE(env_.fake.shown.size(), boxesBefore);
     STEP(ExpectDatabase());  // slot 11 not stored yet, nothing graded
 
     screen.Timer1_Timer();
-    QCOMPARE(env_->fake.shown.size(), boxesBefore + 1);
-    QCOMPARE(env_->fake.shown.back().text, QStringLiteral("Time Is Up!"));
-    QCOMPARE(env_->fake.shown.back().buttons, MsgButtons::OK);
+    QCOMPARE(env_.fake.shown.size(), boxesBefore + 1);
+    QCOMPARE(env_.fake.shown.back().text, QStringLiteral("Time Is Up!"));
     ProcessEvents();
     bo_.records[11] = RecordOf(order, static_cast<int>(order.indexOf(u'1')) + 1);
     bo_.finished = true;
-    QCOMPARE(GradeOf(bo_.records), 24);
     STEP(ExpectDatabase());
-    QVERIFY(!Screens::IsLoaded<frmQuestions>());
-    QVERIFY(home.isVisible());
-    STEP(ReviewsOwnTest(home, bo_));
+    QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
+    STEP(ReviewsOwnTest(bo_));
 }
 
 void TestSchoolDay::administratorViewsPrintsAndDeletes()
@@ -467,64 +356,42 @@ void TestSchoolDay::administratorViewsPrintsAndDeletes()
     // Both students' results viewed and printed; Bo's then deleted.
     for (Student* student : {&ada_, &bo_}) {
         PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, student->number));
-        QCOMPARE(admin.txtName->text(), student->name);
         Click(admin.cmdView);
         frmTestResults& results = Screens::Get<frmTestResults>();
         QVERIFY(results.isVisible() && !admin.isVisible());
-        QCOMPARE(results.windowTitle(), QStringLiteral("Test Results For ") + student->name);
         const QString row = ResultsRow::WithKey(TakenRow(*student), student->number, fractions_);
         QCOMPARE(Rows(results.lstResults), QStringList{row});
         PickRow(results.lstResults, 0);
-        const std::size_t pages = env_->fake.printed.size();
         Click(results.cmdPrint);
-        QCOMPARE(env_->fake.printed.size(), pages + 1);
-        const QStringList lines = env_->fake.printed.back().PlainLines();
-        QVERIFY2(lines.size() >= 2 && lines[1].contains(QStringLiteral("Test Results For ") + student->name)
-                     && lines[1].contains(env_->fake.today) && lines.contains(QStringLiteral("    ") + row),
-                 qPrintable(lines.join(u'\n')));
-        QVERIFY(!results.lblPrinting->isVisible());
+        QVERIFY(!env_.fake.printed.empty() && env_.fake.printed.back().PlainLines().contains(QStringLiteral("    ") + row));
         STEP(ExpectDatabase());
-
         if (student == &bo_) {
             // Bo's result goes; his account stays with the test not taken.
-            PickRow(results.lstResults, 0);
-            env_->fake.answers.push_back(MsgAnswer::Yes);
-            Click(results.cmdDelete);
-            QCOMPARE(env_->fake.shown.back().text, QStringLiteral("Are you sure you want to delete this test result?"));
+            ConfirmDelete(results.lstResults, 0, results.cmdDelete);
             QCOMPARE(Rows(results.lstResults), QStringList{ResultsRow::NotTaken(Complete)});
-            bo_.resultDeleted = true;
+            bo_.records.clear();
             STEP(ExpectDatabase());
         }
         Leave(&results);
-        QVERIFY(!Screens::IsLoaded<frmTestResults>());
-        QVERIFY(admin.isVisible());
+        QVERIFY(!Screens::IsLoaded<frmTestResults>() && admin.isVisible());
     }
 
-    // The second student goes.
-    PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, bo_.number));
-    env_->fake.answers.push_back(MsgAnswer::Yes);
-    Click(admin.cmdDeleteStudent);
-    QCOMPARE(env_->fake.shown.back().title, QStringLiteral("Delete The Current Student"));
-    bo_.deleted = true;
+    // The second student goes, then the complete test and Ada's result of it.
+    ConfirmDelete(admin.lstStudents, RowOfNumber(admin.lstStudents, bo_.number), admin.cmdDeleteStudent);
+    bo_.number = 0;
+    STEP(ExpectDatabase());
+    ConfirmDelete(admin.lstTests, RowOfNumber(admin.lstTests, fractions_), admin.cmdDeleteTest);
+    tests_.remove(fractions_);
+    ada_.records.clear();
     STEP(ExpectDatabase());
     QCOMPARE(Rows(admin.lstStudents), QStringList{KeyedRow::Build(ada_.name, KeyedRow::StudentGap, ada_.number)});
-
-    // The complete test goes, and Ada's result of it with it.
-    PickRow(admin.lstTests, RowOfNumber(admin.lstTests, fractions_));
-    env_->fake.answers.push_back(MsgAnswer::Yes);
-    Click(admin.cmdDeleteTest);
-    QCOMPARE(env_->fake.shown.back().title, QStringLiteral("Delete The Selected Test"));
-    tests_.remove(fractions_);
-    ada_.resultDeleted = true;
-    STEP(ExpectDatabase());
-    QCOMPARE(Rows(admin.lstTests), QStringList{KeyedRow::Build(QStringLiteral("<Decimals>"), KeyedRow::TestGap,
-                                                               decimals_)});
+    QCOMPARE(Rows(admin.lstTests), QStringList{KeyedRow::Build(QStringLiteral("<Decimals>"), KeyedRow::TestGap, decimals_)});
     Leave(&admin);
 
     // At the end of the day Ada has nothing left to take.
-    frmMain& home = SignsIn(ada_);
-    QCOMPARE(home.lstResults->count(), 0);
-    Leave(&home);
+    STEP(SignsIn(ada_));
+    QCOMPARE(Screens::Get<frmMain>().lstResults->count(), 0);
+    Leave(&Screens::Get<frmMain>());
     STEP(ExpectDatabase());
     QVERIFY(Screens::Get<frmEntry>().isVisible());
 }
