@@ -51,10 +51,9 @@ QString CheckReadersOnAnyText(const QString& text)
     const AnswerRecords::Parts parts = AnswerRecords::TakeApart(text);
     if (parts.chosenIndex < -1 || parts.chosenIndex > 8)
         return QStringLiteral("chosen index out of range for: ") + text;
-    for (const QString& digit : parts.orderDigits) {
+    for (const QString& digit : parts.orderDigits)
         if (digit.size() > 1)
             return QStringLiteral("an order digit longer than one character from: ") + text;
-    }
     if (AnswerRecords::IsRight(text) != text.endsWith(u'C'))
         return QStringLiteral("right-or-wrong misread for: ") + text;
     return {};
@@ -102,8 +101,7 @@ QString CheckKeyedRows(Source& source)
 
 QString CheckAnswerRecords(Source& source)
 {
-    // Orders drawn from the input's bytes; once they run out the draws keep
-    // varying, as a clock-seeded generator does.
+    // Orders drawn from the input's bytes, then still varying once they run out.
     int fallback = 0;
     const QString order = AnswerRecords::DrawOrder([&] {
         const unsigned b = source.Byte();
@@ -118,10 +116,9 @@ QString CheckAnswerRecords(Source& source)
     const AnswerRecords::Parts parts = AnswerRecords::TakeApart(record);
     if (record.size() != 5 || parts.chosenIndex != line - 1)
         return QStringLiteral("chosen line lost from: ") + record;
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         if (parts.orderDigits[static_cast<std::size_t>(k)] != order.mid(k, 1))
             return QStringLiteral("order lost from: ") + record;
-    }
     if (AnswerRecords::IsRight(record) != (order[line - 1] == u'1'))
         return QStringLiteral("wrong mark in: ") + record;
     return {};
@@ -137,10 +134,10 @@ QString CheckParsers(const QByteArray& input)
         if (!failure.isEmpty())
             return failure;
     }
-    QString failure = CheckResultsRows(source);
-    if (failure.isEmpty())
-        failure = CheckKeyedRows(source);
-    if (failure.isEmpty())
-        failure = CheckAnswerRecords(source);
-    return failure;
+    for (auto check : {CheckResultsRows, CheckKeyedRows, CheckAnswerRecords}) {
+        const QString failure = check(source);
+        if (!failure.isEmpty())
+            return failure;
+    }
+    return {};
 }

@@ -1,6 +1,5 @@
-// The readers of stored text over a large generated corpus: random bytes,
-// and rows and records that look almost right (cut short, lengthened, wrong
-// case, stray separators). The same checks run under libFuzzer in scripts/fuzz.
+// The readers of stored text over random bytes and near misses of real rows
+// and records; the same checks run under libFuzzer in scripts/fuzz.
 #include "ParserChecks.h"
 
 #include <QRandomGenerator>

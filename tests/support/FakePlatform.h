@@ -9,9 +9,8 @@
 #include <functional>
 #include <vector>
 
-// A scripted Platform for tests: message boxes answered from a queue and
-// recorded, modal windows run by a scripted user, a fixed date, scripted
-// random draws, printed pages kept.
+// A scripted Platform: boxes answered from a queue and recorded, modal windows
+// run by a scripted user, a fixed date and draws, printed pages kept.
 class FakePlatform : public Platform {
 public:
     struct Shown {
@@ -27,30 +26,27 @@ public:
     float Rnd() override;
     PrintOutcome Print(const PageModel& page) override;
     void ShowHelp(QWidget* over) override;
-    bool AnotherCopyRunning() override { return anotherCopy; }
+    bool AnotherCopyRunning() override { return false; }  // a second copy runs for real in test_faults
     void EndProgram(int exitCode) override;
     QString ProgramFolder() override { return programFolder; }
 
     // Answers for the next Yes/No boxes, in order. OK boxes need none.
     std::deque<MsgAnswer> answers;
     std::vector<Shown> shown;
-    // The user of the next modal windows, in order; each must hide or
-    // unload the window it is given.
+    // The users of the next modal windows; each must hide or unload its window.
     std::deque<std::function<void(QWidget&)>> modalUsers;
-    // Draws returned by Rnd, in order; when they run out they start again.
+    // Draws returned by Rnd, in order, over and over.
     std::vector<float> draws{0.1f, 0.5f, 0.9f};
     std::size_t nextDraw = 0;
     int randomizeCount = 0;
 
     QString today = QStringLiteral("06/12/2026");
     QString programFolder;
-    bool anotherCopy = false;
     bool ended = false;
     int exitCode = -1;
     int helpShown = 0;
     PrintOutcome printOutcome{true, {}, {}};
     std::vector<PageModel> printed;
-    // Anything the script did not expect (a question with no answer queued,
-    // a modal window with no user); tests check it stays empty.
+    // A question with no answer queued or a modal window with no user.
     QStringList unexpected;
 };

@@ -53,26 +53,20 @@ void TestEnv::OpenDatabase()
 QSqlQuery TestEnv::Run(const QString& sql, const QVariantList& values)
 {
     QSqlQuery query(direct_->Database());
-    // A server prepares only queries and row changes, so statements without
-    // values (DROP TABLE, say) run as they are.
-    if (values.isEmpty()) {
-        if (!query.exec(sql))
-            throw std::runtime_error(query.lastError().text().toStdString());
-        return query;
-    }
-    if (!query.prepare(sql))
-        throw std::runtime_error(query.lastError().text().toStdString());
-    for (int i = 0; i < values.size(); ++i)
+    // A server prepares only queries and row changes: DROP TABLE runs as it is.
+    bool done = values.isEmpty() ? query.exec(sql) : query.prepare(sql);
+    for (int i = 0; done && i < values.size(); ++i)
         query.bindValue(i, values[i]);
-    if (!query.exec())
+    if (done && !values.isEmpty())
+        done = query.exec();
+    if (!done)
         throw std::runtime_error(query.lastError().text().toStdString());
     return query;
 }
 
 void TestEnv::Exec(const QString& sql, const QVariantList& values) { Run(sql, values); }
 
-// Every table's key is its first column, which the server hands back when
-// asked; the SQLite file reports it as the last inserted row id.
+// The key is the first column: the server returns it, SQLite reports the row id.
 qint64 TestEnv::Insert(const QString& sql, const QVariantList& values)
 {
     if (direct_->Engine() == DbEngine::SQLite)
@@ -116,11 +110,8 @@ qint64 TestEnv::AddTest(const QString& name, int minutes, const QString& descrip
         values << QStringLiteral("Q%1").arg(s) << QStringLiteral("A%1").arg(s)
                << QStringLiteral("P%1a").arg(s) << QStringLiteral("P%1b").arg(s);
     }
-    QStringList marks;
-    for (int i = 0; i < columns.size(); ++i)
-        marks << QStringLiteral("?");
-    return Insert(QStringLiteral("INSERT INTO Tests (%1) VALUES (%2)").arg(columns.join(u','), marks.join(u',')),
-                  values);
+    const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(u',');
+    return Insert(QStringLiteral("INSERT INTO Tests (%1) VALUES (%2)").arg(columns.join(u','), marks), values);
 }
 
 void ProcessEvents()

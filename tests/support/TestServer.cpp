@@ -32,12 +32,11 @@ void DropOwnDatabase()
         maintenance.Open(*TestServer::Settings());
         Run(maintenance, QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(OwnDatabase().database));
     } catch (const DbError&) {
-        // The server is throwaway; a database left behind goes with it.
+        // A database left behind goes with the throwaway server.
     }
 }
 
-// Made once per process, so that test programs running side by side never
-// share tables.
+// One per process, so test programs running side by side never share tables.
 const ServerSettings& CreateOwnDatabase()
 {
     ServerSettings& own = OwnDatabase();

@@ -4,18 +4,15 @@
 
 #include <optional>
 
-// The PostgreSQL server the tests run against in their second pass. scripts/test
-// names it in the environment variable VORNICK_TEST_SERVER (the path of a
-// settings file whose role may create databases); the program itself reads no
-// environment variables. Without it the tests run on SQLite files.
+// The PostgreSQL server of the tests' second pass: scripts/test names its
+// settings file in VORNICK_TEST_SERVER (the program itself reads no environment).
 namespace TestServer {
 
 // The server's settings, when the tests run against one.
 const std::optional<ServerSettings>& Settings();
 
-// A database of this process's own on the server (made on first use and
-// dropped when the application ends), emptied: with the program's tables, or
-// with none at all.
+// This process's own database on the server (dropped when the application
+// ends), emptied, with the program's tables or none.
 ServerSettings FreshDatabase(bool withTables = true);
 
 }

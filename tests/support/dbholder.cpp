@@ -1,6 +1,5 @@
-// A second process for the fault tests: takes an exclusive lock on a database
-// file, says "locked" on its output, holds the lock for the given number of
-// milliseconds, then releases it and ends.
+// dbholder DATABASE MILLISECONDS: holds an exclusive lock on the database
+// file for that long, having said "locked".
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -10,10 +9,8 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: dbholder DATABASE MILLISECONDS\n");
+    if (argc != 3)
         return 2;
-    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(QString::fromLocal8Bit(argv[1]));
     if (!db.open())

@@ -1,10 +1,7 @@
-// A student in the middle of a test, for the test of a program that is
-// killed there: signs in on the real screens offscreen, begins the test,
-// answers slots 1 to N (right, but wrong on every third; each departure
-// stores the slot, the last one left by clicking slot 1's number), prints
-// "record S RECORD" for each, then "answered N", and waits to be killed.
-//
-//   midtest FOLDER NAME PASSWORD TEST N
+// midtest FOLDER NAME PASSWORD TEST N: signs in on the real screens, begins
+// the test, answers slots 1 to N (wrong on every third; the last left by
+// clicking slot 1's number), prints "record S RECORD" for each, then
+// "answered N", and waits to be killed.
 #include "FakePlatform.h"
 #include "StudentDesk.h"
 #include "app/Module1.h"
