@@ -27,8 +27,7 @@ private slots:
 
 namespace {
 
-// Ada's finished attempt at "Fractions", slots 1 and 2 holding the records,
-// opened for review from her home screen.
+// Ada's finished attempt at "Fractions" (slots 1 and 2 given), reviewed from home.
 frmAnswers& Review(TestEnv& env, const QVariant& first, const QVariant& second)
 {
     const qint64 student = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
@@ -40,11 +39,6 @@ frmAnswers& Review(TestEnv& env, const QVariant& first, const QVariant& second)
     ClickRow(home, QStringLiteral("Fractions"));
     Click(home.cmdReview);
     return Screens::Get<frmAnswers>();
-}
-
-QColor NumberColour(const frmAnswers& review, int slot)
-{
-    return TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(slot - 1)]);
 }
 
 }
@@ -83,7 +77,7 @@ void TestReview::recordShownByPosition()
                                                                                      : SlotColours::OtherLine());
     }
     QCOMPARE(ChosenLine(review.optAnswer), chosen);
-    QCOMPARE(NumberColour(review, 1), green ? SlotColours::Right() : SlotColours::Missed());
+    QCOMPARE(TextColour(*review.lblQuestionNumber[0]), green ? SlotColours::Right() : SlotColours::Missed());
     QVERIFY(env.fake.shown.empty() && !env.fake.ended);
 }
 
@@ -95,8 +89,7 @@ void TestReview::movingOnlyReadsThenReturnsToItsOpener()
     TestEnv env;
     frmAnswers& review = Review(env, QStringLiteral("1231C"), QStringLiteral("2133X"));
     Click(review.cmdPrev);
-    QCOMPARE(CurrentQuestion, 1);
-    QCOMPARE(ChosenLine(review.optAnswer), 1);
+    QCOMPARE(ChosenLine(review.optAnswer), 1);  // still slot 1
     Click(review.cmdNext);
     QTest::mouseClick(review.optAnswer[1], Qt::LeftButton);
     QTest::mouseClick(review.lblAnswer1, Qt::LeftButton);
@@ -104,9 +97,8 @@ void TestReview::movingOnlyReadsThenReturnsToItsOpener()
     QTest::mouseClick(review.lblQuestionNumber[23], Qt::LeftButton);
     Click(review.cmdNext);
     Click(review.cmdNext);
-    QCOMPARE(CurrentQuestion, 25);
     QCOMPARE(review.lblQuestion->text(), QStringLiteral("Q25"));
-    QCOMPARE(NumberColour(review, 2), SlotColours::Missed());
+    QCOMPARE(TextColour(*review.lblQuestionNumber[1]), SlotColours::Missed());
     QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results")).toString(), QStringLiteral("2133X"));
 
     blnReviewFromAdmin = true;
