@@ -78,13 +78,7 @@ QString ShownOrder(const frmQuestions& screen)
 
 void Choose(frmQuestions& screen, int line)
 {
-    if (line < 1 || line > 3)
-        throw std::runtime_error("no such answer line");
-    QTest::mouseClick(screen.optAnswer[static_cast<std::size_t>(line - 1)], Qt::LeftButton);
+    QTest::mouseClick(screen.optAnswer.at(static_cast<std::size_t>(line - 1)), Qt::LeftButton);
 }
 
 void ChooseRight(frmQuestions& screen) { Choose(screen, static_cast<int>(ShownOrder(screen).indexOf(u'1')) + 1); }
-
-void ChooseWrong(frmQuestions& screen) { Choose(screen, static_cast<int>(ShownOrder(screen).indexOf(u'2')) + 1); }
-
-qint64 ResultRows(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toLongLong(); }

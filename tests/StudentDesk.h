@@ -14,15 +14,11 @@ void SignIn(TestEnv& env, qint64 studentNumber);
 frmMain& Home();
 // Clicks the row of the named test; false when the list has no such row.
 bool ClickRow(frmMain& home, const QString& testName);
-// Clicks the row and Take, then Begin on the introduction. The countdown is
-// stopped afterwards: tests tick it by hand.
+// Row, Take, then Begin on the introduction; the countdown is stopped: tests tick it by hand.
 frmQuestions& Take(TestEnv& env, const QString& testName);
 // The order digits on screen for a slot written by TestEnv::AddTest ("A{s}"
 // is 1, "P{s}a" 2, "P{s}b" 3), e.g. "312".
 QString ShownOrder(const frmQuestions& screen);
-// Clicks the option button of answer line 1 to 3; or of the line holding the
-// right answer, or a line that does not.
+// Clicks the option button of answer line 1 to 3, or of the line holding the right answer.
 void Choose(frmQuestions& screen, int line);
 void ChooseRight(frmQuestions& screen);
-void ChooseWrong(frmQuestions& screen);
-qint64 ResultRows(TestEnv& env);
