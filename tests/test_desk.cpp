@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
@@ -142,6 +143,12 @@ void TestDesk::listShowsEveryOpenTestOnce()
     env.Exec(QStringLiteral("DROP TABLE Results"));
     home.Load_Test_List();
     QVERIFY(env.fake.shown.empty() && !env.fake.ended && rsTests.Eof());
+
+    // Closing the window signs the student out, as Exit does.
+    home.close();
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmMain>());
+    QVERIFY(Screens::Get<frmEntry>().isVisible() && Screens::Get<frmEntry>().txtName->text().isEmpty());
 }
 
 // The title at column 15, the date at 50 unless a title over 35 characters
