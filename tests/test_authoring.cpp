@@ -52,13 +52,6 @@ Act Heading(const QString& title, const QString& minutes)
 
 frmNewTest& Editor() { return Screens::Get<frmNewTest>(); }
 
-frmNewTest& AddTest(TestEnv& env, frmAdmin& admin, const Act& heading)
-{
-    QueueUser(env, heading);
-    Click(admin.cmdAddTest);
-    return Editor();
-}
-
 frmNewTest& EditTest(TestEnv& env, frmAdmin& admin, Act act = {})
 {
     QueueUser(env, act);
@@ -74,16 +67,6 @@ void TypeSlot(frmNewTest& editor, const QString& question, const QString& answer
     editor.txtAnswer->setPlainText(answer);
     editor.txtPhony1->setPlainText(QStringLiteral("p1"));
     editor.txtPhony2->setPlainText(QStringLiteral("p2"));
-}
-
-// Writes the slots from the current one to 24 and stops on slot 25 without typing there.
-void WriteUpToLastSlot(frmNewTest& editor)
-{
-    for (int s = CurrentQuestion; s < 25; ++s) {
-        TypeSlot(editor, QStringLiteral("Q%1").arg(s));
-        Click(editor.cmdNext);
-    }
-    QCOMPARE(CurrentQuestion, std::int16_t(25));
 }
 
 QString IncompleteQuestion(int count)
@@ -108,20 +91,20 @@ void VerifyBackOnCatalogue(frmAdmin& admin)
 
 }
 
-// The row at once with every slot Null; typing never stored counts as
-// missing; an empty slot stored as empty texts; texts of any kind kept
-// exactly; the arrows at both ends; a blank question counted as unwritten;
-// slot 25 stored by Exit only when it has a question.
+// From Next to Exit: the row at once, slot texts stored exactly (empty ones
+// as empty texts), the arrows at both ends, and what Exit counts and stores.
 void TestAuthoring::newTestFromNextToExit()
 {
     TestEnv env;
     frmAdmin& admin = SignInAdmin();
     const QString title = QStringLiteral("Pilgrim's \"Ünïcödé\"");
     const QString description = QStringLiteral("Say \"why\" in 'two' lines:\nΖωή, 日本語, עברית.\n");
-    frmNewTest& editor = AddTest(env, admin, [&](frmNewTestIntro& intro) {
+    QueueUser(env, [&](frmNewTestIntro& intro) {
         Heading(title, QStringLiteral("30"))(intro);
         intro.txtDescription->setPlainText(description);
     });
+    Click(admin.cmdAddTest);
+    frmNewTest& editor = Editor();
     // Closing by the frame asks as Exit does; No keeps the screen as it was.
     editor.txtQuestion->setPlainText(QStringLiteral("What is 2+2?"));
     env.fake.answers = {MsgAnswer::No};
@@ -147,9 +130,10 @@ void TestAuthoring::newTestFromNextToExit()
     Click(editor.cmdPrev);  // shown again from the store, then stored again
     Click(editor.cmdNext);
     QCOMPARE(StoredRow(env).mid(12, 4), texts);
-    WriteUpToLastSlot(editor);
-    TypeSlot(editor, QString(), QStringLiteral("only an answer"));
-    Click(editor.cmdNext);  // on slot 25: nothing, not even a store
+    for (int s = 4; s <= 25; ++s) {
+        TypeSlot(editor, s < 25 ? QStringLiteral("Q%1").arg(s) : QString(), QStringLiteral("only an answer"));
+        Click(editor.cmdNext);  // on slot 25 it does nothing, not even a store
+    }
     QCOMPARE(CurrentQuestion, std::int16_t(25));
     env.fake.answers = {MsgAnswer::No};
     Click(editor.cmdSave);
@@ -164,9 +148,8 @@ void TestAuthoring::newTestFromNextToExit()
     VerifyBackOnCatalogue(admin);
 }
 
-// Cancel on an edit writes nothing (on a new test: see the refusals). Marks removed on the
-// new test screen: the caption shows the name as stored before, and Exit
-// marks the still unfinished test again, never twice.
+// Cancel writes nothing. Marks removed on the new test screen: the caption
+// shows the name as stored before; Exit marks the test again, never twice.
 void TestAuthoring::cancelAndMarksOfAnEditedTest()
 {
     TestEnv env;
@@ -174,10 +157,15 @@ void TestAuthoring::cancelAndMarksOfAnEditedTest()
     env.Exec(QStringLiteral("UPDATE Tests SET fldQ7 = NULL"));
     const QStringList before = env.Rows(QStringLiteral("SELECT * FROM Tests"));
     frmAdmin& admin = SignInAdmin();
-    QueueUser(env, [&](frmNewTestIntro& intro) {
-        QCOMPARE(intro.txtDescription->toPlainText() + intro.txtMinutes->text(), QStringLiteral("Dates.20"));
+    const Act changeAndCancel = [](frmNewTestIntro& intro) {
         Heading(QStringLiteral("Changed"), QStringLiteral("5"))(intro);
         Click(intro.cmdCancel);
+    };
+    QueueUser(env, changeAndCancel);
+    Click(admin.cmdAddTest);
+    QueueUser(env, [&](frmNewTestIntro& intro) {
+        QCOMPARE(intro.txtDescription->toPlainText() + intro.txtMinutes->text(), QStringLiteral("Dates.20"));
+        changeAndCancel(intro);
     });
     PickRow(admin.lstTests, 0);
     Click(admin.cmdEdit);
