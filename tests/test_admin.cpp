@@ -1,5 +1,4 @@
-// The administration screen (student accounts and the test catalogue) and
-// the administrator's results screen, driven through their real widgets.
+// The administration screen and the administrator's results screen, through their widgets.
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
@@ -172,9 +171,8 @@ void TestAdmin::resultsScreen()
     Click(results.cmdDelete);
     QVERIFY(env.fake.shown.empty() && !blnReviewFromAdmin);
 
-    // The review opens the row's own test, not the first of its title.
     PickRow(results.lstResults, 3);
-    Click(results.cmdView);
+    Click(results.cmdView);  // opens the row's own test, not the first of its title
     QVERIFY(blnReviewFromAdmin && !results.isVisible());
     QCOMPARE(rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), twin);
     Click(Screens::Get<frmAnswers>().cmdDone);
@@ -193,8 +191,7 @@ void TestAdmin::resultsScreen()
             && results.lstResults->item(3)->text().endsWith(QStringLiteral("Not Taken")));
     QCOMPARE(Count(env, QStringLiteral("Results")), 0);  // the one picked, and the one gone before
 
-    // The frame's close box acts as Exit.
-    results.close();
+    results.close();  // the frame's close box acts as Exit
     ProcessEvents();
     QVERIFY(!Screens::IsLoaded<frmTestResults>() && admin.isVisible());
 }
