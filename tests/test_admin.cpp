@@ -80,6 +80,9 @@ void TestAdmin::accountsAndDeletions()
     frmAdmin& admin = SignInAdmin();
     admin.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&admin));
+    Click(admin.cmdView);
+    QCOMPARE(LastBox(env), QStringLiteral("Select a student first!|Error|OK"));
+    QVERIFY(!Screens::IsLoaded<frmTestResults>());
     TypeInto(admin.txtPassword, QStringLiteral("pw"));
     admin.cmdAddStudent->setFocus();
     Click(admin.cmdAddStudent);
@@ -94,7 +97,7 @@ void TestAdmin::accountsAndDeletions()
     QVERIFY(admin.txtPassword->hasFocus());
     // Enter on an empty password: the message, the focus back on the name.
     QTest::keyClick(admin.txtPassword, Qt::Key_Return);
-    QCOMPARE(env.fake.shown.size(), std::size_t(3));
+    QCOMPARE(env.fake.shown.size(), std::size_t(4));
     QVERIFY(admin.txtName->hasFocus());
     QTest::keyClicks(admin.txtPassword, QStringLiteral(" p'w "));
     QTest::keyClick(admin.txtPassword, Qt::Key_Return);
@@ -121,7 +124,7 @@ void TestAdmin::accountsAndDeletions()
     TypeInto(admin.txtName, QStringLiteral("Ann"));
     Click(admin.cmdDeleteStudent);
     Click(admin.cmdDeleteTest);
-    QCOMPARE(env.fake.shown.size(), std::size_t(3));
+    QCOMPARE(env.fake.shown.size(), std::size_t(4));
     QCOMPARE(Count(env, QStringLiteral("Passwords")) + Count(env, QStringLiteral("Tests")), 7);
 
     PickRow(admin.lstStudents, 0);

@@ -161,8 +161,12 @@ void TestAuthoring::cancelAndMarksOfAnEditedTest()
         Heading(QStringLiteral("Changed"), QStringLiteral("5"))(intro);
         Click(intro.cmdCancel);
     };
-    QueueUser(env, changeAndCancel);
+    QueueUser(env, [](frmNewTestIntro& intro) {  // closing by the frame cancels too
+        Heading(QStringLiteral("Changed"), QStringLiteral("5"))(intro);
+        intro.close();
+    });
     Click(admin.cmdAddTest);
+    VerifyBackOnCatalogue(admin);
     QueueUser(env, [&](frmNewTestIntro& intro) {
         QCOMPARE(intro.txtDescription->toPlainText() + intro.txtMinutes->text(), QStringLiteral("Dates.20"));
         changeAndCancel(intro);

@@ -27,6 +27,7 @@ private slots:
     void ownConsecutiveStoresNeverConflictAndKeepKeyOrder();
     void settingsFileChoosesTheServer();
     void unreachableServerEndsWithDriverMessage();
+    void lostConnectionKeepsStoredAnswers();
     void createOnceThenCopyKeepsNumbersAndRefusesData();
 };
 
@@ -159,6 +160,30 @@ void TestLab::unreachableServerEndsWithDriverMessage()
 }
 
 // The tables are created once; a copy into them keeps the numbers.
+// A connection lost mid-test fails the next store with a message; every
+// answer stored before it is still on the server.
+void TestLab::lostConnectionKeepsStoredAnswers()
+{
+    REQUIRE_SERVER();
+    TestEnv env;
+    const qint64 student = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("one"));
+    env.OpenDatabase();
+    rsResults.Open(Sql::AllResults(), cnDatabase);
+    rsResults.AddNew();
+    rsResults.SetField(QStringLiteral("fldStudentNumber"), student);
+    for (int s = 1; s <= 5; ++s) {
+        rsResults.SetField(QStringLiteral("fldQ%1").arg(s), QStringLiteral("1231C"));
+        rsResults.Update();
+    }
+    env.Exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                            "WHERE datname = current_database() AND pid <> pg_backend_pid()"));
+    rsResults.SetField(QStringLiteral("fldQ6"), QStringLiteral("1231C"));
+    const QString failure = FailureOf([] { rsResults.Update(); });
+    QVERIFY2(failure.contains(QStringLiteral("connection"), Qt::CaseInsensitive), qPrintable(failure));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldQ5, fldQ6 FROM Results")),
+             QStringList{QStringLiteral("1231C|1231C|NULL")});
+}
+
 void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
 {
     REQUIRE_SERVER();
