@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
@@ -43,6 +44,22 @@ protected:
 private:
     QEventLoop& loop_;
 };
+
+}
+
+namespace {
+
+// Just below and right of the screen that asked, but never off the screen.
+QPoint HelpPosition(const QWidget& over, const QSize& size)
+{
+    QRect place(over.geometry().topLeft() + QPoint(40, 40), size);
+    const QRect screen = over.screen()->availableGeometry();
+    place.moveRight(std::min(place.right(), screen.right()));
+    place.moveBottom(std::min(place.bottom(), screen.bottom()));
+    place.moveLeft(std::max(place.left(), screen.left()));
+    place.moveTop(std::max(place.top(), screen.top()));
+    return place.topLeft();
+}
 
 }
 
@@ -156,7 +173,7 @@ void QtPlatform::ShowHelp(QWidget* over)
     }
     help_->setHtml(QString::fromUtf8(file.readAll()));
     if (over)
-        help_->move(over->geometry().topLeft() + QPoint(40, 40));
+        help_->move(HelpPosition(*over, help_->size()));
     help_->show();
     help_->raise();
     help_->activateWindow();
