@@ -28,6 +28,27 @@ namespace {
 const QString StudentNumberField = QStringLiteral("fldStudentNumber");
 const QString TestNumberField = QStringLiteral("fldTestNumber");
 
+// A list's rows from every row of `rs`: the name, a run of blanks, the number.
+// `rs` is left past its last row.
+QStringList KeyedRows(Recordset& rs, const QString& nameField, const QString& keyField, int gap)
+{
+    QStringList rows;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        rows << KeyedRow::Build(rs.Text(nameField), gap, rs.Field(keyField).toLongLong());
+    return rows;
+}
+
+// Walks `rs` from its first row to the row with that number; false, past the
+// last row, when there is none.
+bool MoveToNumber(Recordset& rs, const QString& keyField, qint64 number)
+{
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        if (rs.Field(keyField).toLongLong() == number)
+            return true;
+    }
+    return false;
+}
+
 // Draws a keyed row as its name alone. The row's text keeps its blanks and
 // number (the handlers read the number back from it); the blanks were meant
 // to push the number out of sight, which on a wide list they cannot.
@@ -195,25 +216,13 @@ void frmAdmin::Fill_Student_List()
     lstStudents->clear();
     if (rsPasswords.RecordCount() == 0)
         return;
-    QStringList rows;
-    rsPasswords.MoveFirst();
-    while (!rsPasswords.Eof()) {
-        rows << KeyedRow::Build(rsPasswords.Text(QStringLiteral("fldStudentName")), KeyedRow::StudentGap,
-                                rsPasswords.Field(StudentNumberField).toLongLong());
-        rsPasswords.MoveNext();
-    }
-    lstStudents->addItems(rows);
+    lstStudents->addItems(KeyedRows(rsPasswords, QStringLiteral("fldStudentName"), StudentNumberField,
+                                    KeyedRow::StudentGap));
 }
 
 bool frmAdmin::MoveToStudent(qint64 number)
 {
-    rsPasswords.MoveFirst();
-    while (!rsPasswords.Eof()) {
-        if (rsPasswords.Field(StudentNumberField).toLongLong() == number)
-            return true;
-        rsPasswords.MoveNext();
-    }
-    return false;
+    return MoveToNumber(rsPasswords, StudentNumberField, number);
 }
 
 void frmAdmin::lstStudents_Click()
@@ -341,27 +350,14 @@ void frmAdmin::Fill_Test_List()
     ReopenAllTests();
     if (rsTests.RecordCount() == 0)
         return;
-    QStringList rows;
-    rsTests.MoveFirst();
-    while (!rsTests.Eof()) {
-        rows << KeyedRow::Build(rsTests.Text(QStringLiteral("fldTestName")), KeyedRow::TestGap,
-                                rsTests.Field(TestNumberField).toLongLong());
-        rsTests.MoveNext();
-    }
-    lstTests->addItems(rows);
+    lstTests->addItems(KeyedRows(rsTests, QStringLiteral("fldTestName"), TestNumberField, KeyedRow::TestGap));
 }
 
 bool frmAdmin::FindSelectedTest(const QString& row)
 {
     const qint64 number = KeyedRow::KeyNumber(row);
     ReopenAllTests();
-    rsTests.MoveFirst();
-    while (!rsTests.Eof()) {
-        if (rsTests.Field(TestNumberField).toLongLong() == number)
-            return true;
-        rsTests.MoveNext();
-    }
-    return false;
+    return MoveToNumber(rsTests, TestNumberField, number);
 }
 
 void frmAdmin::OpenEditor()

@@ -2,6 +2,7 @@
 
 #include "Screens.h"
 #include "TextBoxes.h"
+#include "app/AnswerRecord.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "frmAdmin.h"
@@ -22,13 +23,13 @@ using namespace Module1;
 
 namespace {
 
-constexpr int Slots = 25;
+constexpr int Slots = AnswerRecords::Slots;
 const QString TestNameField = QStringLiteral("fldTestName");
 
-QString QuestionField(int slot) { return QStringLiteral("fldQ%1").arg(slot); }
-QString AnswerField(int slot) { return QStringLiteral("fldQ%1Answer").arg(slot); }
-QString Phony1Field(int slot) { return QStringLiteral("fldQ%1Phony1").arg(slot); }
-QString Phony2Field(int slot) { return QStringLiteral("fldQ%1Phony2").arg(slot); }
+QString QuestionField(int slot) { return AnswerRecords::SlotField(slot); }
+QString AnswerField(int slot) { return AnswerRecords::AnswerFieldFor(slot, QStringLiteral("1")); }
+QString Phony1Field(int slot) { return AnswerRecords::AnswerFieldFor(slot, QStringLiteral("2")); }
+QString Phony2Field(int slot) { return AnswerRecords::AnswerFieldFor(slot, QStringLiteral("3")); }
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= Slots; }
 
