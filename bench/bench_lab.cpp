@@ -61,7 +61,7 @@ void FillResultsListOf1000Tests(benchmark::State& state)
     Module1::cnDatabase.OpenProgramDatabase(env->fake.programFolder);
     QListWidget list;
     for (auto _ : state) {
-        FillResultsList(list, Student, false);
+        FillResultsList(list, Student);
         benchmark::DoNotOptimize(list.count());
     }
     state.counters["rows"] = list.count();

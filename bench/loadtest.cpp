@@ -89,8 +89,10 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
 
         QElapsedTimer clock;
         rsTests.Close();
-        rsTests.Open(Sql::TestByName(TestTitle), cnDatabase);
-        rsResults.Open(Sql::AllResults(), cnDatabase);
+        rsTests.Open(Sql::AllTests(), cnDatabase);
+        rsResults.Open(Sql::ResultOfStudentInTest(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(),
+                                                  rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong()),
+                       cnDatabase);
         rsResults.AddNew();
         rsResults.SetField(QStringLiteral("fldStudentNumber"), rsPasswords.Field(QStringLiteral("fldStudentNumber")));
         rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber")));
@@ -112,7 +114,7 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         Store(rsResults, QStringLiteral("fldDate"), fake.TodayShortDate());
         rsResults.Close();
         rsTests.Close();
-        FillResultsList(*Screens::Get<frmMain>().lstResults, rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(), false);
+        FillResultsList(*Screens::Get<frmMain>().lstResults, rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong());
         std::printf("done %lld %lld %lld\n", static_cast<long long>(started), static_cast<long long>(answered),
                     static_cast<long long>(slowestNs));
         return 0;

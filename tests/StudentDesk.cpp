@@ -53,6 +53,11 @@ frmQuestions& Take(TestEnv& env, const QString& testName)
     frmMain& home = Home();
     if (!ClickRow(home, testName))
         throw std::runtime_error("no row for the test");
+    return TakePicked(env, home);
+}
+
+frmQuestions& TakePicked(TestEnv& env, frmMain& home)
+{
     env.fake.modalUsers.push_back([](QWidget& intro) {
         QTest::mouseClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::LeftButton);
     });

@@ -16,6 +16,8 @@ frmMain& Home();
 bool ClickRow(frmMain& home, const QString& testName);
 // Row, Take, then Begin on the introduction; the countdown is stopped: tests tick it by hand.
 frmQuestions& Take(TestEnv& env, const QString& testName);
+// Take and Begin on the row already picked.
+frmQuestions& TakePicked(TestEnv& env, frmMain& home);
 // The order digits on screen for a slot written by TestEnv::AddTest ("A{s}"
 // is 1, "P{s}a" 2, "P{s}b" 3), e.g. "312".
 QString ShownOrder(const frmQuestions& screen);

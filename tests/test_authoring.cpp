@@ -74,8 +74,11 @@ QString IncompleteQuestion(int count)
     return QStringLiteral("There are %1 questions left to write.\r\nAre you sure you want to exit?").arg(count);
 }
 
-// The values of the one test stored; the slot texts follow number, title, description and length.
-QStringList StoredRow(TestEnv& env) { return env.Rows(QStringLiteral("SELECT * FROM Tests")).value(0).split(u'|'); }
+// The newest test's values; the slot texts follow number, title, description and length.
+QStringList StoredRow(TestEnv& env)
+{
+    return env.Rows(QStringLiteral("SELECT * FROM Tests ORDER BY fldTestNumber DESC")).value(0).split(u'|');
+}
 
 QString StoredName(TestEnv& env) { return StoredRow(env).value(1); }
 
@@ -105,17 +108,18 @@ void TestAuthoring::newTestFromNextToExit()
     });
     Click(admin.cmdAddTest);
     frmNewTest& editor = Editor();
-    // Closing by the frame asks as Exit does; No keeps the screen as it was.
+    QCOMPARE(NullSlotTexts(env), 100);
+    // Closing by the frame acts as Exit: the slot on screen is stored first
+    // and counted; No keeps the screen as it was.
     editor.txtQuestion->setPlainText(QStringLiteral("What is 2+2?"));
     env.fake.answers = {MsgAnswer::No};
     editor.close();
-    QCOMPARE(env.fake.shown[0].text + env.fake.shown[0].title, IncompleteQuestion(25) + QStringLiteral("Incomplete Test"));
+    QCOMPARE(env.fake.shown[0].text + env.fake.shown[0].title, IncompleteQuestion(24) + QStringLiteral("Incomplete Test"));
     QVERIFY(env.fake.shown[0].buttons == MsgButtons::YesNo);
     QVERIFY(editor.isVisible() && blnNewTest && editor.txtQuestion->toPlainText() == QStringLiteral("What is 2+2?"));
+    QCOMPARE(StoredRow(env).mid(1, 5), (QStringList{title, description, "30", "What is 2+2?", ""}));
     editor.txtQuestion->clear();
-    Click(editor.cmdPrev);  // on slot 1: nothing, not even a store
-    QCOMPARE(StoredRow(env).mid(1, 2), (QStringList{title, description}));
-    QCOMPARE(NullSlotTexts(env), 100);
+    Click(editor.cmdPrev);  // on slot 1: nothing
     Click(editor.cmdNext);  // an empty slot: empty texts, not Nulls
     QCOMPARE(StoredRow(env).mid(4, 4), QStringList(4, QString()));
     TypeSlot(editor, QStringLiteral("   "), QStringLiteral("an answer"));
@@ -138,7 +142,7 @@ void TestAuthoring::newTestFromNextToExit()
     env.fake.answers = {MsgAnswer::No};
     Click(editor.cmdSave);
     QCOMPARE(env.fake.shown.back().text, IncompleteQuestion(3));  // slots 1, 2 and 25
-    QCOMPARE(NullSlotTexts(env), 4);
+    QCOMPARE(StoredRow(env)[101], QStringLiteral("only an answer"));  // slot 25 stored by Exit
     TypeSlot(editor, QStringLiteral("Q25"));
     env.fake.answers = {MsgAnswer::Yes};
     Click(editor.cmdSave);
@@ -197,22 +201,31 @@ void TestAuthoring::cancelAndMarksOfAnEditedTest()
     QVERIFY(env.fake.unexpected.isEmpty());
 }
 
+// Titles are stored without blanks at either end and must differ from every
+// other test's, compared exactly but without the unfinished marks.
 void TestAuthoring::headingRefusals_data()
 {
     const QString forty(40, u'T');
     const QString tooLong = QStringLiteral("The test title can be at most 40 characters long.");
     const QString badLength = QStringLiteral("The length of the test must be a whole number of minutes from 0 to 32767.");
+    const QString noTitle = QStringLiteral("You must give the test a title.");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<QString>("refusal");  // empty: accepted
-    QTest::newRow("no title") << "" << "" << "You must give the test a title.";
+    QTest::newRow("no title") << "" << "" << noTitle;
+    QTest::newRow("only blanks") << "   " << "0" << noTitle;
     QTest::newRow("no length") << "Algebra" << "" << "You must specify the length of the test.";
     QTest::newRow("41 characters") << forty + u'x' << "abc" << tooLong;
     // Only an unfinished test's marks are discounted.
     QTest::newRow("40 and a closing >") << forty + u'>' << "abc" << tooLong;
     QTest::newRow("marked 40, bad length") << u'<' + forty + u'>' << "abc" << badLength;
     QTest::newRow("marked 40, largest") << u'<' + forty + u'>' << " 32767 " << QString();
-    QTest::newRow("blanks, zero") << "   " << "0" << QString();
+    QTest::newRow("blanks trimmed, zero") << "  Geometry\t " << "0" << QString();
+    QTest::newRow("other case") << "algebra" << "5" << QString();
+    const QString taken = QStringLiteral("Another test already has the title \"%1\".\nPlease choose a different title.");
+    QTest::newRow("taken") << " Algebra " << "5" << taken.arg("Algebra");
+    QTest::newRow("taken by a draft") << "Draft" << "5" << taken.arg("Draft");
+    QTest::newRow("marked, taken") << "<Algebra>" << "5" << taken.arg("Algebra");
     for (const char* minutes : {"32768", "99999999999", "-1", "1.5", "+5", " ", "thirty"})
         QTest::newRow(minutes) << "T" << minutes << badLength;
     QTest::newRow("arabic-indic digits") << "T" << QString::fromUtf8("٣٠") << badLength;
@@ -224,6 +237,8 @@ void TestAuthoring::headingRefusals()
     QFETCH(QString, minutes);
     QFETCH(QString, refusal);
     TestEnv env;
+    env.AddTest(QStringLiteral("Algebra"));
+    env.AddTest(QStringLiteral("<Draft>"));
     frmAdmin& admin = SignInAdmin();
     QueueUser(env, [&](frmNewTestIntro& intro) {
         Heading(title, minutes)(intro);
@@ -234,10 +249,11 @@ void TestAuthoring::headingRefusals()
     Click(admin.cmdAddTest);
     if (refusal.isEmpty()) {
         QVERIFY(env.fake.shown.empty());
-        QCOMPARE(StoredRow(env)[1] + u'|' + StoredRow(env)[3], title + u'|' + QString::number(minutes.trimmed().toInt()));
+        QCOMPARE(StoredRow(env)[1] + u'|' + StoredRow(env)[3], title.trimmed() + u'|' + QString::number(minutes.trimmed().toInt()));
         return;
     }
-    QVERIFY(StoredRow(env).size() == 1 && env.fake.shown.size() == 1);  // no row, one box
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Tests")).toInt(), 2);  // no row written
+    QCOMPARE(env.fake.shown.size(), std::size_t(1));
     QCOMPARE(env.fake.shown[0].text + u'|' + env.fake.shown[0].title, refusal + QStringLiteral("|Required Field"));
     QVERIFY(env.fake.shown[0].buttons == MsgButtons::OK);
 }

@@ -12,6 +12,9 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QProcess>
+#include <QFileInfo>
+#include <unistd.h>
 #include <QtTest>
 
 using namespace Module1;
@@ -23,9 +26,9 @@ private slots:
     void schemaHasEveryFieldAndIsNeverOverwritten();
     void storesKeepKeysNullAndTextApart();
     void deleteAtOnceAndMisuseReported();
-    void boundTitleIsFound();
     void openReportsMissingOrDamagedFiles_data();
     void openReportsMissingOrDamagedFiles();
+    void unwritableDatabaseIsToldAtStart();
 };
 
 namespace {
@@ -132,18 +135,6 @@ void TestData::deleteAtOnceAndMisuseReported()
     QVERIFY_THROWS_EXCEPTION(DbError, rsPasswords.Update());  // a vanished row is not passed over silently
 }
 
-void TestData::boundTitleIsFound()
-{
-    TestEnv env;
-    const QString title = QStringLiteral("O'Brien's \"quiz\"; DROP TABLE Tests");
-    env.AddTest(QStringLiteral("Plain"));
-    const qint64 quoted = env.AddTest(title);
-    env.OpenDatabase();
-    rsTests.Close();
-    rsTests.Open(Sql::TestByName(title), cnDatabase);
-    QVERIFY(rsTests.RecordCount() == 1 && rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong() == quoted);
-}
-
 void TestData::openReportsMissingOrDamagedFiles_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -176,6 +167,42 @@ void TestData::openReportsMissingOrDamagedFiles()
         QVERIFY2(!error.message().isEmpty() && error.message().contains(expected), qPrintable(error.message()));
     }
     QCOMPARE(QFile::exists(path), !content.isNull());  // opening never creates the file
+}
+
+// A database this user cannot change is told at start, naming the path and
+// what to do. The superuser is never refused a write, so as the superuser
+// the database is opened as the ordinary user "nobody".
+void TestData::unwritableDatabaseIsToldAtStart()
+{
+    if (TestEnv::OnServer())
+        QSKIP("a server's files are not the workstation's");
+    TestEnv env;
+    const QString folder = QFileInfo(env.DatabasePath()).absolutePath();
+    const bool root = ::geteuid() == 0;
+    const auto open = [&] {
+        QProcess dbopen;
+        const QString binary = QCoreApplication::applicationDirPath() + QStringLiteral("/dbopen");
+        if (root)
+            dbopen.start(QStringLiteral("setpriv"), {"--reuid=65534", "--regid=65534", "--clear-groups", binary, folder});
+        else
+            dbopen.start(binary, {folder});
+        dbopen.waitForFinished(20000);
+        return QString::fromUtf8(dbopen.readAllStandardOutput()).trimmed();
+    };
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+        | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QString told = QStringLiteral("The database %1 cannot be written by this user account (%2 is read-only for it), "
+                                        "so no answer or change could be stored.\nAsk the person who installed VornickTest "
+                                        "to give this account write access to the database file and its folder.");
+    QVERIFY(QFile::setPermissions(folder, all));
+    QVERIFY(QFile::setPermissions(env.DatabasePath(), readable));
+    QCOMPARE(open(), told.arg(env.DatabasePath(), QStringLiteral("the file")));
+    QVERIFY(QFile::setPermissions(env.DatabasePath(), readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(folder, readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    QCOMPARE(open(), told.arg(env.DatabasePath(), QStringLiteral("its folder ") + folder));
+    QVERIFY(QFile::setPermissions(folder, all));
+    QCOMPARE(open(), QStringLiteral("opened"));
 }
 
 QTEST_MAIN(TestData)

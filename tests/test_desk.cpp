@@ -104,12 +104,6 @@ void TestDesk::rowLayout()
     QCOMPARE(ResultsRow::EndsNotTaken(built), !taken);
     QCOMPARE(ResultsRow::ShowsNotAtScore(built), !taken && name.size() <= 41);  // "Not" at column 42
     QVERIFY(!ResultsRow::EndsNotTaken(ResultsRow::Taken(name, QStringLiteral("0"), QString())));  // no date
-    // The administrator's key comes back from the tail whatever the name holds; none reads as 0.
-    const QString keyed = ResultsRow::WithKey(built, 1234, 56789);
-    QCOMPARE(ResultsRow::TestName(keyed), name.left(40).trimmed());
-    QCOMPARE(ResultsRow::ShowsNotAtScore(keyed), ResultsRow::ShowsNotAtScore(built));
-    QVERIFY(ResultsRow::KeyOf(keyed).studentNumber == 1234 && ResultsRow::KeyOf(keyed).testNumber == 56789);
-    QCOMPARE(ResultsRow::KeyOf(built).testNumber, qint64(0));
 }
 
 // Bracketed tests never show; a student's first row of a test wins; the

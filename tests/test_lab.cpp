@@ -62,10 +62,11 @@ void WriteFile(const QString& path, const QByteArray& text)
 void TestLab::storesOverOtherChangesAreRefused()
 {
     TestEnv env;
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("one"));
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (?, ?)"),
-             {env.AddStudent(QStringLiteral("Ann"), QStringLiteral("one")), env.AddTest(QStringLiteral("T"))});
+             {ann, env.AddTest(QStringLiteral("T"))});
     env.OpenDatabase();
-    rsResults.Open(Sql::AllResults(), cnDatabase);
+    rsResults.Open(Sql::ResultsOfStudent(ann), cnDatabase);
     // A second workstation changes the password this one read.
     Connection b(QStringLiteral("workstation-b"));
     b.OpenProgramDatabase(env.fake.programFolder);
@@ -99,7 +100,7 @@ void TestLab::ownConsecutiveStoresNeverConflictAndKeepKeyOrder()
     env.AddStudent(QStringLiteral("Bob"), QStringLiteral("two"));
     const qint64 test = env.AddTest(QStringLiteral("T"));
     env.OpenDatabase();
-    rsResults.Open(Sql::AllResults(), cnDatabase);
+    rsResults.Open(Sql::ResultsOfStudent(student), cnDatabase);
     rsResults.AddNew();
     rsResults.SetField(QStringLiteral("fldStudentNumber"), student);
     rsResults.SetField(QStringLiteral("fldTestNumber"), test);
@@ -168,7 +169,7 @@ void TestLab::lostConnectionKeepsStoredAnswers()
     TestEnv env;
     const qint64 student = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("one"));
     env.OpenDatabase();
-    rsResults.Open(Sql::AllResults(), cnDatabase);
+    rsResults.Open(Sql::ResultsOfStudent(student), cnDatabase);
     rsResults.AddNew();
     rsResults.SetField(QStringLiteral("fldStudentNumber"), student);
     for (int s = 1; s <= 5; ++s) {

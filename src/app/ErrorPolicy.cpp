@@ -1,6 +1,7 @@
 #include "ErrorPolicy.h"
 
 #include "Platform.h"
+#include "data/Connection.h"
 #include "data/DbError.h"
 
 #include <QString>
@@ -32,5 +33,18 @@ void IgnoreErrors(const std::function<void()>& step)
         step();
     } catch (const DbError&) {
         // Skipped by design: the caller goes on with its next step.
+    }
+}
+
+bool RunAllOrNothing(Connection& connection, const std::function<void()>& steps)
+{
+    try {
+        Connection::Transaction transaction(connection);
+        steps();
+        transaction.Commit();
+        return true;
+    } catch (const DbError& error) {
+        platform().MsgBox(error.message(), MsgButtons::OK, QString());
+        return false;
     }
 }

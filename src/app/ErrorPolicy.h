@@ -12,3 +12,10 @@
 // step is skipped and the next one runs.
 void RunGuarded(const std::function<void()>& handler);
 void IgnoreErrors(const std::function<void()>& step);
+
+class Connection;
+
+// Runs `steps` as one transaction on `connection`: when a step fails,
+// everything it stored is rolled back, the user sees the engine's message,
+// and the result is false. The program goes on.
+bool RunAllOrNothing(Connection& connection, const std::function<void()>& steps);

@@ -6,8 +6,6 @@ namespace {
 
 constexpr int NameColumns = 40;
 constexpr int GradeColumns = 13;
-constexpr int KeyColumns = 10;
-constexpr int ResultKeyColumns = 20;
 const QString NotTakenText = QStringLiteral("Not Taken");
 
 // One blank for each whole number from the text's length up to `last`.
@@ -28,11 +26,12 @@ qint64 Val(const QString& text)
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
         negative = text[i++] == u'-';
     qint64 value = 0;
-    constexpr qint64 limit = std::numeric_limits<qint64>::max() / 10 - 9;
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
     for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        if (value > limit)
+        const int digit = text[i].unicode() - u'0';
+        if (value > (largest - digit) / 10)
             break;  // too long to be one of our numbers; keep what fits
-        value = value * 10 + (text[i].unicode() - u'0');
+        value = value * 10 + digit;
     }
     return negative ? -value : value;
 }
@@ -46,27 +45,11 @@ QString Taken(const QString& testName, const QString& grade, const QString& date
 
 QString NotTaken(const QString& testName) { return PadTo(testName, NameColumns) + NotTakenText; }
 
-QString WithKey(const QString& row, qint64 studentNumber, qint64 testNumber)
-{
-    return row + QString(ResultKeyColumns, u' ') + QString::number(studentNumber) + u'|'
-        + QString::number(testNumber);
-}
-
 QString TestName(const QString& row) { return row.left(NameColumns).trimmed(); }
 
 bool ShowsNotAtScore(const QString& row) { return row.mid(NameColumns + 1, 3) == QLatin1String("Not"); }
 
 bool EndsNotTaken(const QString& row) { return row.endsWith(NotTakenText); }
-
-Key KeyOf(const QString& row)
-{
-    const QString key = row.right(ResultKeyColumns).trimmed();
-    const auto bar = key.indexOf(u'|');
-    Key parsed;
-    parsed.studentNumber = Val(bar < 0 ? key : key.left(bar));
-    parsed.testNumber = bar < 0 ? 0 : Val(key.mid(bar + 1));
-    return parsed;
-}
 
 }
 
@@ -77,10 +60,12 @@ QString Build(const QString& name, int gap, qint64 number)
     return name + QString(gap, u' ') + QString::number(number);
 }
 
-QString KeyText(const QString& row) { return row.right(KeyColumns).trimmed(); }
-
-qint64 KeyNumber(const QString& row) { return Val(KeyText(row)); }
-
-QString NameBeforeKey(const QString& row) { return row.left(std::max<qsizetype>(0, row.size() - KeyColumns)).trimmed(); }
+QString NameOf(const QString& row)
+{
+    QString name = row;
+    while (!name.isEmpty() && name.back().isDigit())
+        name.chop(1);
+    return name.trimmed();
+}
 
 }

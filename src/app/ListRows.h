@@ -3,8 +3,8 @@
 #include <QString>
 
 // The fixed-column text rows of the program's lists, and the readers that cut
-// names and keys back out of them. Other screens find their data again from
-// these rows, so builders and readers live together here.
+// names back out of them. The record a row stands for travels with the row as
+// its data, never read back from the text (see Form::AddKeyedRow).
 
 // The numeric value of the number that text starts with, after leading
 // blanks ("12|3" gives 12, "abc" gives 0, " 7 " gives 7).
@@ -16,9 +16,6 @@ namespace ResultsRow {
 // from column 56 (for names of at most 40 characters).
 QString Taken(const QString& testName, const QString& grade, const QString& date);
 QString NotTaken(const QString& testName);
-// The administrator's tail behind a taken row: 20 blanks, the student
-// number, "|" and the test number.
-QString WithKey(const QString& row, qint64 studentNumber, qint64 testNumber);
 
 // The test name: the first 40 characters, trimmed.
 QString TestName(const QString& row);
@@ -26,14 +23,6 @@ QString TestName(const QString& row);
 bool ShowsNotAtScore(const QString& row);
 // True when the row ends in "Not Taken" (its last nine characters).
 bool EndsNotTaken(const QString& row);
-
-struct Key {
-    qint64 studentNumber = 0;
-    qint64 testNumber = 0;
-};
-// The key in the last 20 characters of a row, trimmed: student number, "|",
-// test number. Missing parts read as 0.
-Key KeyOf(const QString& row);
 
 }
 
@@ -44,10 +33,8 @@ constexpr int TestGap = 150;
 
 // A name, a run of blanks, then the record's number.
 QString Build(const QString& name, int gap, qint64 number);
-// The trimmed last 10 characters: the number as text.
-QString KeyText(const QString& row);
-qint64 KeyNumber(const QString& row);
-// Everything before the last 10 characters, trimmed.
-QString NameBeforeKey(const QString& row);
+// The name the row was built from, trimmed: the text before the run of
+// blanks and the number, however many digits the number has.
+QString NameOf(const QString& row);
 
 }

@@ -6,6 +6,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -43,10 +45,32 @@ Connection::~Connection() { Close(); }
 
 void Connection::OpenProgramDatabase(const QString& programFolder)
 {
-    if (const auto server = ServerSettings::ReadBeside(programFolder))
+    if (const auto server = ServerSettings::ReadBeside(programFolder)) {
         Open(*server);
-    else
-        Open(programFolder + QStringLiteral("/Ostrel.mdb"));
+        return;
+    }
+    const QString path = programFolder + QStringLiteral("/Ostrel.mdb");
+    Open(path);
+    RequireWritable(path);
+}
+
+// Every answer is stored the moment it is given, so a database this user
+// cannot change is told at start rather than at a student's first answer.
+// The engine writes its journal beside the file, so the folder counts too.
+void Connection::RequireWritable(const QString& databasePath)
+{
+    const QFileInfo file(databasePath);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isWritable() && folder.isWritable())
+        return;
+    const QString what = file.isWritable() ? QStringLiteral("its folder %1").arg(QDir::toNativeSeparators(folder.filePath()))
+                                           : QStringLiteral("the file");
+    Close();
+    throw DbError(QStringLiteral("The database %1 cannot be written by this user account (%2 is read-only for it), "
+                                 "so no answer or change could be stored.\n"
+                                 "Ask the person who installed VornickTest to give this account write access to the "
+                                 "database file and its folder.")
+                      .arg(QDir::toNativeSeparators(file.absoluteFilePath()), what));
 }
 
 void Connection::Open(const QString& databasePath)
@@ -154,4 +178,32 @@ Connection::ReadTransaction::~ReadTransaction()
         --connection_.readDepth_;
     if (began_)
         connection_.Database().commit();
+}
+
+Connection::Transaction::Transaction(Connection& connection) : connection_(connection)
+{
+    if (!connection_.IsOpen())
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    QSqlDatabase db = connection_.Database();
+    if (!db.transaction())
+        throw DbError(EngineMessage(db.lastError()));
+    open_ = true;
+    ++connection_.readDepth_;  // reads inside it need no transaction of their own
+}
+
+void Connection::Transaction::Commit()
+{
+    QSqlDatabase db = connection_.Database();
+    if (!db.commit())
+        throw DbError(EngineMessage(db.lastError()));
+    open_ = false;
+    --connection_.readDepth_;
+}
+
+Connection::Transaction::~Transaction()
+{
+    if (!open_ || !connection_.IsOpen())
+        return;
+    connection_.Database().rollback();
+    --connection_.readDepth_;
 }

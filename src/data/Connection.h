@@ -26,7 +26,8 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // The program's database: the server named by VornickTest.ini in the
-    // program's folder when that file is there, else Ostrel.mdb in it.
+    // program's folder when that file is there, else Ostrel.mdb in it, which
+    // this user must be able to change (else DbError says so).
     void OpenProgramDatabase(const QString& programFolder);
     void Open(const QString& databasePath);  // an SQLite file
     void Open(const ServerSettings& server);  // a PostgreSQL database
@@ -52,10 +53,27 @@ public:
         bool began_ = false;
     };
 
+    // Groups stores that must happen together: all of them or none. The
+    // engine's transaction begins here and is rolled back when the object
+    // goes without Commit having succeeded.
+    class Transaction {
+    public:
+        explicit Transaction(Connection& connection);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        void Commit();
+
+    private:
+        Connection& connection_;
+        bool open_ = false;
+    };
+
     QSqlDatabase Database() const;
 
 private:
     void Exec(const QString& statement);
+    void RequireWritable(const QString& databasePath);
 
     void OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure);
 

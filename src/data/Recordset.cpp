@@ -314,8 +314,8 @@ void Recordset::Delete()
 // RETURNING; the SQLite file reports it as the last inserted row id.
 Recordset::Outcome Recordset::Execute(const QString& sql, const QVariantList& values)
 {
-    const bool returnsKey =
-        connection_->Engine() == DbEngine::PostgreSQL && sql.startsWith(QLatin1String("INSERT"));
+    const bool inserts = sql.startsWith(QLatin1String("INSERT"));
+    const bool returnsKey = inserts && connection_->Engine() == DbEngine::PostgreSQL;
     QSqlQuery& query = connection_->Prepared(returnsKey ? sql + QStringLiteral(" RETURNING ") + keyColumn_ : sql);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
@@ -324,8 +324,14 @@ Recordset::Outcome Recordset::Execute(const QString& sql, const QVariantList& va
         query.finish();
         throw DbError(message);
     }
-    Outcome outcome{returnsKey ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId(),
-                    query.numRowsAffected()};
+    // Only an insert has a key to hand back: asking the server for one after
+    // any other statement fails, and would spoil a transaction around it.
+    QVariant key;
+    if (returnsKey)
+        key = query.next() ? query.value(0) : QVariant();
+    else if (inserts)
+        key = query.lastInsertId();
+    Outcome outcome{key, query.numRowsAffected()};
     query.finish();
     return outcome;
 }

@@ -6,9 +6,9 @@ SqlText AllPasswords() { return {QStringLiteral("SELECT * FROM Passwords"), {}};
 
 SqlText AllTests() { return {QStringLiteral("SELECT * FROM Tests"), {}}; }
 
-SqlText TestByName(const QString& title)
+SqlText TestByNumber(qint64 testNumber)
 {
-    return {QStringLiteral("SELECT * FROM Tests WHERE fldTestName = ?"), {title}};
+    return {QStringLiteral("SELECT * FROM Tests WHERE fldTestNumber = ?"), {testNumber}};
 }
 
 SqlText ResultsForList(qint64 studentNumber, qint64 testNumber)
@@ -23,8 +23,6 @@ SqlText ResultOfStudentInTest(qint64 studentNumber, qint64 testNumber)
             {studentNumber, testNumber}};
 }
 
-SqlText AllResults() { return {QStringLiteral("SELECT * FROM Results"), {}}; }
-
 SqlText ResultsOfStudent(qint64 studentNumber)
 {
     return {QStringLiteral("SELECT * FROM Results WHERE fldStudentNumber = ?"), {studentNumber}};
@@ -34,5 +32,12 @@ SqlText ResultsOfTest(qint64 testNumber)
 {
     return {QStringLiteral("SELECT * FROM Results WHERE fldTestNumber = ?"), {testNumber}};
 }
+
+SqlText StudentsNamed(const QString& name)
+{
+    return {QStringLiteral("SELECT fldStudentNumber FROM Passwords WHERE fldStudentName = ?"), {name}};
+}
+
+SqlText TestTitles() { return {QStringLiteral("SELECT fldTestNumber, fldTestName FROM Tests"), {}}; }
 
 }

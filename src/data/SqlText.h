@@ -10,14 +10,17 @@ struct SqlText {
     QVariantList values;
 };
 
-// The eight queries of the program, one function each.
+// The program's queries, one function each.
 namespace Sql {
-SqlText AllPasswords();                                                   // 1
-SqlText AllTests();                                                       // 2
-SqlText TestByName(const QString& title);                                 // 3
-SqlText ResultsForList(qint64 studentNumber, qint64 testNumber);          // 4
-SqlText ResultOfStudentInTest(qint64 studentNumber, qint64 testNumber);   // 5
-SqlText AllResults();                                                     // 6
-SqlText ResultsOfStudent(qint64 studentNumber);                           // 7
-SqlText ResultsOfTest(qint64 testNumber);                                 // 8
+SqlText AllPasswords();
+SqlText AllTests();
+SqlText TestByNumber(qint64 testNumber);
+SqlText ResultsForList(qint64 studentNumber, qint64 testNumber);
+SqlText ResultOfStudentInTest(qint64 studentNumber, qint64 testNumber);
+SqlText ResultsOfStudent(qint64 studentNumber);
+SqlText ResultsOfTest(qint64 testNumber);
+// The students whose name is exactly `name`, by number only.
+SqlText StudentsNamed(const QString& name);
+// Every test's number and stored title, nothing else.
+SqlText TestTitles();
 }

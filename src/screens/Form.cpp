@@ -56,6 +56,20 @@ QString Form::SelectedText(const QListWidget* list)
     return item && item->isSelected() ? item->text() : QString();
 }
 
+void Form::AddKeyedRow(QListWidget& list, const QString& text, qint64 key)
+{
+    auto* item = new QListWidgetItem(text, &list);
+    item->setData(Qt::UserRole, key);
+}
+
+std::optional<qint64> Form::SelectedKey(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    if (!item || !item->isSelected() || !item->data(Qt::UserRole).isValid())
+        return std::nullopt;
+    return item->data(Qt::UserRole).toLongLong();
+}
+
 void Form::showEvent(QShowEvent* event)
 {
     CenterOnFirstShow();

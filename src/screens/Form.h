@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QAbstractButton;
 class QCloseEvent;
 class QLineEdit;
@@ -35,6 +37,11 @@ public:
 
     // The text of a list's selected row, or "" when none is selected.
     static QString SelectedText(const QListWidget* list);
+    // Adds a row whose text is what the user sees and hears, and which
+    // carries the number of the record it stands for as its data.
+    static void AddKeyedRow(QListWidget& list, const QString& text, qint64 key);
+    // The record number the selected row carries; none without a selection.
+    static std::optional<qint64> SelectedKey(const QListWidget* list);
 
 protected:
     // Closing the window by its frame. By default the screen is unloaded,

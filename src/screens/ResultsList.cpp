@@ -6,6 +6,7 @@
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestRules.h"
 #include "frmAnswers.h"
 #include "report/ResultsReport.h"
 
@@ -22,33 +23,18 @@ using namespace Module1;
 
 namespace {
 
-QString RowFor(qint64 studentNumber, bool withKeys)
+QString RowFor(qint64 studentNumber, qint64 testNumber)
 {
     const QString name = rsTests.Text(QStringLiteral("fldTestName"));
-    const qint64 testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
     rsResults.Open(Sql::ResultsForList(studentNumber, testNumber), cnDatabase);
     if (rsResults.RecordCount() == 0)
         return ResultsRow::NotTaken(name);
-    const QString row = ResultsRow::Taken(name, rsResults.Text(QStringLiteral("fldGrade")),
-                                          rsResults.Text(QStringLiteral("fldDate")));
-    return withKeys ? ResultsRow::WithKey(row, studentNumber, testNumber) : row;
-}
-
-// Makes the row of `testNumber` current among the tests rsTests holds; stays
-// on the first row when none has the number.
-void MoveToTest(qint64 testNumber)
-{
-    while (!rsTests.Eof()) {
-        if (rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong() == testNumber)
-            return;
-        rsTests.MoveNext();
-    }
-    rsTests.MoveFirst();
+    return ResultsRow::Taken(name, rsResults.Text(QStringLiteral("fldGrade")), rsResults.Text(QStringLiteral("fldDate")));
 }
 
 }
 
-void FillResultsList(QListWidget& list, qint64 studentNumber, bool withKeys)
+void FillResultsList(QListWidget& list, qint64 studentNumber)
 {
     list.clear();
     Connection::ReadTransaction reading(cnDatabase);
@@ -60,12 +46,15 @@ void FillResultsList(QListWidget& list, qint64 studentNumber, bool withKeys)
         return;
     while (!rsTests.Eof()) {
         QString row;
+        qint64 testNumber = 0;
         IgnoreErrors([&] {
-            if (!rsTests.Text(QStringLiteral("fldTestName")).startsWith(u'<'))
-                row = RowFor(studentNumber, withKeys);
+            if (TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
+                return;
+            testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+            row = RowFor(studentNumber, testNumber);
         });
         if (!row.isEmpty())
-            list.addItem(row);
+            Form::AddKeyedRow(list, row, testNumber);
         IgnoreErrors([] { rsResults.Close(); });
         IgnoreErrors([] { rsTests.MoveNext(); });
     }
@@ -145,17 +134,27 @@ void LayOutResultsScreen(QWidget& screen, const ResultsListControls& controls,
     layout->addLayout(buttonRow);
 }
 
-void OpenReview(Form& opener, const QString& row, qint64 studentNumber, std::optional<qint64> testNumber)
+bool OpenTest(qint64 testNumber)
 {
     IgnoreErrors([] { rsTests.Close(); });
+    rsTests.Open(Sql::TestByNumber(testNumber), cnDatabase);
+    return rsTests.RecordCount() != 0;
+}
+
+void TellTestGone(const std::function<void()>& refill)
+{
+    MsgBox(QStringLiteral("This test is no longer available."));
+    refill();
+}
+
+void OpenReview(Form& opener, qint64 studentNumber, qint64 testNumber, const std::function<void()>& refill)
+{
     IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([&row] { rsTests.Open(Sql::TestByName(ResultsRow::TestName(row)), cnDatabase); });
-    if (testNumber)
-        IgnoreErrors([&testNumber] { MoveToTest(*testNumber); });
-    IgnoreErrors([studentNumber] {
-        const qint64 test = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-        rsResults.Open(Sql::ResultOfStudentInTest(studentNumber, test), cnDatabase);
-    });
+    bool gone = false;
+    IgnoreErrors([&] { gone = !OpenTest(testNumber); });
+    if (gone)
+        return TellTestGone(refill);
+    IgnoreErrors([&] { rsResults.Open(Sql::ResultOfStudentInTest(studentNumber, testNumber), cnDatabase); });
     IgnoreErrors([] { Screens::Show<frmAnswers>(); });
     IgnoreErrors([&opener] { opener.Hide(); });
 }

@@ -2,8 +2,8 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <initializer_list>
-#include <optional>
 
 class Form;
 class QLabel;
@@ -12,12 +12,12 @@ class QPushButton;
 class QWidget;
 
 // Fills a results list for one student: every test open to students, as a
-// fixed-column row with its score and date or "Not Taken". Tests whose name
-// begins with "<" are skipped. Errors are skipped step by step, so the fill
-// always runs to the end. `withKeys` adds the administrator's hidden key.
-// rsTests is reopened on every test first, so the list never depends on how
-// another screen left it; it ends past its last row.
-void FillResultsList(QListWidget& list, qint64 studentNumber, bool withKeys);
+// fixed-column row with its score and date or "Not Taken", each row carrying
+// its test's number. Tests whose name begins with "<" are skipped. Errors are
+// skipped step by step, so the fill always runs to the end. rsTests is
+// reopened on every test first, so the list never depends on how another
+// screen left it; it ends past its last row.
+void FillResultsList(QListWidget& list, qint64 studentNumber);
 
 // Prints a results list under the screen's title, with lblPrinting shown while
 // the printer works. A printer failure is reported, never fatal; when no
@@ -46,9 +46,15 @@ ResultsListControls BuildResultsList(QWidget& screen);
 void LayOutResultsScreen(QWidget& screen, const ResultsListControls& controls,
                          std::initializer_list<QPushButton*> buttons, QPushButton* exit);
 
+// Reopens rsTests on the test with that number; false when it is gone.
+bool OpenTest(qint64 testNumber);
+
+// Tells the user that the test of the picked row is gone, then refills the list.
+void TellTestGone(const std::function<void()>& refill);
+
 // Opens the review of a taken test's row: rsTests on the row's test and
 // rsResults on the student's result in it, where the review screen reads
-// them; then the review is shown and `opener` hidden. Every step goes on past
-// a failure, so the review shows whatever could be read. `testNumber`, when
-// the row carries one, tells tests of the same name apart.
-void OpenReview(Form& opener, const QString& row, qint64 studentNumber, std::optional<qint64> testNumber);
+// them; then the review is shown and `opener` hidden. A test that is gone is
+// told and the list refilled (`refill`); otherwise every step goes on past a
+// failure, so the review shows whatever could be read.
+void OpenReview(Form& opener, qint64 studentNumber, qint64 testNumber, const std::function<void()>& refill);

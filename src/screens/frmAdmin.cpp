@@ -28,14 +28,14 @@ namespace {
 const QString StudentNumberField = QStringLiteral("fldStudentNumber");
 const QString TestNumberField = QStringLiteral("fldTestNumber");
 
-// A list's rows from every row of `rs`: the name, a run of blanks, the number.
-// `rs` is left past its last row.
-QStringList KeyedRows(Recordset& rs, const QString& nameField, const QString& keyField, int gap)
+// Fills `list` from every row of `rs`: the name, a run of blanks, the
+// number, each row carrying its number. `rs` is left past its last row.
+void FillKeyedRows(QListWidget& list, Recordset& rs, const QString& nameField, const QString& keyField, int gap)
 {
-    QStringList rows;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        rows << KeyedRow::Build(rs.Text(nameField), gap, rs.Field(keyField).toLongLong());
-    return rows;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        const qint64 number = rs.Field(keyField).toLongLong();
+        Form::AddKeyedRow(list, KeyedRow::Build(rs.Text(nameField), gap, number), number);
+    }
 }
 
 // Walks `rs` from its first row to the row with that number; false, past the
@@ -54,29 +54,22 @@ bool MoveToNumber(Recordset& rs, const QString& keyField, qint64 number)
 // to push the number out of sight, which on a wide list they cannot.
 class NameOnlyDelegate : public QStyledItemDelegate {
 public:
-    NameOnlyDelegate(int gap, QObject* parent) : QStyledItemDelegate(parent), gap_(gap) {}
+    using QStyledItemDelegate::QStyledItemDelegate;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        QString shown = option->text;
-        while (!shown.isEmpty() && shown.back().isDigit())
-            shown.chop(1);
-        shown.chop(gap_);
-        option->text = shown;
+        option->text = KeyedRow::NameOf(option->text);
     }
-
-private:
-    int gap_;
 };
 
-QListWidget* NamedList(const QString& name, int gap, QWidget* parent)
+QListWidget* NamedList(const QString& name, QWidget* parent)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setItemDelegate(new NameOnlyDelegate(gap, list));
+    list->setItemDelegate(new NameOnlyDelegate(list));
     // Every row is one line in the same font; telling the view so spares it
     // measuring each of many thousand rows whenever the list is refilled.
     list->setUniformItemSizes(true);
@@ -98,12 +91,12 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
     }
 
-    lstTests = NamedList(QStringLiteral("lstTests"), KeyedRow::TestGap, this);
+    lstTests = NamedList(QStringLiteral("lstTests"), this);
     cmdAddTest = NamedButton(QStringLiteral("&Add"), QStringLiteral("cmdAddTest"), this);
     cmdEdit = NamedButton(QStringLiteral("&Edit"), QStringLiteral("cmdEdit"), this);
     cmdDeleteTest = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteTest"), this);
 
-    lstStudents = NamedList(QStringLiteral("lstStudents"), KeyedRow::StudentGap, this);
+    lstStudents = NamedList(QStringLiteral("lstStudents"), this);
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtPassword = new QLineEdit(this);
@@ -216,8 +209,8 @@ void frmAdmin::Fill_Student_List()
     lstStudents->clear();
     if (rsPasswords.RecordCount() == 0)
         return;
-    lstStudents->addItems(KeyedRows(rsPasswords, QStringLiteral("fldStudentName"), StudentNumberField,
-                                    KeyedRow::StudentGap));
+    FillKeyedRows(*lstStudents, rsPasswords, QStringLiteral("fldStudentName"), StudentNumberField,
+                  KeyedRow::StudentGap);
 }
 
 bool frmAdmin::MoveToStudent(qint64 number)
@@ -227,7 +220,8 @@ bool frmAdmin::MoveToStudent(qint64 number)
 
 void frmAdmin::lstStudents_Click()
 {
-    if (!MoveToStudent(KeyedRow::KeyNumber(SelectedText(lstStudents))))
+    const std::optional<qint64> student = SelectedKey(lstStudents);
+    if (!student || !MoveToStudent(*student))
         return;
     txtName->setText(rsPasswords.Text(QStringLiteral("fldStudentName")));
     txtPassword->setText(rsPasswords.Text(QStringLiteral("fldPassword")));
@@ -246,6 +240,13 @@ void frmAdmin::cmdAddStudent_Click()
         txtPassword->setFocus();
         return;
     }
+    if (NameTakenByAnother(txtName->text())) {
+        MsgBox(QStringLiteral("Another student already has the name \"%1\".\nPlease give this student a different name.")
+                   .arg(txtName->text()),
+               QStringLiteral("Error"));
+        txtName->setFocus();
+        return;
+    }
     if (txtStudentNumber->text().isEmpty())
         rsPasswords.AddNew();
     else
@@ -255,6 +256,20 @@ void frmAdmin::cmdAddStudent_Click()
     rsPasswords.Update();
     ClearStudentBoxes();
     Fill_Student_List();
+}
+
+// Names are compared exactly, as sign-in compares them; the student being
+// edited may keep their own name.
+bool frmAdmin::NameTakenByAnother(const QString& name)
+{
+    Recordset named;
+    named.Open(Sql::StudentsNamed(name), cnDatabase);
+    const qint64 self = txtStudentNumber->text().isEmpty() ? -1 : Val(txtStudentNumber->text());
+    for (named.MoveFirst(); !named.Eof(); named.MoveNext()) {
+        if (named.Field(StudentNumberField).toLongLong() != self)
+            return true;
+    }
+    return false;
 }
 
 void frmAdmin::ClearStudentBoxes()
@@ -282,25 +297,26 @@ void frmAdmin::cmdDeleteStudent_Click()
     if (!AskYesNo(QStringLiteral("Are you sure you want to delete this student and all the test results?"),
                   QStringLiteral("Delete The Current Student")))
         return;
-    rsPasswords.Delete();
-    // The student's row is gone; every step from here on goes on past a
-    // failure, so that the screen is refreshed in any case.
-    DeleteResultsOfStudent(number);
+    // The account and every result of it go together, or nothing goes.
+    if (!RunAllOrNothing(cnDatabase, [number] {
+            rsPasswords.Delete();
+            DeleteResultsOfStudent(number);
+        })) {
+        rsPasswords.Close();
+        rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    }
     ClearStudentBoxes();
     IgnoreErrors([this] { Fill_Student_List(); });
     txtName->setFocus();
 }
 
-// Step by step, each going on past a failure. rsResults stays open.
+// rsResults stays open on what was deleted.
 void frmAdmin::DeleteResultsOfStudent(qint64 number)
 {
-    IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([number] { rsResults.Open(Sql::ResultsOfStudent(number), cnDatabase); });
-    IgnoreErrors([] { rsResults.MoveFirst(); });
-    while (rsResults.IsOpen() && !rsResults.Eof()) {
-        IgnoreErrors([] { rsResults.Delete(); });
-        IgnoreErrors([] { rsResults.MoveNext(); });
-    }
+    rsResults.Close();
+    rsResults.Open(Sql::ResultsOfStudent(number), cnDatabase);
+    for (rsResults.MoveFirst(); !rsResults.Eof(); rsResults.MoveNext())
+        rsResults.Delete();
 }
 
 void frmAdmin::cmdView_Click()
@@ -350,14 +366,16 @@ void frmAdmin::Fill_Test_List()
     ReopenAllTests();
     if (rsTests.RecordCount() == 0)
         return;
-    lstTests->addItems(KeyedRows(rsTests, QStringLiteral("fldTestName"), TestNumberField, KeyedRow::TestGap));
+    FillKeyedRows(*lstTests, rsTests, QStringLiteral("fldTestName"), TestNumberField, KeyedRow::TestGap);
 }
 
-bool frmAdmin::FindSelectedTest(const QString& row)
+bool frmAdmin::FindSelectedTest()
 {
-    const qint64 number = KeyedRow::KeyNumber(row);
+    const std::optional<qint64> number = SelectedKey(lstTests);
+    if (!number)
+        return false;
     ReopenAllTests();
-    return MoveToNumber(rsTests, TestNumberField, number);
+    return MoveToNumber(rsTests, TestNumberField, *number);
 }
 
 void frmAdmin::OpenEditor()
@@ -388,28 +406,30 @@ void frmAdmin::cmdAddTest_Click()
 
 void frmAdmin::cmdEdit_Click()
 {
-    const QString row = SelectedText(lstTests);
-    if (row.isEmpty() || !FindSelectedTest(row))
+    if (!FindSelectedTest())
         return;
     OpenEditor();
 }
 
 void frmAdmin::cmdDeleteTest_Click()
 {
-    const QString row = SelectedText(lstTests);
-    if (row.isEmpty())
+    if (!SelectedKey(lstTests))
         return;
     if (!AskYesNo(QStringLiteral("Are you sure you want to delete this test\r\n and all the corresponding student results?"),
                   QStringLiteral("Delete The Selected Test")))
         return;
-    if (!FindSelectedTest(row))
+    if (!FindSelectedTest())
         return;
-    rsTests.Delete();
-    if (rsResults.IsOpen())
-        rsResults.Close();
-    rsResults.Open(Sql::ResultsOfTest(KeyedRow::KeyNumber(row)), cnDatabase);
+    // The test and every result of it go together, or nothing goes.
+    const qint64 number = rsTests.Field(TestNumberField).toLongLong();
+    RunAllOrNothing(cnDatabase, [number] {
+        rsTests.Delete();
+        if (rsResults.IsOpen())
+            rsResults.Close();
+        rsResults.Open(Sql::ResultsOfTest(number), cnDatabase);
+        DeleteOpenResults();
+    });
     Fill_Test_List();
-    DeleteOpenResults();
 }
 
 // rsResults holds the deleted test's results; each goes at once. An empty
@@ -420,9 +440,6 @@ void frmAdmin::DeleteOpenResults()
         rsResults.Close();
         return;
     }
-    rsResults.MoveFirst();
-    while (!rsResults.Eof()) {
+    for (rsResults.MoveFirst(); !rsResults.Eof(); rsResults.MoveNext())
         rsResults.Delete();
-        rsResults.MoveNext();
-    }
 }

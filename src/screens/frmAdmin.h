@@ -65,11 +65,12 @@ private:
     bool MoveToStudent(qint64 number);
     // Reopens rsTests on every test, whatever another screen narrowed it to.
     void ReopenAllTests();
-    // Reopens rsTests and makes the test of a list row current; false when
-    // the row's number is not (any longer) in the table.
-    bool FindSelectedTest(const QString& row);
-    void DeleteResultsOfStudent(qint64 number);
-    void DeleteOpenResults();
+    // Reopens rsTests and makes the test of the selected row current; false
+    // without a selection or when its number is not (any longer) in the table.
+    bool FindSelectedTest();
+    bool NameTakenByAnother(const QString& name);
+    static void DeleteResultsOfStudent(qint64 number);
+    static void DeleteOpenResults();
     // Shows the question editor, ignoring errors; if it ends up not open
     // (cancelled, or it failed while loading), this screen is shown again.
     void OpenEditor();

@@ -4,6 +4,8 @@
 #include "Screens.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
+#include "app/Platform.h"
+#include "app/TestRules.h"
 #include "frmEntry.h"
 #include "frmQuestions.h"
 
@@ -39,7 +41,7 @@ void frmMain::Form_Load()
 
 void frmMain::Load_Test_List()
 {
-    FillResultsList(*lstResults, rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(), false);
+    FillResultsList(*lstResults, SignedInStudent());
 }
 
 void frmMain::cmdPrint_Click() { PrintResultsList(*this, *lblPrinting, *lstResults, false); }
@@ -53,17 +55,40 @@ void frmMain::cmdExit_Click()
 // Closing the window signs the student out, as Exit does.
 void frmMain::Form_QueryUnload() { Screens::Show<frmEntry>(); }
 
+qint64 frmMain::SignedInStudent() { return rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(); }
+
 // Starts the selected test; only a row that shows "Not Taken" can be taken,
-// any other row (or none) is refused silently.
+// any other row (or none) is refused silently. The test is the one whose
+// number the row carries; one that is gone, or whose stored length the
+// countdown cannot run, is refused with a message before anything is written.
 void frmMain::cmdTakeTest_Click()
 {
     const QString row = SelectedText(lstResults);
-    if (!ResultsRow::ShowsNotAtScore(row))
+    const std::optional<qint64> test = SelectedKey(lstResults);
+    if (!ResultsRow::ShowsNotAtScore(row) || !test)
         return;
+    if (!OpenTest(*test) || TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
+        return TellTestGone([this] { Load_Test_List(); });
+    if (!TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")))) {
+        MsgBox(QStringLiteral("This test cannot be started: its length is not a whole number of minutes "
+                              "from 0 to %1.\nPlease tell your teacher.").arg(TestRules::LongestMinutes));
+        return;
+    }
+    if (AlreadyTaken(*test))
+        return Load_Test_List();
     Hide();
     Screens::Show<frmQuestions>();
     if (Screens::IsLoaded<frmQuestions>())
         Screens::Get<frmQuestions>().setWindowTitle(ResultsRow::TestName(row));
+}
+
+// A result stored since the list was filled (on another workstation) means
+// the test is taken: the refilled list shows it so.
+bool frmMain::AlreadyTaken(qint64 testNumber)
+{
+    Recordset existing;
+    existing.Open(Sql::ResultOfStudentInTest(SignedInStudent(), testNumber), cnDatabase);
+    return existing.RecordCount() != 0;
 }
 
 // Opens the review of the selected taken test. After the two refusals every
@@ -71,9 +96,10 @@ void frmMain::cmdTakeTest_Click()
 void frmMain::cmdReview_Click()
 {
     const QString row = SelectedText(lstResults);
-    if (row.isEmpty() || ResultsRow::EndsNotTaken(row))
+    const std::optional<qint64> test = SelectedKey(lstResults);
+    if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || !test)
         return;
     qint64 student = 0;
-    IgnoreErrors([&student] { student = rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(); });
-    OpenReview(*this, row, student, std::nullopt);
+    IgnoreErrors([&student] { student = SignedInStudent(); });
+    OpenReview(*this, student, *test, [this] { IgnoreErrors([this] { Load_Test_List(); }); });
 }

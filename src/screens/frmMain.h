@@ -29,4 +29,8 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExit = nullptr;
     QLabel* lblPrinting = nullptr;
+
+private:
+    static qint64 SignedInStudent();
+    static bool AlreadyTaken(qint64 testNumber);
 };

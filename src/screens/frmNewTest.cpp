@@ -131,7 +131,7 @@ void frmNewTest::Form_Load()
 void frmNewTest::StoreTestHeading()
 {
     const frmNewTestIntro& intro = Screens::Get<frmNewTestIntro>();
-    rsTests.SetField(TestNameField, intro.txtTestName->text());
+    rsTests.SetField(TestNameField, intro.Title());
     rsTests.SetField(QStringLiteral("fldDescription"), BoxText(*intro.txtDescription));
     rsTests.SetField(QStringLiteral("fldTime"), intro.Minutes());
     rsTests.Update();
@@ -201,13 +201,12 @@ int frmNewTest::CountUnwrittenQuestions()
     return unwritten;
 }
 
-// Exit: stores the last slot only when its question was typed, then
+// Exit: stores the slot on screen, as moving to another slot would, then
 // publishes a complete test or, once confirmed, keeps an incomplete one
 // hidden from students behind its "<" and ">".
 void frmNewTest::cmdSave_Click()
 {
-    if (!BoxText(*txtQuestion).isEmpty() && CurrentQuestion == Slots)
-        Save_Question();
+    Save_Question();
     const int unwritten = CountUnwrittenQuestions();
     if (unwritten > 0
         && !AskYesNo(QStringLiteral("There are %1 questions left to write.\r\nAre you sure you want to exit?").arg(unwritten),
@@ -233,6 +232,6 @@ void frmNewTest::Finish(bool complete)
     Screens::Show<frmAdmin>();
 }
 
-// Closing the editor by its frame leaves it as Exit does, so the slot typed
-// on slot 25, the marks and the way back to the catalogue are never lost.
+// Closing the editor by its frame leaves it as Exit does, so the slot on
+// screen, the marks and the way back to the catalogue are never lost.
 void frmNewTest::CloseByFrame() { cmdSave_Click(); }

@@ -4,6 +4,7 @@
 #include "TextBoxes.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestRules.h"
 #include "frmAdmin.h"
 #include "frmNewTest.h"
 
@@ -16,32 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace Module1;
-
-namespace {
-
-// The title as students will see it. A title that begins with "<" is an
-// unfinished test's, and completing it drops its first and last characters;
-// any other title is shown whole, a closing ">" included.
-qsizetype VisibleTitleLength(const QString& title)
-{
-    return title.startsWith(u'<') ? title.size() - 2 : title.size();
-}
-
-// A whole number of minutes the test's timer can count: digits only
-// (surrounding blanks allowed), from 0 to 32767.
-bool IsWholeMinutes(const QString& text)
-{
-    const QString digits = text.trimmed();
-    if (digits.isEmpty() || digits.size() > 5)
-        return false;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return digits.toInt() <= frmNewTestIntro::LongestMinutes;
-}
-
-}
 
 frmNewTestIntro::frmNewTestIntro() : Form(QStringLiteral("frmNewTestIntro"))
 {
@@ -102,6 +77,7 @@ void frmNewTestIntro::Form_Load()
 {
     if (blnNewTest)
         return;
+    IgnoreErrors([this] { editedTest_ = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(); });
     IgnoreErrors([this] { txtTestName->setText(rsTests.Text(QStringLiteral("fldTestName"))); });
     IgnoreErrors([this] { txtDescription->setPlainText(rsTests.Text(QStringLiteral("fldDescription"))); });
     IgnoreErrors([this] { txtMinutes->setText(rsTests.Text(QStringLiteral("fldTime"))); });
@@ -109,20 +85,38 @@ void frmNewTestIntro::Form_Load()
 
 void frmNewTestIntro::cmdNext_Click()
 {
-    if (txtTestName->text().isEmpty())
+    const QString title = Title();
+    if (title.isEmpty())
         return Refuse(QStringLiteral("You must give the test a title."), txtTestName);
     if (txtMinutes->text().isEmpty())
         return Refuse(QStringLiteral("You must specify the length of the test."), txtMinutes);
-    if (VisibleTitleLength(txtTestName->text()) > LongestTitle)
-        return Refuse(QStringLiteral("The test title can be at most %1 characters long.").arg(LongestTitle),
+    if (TestRules::VisibleTitle(title).size() > TestRules::LongestTitle)
+        return Refuse(QStringLiteral("The test title can be at most %1 characters long.").arg(TestRules::LongestTitle),
                       txtTestName);
-    if (!IsWholeMinutes(txtMinutes->text()))
+    if (!TestRules::WholeMinutes(txtMinutes->text()))
         return Refuse(QStringLiteral("The length of the test must be a whole number of minutes from 0 to %1.")
-                          .arg(LongestMinutes),
+                          .arg(TestRules::LongestMinutes),
                       txtMinutes);
-    Screens::Get<frmNewTest>().setWindowTitle(txtTestName->text());
+    if (TitleTaken(title))
+        return Refuse(QStringLiteral("Another test already has the title \"%1\".\nPlease choose a different title.")
+                          .arg(TestRules::VisibleTitle(title)),
+                      txtTestName);
+    Screens::Get<frmNewTest>().setWindowTitle(title);
     Hide();
     Screens::Show<frmNewTest>();
+}
+
+bool frmNewTestIntro::TitleTaken(const QString& title) const
+{
+    const QString visible = TestRules::VisibleTitle(title);
+    Recordset titles;
+    titles.Open(Sql::TestTitles(), cnDatabase);
+    for (titles.MoveFirst(); !titles.Eof(); titles.MoveNext()) {
+        if (titles.Field(QStringLiteral("fldTestNumber")).toLongLong() != editedTest_.value_or(-1)
+            && TestRules::VisibleTitle(titles.Text(QStringLiteral("fldTestName"))) == visible)
+            return true;
+    }
+    return false;
 }
 
 void frmNewTestIntro::Refuse(const QString& message, QWidget* box)
@@ -130,6 +124,8 @@ void frmNewTestIntro::Refuse(const QString& message, QWidget* box)
     MsgBox(message, QStringLiteral("Required Field"));
     box->setFocus();
 }
+
+QString frmNewTestIntro::Title() const { return txtTestName->text().trimmed(); }
 
 int frmNewTestIntro::Minutes() const { return txtMinutes->text().trimmed().toInt(); }
 

@@ -19,12 +19,10 @@ public:
     void cmdNext_Click();
     void cmdCancel_Click();
 
+    // The title as Next accepted it: without blanks at either end.
+    QString Title() const;
     // The length in minutes as Next accepted it.
     int Minutes() const;
-
-    // The longest title the students' lists show in full.
-    static constexpr int LongestTitle = 40;
-    static constexpr int LongestMinutes = 32767;
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtTestName = nullptr;
@@ -40,4 +38,9 @@ protected:
 
 private:
     void Refuse(const QString& message, QWidget* box);
+    // True when a test other than the one being edited has this title, the
+    // unfinished marks of both left out.
+    bool TitleTaken(const QString& title) const;
+
+    std::optional<qint64> editedTest_;
 };

@@ -5,6 +5,7 @@
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestRules.h"
 #include "data/DbError.h"
 #include "frmMain.h"
 #include "frmQuestionsIntro.h"
@@ -18,7 +19,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <limits>
 
 using namespace Module1;
 
@@ -33,16 +33,14 @@ QString ClockText(std::int16_t minutes, std::int16_t seconds)
         + QString::number(seconds);
 }
 
-// The test's length as the countdown's 16-bit minute count; a value that does
-// not fit is refused like any failing step.
+// The test's length as the countdown's minute count; a stored length the
+// countdown cannot run is refused like any failing step.
 std::int16_t TestMinutes()
 {
-    bool whole = false;
-    const qlonglong minutes = rsTests.Field(QStringLiteral("fldTime")).toLongLong(&whole);
-    if (!whole || minutes < std::numeric_limits<std::int16_t>::min()
-        || minutes > std::numeric_limits<std::int16_t>::max())
+    const auto minutes = TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")));
+    if (!minutes)
         throw DbError(QStringLiteral("Overflow"));
-    return static_cast<std::int16_t>(minutes);
+    return *minutes;
 }
 
 }
@@ -84,21 +82,26 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     connect(Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1_Timer(); }); });
 }
 
-// Opens the attempt: the chosen test, a new Results row (stored at the first
-// answer), the introduction, slot 1 and the countdown. A failing step is
-// skipped and the next one runs.
+// Opens the attempt: the test whose number the home screen's selected row
+// carries, a new Results row (stored at the first answer), the introduction,
+// slot 1 and the countdown. A failing step is skipped and the next one runs;
+// but the new row is begun only once its test's number is known, so no
+// attempt is ever stored without one. Only the student's own row for this
+// test is read to add it, however long the history of results.
 void frmQuestions::Form_Load()
 {
-    QString testName;
-    IgnoreErrors([&] { testName = ResultsRow::TestName(SelectedText(Screens::Get<frmMain>().lstResults)); });
+    std::optional<qint64> test;
+    IgnoreErrors([&] { test = SelectedKey(Screens::Get<frmMain>().lstResults); });
     IgnoreErrors([] { rsTests.Close(); });
-    IgnoreErrors([&] { rsTests.Open(Sql::TestByName(testName), cnDatabase); });
+    IgnoreErrors([&] { rsTests.Open(Sql::TestByNumber(test.value_or(0)), cnDatabase); });
     IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([] { rsResults.Open(Sql::AllResults(), cnDatabase); });
-    IgnoreErrors([] { rsResults.AddNew(); });
-    IgnoreErrors([] { rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber"))); });
     IgnoreErrors([] {
-        rsResults.SetField(QStringLiteral("fldStudentNumber"), rsPasswords.Field(QStringLiteral("fldStudentNumber")));
+        const QVariant testNumber = rsTests.Field(QStringLiteral("fldTestNumber"));
+        const QVariant studentNumber = rsPasswords.Field(QStringLiteral("fldStudentNumber"));
+        rsResults.Open(Sql::ResultOfStudentInTest(studentNumber.toLongLong(), testNumber.toLongLong()), cnDatabase);
+        rsResults.AddNew();
+        rsResults.SetField(QStringLiteral("fldTestNumber"), testNumber);
+        rsResults.SetField(QStringLiteral("fldStudentNumber"), studentNumber);
     });
     IgnoreErrors([] { Screens::ShowModal(Screens::Get<frmQuestionsIntro>()); });
     // An introduction whose own load failed never lingers half-made.
@@ -188,8 +191,6 @@ void frmQuestions::Timer1_Timer()
     if (SecondsLeft == -1) {
         SecondsLeft = 59;
         --MinutesLeft;
-        // Below zero rather than exactly -1, so that a length stored negative
-        // still ends on the first tick instead of never.
         if (MinutesLeft < 0) {
             Time_Is_Up();
             return;

@@ -33,36 +33,46 @@ frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
 
 void frmTestResults::Form_Load()
 {
-    const QString studentRow = SelectedText(Screens::Get<frmAdmin>().lstStudents);
-    studentNumber_ = KeyedRow::KeyNumber(studentRow);
-    setWindowTitle(QStringLiteral("Test Results For ") + KeyedRow::NameBeforeKey(studentRow));
+    const QListWidget* students = Screens::Get<frmAdmin>().lstStudents;
+    studentNumber_ = SelectedKey(students).value_or(0);
+    setWindowTitle(QStringLiteral("Test Results For ") + KeyedRow::NameOf(SelectedText(students)));
     Load_Test_Results();
 }
 
-void frmTestResults::Load_Test_Results() { FillResultsList(*lstResults, studentNumber_, true); }
+void frmTestResults::Load_Test_Results() { FillResultsList(*lstResults, studentNumber_); }
 
-// Opens the review on the selected result: the student and the test its
-// key names. The review returns here when it closes.
-void frmTestResults::cmdView_Click()
+// The test of the selected row when it shows a result; none otherwise.
+std::optional<qint64> frmTestResults::SelectedResultTest() const
 {
     const QString row = SelectedText(lstResults);
     if (row.isEmpty() || ResultsRow::EndsNotTaken(row))
+        return std::nullopt;
+    return SelectedKey(lstResults);
+}
+
+// Opens the review on the selected result: this student's, in the test the
+// row carries. The review returns here when it closes.
+void frmTestResults::cmdView_Click()
+{
+    const std::optional<qint64> test = SelectedResultTest();
+    if (!test)
         return;
-    const ResultsRow::Key key = ResultsRow::KeyOf(row);
     blnReviewFromAdmin = true;
-    OpenReview(*this, row, key.studentNumber, key.testNumber);
+    OpenReview(*this, studentNumber_, *test, [this] {
+        blnReviewFromAdmin = false;
+        IgnoreErrors([this] { Load_Test_Results(); });
+    });
 }
 
 void frmTestResults::cmdDelete_Click()
 {
-    const QString row = SelectedText(lstResults);
-    if (row.isEmpty() || ResultsRow::EndsNotTaken(row))
+    const std::optional<qint64> test = SelectedResultTest();
+    if (!test)
         return;
     if (!AskYesNo(QStringLiteral("Are you sure you want to delete this test result?"),
                   QStringLiteral("Delete The Test Result")))
         return;
-    const ResultsRow::Key key = ResultsRow::KeyOf(row);
-    rsDeleteResult.Open(Sql::ResultOfStudentInTest(key.studentNumber, key.testNumber), cnDatabase);
+    rsDeleteResult.Open(Sql::ResultOfStudentInTest(studentNumber_, *test), cnDatabase);
     // A result that is gone already (the list was older than the table)
     // needs no deleting; the refill below shows the table as it is.
     if (rsDeleteResult.RecordCount() != 0)

@@ -33,6 +33,8 @@ protected:
     void CloseByFrame() override;
 
 private:
+    std::optional<qint64> SelectedResultTest() const;
+
     // The student whose results are shown, from the administration screen's
     // selected row when this screen loaded.
     qint64 studentNumber_ = 0;

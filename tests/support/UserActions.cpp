@@ -35,7 +35,7 @@ void PickRow(QListWidget* list, int row)
 int RowOfNumber(const QListWidget* list, qint64 number)
 {
     for (int i = 0; i < list->count(); ++i)
-        if (KeyedRow::KeyNumber(list->item(i)->text()) == number)
+        if (list->item(i)->data(Qt::UserRole).toLongLong() == number)
             return i;
     return -1;
 }

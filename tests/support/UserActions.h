@@ -14,7 +14,7 @@ void Click(QPushButton* button);
 void TypeInto(QLineEdit* box, const QString& text);
 // Picks a row as a user does, with a mouse click on it.
 void PickRow(QListWidget* list, int row);
-// The index of the keyed row (name, blanks, number) with `number`, or -1.
+// The index of the row that carries record number `number`, or -1.
 int RowOfNumber(const QListWidget* list, qint64 number);
 // Starts the program and signs the administrator in on the sign-in screen.
 frmAdmin& SignInAdmin();
