@@ -1,0 +1,164 @@
+// Starting and finishing a test with a long history of results: Take (to
+// slot 1 of the test screen, the introduction begun) and Done (graded,
+// stored, the home list refilled) on a database holding 1,000,000 Results
+// rows of other attempts, beside the same on an empty Results table, as
+// ratios of their medians; and how much the program's memory grows over the
+// attempts on the large history.
+#include "BenchEnv.h"
+#include "app/Module1.h"
+#include "screens/Screens.h"
+#include "screens/frmMain.h"
+#include "screens/frmQuestions.h"
+#include "screens/frmQuestionsIntro.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlQuery>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+using namespace Module1;
+
+namespace {
+
+constexpr int HistoryRows = 1000000;
+constexpr int Tests = 25;
+constexpr int Attempts = 30;
+
+// One student who takes the tests, 25 complete tests, and `history` results
+// of other students, each with every slot answered.
+void Seed(BenchEnv& env, int history)
+{
+    env.Batch([history](QSqlQuery& query) {
+        query.exec(QStringLiteral("INSERT INTO Passwords (fldStudentName, fldPassword) VALUES ('Ada', 'pw')"));
+        QStringList columns{QStringLiteral("fldTestName"), QStringLiteral("fldTime")};
+        QStringList marks{QStringLiteral("?"), QStringLiteral("30")};
+        for (int s = 1; s <= 25; ++s) {
+            columns << QStringLiteral("fldQ%1").arg(s) << QStringLiteral("fldQ%1Answer").arg(s)
+                    << QStringLiteral("fldQ%1Phony1").arg(s) << QStringLiteral("fldQ%1Phony2").arg(s);
+            marks << QStringLiteral("'Question %1'").arg(s) << QStringLiteral("'Right'") << QStringLiteral("'Wrong'")
+                  << QStringLiteral("'Also wrong'");
+        }
+        query.prepare(QStringLiteral("INSERT INTO Tests (%1) VALUES (%2)").arg(columns.join(u','), marks.join(u',')));
+        for (int t = 1; t <= Tests; ++t) {
+            query.bindValue(0, QStringLiteral("Test %1").arg(t));
+            query.exec();
+        }
+        QStringList resultColumns{QStringLiteral("fldStudentNumber"), QStringLiteral("fldTestNumber"),
+                                  QStringLiteral("fldGrade"), QStringLiteral("fldDate")};
+        QStringList records;
+        for (int s = 1; s <= 25; ++s) {
+            resultColumns << QStringLiteral("fldQ%1").arg(s);
+            records << (s % 4 ? QStringLiteral("'2131C'") : QStringLiteral("'3122X'"));
+        }
+        query.prepare(QStringLiteral("INSERT INTO Results (%1) VALUES (?, ?, 76, '05/01/2026', %2)")
+                          .arg(resultColumns.join(u','), records.join(u',')));
+        for (int r = 0; r < history; ++r) {
+            query.bindValue(0, 2 + r / Tests);  // students after Ada
+            query.bindValue(1, 1 + r % Tests);
+            query.exec();
+        }
+    });
+}
+
+double Milliseconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The process's resident memory now (VmRSS) or at its highest (VmHWM), in kB.
+long MemoryKilobytes(const QByteArray& field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+struct Times {
+    std::vector<double> start, finish;
+};
+
+// Ada signed in on `env`'s database, her home screen filled.
+frmMain& SignedIn(BenchEnv& env)
+{
+    Screens::DiscardAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Module1::Reset();
+    cnDatabase.OpenProgramDatabase(env.DatabasePath().section(u'/', 0, -2));
+    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    rsTests.Open(Sql::AllTests(), cnDatabase);
+    return Screens::Get<frmMain>();
+}
+
+// Takes test `row + 1` and finishes it with one answer, timing both; the
+// result is then deleted so the test can be taken again.
+void TimeOneAttempt(BenchEnv& env, int row, Times& times)
+{
+    frmMain& home = SignedIn(env);
+    home.lstResults->setCurrentRow(row);
+    env.fake.modalUsers.push_back([](QWidget& intro) { static_cast<frmQuestionsIntro&>(intro).cmdBegin->click(); });
+    auto started = std::chrono::steady_clock::now();
+    home.cmdTakeTest_Click();
+    times.start.push_back(Milliseconds(std::chrono::steady_clock::now() - started));
+    frmQuestions& screen = Screens::Get<frmQuestions>();
+    screen.Timer1->stop();
+    screen.optAnswer[0]->setChecked(true);
+    started = std::chrono::steady_clock::now();
+    screen.cmdDone_Click();
+    times.finish.push_back(Milliseconds(std::chrono::steady_clock::now() - started));
+    env.Batch([](QSqlQuery& query) { query.exec(QStringLiteral("DELETE FROM Results WHERE fldStudentNumber = 1")); });
+}
+
+}
+
+static void StartAndFinishBesideEmptyHistory(benchmark::State& state)
+{
+    BenchEnv empty;
+    Seed(empty, 0);
+    BenchEnv large;
+    Seed(large, HistoryRows);
+    SetPlatform(&large.fake);
+    Times onEmpty, onLarge;
+    long growth = 0;
+    for (auto _ : state) {
+        TimeOneAttempt(large, 0, onLarge);  // warms the caches of both files alike
+        TimeOneAttempt(empty, 0, onEmpty);
+        const long before = MemoryKilobytes("VmRSS");
+        for (int i = 0; i < Attempts; ++i) {
+            TimeOneAttempt(large, i % Tests, onLarge);
+            TimeOneAttempt(empty, i % Tests, onEmpty);
+        }
+        growth = MemoryKilobytes("VmRSS") - before;
+    }
+    const double startRatio = Median(onLarge.start) / Median(onEmpty.start);
+    const double finishRatio = Median(onLarge.finish) / Median(onEmpty.finish);
+    state.counters["start_empty_ms"] = Median(onEmpty.start);
+    state.counters["start_1M_ms"] = Median(onLarge.start);
+    state.counters["finish_empty_ms"] = Median(onEmpty.finish);
+    state.counters["finish_1M_ms"] = Median(onLarge.finish);
+    state.counters["start_ratio"] = startRatio;
+    state.counters["finish_ratio"] = finishRatio;
+    state.counters["ratio"] = std::max(startRatio, finishRatio);
+    state.counters["rss_growth_kB"] = static_cast<double>(growth);
+    state.counters["peak_rss_MB"] = static_cast<double>(MemoryKilobytes("VmHWM")) / 1024.0;
+    Screens::DiscardAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Module1::Reset();
+}
+BENCHMARK(StartAndFinishBesideEmptyHistory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+BENCHMARK_MAIN();
