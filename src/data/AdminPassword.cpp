@@ -4,7 +4,6 @@
 #include "DbError.h"
 #include "Schema.h"
 
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <optional>
@@ -124,17 +123,9 @@ bool AdminPassword::Matches(Connection& connection, const QString& typed)
 void AdminPassword::Change(Connection& connection, const QString& newPassword)
 {
     const QByteArray hash = Hash(newPassword);
-    QSqlDatabase db = connection.Database();
-    if (!db.transaction())
-        throw DbError(db.lastError().text());
-    try {
-        CreateTableAndStore(connection, hash);
-        if (!db.commit())
-            throw DbError(db.lastError().text());
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
+    Connection::Transaction transaction(connection);
+    CreateTableAndStore(connection, hash);
+    transaction.Commit();
 }
 
 bool AdminPassword::Reset(Connection& connection)
