@@ -25,11 +25,9 @@ private slots:
 
 namespace {
 
-using Shown = QStringList;
-
-Shown ShownBoxes(const TestEnv& env)
+QStringList ShownBoxes(const TestEnv& env)
 {
-    Shown shown;
+    QStringList shown;
     for (const auto& box : env.fake.shown)
         shown << box.text + u'|' + box.title;
     return shown;
@@ -108,7 +106,7 @@ void TestPassword::changeThroughTheDialog()
         QTest::keyClick(dialog.txtRepeat, Qt::Key_Return);
     });
     QCOMPARE(leftAfterRefusals, (QStringList{"|Fig 7", "Fig 7|"}));
-    QCOMPARE(ShownBoxes(env), (Shown{"Invalid password|Error", "You must enter a new password.|Error",
+    QCOMPARE(ShownBoxes(env), (QStringList{"Invalid password|Error", "You must enter a new password.|Error",
                                      "The new password and its repeat are not the same.|Error",
                                      "The administrator's password has been changed.|Change Password"}));
     QVERIFY(!Screens::IsLoaded<frmChangePassword>() && admin.isVisible());
@@ -123,7 +121,7 @@ void TestPassword::changeThroughTheDialog()
     SignOut();
     env.fake.shown.clear();
     QVERIFY(!AdminSignsIn(QStringLiteral("plum")));
-    QCOMPARE(ShownBoxes(env), Shown{"Invalid password| "});
+    QCOMPARE(ShownBoxes(env), QStringList{"Invalid password| "});
     QVERIFY(!AdminSignsIn(QStringLiteral("Fig 7 ")));
     QVERIFY(AdminSignsIn(QStringLiteral("Fig 7")));
 }
