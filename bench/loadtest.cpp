@@ -196,7 +196,7 @@ int Verify(Connection& connection, int workstations, int& answersFound)
 int Coordinate(const QString& folder, int workstations, int thinkMs)
 {
     Connection connection(QStringLiteral("coordinator"));
-    const bool onServer = ServerSettings::ReadBeside(folder).has_value();
+    const bool onServer = DatabaseLocation::Beside(folder).server.has_value();
     if (!onServer)
         Schema::CreateDatabase(QDir(folder).filePath(QStringLiteral("Ostrel.mdb")));
     connection.OpenProgramDatabase(folder);

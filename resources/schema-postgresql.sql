@@ -1,4 +1,4 @@
--- The three tables of the test-taker's database on a lab's PostgreSQL server:
+-- The tables of the test-taker's database on a lab's PostgreSQL server:
 -- the same tables and fields as schema.sql. Keys are assigned by the database
 -- (identity columns; a copied database keeps its numbers and the sequences are
 -- moved past them); text fields take any length. Names are unquoted, so the
@@ -154,3 +154,12 @@ CREATE TABLE Results (
 -- The lists look up one student's result per test.
 CREATE INDEX ResultsByStudentAndTest ON Results (fldStudentNumber, fldTestNumber);
 CREATE INDEX ResultsByTest ON Results (fldTestNumber);
+
+-- The administrator's password once it has been changed, as a salted Argon2id
+-- hash string (libsodium's crypto_pwhash_str), never the password itself. No
+-- row, or no table in a database made before it existed: the password is
+-- still the program's default.
+CREATE TABLE Administrator (
+  fldAdministratorNumber INTEGER PRIMARY KEY CHECK (fldAdministratorNumber = 1),
+  fldPasswordHash TEXT NOT NULL
+);

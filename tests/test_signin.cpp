@@ -2,6 +2,8 @@
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
+#include "data/DbError.h"
+#include "data/Schema.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmEntry.h"
@@ -18,6 +20,7 @@ class TestSignIn : public QObject {
 private slots:
     void administratorWithEmptyTableThenCancel();
     void missingDatabaseEnds();
+    void settingsFileNamesTheDatabaseFile();
     void refusals_data();
     void refusals();
     void keysRoundTripAndClosing();
@@ -62,6 +65,41 @@ void TestSignIn::missingDatabaseEnds()
     QVERIFY(env.fake.ended && env.fake.exitCode == 1 && env.fake.shown.size() == 1);
     QVERIFY(env.fake.shown[0].text.contains(QStringLiteral("unable to open database file")));
     QVERIFY(!QFile::exists(env.DatabasePath()) && !Screens::Get<frmEntry>().isVisible());  // never created
+}
+
+// VornickTest.ini may name the database file, relative to its own folder.
+void TestSignIn::settingsFileNamesTheDatabaseFile()
+{
+    QTemporaryDir program;
+    const QString settings = program.filePath(QStringLiteral("VornickTest.ini"));
+    const auto write = [&settings](const QByteArray& text) {
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size());
+    };
+    Connection connection(QStringLiteral("settings"));
+    write("[Database]\nfile=school/ours.mdb\n");
+    QVERIFY_THROWS_EXCEPTION(DbError, connection.OpenProgramDatabase(program.path()));  // never created
+    QVERIFY(QDir(program.path()).mkdir(QStringLiteral("school")));
+    Schema::CreateDatabase(program.filePath(QStringLiteral("school/ours.mdb")));
+    connection.OpenProgramDatabase(program.path());
+    QVERIFY(connection.IsOpen() && connection.Engine() == DbEngine::SQLite);
+    connection.Close();
+
+    // A settings file that names both, or neither, is refused with a sentence.
+    QStringList refusals;
+    for (const QByteArray& text : {QByteArray("[Database]\nfile=ours.mdb\n[PostgreSQL]\ndatabase=lab\n"),
+                                   QByteArray("[Database]\nfile=\n")}) {
+        write(text);
+        try {
+            connection.OpenProgramDatabase(program.path());
+        } catch (const DbError& error) {
+            refusals << error.message().replace(settings, QStringLiteral("INI"));
+        }
+    }
+    QCOMPARE(refusals, (QStringList{
+        "The settings file INI names both a database file and a server; it may name only one.",
+        "The settings file INI names no database: it needs a [Database] section with a line file=PATH, "
+        "or a [PostgreSQL] section."}));
 }
 
 void TestSignIn::refusals_data()

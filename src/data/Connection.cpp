@@ -45,13 +45,18 @@ Connection::~Connection() { Close(); }
 
 void Connection::OpenProgramDatabase(const QString& programFolder)
 {
-    if (const auto server = ServerSettings::ReadBeside(programFolder)) {
-        Open(*server);
-        return;
-    }
-    const QString path = programFolder + QStringLiteral("/Ostrel.mdb");
-    Open(path);
-    RequireWritable(path);
+    const DatabaseLocation location = DatabaseLocation::Beside(programFolder);
+    Open(location);
+    if (!location.server)
+        RequireWritable(location.file);
+}
+
+void Connection::Open(const DatabaseLocation& location)
+{
+    if (location.server)
+        Open(*location.server);
+    else
+        Open(location.file);
 }
 
 // Every answer is stored the moment it is given, so a database this user

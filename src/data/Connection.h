@@ -8,6 +8,7 @@
 
 class QSqlDatabase;
 class QSqlQuery;
+struct DatabaseLocation;
 struct ServerSettings;
 
 // The database engines the program runs on: its own SQLite file, or a lab's
@@ -25,10 +26,11 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // The program's database: the server named by VornickTest.ini in the
-    // program's folder when that file is there, else Ostrel.mdb in it, which
-    // this user must be able to change (else DbError says so).
+    // The program's database: the one VornickTest.ini in the program's folder
+    // names when that file is there, else Ostrel.mdb in it. A database file
+    // must be one this user can change (else DbError says so).
     void OpenProgramDatabase(const QString& programFolder);
+    void Open(const DatabaseLocation& location);
     void Open(const QString& databasePath);  // an SQLite file
     void Open(const ServerSettings& server);  // a PostgreSQL database
     void Close();

@@ -10,10 +10,19 @@
 namespace {
 
 const QString Section = QStringLiteral("PostgreSQL/");
+const QString ServerGroup = QStringLiteral("PostgreSQL");
+const QString FileKey = QStringLiteral("Database/file");
+
+// A path named in a settings file: a relative one is taken from the folder
+// that holds the settings file.
+QString NamedPath(const QString& settingsPath, const QString& named)
+{
+    return QDir::cleanPath(QFileInfo(settingsPath).dir().absoluteFilePath(named));
+}
 
 QString PasswordFromFile(const QString& settingsPath, const QString& passwordFile)
 {
-    const QString path = QFileInfo(settingsPath).dir().absoluteFilePath(passwordFile);
+    const QString path = NamedPath(settingsPath, passwordFile);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DbError(QStringLiteral("The password file %1 named in %2 cannot be read: %3")
@@ -24,13 +33,20 @@ QString PasswordFromFile(const QString& settingsPath, const QString& passwordFil
     return QString::fromUtf8(firstLine);
 }
 
+// QSettings reports a missing file as an empty one; a settings file that is
+// there but unreadable must not pass for one that names nothing.
+void RefuseUnreadable(const QString& settingsPath, const QSettings& ini)
+{
+    if (ini.status() != QSettings::NoError || !QFileInfo(settingsPath).isReadable())
+        throw DbError(QStringLiteral("The settings file %1 cannot be read.").arg(settingsPath));
+}
+
 }
 
 ServerSettings ServerSettings::Read(const QString& settingsPath)
 {
     const QSettings ini(settingsPath, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
-        throw DbError(QStringLiteral("The settings file %1 cannot be read.").arg(settingsPath));
+    RefuseUnreadable(settingsPath, ini);
     ServerSettings settings;
     settings.host = ini.value(Section + QStringLiteral("host"), QStringLiteral("localhost")).toString();
     settings.database = ini.value(Section + QStringLiteral("database")).toString();
@@ -48,14 +64,6 @@ ServerSettings ServerSettings::Read(const QString& settingsPath)
     return settings;
 }
 
-std::optional<ServerSettings> ServerSettings::ReadBeside(const QString& folder)
-{
-    const QString path = QDir(folder).filePath(FileName);
-    if (!QFileInfo::exists(path))
-        return std::nullopt;
-    return Read(path);
-}
-
 void ServerSettings::Write(const QString& settingsPath) const
 {
     QSettings ini(settingsPath, QSettings::IniFormat);
@@ -67,4 +75,37 @@ void ServerSettings::Write(const QString& settingsPath) const
     ini.sync();
     if (ini.status() != QSettings::NoError)
         throw DbError(QStringLiteral("The settings file %1 cannot be written.").arg(settingsPath));
+}
+
+DatabaseLocation DatabaseLocation::Read(const QString& settingsPath)
+{
+    const QSettings ini(settingsPath, QSettings::IniFormat);
+    RefuseUnreadable(settingsPath, ini);
+    const bool namesServer = ini.childGroups().contains(ServerGroup);
+    const QString file = ini.value(FileKey).toString();
+    if (namesServer && !file.isEmpty())
+        throw DbError(QStringLiteral("The settings file %1 names both a database file and a server; "
+                                     "it may name only one.").arg(settingsPath));
+    if (namesServer)
+        return {ServerSettings::Read(settingsPath), {}};
+    if (file.isEmpty())
+        throw DbError(QStringLiteral("The settings file %1 names no database: it needs a [Database] section "
+                                     "with a line file=PATH, or a [PostgreSQL] section.").arg(settingsPath));
+    return {std::nullopt, NamedPath(settingsPath, file)};
+}
+
+DatabaseLocation DatabaseLocation::Beside(const QString& programFolder)
+{
+    const QDir folder(programFolder);
+    const QString settingsPath = folder.filePath(ServerSettings::FileName);
+    if (!QFileInfo::exists(settingsPath))
+        return {std::nullopt, folder.filePath(QStringLiteral("Ostrel.mdb"))};
+    return Read(settingsPath);
+}
+
+QString DatabaseLocation::Describe() const
+{
+    if (server)
+        return QStringLiteral("the database %1 on %2").arg(server->database, server->host);
+    return file;
 }

@@ -4,8 +4,7 @@
 #include <optional>
 
 // Where a lab's shared PostgreSQL database is: the [PostgreSQL] section of
-// the settings file VornickTest.ini beside the program. Without that file the
-// program uses its own database file.
+// the settings file VornickTest.ini beside the program.
 struct ServerSettings {
     QString host;
     int port = 5432;
@@ -20,9 +19,23 @@ struct ServerSettings {
     // when the file names no database or its password file cannot be read.
     static ServerSettings Read(const QString& settingsPath);
 
-    // The settings file in `folder`, when there is one.
-    static std::optional<ServerSettings> ReadBeside(const QString& folder);
-
     // Writes a settings file naming this server (the password written as is).
     void Write(const QString& settingsPath) const;
+};
+
+// The database the program uses. Without a settings file beside the program,
+// Ostrel.mdb beside it (a folder install, a USB stick); with one, the database
+// file of its [Database] section (file=PATH, a relative path taken from the
+// settings file's folder) or the server of its [PostgreSQL] section.
+struct DatabaseLocation {
+    std::optional<ServerSettings> server;
+    QString file;  // the database file, when there is no server
+
+    // Throws DbError when the settings file cannot be read, names neither
+    // or names both.
+    static DatabaseLocation Read(const QString& settingsPath);
+    static DatabaseLocation Beside(const QString& programFolder);
+
+    // The file's path or the server's database, for messages.
+    QString Describe() const;
 };

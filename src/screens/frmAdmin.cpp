@@ -5,6 +5,7 @@
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "frmChangePassword.h"
 #include "frmEntry.h"
 #include "frmNewTest.h"
 #include "frmNewTestIntro.h"
@@ -110,6 +111,7 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     cmdDeleteStudent = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteStudent"), this);
     cmdView = NamedButton(QStringLiteral("&View Test Results"), QStringLiteral("cmdView"), this);
     cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
+    cmdChangePassword = NamedButton(QStringLiteral("Change &Password…"), QStringLiteral("cmdChangePassword"), this);
 
     Label1[0]->setBuddy(lstStudents);
     Label1[1]->setBuddy(txtName);
@@ -125,6 +127,7 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     OnEnter(txtName, &frmAdmin::txtName_KeyPress);
     OnEnter(txtPassword, &frmAdmin::txtPassword_KeyPress);
     OnClick(cmdExit, &frmAdmin::cmdExit_Click);
+    OnClick(cmdChangePassword, &frmAdmin::cmdChangePassword_Click);
     OnClick(cmdAddTest, &frmAdmin::cmdAddTest_Click);
     OnClick(cmdEdit, &frmAdmin::cmdEdit_Click);
     OnClick(cmdDeleteTest, &frmAdmin::cmdDeleteTest_Click);
@@ -169,6 +172,7 @@ void frmAdmin::BuildLayout()
     studentSide->addWidget(Frame1);
     studentSide->addWidget(cmdView);
     studentSide->addStretch();
+    studentSide->addWidget(cmdChangePassword);
     studentSide->addWidget(cmdExit, 0, Qt::AlignRight);
     auto* studentList = new QVBoxLayout;
     studentList->addWidget(Label1[0]);
@@ -193,7 +197,8 @@ void frmAdmin::BuildLayout()
     setTabOrder(cmdAddStudent, cmdNew);
     setTabOrder(cmdNew, cmdDeleteStudent);
     setTabOrder(cmdDeleteStudent, cmdView);
-    setTabOrder(cmdView, cmdExit);
+    setTabOrder(cmdView, cmdChangePassword);
+    setTabOrder(cmdChangePassword, cmdExit);
 }
 
 void frmAdmin::Form_Load()
@@ -348,6 +353,8 @@ void frmAdmin::cmdExit_Click()
     Screens::Unload(*this);
     Screens::Show<frmEntry>();
 }
+
+void frmAdmin::cmdChangePassword_Click() { Screens::ShowModal(Screens::Get<frmChangePassword>()); }
 
 // Closing the window returns to the sign-in screen, as Exit does.
 void frmAdmin::Form_QueryUnload() { Screens::Show<frmEntry>(); }

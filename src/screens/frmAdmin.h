@@ -31,6 +31,7 @@ public:
     void txtName_KeyPress(int keyAscii);
     void txtPassword_KeyPress(int keyAscii);
     void cmdExit_Click();
+    void cmdChangePassword_Click();
 
     // Test catalogue.
     void Fill_Test_List();
@@ -47,6 +48,7 @@ public:
     QPushButton* cmdDeleteStudent = nullptr;
     QPushButton* cmdView = nullptr;
     QPushButton* cmdExit = nullptr;
+    QPushButton* cmdChangePassword = nullptr;
 
     QListWidget* lstTests = nullptr;
     QPushButton* cmdAddTest = nullptr;

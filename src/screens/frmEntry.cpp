@@ -4,6 +4,7 @@
 #include "TextBoxes.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "data/AdminPassword.h"
 #include "frmAdmin.h"
 #include "frmMain.h"
 
@@ -90,7 +91,8 @@ void frmEntry::cmdOK_Click()
     // sharing the database since start-up can sign in.
     rsPasswords.Close();
     rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    if (password == AdministratorPassword && name == AdministratorName) {
+    // The name first: a changed password's hash is slow to check, by design.
+    if (name == AdministratorName && AdminPassword::Matches(cnDatabase, password)) {
         ClearBoxes();
         Screens::Show<frmAdmin>();
         Hide();

@@ -31,7 +31,6 @@ public:
     QPushButton* cmdExit = nullptr;
 
     static inline const QString AdministratorName = QStringLiteral("Kestr");
-    static inline const QString AdministratorPassword = QStringLiteral("plum");
 
 protected:
     void CloseByFrame() override;

@@ -1,6 +1,7 @@
 #include "UserActions.h"
 
 #include "app/ListRows.h"
+#include "data/AdminPassword.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmEntry.h"
@@ -45,7 +46,7 @@ frmAdmin& SignInAdmin()
     Screens::Show<frmEntry>();
     frmEntry& entry = Screens::Get<frmEntry>();
     entry.txtName->setText(frmEntry::AdministratorName);
-    entry.txtPassword->setText(frmEntry::AdministratorPassword);
+    entry.txtPassword->setText(AdminPassword::Default);
     Click(entry.cmdOK);
     return Screens::Get<frmAdmin>();
 }

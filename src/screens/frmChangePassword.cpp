@@ -1,0 +1,118 @@
+#include "frmChangePassword.h"
+
+#include "Screens.h"
+#include "TextBoxes.h"
+#include "app/Module1.h"
+#include "app/Platform.h"
+#include "data/AdminPassword.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Module1;
+
+namespace {
+
+const QString Title = QStringLiteral("Change Password");
+
+QLineEdit* NamedPasswordBox(const QString& name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    UseAsPasswordBox(*box);
+    box->setMinimumWidth(200);
+    return box;
+}
+
+}
+
+frmChangePassword::frmChangePassword() : Form(QStringLiteral("frmChangePassword"))
+{
+    setWindowTitle(Title);
+    txtCurrent = NamedPasswordBox(QStringLiteral("txtCurrent"), this);
+    txtNew = NamedPasswordBox(QStringLiteral("txtNew"), this);
+    txtRepeat = NamedPasswordBox(QStringLiteral("txtRepeat"), this);
+    const std::array<QLineEdit*, 3> boxes{txtCurrent, txtNew, txtRepeat};
+    const QStringList captions{QStringLiteral("C&urrent password:"), QStringLiteral("&New password:"),
+                               QStringLiteral("&Repeat new password:")};
+    auto* fields = new QGridLayout;
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
+        Label1[i] = new QLabel(captions[static_cast<int>(i)], this);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Label1[i]->setBuddy(boxes[i]);
+        fields->addWidget(Label1[i], static_cast<int>(i), 0);
+        fields->addWidget(boxes[i], static_cast<int>(i), 1);
+    }
+    cmdOK = NamedButton(QStringLiteral("&OK"), QStringLiteral("cmdOK"), this);
+    cmdCancel = NamedButton(QStringLiteral("&Cancel"), QStringLiteral("cmdCancel"), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    setTabOrder(txtCurrent, txtNew);
+    setTabOrder(txtNew, txtRepeat);
+    setTabOrder(txtRepeat, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+
+    OnClick(cmdOK, &frmChangePassword::cmdOK_Click);
+    OnClick(cmdCancel, &frmChangePassword::cmdCancel_Click);
+    OnEnter(txtCurrent, &frmChangePassword::txtCurrent_KeyPress);
+    OnEnter(txtNew, &frmChangePassword::txtNew_KeyPress);
+    OnEnter(txtRepeat, &frmChangePassword::txtRepeat_KeyPress);
+}
+
+void frmChangePassword::cmdOK_Click()
+{
+    if (!AdminPassword::Matches(cnDatabase, txtCurrent->text())) {
+        Refuse(QStringLiteral("Invalid password"), txtCurrent);
+        return;
+    }
+    if (txtNew->text().isEmpty()) {
+        Refuse(QStringLiteral("You must enter a new password."), txtNew);
+        return;
+    }
+    if (txtRepeat->text() != txtNew->text()) {
+        Refuse(QStringLiteral("The new password and its repeat are not the same."), txtRepeat);
+        return;
+    }
+    AdminPassword::Change(cnDatabase, txtNew->text());
+    MsgBox(QStringLiteral("The administrator's password has been changed."), Title);
+    Screens::Unload(*this);
+}
+
+void frmChangePassword::Refuse(const QString& message, QLineEdit* box)
+{
+    MsgBox(message, QStringLiteral("Error"));
+    box->clear();
+    box->setFocus();
+}
+
+void frmChangePassword::cmdCancel_Click() { Screens::Unload(*this); }
+
+void frmChangePassword::txtCurrent_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        txtNew->setFocus();
+}
+
+void frmChangePassword::txtNew_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        txtRepeat->setFocus();
+}
+
+void frmChangePassword::txtRepeat_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        cmdOK_Click();
+}
