@@ -166,6 +166,7 @@ CREATE INDEX ResultsByTest ON Results (fldTestNumber);
 CREATE TABLE Administrator (
   fldAdministratorNumber INTEGER PRIMARY KEY CHECK (fldAdministratorNumber = 1),
   fldPasswordHash TEXT NOT NULL
+);
 
 -- One attempt per student and test. A trigger rather than a unique index: an
 -- older database may already hold such twins, on which a unique index could

@@ -299,11 +299,11 @@ void TestResume::secondAttemptRefusedByTheDatabase()
 namespace {
 
 // The tables as the program kept them before this version: no deadline, no
-// one-attempt rule, no recorded version.
+// one-attempt rule, no administrator's table, no recorded version.
 void MakeLandedDatabase(TestEnv& env)
 {
     const bool server = TestEnv::OnServer();
-    for (const char* table : {"Results", "Tests", "Passwords"})
+    for (const char* table : {"Results", "Tests", "Passwords", "Administrator"})
         env.Exec(QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)));
     if (server) {
         env.Exec(QStringLiteral("DROP TABLE SchemaVersion"));
@@ -367,13 +367,14 @@ void TestResume::olderDatabaseBroughtForward()
         QCOMPARE(VersionOf(env), QStringLiteral("0"));
 
     if (byLabdb) {
-        const auto settings = ServerSettings::ReadBeside(env.fake.programFolder);
-        const LabDatabase::Versions versions = LabDatabase::Upgrade(*settings);
+        const auto server = DatabaseLocation::Beside(env.fake.programFolder).server;
+        const LabDatabase::Versions versions = LabDatabase::Upgrade(*server);
         QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 1}));
     }
     RunProgram();
     QVERIFY2(env.fake.shown.empty() && !env.fake.ended, env.fake.shown.empty() ? "" : qPrintable(env.fake.shown[0].text));
     QCOMPARE(VersionOf(env), QStringLiteral("1"));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Administrator")).toInt(), 0);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDeadline FROM Results "
                                      "ORDER BY fldResultNumber")),
              (QStringList{"1|1|1231C|4|NULL", "1|1|1232X|0|NULL", "1|2|3121X|NULL|NULL"}));
