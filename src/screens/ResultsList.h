@@ -14,10 +14,10 @@ class QWidget;
 // Fills a results list for one student: every test open to students, as a
 // fixed-column row with its score and date or "Not Taken", each row carrying
 // its test's number; an attempt without a grade shows "Unfinished". Tests
-// whose name begins with "<" are skipped. Errors are
-// skipped step by step, so the fill always runs to the end. rsTests is
-// reopened on every test first, so the list never depends on how another
-// screen left it; it ends past its last row.
+// whose name begins with "<" are skipped. Errors are skipped step by step,
+// so the fill always runs to the end. rsTests is reopened on every test
+// first, so the list never depends on how another screen left it; it ends
+// past its last row.
 void FillResultsList(QListWidget& list, qint64 studentNumber);
 
 // Prints a results list under the screen's title, with lblPrinting shown while
