@@ -1,5 +1,7 @@
 -- The tables of the test-taker's database.
 -- Keys are assigned by the database and never reused; text fields take any length.
+-- The schema's version is the file's user_version, set by the program when it
+-- creates the tables or brings an older file forward.
 
 CREATE TABLE Passwords (
   fldStudentNumber INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -114,7 +116,9 @@ CREATE TABLE Tests (
   fldQ25Phony2 TEXT
 );
 
--- fldResultNumber is the row's own key; no screen reads it.
+-- fldResultNumber is the row's own key; no screen reads it. fldDeadline is
+-- when the attempt's time runs out, in whole seconds since 1970-01-01 UTC,
+-- stored when the attempt begins; a row without fldGrade is unfinished.
 CREATE TABLE Results (
   fldResultNumber INTEGER PRIMARY KEY AUTOINCREMENT,
   fldStudentNumber INTEGER,
@@ -145,7 +149,8 @@ CREATE TABLE Results (
   fldQ24 TEXT,
   fldQ25 TEXT,
   fldGrade INTEGER,
-  fldDate TEXT
+  fldDate TEXT,
+  fldDeadline INTEGER
 );
 
 -- The lists look up one student's result per test.
@@ -160,3 +165,14 @@ CREATE TABLE Administrator (
   fldAdministratorNumber INTEGER PRIMARY KEY CHECK (fldAdministratorNumber = 1),
   fldPasswordHash TEXT NOT NULL
 );
+
+-- One attempt per student and test. A trigger rather than a unique index: an
+-- older file may already hold such twins, on which a unique index could not
+-- be built; the trigger refuses every new one while the old ones stay
+-- readable, so the administrator can delete them.
+CREATE TRIGGER OneAttemptPerStudentAndTest BEFORE INSERT ON Results
+WHEN EXISTS (SELECT 1 FROM Results WHERE fldStudentNumber = NEW.fldStudentNumber
+             AND fldTestNumber = NEW.fldTestNumber)
+BEGIN
+  SELECT RAISE(ABORT, 'This student has already begun this test.');
+END;

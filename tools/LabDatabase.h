@@ -12,6 +12,16 @@ namespace LabDatabase {
 // DbError) when any of them is already there.
 void Create(const ServerSettings& server);
 
+struct Versions {
+    int before = 0;
+    int after = 0;
+};
+
+// Brings the server's database up to the program's schema version, in one
+// transaction, keeping every row (see Schema::BringForward); returns the
+// versions before and after. A newer or unknown version is refused.
+Versions Upgrade(const ServerSettings& server);
+
 struct Copied {
     int students = 0;
     int tests = 0;
@@ -21,7 +31,7 @@ struct Copied {
 // Copies every student, test and result of the database file into the
 // server's database, keeping their numbers, all or nothing; afterwards the
 // server numbers new rows past the highest copied ones. Creates the tables
-// when they are not there yet. Refuses (throws DbError) when the server's
+// when they are not there yet, and brings older ones up to date. Refuses (throws DbError) when the server's
 // database already holds any row. The file is only read.
 Copied CopyFrom(const QString& databaseFile, const ServerSettings& server);
 

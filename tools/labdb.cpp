@@ -3,6 +3,7 @@
 //   labdb create SETTINGS          creates the tables on the empty database
 //   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests and
 //                                  results into it, keeping their numbers
+//   labdb upgrade SETTINGS         brings the tables of an older version up to date
 #include "LabDatabase.h"
 #include "data/DbError.h"
 #include "data/ServerSettings.h"
@@ -18,6 +19,7 @@ int Usage()
     std::fprintf(stderr,
                  "usage: labdb create SETTINGS\n"
                  "       labdb copy DATABASE SETTINGS\n"
+                 "       labdb upgrade SETTINGS\n"
                  "SETTINGS is a VornickTest.ini naming the server; DATABASE is an Ostrel.mdb.\n");
     return 2;
 }
@@ -32,6 +34,14 @@ int main(int argc, char* argv[])
         if (args.size() == 2 && args[0] == QLatin1String("create")) {
             LabDatabase::Create(ServerSettings::Read(args[1]));
             std::printf("created the tables\n");
+            return 0;
+        }
+        if (args.size() == 2 && args[0] == QLatin1String("upgrade")) {
+            const LabDatabase::Versions versions = LabDatabase::Upgrade(ServerSettings::Read(args[1]));
+            if (versions.before == versions.after)
+                std::printf("the tables are at version %d already\n", versions.after);
+            else
+                std::printf("brought the tables from version %d to version %d\n", versions.before, versions.after);
             return 0;
         }
         if (args.size() == 3 && args[0] == QLatin1String("copy")) {

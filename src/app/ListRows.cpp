@@ -7,6 +7,7 @@ namespace {
 constexpr int NameColumns = 40;
 constexpr int GradeColumns = 13;
 const QString NotTakenText = QStringLiteral("Not Taken");
+const QString UnfinishedText = QStringLiteral("Unfinished");
 
 // One blank for each whole number from the text's length up to `last`.
 QString PadTo(const QString& text, int last)
@@ -45,11 +46,15 @@ QString Taken(const QString& testName, const QString& grade, const QString& date
 
 QString NotTaken(const QString& testName) { return PadTo(testName, NameColumns) + NotTakenText; }
 
+QString Unfinished(const QString& testName) { return PadTo(testName, NameColumns) + UnfinishedText; }
+
 QString TestName(const QString& row) { return row.left(NameColumns).trimmed(); }
 
 bool ShowsNotAtScore(const QString& row) { return row.mid(NameColumns + 1, 3) == QLatin1String("Not"); }
 
 bool EndsNotTaken(const QString& row) { return row.endsWith(NotTakenText); }
+
+bool ShowsUnfinished(const QString& row) { return row.mid(NameColumns + 1) == UnfinishedText; }
 
 }
 

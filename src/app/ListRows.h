@@ -16,6 +16,8 @@ namespace ResultsRow {
 // from column 56 (for names of at most 40 characters).
 QString Taken(const QString& testName, const QString& grade, const QString& date);
 QString NotTaken(const QString& testName);
+// An attempt begun and not yet graded: "Unfinished" where the score stands.
+QString Unfinished(const QString& testName);
 
 // The test name: the first 40 characters, trimmed.
 QString TestName(const QString& row);
@@ -23,6 +25,8 @@ QString TestName(const QString& row);
 bool ShowsNotAtScore(const QString& row);
 // True when the row ends in "Not Taken" (its last nine characters).
 bool EndsNotTaken(const QString& row);
+// True when the row shows "Unfinished" from column 42 to its end.
+bool ShowsUnfinished(const QString& row);
 
 }
 

@@ -1,11 +1,13 @@
 #include "Connection.h"
 
 #include "DbError.h"
+#include "Schema.h"
 #include "ServerSettings.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -49,6 +51,12 @@ void Connection::OpenProgramDatabase(const QString& programFolder)
     Open(location);
     if (!location.server)
         RequireWritable(location.file);
+    try {
+        Schema::BringForward(*this);
+    } catch (const DbError&) {
+        Close();
+        throw;
+    }
 }
 
 void Connection::Open(const DatabaseLocation& location)
@@ -57,6 +65,21 @@ void Connection::Open(const DatabaseLocation& location)
         Open(*location.server);
     else
         Open(location.file);
+}
+
+qint64 Connection::ClockSeconds()
+{
+    if (engine_ == DbEngine::SQLite)
+        return QDateTime::currentSecsSinceEpoch();
+    QSqlQuery& query = Prepared(QStringLiteral("SELECT CAST(floor(extract(epoch FROM clock_timestamp())) AS BIGINT)"));
+    if (!query.exec() || !query.next()) {
+        const QString message = EngineMessage(query.lastError());
+        query.finish();
+        throw DbError(message);
+    }
+    const qint64 seconds = query.value(0).toLongLong();
+    query.finish();
+    return seconds;
 }
 
 // Every answer is stored the moment it is given, so a database this user

@@ -28,7 +28,8 @@ public:
 
     // The program's database: the one VornickTest.ini in the program's folder
     // names when that file is there, else Ostrel.mdb in it. A database file
-    // must be one this user can change (else DbError says so).
+    // must be one this user can change (else DbError says so). A database of
+    // an older schema version is brought up to date; a newer one is refused.
     void OpenProgramDatabase(const QString& programFolder);
     void Open(const DatabaseLocation& location);
     void Open(const QString& databasePath);  // an SQLite file
@@ -36,6 +37,11 @@ public:
     void Close();
     bool IsOpen() const;
     DbEngine Engine() const { return engine_; }
+
+    // The database's clock, in whole seconds since 1970-01-01 UTC: a lab
+    // server's own, so that no workstation's clock matters; for a file, this
+    // computer's.
+    qint64 ClockSeconds();
 
     // A statement prepared once per text and kept for the life of the connection.
     QSqlQuery& Prepared(const QString& sql);

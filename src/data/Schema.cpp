@@ -5,11 +5,31 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QUuid>
+#include <functional>
+
+namespace {
+
+// Whether a statement cut at a ';' is still open: inside a quoted text, a
+// dollar-quoted body, or an SQLite trigger's BEGIN ... END.
+bool StillOpen(const QString& statement)
+{
+    if (statement.count(u'\'') % 2 != 0 || statement.count(QStringLiteral("$$")) % 2 != 0)
+        return true;
+    static const QRegularExpression triggerBody(QStringLiteral("^CREATE\\s+TRIGGER\\b.*\\bBEGIN\\b"),
+                                                QRegularExpression::CaseInsensitiveOption
+                                                    | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression endsWithEnd(QStringLiteral("\\bEND\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    const QString trimmed = statement.trimmed();
+    return triggerBody.match(trimmed).hasMatch() && !endsWithEnd.match(trimmed).hasMatch();
+}
+
+}
 
 QStringList Schema::Statements(const QString& schema)
 {
@@ -19,10 +39,17 @@ QStringList Schema::Statements(const QString& schema)
             kept << line;
     }
     QStringList statements;
-    for (const QString& statement : kept.join(u'\n').split(u';')) {
-        if (!statement.trimmed().isEmpty())
-            statements << statement.trimmed();
+    QString pending;
+    for (const QString& piece : kept.join(u'\n').split(u';')) {
+        pending += pending.isEmpty() ? piece : QStringLiteral(";") + piece;
+        if (StillOpen(pending))
+            continue;
+        if (!pending.trimmed().isEmpty())
+            statements << pending.trimmed();
+        pending.clear();
     }
+    if (!pending.trimmed().isEmpty())
+        statements << pending.trimmed();
     return statements;
 }
 
@@ -30,21 +57,51 @@ namespace {
 
 const QStringList TableNames{QStringLiteral("Passwords"), QStringLiteral("Tests"), QStringLiteral("Results")};
 
-// Runs the schema's statements in one transaction: all of them or none.
-void ApplySchema(QSqlDatabase& db, const QString& schema)
+bool IsServer(const Connection& connection) { return connection.Engine() == DbEngine::PostgreSQL; }
+
+QString SchemaTextOf(const Connection& connection)
+{
+    return IsServer(connection) ? Schema::PostgreSqlText() : Schema::Text();
+}
+
+QString EngineText(const QSqlError& error)
+{
+    const QString engine = error.databaseText().trimmed();
+    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
+    return message.remove(u'\t');
+}
+
+void Run(QSqlDatabase& db, const QString& statement)
 {
     QSqlQuery query(db);
-    if (!db.transaction())
-        throw DbError(db.lastError().text());
-    for (const QString& statement : Schema::Statements(schema)) {
-        if (!query.exec(statement)) {
-            const QString message = query.lastError().databaseText();
-            db.rollback();
-            throw DbError(message);
-        }
+    if (!query.exec(statement))
+        throw DbError(EngineText(query.lastError()));
+}
+
+QStringList VersionStamp(bool server)
+{
+    const QString version = QString::number(Schema::CurrentVersion);
+    if (!server)
+        return {QStringLiteral("PRAGMA user_version = ") + version};
+    return {QStringLiteral("DELETE FROM SchemaVersion"),
+            QStringLiteral("INSERT INTO SchemaVersion (fldVersion) VALUES (") + version + u')'};
+}
+
+// Runs the statements in one transaction: all of them or none. The SQLite
+// file is locked for writing from the start, so two programs opening one old
+// file never both bring it forward; `statements` is asked for them inside the
+// transaction and may find there is nothing to do.
+void RunAllOrNone(QSqlDatabase& db, bool server, const std::function<QStringList()>& statements)
+{
+    Run(db, server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        for (const QString& statement : statements())
+            Run(db, statement);
+        Run(db, QStringLiteral("COMMIT"));
+    } catch (const DbError&) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        throw;
     }
-    if (!db.commit())
-        throw DbError(db.lastError().text());
 }
 
 void Apply(QSqlDatabase& db, const QString& path)
@@ -52,7 +109,55 @@ void Apply(QSqlDatabase& db, const QString& path)
     db.setDatabaseName(path);
     if (!db.open())
         throw DbError(db.lastError().text());
-    ApplySchema(db, Schema::Text());
+    RunAllOrNone(db, false, [] { return Schema::Statements(Schema::Text()) + VersionStamp(false); });
+}
+
+bool HasAllTables(Connection& connection)
+{
+    const QStringList present = connection.Database().tables();
+    for (const QString& table : TableNames) {
+        if (!present.contains(table, Qt::CaseInsensitive))
+            return false;
+    }
+    return true;
+}
+
+QVariant FirstValue(QSqlDatabase db, const QString& sql)
+{
+    QSqlQuery query(db);
+    if (!query.exec(sql))
+        throw DbError(EngineText(query.lastError()));
+    return query.next() ? query.value(0) : QVariant();
+}
+
+// What the landed schema lacks: the deadline field, the one-attempt rule,
+// and the tables of the current schema it does not have (the version table;
+// the administrator's, which some databases without a version have already).
+QStringList StepsFromLanded(Connection& connection)
+{
+    QStringList steps{QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline ")
+                      + (IsServer(connection) ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER"))};
+    static const QRegularExpression rule(QStringLiteral("^CREATE\\s+(TRIGGER|FUNCTION)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression table(QStringLiteral("^CREATE\\s+TABLE\\s+(\\w+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QStringList present = connection.Database().tables();
+    for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
+        const QRegularExpressionMatch created = table.match(statement);
+        if (rule.match(statement).hasMatch()
+            || (created.hasMatch() && !present.contains(created.captured(1), Qt::CaseInsensitive)))
+            steps << statement;
+    }
+    return steps + VersionStamp(IsServer(connection));
+}
+
+DbError UnknownVersion(int version)
+{
+    return DbError(QStringLiteral("The database has schema version %1, which this copy of VornickTest does not know "
+                                  "(it knows versions up to %2). It was left untouched: use the VornickTest that last "
+                                  "opened it, or a newer one.")
+                       .arg(version)
+                       .arg(Schema::CurrentVersion));
 }
 
 }
@@ -91,5 +196,41 @@ void Schema::CreateTables(Connection& connection)
     if (HasTables(connection))
         throw DbError(QStringLiteral("The database already has the program's tables; it is left untouched."));
     QSqlDatabase db = connection.Database();
-    ApplySchema(db, connection.Engine() == DbEngine::PostgreSQL ? PostgreSqlText() : Text());
+    const bool server = IsServer(connection);
+    RunAllOrNone(db, server, [&] { return Statements(SchemaTextOf(connection)) + VersionStamp(server); });
+}
+
+int Schema::Version(Connection& connection)
+{
+    QSqlDatabase db = connection.Database();
+    if (!IsServer(connection))
+        return FirstValue(db, QStringLiteral("PRAGMA user_version")).toInt();
+    if (FirstValue(db, QStringLiteral("SELECT to_regclass('schemaversion') IS NULL")).toBool())
+        return 0;
+    return FirstValue(db, QStringLiteral("SELECT MAX(fldVersion) FROM SchemaVersion")).toInt();
+}
+
+int Schema::BringForward(Connection& connection)
+{
+    const int found = Version(connection);
+    if (found == CurrentVersion)
+        return found;
+    if (found != 0)
+        throw UnknownVersion(found);
+    if (!HasAllTables(connection))
+        return found;
+    QSqlDatabase db = connection.Database();
+    try {
+        RunAllOrNone(db, IsServer(connection), [&]() -> QStringList {
+            // Another workstation may have done it while this one waited.
+            if (IsServer(connection))
+                Run(db, QStringLiteral("LOCK TABLE Results IN ACCESS EXCLUSIVE MODE"));
+            return Version(connection) == 0 ? StepsFromLanded(connection) : QStringList();
+        });
+    } catch (const DbError& error) {
+        throw DbError(QStringLiteral("The database is of an older version and could not be brought up to date: %1\n"
+                                     "It was left untouched.")
+                          .arg(error.message()));
+    }
+    return found;
 }

@@ -7,25 +7,43 @@ class Connection;
 
 // The database's tables, one schema per engine (resources/schema.sql for the
 // SQLite file, resources/schema-postgresql.sql for a lab's server) with the
-// same tables and fields, built into the program.
+// same tables and fields, built into the program, and the version they carry
+// (the file's user_version; the SchemaVersion row on a server).
 namespace Schema {
+
+// Version 1 added each attempt's deadline, the one-attempt rule and the
+// administrator's password table. The schema before it recorded no version;
+// it counts as version 0.
+constexpr int CurrentVersion = 1;
 
 QString Text();
 QString PostgreSqlText();
 
-// The statements of a schema text, comments left out.
+// The statements of a schema text, comments left out. A trigger's body
+// (BEGIN ... END) and a dollar-quoted function body stay whole.
 QStringList Statements(const QString& schema);
 
-// Creates a fresh, empty database file at `path`. Refuses (throws DbError)
-// when a file is already there, so an existing database is never touched.
+// Creates a fresh, empty database file at `path`, of the current version.
+// Refuses (throws DbError) when a file is already there, so an existing
+// database is never touched.
 void CreateDatabase(const QString& path);
 
 // Creates the tables on the open connection's database with the schema of
-// its engine, all or nothing. Refuses (throws DbError) when any of the
-// tables is already there.
+// its engine, of the current version, all or nothing. Refuses (throws
+// DbError) when any of the tables is already there.
 void CreateTables(Connection& connection);
 
 // Whether the connection's database has the program's tables.
 bool HasTables(Connection& connection);
+
+// The version of the connection's database; 0 for one that records none.
+int Version(Connection& connection);
+
+// Brings a database of an older version up to the current one, in one
+// transaction, keeping every row; returns the version it had. A database
+// without the program's three tables is left alone (its queries report
+// what is missing). A newer or unknown version, or an upgrade that fails,
+// throws DbError with a message saying so, and the database is untouched.
+int BringForward(Connection& connection);
 
 }

@@ -29,6 +29,8 @@ QString RowFor(qint64 studentNumber, qint64 testNumber)
     rsResults.Open(Sql::ResultsForList(studentNumber, testNumber), cnDatabase);
     if (rsResults.RecordCount() == 0)
         return ResultsRow::NotTaken(name);
+    if (rsResults.IsNull(QStringLiteral("fldGrade")))
+        return ResultsRow::Unfinished(name);
     return ResultsRow::Taken(name, rsResults.Text(QStringLiteral("fldGrade")), rsResults.Text(QStringLiteral("fldDate")));
 }
 
@@ -155,6 +157,14 @@ void OpenReview(Form& opener, qint64 studentNumber, qint64 testNumber, const std
     if (gone)
         return TellTestGone(refill);
     IgnoreErrors([&] { rsResults.Open(Sql::ResultOfStudentInTest(studentNumber, testNumber), cnDatabase); });
+    bool unfinished = false;
+    IgnoreErrors([&] { unfinished = rsResults.RecordCount() != 0 && rsResults.IsNull(QStringLiteral("fldGrade")); });
+    if (unfinished) {
+        // The keys of an attempt still running are never shown; the list
+        // shows it as it now stands.
+        IgnoreErrors([] { rsResults.Close(); });
+        return refill();
+    }
     IgnoreErrors([] { Screens::Show<frmAnswers>(); });
     IgnoreErrors([&opener] { opener.Hide(); });
 }

@@ -13,10 +13,11 @@ class QWidget;
 
 // Fills a results list for one student: every test open to students, as a
 // fixed-column row with its score and date or "Not Taken", each row carrying
-// its test's number. Tests whose name begins with "<" are skipped. Errors are
-// skipped step by step, so the fill always runs to the end. rsTests is
-// reopened on every test first, so the list never depends on how another
-// screen left it; it ends past its last row.
+// its test's number; an attempt without a grade shows "Unfinished". Tests
+// whose name begins with "<" are skipped. Errors are skipped step by step,
+// so the fill always runs to the end. rsTests is reopened on every test
+// first, so the list never depends on how another screen left it; it ends
+// past its last row.
 void FillResultsList(QListWidget& list, qint64 studentNumber);
 
 // Prints a results list under the screen's title, with lblPrinting shown while
@@ -56,5 +57,6 @@ void TellTestGone(const std::function<void()>& refill);
 // rsResults on the student's result in it, where the review screen reads
 // them; then the review is shown and `opener` hidden. A test that is gone is
 // told and the list refilled (`refill`); otherwise every step goes on past a
-// failure, so the review shows whatever could be read.
+// failure, so the review shows whatever could be read. An attempt that is
+// still unfinished is never opened: the list is refilled instead.
 void OpenReview(Form& opener, qint64 studentNumber, qint64 testNumber, const std::function<void()>& refill);

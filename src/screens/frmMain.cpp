@@ -57,15 +57,16 @@ void frmMain::Form_QueryUnload() { Screens::Show<frmEntry>(); }
 
 qint64 frmMain::SignedInStudent() { return rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(); }
 
-// Starts the selected test; only a row that shows "Not Taken" can be taken,
-// any other row (or none) is refused silently. The test is the one whose
-// number the row carries; one that is gone, or whose stored length the
-// countdown cannot run, is refused with a message before anything is written.
+// Starts the selected test, or continues its unfinished attempt; only a row
+// that shows "Not Taken" or "Unfinished" can be taken, any other row (or
+// none) is refused silently. The test is the one whose number the row
+// carries; one that is gone, or whose stored length the countdown cannot run,
+// is refused with a message before anything is written.
 void frmMain::cmdTakeTest_Click()
 {
     const QString row = SelectedText(lstResults);
     const std::optional<qint64> test = SelectedKey(lstResults);
-    if (!ResultsRow::ShowsNotAtScore(row) || !test)
+    if (!(ResultsRow::ShowsNotAtScore(row) || ResultsRow::ShowsUnfinished(row)) || !test)
         return;
     if (!OpenTest(*test) || TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
         return TellTestGone([this] { Load_Test_List(); });
@@ -74,7 +75,7 @@ void frmMain::cmdTakeTest_Click()
                               "from 0 to %1.\nPlease tell your teacher.").arg(TestRules::LongestMinutes));
         return;
     }
-    if (AlreadyTaken(*test))
+    if (AlreadyFinished(*test))
         return Load_Test_List();
     Hide();
     Screens::Show<frmQuestions>();
@@ -82,13 +83,13 @@ void frmMain::cmdTakeTest_Click()
         Screens::Get<frmQuestions>().setWindowTitle(ResultsRow::TestName(row));
 }
 
-// A result stored since the list was filled (on another workstation) means
-// the test is taken: the refilled list shows it so.
-bool frmMain::AlreadyTaken(qint64 testNumber)
+// An attempt graded since the list was filled (on another workstation)
+// means the test is taken: the refilled list shows it so.
+bool frmMain::AlreadyFinished(qint64 testNumber)
 {
     Recordset existing;
     existing.Open(Sql::ResultOfStudentInTest(SignedInStudent(), testNumber), cnDatabase);
-    return existing.RecordCount() != 0;
+    return existing.RecordCount() != 0 && !existing.IsNull(QStringLiteral("fldGrade"));
 }
 
 // Opens the review of the selected taken test. After the two refusals every
@@ -97,7 +98,7 @@ void frmMain::cmdReview_Click()
 {
     const QString row = SelectedText(lstResults);
     const std::optional<qint64> test = SelectedKey(lstResults);
-    if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || !test)
+    if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || ResultsRow::ShowsUnfinished(row) || !test)
         return;
     qint64 student = 0;
     IgnoreErrors([&student] { student = SignedInStudent(); });

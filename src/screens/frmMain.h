@@ -7,7 +7,7 @@ class QListWidget;
 class QPushButton;
 
 // The signed-in student's home screen: every test open to students with the
-// student's score and date or "Not Taken".
+// student's score and date, "Unfinished" or "Not Taken".
 class frmMain : public Form {
     Q_OBJECT
 
@@ -32,5 +32,5 @@ public:
 
 private:
     static qint64 SignedInStudent();
-    static bool AlreadyTaken(qint64 testNumber);
+    static bool AlreadyFinished(qint64 testNumber);
 };

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Module1;
 
@@ -83,11 +84,15 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
 }
 
 // Opens the attempt: the test whose number the home screen's selected row
-// carries, a new Results row (stored at the first answer), the introduction,
-// slot 1 and the countdown. A failing step is skipped and the next one runs;
-// but the new row is begun only once its test's number is known, so no
-// attempt is ever stored without one. Only the student's own row for this
-// test is read to add it, however long the history of results.
+// carries, and the student's attempt at it. A stored attempt continues where
+// it stands: every answer and its order back, the answered numbers green, the
+// countdown at what is left of its deadline, and past that finished at once.
+// A new one shows the introduction first and is stored, with its deadline,
+// when the questions appear. A failing step is skipped and the next one
+// runs, but an attempt is only ever stored with its test's number, and a
+// store the database refuses (an attempt begun meanwhile elsewhere) is not
+// skipped. Only the student's own row for this test is read, however long
+// the history of results.
 void frmQuestions::Form_Load()
 {
     std::optional<qint64> test;
@@ -95,26 +100,71 @@ void frmQuestions::Form_Load()
     IgnoreErrors([] { rsTests.Close(); });
     IgnoreErrors([&] { rsTests.Open(Sql::TestByNumber(test.value_or(0)), cnDatabase); });
     IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([] {
-        const QVariant testNumber = rsTests.Field(QStringLiteral("fldTestNumber"));
-        const QVariant studentNumber = rsPasswords.Field(QStringLiteral("fldStudentNumber"));
-        rsResults.Open(Sql::ResultOfStudentInTest(studentNumber.toLongLong(), testNumber.toLongLong()), cnDatabase);
-        rsResults.AddNew();
-        rsResults.SetField(QStringLiteral("fldTestNumber"), testNumber);
-        rsResults.SetField(QStringLiteral("fldStudentNumber"), studentNumber);
-    });
-    IgnoreErrors([] { Screens::ShowModal(Screens::Get<frmQuestionsIntro>()); });
-    // An introduction whose own load failed never lingers half-made.
-    Screens::Unload<frmQuestionsIntro>();
+    std::optional<bool> continuing;  // none when no attempt could be opened
+    IgnoreErrors([&] { continuing = Open_Attempt(); });
+    if (!continuing.value_or(false)) {
+        IgnoreErrors([] { Screens::ShowModal(Screens::Get<frmQuestionsIntro>()); });
+        // An introduction whose own load failed never lingers half-made.
+        Screens::Unload<frmQuestionsIntro>();
+    }
+    std::optional<qint64> secondsLeft;
+    if (continuing)
+        secondsLeft = Seconds_Left();
     CurrentQuestion = 1;
+    Colour_Answered_Slots();
     Load_Question();
-    Start_Countdown();
+    if (continuing.value_or(false) && secondsLeft.value_or(0) <= 0)
+        return Time_Is_Up();
+    Start_Countdown(secondsLeft.value_or(0));
 }
 
-void frmQuestions::Start_Countdown()
+// rsResults on the student's attempt at the test in rsTests: true when one
+// is stored, false when a new one is begun (pending until its deadline is
+// stored).
+bool frmQuestions::Open_Attempt()
 {
-    IgnoreErrors([this] { MinutesLeft = TestMinutes(); });
-    IgnoreErrors([this] { lblTime->setText(rsTests.Text(QStringLiteral("fldTime")) + QStringLiteral(":00")); });
+    const QVariant testNumber = rsTests.Field(QStringLiteral("fldTestNumber"));
+    const QVariant studentNumber = rsPasswords.Field(QStringLiteral("fldStudentNumber"));
+    rsResults.Open(Sql::ResultOfStudentInTest(studentNumber.toLongLong(), testNumber.toLongLong()), cnDatabase);
+    if (rsResults.RecordCount() != 0)
+        return true;
+    rsResults.AddNew();
+    rsResults.SetField(QStringLiteral("fldTestNumber"), testNumber);
+    rsResults.SetField(QStringLiteral("fldStudentNumber"), studentNumber);
+    return false;
+}
+
+// The seconds left of the attempt by the database's clock. An attempt without
+// a deadline (a new one, or one begun before deadlines were kept) gets its
+// deadline now, the test's length from now, and is stored with it. A clock
+// put back since the attempt began never gives more than the test's length.
+qint64 frmQuestions::Seconds_Left()
+{
+    const qint64 now = cnDatabase.ClockSeconds();
+    const qint64 length = qint64{TestMinutes()} * 60;
+    if (rsResults.IsNull(QStringLiteral("fldDeadline"))) {
+        rsResults.SetField(QStringLiteral("fldDeadline"), now + length);
+        rsResults.Update();
+    }
+    return std::min(rsResults.Field(QStringLiteral("fldDeadline")).toLongLong() - now, length);
+}
+
+// The numbers of the slots with a stored answer turn green.
+void frmQuestions::Colour_Answered_Slots()
+{
+    for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
+        IgnoreErrors([&] {
+            if (!rsResults.Text(AnswerRecords::SlotField(slot)).isEmpty())
+                SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(slot - 1)], SlotColours::Right());
+        });
+    }
+}
+
+void frmQuestions::Start_Countdown(qint64 secondsLeft)
+{
+    MinutesLeft = static_cast<std::int16_t>(secondsLeft / 60);
+    SecondsLeft = static_cast<std::int16_t>(secondsLeft % 60);
+    lblTime->setText(ClockText(MinutesLeft, SecondsLeft));
     Timer1->start();
 }
 
@@ -204,6 +254,7 @@ void frmQuestions::Timer1_Timer()
 void frmQuestions::Time_Is_Up()
 {
     Timer1->stop();
+    timeIsUp_ = true;
     QPointer<frmQuestions> self(this);
     MsgBox(QStringLiteral("Time Is Up!"));
     if (self)
@@ -211,7 +262,8 @@ void frmQuestions::Time_Is_Up()
 }
 
 // Finishes the attempt, exactly once: stores the answer on screen, grades
-// every slot, stores the row and returns to the home screen.
+// every slot, stores the row and returns to the home screen. An attempt
+// already left (closed by the frame) is not finished.
 void frmQuestions::cmdDone_Click()
 {
     if (Finishing)
@@ -222,6 +274,23 @@ void frmQuestions::cmdDone_Click()
     rsResults.SetField(QStringLiteral("fldGrade"), Count_Right_Answers() * 4);
     rsResults.SetField(QStringLiteral("fldDate"), platform().TodayShortDate());
     rsResults.Update();
+    Return_Home();
+}
+
+// Leaves the attempt unfinished, once: the answer on screen is stored as a
+// slot departure stores it, and the home screen shows the test "Unfinished".
+void frmQuestions::Leave_Attempt()
+{
+    if (Finishing)
+        return;
+    Timer1->stop();
+    Finishing = true;
+    lblQuestionNumber_Click(CurrentQuestion);
+    Return_Home();
+}
+
+void frmQuestions::Return_Home()
+{
     rsResults.Close();
     rsTests.Close();
     Screens::Get<frmMain>().Load_Test_List();
@@ -237,8 +306,9 @@ int frmQuestions::Count_Right_Answers() const
     return right;
 }
 
-// Closing the window by its frame finishes the attempt as Done does, so the
-// student is never left without a result and with the home screen hidden.
-void frmQuestions::CloseByFrame() { cmdDone_Click(); }
+// Closing the window by its frame leaves the attempt for later, its clock
+// running on; the home screen comes back. While "Time Is Up!" is open the
+// attempt is over, so the close finishes it as Done does.
+void frmQuestions::CloseByFrame() { timeIsUp_ ? cmdDone_Click() : Leave_Attempt(); }
 
 void frmQuestions::Form_QueryUnload() { Timer1->stop(); }

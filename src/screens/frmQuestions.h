@@ -8,8 +8,8 @@ class QLabel;
 class QTimer;
 
 // The test screen: one of the 25 slots at a time, its answers in a drawn
-// order, the countdown, and the attempt's Results row stored at every slot
-// departure.
+// order, the countdown to the attempt's stored deadline, and the attempt's
+// Results row stored when it begins and at every slot departure.
 class frmQuestions : public SlotForm {
     Q_OBJECT
 
@@ -36,9 +36,16 @@ protected:
     void CloseByFrame() override;
 
 private:
+    bool Open_Attempt();
+    qint64 Seconds_Left();
+    void Colour_Answered_Slots();
     void Load_Question();
     void Show_Order(int slot, const QString& orderDigits);
-    void Start_Countdown();
+    void Start_Countdown(qint64 secondsLeft);
     void Time_Is_Up();
+    void Leave_Attempt();
+    void Return_Home();
     int Count_Right_Answers() const;
+
+    bool timeIsUp_ = false;
 };

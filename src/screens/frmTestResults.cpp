@@ -51,11 +51,12 @@ std::optional<qint64> frmTestResults::SelectedResultTest() const
 }
 
 // Opens the review on the selected result: this student's, in the test the
-// row carries. The review returns here when it closes.
+// row carries; an unfinished one has nothing to review yet. The review
+// returns here when it closes.
 void frmTestResults::cmdView_Click()
 {
     const std::optional<qint64> test = SelectedResultTest();
-    if (!test)
+    if (!test || ResultsRow::ShowsUnfinished(SelectedText(lstResults)))
         return;
     blnReviewFromAdmin = true;
     OpenReview(*this, studentNumber_, *test, [this] {

@@ -1,0 +1,456 @@
+// An interrupted attempt continues: killed, closed or out of time; one attempt
+// per student and test in the database; older databases brought forward.
+#include "LabDatabase.h"
+#include "TestServer.h"
+#include "StudentDesk.h"
+#include "TestEnv.h"
+#include "UserActions.h"
+#include "app/Module1.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "data/Schema.h"
+#include "data/ServerSettings.h"
+#include "screens/Screens.h"
+#include "screens/SlotScreen.h"
+#include "screens/frmAdmin.h"
+#include "screens/frmAnswers.h"
+#include "screens/frmEntry.h"
+#include "screens/frmMain.h"
+#include "screens/frmQuestions.h"
+#include "screens/frmQuestionsIntro.h"
+#include "screens/frmTestResults.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace Module1;
+
+class TestResume : public QObject {
+    Q_OBJECT
+
+private slots:
+    void killedAfterTwelveAnswersContinues();
+    void continuedPastItsDeadlineIsGradedAtOnce();
+    void closedByItsFrameContinues();
+    void administratorSeesAndDeletesUnfinished();
+    void secondAttemptRefusedByTheDatabase();
+    void olderDatabaseBroughtForward_data();
+    void olderDatabaseBroughtForward();
+    void newerOrBrokenDatabaseLeftUntouched();
+    void labCopyKeepsTwinsAndRefusesNewOnes();
+};
+
+namespace {
+
+const QString Twelve = QStringLiteral("1231C 3122C 2311X 1231C 3122C 2311X 1231C 3122C 2311X 1231C 3122C 2311X");
+
+// The database's clock in whole seconds since 1970, read straight.
+qint64 DbNow(TestEnv& env)
+{
+    return env.Scalar(TestEnv::OnServer() ? QStringLiteral("SELECT CAST(floor(extract(epoch FROM clock_timestamp())) AS BIGINT)")
+                                          : QStringLiteral("SELECT CAST(strftime('%s', 'now') AS INTEGER)"))
+        .toLongLong();
+}
+
+// "1" for each slot number shown green, "0" for the others.
+QString GreenNumbers(const frmQuestions& screen)
+{
+    QString green;
+    for (const QLabel* number : screen.lblQuestionNumber)
+        green += TextColour(*number) == QColor(0, 255, 0) ? u'1' : u'0';
+    return green;
+}
+
+QStringList Rows(const QListWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+// Take on an unfinished row: no introduction (the fake would note one as unexpected).
+frmQuestions& Continue(TestEnv& env, const QString& testName)
+{
+    frmMain& home = Home();
+    if (!ClickRow(home, testName))
+        throw std::runtime_error("no row for the test");
+    Click(home.cmdTakeTest);
+    if (!Screens::IsLoaded<frmQuestions>() || !env.fake.unexpected.isEmpty())
+        throw std::runtime_error("the attempt did not continue");
+    frmQuestions& screen = Screens::Get<frmQuestions>();
+    screen.Timer1->stop();
+    return screen;
+}
+
+QString Unfinished(const QString& name) { return name + QString(41 - name.size(), u' ') + QStringLiteral("Unfinished"); }
+
+// Closes every screen and the connection, as a program's end does.
+void EndProgram()
+{
+    Screens::DiscardAll();
+    ProcessEvents();
+    Module1::Reset();
+}
+
+void RunProgram() { RunGuarded([] { Screens::Show<frmEntry>(); }); }
+
+}
+
+// A real program killed after its twelfth answer: the attempt continues with
+// every answer in its order, the answered numbers green, the time that is
+// left of the stored deadline, and Review refused while it is unfinished.
+void TestResume::killedAfterTwelveAnswersContinues()
+{
+    TestEnv env;
+    const qint64 student = env.AddStudent(QStringLiteral("Cy"), QStringLiteral("pine"));
+    env.AddTest(QStringLiteral("Geography"));
+    const qint64 started = DbNow(env);
+    QProcess helper;
+    helper.start(QCoreApplication::applicationDirPath() + QStringLiteral("/midtest"),
+                 {env.fake.programFolder, QStringLiteral("Cy"), QStringLiteral("pine"), QStringLiteral("Geography"), "12"});
+    QVERIFY2(helper.waitForStarted(), qPrintable(helper.errorString()));
+    QByteArray output;
+    for (QDeadlineTimer limit(60000); !output.contains("answered 12") && helper.state() == QProcess::Running && !limit.hasExpired();) {
+        helper.waitForReadyRead(1000);
+        output += helper.readAllStandardOutput();
+    }
+    QVERIFY2(output.contains("answered 12"), helper.readAllStandardError().constData());
+    helper.kill();
+    QVERIFY(helper.waitForFinished(10000) && helper.exitStatus() == QProcess::CrashExit);
+    const qint64 killed = DbNow(env);
+
+    // The deadline was stored as the attempt began: 30 minutes on.
+    const qint64 deadline = env.Scalar(QStringLiteral("SELECT fldDeadline FROM Results WHERE fldStudentNumber = ?"), {student}).toLongLong();
+    QVERIFY2(deadline >= started + 1800 && deadline <= killed + 1800, qPrintable(QString::number(deadline - started)));
+    // 17 minutes 26 seconds of it have gone by since.
+    env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = ?"), {DbNow(env) + 754});
+
+    SignIn(env, student);
+    frmMain& home = Home();
+    QCOMPARE(Rows(home.lstResults), QStringList{Unfinished(QStringLiteral("Geography"))});
+    QVERIFY(ClickRow(home, QStringLiteral("Geography")));
+    Click(home.cmdReview);
+    QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
+
+    frmQuestions& screen = Continue(env, QStringLiteral("Geography"));
+    QVERIFY2(screen.lblTime->text() == QStringLiteral("12:34") || screen.lblTime->text() == QStringLiteral("12:33"),
+             qPrintable(screen.lblTime->text()));
+    QCOMPARE(GreenNumbers(screen), QStringLiteral("1111111111110000000000000"));
+    QStringList shown;
+    for (int slot = 1; slot <= 12; ++slot) {
+        QTest::mouseClick(screen.lblQuestionNumber[static_cast<std::size_t>(slot - 1)], Qt::LeftButton);
+        shown << ShownOrder(screen) + QString::number(ChosenLine(screen.optAnswer));
+    }
+    QCOMPARE(shown.join(u' '), QStringLiteral("1231 3122 2311 1231 3122 2311 1231 3122 2311 1231 3122 2311"));
+    QTest::mouseClick(screen.lblQuestionNumber[12], Qt::LeftButton);
+    QCOMPARE(ChosenLine(screen.optAnswer), 0);
+    ChooseRight(screen);
+    Click(screen.cmdDone);
+    QStringList stored = env.Rows(QStringLiteral("SELECT * FROM Results")).first().split(u'|').mid(3, 12);
+    QCOMPARE(stored.join(u' '), Twelve);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results")), QStringList{"36|06/12/2026"});
+}
+
+// Past its deadline an attempt is finished as Take continues it: graded from
+// what was stored, "Time Is Up!" told. One begun before deadlines were kept
+// gets the test's length from now.
+void TestResume::continuedPastItsDeadlineIsGradedAtOnce()
+{
+    TestEnv env;
+    const qint64 ada = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+    const qint64 fractions = env.AddTest(QStringLiteral("Fractions"));
+    const qint64 algebra = env.AddTest(QStringLiteral("Algebra"), 45);
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldQ2, fldQ7, fldDeadline) "
+                            "VALUES (?, ?, '1231C', '3121X', '2312C', ?)"),
+             {ada, fractions, DbNow(env) - 5});
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ3) VALUES (?, ?, '1231C')"), {ada, algebra});
+    SignIn(env, ada);
+    frmMain& home = Home();
+    QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
+    Click(home.cmdTakeTest);
+    ProcessEvents();
+    QCOMPARE(env.fake.shown.size(), std::size_t(1));
+    QCOMPARE(env.fake.shown[0].text, QStringLiteral("Time Is Up!"));
+    QVERIFY(!Screens::IsLoaded<frmQuestions>() && home.isVisible());
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade, fldDate FROM Results WHERE fldTestNumber = ?"), {fractions}),
+             QStringList{"1231C|8|06/12/2026"});
+    QCOMPARE(Rows(home.lstResults),
+             (QStringList{"Fractions" + QString(32, u' ') + "8" + QString(13, u' ') + "06/12/2026", Unfinished("Algebra")}));
+
+    frmQuestions& screen = Continue(env, QStringLiteral("Algebra"));
+    const qint64 now = DbNow(env);
+    QCOMPARE(screen.lblTime->text(), QStringLiteral("45:00"));
+    const qint64 deadline = env.Scalar(QStringLiteral("SELECT fldDeadline FROM Results WHERE fldTestNumber = ?"), {algebra}).toLongLong();
+    QVERIFY2(deadline - now >= 2699 && deadline - now <= 2700, qPrintable(QString::number(deadline - now)));
+    QCOMPARE(GreenNumbers(screen), QStringLiteral("0010000000000000000000000"));
+}
+
+// The attempt is stored as the questions appear; closing the window leaves
+// it unfinished with the answer on screen kept, and Take continues it.
+void TestResume::closedByItsFrameContinues()
+{
+    TestEnv env;
+    const qint64 ada = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+    env.AddTest(QStringLiteral("Fractions"), 20);
+    SignIn(env, ada);
+    frmQuestions& first = Take(env, QStringLiteral("Fractions"));
+    const qint64 now = DbNow(env);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results")), QStringList{"NULL|NULL"});
+    const qint64 deadline = env.Scalar(QStringLiteral("SELECT fldDeadline FROM Results")).toLongLong();
+    QVERIFY2(deadline - now >= 1199 && deadline - now <= 1200, qPrintable(QString::number(deadline - now)));
+    QCOMPARE(first.lblTime->text(), QStringLiteral("20:00"));
+
+    ChooseRight(first);
+    QTest::mouseClick(first.lblQuestionNumber[4], Qt::LeftButton);
+    const QString fifth = ShownOrder(first);
+    Choose(first, 3);
+    first.close();  // slot 5's answer is on screen, not yet left
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
+    QCOMPARE(Rows(Screens::Get<frmMain>().lstResults), QStringList{Unfinished("Fractions")});
+    const QString fifthRecord = fifth + u'3' + (fifth.at(2) == u'1' ? u'C' : u'X');
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldQ5, fldGrade FROM Results")),
+             QStringList{"1231C|" + fifthRecord + "|NULL"});
+
+    frmQuestions& again = Continue(env, QStringLiteral("Fractions"));
+    QVERIFY2(again.lblTime->text() == QStringLiteral("20:00") || again.lblTime->text() == QStringLiteral("19:59"),
+             qPrintable(again.lblTime->text()));
+    QCOMPARE(GreenNumbers(again), QStringLiteral("1000100000000000000000000"));
+    QCOMPARE(ShownOrder(again) + QString::number(ChosenLine(again.optAnswer)), QStringLiteral("1231"));
+    Click(again.cmdDone);
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT fldGrade FROM Results")).toInt(), fifth.at(2) == u'1' ? 8 : 4);
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toInt(), 1);
+}
+
+// The administrator's list shows "Unfinished"; View refuses it; Delete lets
+// the student take the test fresh, with its introduction.
+void TestResume::administratorSeesAndDeletesUnfinished()
+{
+    TestEnv env;
+    const qint64 ada = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+    const qint64 fractions = env.AddTest(QStringLiteral("Fractions"));
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldDeadline) VALUES (?, ?, '1231C', 5)"),
+             {ada, fractions});
+    frmAdmin& admin = SignInAdmin();
+    PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, ada));
+    Click(admin.cmdView);
+    frmTestResults& results = Screens::Get<frmTestResults>();
+    QCOMPARE(Rows(results.lstResults), QStringList{Unfinished("Fractions")});
+    PickRow(results.lstResults, 0);
+    Click(results.cmdView);
+    QVERIFY(!Screens::IsLoaded<frmAnswers>() && results.isVisible());
+    env.fake.answers.push_back(MsgAnswer::Yes);
+    Click(results.cmdDelete);
+    QCOMPARE(Rows(results.lstResults), QStringList{"Fractions" + QString(32, u' ') + "Not Taken"});
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toInt(), 0);
+
+    EndProgram();
+    SignIn(env, ada);
+    frmQuestions& fresh = Take(env, QStringLiteral("Fractions"));  // the introduction is begun
+    QVERIFY(env.fake.modalUsers.empty());
+    QCOMPARE(GreenNumbers(fresh), QString(25, u'0'));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results")), QStringList{"NULL|NULL"});
+}
+
+// A second attempt row for one student and test is refused by the database,
+// whoever stores it; other students and tests are not held back.
+void TestResume::secondAttemptRefusedByTheDatabase()
+{
+    TestEnv env;
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
+    const qint64 bo = env.AddStudent(QStringLiteral("Bo"), QStringLiteral("b"));
+    const qint64 first = env.AddTest(QStringLiteral("First"));
+    const qint64 second = env.AddTest(QStringLiteral("Second"));
+    const QString insert = QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, ?)");
+    env.Exec(insert, {ann, first, 40});
+    env.Exec(insert, {bo, first, QVariant()});
+    env.Exec(insert, {ann, second, QVariant()});
+    QString refused;
+    try {
+        env.Exec(insert, {ann, first, QVariant()});
+    } catch (const std::runtime_error& error) {
+        refused = QString::fromLocal8Bit(error.what());
+    }
+    QVERIFY2(refused.contains(QStringLiteral("This student has already begun this test.")), qPrintable(refused));
+
+    // Another workstation's recordset, as the test screen adds a row.
+    env.OpenDatabase();
+    rsResults.Open(Sql::ResultOfStudentInTest(bo, second), cnDatabase);
+    rsResults.AddNew();
+    rsResults.SetField(QStringLiteral("fldStudentNumber"), bo);
+    rsResults.SetField(QStringLiteral("fldTestNumber"), second);
+    rsResults.Update();
+    Recordset twin;
+    twin.Open(Sql::ResultOfStudentInTest(bo, first), cnDatabase);
+    twin.AddNew();
+    twin.SetField(QStringLiteral("fldStudentNumber"), bo);
+    twin.SetField(QStringLiteral("fldTestNumber"), first);
+    QVERIFY_THROWS_EXCEPTION(DbError, twin.Update());
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldTestNumber, fldGrade FROM Results ORDER BY fldResultNumber")),
+             (QStringList{"1|1|40", "2|1|NULL", "1|2|NULL", "2|2|NULL"}));
+}
+
+namespace {
+
+// The tables as the program kept them before this version: no deadline, no
+// one-attempt rule, no administrator's table, no recorded version.
+void MakeLandedDatabase(TestEnv& env)
+{
+    const bool server = TestEnv::OnServer();
+    for (const char* table : {"Results", "Tests", "Passwords", "Administrator"})
+        env.Exec(QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)));
+    if (server) {
+        env.Exec(QStringLiteral("DROP TABLE SchemaVersion"));
+        env.Exec(QStringLiteral("DROP FUNCTION OneAttemptPerStudentAndTest()"));
+    } else {
+        env.Exec(QStringLiteral("PRAGMA user_version = 0"));
+    }
+    const QString key = server ? QStringLiteral("BIGINT GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY")
+                               : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    QStringList slotColumns, answers;
+    for (int s = 1; s <= 25; ++s) {
+        slotColumns << QStringLiteral("fldQ%1 TEXT, fldQ%1Answer TEXT, fldQ%1Phony1 TEXT, fldQ%1Phony2 TEXT").arg(s);
+        answers << QStringLiteral("fldQ%1 TEXT").arg(s);
+    }
+    env.Exec(QStringLiteral("CREATE TABLE Passwords (fldStudentNumber %1, fldStudentName TEXT, fldPassword TEXT)").arg(key));
+    env.Exec(QStringLiteral("CREATE TABLE Tests (fldTestNumber %1, fldTestName TEXT, fldDescription TEXT, fldTime INTEGER, %2)")
+                 .arg(key, slotColumns.join(u',')));
+    env.Exec(QStringLiteral("CREATE TABLE Results (fldResultNumber %1, fldStudentNumber BIGINT, fldTestNumber BIGINT, %2, "
+                            "fldGrade INTEGER, fldDate TEXT)")
+                 .arg(key, answers.join(u',')));
+    env.Exec(QStringLiteral("CREATE INDEX ResultsByStudentAndTest ON Results (fldStudentNumber, fldTestNumber)"));
+}
+
+QString VersionOf(TestEnv& env)
+{
+    return env.Scalar(TestEnv::OnServer() ? QStringLiteral("SELECT fldVersion FROM SchemaVersion")
+                                          : QStringLiteral("PRAGMA user_version")).toString();
+}
+
+QByteArray FileHash(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256) : QByteArray();
+}
+
+}
+
+void TestResume::olderDatabaseBroughtForward_data()
+{
+    QTest::addColumn<bool>("byLabdb");
+    QTest::newRow("by the program") << false;
+    QTest::newRow("by labdb") << true;
+}
+
+// A database of the landed version, twins and an unfinished attempt in it,
+// is brought forward with every row kept; afterwards twins are refused.
+void TestResume::olderDatabaseBroughtForward()
+{
+    QFETCH(bool, byLabdb);
+    if (byLabdb && !TestEnv::OnServer())
+        QSKIP("labdb works on a server (the second pass of scripts/test)");
+    TestEnv env;
+    MakeLandedDatabase(env);
+    env.Exec(QStringLiteral("INSERT INTO Passwords (fldStudentName, fldPassword) VALUES ('Ann', 'a')"));
+    env.AddTest(QStringLiteral("First"));
+    env.AddTest(QStringLiteral("Second"));
+    for (const char* values : {"1, 1, '1231C', 4", "1, 1, '1232X', 0", "1, 2, '3121X', NULL"})
+        env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade) VALUES (%1)")
+                     .arg(QLatin1String(values)));
+    if (!TestEnv::OnServer())
+        QCOMPARE(VersionOf(env), QStringLiteral("0"));
+
+    if (byLabdb) {
+        const auto server = DatabaseLocation::Beside(env.fake.programFolder).server;
+        const LabDatabase::Versions versions = LabDatabase::Upgrade(*server);
+        QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 1}));
+    }
+    RunProgram();
+    QVERIFY2(env.fake.shown.empty() && !env.fake.ended, env.fake.shown.empty() ? "" : qPrintable(env.fake.shown[0].text));
+    QCOMPARE(VersionOf(env), QStringLiteral("1"));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Administrator")).toInt(), 0);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDeadline FROM Results "
+                                     "ORDER BY fldResultNumber")),
+             (QStringList{"1|1|1231C|4|NULL", "1|1|1232X|0|NULL", "1|2|3121X|NULL|NULL"}));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, 2)")));
+    EndProgram();
+    RunProgram();  // once forward, opened as it is
+    QVERIFY(env.fake.shown.empty() && !env.fake.ended);
+}
+
+// A newer version is refused and the database left as it was; so is an
+// older one whose upgrade fails, none of the upgrade's steps kept.
+void TestResume::newerOrBrokenDatabaseLeftUntouched()
+{
+    TestEnv env;
+    const bool server = TestEnv::OnServer();
+    env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 7") : QStringLiteral("PRAGMA user_version = 7"));
+    const QByteArray before = FileHash(env.DatabasePath());
+    RunProgram();
+    QVERIFY(env.fake.ended && env.fake.exitCode == 1 && env.fake.shown.size() == 1);
+    QCOMPARE(env.fake.shown[0].text,
+             QStringLiteral("The database has schema version 7, which this copy of VornickTest does not know (it knows "
+                            "versions up to 1). It was left untouched: use the VornickTest that last opened it, or a newer one."));
+    QCOMPARE(FileHash(env.DatabasePath()), before);
+    QCOMPARE(VersionOf(env), QStringLiteral("7"));
+
+    // A landed database that somehow has the deadline field already.
+    EndProgram();
+    env.fake.shown.clear();
+    env.fake.ended = false;
+    MakeLandedDatabase(env);
+    env.Exec(QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline INTEGER"));
+    RunProgram();
+    QVERIFY(env.fake.ended && env.fake.shown.size() == 1);
+    QVERIFY2(env.fake.shown[0].text.startsWith(QStringLiteral("The database is of an older version and could not be brought "
+                                                               "up to date: "))
+                 && env.fake.shown[0].text.endsWith(QStringLiteral("\nIt was left untouched.")),
+             qPrintable(env.fake.shown[0].text));
+    const QString triggers = server ? QStringLiteral("SELECT COUNT(*) FROM pg_trigger WHERE NOT tgisinternal")
+                                    : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'");
+    QCOMPARE(env.Scalar(triggers).toInt(), 0);
+    if (!server)
+        QCOMPARE(VersionOf(env), QStringLiteral("0"));
+}
+
+// Twins in a file from before the rule are copied to a lab's server as they
+// are; the server then refuses new ones.
+void TestResume::labCopyKeepsTwinsAndRefusesNewOnes()
+{
+    if (!TestEnv::OnServer())
+        QSKIP("needs a PostgreSQL server (the second pass of scripts/test)");
+    TestEnv env;
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Ostrel.mdb"));
+    Schema::CreateDatabase(file);
+    {
+        Connection source(QStringLiteral("twins"));
+        source.Open(file);
+        QSqlQuery seed(source.Database());
+        for (const char* sql : {"DROP TRIGGER OneAttemptPerStudentAndTest", "INSERT INTO Passwords VALUES (4, 'Ann', 'a')",
+                                "INSERT INTO Tests (fldTestNumber, fldTestName, fldTime) VALUES (6, 'T', 30)",
+                                "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (4, 6, 80)",
+                                "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (4, 6, NULL)"})
+            QVERIFY2(seed.exec(QString::fromLatin1(sql)), sql);
+    }
+    const ServerSettings target = TestServer::FreshDatabase(false);
+    QCOMPARE(LabDatabase::CopyFrom(file, target).results, 2);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade FROM Results ORDER BY fldResultNumber")), (QStringList{"80", "NULL"}));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (4, 6)")));
+}
+
+QTEST_MAIN(TestResume)
+#include "test_resume.moc"
