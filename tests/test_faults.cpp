@@ -1,5 +1,5 @@
 // Faults from outside the program: a database without a table, read-only or
-// locked by another process, and a second copy of the program.
+// locked by another process.
 #include "TestEnv.h"
 #include "app/Module1.h"
 #include "data/DbError.h"
@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
 
@@ -20,7 +19,6 @@ private slots:
     void missingTableAtStart();
     void readOnlyDatabaseFailsAtFirstWrite();
     void lockedDatabaseIsWaitedOnThenReported();
-    void secondCopyEndsSilently();
 };
 
 namespace {
@@ -98,33 +96,6 @@ void TestFaults::lockedDatabaseIsWaitedOnThenReported()
     }
     holder.kill();
     holder.waitForFinished();
-}
-
-void TestFaults::secondCopyEndsSilently()
-{
-    QTemporaryDir folder, runtime;
-    for (const char* file : {"VornickTest", "HelpFile.hlp", "Ostrel.mdb"})
-        QVERIFY(QFile::copy(BinaryBeside(QLatin1String(file)), folder.path() + u'/' + QLatin1String(file)));
-    QFile::setPermissions(folder.path() + QStringLiteral("/VornickTest"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-
-    QProcess first, second;
-    for (QProcess* copy : {&first, &second}) {
-        copy->setProcessEnvironment(environment);
-        copy->start(folder.path() + QStringLiteral("/VornickTest"), {});
-        QVERIFY(copy->waitForStarted());
-        QTest::qWait(copy == &first ? 1500 : 0);  // the first takes its lock and shows its screen
-    }
-    QVERIFY(second.waitForFinished(10000));
-    QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
-    QCOMPARE(second.readAllStandardOutput(), QByteArray());
-
-    QCOMPARE(first.state(), QProcess::Running);  // the first copy goes on
-    first.kill();
-    first.waitForFinished();
 }
 
 QTEST_MAIN(TestFaults)

@@ -45,6 +45,7 @@ void TestSignIn::administratorWithEmptyTableThenCancel()
     TestEnv env;
     frmEntry& entry = SignIn(QStringLiteral("Kestr"), QStringLiteral("plum"));
     QCOMPARE(entry.windowTitle(), QStringLiteral("Vornick Test Taker   Vs. 1.0"));
+    QCOMPARE(entry.txtPassword->echoMode(), QLineEdit::Password);
     QVERIFY(Screens::IsLoaded<frmAdmin>() && Screens::Get<frmAdmin>().isVisible() && !entry.isVisible());
     QVERIFY(env.fake.shown.empty());
     // The administrator's window closed by its frame returns here; Cancel ends the program.
@@ -107,6 +108,8 @@ void TestSignIn::refusals_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
     QTest::newRow("administrator in other case") << "kestr" << "plum";
+    QTest::newRow("administrator, wrong password") << "Kestr" << "pear";
+    QTest::newRow("name in other case") << "ann" << "secret";
     QTest::newRow("trailing blank") << "Ann " << "secret";
     QTest::newRow("wrong case password") << "Ann" << "Secret";
     QTest::newRow("quotes and percent") << "' OR '1'='1" << "%";

@@ -107,7 +107,7 @@ void TestTaking::slotDepartures()
     QTest::mouseClick(screen.lblQuestionNumber[19], Qt::LeftButton);
     QCOMPARE(desk.Record(3), QStringLiteral("3123X"));
     QCOMPARE(screen.lblQuestion->text(), QStringLiteral("Q20"));
-    QCOMPARE(TextColour(*screen.lblQuestionNumber[2]), SlotColours::Right());
+    QCOMPARE(TextColour(*screen.lblQuestionNumber[2]), QColor(0, 255, 0));
     QCOMPARE(ChosenLine(screen.optAnswer), 0);
 
     // Slot 25 has Null and empty texts and can still be answered.
@@ -175,12 +175,15 @@ void TestTaking::clock()
     QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
     bool introWasModal = false;
     QTimer::singleShot(0, [&] {
-        introWasModal = QApplication::activeModalWidget() == &Screens::Get<frmQuestionsIntro>();
+        introWasModal = QApplication::activeModalWidget() == &Screens::Get<frmQuestionsIntro>()
+            && Screens::Get<frmQuestionsIntro>().lblTime->text()
+                == QStringLiteral("You will be given %1 minutes to complete this test.").arg(minutes);
         Click(Screens::Get<frmQuestionsIntro>().cmdBegin);
     });
     Click(home.cmdTakeTest);
     frmQuestions& screen = Screens::Get<frmQuestions>();
     QVERIFY(introWasModal && screen.Timer1->isActive());
+    QCOMPARE(screen.Timer1->interval(), 1000);
     ChooseRight(screen);
 
     QStringList messages;
