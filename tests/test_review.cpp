@@ -9,21 +9,10 @@
 #include "screens/frmMain.h"
 #include "screens/frmTestResults.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace Module1;
-
-class TestReview : public QObject {
-    Q_OBJECT
-
-private slots:
-    void recordShownByPosition_data();
-    void recordShownByPosition();
-    void movingOnlyReadsThenReturnsToItsOpener();
-};
 
 namespace {
 
@@ -43,76 +32,77 @@ frmAnswers& Review(TestEnv& env, const QVariant& first, const QVariant& second)
 
 }
 
-void TestReview::recordShownByPosition_data()
-{
-    QTest::addColumn<QVariant>("record");
-    QTest::addColumn<QString>("lines");       // the three answer lines, "|" between them
-    QTest::addColumn<QString>("rightLines");  // the lines in dark green
-    QTest::addColumn<int>("chosen");          // the line selected, 0 for none
-    QTest::addColumn<bool>("green");
-    const QString shuffled = QStringLiteral("P1b|A1|P1a");
-    QTest::newRow("right on line 2, chosen") << QVariant(QStringLiteral("3122C")) << shuffled << "2" << 2 << true;
-    QTest::newRow("line 3 chosen") << QVariant(QStringLiteral("3123X")) << shuffled << "2" << 3 << false;
-    QTest::newRow("unanswered") << QVariant() << "A1|P1a|P1b" << "1" << 0 << false;
-    QTest::newRow("lower-case c") << QVariant(QStringLiteral("3122c")) << shuffled << "2" << 2 << false;
-    QTest::newRow("one character") << QVariant(QStringLiteral("9")) << "||" << "" << 0 << false;
-    QTest::newRow("letter among digits") << QVariant(QStringLiteral("31x2C")) << "P1b|A1|" << "2" << 2 << true;
-    QTest::newRow("choice beyond line 3") << QVariant(QStringLiteral("3127C")) << shuffled << "2" << 0 << true;
-    QTest::newRow("other digits") << QVariant(QStringLiteral("\u0663\u0661\u0662\u0662C")) << "||" << "" << 0 << true;
-}
+class TestReview : public QObject {
+    Q_OBJECT
 
-void TestReview::recordShownByPosition()
-{
-    QFETCH(QVariant, record);
-    QFETCH(QString, lines);
-    QFETCH(QString, rightLines);
-    QFETCH(int, chosen);
-    QFETCH(bool, green);
-    TestEnv env;
-    frmAnswers& review = Review(env, record, QStringLiteral("1231C"));
-    const std::array<QLabel*, 3> shown{review.lblAnswer1, review.lblAnswer2, review.lblAnswer3};
-    for (int k = 0; k < 3; ++k) {
-        QCOMPARE(shown[k]->text(), lines.split(u'|')[k]);
-        QCOMPARE(TextColour(*shown[k]), rightLines.contains(QString::number(k + 1)) ? QColor(0, 128, 0) : QColor(0, 0, 0));
+private slots:
+    void recordShownByPosition_data()
+    {
+        QTest::addColumn<QVariant>("record");
+        // The answer lines ("*" after the one in dark green), the chosen line, the number's colour.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("right on line 2, chosen") << QVariant(QStringLiteral("3122C")) << "P1b|A1*|P1a 2 green";
+        QTest::newRow("line 3 chosen") << QVariant(QStringLiteral("3123X")) << "P1b|A1*|P1a 3 red";
+        QTest::newRow("unanswered") << QVariant() << "A1*|P1a|P1b 0 red";
+        QTest::newRow("lower-case c") << QVariant(QStringLiteral("3122c")) << "P1b|A1*|P1a 2 red";
+        QTest::newRow("one character") << QVariant(QStringLiteral("9")) << "|| 0 red";
+        QTest::newRow("letter among digits") << QVariant(QStringLiteral("31x2C")) << "P1b|A1*| 2 green";
+        QTest::newRow("choice beyond line 3") << QVariant(QStringLiteral("3127C")) << "P1b|A1*|P1a 0 green";
+        QTest::newRow("other digits") << QVariant(QStringLiteral("\u0663\u0661\u0662\u0662C")) << "|| 0 green";
     }
-    QCOMPARE(ChosenLine(review.optAnswer), chosen);
-    QCOMPARE(TextColour(*review.lblQuestionNumber[0]), green ? QColor(0, 255, 0) : QColor(255, 0, 0));
-    QVERIFY(env.fake.shown.empty() && !env.fake.ended);
-}
 
-// The arrows stay put at either end; nothing changes the choice, colours or
-// record. Opened for the administrator, closing by the frame returns there,
-// once; the next review, from the home screen, returns home.
-void TestReview::movingOnlyReadsThenReturnsToItsOpener()
-{
-    TestEnv env;
-    frmAnswers& review = Review(env, QStringLiteral("1231C"), QStringLiteral("2133X"));
-    Click(review.cmdPrev);
-    QCOMPARE(ChosenLine(review.optAnswer), 1);  // still slot 1
-    Click(review.cmdNext);
-    QTest::mouseClick(review.optAnswer[1], Qt::LeftButton);
-    QTest::mouseClick(review.lblAnswer1, Qt::LeftButton);
-    QCOMPARE(ChosenLine(review.optAnswer), 3);
-    QTest::mouseClick(review.lblQuestionNumber[23], Qt::LeftButton);
-    Click(review.cmdNext);
-    Click(review.cmdNext);
-    QCOMPARE(review.windowTitle() + u'|' + review.lblQuestion->text(), QStringLiteral("Results of: Fractions|Q25"));
-    QCOMPARE(TextColour(*review.lblQuestionNumber[1]), QColor(255, 0, 0));
-    QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results")).toString(), QStringLiteral("2133X"));
+    void recordShownByPosition()
+    {
+        QFETCH(QVariant, record);
+        QFETCH(QString, shown);
+        TestEnv env;
+        frmAnswers& review = Review(env, record, QStringLiteral("1231C"));
+        QStringList lines;
+        for (const QLabel* line : {review.lblAnswer1, review.lblAnswer2, review.lblAnswer3}) {
+            const QColor colour = TextColour(*line);
+            lines << line->text() + (colour == QColor(0, 128, 0) ? "*" : colour == QColor(0, 0, 0) ? "" : "?");
+        }
+        const QColor number = TextColour(*review.lblQuestionNumber[0]);
+        QCOMPARE(lines.join(u'|') + QStringLiteral(" %1 ").arg(ChosenLine(review.optAnswer))
+                     + (number == QColor(0, 255, 0) ? "green" : number == QColor(255, 0, 0) ? "red" : "?"),
+                 shown);
+        QVERIFY(env.fake.shown.empty() && !env.fake.ended);
+    }
 
-    blnReviewFromAdmin = true;
-    review.close();
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmAnswers>() && !blnReviewFromAdmin);
-    QVERIFY(Screens::Get<frmTestResults>().isVisible() && !Screens::Get<frmMain>().isVisible());
-    Screens::Hide<frmTestResults>();
-    frmMain& home = Home();
-    QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
-    Click(home.cmdReview);
-    Click(Screens::Get<frmAnswers>().cmdDone);
-    ProcessEvents();
-    QVERIFY(home.isVisible() && !Screens::Get<frmTestResults>().isVisible());
-}
+    // The arrows stay put at either end; nothing changes the choice, colours or
+    // record. Opened for the administrator, closing by the frame returns there,
+    // once; the next review, from the home screen, returns home.
+    void movingOnlyReadsThenReturnsToItsOpener()
+    {
+        TestEnv env;
+        frmAnswers& review = Review(env, QStringLiteral("1231C"), QStringLiteral("2133X"));
+        Click(review.cmdPrev);
+        QCOMPARE(ChosenLine(review.optAnswer), 1);  // still slot 1
+        Click(review.cmdNext);
+        QTest::mouseClick(review.optAnswer[1], Qt::LeftButton);
+        QTest::mouseClick(review.lblAnswer1, Qt::LeftButton);
+        QCOMPARE(ChosenLine(review.optAnswer), 3);
+        QTest::mouseClick(review.lblQuestionNumber[23], Qt::LeftButton);
+        Click(review.cmdNext);
+        Click(review.cmdNext);
+        QCOMPARE(review.windowTitle() + u'|' + review.lblQuestion->text(), QStringLiteral("Results of: Fractions|Q25"));
+        QCOMPARE(TextColour(*review.lblQuestionNumber[1]), QColor(255, 0, 0));
+        QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results")).toString(), QStringLiteral("2133X"));
+
+        blnReviewFromAdmin = true;
+        review.close();
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmAnswers>() && !blnReviewFromAdmin);
+        QVERIFY(Screens::Get<frmTestResults>().isVisible() && !Screens::Get<frmMain>().isVisible());
+        Screens::Hide<frmTestResults>();
+        frmMain& home = Home();
+        QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
+        Click(home.cmdReview);
+        Click(Screens::Get<frmAnswers>().cmdDone);
+        ProcessEvents();
+        QVERIFY(home.isVisible() && !Screens::Get<frmTestResults>().isVisible());
+    }
+};
 
 QTEST_MAIN(TestReview)
 #include "test_review.moc"
