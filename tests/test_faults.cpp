@@ -4,6 +4,7 @@
 #include "TestEnv.h"
 #include "app/Module1.h"
 #include "data/DbError.h"
+#include "data/Schema.h"
 #include "screens/Screens.h"
 #include "screens/frmEntry.h"
 #include "screens/frmMain.h"
@@ -72,13 +73,17 @@ private slots:
         QVERIFY2(!env.fake.ended && failure.contains(QStringLiteral("readonly")), qPrintable(failure));
     }
 
-    // Held briefly, the lock is waited for and the store goes through; held too
+    // Other programs at the file: creating a database over it is refused and
+    // leaves it in place (the build and the install run makedb every time); a
+    // lock held briefly is waited for and the store goes through; held too
     // long, it is reported with the engine's message.
-    void lockedDatabaseIsWaitedOnThenReported()
+    void otherProgramsAtTheDatabaseFile()
     {
         TestEnv env;
         if (env.OnServer())
-            QSKIP("a server has no file lock");
+            QSKIP("a server has no file");
+        QVERIFY_THROWS_EXCEPTION(DbError, Schema::CreateDatabase(env.DatabasePath()));
+        QVERIFY(QFile::exists(env.DatabasePath()));
         env.OpenDatabase();
         QProcess briefly, long_;
         HoldLock(briefly, env.DatabasePath(), 1500);
