@@ -39,33 +39,21 @@ class TestDesk : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowLayout_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("grade");  // none: not taken
-        QTest::addColumn<QString>("row");
-        const QString seven = QStringLiteral("Algebra"), forty(40, u'F'), fortyOne(41, u'L');
-        const auto blanks = [](int count) { return QString(count, u' '); };
-        QTest::newRow("7, not taken") << seven << QString() << seven + blanks(34) + "Not Taken";
-        QTest::newRow("7, 84") << seven << "84" << seven + blanks(34) + "84" + blanks(12) + Date;
-        QTest::newRow("7, 100") << seven << "100" << seven + blanks(34) + "100" + blanks(11) + Date;
-        QTest::newRow("40, 0") << forty << "0" << forty + blanks(1) + "0" + blanks(13) + Date;
-        QTest::newRow("40, not taken") << forty << QString() << forty + blanks(1) + "Not Taken";
-        QTest::newRow("41, 0") << fortyOne << "0" << fortyOne + "0" + blanks(13) + Date;
-        QTest::newRow("41, not taken") << fortyOne << QString() << fortyOne + "Not Taken";
-    }
-
+    // Names of 7, 40 and 41 characters: the score from column 42, the date from 56.
     void rowLayout()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, grade);
-        QFETCH(QString, row);
-        const bool taken = !grade.isNull();
-        const QString built = taken ? ResultsRow::Taken(name, grade, Date) : ResultsRow::NotTaken(name);
-        QCOMPARE(built, row);
-        QCOMPARE(ResultsRow::TestName(built), name.left(40));
-        QCOMPARE(ResultsRow::EndsNotTaken(built), !taken);
-        QCOMPARE(ResultsRow::ShowsNotAtScore(built), !taken && name.size() <= 41);  // "Not" at column 42
+        const QString seven = QStringLiteral("Algebra"), forty(40, u'F'), fortyOne(41, u'L');
+        const auto blanks = [](int count) { return QString(count, u' '); };
+        const QStringList rows{ResultsRow::NotTaken(seven), ResultsRow::Taken(seven, "100", Date),
+                               ResultsRow::Taken(forty, "0", Date), ResultsRow::NotTaken(forty),
+                               ResultsRow::Taken(fortyOne, "84", Date), ResultsRow::NotTaken(fortyOne)};
+        QCOMPARE(rows, QStringList({seven + blanks(34) + "Not Taken", seven + blanks(34) + "100" + blanks(11) + Date,
+                                    forty + " 0" + blanks(13) + Date, forty + " Not Taken",
+                                    fortyOne + "84" + blanks(12) + Date, fortyOne + "Not Taken"}));
+        QCOMPARE(ResultsRow::TestName(rows[4]), fortyOne.left(40));
+        QVERIFY(ResultsRow::ShowsNotAtScore(rows[3]) && ResultsRow::ShowsNotAtScore(rows[5]) && !ResultsRow::ShowsNotAtScore(rows[1])
+                && !ResultsRow::ShowsNotAtScore(ResultsRow::NotTaken(QString(45, u'X'))));
+        QVERIFY(ResultsRow::EndsNotTaken(rows[5]) && !ResultsRow::EndsNotTaken(ResultsRow::Taken(seven, "0", QString())));
     }
 
     // Bracketed tests never show; a student's first row of a test wins; the

@@ -30,30 +30,25 @@ class TestSignIn : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpFailureEnds_data()
-    {
-        QTest::addColumn<QString>("missing");  // the file, or a table
-        QTest::addColumn<QString>("message");
-        if (!TestEnv::OnServer())
-            QTest::newRow("database file") << "Ostrel.mdb" << "unable to open database file";
-        QTest::newRow("table") << "Tests" << (TestEnv::OnServer() ? "\"tests\" does not exist" : "no such table: Tests");
-    }
-
-    // The engine's message, status 1, no sign-in screen; a missing file is never created.
+    // A missing file or table: the engine's message, status 1, no sign-in
+    // screen; the missing file is never created.
     void startUpFailureEnds()
     {
-        QFETCH(QString, missing);
-        QFETCH(QString, message);
-        TestEnv env;
-        const bool file = missing == QLatin1String("Ostrel.mdb");
-        if (file)
-            QVERIFY(QFile::remove(env.DatabasePath()));
-        else
-            env.Exec(QStringLiteral("DROP TABLE ") + missing);
-        RunGuarded([] { Screens::Show<frmEntry>(); });
-        QVERIFY(env.fake.ended && env.fake.exitCode == 1 && env.fake.shown.size() == 1);
-        QVERIFY2(env.fake.shown[0].text.contains(message), qPrintable(env.fake.shown[0].text));
-        QVERIFY(!Screens::Get<frmEntry>().isVisible() && QFile::exists(env.DatabasePath()) == (!file && !env.OnServer()));
+        const bool server = TestEnv::OnServer();
+        for (const QString& missing : {QStringLiteral("Ostrel.mdb"), QStringLiteral("Tests")}) {
+            TestEnv env;
+            const bool file = missing.endsWith(QLatin1String(".mdb"));
+            if (file && server)
+                continue;
+            file ? (void)QFile::remove(env.DatabasePath()) : env.Exec(QStringLiteral("DROP TABLE ") + missing);
+            RunGuarded([] { Screens::Show<frmEntry>(); });
+            const QString message = env.fake.shown.empty() ? QString() : env.fake.shown[0].text;
+            QVERIFY2(message.contains(file ? "unable to open database file" : server ? "\"tests\" does not exist"
+                                                                                       : "no such table: Tests"),
+                     qPrintable(message));
+            QVERIFY(env.fake.ended && env.fake.exitCode == 1 && env.fake.shown.size() == 1);
+            QVERIFY(!Screens::Get<frmEntry>().isVisible() && QFile::exists(env.DatabasePath()) == (!file && !server));
+        }
     }
 
     // VornickTest.ini may name the database file, relative to its own folder.
@@ -91,36 +86,26 @@ private slots:
             "or a [PostgreSQL] section."}));
     }
 
-    void refusals_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("administrator in other case") << "kestr" << "plum";
-        QTest::newRow("administrator, wrong password") << "Kestr" << "pear";
-        QTest::newRow("name in other case") << "ann" << "secret";
-        QTest::newRow("trailing blank") << "Ann " << "secret";
-        QTest::newRow("wrong case password") << "Ann" << "Secret";
-        QTest::newRow("quotes and percent") << "' OR '1'='1" << "%";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("null password row") << "NoPass" << "";
-        // Sign-in reads the accounts afresh: one changed after start-up is refused.
-        QTest::newRow("password changed elsewhere") << "Ann" << "old";
-    }
-
+    // Each refused with the same box, the boxes kept. Sign-in reads the
+    // accounts afresh: a password changed after start-up counts.
     void refusals()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, password);
         TestEnv env;
         env.AddStudent(QStringLiteral("Ann"), QStringLiteral("old"));
         env.Insert(QStringLiteral("INSERT INTO Passwords (fldStudentName) VALUES ('NoPass')"));
         Screens::Show<frmEntry>();
         env.Exec(QStringLiteral("UPDATE Passwords SET fldPassword = 'secret' WHERE fldStudentName = 'Ann'"));
-        frmEntry& entry = SignIn(name, password);
-        QCOMPARE(env.fake.shown.size(), std::size_t(1));
-        QCOMPARE(env.fake.shown[0].text + u'|' + env.fake.shown[0].title, QStringLiteral("Invalid password| "));
-        QVERIFY(entry.txtName->text() == name && entry.txtPassword->text() == password);  // boxes kept
-        QVERIFY(!Screens::IsLoaded<frmMain>() && !Screens::IsLoaded<frmAdmin>());
+        const QList<std::pair<QString, QString>> tries{
+            {"kestr", "plum"}, {"Kestr", "pear"}, {"ann", "secret"}, {"Ann ", "secret"}, {"Ann", "Secret"},
+            {"' OR '1'='1", "%"}, {"", ""}, {"NoPass", ""}, {"Ann", "old"}};
+        for (const auto& [name, password] : tries) {
+            env.fake.shown.clear();
+            frmEntry& entry = SignIn(name, password);
+            QVERIFY2(env.fake.shown.size() == 1 && env.fake.shown[0].text + u'|' + env.fake.shown[0].title == "Invalid password| ",
+                     qPrintable(name));
+            QVERIFY(entry.txtName->text() == name && entry.txtPassword->text() == password);
+            QVERIFY(!Screens::IsLoaded<frmMain>() && !Screens::IsLoaded<frmAdmin>());
+        }
     }
 
     void keysAdministratorAndClosing()
@@ -156,9 +141,6 @@ private slots:
         ProcessEvents();
         QVERIFY(!Screens::IsLoaded<frmAdmin>() && entry.isVisible() && !env.fake.ended);
         entry.close();
-        QVERIFY(env.fake.ended && env.fake.exitCode == 0);
-        env.fake.ended = false;
-        Click(entry.cmdExit);
         QVERIFY(env.fake.ended && env.fake.exitCode == 0);
     }
 };
