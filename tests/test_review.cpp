@@ -9,111 +9,83 @@
 #include "screens/frmMain.h"
 #include "screens/frmTestResults.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace Module1;
+
+namespace {
+
+// The slot on screen: its answer lines ("*" after the one in dark green, "?"
+// after one neither dark green nor black), the chosen line and its number's colour.
+QString Shown(const frmAnswers& review)
+{
+    QStringList lines;
+    for (const QLabel* line : {review.lblAnswer1, review.lblAnswer2, review.lblAnswer3}) {
+        const QColor colour = TextColour(*line);
+        lines << line->text() + (colour == QColor(0, 128, 0) ? "*" : colour == QColor(0, 0, 0) ? "" : "?");
+    }
+    const QColor number = TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(CurrentQuestion - 1)]);
+    return lines.join(u'|') + QStringLiteral(" %1 ").arg(ChosenLine(review.optAnswer))
+        + (number == QColor(0, 255, 0) ? "green" : number == QColor(255, 0, 0) ? "red" : "?");
+}
+
+}
 
 class TestReview : public QObject {
     Q_OBJECT
 
 private slots:
-    void recordShownByPosition_data();
-    void recordShownByPosition();
-    void movingOnlyReadsThenReturnsToItsOpener();
-};
+    // Slots 1 to 8 hold these records; the record is read by position only.
+    // The arrows stay put at either end; nothing changes the choice, colours
+    // or record. Opened for the administrator, closing by the frame returns there.
+    void recordsShownByPositionThenBackToTheOpener()
+    {
+        const QList<std::pair<QVariant, QString>> records{
+            {QStringLiteral("3122C"), "P%1b|A%1*|P%1a 2 green"},  // right on line 2, chosen
+            {QStringLiteral("3123X"), "P%1b|A%1*|P%1a 3 red"},
+            {QVariant(), "A%1*|P%1a|P%1b 0 red"},  // unanswered
+            {QStringLiteral("3122c"), "P%1b|A%1*|P%1a 2 red"},
+            {QStringLiteral("9"), "|| 0 red"},
+            {QStringLiteral("31x2C"), "P%1b|A%1*| 2 green"},
+            {QStringLiteral("3127C"), "P%1b|A%1*|P%1a 0 green"},  // no line 7
+            {QStringLiteral("\u0663\u0661\u0662\u0662C"), "|| 0 green"},  // digits of another script
+        };
+        TestEnv env;
+        const qint64 student = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+        const qint64 result = env.Insert(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, "
+                                                        "fldDate) VALUES (?, ?, 40, '5/6/26')"),
+                                         {student, env.AddTest(QStringLiteral("Fractions"))});
+        for (int s = 1; s <= records.size(); ++s)
+            env.Exec(QStringLiteral("UPDATE Results SET fldQ%1 = ? WHERE fldResultNumber = ?").arg(s),
+                     {records[s - 1].first, result});
+        SignIn(env, student);
+        frmMain& home = Home();
+        QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
+        Click(home.cmdReview);
+        frmAnswers& review = Screens::Get<frmAnswers>();
+        Click(review.cmdPrev);
+        for (int s = 1; s <= records.size(); Click(review.cmdNext), ++s)
+            QCOMPARE(Shown(review), records[s - 1].second.arg(s));
 
-namespace {
+        QTest::mouseClick(review.optAnswer[1], Qt::LeftButton);
+        QTest::mouseClick(review.lblAnswer1, Qt::LeftButton);
+        QCOMPARE(ChosenLine(review.optAnswer), 0);
+        QTest::mouseClick(review.lblQuestionNumber[1], Qt::LeftButton);
+        QCOMPARE(Shown(review), QStringLiteral("P2b|A2*|P2a 3 red"));
+        QTest::mouseClick(review.lblQuestionNumber[23], Qt::LeftButton);
+        Click(review.cmdNext);
+        Click(review.cmdNext);
+        QCOMPARE(review.windowTitle() + u'|' + review.lblQuestion->text(), QStringLiteral("Results of: Fractions|Q25"));
+        QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results")).toString(), QStringLiteral("3123X"));
 
-// Ada's finished attempt at "Fractions" (slots 1 and 2 given), reviewed from home.
-frmAnswers& Review(TestEnv& env, const QVariant& first, const QVariant& second)
-{
-    const qint64 student = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
-    env.Insert(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate, fldQ1, fldQ2) "
-                              "VALUES (?, ?, 40, '5/6/26', ?, ?)"),
-               {student, env.AddTest(QStringLiteral("Fractions")), first, second});
-    SignIn(env, student);
-    frmMain& home = Home();
-    ClickRow(home, QStringLiteral("Fractions"));
-    Click(home.cmdReview);
-    return Screens::Get<frmAnswers>();
-}
-
-}
-
-void TestReview::recordShownByPosition_data()
-{
-    QTest::addColumn<QVariant>("record");
-    QTest::addColumn<QString>("lines");       // the three answer lines, "|" between them
-    QTest::addColumn<QString>("rightLines");  // the lines in dark green
-    QTest::addColumn<int>("chosen");          // the line selected, 0 for none
-    QTest::addColumn<bool>("green");
-    const QString shuffled = QStringLiteral("P1b|A1|P1a");
-    QTest::newRow("right on line 2, chosen") << QVariant(QStringLiteral("3122C")) << shuffled << "2" << 2 << true;
-    QTest::newRow("line 3 chosen") << QVariant(QStringLiteral("3123X")) << shuffled << "2" << 3 << false;
-    QTest::newRow("unanswered") << QVariant() << "A1|P1a|P1b" << "1" << 0 << false;
-    QTest::newRow("lower-case c") << QVariant(QStringLiteral("3122c")) << shuffled << "2" << 2 << false;
-    QTest::newRow("one character") << QVariant(QStringLiteral("9")) << "||" << "" << 0 << false;
-    QTest::newRow("letter among digits") << QVariant(QStringLiteral("31x2C")) << "P1b|A1|" << "2" << 2 << true;
-    QTest::newRow("choice beyond line 3") << QVariant(QStringLiteral("3127C")) << shuffled << "2" << 0 << true;
-    QTest::newRow("other digits") << QVariant(QStringLiteral("\u0663\u0661\u0662\u0662C")) << "||" << "" << 0 << true;
-}
-
-void TestReview::recordShownByPosition()
-{
-    QFETCH(QVariant, record);
-    QFETCH(QString, lines);
-    QFETCH(QString, rightLines);
-    QFETCH(int, chosen);
-    QFETCH(bool, green);
-    TestEnv env;
-    frmAnswers& review = Review(env, record, QStringLiteral("1231C"));
-    const std::array<QLabel*, 3> shown{review.lblAnswer1, review.lblAnswer2, review.lblAnswer3};
-    for (int k = 0; k < 3; ++k) {
-        QCOMPARE(shown[k]->text(), lines.split(u'|')[k]);
-        QCOMPARE(TextColour(*shown[k]), rightLines.contains(QString::number(k + 1)) ? SlotColours::RightLine()
-                                                                                     : SlotColours::OtherLine());
+        blnReviewFromAdmin = true;
+        review.close();
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmAnswers>() && !blnReviewFromAdmin && env.fake.shown.empty());
+        QVERIFY(Screens::Get<frmTestResults>().isVisible() && !home.isVisible());
     }
-    QCOMPARE(ChosenLine(review.optAnswer), chosen);
-    QCOMPARE(TextColour(*review.lblQuestionNumber[0]), green ? SlotColours::Right() : SlotColours::Missed());
-    QVERIFY(env.fake.shown.empty() && !env.fake.ended);
-}
-
-// The arrows stay put at either end; nothing changes the choice, colours or
-// record. Opened for the administrator, closing by the frame returns there,
-// once; the next review, from the home screen, returns home.
-void TestReview::movingOnlyReadsThenReturnsToItsOpener()
-{
-    TestEnv env;
-    frmAnswers& review = Review(env, QStringLiteral("1231C"), QStringLiteral("2133X"));
-    Click(review.cmdPrev);
-    QCOMPARE(ChosenLine(review.optAnswer), 1);  // still slot 1
-    Click(review.cmdNext);
-    QTest::mouseClick(review.optAnswer[1], Qt::LeftButton);
-    QTest::mouseClick(review.lblAnswer1, Qt::LeftButton);
-    QCOMPARE(ChosenLine(review.optAnswer), 3);
-    QTest::mouseClick(review.lblQuestionNumber[23], Qt::LeftButton);
-    Click(review.cmdNext);
-    Click(review.cmdNext);
-    QCOMPARE(review.lblQuestion->text(), QStringLiteral("Q25"));
-    QCOMPARE(TextColour(*review.lblQuestionNumber[1]), SlotColours::Missed());
-    QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results")).toString(), QStringLiteral("2133X"));
-
-    blnReviewFromAdmin = true;
-    review.close();
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmAnswers>() && !blnReviewFromAdmin);
-    QVERIFY(Screens::Get<frmTestResults>().isVisible() && !Screens::Get<frmMain>().isVisible());
-    Screens::Hide<frmTestResults>();
-    frmMain& home = Home();
-    QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
-    Click(home.cmdReview);
-    Click(Screens::Get<frmAnswers>().cmdDone);
-    ProcessEvents();
-    QVERIFY(home.isVisible() && !Screens::Get<frmTestResults>().isVisible());
-}
+};
 
 QTEST_MAIN(TestReview)
 #include "test_review.moc"

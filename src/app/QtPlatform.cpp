@@ -127,18 +127,6 @@ QString ReportFolder()
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-PrintOutcome PrintOn(const QPrinterInfo& printerInfo, const PageModel& page)
-{
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("VornickTest report"));
-    PrintOutcome outcome;
-    outcome.error = DrawReport(page, printer);
-    if (outcome.error.isEmpty() && printer.printerState() == QPrinter::Error)
-        outcome.error = QStringLiteral("The printer %1 reported an error.").arg(printerInfo.printerName());
-    outcome.printed = outcome.error.isEmpty();
-    return outcome;
-}
-
 PrintOutcome SaveAsPdf(const PageModel& page)
 {
     const SavedReport saved = SaveReportAsPdf(page, ReportFolder(), QDateTime::currentDateTime());
@@ -147,12 +135,26 @@ PrintOutcome SaveAsPdf(const PageModel& page)
 
 }
 
+PrintOutcome PrintOnPrinter(QPrinter& printer, const PageModel& page)
+{
+    printer.setDocName(QStringLiteral("VornickTest report"));
+    PrintOutcome outcome;
+    outcome.error = DrawReport(page, printer);
+    if (outcome.error.isEmpty() && printer.printerState() == QPrinter::Error)
+        outcome.error = QStringLiteral("The printer %1 reported an error.").arg(printer.printerName());
+    outcome.printed = outcome.error.isEmpty();
+    return outcome;
+}
+
 // Without an installed printer a default QPrinter silently turns into a PDF
 // printer with no file name that cannot start, so that case is checked first.
 PrintOutcome QtPlatform::Print(const PageModel& page)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    return printerInfo.isNull() ? SaveAsPdf(page) : PrintOn(printerInfo, page);
+    if (printerInfo.isNull())
+        return SaveAsPdf(page);
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    return PrintOnPrinter(printer, page);
 }
 
 void QtPlatform::ShowHelp(QWidget* over)
@@ -173,13 +175,13 @@ void QtPlatform::ShowHelp(QWidget* over)
     }
     help_->setHtml(QString::fromUtf8(file.readAll()));
     if (over)
-        help_->move(HelpPosition(*over, help_->size()));
+        help_->move(HelpPosition(*over, help_->frameGeometry().size()));  // the frame too, once shown
     help_->show();
     help_->raise();
     help_->activateWindow();
 }
 
-bool QtPlatform::AnotherCopyRunning()
+QString QtPlatform::LockPath() const
 {
     QString folder = lockFolder_;
     if (folder.isEmpty())
@@ -187,9 +189,32 @@ bool QtPlatform::AnotherCopyRunning()
     if (folder.isEmpty())
         folder = QDir::tempPath();
     QDir().mkpath(folder);
-    instanceLock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/VornickTest.lock"));
-    instanceLock_->setStaleLockTime(0);
-    return !instanceLock_->tryLock(0);
+    return folder + QStringLiteral("/VornickTest.lock");
+}
+
+// Only a running copy keeps the program from starting. A lock file that no
+// running copy holds (left by a copy that was killed, empty, garbled) is taken
+// over: every lock file counts as stale at once, and Qt removes a stale one
+// only when no live process holds it locked. The short wait covers a copy
+// starting at the same moment that has created its file but not yet written it.
+bool QtPlatform::AnotherCopyRunning()
+{
+    instanceLock_ = std::make_unique<QLockFile>(LockPath());
+    instanceLock_->setStaleLockTime(1);
+    if (instanceLock_->tryLock(100))
+        return false;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (instanceLock_->error() == QLockFile::LockFailedError && instanceLock_->getLockInfo(&pid, &host, &application))
+        return true;
+    // Something that is no lock of ours is in the way (a folder, a file or
+    // folder that cannot be written): a user would rather have the program
+    // than the guard, so it starts without one and says why on its console.
+    std::fprintf(stderr, "VornickTest: started without the single-instance lock %s (error %d)\n",
+                 qPrintable(instanceLock_->fileName()), static_cast<int>(instanceLock_->error()));
+    instanceLock_.reset();
+    return false;
 }
 
 void QtPlatform::EndProgram(int exitCode)

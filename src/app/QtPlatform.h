@@ -8,6 +8,7 @@
 #include <random>
 
 class QLockFile;
+class QPrinter;
 class QTextBrowser;
 
 // The Platform of the running program, on Qt's widgets.
@@ -30,8 +31,14 @@ public:
     QString ProgramFolder() override;
 
 private:
+    QString LockPath() const;
+
     QString lockFolder_;
     std::unique_ptr<QLockFile> instanceLock_;
     std::mt19937 generator_;
     QPointer<QTextBrowser> help_;
 };
+
+// Draws the page on `printer` (a PDF printer too) as a print job named
+// "VornickTest report"; Print uses it for the default printer.
+PrintOutcome PrintOnPrinter(QPrinter& printer, const PageModel& page);

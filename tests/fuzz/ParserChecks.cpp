@@ -16,18 +16,17 @@ public:
     qint64 Number(int maxDigits)
     {
         qint64 value = 0;
-        const int digits = static_cast<int>(Byte() % static_cast<unsigned>(maxDigits + 1));
-        for (int i = 0; i < digits; ++i)
+        for (auto digits = Byte() % static_cast<unsigned>(maxDigits + 1); digits > 0; --digits)
             value = value * 10 + Byte() % 10;
         return value;
     }
+    // Printable ASCII and some Greek.
     QString Text(int maxLength)
     {
-        const int length = static_cast<int>(Byte() % static_cast<unsigned>(maxLength + 1));
         QString text;
-        for (int i = 0; i < length; ++i) {
+        for (auto length = Byte() % static_cast<unsigned>(maxLength + 1); text.size() < length;) {
             const unsigned b = Byte();
-            text += b < 200 ? QChar(static_cast<char16_t>(32 + b % 95)) : QChar(static_cast<char16_t>(0x391 + b % 40));
+            text += QChar(static_cast<char16_t>(b < 200 ? 32 + b % 95 : 0x391 + b % 40));
         }
         return text;
     }
@@ -37,96 +36,57 @@ private:
     qsizetype position_ = 0;
 };
 
-QString CheckReadersOnAnyText(const QString& text)
-{
-    // None of these may fail or read outside the text, whatever it holds.
-    (void)Val(text);
-    (void)ResultsRow::TestName(text);
-    (void)ResultsRow::ShowsNotAtScore(text);
-    (void)ResultsRow::EndsNotTaken(text);
-    (void)KeyedRow::NameOf(text);
-    const AnswerRecords::Parts parts = AnswerRecords::TakeApart(text);
-    if (parts.chosenIndex < -1 || parts.chosenIndex > 8)
-        return QStringLiteral("chosen index out of range for: ") + text;
-    for (const QString& digit : parts.orderDigits)
-        if (digit.size() > 1)
-            return QStringLiteral("an order digit longer than one character from: ") + text;
-    if (AnswerRecords::IsRight(text) != text.endsWith(u'C'))
-        return QStringLiteral("right-or-wrong misread for: ") + text;
-    return {};
 }
 
-QString CheckResultsRows(Source& source)
+QString CheckParsers(const QByteArray& input)
 {
-    const QString name = source.Text(40);
-    const QString grade = QString::number(source.Number(3));
-    const QString date = source.Text(12);
-
-    const QString notTaken = ResultsRow::NotTaken(name);
-    if (ResultsRow::TestName(notTaken) != name.trimmed())
-        return QStringLiteral("name lost from a Not Taken row: ") + notTaken;
-    if (!ResultsRow::ShowsNotAtScore(notTaken) || !ResultsRow::EndsNotTaken(notTaken))
-        return QStringLiteral("Not Taken row not recognised: ") + notTaken;
-
-    const QString taken = ResultsRow::Taken(name, grade, date);
-    if (ResultsRow::TestName(taken) != name.trimmed())
-        return QStringLiteral("name lost from a taken row: ") + taken;
-    if (taken.mid(41, grade.size()) != grade || taken.mid(55) != date)
-        return QStringLiteral("score or date off their columns: ") + taken;
-    return {};
-}
-
-QString CheckKeyedRows(Source& source)
-{
-    const QString name = source.Text(120);
-    const qint64 number = source.Number(10);
-    for (const int gap : {KeyedRow::StudentGap, KeyedRow::TestGap}) {
-        const QString row = KeyedRow::Build(name, gap, number);
-        if (KeyedRow::NameOf(row) != name.trimmed())
-            return QStringLiteral("name lost from a list row: ") + row;
+    QString failure;
+    const auto expect = [&failure](bool holds, const char* what, const QString& text) {
+        if (!holds && failure.isEmpty())
+            failure = QString::fromLatin1(what) + QStringLiteral(": ") + text;
+    };
+    // No reader may fail or read outside the text, whatever it holds.
+    for (const QString& text : {QString::fromUtf8(input), QString::fromLatin1(input)}) {
+        (void)Val(text);
+        (void)ResultsRow::TestName(text);
+        (void)ResultsRow::ShowsNotAtScore(text);
+        (void)ResultsRow::EndsNotTaken(text);
+        (void)KeyedRow::NameOf(text);
+        const AnswerRecords::Parts parts = AnswerRecords::TakeApart(text);
+        expect(parts.chosenIndex >= -1 && parts.chosenIndex <= 8, "chosen index out of range", text);
+        expect(std::all_of(parts.orderDigits.begin(), parts.orderDigits.end(), [](const QString& d) { return d.size() <= 1; }),
+               "an order digit longer than one character", text);
+        expect(AnswerRecords::IsRight(text) == text.endsWith(u'C'), "right or wrong misread", text);
     }
-    return {};
-}
 
-QString CheckAnswerRecords(Source& source)
-{
-    // Orders drawn from the input's bytes, then still varying once they run out.
-    int fallback = 0;
+    // Rows and records built from values taken from the input read back to them.
+    Source source(input);
+    const QString name = source.Text(40), grade = QString::number(source.Number(3)), date = source.Text(12);
+    const QString notTaken = ResultsRow::NotTaken(name), taken = ResultsRow::Taken(name, grade, date);
+    expect(ResultsRow::TestName(notTaken) == name.trimmed() && ResultsRow::ShowsNotAtScore(notTaken)
+               && ResultsRow::EndsNotTaken(notTaken),
+           "Not Taken row misread", notTaken);
+    expect(ResultsRow::TestName(taken) == name.trimmed() && taken.mid(41, grade.size()) == grade && taken.mid(55) == date,
+           "taken row misread", taken);
+    const QString listed = source.Text(120);
+    const qint64 number = source.Number(18);
+    for (const int gap : {KeyedRow::StudentGap, KeyedRow::TestGap})
+        expect(KeyedRow::NameOf(KeyedRow::Build(listed, gap, number)) == listed.trimmed(), "name lost from a list row", listed);
+
+    int fallback = 0;  // orders still vary once the input runs out
     const QString order = AnswerRecords::DrawOrder([&] {
         const unsigned b = source.Byte();
         return b ? static_cast<float>(b) / 256.0f : static_cast<float>(++fallback % 3) / 3.0f;
     });
     QString sorted = order;
     std::sort(sorted.begin(), sorted.end());
-    if (sorted != QLatin1String("123"))
-        return QStringLiteral("drawn order is not a permutation: ") + order;
+    expect(sorted == QLatin1String("123"), "drawn order is not a permutation", order);
     const int line = 1 + static_cast<int>(source.Byte() % 3);
     const QString record = AnswerRecords::Build(order, line);
     const AnswerRecords::Parts parts = AnswerRecords::TakeApart(record);
-    if (record.size() != 5 || parts.chosenIndex != line - 1)
-        return QStringLiteral("chosen line lost from: ") + record;
-    for (int k = 0; k < 3; ++k)
-        if (parts.orderDigits[static_cast<std::size_t>(k)] != order.mid(k, 1))
-            return QStringLiteral("order lost from: ") + record;
-    if (AnswerRecords::IsRight(record) != (order[line - 1] == u'1'))
-        return QStringLiteral("wrong mark in: ") + record;
-    return {};
-}
-
-}
-
-QString CheckParsers(const QByteArray& input)
-{
-    Source source(input);
-    for (const QString& text : {QString::fromUtf8(input), QString::fromLatin1(input)}) {
-        const QString failure = CheckReadersOnAnyText(text);
-        if (!failure.isEmpty())
-            return failure;
-    }
-    for (auto check : {CheckResultsRows, CheckKeyedRows, CheckAnswerRecords}) {
-        const QString failure = check(source);
-        if (!failure.isEmpty())
-            return failure;
-    }
-    return {};
+    expect(record.size() == 5 && parts.chosenIndex == line - 1
+               && parts.orderDigits[0] + parts.orderDigits[1] + parts.orderDigits[2] == order
+               && AnswerRecords::IsRight(record) == (order[line - 1] == u'1'),
+           "record misread", record);
+    return failure;
 }

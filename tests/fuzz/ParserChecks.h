@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// Runs every reader of text the program itself stored (results rows, the
-// hidden keys of the lists, answer records) over `input`, and checks that the
-// readers agree with the builders on values derived from it. Returns a
-// description of the first disagreement, or an empty string.
+// Runs every reader of text the program itself stored (results rows, list
+// rows, answer records) over `input`, and checks that the readers agree with
+// the builders on values derived from it. Returns a description of the first
+// disagreement, or an empty string.
 QString CheckParsers(const QByteArray& input);

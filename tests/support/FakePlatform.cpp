@@ -28,24 +28,3 @@ void FakePlatform::RunModal(QWidget& form)
     form.show();
     user(form);
 }
-
-float FakePlatform::Rnd()
-{
-    const float draw = draws[nextDraw % draws.size()];
-    ++nextDraw;
-    return draw;
-}
-
-PrintOutcome FakePlatform::Print(const PageModel& page)
-{
-    printed.push_back(page);
-    return printOutcome;
-}
-
-void FakePlatform::ShowHelp(QWidget*) { ++helpShown; }
-
-void FakePlatform::EndProgram(int code)
-{
-    ended = true;
-    exitCode = code;
-}

@@ -23,11 +23,19 @@ public:
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override { return today; }
     void Randomize() override { ++randomizeCount; }
-    float Rnd() override;
-    PrintOutcome Print(const PageModel& page) override;
-    void ShowHelp(QWidget* over) override;
-    bool AnotherCopyRunning() override { return false; }  // a second copy runs for real in test_faults
-    void EndProgram(int exitCode) override;
+    float Rnd() override { return draws[nextDraw++ % draws.size()]; }
+    PrintOutcome Print(const PageModel& page) override
+    {
+        printed.push_back(page);
+        return printOutcome;
+    }
+    void ShowHelp(QWidget*) override { ++helpShown; }
+    bool AnotherCopyRunning() override { return false; }  // a second copy runs for real in test_platform
+    void EndProgram(int code) override
+    {
+        ended = true;
+        exitCode = code;
+    }
     QString ProgramFolder() override { return programFolder; }
 
     // Answers for the next Yes/No boxes, in order. OK boxes need none.

@@ -4,7 +4,6 @@
 // "answered N", and waits to be killed.
 #include "FakePlatform.h"
 #include "StudentDesk.h"
-#include "app/Module1.h"
 #include "screens/Screens.h"
 #include "screens/frmEntry.h"
 #include "screens/frmMain.h"

@@ -1,0 +1,194 @@
+// The real platform's own pieces, offscreen: the date, the random generator,
+// the printing route, the help window and the single-instance lock.
+#include "app/QtPlatform.h"
+#include "data/Schema.h"
+#include "report/ResultsReport.h"
+
+#include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+// The real platform in another program folder, its message boxes recorded.
+class PlatformIn : public QtPlatform {
+public:
+    explicit PlatformIn(QString folder) : folder_(std::move(folder)) {}
+    QString ProgramFolder() override { return folder_; }
+    MsgAnswer MsgBox(const QString& text, MsgButtons, const QString&) override
+    {
+        shown << text;
+        return MsgAnswer::OK;
+    }
+    QStringList shown;
+
+private:
+    QString folder_;
+};
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+}
+
+// pdftotext's non-blank lines, a cell per character at 14-point Courier's pitch.
+QStringList PdfLines(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-fixed"), "8.4", path, "-"});
+    pdftotext.waitForFinished(30000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+        .split(QRegularExpression(QStringLiteral("\\s*[\\n\\f]")), Qt::SkipEmptyParts);
+}
+
+qint64 LockHolder(const QString& lock)
+{
+    qint64 pid = 0;
+    QString host, application;
+    return QLockFile(lock).getLockInfo(&pid, &host, &application) ? pid : 0;
+}
+
+}
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Run under en_US (see main): month/day/two-digit year, no leading zeros.
+    // Reseeded twice within one second, the generator gives two sequences.
+    void shortDateAndDraws()
+    {
+        QtPlatform platform;
+        const auto usShortDate = [] {
+            const QDate today = QDate::currentDate();
+            return QStringLiteral("%1/%2/%3").arg(today.month()).arg(today.day()).arg(today.year() % 100, 2, 10, QChar(u'0'));
+        };
+        const QString before = usShortDate(), shown = platform.TodayShortDate();
+        QVERIFY2(shown == before || shown == usShortDate(), qPrintable(shown));  // midnight may pass between
+        const auto draws = [&platform] {
+            platform.Randomize();
+            return QList<float>{platform.Rnd(), platform.Rnd(), platform.Rnd(), platform.Rnd()};
+        };
+        QList<float> first, second;
+        for (qint64 start = -1; start != QDateTime::currentSecsSinceEpoch();) {
+            start = QDateTime::currentSecsSinceEpoch();
+            first = draws();
+            second = draws();
+        }
+        QVERIFY(first != second);
+        float lowest = 1, highest = 0;
+        for (int i = 0; i < 200000; ++i) {
+            const float draw = platform.Rnd();
+            lowest = std::min(lowest, draw);
+            highest = std::max(highest, draw);
+        }
+        QVERIFY(lowest >= 0 && lowest < 0.001f && highest > 0.999f && highest < 1);
+    }
+
+    // No printer offscreen: a PDF in the Documents folder, or at home without
+    // one; read back, it keeps the columns, breaks the pages and wraps a wide
+    // line. A printer (here one writing PDF) gets the same page.
+    void reportGoesToPrinterOrPdf()
+    {
+        QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+        QStringList rows;
+        for (int i = 1; i <= 80; ++i)
+            rows << QStringLiteral("Test %1").arg(i).leftJustified(41) + QStringLiteral("Not Taken");
+        const QString title = QStringLiteral("Wide").repeated(40);
+        const PageModel page = BuildResultsReport(title, QStringLiteral("12/6/26"), rows, true);
+        QtPlatform platform;
+        const PrintOutcome saved = platform.Print(page);
+        QVERIFY(saved.printed && saved.error.isEmpty());
+        QCOMPARE(QFileInfo(saved.pdfPath).absolutePath(), home.path() + QStringLiteral("/Documents"));
+        // Columns 15, 50 and 5, behind the page's margin of four cells.
+        const QStringList lines = PdfLines(saved.pdfPath);
+        QVERIFY(lines[0].startsWith(QString(18, u' ') + QStringLiteral("WideWide")));
+        QVERIFY(lines.contains(QString(53, u' ') + QStringLiteral("12/6/26")) && lines.contains(QString(8, u' ') + rows[0]));
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^        Test \\d+ +Not Taken$"))).size(), 80);
+        QVERIFY(lines.join(QString()).remove(QRegularExpression(QStringLiteral("\\s"))).contains(title));
+        QVERIFY(QDir(home.filePath(QStringLiteral("Documents"))).removeRecursively());
+        QCOMPARE(QFileInfo(platform.Print(page).pdfPath).absolutePath(), home.path());
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(home.filePath(QStringLiteral("printer.pdf")));
+        const PrintOutcome printed = PrintOnPrinter(printer, page);
+        QVERIFY(printed.printed && printed.pdfPath.isEmpty() && PdfLines(printer.outputFileName()) == lines);
+        printer.setOutputFileName(home.filePath(QStringLiteral("no such folder/printer.pdf")));
+        QCOMPARE(PrintOnPrinter(printer, page).error, QStringLiteral("The printer could not be started."));
+    }
+
+    // The guide is HelpFile.hlp in the program's folder; the window opens below
+    // and right of the screen that asked, pushed back onto the screen.
+    void helpWindowOrWhereTheGuideShouldBe()
+    {
+        QTemporaryDir folder;
+        PlatformIn platform(folder.path());
+        platform.ShowHelp(nullptr);
+        QCOMPARE(platform.shown, QStringList{"The user guide could not be opened:\n" + folder.filePath("HelpFile.hlp")});
+        WriteFile(folder.filePath(QStringLiteral("HelpFile.hlp")), "<h2>Guide</h2><p>Press <b>F1</b>.</p>");
+        QWidget screen;
+        screen.setGeometry(10, 0, 100, 100);
+        platform.ShowHelp(&screen);
+        auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(60, 50)));
+        QVERIFY(viewer && platform.shown.size() == 1 && viewer->pos() == QPoint(50, 40));
+        QCOMPARE(viewer->windowTitle() + u'|' + viewer->toPlainText(), QStringLiteral("VornickTest Help|Guide\nPress F1."));
+        screen.move(QApplication::primaryScreen()->availableGeometry().bottomRight());
+        platform.ShowHelp(&screen);
+        QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(viewer->frameGeometry()));
+    }
+
+    // Left by a copy that has ended, empty or garbled, or a folder in its
+    // place: the program starts. A running copy: a second one ends silently.
+    void onlyARunningCopyKeepsTheProgramFromStarting()
+    {
+        QTemporaryDir runtime, folder;
+        const QString lock = runtime.filePath(QStringLiteral("VornickTest.lock"));
+        QProcess ended;
+        ended.start(QStringLiteral("true"));
+        QVERIFY(ended.waitForStarted());
+        const QByteArray endedPid = QByteArray::number(ended.processId());
+        QVERIFY(ended.waitForFinished());
+        for (const QByteArray& leftover : {endedPid + "\nVornickTest\n" + QSysInfo::machineHostName().toUtf8() + '\n',
+                                           QByteArray(), QByteArray("\x7f garbled \xff\n")}) {
+            WriteFile(lock, leftover);
+            QtPlatform copy(runtime.path());
+            QVERIFY(!copy.AnotherCopyRunning() && LockHolder(lock) == QCoreApplication::applicationPid());
+        }
+        QVERIFY(QDir().mkdir(lock) && !QtPlatform(runtime.path()).AnotherCopyRunning() && QDir().rmdir(lock));
+
+        const QString program = folder.filePath(QStringLiteral("VornickTest"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/VornickTest"), program));
+        Schema::CreateDatabase(folder.filePath(QStringLiteral("Ostrel.mdb")));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        QProcess first, second;
+        for (QProcess* copy : {&first, &second}) {
+            copy->setProcessEnvironment(environment);
+            copy->start(program, {});
+            QVERIFY(copy->waitForStarted());
+            QTRY_COMPARE_WITH_TIMEOUT(LockHolder(lock), first.processId(), 10000);
+        }
+        QVERIFY(QtPlatform(runtime.path()).AnotherCopyRunning());
+        QVERIFY(second.waitForFinished(10000) && second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
+        QVERIFY(second.readAllStandardOutput().isEmpty() && first.state() == QProcess::Running);
+        const qint64 firstPid = first.processId();
+        first.kill();  // leaves its lock file behind
+        QVERIFY(first.waitForFinished() && LockHolder(lock) == firstPid && !QtPlatform(runtime.path()).AnotherCopyRunning());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    qputenv("LC_ALL", "en_US.UTF-8");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    TestPlatform test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_platform.moc"
