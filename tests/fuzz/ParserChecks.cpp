@@ -2,6 +2,8 @@
 
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
+#include "exchange/Aiken.h"
+#include "exchange/Gift.h"
 
 #include <algorithm>
 
@@ -29,6 +31,16 @@ public:
             const unsigned b = Byte();
             text += b < 200 ? QChar(static_cast<char16_t>(32 + b % 95)) : QChar(static_cast<char16_t>(0x391 + b % 40));
         }
+        return text;
+    }
+
+    // A text of characters from `alphabet` only.
+    QString TextOf(QStringView alphabet, int maxLength)
+    {
+        const int length = static_cast<int>(Byte() % static_cast<unsigned>(maxLength + 1));
+        QString text;
+        for (int i = 0; i < length; ++i)
+            text += alphabet[Byte() % alphabet.size()];
         return text;
     }
 
@@ -113,6 +125,66 @@ QString CheckAnswerRecords(Source& source)
     return {};
 }
 
+// What a question file reader returns for any bytes: usable questions in
+// file order with every text there and within bounds, or a refusal alone.
+QString CheckQuestionFileReader(const ReadOutcome& outcome, const char* reader)
+{
+    const auto fail = [reader](const QString& what) { return QString::fromLatin1(reader) + QStringLiteral(": ") + what; };
+    if (outcome.Refused() && !(outcome.questions.empty() && outcome.leftOut.empty() && outcome.notes.empty()))
+        return fail(QStringLiteral("a refused file with questions or notes"));
+    int line = 1;
+    for (const FoundQuestion& found : outcome.questions) {
+        if (found.line < line)
+            return fail(QStringLiteral("questions out of file order"));
+        line = found.line;
+        for (const QString* text : {&found.texts.question, &found.texts.answer, &found.texts.phony1, &found.texts.phony2})
+            if (text->isEmpty() || text->size() > QuestionFile::LongestText)
+                return fail(QStringLiteral("a usable question with an empty or overlong text"));
+    }
+    for (const auto* notes : {&outcome.leftOut, &outcome.notes})
+        for (const FileNote& note : *notes)
+            if (note.line < 1 || note.text.isEmpty())
+                return fail(QStringLiteral("a note without its line or text"));
+    return {};
+}
+
+// Questions with texts full of the characters the formats give a meaning
+// to, written and read back: GIFT gives back every question that has a text
+// and three answers, character for character; Aiken every one of them whose
+// texts are single lines without blanks at either end.
+QString CheckQuestionFileRoundTrips(Source& source)
+{
+    static const QString special = QStringLiteral("~=#{}:\\ \t\n%->[]/$ANSWER.)aé€日");
+    TestDraft draft;
+    draft.title = source.TextOf(special, 12);
+    const int count = static_cast<int>(source.Byte() % 4);
+    for (int i = 0; i < count; ++i)
+        draft.questions.push_back({source.TextOf(special, 16), source.TextOf(special, 8), source.TextOf(special, 8),
+                                   source.TextOf(special, 8)});
+    std::vector<DraftQuestion> giftExpected;
+    std::vector<DraftQuestion> aikenExpected;
+    for (const DraftQuestion& q : draft.questions) {
+        if (q.question.trimmed().isEmpty() || q.answer.isEmpty() || q.phony1.isEmpty() || q.phony2.isEmpty())
+            continue;
+        giftExpected.push_back(q);
+        const auto oneLine = [](const QString& t) { return !t.contains(u'\n') && t == t.trimmed(); };
+        if (oneLine(q.question) && oneLine(q.answer) && oneLine(q.phony1) && oneLine(q.phony2)
+            && !q.question.startsWith(QLatin1String("ANSWER:")))
+            aikenExpected.push_back(q);
+    }
+    if (Gift::Read(Gift::Write(draft).text.toUtf8()).Questions() != giftExpected)
+        return QStringLiteral("GIFT did not give back what it wrote:\n") + Gift::Write(draft).text;
+    const ReadOutcome aiken = Aiken::Read(Aiken::Write(draft).text.toUtf8());
+    std::vector<DraftQuestion> aikenRead;
+    for (const DraftQuestion& q : aiken.Questions()) {
+        if (std::find(aikenExpected.begin(), aikenExpected.end(), q) != aikenExpected.end())
+            aikenRead.push_back(q);
+    }
+    if (aikenRead != aikenExpected)
+        return QStringLiteral("Aiken did not give back what it wrote:\n") + Aiken::Write(draft).text;
+    return {};
+}
+
 }
 
 QString CheckParsers(const QByteArray& input)
@@ -123,7 +195,12 @@ QString CheckParsers(const QByteArray& input)
         if (!failure.isEmpty())
             return failure;
     }
-    for (auto check : {CheckResultsRows, CheckKeyedRows, CheckAnswerRecords}) {
+    for (const auto& [outcome, reader] : {std::pair{Gift::Read(input), "GIFT"}, std::pair{Aiken::Read(input), "Aiken"}}) {
+        const QString failure = CheckQuestionFileReader(outcome, reader);
+        if (!failure.isEmpty())
+            return failure;
+    }
+    for (auto check : {CheckResultsRows, CheckKeyedRows, CheckAnswerRecords, CheckQuestionFileRoundTrips}) {
         const QString failure = check(source);
         if (!failure.isEmpty())
             return failure;

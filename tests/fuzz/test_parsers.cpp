@@ -1,5 +1,6 @@
-// The readers of stored text over random bytes and near misses of real rows
-// and records; the same checks run under libFuzzer in scripts/fuzz.
+// The readers of stored text and of question files over random bytes and
+// near misses of real rows, records and files; the same checks run under
+// libFuzzer in scripts/fuzz.
 #include "ParserChecks.h"
 
 #include <QRandomGenerator>
@@ -32,6 +33,10 @@ void TestParsers::nearMisses()
         "Algebra                                  Not Taken",
         "Bob 12" + QByteArray(80, ' ') + "4294967296",
         "3122C", "3123X", "3122c", "", "9", "12", "31x2C", "1234567", "|", "||", "12|", "|3", "-5|-7",
+        "$CATEGORY: a//b\n\n::T:: Q\\: x {=a#fb ~b ~%50%c}\n\n// c\nQ2 {\n=a\n~b\n~c\n####g\n}\n",
+        "\xEF\xBB\xBF[html]<p>a&amp;b<br>c</p> {=&lt;x&gt; ~y ~z}\r\n\r\nQ {T}\r\nQ {#1:2}\r\nQ {=a -> b}",
+        "On {~x =y ~z} day \\{\\}\\n\\\\ {}\n\n::open {=a",
+        "Q\nA. a\nB) b\nC. c\nANSWER: B\n\nQ2\nA) x\nB. y\nANSWER: C\nANSWER: A\n",
     };
     QRandomGenerator generator(7);
     for (const QByteArray& seed : seeds) {
