@@ -162,7 +162,8 @@ WriteOutcome Aiken::Write(const TestDraft& draft)
 {
     QuestionFile::WriterNotes notes;
     WriteOutcome written;
-    for (const auto& [slot, texts] : QuestionFile::WritableQuestions(draft, notes)) {
+    const std::vector<QuestionFile::SlotQuestion> writable = QuestionFile::WritableQuestions(draft, notes);
+    for (const auto& [slot, texts] : writable) {
         const QString question = OneQuestionLine(texts.question, slot, notes);
         const QString answer = OneLine(texts.answer, slot, notes);
         const QString phony1 = OneLine(texts.phony1, slot, notes);
@@ -173,5 +174,6 @@ WriteOutcome Aiken::Write(const TestDraft& draft)
                             .arg(question, answer, phony1, phony2);
     }
     written.notes = notes.Notes();
+    written.questions = static_cast<int>(writable.size());
     return written;
 }

@@ -465,7 +465,8 @@ WriteOutcome Gift::Write(const TestDraft& draft)
     QuestionFile::WriterNotes notes;
     WriteOutcome written;
     written.text = CategoryLine(draft.title);
-    for (const auto& [slot, texts] : QuestionFile::WritableQuestions(draft, notes)) {
+    const std::vector<QuestionFile::SlotQuestion> writable = QuestionFile::WritableQuestions(draft, notes);
+    for (const auto& [slot, texts] : writable) {
         if (texts.answer.isEmpty() || texts.phony1.isEmpty() || texts.phony2.isEmpty())
             notes.Add(QStringLiteral("an empty answer; reading the file back leaves the question out."), slot);
         written.text += QStringLiteral("::Q%1:: %2 {\n\t=%3\n\t~%4\n\t~%5\n}\n\n")
@@ -473,5 +474,6 @@ WriteOutcome Gift::Write(const TestDraft& draft)
                                  EscapeAnswer(texts.phony1), EscapeAnswer(texts.phony2));
     }
     written.notes = notes.Notes();
+    written.questions = static_cast<int>(writable.size());
     return written;
 }

@@ -224,19 +224,36 @@ void QuestionFile::WriterNotes::Add(const QString& what, int slot)
         kind->second.push_back(slot);
 }
 
+namespace {
+
+// "Question 4", "Questions 2 and 9", "Questions 2 to 25", "Questions 1, 3 to 5 and 9".
+QString Numbered(const std::vector<int>& numbers)
+{
+    QStringList parts;
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t last = i;
+        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1)
+            ++last;
+        if (last >= i + 2)
+            parts << QStringLiteral("%1 to %2").arg(numbers[i]).arg(numbers[last]);
+        else
+            for (std::size_t k = i; k <= last; ++k)
+                parts << QString::number(numbers[k]);
+        i = last + 1;
+    }
+    const bool several = numbers.size() > 1;
+    const QString last = parts.takeLast();
+    return (several ? QStringLiteral("Questions ") : QStringLiteral("Question "))
+           + (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+}
+
+}
+
 QStringList QuestionFile::WriterNotes::Notes() const
 {
     QStringList notes;
-    for (const auto& [what, numbered] : kinds_) {
-        QStringList numbers;
-        for (int slot : numbered)
-            numbers << QString::number(slot);
-        const QString last = numbers.takeLast();
-        notes << (numbers.isEmpty() ? QStringLiteral("Question ") + last
-                                    : QStringLiteral("Questions ") + numbers.join(QStringLiteral(", "))
-                                          + QStringLiteral(" and ") + last)
-                     + QStringLiteral(": ") + what;
-    }
+    for (const auto& [what, numbered] : kinds_)
+        notes << Numbered(numbered) + QStringLiteral(": ") + what;
     return notes;
 }
 

@@ -37,6 +37,7 @@ struct ReadOutcome {
 // A file as a writer made it, and what it could not carry.
 struct WriteOutcome {
     QString text;
+    int questions = 0;  // written into the text
     QStringList notes;
 };
 
