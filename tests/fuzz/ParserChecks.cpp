@@ -174,13 +174,14 @@ QString CheckQuestionFileRoundTrips(Source& source)
     }
     if (Gift::Read(Gift::Write(draft).text.toUtf8()).Questions() != giftExpected)
         return QStringLiteral("GIFT did not give back what it wrote:\n") + Gift::Write(draft).text;
-    const ReadOutcome aiken = Aiken::Read(Aiken::Write(draft).text.toUtf8());
-    std::vector<DraftQuestion> aikenRead;
-    for (const DraftQuestion& q : aiken.Questions()) {
-        if (std::find(aikenExpected.begin(), aikenExpected.end(), q) != aikenExpected.end())
-            aikenRead.push_back(q);
+    // Questions Aiken had to change may read back too; those it carries
+    // whole come back in their order among them.
+    auto expected = aikenExpected.begin();
+    for (const DraftQuestion& q : Aiken::Read(Aiken::Write(draft).text.toUtf8()).Questions()) {
+        if (expected != aikenExpected.end() && q == *expected)
+            ++expected;
     }
-    if (aikenRead != aikenExpected)
+    if (expected != aikenExpected.end())
         return QStringLiteral("Aiken did not give back what it wrote:\n") + Aiken::Write(draft).text;
     return {};
 }
