@@ -12,7 +12,13 @@ const QString Needs = QStringLiteral("the program needs one right answer (=) and
 // Characters that stand for themselves after a backslash.
 bool IsEscapable(QChar c)
 {
-    return QStringView(u"~=#{}:\\ \t%>").contains(c);
+    switch (c.unicode()) {
+    case u'~': case u'=': case u'#': case u'{': case u'}': case u':': case u'\\': case u' ': case u'\t':
+    case u'%': case u'>':
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool IsRawBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
@@ -51,10 +57,14 @@ QString Unescape(QStringView raw)
 qsizetype FindUnescaped(QStringView text, QStringView wanted, qsizetype from)
 {
     for (qsizetype i = from; i < text.size(); ++i) {
-        if (text[i] == u'\\')
+        if (text[i] == u'\\') {
             ++i;
-        else if (wanted.contains(text[i]))
-            return i;
+            continue;
+        }
+        for (QChar c : wanted) {
+            if (text[i] == c)
+                return i;
+        }
     }
     return -1;
 }

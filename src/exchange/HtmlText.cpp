@@ -66,15 +66,16 @@ public:
         // <br> adds a line each time; the edges of blocks make one break.
         breaks_ = lineBreak ? breaks_ + 1 : std::max(breaks_, 1);
     }
-    void Add(const QString& characters)
+    template <class Characters>
+    void Add(Characters characters)
     {
         if (breaks_ > 0 && !text_.isEmpty())
-            text_ += QString(breaks_, u'\n');
+            text_.append(QString(breaks_, u'\n'));
         else if (space_ && !text_.isEmpty())
-            text_ += u' ';
+            text_.append(u' ');
         breaks_ = 0;
         space_ = false;
-        text_ += characters;
+        text_.append(characters);
     }
     QString Take() { return std::move(text_); }
 

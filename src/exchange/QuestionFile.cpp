@@ -77,6 +77,8 @@ FileNote FirstNonTextByte(const QByteArray& bytes)
 // "\r\n" and a lone "\r" both become "\n".
 QString UnixLineEnds(const QString& text)
 {
+    if (!text.contains(u'\r'))
+        return text;
     QString lines;
     lines.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
