@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QSaveFile>
 #include <cstdio>
+#include <optional>
 
 namespace {
 

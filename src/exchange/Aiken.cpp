@@ -1,6 +1,7 @@
 #include "Aiken.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {

@@ -3,7 +3,6 @@
 #include "HtmlText.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
