@@ -1,12 +1,21 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 class PageModel;
 
 enum class MsgButtons { OK, YesNo };
 enum class MsgAnswer { OK, Yes, No };
+
+// A file the user picked in a file dialog, and which of the dialog's
+// filters was chosen (from 0); an empty path when the dialog was cancelled.
+struct FileChoice {
+    QString path;
+    int filter = 0;
+};
+enum class FileDialogKind { Open, Save };
 
 // What a print job came to, for the user to be told.
 struct PrintOutcome {
@@ -27,6 +36,12 @@ public:
 
     // A message box with no icon; an empty title shows the program's title.
     virtual MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) = 0;
+
+    // A modal file dialog: a file to open (one that exists) or a name to
+    // save under, starting at `suggested` (a folder, or a file in one);
+    // `filters` are like "GIFT files (*.gift)".
+    virtual FileChoice ChooseFile(FileDialogKind kind, const QString& title, const QStringList& filters,
+                                  const QString& suggested) = 0;
 
     // Shows `form` modally and returns once it is hidden or unloaded.
     virtual void RunModal(QWidget& form) = 0;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
@@ -80,6 +81,19 @@ MsgAnswer QtPlatform::MsgBox(const QString& text, MsgButtons buttons, const QStr
     if (buttons == MsgButtons::OK)
         return MsgAnswer::OK;
     return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+FileChoice QtPlatform::ChooseFile(FileDialogKind kind, const QString& title, const QStringList& filters,
+                                  const QString& suggested)
+{
+    QFileDialog dialog(nullptr, title, suggested);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(kind == FileDialogKind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(kind == FileDialogKind::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), std::max<int>(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())))};
 }
 
 void QtPlatform::RunModal(QWidget& form)

@@ -20,6 +20,8 @@ public:
     ~QtPlatform() override;
 
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
+    FileChoice ChooseFile(FileDialogKind kind, const QString& title, const QStringList& filters,
+                          const QString& suggested) override;
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override;
     void Randomize() override;

@@ -29,4 +29,43 @@ QString VisibleTitle(const QString& storedTitle)
                                      : storedTitle;
 }
 
+QString NoTitleMessage() { return QStringLiteral("You must give the test a title."); }
+
+QString LongTitleMessage()
+{
+    return QStringLiteral("The test title can be at most %1 characters long.").arg(LongestTitle);
+}
+
+QString TakenTitleMessage(const QString& title)
+{
+    return QStringLiteral("Another test already has the title \"%1\".\nPlease choose a different title.")
+        .arg(VisibleTitle(title));
+}
+
+QString MinutesMessage()
+{
+    return QStringLiteral("The length of the test must be a whole number of minutes from 0 to %1.").arg(LongestMinutes);
+}
+
+QString TitleRefusal(const QString& title, const QStringList& otherTitles)
+{
+    if (title.isEmpty())
+        return NoTitleMessage();
+    const QString visible = VisibleTitle(title);
+    if (visible.size() > LongestTitle)
+        return LongTitleMessage();
+    for (const QString& other : otherTitles) {
+        if (VisibleTitle(other) == visible)
+            return TakenTitleMessage(title);
+    }
+    return {};
+}
+
+QString StoredTitle(const QString& title, bool complete)
+{
+    if (complete)
+        return VisibleTitle(title);
+    return IsUnfinished(title) ? title : u'<' + title + u'>';
+}
+
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <cstdint>
 #include <optional>
@@ -23,5 +24,21 @@ QString VisibleTitle(const QString& storedTitle);
 
 // True when the title starts with "<", which keeps the test from students.
 bool IsUnfinished(const QString& storedTitle);
+
+// What the user is told when a title or a length breaks a rule.
+QString NoTitleMessage();
+QString LongTitleMessage();
+QString TakenTitleMessage(const QString& title);
+QString MinutesMessage();
+
+// The message for the first rule a new test's title (without blanks at
+// either end) breaks, or an empty text: it must not be empty, must show at
+// most 40 characters to students and must differ from every one of
+// `otherTitles` (the stored titles of the other tests) as students see them.
+QString TitleRefusal(const QString& title, const QStringList& otherTitles);
+
+// The title a test is stored under: between "<" and ">" while it is not
+// complete (unless it has them already), without them once it is.
+QString StoredTitle(const QString& title, bool complete);
 
 }

@@ -1,5 +1,6 @@
 #include "frmAdmin.h"
 
+#include "QuestionFiles.h"
 #include "Screens.h"
 #include "TextBoxes.h"
 #include "app/ListRows.h"
@@ -95,6 +96,8 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     lstTests = NamedList(QStringLiteral("lstTests"), this);
     cmdAddTest = NamedButton(QStringLiteral("&Add"), QStringLiteral("cmdAddTest"), this);
     cmdEdit = NamedButton(QStringLiteral("&Edit"), QStringLiteral("cmdEdit"), this);
+    cmdImport = NamedButton(QStringLiteral("&Import\u2026"), QStringLiteral("cmdImport"), this);
+    cmdExport = NamedButton(QStringLiteral("Ex&port\u2026"), QStringLiteral("cmdExport"), this);
     cmdDeleteTest = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteTest"), this);
 
     lstStudents = NamedList(QStringLiteral("lstStudents"), this);
@@ -130,6 +133,8 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     OnClick(cmdChangePassword, &frmAdmin::cmdChangePassword_Click);
     OnClick(cmdAddTest, &frmAdmin::cmdAddTest_Click);
     OnClick(cmdEdit, &frmAdmin::cmdEdit_Click);
+    OnClick(cmdImport, &frmAdmin::cmdImport_Click);
+    OnClick(cmdExport, &frmAdmin::cmdExport_Click);
     OnClick(cmdDeleteTest, &frmAdmin::cmdDeleteTest_Click);
 }
 
@@ -141,6 +146,8 @@ void frmAdmin::BuildLayout()
     testButtons->addWidget(cmdAddTest);
     testButtons->addWidget(cmdEdit);
     testButtons->addWidget(cmdDeleteTest);
+    testButtons->addWidget(cmdImport);
+    testButtons->addWidget(cmdExport);
     testButtons->addStretch();
     auto* tests = new QGridLayout;
     tests->addWidget(Label1[3], 0, 0);
@@ -190,7 +197,9 @@ void frmAdmin::BuildLayout()
     setTabOrder(lstTests, cmdAddTest);
     setTabOrder(cmdAddTest, cmdEdit);
     setTabOrder(cmdEdit, cmdDeleteTest);
-    setTabOrder(cmdDeleteTest, lstStudents);
+    setTabOrder(cmdDeleteTest, cmdImport);
+    setTabOrder(cmdImport, cmdExport);
+    setTabOrder(cmdExport, lstStudents);
     setTabOrder(lstStudents, txtName);
     setTabOrder(txtName, txtPassword);
     setTabOrder(txtPassword, cmdAddStudent);
@@ -416,6 +425,19 @@ void frmAdmin::cmdEdit_Click()
     if (!FindSelectedTest())
         return;
     OpenEditor();
+}
+
+// A file's questions go on as a new test, as Add does.
+void frmAdmin::cmdImport_Click()
+{
+    if (QuestionFiles::PrepareImport())
+        cmdAddTest_Click();
+}
+
+void frmAdmin::cmdExport_Click()
+{
+    if (FindSelectedTest())
+        QuestionFiles::ExportTest(rsTests);
 }
 
 void frmAdmin::cmdDeleteTest_Click()

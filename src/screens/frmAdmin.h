@@ -38,6 +38,8 @@ public:
     void cmdAddTest_Click();
     void cmdEdit_Click();
     void cmdDeleteTest_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
 
     QListWidget* lstStudents = nullptr;
     QLineEdit* txtName = nullptr;
@@ -54,6 +56,8 @@ public:
     QPushButton* cmdAddTest = nullptr;
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDeleteTest = nullptr;
+    QPushButton* cmdImport = nullptr;
+    QPushButton* cmdExport = nullptr;
 
     // "Students:", "Name:", "Password:", "Tests:" and the note on brackets.
     std::array<QLabel*, 5> Label1{};

@@ -5,6 +5,8 @@
 #include "app/AnswerRecord.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestRows.h"
+#include "app/TestRules.h"
 #include "frmAdmin.h"
 #include "frmNewTestIntro.h"
 
@@ -128,10 +130,18 @@ void frmNewTest::Form_Load()
     Load_Question();
 }
 
+// A new test from a file is stored with its questions, marked unfinished
+// while it has fewer than 25.
 void frmNewTest::StoreTestHeading()
 {
     const frmNewTestIntro& intro = Screens::Get<frmNewTestIntro>();
-    rsTests.SetField(TestNameField, intro.Title());
+    const std::vector<DraftQuestion>& imported = intro.importedQuestions;
+    if (blnNewTest && !imported.empty()) {
+        TestRows::WriteQuestions(rsTests, imported);
+        rsTests.SetField(TestNameField, TestRules::StoredTitle(intro.Title(), imported.size() == std::size_t{Slots}));
+    } else {
+        rsTests.SetField(TestNameField, intro.Title());
+    }
     rsTests.SetField(QStringLiteral("fldDescription"), BoxText(*intro.txtDescription));
     rsTests.SetField(QStringLiteral("fldTime"), intro.Minutes());
     rsTests.Update();

@@ -87,20 +87,15 @@ void frmNewTestIntro::cmdNext_Click()
 {
     const QString title = Title();
     if (title.isEmpty())
-        return Refuse(QStringLiteral("You must give the test a title."), txtTestName);
+        return Refuse(TestRules::NoTitleMessage(), txtTestName);
     if (txtMinutes->text().isEmpty())
         return Refuse(QStringLiteral("You must specify the length of the test."), txtMinutes);
     if (TestRules::VisibleTitle(title).size() > TestRules::LongestTitle)
-        return Refuse(QStringLiteral("The test title can be at most %1 characters long.").arg(TestRules::LongestTitle),
-                      txtTestName);
+        return Refuse(TestRules::LongTitleMessage(), txtTestName);
     if (!TestRules::WholeMinutes(txtMinutes->text()))
-        return Refuse(QStringLiteral("The length of the test must be a whole number of minutes from 0 to %1.")
-                          .arg(TestRules::LongestMinutes),
-                      txtMinutes);
+        return Refuse(TestRules::MinutesMessage(), txtMinutes);
     if (TitleTaken(title))
-        return Refuse(QStringLiteral("Another test already has the title \"%1\".\nPlease choose a different title.")
-                          .arg(TestRules::VisibleTitle(title)),
-                      txtTestName);
+        return Refuse(TestRules::TakenTitleMessage(title), txtTestName);
     Screens::Get<frmNewTest>().setWindowTitle(title);
     Hide();
     Screens::Show<frmNewTest>();

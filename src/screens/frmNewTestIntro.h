@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form.h"
+#include "exchange/TestDraft.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,9 @@ public:
     QString Title() const;
     // The length in minutes as Next accepted it.
     int Minutes() const;
+
+    // Questions read from a file (Import...), stored with the new test at Next.
+    std::vector<DraftQuestion> importedQuestions;
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtTestName = nullptr;

@@ -2,6 +2,8 @@
 
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
+#include "exchange/Aiken.h"
+#include "exchange/Gift.h"
 
 #include <algorithm>
 
@@ -31,10 +33,81 @@ public:
         return text;
     }
 
+    // A text of characters from `alphabet` only.
+    QString TextOf(QStringView alphabet, int maxLength)
+    {
+        const int length = static_cast<int>(Byte() % static_cast<unsigned>(maxLength + 1));
+        QString text;
+        for (int i = 0; i < length; ++i)
+            text += alphabet[Byte() % alphabet.size()];
+        return text;
+    }
+
 private:
     QByteArray bytes_;
     qsizetype position_ = 0;
 };
+
+// What a question file reader returns for any bytes: usable questions in
+// file order with every text there and within bounds, or a refusal alone.
+QString CheckQuestionFileReader(const ReadOutcome& outcome, const char* reader)
+{
+    const auto fail = [reader](const QString& what) { return QString::fromLatin1(reader) + QStringLiteral(": ") + what; };
+    if (outcome.Refused() && !(outcome.questions.empty() && outcome.leftOut.empty() && outcome.notes.empty()))
+        return fail(QStringLiteral("a refused file with questions or notes"));
+    int line = 1;
+    for (const FoundQuestion& found : outcome.questions) {
+        if (found.line < line)
+            return fail(QStringLiteral("questions out of file order"));
+        line = found.line;
+        for (const QString* text : {&found.texts.question, &found.texts.answer, &found.texts.phony1, &found.texts.phony2})
+            if (text->isEmpty() || text->size() > QuestionFile::LongestText)
+                return fail(QStringLiteral("a usable question with an empty or overlong text"));
+    }
+    for (const auto* notes : {&outcome.leftOut, &outcome.notes})
+        for (const FileNote& note : *notes)
+            if (note.line < 1 || note.text.isEmpty())
+                return fail(QStringLiteral("a note without its line or text"));
+    return {};
+}
+
+// Questions with texts full of the characters the formats give a meaning
+// to, written and read back: GIFT gives back every question that has a text
+// and three answers, character for character; Aiken every one of them whose
+// texts are single lines without blanks at either end.
+QString CheckQuestionFileRoundTrips(Source& source)
+{
+    static const QString special = QStringLiteral("~=#{}:\\ \t\n%->[]/$ANSWER.)aé€日");
+    TestDraft draft;
+    draft.title = source.TextOf(special, 12);
+    const int count = static_cast<int>(source.Byte() % 4);
+    for (int i = 0; i < count; ++i)
+        draft.questions.push_back({source.TextOf(special, 16), source.TextOf(special, 8), source.TextOf(special, 8),
+                                   source.TextOf(special, 8)});
+    std::vector<DraftQuestion> giftExpected;
+    std::vector<DraftQuestion> aikenExpected;
+    for (const DraftQuestion& q : draft.questions) {
+        if (q.question.trimmed().isEmpty() || q.answer.isEmpty() || q.phony1.isEmpty() || q.phony2.isEmpty())
+            continue;
+        giftExpected.push_back(q);
+        const auto oneLine = [](const QString& t) { return !t.contains(u'\n') && t == t.trimmed(); };
+        if (oneLine(q.question) && oneLine(q.answer) && oneLine(q.phony1) && oneLine(q.phony2)
+            && !q.question.startsWith(QLatin1String("ANSWER:")))
+            aikenExpected.push_back(q);
+    }
+    if (Gift::Read(Gift::Write(draft).text.toUtf8()).Questions() != giftExpected)
+        return QStringLiteral("GIFT did not give back what it wrote:\n") + Gift::Write(draft).text;
+    // Questions Aiken had to change may read back too; those it carries
+    // whole come back in their order among them.
+    auto expected = aikenExpected.begin();
+    for (const DraftQuestion& q : Aiken::Read(Aiken::Write(draft).text.toUtf8()).Questions()) {
+        if (expected != aikenExpected.end() && q == *expected)
+            ++expected;
+    }
+    if (expected != aikenExpected.end())
+        return QStringLiteral("Aiken did not give back what it wrote:\n") + Aiken::Write(draft).text;
+    return {};
+}
 
 }
 
@@ -88,5 +161,9 @@ QString CheckParsers(const QByteArray& input)
                && parts.orderDigits[0] + parts.orderDigits[1] + parts.orderDigits[2] == order
                && AnswerRecords::IsRight(record) == (order[line - 1] == u'1'),
            "record misread", record);
+    for (const auto& [outcome, reader] : {std::pair{Gift::Read(input), "GIFT"}, std::pair{Aiken::Read(input), "Aiken"}})
+        expect(CheckQuestionFileReader(outcome, reader).isEmpty(), "question file reader", CheckQuestionFileReader(outcome, reader));
+    const QString roundTrip = CheckQuestionFileRoundTrips(source);
+    expect(roundTrip.isEmpty(), "question file round trip", roundTrip);
     return failure;
 }

@@ -24,6 +24,10 @@ private slots:
             "Algebra                                  Not Taken",
             "Bob 12" + QByteArray(80, ' ') + "9223372036854775807",
             "3122C", "3123X", "3122c", "", "9", "12", "31x2C", "1234567", "-5",
+            "$CATEGORY: a//b\n\n::T:: Q\\: x {=a#fb ~b ~%50%c}\n\n// c\nQ2 {\n=a\n~b\n~c\n####g\n}\n",
+            "\xEF\xBB\xBF[html]<p>a&amp;b<br>c</p> {=&lt;x&gt; ~y ~z}\r\n\r\nQ {T}\r\nQ {#1:2}\r\nQ {=a -> b}",
+            "On {~x =y ~z} day \\{\\}\\n\\\\ {}\n\n::open {=a",
+            "Q\nA. a\nB) b\nC. c\nANSWER: B\n\nQ2\nA) x\nB. y\nANSWER: C\nANSWER: A\n",
         };
         for (const QByteArray& seed : seeds) {
             for (int i = 0; i < 5000; ++i) {

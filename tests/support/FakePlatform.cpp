@@ -16,6 +16,19 @@ MsgAnswer FakePlatform::MsgBox(const QString& text, MsgButtons buttons, const QS
     return answer;
 }
 
+FileChoice FakePlatform::ChooseFile(FileDialogKind, const QString& title, const QStringList& filters,
+                                    const QString& suggested)
+{
+    fileDialogs << title + u'|' + filters.join(QStringLiteral(";;")) + u'|' + suggested;
+    if (fileChoices.empty()) {
+        unexpected << QStringLiteral("file dialog with no choice: ") + title;
+        return {};
+    }
+    const FileChoice choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
+}
+
 void FakePlatform::RunModal(QWidget& form)
 {
     if (modalUsers.empty()) {

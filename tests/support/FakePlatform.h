@@ -20,6 +20,8 @@ public:
     };
 
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
+    FileChoice ChooseFile(FileDialogKind kind, const QString& title, const QStringList& filters,
+                          const QString& suggested) override;
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override { return today; }
     void Randomize() override { ++randomizeCount; }
@@ -41,6 +43,10 @@ public:
     // Answers for the next Yes/No boxes, in order. OK boxes need none.
     std::deque<MsgAnswer> answers;
     std::vector<Shown> shown;
+    // The files the user picks in the next file dialogs, in order, and what
+    // each dialog offered ("title|filters joined by ;;|suggested").
+    std::deque<FileChoice> fileChoices;
+    QStringList fileDialogs;
     // The users of the next modal windows; each must hide or unload its window.
     std::deque<std::function<void(QWidget&)>> modalUsers;
     // Draws returned by Rnd, in order, over and over.

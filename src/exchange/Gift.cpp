@@ -1,0 +1,488 @@
+#include "Gift.h"
+
+#include "HtmlText.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString Needs = QStringLiteral("the program needs one right answer (=) and two false answers (~).");
+
+// Characters that stand for themselves after a backslash.
+bool IsEscapable(QChar c)
+{
+    switch (c.unicode()) {
+    case u'~': case u'=': case u'#': case u'{': case u'}': case u':': case u'\\': case u' ': case u'\t':
+    case u'%': case u'>':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsRawBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+
+// The value of a raw text: escapes resolved, and blanks and line breaks at
+// either end dropped unless escaped. An unknown escape keeps its backslash.
+QString Unescape(QStringView raw)
+{
+    QString value;
+    value.reserve(raw.size());
+    qsizetype kept = 0;  // the length up to the last character that stays
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (c == u'\\' && i + 1 < raw.size()) {
+            const QChar next = raw[++i];
+            if (next == u'n')
+                value += u'\n';
+            else if (IsEscapable(next))
+                value += next;
+            else
+                value += QString(c) + next;
+            kept = value.size();
+        } else if (!IsRawBlank(c)) {
+            value += c;
+            kept = value.size();
+        } else if (!value.isEmpty()) {
+            value += c;
+        }
+    }
+    value.truncate(kept);
+    return value;
+}
+
+// The first of `wanted` at or after `from` that no backslash escapes, or -1.
+// `from` must not fall between a backslash and the character it escapes.
+qsizetype FindUnescaped(QStringView text, QStringView wanted, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == u'\\') {
+            ++i;
+            continue;
+        }
+        for (QChar c : wanted) {
+            if (text[i] == c)
+                return i;
+        }
+    }
+    return -1;
+}
+
+// The first "::" no backslash escapes, at or after `from`, or -1.
+qsizetype FindTitleEnd(QStringView text, qsizetype from)
+{
+    for (qsizetype at = FindUnescaped(text, u":", from); at >= 0; at = FindUnescaped(text, u":", at + 1)) {
+        if (at + 1 < text.size() && text[at + 1] == u':')
+            return at;
+    }
+    return -1;
+}
+
+// A backslash that ends a line or the text, and so escapes nothing, or -1.
+qsizetype LoneBackslash(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\')
+            continue;
+        if (i + 1 == text.size() || text[i + 1] == u'\n')
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
+qsizetype SkipBlanks(QStringView text, qsizetype from)
+{
+    while (from < text.size() && IsRawBlank(text[from]))
+        ++from;
+    return from;
+}
+
+bool IsBlankText(QStringView text) { return SkipBlanks(text, 0) == text.size(); }
+
+// One question: the lines between blank lines, comments left out, each
+// line's start in the text with its line in the file.
+struct Block {
+    QString text;
+    std::vector<std::pair<qsizetype, int>> lines;
+
+    int LineAt(qsizetype offset) const
+    {
+        const auto after = std::upper_bound(lines.begin(), lines.end(), offset,
+                                            [](qsizetype at, const auto& line) { return at < line.first; });
+        return after == lines.begin() ? lines.front().second : std::prev(after)->second;
+    }
+    int FirstLine() const { return lines.front().second; }
+};
+
+// "$CATEGORY: $course$/top/Algebra" names its category by the last part of
+// the path, where "//" stands for a slash in a name. Parts such as "top"
+// and "$course$" are the platform's own, not a name.
+QString CategoryName(QStringView path)
+{
+    QString part;
+    QString last;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] == u'/' && i + 1 < path.size() && path[i + 1] == u'/') {
+            part += u'/';
+            ++i;
+        } else if (i == path.size() || path[i] == u'/') {
+            const QString name = part.trimmed();
+            if (!name.isEmpty() && !name.startsWith(u'$') && name != QLatin1String("top"))
+                last = name;
+            part.clear();
+        } else {
+            part += path[i];
+        }
+    }
+    return last;
+}
+
+constexpr QStringView CategoryMark = u"$CATEGORY:";
+
+struct Split {
+    std::vector<Block> blocks;
+    QString category;
+};
+
+Split SplitIntoBlocks(const QString& text)
+{
+    Split split;
+    Block current;
+    const auto finish = [&] {
+        if (!current.lines.empty())
+            split.blocks.push_back(std::move(current));
+        current = Block();
+    };
+    int lineNumber = 0;
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        end = end < 0 ? text.size() : end;
+        ++lineNumber;
+        const QStringView line = QStringView(text).mid(start, end - start);
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(CategoryMark)) {
+            finish();
+            if (split.category.isEmpty() && !trimmed.isEmpty())
+                split.category = CategoryName(trimmed.mid(CategoryMark.size()));
+        } else if (!trimmed.startsWith(u"//")) {
+            if (!current.lines.empty())
+                current.text += u'\n';
+            current.lines.emplace_back(current.text.size(), lineNumber);
+            current.text += line;
+        }
+        start = end + 1;
+    }
+    finish();
+    return split;
+}
+
+enum class TextFormat { Plain, Html };
+
+// A format mark such as [html] where the question text starts; `at` moves past it.
+TextFormat ReadFormat(QStringView text, qsizetype& at)
+{
+    if (at >= text.size() || text[at] != u'[')
+        return TextFormat::Plain;
+    const qsizetype close = text.mid(at, 12).indexOf(u']');
+    if (close < 0)
+        return TextFormat::Plain;
+    const QString name = text.mid(at + 1, close - 1).toString().toLower();
+    if (name != QLatin1String("html") && name != QLatin1String("moodle") && name != QLatin1String("plain")
+        && name != QLatin1String("markdown"))
+        return TextFormat::Plain;
+    at += close + 1;
+    return name == QLatin1String("html") ? TextFormat::Html : TextFormat::Plain;
+}
+
+struct Answer {
+    bool right = false;
+    bool weighted = false;
+    bool feedback = false;
+    bool matching = false;
+    qsizetype at = 0;  // in the block
+    QString text;
+};
+
+bool IsTrueFalse(QStringView content)
+{
+    const qsizetype feedback = FindUnescaped(content, u"#", 0);
+    const QString head = content.left(feedback < 0 ? content.size() : feedback).trimmed().toString().toUpper();
+    return head == QLatin1String("T") || head == QLatin1String("F") || head == QLatin1String("TRUE")
+           || head == QLatin1String("FALSE");
+}
+
+// What the answers of a question come to: counts and kinds of all, texts
+// of the first three (all a usable question has).
+struct Answers {
+    int rights = 0;
+    int falses = 0;
+    bool weighted = false;
+    bool feedback = false;
+    bool matching = false;
+    std::vector<Answer> kept;
+
+    void Add(Answer answer)
+    {
+        ++(answer.right ? rights : falses);
+        weighted |= answer.weighted;
+        feedback |= answer.feedback;
+        matching |= answer.matching;
+        if (kept.size() < 3)
+            kept.push_back(std::move(answer));
+    }
+    const Answer& Right() const { return *std::find_if(kept.begin(), kept.end(), [](const Answer& a) { return a.right; }); }
+    const Answer& False(int which) const
+    {
+        auto found = std::find_if(kept.begin(), kept.end(), [](const Answer& a) { return !a.right; });
+        return which == 0 ? *found : *std::find_if(std::next(found), kept.end(), [](const Answer& a) { return !a.right; });
+    }
+};
+
+// One answer from its mark ("=" or "~") to the next: an optional weight
+// (%50%), the text, and the feedback after "#".
+Answer ReadAnswer(QStringView piece, qsizetype at, TextFormat format)
+{
+    Answer answer;
+    answer.right = piece[0] == u'=';
+    answer.at = at;
+    qsizetype start = SkipBlanks(piece, 1);
+    if (start < piece.size() && piece[start] == u'%') {
+        const qsizetype close = piece.indexOf(u'%', start + 1);
+        if (close > 0) {
+            answer.weighted = true;
+            start = close + 1;
+        }
+    }
+    const qsizetype hash = FindUnescaped(piece, u"#", start);
+    answer.feedback = hash >= 0;
+    const QStringView raw = piece.mid(start, (hash < 0 ? piece.size() : hash) - start);
+    answer.matching = answer.right && raw.contains(u"->");
+    answer.text = format == TextFormat::Html ? HtmlText::ToPlain(Unescape(raw)) : Unescape(raw);
+    return answer;
+}
+
+// Reads one question block into the outcome: a usable question, or the
+// reason it is left out.
+class BlockReader {
+public:
+    BlockReader(const Block& block, ReadOutcome& outcome) : block_(block), text_(block.text), outcome_(outcome) {}
+
+    void Read()
+    {
+        if (const qsizetype lone = LoneBackslash(text_); lone >= 0)
+            return LeaveOut(block_.LineAt(lone), QStringLiteral("The line ends in a \"\\\" that escapes nothing; "
+                                                               "write \\\\ for a backslash."));
+        qsizetype at = SkipBlanks(text_, 0);
+        if (text_.mid(at).startsWith(u"::")) {
+            const qsizetype end = FindTitleEnd(text_, at + 2);
+            if (end < 0)
+                return LeaveOut(block_.LineAt(at), QStringLiteral("The question title opened with \"::\" is never "
+                                                                 "closed with \"::\"."));
+            title_ = Unescape(text_.mid(at + 2, end - at - 2));
+            at = SkipBlanks(text_, end + 2);
+        }
+        format_ = ReadFormat(text_, at);
+        ReadBraces(at);
+    }
+
+private:
+    void ReadBraces(qsizetype start)
+    {
+        const qsizetype open = FindUnescaped(text_, u"{}", start);
+        if (open < 0)
+            return LeaveOut(block_.FirstLine(), Sentence(QStringLiteral("a text without answers in { }: a "
+                                                                       "description, not a question.")));
+        if (text_[open] == u'}')
+            return LeaveOut(block_.LineAt(open), QStringLiteral("A \"}\" with no \"{\" before it; write \\} for a "
+                                                               "brace inside a text."));
+        const qsizetype close = FindUnescaped(text_, u"{}", open + 1);
+        if (close < 0) {
+            const QString hint = text_.mid(open).contains(u"\\}")
+                ? QStringLiteral(" (\\} is a brace inside a text, not the end of the answers)") : QString();
+            return LeaveOut(block_.LineAt(open), QStringLiteral("The answers opened with \"{\" here are never "
+                                                               "closed with \"}\"%1.").arg(hint));
+        }
+        if (text_[close] == u'{')
+            return LeaveOut(block_.LineAt(close), QStringLiteral("A second \"{\" before the answers opened on line "
+                                                                "%1 were closed; write \\{ for a brace inside a text.")
+                                                      .arg(block_.LineAt(open)));
+        if (const qsizetype more = FindUnescaped(text_, u"{}", close + 1); more >= 0)
+            return LeaveOut(block_.LineAt(more), QStringLiteral("A second set of answers after those on line %1; "
+                                                               "leave a blank line between two questions.")
+                                                     .arg(block_.LineAt(open)));
+        // Answers in the middle of the text leave a blank in their place.
+        const QStringView after = text_.mid(close + 1);
+        QString question = text_.mid(start, open - start).toString();
+        if (!IsBlankText(after))
+            question += QStringLiteral("_____") + after.toString();
+        question = Unescape(question);
+        if (format_ == TextFormat::Html)
+            question = HtmlText::ToPlain(question);
+        ReadAnswers(question, open + 1, close);
+    }
+
+    void ReadAnswers(const QString& question, qsizetype from, qsizetype to)
+    {
+        const QStringView content = text_.mid(from, to - from);
+        const qsizetype first = SkipBlanks(content, 0);
+        if (first == content.size())
+            return LeaveOutAs(QStringLiteral("an essay question (no answers to choose from); ") + Needs);
+        if (content[first] == u'#')
+            return LeaveOutAs(QStringLiteral("a numeric question; ") + Needs);
+        if (IsTrueFalse(content))
+            return LeaveOutAs(QStringLiteral("a true/false question; ") + Needs);
+        const qsizetype mark = FindUnescaped(content, u"=~", 0);
+        if (mark != first)
+            return LeaveOut(block_.LineAt(from + first), Sentence(QStringLiteral(
+                "text before the first answer; each answer begins with = (right) or ~ (false).")));
+        Answers answers;
+        for (qsizetype at = mark; at >= 0;) {
+            const qsizetype next = FindUnescaped(content, u"=~", at + 1);
+            const qsizetype end = next < 0 ? content.size() : next;
+            answers.Add(ReadAnswer(content.mid(at, end - at), from + at, format_));
+            at = next;
+        }
+        Judge(question, answers);
+    }
+
+    void Judge(const QString& question, const Answers& answers)
+    {
+        if (answers.matching)
+            return LeaveOutAs(QStringLiteral("a matching question; ") + Needs);
+        if (answers.falses == 0)
+            return LeaveOutAs(QStringLiteral("a short answer question (the student types the answer); ") + Needs);
+        if (answers.weighted)
+            return LeaveOutAs(QStringLiteral("weighted answers (such as %50%); the program counts an answer only "
+                                             "as right or wrong."));
+        if (answers.rights != 1 || answers.falses != 2)
+            return LeaveOutAs(QStringLiteral("%1 right and %2 false answers; ").arg(answers.rights).arg(answers.falses)
+                              + Needs);
+        if (question.isEmpty())
+            return LeaveOutAs(QStringLiteral("no question text."));
+        for (const Answer& answer : answers.kept) {
+            if (answer.text.isEmpty())
+                return LeaveOut(block_.LineAt(answer.at), Sentence(QStringLiteral("an empty answer.")));
+        }
+        const DraftQuestion texts{question, answers.Right().text, answers.False(0).text, answers.False(1).text};
+        for (const QString* text : {&texts.question, &texts.answer, &texts.phony1, &texts.phony2}) {
+            if (text->size() > QuestionFile::LongestText)
+                return LeaveOutAs(QStringLiteral("a text of %1 characters; a question or an answer may have at "
+                                                 "most %2.")
+                                      .arg(QuestionFile::Grouped(text->size()),
+                                           QuestionFile::Grouped(QuestionFile::LongestText)));
+        }
+        if (answers.feedback)
+            outcome_.notes.push_back({block_.FirstLine(), Sentence(QStringLiteral("feedback left out."))});
+        outcome_.questions.push_back({block_.FirstLine(), texts});
+    }
+
+    // "A true/false question; ..." or, for a titled question,
+    // "\"Capitals\": a true/false question; ...".
+    QString Sentence(const QString& what) const
+    {
+        if (!title_.isEmpty())
+            return u'"' + title_ + QStringLiteral("\": ") + what;
+        return what.left(1).toUpper() + what.mid(1);
+    }
+
+    void LeaveOutAs(const QString& what) { LeaveOut(block_.FirstLine(), Sentence(what)); }
+    void LeaveOut(int line, const QString& why) { outcome_.leftOut.push_back({line, why}); }
+
+    const Block& block_;
+    QStringView text_;
+    ReadOutcome& outcome_;
+    QString title_;
+    TextFormat format_ = TextFormat::Plain;
+};
+
+// ---- Writing ----------------------------------------------------------------
+
+bool IsEdgeBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// A text on one line, escaped so that Unescape gives it back.
+QString Escape(const QString& text)
+{
+    qsizetype first = 0;
+    while (first < text.size() && IsEdgeBlank(text[first]))
+        ++first;
+    qsizetype last = text.size();
+    while (last > first && IsEdgeBlank(text[last - 1]))
+        --last;
+    QString escaped;
+    escaped.reserve(text.size() + text.size() / 8 + 4);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n')
+            escaped += QStringLiteral("\\n");
+        else if (QStringView(u"~=#{}:\\").contains(c) || i < first || i >= last)
+            escaped += QString(u'\\') + c;
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+// An answer also keeps a leading "%" from reading as a weight and "->"
+// from reading as a matching pair.
+QString EscapeAnswer(const QString& text)
+{
+    QString escaped = Escape(text);
+    if (escaped.startsWith(u'%'))
+        escaped.prepend(u'\\');
+    return escaped.replace(QStringLiteral("->"), QStringLiteral("-\\>"));
+}
+
+// A question that starts with "[" is marked [plain], so its start is not
+// taken for a format.
+QString EscapeQuestion(const QString& text)
+{
+    const QString escaped = Escape(text);
+    return escaped.startsWith(u'[') ? QStringLiteral("[plain]") + escaped : escaped;
+}
+
+// The category line that names the test: its title without the unfinished
+// marks, a slash doubled, on one line.
+QString CategoryLine(const QString& title)
+{
+    QString name = title.startsWith(u'<') && title.endsWith(u'>') && title.size() >= 2
+        ? title.mid(1, title.size() - 2) : title;
+    name.replace(u'\n', u' ').replace(u'\r', u' ');
+    name = name.trimmed().replace(QStringLiteral("/"), QStringLiteral("//"));
+    return name.isEmpty() ? QString() : QStringLiteral("$CATEGORY: ") + name + QStringLiteral("\n\n");
+}
+
+}
+
+ReadOutcome Gift::Read(const QByteArray& bytes)
+{
+    ReadOutcome outcome;
+    const QuestionFile::Decoded decoded = QuestionFile::Decode(bytes);
+    if (!decoded.refusal.text.isEmpty()) {
+        outcome.refusal = decoded.refusal;
+        return outcome;
+    }
+    const Split split = SplitIntoBlocks(decoded.text);
+    outcome.proposedTitle = split.category;
+    for (const Block& block : split.blocks)
+        BlockReader(block, outcome).Read();
+    return outcome;
+}
+
+WriteOutcome Gift::Write(const TestDraft& draft)
+{
+    QuestionFile::WriterNotes notes;
+    WriteOutcome written;
+    written.text = CategoryLine(draft.title);
+    const std::vector<QuestionFile::SlotQuestion> writable = QuestionFile::WritableQuestions(draft, notes);
+    for (const auto& [slot, texts] : writable) {
+        if (texts.answer.isEmpty() || texts.phony1.isEmpty() || texts.phony2.isEmpty())
+            notes.Add(QStringLiteral("an empty answer; reading the file back leaves the question out."), slot);
+        written.text += QStringLiteral("::Q%1:: %2 {\n\t=%3\n\t~%4\n\t~%5\n}\n\n")
+                            .arg(QString::number(slot), EscapeQuestion(texts.question), EscapeAnswer(texts.answer),
+                                 EscapeAnswer(texts.phony1), EscapeAnswer(texts.phony2));
+    }
+    written.notes = notes.Notes();
+    written.questions = static_cast<int>(writable.size());
+    return written;
+}

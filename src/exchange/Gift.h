@@ -1,0 +1,25 @@
+#pragma once
+
+#include "QuestionFile.h"
+
+// GIFT, the plain-text question format of the common learning platforms.
+//
+// Read takes questions as teachers and other tools write them: comments
+// ("//" lines), "$CATEGORY:" lines (the last part proposes the title),
+// question titles (::title::), the formats [html] (turned into plain text),
+// [moodle], [plain] and [markdown], questions and answers over several
+// lines, the escapes \~ \= \# \{ \} \: \\ and \n (a line break), and
+// feedback (dropped, with a note). Questions are separated by blank lines.
+// A question can be used when it is multiple choice with exactly one right
+// answer (=) and two false ones (~), none of them weighted (%50%); answers
+// in the middle of the text ("missing word") stand as "_____" in it.
+//
+// Write escapes every text so that Read gives it back character for
+// character: the escapes above, a line break as \n, a blank or tab at
+// either end of a text as "\ " or a backslash and a tab, and in answers a
+// leading "%" as \% and "->" as -\> (which would otherwise read as a weight
+// or a matching pair).
+namespace Gift {
+ReadOutcome Read(const QByteArray& bytes);
+WriteOutcome Write(const TestDraft& draft);
+}

@@ -1,0 +1,113 @@
+#include "QuestionFiles.h"
+
+#include "Screens.h"
+#include "app/Module1.h"
+#include "app/Platform.h"
+#include "app/TestRows.h"
+#include "app/TestRules.h"
+#include "exchange/Aiken.h"
+#include "exchange/Gift.h"
+#include "frmNewTestIntro.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString ImportTitle = QStringLiteral("Import Questions");
+const QString ExportTitle = QStringLiteral("Export Questions");
+// A message box shows this many of the questions left out and the notes.
+constexpr int LongestListInABox = 12;
+
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// What the report box ends with, or an empty text when the file gives a test.
+QString WhyNoTest(const ReadOutcome& outcome)
+{
+    const auto usable = static_cast<int>(outcome.questions.size());
+    if (usable == 0)
+        return QStringLiteral("No question in this file can be used; nothing is stored.");
+    if (usable > TestDraft::Slots)
+        return QStringLiteral("A test takes at most %1 questions and this file holds %2 usable ones. Split the file "
+                              "and import each part.").arg(TestDraft::Slots).arg(usable);
+    return {};
+}
+
+}
+
+bool QuestionFiles::PrepareImport()
+{
+    const FileChoice choice = platform().ChooseFile(
+        FileDialogKind::Open, ImportTitle,
+        {QStringLiteral("Question files (*.gift *.txt)"), QStringLiteral("All files (*)")}, DocumentsFolder());
+    if (choice.path.isEmpty())
+        return false;
+    const QuestionFile::Loaded loaded = QuestionFile::Load(choice.path);
+    const ReadOutcome& outcome = loaded.outcome;
+    if (outcome.Refused()) {
+        MsgBox(QStringLiteral("This file cannot be imported.\n") + QuestionFile::Located(outcome.refusal), ImportTitle);
+        return false;
+    }
+    const QString whyNoTest = WhyNoTest(outcome);
+    MsgBox(QStringLiteral("Read %1 as %2.\n").arg(QFileInfo(choice.path).fileName(), QuestionFile::FormatName(loaded.format))
+               + QuestionFile::Report(outcome, LongestListInABox)
+               + (whyNoTest.isEmpty() ? QString() : QStringLiteral("\n\n") + whyNoTest),
+           ImportTitle);
+    if (!whyNoTest.isEmpty())
+        return false;
+    Module1::blnNewTest = true;
+    frmNewTestIntro& intro = Screens::Get<frmNewTestIntro>();
+    intro.txtTestName->setText(outcome.proposedTitle.left(TestRules::LongestTitle).trimmed());
+    intro.importedQuestions = outcome.Questions();
+    return true;
+}
+
+namespace {
+
+// A file name from a test's title: its marks left out, and the characters
+// file systems refuse as "_".
+QString FileNameFor(const QString& title)
+{
+    QString name = TestRules::VisibleTitle(title).trimmed();
+    for (QChar& c : name) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = u'_';
+    }
+    return name.isEmpty() ? QStringLiteral("questions") : name;
+}
+
+}
+
+void QuestionFiles::ExportTest(const Recordset& tests)
+{
+    const TestDraft draft = TestRows::Draft(tests);
+    const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt")};
+    const FileChoice choice = platform().ChooseFile(
+        FileDialogKind::Save, ExportTitle, {QStringLiteral("GIFT files (*.gift)"), QStringLiteral("Aiken files (*.txt)")},
+        DocumentsFolder() + u'/' + FileNameFor(draft.title) + suffixes[0]);
+    if (choice.path.isEmpty())
+        return;
+    const bool aiken = choice.filter == 1;
+    QString path = choice.path;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += suffixes[aiken ? 1 : 0];
+    const WriteOutcome written = aiken ? Aiken::Write(draft) : Gift::Write(draft);
+    QSaveFile file(path);
+    const QByteArray bytes = written.text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        MsgBox(QStringLiteral("The file %1 cannot be written: %2.").arg(path, file.errorString()), ExportTitle);
+        return;
+    }
+    QStringList lines{QStringLiteral("%1 questions of \"%2\" written to %3 as %4.")
+                          .arg(written.questions)
+                          .arg(draft.title, QDir::toNativeSeparators(path), aiken ? QStringLiteral("Aiken") : QStringLiteral("GIFT"))};
+    lines += written.notes;
+    MsgBox(lines.join(u'\n'), ExportTitle);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+class Recordset;
+
+// The catalogue's Import... and Export...: question files (GIFT, Aiken) in
+// and out through the user's file dialogs and message boxes.
+namespace QuestionFiles {
+
+// Asks for a file and reports what it holds. When it holds questions a test
+// can take (1 to 25 usable ones), loads the new test screen with the title
+// the file proposes and the questions to store at its Next, and returns
+// true: the catalogue then goes on as for Add. Returns false, having stored
+// and loaded nothing, when the user cancels or the file gives no test.
+bool PrepareImport();
+
+// Writes the current test of `tests` to a GIFT or Aiken file the user
+// names, and tells what was written and what the format could not carry.
+void ExportTest(const Recordset& tests);
+
+}

@@ -1,0 +1,295 @@
+// A technician's tool on the program's own database:
+//   vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+//   vornick-admin export TEST --format gift|aiken [--output FILE]
+// Both work on the database the program beside the tool uses (Ostrel.mdb, or
+// the server VornickTest.ini names), or on --database PATH / --settings INI.
+// Success exits with 0; any error exits with 1 (2 for a wrong command line)
+// and one line on stderr, and leaves the database and the files as they were.
+#include "app/TestRows.h"
+#include "app/TestRules.h"
+#include "data/Connection.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "data/ServerSettings.h"
+#include "exchange/Aiken.h"
+#include "exchange/Gift.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int DefaultMinutes = 30;
+
+// What went wrong, in one line for the user; `usage` for a wrong command line.
+struct Failure {
+    QString message;
+    bool usage = false;
+};
+
+void Print(const QString& text, std::FILE* stream = stdout)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+struct Options {
+    QCommandLineOption title{QStringLiteral("title"), QStringLiteral("The new test's title (default: from the file)."),
+                             QStringLiteral("T")};
+    QCommandLineOption minutes{QStringLiteral("minutes"),
+                               QStringLiteral("The test's length in minutes (default: %1).").arg(DefaultMinutes),
+                               QStringLiteral("N")};
+    QCommandLineOption description{QStringLiteral("description"), QStringLiteral("The test's description."),
+                                   QStringLiteral("D")};
+    QCommandLineOption first{QStringLiteral("first"),
+                             QStringLiteral("Take only the first N usable questions (at most 25)."), QStringLiteral("N")};
+    QCommandLineOption format{QStringLiteral("format"), QStringLiteral("gift or aiken."), QStringLiteral("F")};
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("The file to write (default: standard output)."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption database{QStringLiteral("database"), QStringLiteral("An Ostrel.mdb to work on."),
+                                QStringLiteral("PATH")};
+    QCommandLineOption settings{QStringLiteral("settings"), QStringLiteral("A VornickTest.ini naming a lab's server."),
+                                QStringLiteral("INI")};
+};
+
+void Require(bool condition, const QString& message, bool usage = false)
+{
+    if (!condition)
+        throw Failure{message, usage};
+}
+
+// Refuses options that belong to the other command.
+void OnlyOptions(const QCommandLineParser& parser, const QStringList& allowed)
+{
+    for (const QString& name : parser.optionNames())
+        Require(allowed.contains(name), QStringLiteral("--%1 does not go with this command.").arg(name), true);
+}
+
+void OpenDatabase(Connection& connection, const QCommandLineParser& parser, const Options& options)
+{
+    Require(!(parser.isSet(options.database) && parser.isSet(options.settings)),
+            QStringLiteral("give --database or --settings, not both."), true);
+    if (parser.isSet(options.database)) {
+        const QString path = parser.value(options.database);
+        try {
+            connection.Open(path);
+        } catch (const DbError& error) {
+            throw Failure{path + QStringLiteral(": ") + error.message()};
+        }
+    } else if (parser.isSet(options.settings)) {
+        connection.Open(ServerSettings::Read(parser.value(options.settings)));
+    } else {
+        connection.OpenProgramDatabase(QCoreApplication::applicationDirPath());
+    }
+}
+
+QStringList StoredTitles(Recordset& tests)
+{
+    QStringList titles;
+    for (tests.MoveFirst(); !tests.Eof(); tests.MoveNext())
+        titles << tests.Text(QStringLiteral("fldTestName"));
+    return titles;
+}
+
+// A new test is unfinished until all its slots are written.
+QString StoredTitle(const TestDraft& draft)
+{
+    return TestRules::StoredTitle(draft.title, draft.questions.size() == TestDraft::Slots);
+}
+
+// Stores the draft as a new test after the title rules allow it, all in one
+// transaction; returns the new test's number.
+qint64 StoreNewTest(Connection& connection, const TestDraft& draft, bool titleFromFile)
+{
+    Connection::Transaction storing(connection);
+    Recordset tests;
+    tests.Open(Sql::AllTests(), connection);
+    const QString refusal = TestRules::TitleRefusal(draft.title, StoredTitles(tests));
+    Require(refusal.isEmpty(), refusal + (titleFromFile ? QStringLiteral(" (The title came from the file; give one "
+                                                                         "with --title.)") : QString()));
+    tests.AddNew();
+    tests.SetField(QStringLiteral("fldTestName"), StoredTitle(draft));
+    tests.SetField(QStringLiteral("fldDescription"), draft.description);
+    tests.SetField(QStringLiteral("fldTime"), draft.minutes);
+    TestRows::WriteQuestions(tests, draft.questions);
+    tests.Update();
+    const qint64 number = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+    storing.Commit();
+    return number;
+}
+
+// The questions to store: all usable ones, or the first N with --first and
+// the rest listed; more than a test holds is refused.
+std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutcome& outcome,
+                                            const QCommandLineParser& parser, const Options& options)
+{
+    const auto usable = static_cast<int>(outcome.questions.size());
+    Require(usable > 0, QStringLiteral("%1: no question in the file can be used; nothing was stored.").arg(file));
+    int first = TestDraft::Slots;
+    if (parser.isSet(options.first)) {
+        bool number = false;
+        first = parser.value(options.first).toInt(&number);
+        Require(number && first >= 1 && first <= TestDraft::Slots,
+                QStringLiteral("--first takes a number from 1 to %1.").arg(TestDraft::Slots), true);
+    } else {
+        Require(usable <= TestDraft::Slots,
+                QStringLiteral("%1 holds %2 usable questions and a test takes at most %3: split the file, or take the "
+                               "first %3 with --first %3.").arg(file).arg(usable).arg(TestDraft::Slots));
+    }
+    std::vector<DraftQuestion> questions = outcome.Questions();
+    if (usable > first) {
+        QStringList lines;
+        for (int i = first; i < usable; ++i)
+            lines << QString::number(outcome.questions[static_cast<std::size_t>(i)].line);
+        Print(QStringLiteral("Not taken (past the first %1): the questions on lines %2.").arg(first).arg(lines.join(QStringLiteral(", "))));
+        questions.resize(static_cast<std::size_t>(first));
+    }
+    return questions;
+}
+
+void Import(const QString& file, const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, {QStringLiteral("title"), QStringLiteral("minutes"), QStringLiteral("description"),
+                         QStringLiteral("first"), QStringLiteral("database"), QStringLiteral("settings")});
+    TestDraft draft;
+    draft.minutes = DefaultMinutes;
+    if (parser.isSet(options.minutes)) {
+        const auto minutes = TestRules::WholeMinutes(parser.value(options.minutes));
+        Require(minutes.has_value(), TestRules::MinutesMessage());
+        draft.minutes = *minutes;
+    }
+    const QuestionFile::Loaded loaded = QuestionFile::Load(file);
+    Require(!loaded.outcome.Refused(), file + QStringLiteral(": ") + QuestionFile::Located(loaded.outcome.refusal));
+    Print(QStringLiteral("Read %1 as %2.").arg(file, QuestionFile::FormatName(loaded.format)));
+    Print(QuestionFile::Report(loaded.outcome));
+    draft.questions = QuestionsToStore(file, loaded.outcome, parser, options);
+    const bool titleFromFile = !parser.isSet(options.title);
+    draft.title = (titleFromFile ? loaded.outcome.proposedTitle.left(TestRules::LongestTitle)
+                                 : parser.value(options.title)).trimmed();
+    draft.description = parser.value(options.description);
+
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    const qint64 number = StoreNewTest(connection, draft, titleFromFile);
+    const auto count = static_cast<int>(draft.questions.size());
+    const QString stored = StoredTitle(draft);
+    Print(count < TestDraft::Slots
+              ? QStringLiteral("Stored test %1 \"%2\" with %3 of %4 questions: unfinished, hidden from students until "
+                               "its questions are written.").arg(number).arg(stored).arg(count).arg(TestDraft::Slots)
+              : QStringLiteral("Stored test %1 \"%2\" with %3 questions.").arg(number).arg(stored).arg(count));
+}
+
+// Moves `tests` to the test numbered `test`, or else titled so (with or
+// without its unfinished marks).
+void FindTest(Recordset& tests, const QString& test)
+{
+    bool isNumber = false;
+    const qint64 number = test.toLongLong(&isNumber);
+    for (tests.MoveFirst(); isNumber && !tests.Eof(); tests.MoveNext()) {
+        if (tests.Field(QStringLiteral("fldTestNumber")).toLongLong() == number)
+            return;
+    }
+    std::optional<qint64> found;
+    for (tests.MoveFirst(); !tests.Eof(); tests.MoveNext()) {
+        const QString title = tests.Text(QStringLiteral("fldTestName"));
+        if (title != test && TestRules::VisibleTitle(title) != test)
+            continue;
+        Require(!found, QStringLiteral("several tests are titled \"%1\"; give the test's number.").arg(test));
+        found = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+    }
+    Require(found.has_value(), QStringLiteral("no test is numbered or titled \"%1\".").arg(test));
+    for (tests.MoveFirst(); tests.Field(QStringLiteral("fldTestNumber")).toLongLong() != *found;)
+        tests.MoveNext();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit(),
+            QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString()));
+}
+
+void Export(const QString& test, const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, {QStringLiteral("format"), QStringLiteral("output"), QStringLiteral("database"),
+                         QStringLiteral("settings")});
+    const QString format = parser.value(options.format).toLower();
+    Require(format == QLatin1String("gift") || format == QLatin1String("aiken"),
+            QStringLiteral("export needs --format gift or --format aiken."), true);
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    Recordset tests;
+    tests.Open(Sql::AllTests(), connection);
+    FindTest(tests, test);
+    const TestDraft draft = TestRows::Draft(tests);
+    const WriteOutcome written = format == QLatin1String("gift") ? Gift::Write(draft) : Aiken::Write(draft);
+    if (parser.isSet(options.output)) {
+        WriteFile(parser.value(options.output), written.text.toUtf8());
+        Print(QStringLiteral("Wrote %1 questions of test %2 \"%3\" to %4.")
+                  .arg(QString::number(written.questions), tests.Text(QStringLiteral("fldTestNumber")), draft.title,
+                       parser.value(options.output)));
+    } else {
+        std::fputs(written.text.toUtf8().constData(), stdout);
+    }
+    for (const QString& note : written.notes)
+        Print(QStringLiteral("vornick-admin: note: ") + note, stderr);
+}
+
+QString Usage()
+{
+    return QStringLiteral(
+        "usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]\n"
+        "       vornick-admin export TEST --format gift|aiken [--output FILE]\n"
+        "Both take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
+        "work on the database of the program beside this tool. TEST is a test's number or its title.\n"
+        "FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an\n"
+        "unfinished test. The length defaults to %1 minutes.").arg(DefaultMinutes);
+}
+
+void Run(const QStringList& arguments)
+{
+    Options options;
+    QCommandLineParser parser;
+    parser.addOptions({options.title, options.minutes, options.description, options.first, options.format,
+                       options.output, options.database, options.settings});
+    Require(parser.parse(arguments), parser.errorText(), true);
+    const QStringList words = parser.positionalArguments();
+    Require(words.size() == 2, QStringLiteral("give a command and its file or test."), true);
+    if (words[0] == QLatin1String("import"))
+        return Import(words[1], parser, options);
+    Require(words[0] == QLatin1String("export"), QStringLiteral("unknown command \"%1\".").arg(words[0]), true);
+    Export(words[1], parser, options);
+}
+
+int Fail(const QString& message)
+{
+    QString line = message;
+    Print(QStringLiteral("vornick-admin: ") + line.replace(u'\n', u' '), stderr);
+    return 1;
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 2 && (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))) {
+        Print(Usage());
+        return 0;
+    }
+    try {
+        Run(arguments);
+        return 0;
+    } catch (const Failure& failure) {
+        if (!failure.usage)
+            return Fail(failure.message);
+        Fail(failure.message + QStringLiteral(" See vornick-admin --help."));
+        return 2;
+    } catch (const DbError& error) {
+        return Fail(error.message());
+    }
+}
