@@ -48,8 +48,20 @@ void TestData::misuseIsReported()
 {
     TestEnv env;
     env.AddStudent(QStringLiteral("Gone"), QStringLiteral("p"));
+    env.Exec(QStringLiteral("INSERT INTO Tests (fldTestName, fldQ1) VALUES ('T', '')"));
+    for (int test = 7; test <= 9; ++test)
+        env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, ?)"), {test});
     env.OpenDatabase();
+    // Null is kept apart from empty text.
+    QVERIFY(!rsTests.IsNull(QStringLiteral("fldQ1")) && rsTests.IsNull(QStringLiteral("fldQ2")));
+    // A deleted row is gone at once and skipped afterwards.
     rsResults.Open(Sql::ResultsOfStudent(1), cnDatabase);
+    rsResults.Delete();
+    rsResults.MoveFirst();
+    QCOMPARE(rsResults.Field(QStringLiteral("fldTestNumber")).toInt() + rsResults.RecordCount() * 100, 208);
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toInt(), 2);
+    rsResults.Close();
+    rsResults.Open(Sql::ResultsOfStudent(2), cnDatabase);
     QVERIFY(rsResults.Eof() && rsResults.RecordCount() == 0);
     QVERIFY_THROWS_EXCEPTION(DbError, rsResults.Field(QStringLiteral("fldGrade")));
     QVERIFY_THROWS_EXCEPTION(DbError, rsTests.Open(Sql::AllTests(), cnDatabase));  // already open
