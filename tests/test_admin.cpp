@@ -48,14 +48,6 @@ QString LastBox(TestEnv& env)
     return box.text + u'|' + box.title + (box.buttons == MsgButtons::YesNo ? QStringLiteral("|YesNo") : QStringLiteral("|OK"));
 }
 
-QStringList Rows(const QListWidget* list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
 QString StudentRow(const QString& name, qint64 number) { return name + QString(80, u' ') + QString::number(number); }
 
 // Answered No, the box asks `box` and nothing changes; then Yes goes ahead.

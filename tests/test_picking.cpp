@@ -31,14 +31,6 @@ namespace {
 
 qint64 ResultCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toLongLong(); }
 
-QStringList Rows(const QListWidget* list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
 }
 
 // Twins and a title stored with blanks around it each start and review their

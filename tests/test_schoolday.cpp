@@ -66,14 +66,6 @@ struct TestRow {
     int minutes = 0, written = 0;  // slots 1 to `written` hold their texts, the rest Null
 };
 
-QStringList Rows(const QListWidget* list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
 void Leave(QWidget* screen)
 {
     Click(screen->findChild<QPushButton*>(QStringLiteral("cmdExit")));

@@ -24,6 +24,14 @@ void TypeInto(QLineEdit* box, const QString& text)
         box->insert(text);
 }
 
+QStringList Rows(const QListWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
 void PickRow(QListWidget* list, int row)
 {
     QListWidgetItem* item = list->item(row);

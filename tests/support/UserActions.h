@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class QLineEdit;
 class QListWidget;
@@ -14,6 +14,8 @@ void Click(QPushButton* button);
 void TypeInto(QLineEdit* box, const QString& text);
 // Picks a row as a user does, with a mouse click on it.
 void PickRow(QListWidget* list, int row);
+// Every row's text, top to bottom.
+QStringList Rows(const QListWidget* list);
 // The index of the row that carries record number `number`, or -1.
 int RowOfNumber(const QListWidget* list, qint64 number);
 // Starts the program and signs the administrator in on the sign-in screen.
