@@ -103,17 +103,6 @@ void TestQuestionFiles::importReportCancelAndStore()
     QVERIFY(admin.isVisible() && admin.lstTests->count() == 1);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName FROM Tests")), QStringList{QStringLiteral("<Capitals>")});
 
-    // The same title again is refused by the new test screen, as for Add.
-    env.fake.fileChoices = {FileChoice{gift, 0}};
-    QueueUser(env, [&](frmNewTestIntro& intro) {
-        TypeInto(intro.txtMinutes, QStringLiteral("20"));
-        Click(intro.cmdNext);
-        proposed = LastBox(env);
-        Click(intro.cmdCancel);
-    });
-    Click(admin.cmdImport);
-    QCOMPARE(proposed, QStringLiteral("Another test already has the title \"Capitals\".\nPlease choose a different title.|Required Field"));
-
     // Files that give no test end with the report: nothing opens, nothing is stored.
     QByteArray bank;
     for (int q = 1; q <= 26; ++q)
