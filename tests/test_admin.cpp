@@ -139,6 +139,25 @@ void TestAdmin::accounts()
     QVERIFY(LastBox(env).startsWith(QStringLiteral("Another student already has the name \"Ann\".")));
     QCOMPARE(Count(env, QStringLiteral("Passwords WHERE fldStudentName = 'Room 2024'")), 1);
     QCOMPARE(env.fake.shown.size(), boxes + 2);
+
+    // Accounts and tests added on another workstation show on F5 and when
+    // the window is activated again; the picked row and the boxes stay.
+    const qint64 zed = env.AddStudent(QStringLiteral("Zed"), QStringLiteral("z"));
+    const qint64 quiz = env.AddTest(QStringLiteral("Quiz"));
+    QTest::keyClick(&admin, Qt::Key_F5);
+    QVERIFY(Rows(admin.lstStudents).contains(StudentRow("Zed", zed)));
+    QCOMPARE(admin.lstTests->count(), 1);
+    QCOMPARE(admin.lstTests->item(0)->data(Qt::UserRole).toLongLong(), quiz);
+    QCOMPARE(Form::SelectedKey(admin.lstStudents).value_or(0), Big);
+    QCOMPARE(admin.txtName->text(), QStringLiteral("Ann"));
+    const qint64 yve = env.AddStudent(QStringLiteral("Yve"), QStringLiteral("y"));
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    admin.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&admin));
+    QVERIFY(Rows(admin.lstStudents).contains(StudentRow("Yve", yve)));
 }
 
 // A student goes with all their results; a test with all of its results;

@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -24,17 +25,11 @@ const Table Tables[] = {
     {QStringLiteral("Results"), QStringLiteral("fldResultNumber")},
 };
 
-QString ErrorOf(const QSqlQuery& query)
-{
-    const QString engine = query.lastError().databaseText().trimmed();
-    return engine.isEmpty() ? query.lastError().text() : engine;
-}
-
 QSqlQuery Run(QSqlDatabase db, const QString& sql)
 {
     QSqlQuery query(db);
     if (!query.exec(sql))
-        throw DbError(ErrorOf(query));
+        throw DbError(EngineMessage(query.lastError()));
     return query;
 }
 
@@ -68,27 +63,51 @@ int CopyTable(Connection& source, Connection& target, const Table& table)
     QSqlQuery insert(target.Database());
     if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(table.name, columns.join(u','), marks.join(u','))))
-        throw DbError(ErrorOf(insert));
+        throw DbError(EngineMessage(insert.lastError()));
     int copied = 0;
     while (rows.next()) {
         for (int c = 0; c < columns.size(); ++c)
             insert.bindValue(c, rows.value(columns[c]));
         if (!insert.exec())
             throw DbError(QStringLiteral("Copying the %1 row with %2 %3: %4")
-                              .arg(table.name, table.key, rows.value(table.key).toString(), ErrorOf(insert)));
+                              .arg(table.name, table.key, rows.value(table.key).toString(), EngineMessage(insert.lastError())));
         ++copied;
     }
     return copied;
 }
 
-// New rows are numbered past the highest copied number, never reusing one.
-void MoveKeysPastCopiedRows(Connection& target, const Table& table)
+// The highest number the file ever gave a row of the table: its sequence
+// table keeps it after the row itself is deleted (a file from before
+// AUTOINCREMENT has none, and then the highest number left counts).
+qint64 HighestNumberEverUsed(Connection& source, const Table& table)
 {
-    Run(target.Database(),
-        QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) FROM %1")
-            .arg(table.name.toLower(), table.key.toLower()));
+    QSqlQuery highest = Run(source.Database(), QStringLiteral("SELECT MAX(%1) FROM %2").arg(table.key, table.name));
+    qint64 number = highest.next() ? highest.value(0).toLongLong() : 0;
+    QSqlQuery sequenceTable = Run(source.Database(),
+                                  QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'sqlite_sequence'"));
+    if (!sequenceTable.next())
+        return number;
+    QSqlQuery used(source.Database());
+    used.prepare(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ? COLLATE NOCASE"));
+    used.addBindValue(table.name);
+    if (!used.exec())
+        throw DbError(EngineMessage(used.lastError()));
+    if (used.next())
+        number = std::max(number, used.value(0).toLongLong());
+    return number;
 }
 
+// New rows are numbered past the highest number the file ever used, so a
+// number of a row deleted there is never given again.
+void MoveKeysPastUsedNumbers(Connection& source, Connection& target, const Table& table)
+{
+    QSqlQuery move(target.Database());
+    move.prepare(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), ?, false)")
+                     .arg(table.name.toLower(), table.key.toLower()));
+    move.addBindValue(HighestNumberEverUsed(source, table) + 1);
+    if (!move.exec())
+        throw DbError(EngineMessage(move.lastError()));
+}
 }
 
 void LabDatabase::Create(const ServerSettings& server)
@@ -119,7 +138,7 @@ LabDatabase::Copied LabDatabase::CopyFrom(const QString& databaseFile, const Ser
 
     QSqlDatabase db = target.Database();
     if (!db.transaction())
-        throw DbError(db.lastError().text());
+        throw DbError(EngineMessage(db.lastError()));
     try {
         Copied copied;
         copied.students = CopyTable(source, target, Tables[0]);
@@ -131,9 +150,9 @@ LabDatabase::Copied LabDatabase::CopyFrom(const QString& databaseFile, const Ser
         copied.results = CopyTable(source, target, Tables[2]);
         Run(db, QStringLiteral("ALTER TABLE Results ENABLE TRIGGER OneAttemptPerStudentAndTest"));
         for (const Table& table : Tables)
-            MoveKeysPastCopiedRows(target, table);
+            MoveKeysPastUsedNumbers(source, target, table);
         if (!db.commit())
-            throw DbError(db.lastError().text());
+            throw DbError(EngineMessage(db.lastError()));
         return copied;
     } catch (...) {
         db.rollback();

@@ -30,7 +30,8 @@ struct Copied {
 
 // Copies every student, test and result of the database file into the
 // server's database, keeping their numbers, all or nothing; afterwards the
-// server numbers new rows past the highest copied ones. Creates the tables
+// server numbers new rows past the highest numbers the file ever used
+// (deleted rows' numbers included), so none is given twice. Creates the tables
 // when they are not there yet, and brings older ones up to date. Refuses (throws DbError) when the server's
 // database already holds any row. The file is only read.
 Copied CopyFrom(const QString& databaseFile, const ServerSettings& server);

@@ -36,6 +36,13 @@ void IgnoreErrors(const std::function<void()>& step)
     }
 }
 
+void NoticeWaitingForServer(bool waiting)
+{
+    platform().ShowNotice(waiting ? QStringLiteral("The connection to the server was lost. Your answer is kept, and "
+                                                   "VornickTest is trying again to reach the server. Please wait.")
+                                  : QString());
+}
+
 bool RunAllOrNothing(Connection& connection, const std::function<void()>& steps)
 {
     try {

@@ -15,6 +15,10 @@ void IgnoreErrors(const std::function<void()>& step);
 
 class Connection;
 
+// Tells the user, through the platform's notice, while the connection to a
+// lab's server is lost and the program waits to store or read again.
+void NoticeWaitingForServer(bool waiting);
+
 // Runs `steps` as one transaction on `connection`: when a step fails,
 // everything it stored is rolled back, the user sees the engine's message,
 // and the result is false. The program goes on.

@@ -55,6 +55,11 @@ public:
 
     virtual PrintOutcome Print(const PageModel& page) = 0;
 
+    // A plain notice over the active window that asks for nothing and stays
+    // until replaced; an empty text takes it away. It shows at once, while
+    // the program waits without handling events.
+    virtual void ShowNotice(const QString& text) = 0;
+
     // Opens the user guide beside the program.
     virtual void ShowHelp(QWidget* over) = 0;
 

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
@@ -169,6 +170,29 @@ PrintOutcome QtPlatform::Print(const PageModel& page)
         return SaveAsPdf(page);
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     return PrintOnPrinter(printer, page);
+}
+
+// A band across the top of the active window, painted at once: the caller
+// waits without handling events, so nothing else would paint it.
+void QtPlatform::ShowNotice(const QString& text)
+{
+    delete notice_;
+    QWidget* window = QApplication::activeWindow();
+    if (text.isEmpty() || !window)
+        return;
+    auto* notice = new QLabel(text, window);
+    notice->setObjectName(QStringLiteral("lblNotice"));
+    notice->setWordWrap(true);
+    notice->setMargin(12);
+    notice->setFrameShape(QFrame::Box);
+    notice->setAutoFillBackground(true);
+    notice->setBackgroundRole(QPalette::ToolTipBase);
+    notice->setForegroundRole(QPalette::ToolTipText);
+    notice->setGeometry(0, 0, window->width(), notice->heightForWidth(window->width()));
+    notice->show();
+    notice->raise();
+    notice->repaint();
+    notice_ = notice;
 }
 
 void QtPlatform::ShowHelp(QWidget* over)

@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 
+class QLabel;
 class QLockFile;
 class QPrinter;
 class QTextBrowser;
@@ -27,6 +28,7 @@ public:
     void Randomize() override;
     float Rnd() override;
     PrintOutcome Print(const PageModel& page) override;
+    void ShowNotice(const QString& text) override;
     void ShowHelp(QWidget* over) override;
     bool AnotherCopyRunning() override;
     [[noreturn]] void EndProgram(int exitCode) override;
@@ -39,6 +41,7 @@ private:
     std::unique_ptr<QLockFile> instanceLock_;
     std::mt19937 generator_;
     QPointer<QTextBrowser> help_;
+    QPointer<QLabel> notice_;
 };
 
 // Draws the page on `printer` (a PDF printer too) as a print job named

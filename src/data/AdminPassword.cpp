@@ -29,16 +29,10 @@ void StartSodium()
         throw DbError(QStringLiteral("The password library could not be started."));
 }
 
-QString ErrorOf(const QSqlQuery& query)
-{
-    const QString engine = query.lastError().databaseText().trimmed();
-    return engine.isEmpty() ? query.lastError().text() : engine;
-}
-
 void Run(QSqlQuery& query)
 {
     if (!query.exec())
-        throw DbError(ErrorOf(query));
+        throw DbError(EngineMessage(query.lastError()));
 }
 
 bool HasTable(Connection& connection)
@@ -104,9 +98,9 @@ void CreateTableAndStore(Connection& connection, const QByteArray& hash)
 {
     QSqlQuery query(connection.Database());
     if (!HasTable(connection) && !query.exec(CreateTableStatement(connection)))
-        throw DbError(ErrorOf(query));
+        throw DbError(EngineMessage(query.lastError()));
     if (!query.prepare(StoreHash))
-        throw DbError(ErrorOf(query));
+        throw DbError(EngineMessage(query.lastError()));
     query.addBindValue(QString::fromLatin1(hash));
     Run(query);
 }
@@ -134,7 +128,7 @@ bool AdminPassword::Reset(Connection& connection)
         return false;
     QSqlQuery query(connection.Database());
     if (!query.exec(DeleteHash))
-        throw DbError(ErrorOf(query));
+        throw DbError(EngineMessage(query.lastError()));
     return query.numRowsAffected() > 0;
 }
 

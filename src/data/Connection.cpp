@@ -11,24 +11,43 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <algorithm>
+#include <thread>
 
 namespace {
 
 constexpr int BusyTimeoutMs = 5000;
+using Clock = std::chrono::steady_clock;
 
 // A server that does not answer is reported after a few seconds instead of
 // hanging the program; a network gone quiet mid-test is noticed the same way.
+// A session the server has lost sight of while it held a transaction open
+// ends that transaction after 20 s, so a store repeated on a new connection
+// never waits for the lost one for long.
 const QString ServerOptions = QStringLiteral(
     "connect_timeout=10;application_name=VornickTest;tcp_user_timeout=20000;"
-    "keepalives_idle=30;keepalives_interval=10;keepalives_count=3");
+    "keepalives_idle=30;keepalives_interval=10;keepalives_count=3;"
+    "options='-c idle_in_transaction_session_timeout=20000'");
 
-QString EngineMessage(const QSqlError& error)
+// The driver's connection options for a server: the fixed ones and the
+// settings file's TLS keys, each value quoted as libpq reads a quoted value.
+// The driver turns every ';' of the options into a blank, so a value holding
+// one cannot be passed and is refused.
+QString ServerConnectOptions(const ServerSettings& server)
 {
-    const QString engine = error.databaseText().trimmed();
-    // The server's driver indents its hint lines with tabs, which a message
-    // box would show as a wide gap.
-    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
-    return message.remove(u'\t');
+    QString options = ServerOptions;
+    const std::pair<QString, QString> tls[] = {{QStringLiteral("sslmode"), server.sslmode},
+                                               {QStringLiteral("sslrootcert"), server.sslrootcert}};
+    for (const auto& [key, value] : tls) {
+        if (value.isEmpty())
+            continue;
+        if (value.contains(u';'))
+            throw DbError(QStringLiteral("The %1 of the settings file may not hold a ';'.").arg(key));
+        QString quoted = value;
+        quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+        options += u';' + key + QStringLiteral("='") + quoted + u'\'';
+    }
+    return options;
 }
 
 // A file: URI opened with mode=rw refuses a missing file instead of creating
@@ -71,14 +90,17 @@ qint64 Connection::ClockSeconds()
 {
     if (engine_ == DbEngine::SQLite)
         return QDateTime::currentSecsSinceEpoch();
-    QSqlQuery& query = Prepared(QStringLiteral("SELECT CAST(floor(extract(epoch FROM clock_timestamp())) AS BIGINT)"));
-    if (!query.exec() || !query.next()) {
-        const QString message = EngineMessage(query.lastError());
+    qint64 seconds = 0;
+    Repeatable(Unit::Read, [&] {
+        QSqlQuery& query = Prepared(QStringLiteral("SELECT CAST(floor(extract(epoch FROM clock_timestamp())) AS BIGINT)"));
+        if (!query.exec() || !query.next()) {
+            const QString message = EngineMessage(query.lastError());
+            query.finish();
+            throw DbError(message);
+        }
+        seconds = query.value(0).toLongLong();
         query.finish();
-        throw DbError(message);
-    }
-    const qint64 seconds = query.value(0).toLongLong();
-    query.finish();
+    });
     return seconds;
 }
 
@@ -103,6 +125,7 @@ void Connection::RequireWritable(const QString& databasePath)
 
 void Connection::Open(const QString& databasePath)
 {
+    Close();
     OpenWith(QStringLiteral("QSQLITE"), [&](QSqlDatabase& db) {
         db.setDatabaseName(ReadWriteUri(databasePath));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
@@ -113,20 +136,29 @@ void Connection::Open(const QString& databasePath)
 
 void Connection::Open(const ServerSettings& server)
 {
+    Close();
+    OpenServer(server);
+}
+
+void Connection::OpenServer(const ServerSettings& server)
+{
+    const QString options = ServerConnectOptions(server);
     OpenWith(QStringLiteral("QPSQL"), [&](QSqlDatabase& db) {
         db.setHostName(server.host);
         db.setPort(server.port);
         db.setDatabaseName(server.database);
         db.setUserName(server.user);
+        // The driver quotes the password itself, whatever it holds.
         db.setPassword(server.password);
-        db.setConnectOptions(ServerOptions);
+        db.setConnectOptions(options);
     });
     engine_ = DbEngine::PostgreSQL;
+    server_ = server;
 }
 
 void Connection::OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure)
 {
-    Close();
+    Disconnect();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(driver, name_);
         if (!db.isValid()) {
@@ -149,8 +181,18 @@ void Connection::OpenWith(const QString& driver, const std::function<void(QSqlDa
 
 void Connection::Close()
 {
-    prepared_.clear();
+    Disconnect();
     readDepth_ = 0;
+    writeDepth_ = 0;
+    server_.reset();
+    serverGone_ = false;
+}
+
+// Lets go of the engine's connection; the transactions counted stay counted,
+// so that a reconnect in the middle of one leaves their bookkeeping whole.
+void Connection::Disconnect()
+{
+    prepared_.clear();
     if (!opened_)
         return;
     opened_ = false;
@@ -189,6 +231,145 @@ void Connection::Exec(const QString& statement)
         throw DbError(EngineMessage(query.lastError()));
 }
 
+void Connection::Repeatable(Unit unit, const std::function<void()>& work)
+{
+    // A store inside a read transaction would commit that transaction early.
+    if (engine_ != DbEngine::PostgreSQL || writeDepth_ > 0 || (unit == Unit::Store && readDepth_ > 0))
+        return work();
+    unit == Unit::Read ? RepeatRead(work) : RepeatStore(work);
+}
+
+void Connection::RepeatRead(const std::function<void()>& work)
+{
+    const Clock::time_point limit = Clock::now() + reconnectLimit_;
+    for (;;) {
+        try {
+            work();
+            return;
+        } catch (const DbError&) {
+            if (!ConnectionLost())
+                throw;
+        }
+        ReconnectBefore(limit);
+    }
+}
+
+// A store that failed before its commit was rolled back by the server with
+// the lost connection and runs again; one whose commit went unanswered is
+// looked up by its transaction's number and runs again only if it did not
+// commit.
+void Connection::RepeatStore(const std::function<void()>& work)
+{
+    const Clock::time_point limit = Clock::now() + reconnectLimit_;
+    for (;;) {
+        std::optional<qint64> transactionNumber;
+        bool committing = false;
+        try {
+            transactionNumber = BeginStore();
+            ++writeDepth_;
+            const struct Leave {
+                int& depth;
+                ~Leave() { --depth; }
+            } leave{writeDepth_};
+            work();
+            committing = true;
+            QSqlDatabase db = Database();
+            if (!db.commit())
+                throw DbError(EngineMessage(db.lastError()));
+            return;
+        } catch (const DbError&) {
+            if (!ConnectionLost()) {
+                Database().rollback();
+                throw;
+            }
+        }
+        ReconnectBefore(limit);
+        if (committing && Committed(*transactionNumber))
+            return;
+    }
+}
+
+// Begins the store's transaction and returns its number.
+qint64 Connection::BeginStore()
+{
+    QSqlDatabase db = Database();
+    if (!db.transaction())
+        throw DbError(EngineMessage(db.lastError()));
+    QSqlQuery& number = Prepared(QStringLiteral("SELECT txid_current()"));
+    if (!number.exec() || !number.next()) {
+        const QString message = EngineMessage(number.lastError());
+        number.finish();
+        throw DbError(message);
+    }
+    const qint64 transactionNumber = number.value(0).toLongLong();
+    number.finish();
+    return transactionNumber;
+}
+
+// Whether a failed step failed because the server is out of reach: the
+// connection no longer answers, even outside the transaction the step spoilt.
+bool Connection::ConnectionLost()
+{
+    // The driver marks its connection closed when it sees it broken.
+    if (!IsOpen())
+        return true;
+    QSqlQuery probe(Database());
+    if (probe.exec(QStringLiteral("SELECT 1")))
+        return false;
+    Database().rollback();
+    return !probe.exec(QStringLiteral("SELECT 1"));
+}
+
+// Opens the connection again, at once and then every ReconnectEvery, telling
+// the waiting notice while the server stays away; at `limit` it gives up with
+// the driver's message. Once it has given up, the steps a handler goes on
+// with each try once until the server is back, rather than waiting anew.
+void Connection::ReconnectBefore(Clock::time_point limit)
+{
+    if (serverGone_)
+        limit = Clock::now();
+    bool waiting = false;
+    const auto tell = [&](bool now) {
+        if (waiting != now && waitingNotice_)
+            waitingNotice_(now);
+        waiting = now;
+    };
+    for (;;) {
+        try {
+            OpenServer(*server_);
+            serverGone_ = false;
+            tell(false);
+            return;
+        } catch (const DbError&) {
+            if (Clock::now() >= limit) {
+                serverGone_ = true;
+                tell(false);
+                throw;
+            }
+        }
+        tell(true);
+        std::this_thread::sleep_for(std::min<Clock::duration>(ReconnectEvery, limit - Clock::now()));
+    }
+}
+
+// A transaction of the lost session still open on the server ends when the
+// server notices the session is gone (at most 20 s idle); until then its
+// outcome is waited for.
+bool Connection::Committed(qint64 transactionNumber)
+{
+    for (;;) {
+        QSqlQuery status(Database());
+        status.prepare(QStringLiteral("SELECT txid_status(?)"));
+        status.addBindValue(transactionNumber);
+        if (!status.exec() || !status.next())
+            throw DbError(EngineMessage(status.lastError()));
+        const QString outcome = status.value(0).toString();
+        if (outcome != QLatin1String("in progress"))
+            return outcome == QLatin1String("committed");
+        std::this_thread::sleep_for(ReconnectEvery);
+    }
+}
+
 Connection::ReadTransaction::ReadTransaction(Connection& connection) : connection_(connection)
 {
     if (!connection_.IsOpen())
@@ -212,11 +393,16 @@ Connection::Transaction::Transaction(Connection& connection) : connection_(conne
 {
     if (!connection_.IsOpen())
         throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
-    QSqlDatabase db = connection_.Database();
-    if (!db.transaction())
-        throw DbError(EngineMessage(db.lastError()));
+    // Beginning is safe to repeat: a server that restarted since the last
+    // step is reconnected to first.
+    connection_.Repeatable(Unit::Read, [this] {
+        QSqlDatabase db = connection_.Database();
+        if (!db.transaction())
+            throw DbError(EngineMessage(db.lastError()));
+    });
     open_ = true;
     ++connection_.readDepth_;  // reads inside it need no transaction of their own
+    ++connection_.writeDepth_;  // nor are they repeated on their own
 }
 
 void Connection::Transaction::Commit()
@@ -226,6 +412,7 @@ void Connection::Transaction::Commit()
         throw DbError(EngineMessage(db.lastError()));
     open_ = false;
     --connection_.readDepth_;
+    --connection_.writeDepth_;
 }
 
 Connection::Transaction::~Transaction()
@@ -234,4 +421,5 @@ Connection::Transaction::~Transaction()
         return;
     connection_.Database().rollback();
     --connection_.readDepth_;
+    --connection_.writeDepth_;
 }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "ServerSettings.h"
+
 #include <QHash>
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 class QSqlDatabase;
 class QSqlQuery;
 struct DatabaseLocation;
-struct ServerSettings;
 
 // The database engines the program runs on: its own SQLite file, or a lab's
 // shared PostgreSQL server. Only the data layer knows which one it talks to.
@@ -19,6 +22,16 @@ enum class DbEngine { SQLite, PostgreSQL };
 // a busy file is waited on before the engine's "locked" is reported. Every
 // store runs as its own statement (its own transaction) and is stored when it
 // returns.
+//
+// A lab's server may go away for a moment (a restart, a network blip). A
+// read or a store that fails because the connection was lost is repeated
+// once the connection is opened again, every two seconds for at most a
+// minute (ReconnectLimit); after that it fails with the driver's message. A
+// store repeats only when it did not commit: each runs in a transaction whose
+// number is kept, so a commit whose answer was lost is looked up, never
+// stored twice. Statements inside a Transaction are not repeated on their own
+// (the rest of it is gone with the connection): the Transaction fails, and
+// the next read or store reconnects.
 class Connection {
 public:
     explicit Connection(QString name = QStringLiteral("cnDatabase"));
@@ -45,6 +58,18 @@ public:
 
     // A statement prepared once per text and kept for the life of the connection.
     QSqlQuery& Prepared(const QString& sql);
+
+    // Runs `work`, one read or one store of prepared statements, and on a
+    // server repeats it as described above when the connection is lost.
+    enum class Unit { Read, Store };
+    void Repeatable(Unit unit, const std::function<void()>& work);
+
+    static constexpr std::chrono::milliseconds ReconnectLimit{60000};
+    static constexpr std::chrono::milliseconds ReconnectEvery{2000};
+    void SetReconnectLimit(std::chrono::milliseconds limit) { reconnectLimit_ = limit; }
+    // Told true when a lost server could not be reached at once and the
+    // program waits for it, false when that wait ends either way.
+    void OnWaitingForServer(std::function<void(bool waiting)> notice) { waitingNotice_ = std::move(notice); }
 
     // Groups many small reads (a list fill) in one read transaction: the
     // engine then takes its lock once instead of once per query.
@@ -84,10 +109,24 @@ private:
     void RequireWritable(const QString& databasePath);
 
     void OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure);
+    void OpenServer(const ServerSettings& server);
+    void Disconnect();
+
+    void RepeatRead(const std::function<void()>& work);
+    void RepeatStore(const std::function<void()>& work);
+    qint64 BeginStore();
+    bool ConnectionLost();
+    void ReconnectBefore(std::chrono::steady_clock::time_point limit);
+    bool Committed(qint64 transactionNumber);
 
     QString name_;
     DbEngine engine_ = DbEngine::SQLite;
+    std::optional<ServerSettings> server_;  // to reconnect to
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> prepared_;
     int readDepth_ = 0;
+    int writeDepth_ = 0;  // inside a Transaction or a repeated unit
     bool opened_ = false;
+    bool serverGone_ = false;  // the last reconnect gave up
+    std::chrono::milliseconds reconnectLimit_ = ReconnectLimit;
+    std::function<void(bool)> waitingNotice_;
 };

@@ -18,16 +18,6 @@ const QString NoCurrentRecord = QStringLiteral(
     "Either BOF or EOF is True, or the current record has been deleted. "
     "Requested operation requires a current record.");
 
-QString EngineMessage(const QSqlQuery& query)
-{
-    const QSqlError error = query.lastError();
-    const QString engine = error.databaseText().trimmed();
-    // The server's driver indents its hint lines with tabs, which a message
-    // box would show as a wide gap.
-    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
-    return message.remove(u'\t');
-}
-
 QString TableOf(const QString& sql)
 {
     static const QRegularExpression from(QStringLiteral("\\bFROM\\s+(\\w+)"),
@@ -53,26 +43,28 @@ void Recordset::Open(const SqlText& sql, Connection& connection)
 {
     if (open_)
         throw DbError(QStringLiteral("Operation is not allowed when the object is open."));
-    QSqlQuery& query = connection.Prepared(sql.text);
-    for (int i = 0; i < sql.values.size(); ++i)
-        query.bindValue(i, sql.values[i]);
-    if (!query.exec()) {
-        const QString message = EngineMessage(query);
-        query.finish();
-        throw DbError(message);
-    }
+    connection.Repeatable(Connection::Unit::Read, [&] {
+        QSqlQuery& query = connection.Prepared(sql.text);
+        for (int i = 0; i < sql.values.size(); ++i)
+            query.bindValue(i, sql.values[i]);
+        if (!query.exec()) {
+            const QString message = EngineMessage(query.lastError());
+            query.finish();
+            throw DbError(message);
+        }
 
-    const QSqlRecord record = query.record();
-    if (sql.text != layoutSql_ || columns_.size() != record.count())
-        TakeLayout(sql.text, record);
-    rows_.clear();
-    while (query.next()) {
-        Row row = EmptyRow();
-        for (int c = 0; c < columns_.size(); ++c)
-            row.values[static_cast<std::size_t>(c)] = query.value(c);
-        rows_.push_back(std::move(row));
-    }
-    query.finish();
+        const QSqlRecord record = query.record();
+        if (sql.text != layoutSql_ || columns_.size() != record.count())
+            TakeLayout(sql.text, record);
+        rows_.clear();
+        while (query.next()) {
+            Row row = EmptyRow();
+            for (int c = 0; c < columns_.size(); ++c)
+                row.values[static_cast<std::size_t>(c)] = query.value(c);
+            rows_.push_back(std::move(row));
+        }
+        query.finish();
+    });
 
     connection_ = &connection;
     if (connection.Engine() == DbEngine::PostgreSQL)
@@ -310,28 +302,32 @@ void Recordset::Delete()
     row.deleted = true;
 }
 
-// Runs one store. An insert on the server hands back its new key with
-// RETURNING; the SQLite file reports it as the last inserted row id.
+// Runs one store, repeated across a lost server connection (see
+// Connection::Repeatable). An insert on the server hands back its new key
+// with RETURNING; the SQLite file reports it as the last inserted row id.
 Recordset::Outcome Recordset::Execute(const QString& sql, const QVariantList& values)
 {
     const bool inserts = sql.startsWith(QLatin1String("INSERT"));
     const bool returnsKey = inserts && connection_->Engine() == DbEngine::PostgreSQL;
-    QSqlQuery& query = connection_->Prepared(returnsKey ? sql + QStringLiteral(" RETURNING ") + keyColumn_ : sql);
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values[i]);
-    if (!query.exec()) {
-        const QString message = EngineMessage(query);
+    Outcome outcome;
+    connection_->Repeatable(Connection::Unit::Store, [&] {
+        QSqlQuery& query = connection_->Prepared(returnsKey ? sql + QStringLiteral(" RETURNING ") + keyColumn_ : sql);
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        if (!query.exec()) {
+            const QString message = EngineMessage(query.lastError());
+            query.finish();
+            throw DbError(message);
+        }
+        // Only an insert has a key to hand back: asking the server for one after
+        // any other statement fails, and would spoil a transaction around it.
+        QVariant key;
+        if (returnsKey)
+            key = query.next() ? query.value(0) : QVariant();
+        else if (inserts)
+            key = query.lastInsertId();
+        outcome = Outcome{key, query.numRowsAffected()};
         query.finish();
-        throw DbError(message);
-    }
-    // Only an insert has a key to hand back: asking the server for one after
-    // any other statement fails, and would spoil a transaction around it.
-    QVariant key;
-    if (returnsKey)
-        key = query.next() ? query.value(0) : QVariant();
-    else if (inserts)
-        key = query.lastInsertId();
-    Outcome outcome{key, query.numRowsAffected()};
-    query.finish();
+    });
     return outcome;
 }

@@ -64,18 +64,11 @@ QString SchemaTextOf(const Connection& connection)
     return IsServer(connection) ? Schema::PostgreSqlText() : Schema::Text();
 }
 
-QString EngineText(const QSqlError& error)
-{
-    const QString engine = error.databaseText().trimmed();
-    QString message = engine.isEmpty() ? error.text().trimmed() : engine;
-    return message.remove(u'\t');
-}
-
 void Run(QSqlDatabase& db, const QString& statement)
 {
     QSqlQuery query(db);
     if (!query.exec(statement))
-        throw DbError(EngineText(query.lastError()));
+        throw DbError(EngineMessage(query.lastError()));
 }
 
 QStringList VersionStamp(bool server)
@@ -108,7 +101,7 @@ void Apply(QSqlDatabase& db, const QString& path)
 {
     db.setDatabaseName(path);
     if (!db.open())
-        throw DbError(db.lastError().text());
+        throw DbError(EngineMessage(db.lastError()));
     RunAllOrNone(db, false, [] { return Schema::Statements(Schema::Text()) + VersionStamp(false); });
 }
 
@@ -126,7 +119,7 @@ QVariant FirstValue(QSqlDatabase db, const QString& sql)
 {
     QSqlQuery query(db);
     if (!query.exec(sql))
-        throw DbError(EngineText(query.lastError()));
+        throw DbError(EngineMessage(query.lastError()));
     return query.next() ? query.value(0) : QVariant();
 }
 

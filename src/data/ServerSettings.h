@@ -11,15 +11,24 @@ struct ServerSettings {
     QString database;
     QString user;
     QString password;
+    // TLS, handed to the server's driver as they are: sslmode (verify-full
+    // is recommended) and the certificate of the authority that signed the
+    // server's (a relative path taken from the settings file's folder).
+    QString sslmode;
+    QString sslrootcert;
 
     static inline const QString FileName = QStringLiteral("VornickTest.ini");
 
-    // Reads a settings file. A password file (passwordfile=, relative to the
-    // settings file) gives the password in its first line. Throws DbError
-    // when the file names no database or its password file cannot be read.
+    // Reads a settings file. Each value is everything after the first '='
+    // of its line, exactly (less a Windows line end). A password file
+    // (passwordfile=, relative to the settings file) gives the password in
+    // its first line. Throws DbError when the file names no database, holds
+    // a section or key the program does not know (named in the message), or
+    // its password file cannot be read.
     static ServerSettings Read(const QString& settingsPath);
 
-    // Writes a settings file naming this server (the password written as is).
+    // Writes a settings file naming this server, every value as it is;
+    // empty ones are left out.
     void Write(const QString& settingsPath) const;
 };
 

@@ -18,7 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QEvent>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -49,6 +52,21 @@ bool MoveToNumber(Recordset& rs, const QString& keyField, qint64 number)
             return true;
     }
     return false;
+}
+
+// Selects the row carrying `number` without running the list's Click, so that
+// a refill leaves the boxes as the user left them.
+void SelectQuietly(QListWidget& list, std::optional<qint64> number)
+{
+    if (!number)
+        return;
+    const QSignalBlocker quiet(list);
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toLongLong() == *number) {
+            list.setCurrentRow(row);
+            return;
+        }
+    }
 }
 
 // Draws a keyed row as its name alone. The row's text keeps its blanks and
@@ -136,6 +154,8 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     OnClick(cmdImport, &frmAdmin::cmdImport_Click);
     OnClick(cmdExport, &frmAdmin::cmdExport_Click);
     OnClick(cmdDeleteTest, &frmAdmin::cmdDeleteTest_Click);
+    auto* refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(refresh, &QShortcut::activated, this, [this] { RunGuarded([this] { Refresh_Lists(); }); });
 }
 
 // The catalogue across the top with its buttons at the right; below a line,
@@ -214,6 +234,25 @@ void frmAdmin::Form_Load()
 {
     Fill_Student_List();
     Fill_Test_List();
+}
+
+void frmAdmin::Refresh_Lists()
+{
+    const std::optional<qint64> student = SelectedKey(lstStudents);
+    const std::optional<qint64> test = SelectedKey(lstTests);
+    rsPasswords.Close();
+    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    Fill_Student_List();
+    Fill_Test_List();
+    SelectQuietly(*lstStudents, student);
+    SelectQuietly(*lstTests, test);
+}
+
+void frmAdmin::changeEvent(QEvent* event)
+{
+    Form::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !IsUnloading())
+        RunGuarded([this] { Refresh_Lists(); });
 }
 
 // ---- Student accounts -------------------------------------------------------

@@ -21,6 +21,11 @@ public:
     void Form_Load() override;
     void Form_QueryUnload() override;
 
+    // Reads the accounts and tests afresh and refills both lists, keeping the
+    // rows that were selected: what another workstation added or changed
+    // shows. Runs on F5 and whenever the window becomes the active one.
+    void Refresh_Lists();
+
     // Student accounts.
     void Fill_Student_List();
     void lstStudents_Click();
@@ -62,6 +67,9 @@ public:
     // "Students:", "Name:", "Password:", "Tests:" and the note on brackets.
     std::array<QLabel*, 5> Label1{};
     QFrame* Frame1 = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildLayout();

@@ -78,6 +78,7 @@ void frmEntry::Form_Load()
 // beside the program names one.
 void frmEntry::Open_Database()
 {
+    cnDatabase.OnWaitingForServer(NoticeWaitingForServer);
     cnDatabase.OpenProgramDatabase(platform().ProgramFolder());
     rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
     rsTests.Open(Sql::AllTests(), cnDatabase);

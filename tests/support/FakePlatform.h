@@ -31,6 +31,7 @@ public:
         printed.push_back(page);
         return printOutcome;
     }
+    void ShowNotice(const QString& text) override { notices << text; }
     void ShowHelp(QWidget*) override { ++helpShown; }
     bool AnotherCopyRunning() override { return false; }  // a second copy runs for real in test_platform
     void EndProgram(int code) override
@@ -59,6 +60,7 @@ public:
     bool ended = false;
     int exitCode = -1;
     int helpShown = 0;
+    QStringList notices;  // every notice shown, "" where it was taken away
     PrintOutcome printOutcome{true, {}, {}};
     std::vector<PageModel> printed;
     // A question with no answer queued or a modal window with no user.

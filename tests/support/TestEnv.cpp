@@ -2,6 +2,7 @@
 
 #include "TestServer.h"
 #include "app/Module1.h"
+#include "data/DbError.h"
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 #include "screens/Screens.h"
@@ -50,18 +51,23 @@ void TestEnv::OpenDatabase()
     Module1::rsTests.Open(Sql::AllTests(), Module1::cnDatabase);
 }
 
+// Repeated like the program's reads when a test restarts the server.
 QSqlQuery TestEnv::Run(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery query(direct_->Database());
-    // A server prepares only queries and row changes: DROP TABLE runs as it is.
-    bool done = values.isEmpty() ? query.exec(sql) : query.prepare(sql);
-    for (int i = 0; done && i < values.size(); ++i)
-        query.bindValue(i, values[i]);
-    if (done && !values.isEmpty())
-        done = query.exec();
-    if (!done)
-        throw std::runtime_error(query.lastError().text().toStdString());
-    return query;
+    QSqlQuery result;
+    direct_->Repeatable(Connection::Unit::Read, [&] {
+        QSqlQuery query(direct_->Database());
+        // A server prepares only queries and row changes: DROP TABLE runs as it is.
+        bool done = values.isEmpty() ? query.exec(sql) : query.prepare(sql);
+        for (int i = 0; done && i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        if (done && !values.isEmpty())
+            done = query.exec();
+        if (!done)
+            throw DbError(query.lastError().text());
+        result = std::move(query);
+    });
+    return result;
 }
 
 void TestEnv::Exec(const QString& sql, const QVariantList& values) { Run(sql, values); }

@@ -1,0 +1,214 @@
+// A lab's server restarted or out of reach for a while, through the real
+// screens and a server of this test's own (scripts/test-server), which it
+// stops and starts: stores wait for it and go on, up to the limit. Runs on
+// the server pass of scripts/test only.
+#include "StudentDesk.h"
+#include "TestEnv.h"
+#include "UserActions.h"
+#include "app/Module1.h"
+#include "screens/Screens.h"
+#include "screens/SlotScreen.h"
+#include "screens/frmAdmin.h"
+#include "screens/frmEntry.h"
+#include "screens/frmMain.h"
+#include "screens/frmQuestions.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace Module1;
+
+namespace {
+
+const QString Waiting = QStringLiteral("The connection to the server was lost. Your answer is kept, and VornickTest is "
+                                       "trying again to reach the server. Please wait.");
+
+QString ServerScript() { return QStringLiteral(VORNICK_SOURCE_DIR "/scripts/test-server"); }
+
+// Stops the test's server and starts it again `seconds` later; returns once
+// it is down, the restart still to come.
+std::unique_ptr<QProcess> PauseServer(const QString& folder, int seconds)
+{
+    auto pause = std::make_unique<QProcess>();
+    pause->start(ServerScript(), {QStringLiteral("pause"), folder, QString::number(seconds)});
+    while (!pause->canReadLine() && pause->waitForReadyRead(30000)) {
+    }
+    const QByteArray line = pause->readLine();
+    if (line != "stopped\n")
+        qFatal("the server did not stop: %s", line.constData());
+    return pause;
+}
+
+void AwaitRestart(QProcess& pause)
+{
+    if (!pause.waitForFinished(60000) || pause.exitCode() != 0)
+        qFatal("the server did not start again");
+}
+
+QString Green(const frmQuestions& screen)
+{
+    QString green;
+    for (const QLabel* number : screen.lblQuestionNumber)
+        green += TextColour(*number) == QColor(0, 255, 0) ? u'1' : u'0';
+    return green;
+}
+
+void SignInStudent(const QString& name)
+{
+    frmEntry& entry = Screens::Get<frmEntry>();
+    TypeInto(entry.txtName, name);
+    TypeInto(entry.txtPassword, QStringLiteral("pw"));
+    Click(entry.cmdOK);
+}
+
+// Picks line 1 on the slot on screen and leaves it with >>>; returns the
+// answer record that leaves in the database.
+QString AnswerLineOneAndGoOn(frmQuestions& screen)
+{
+    const QString order = ShownOrder(screen);
+    Choose(screen, 1);
+    Click(screen.cmdNext);
+    return order + (order.startsWith(u'1') ? QStringLiteral("1C") : QStringLiteral("1X"));
+}
+
+}
+
+class TestBlip : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void blipsAreSurvived();
+    void serverAwayPastTheLimitEndsAndTheAttemptContinues();
+
+private:
+    QTemporaryDir folder_;
+    QString server_;
+};
+
+// The shared test server must not restart under other test programs, so
+// this one starts its own and its TestEnv databases live there.
+void TestBlip::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("VORNICK_TEST_SERVER"))
+        QSKIP("needs a PostgreSQL server (the second pass of scripts/test)");
+    QFile::setPermissions(folder_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                              | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                              | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    server_ = folder_.filePath(QStringLiteral("pg"));
+    QProcess start;
+    start.start(ServerScript(), {QStringLiteral("start"), server_});
+    QVERIFY(start.waitForFinished(120000) && start.exitCode() == 0);
+    qputenv("VORNICK_TEST_SERVER", start.readAllStandardOutput().trimmed());
+}
+
+void TestBlip::cleanupTestCase()
+{
+    if (!server_.isEmpty())
+        QProcess::execute(ServerScript(), {QStringLiteral("stop"), server_});
+}
+
+// A sign-in screen left across a restart signs the next student in; a store
+// made while the server is away waits with the notice up and the answer on
+// screen, and the test goes on; the administrator's store waits the same way.
+void TestBlip::blipsAreSurvived()
+{
+    TestEnv env;
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("pw"));
+    env.AddTest(QStringLiteral("Rivers"));
+    Screens::Show<frmEntry>();
+    AwaitRestart(*PauseServer(server_, 1));
+    SignInStudent(QStringLiteral("Ann"));
+    QVERIFY(Screens::IsLoaded<frmMain>() && !env.fake.ended);
+
+    frmQuestions& screen = Take(env, QStringLiteral("Rivers"));
+    const QString first = AnswerLineOneAndGoOn(screen);
+    auto pause = PauseServer(server_, 4);
+    Choose(screen, 2);
+    const QString second = ShownOrder(screen) + (ShownOrder(screen)[1] == u'1' ? QStringLiteral("2C") : QStringLiteral("2X"));
+    QElapsedTimer blip;
+    blip.start();
+    Click(screen.cmdNext);
+    qInfo("a 4 s server pause held the store for %lld ms", static_cast<long long>(blip.elapsed()));
+    AwaitRestart(*pause);
+    QCOMPARE(env.fake.notices, (QStringList{Waiting, QString()}));
+    QVERIFY(!env.fake.ended && env.fake.shown.empty());
+    QCOMPARE(CurrentQuestion, 3);
+    QCOMPARE(Green(screen).left(4), QStringLiteral("1100"));
+    const QString third = AnswerLineOneAndGoOn(screen);
+    Click(screen.cmdDone);
+    const int grade = 4 * static_cast<int>(QString(first + second + third).count(u'C'));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldQ2, fldQ3, fldQ4, fldGrade FROM Results WHERE fldStudentNumber = ?"),
+                      {ann}),
+             QStringList{first + u'|' + second + u'|' + third + QStringLiteral("|NULL|") + QString::number(grade)});
+
+    // The administrator's Add/Save across a pause: stored once, listed.
+    Screens::DiscardAll();
+    Module1::Reset();
+    frmAdmin& admin = SignInAdmin();
+    pause = PauseServer(server_, 3);
+    TypeInto(admin.txtName, QStringLiteral("Bea"));
+    TypeInto(admin.txtPassword, QStringLiteral("b"));
+    Click(admin.cmdAddStudent);
+    AwaitRestart(*pause);
+    QCOMPARE(env.fake.notices.size(), 4);
+    QVERIFY(!env.fake.ended);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentName FROM Passwords ORDER BY fldStudentNumber")),
+             (QStringList{"Ann", "Bea"}));
+    QCOMPARE(admin.lstStudents->count(), 2);
+}
+
+// Past the limit the program ends with the driver's message (no stray
+// brackets); the answers stored before stay, and the attempt continues from
+// them once the server is back.
+void TestBlip::serverAwayPastTheLimitEndsAndTheAttemptContinues()
+{
+    TestEnv env;
+    env.AddStudent(QStringLiteral("Cy"), QStringLiteral("pw"));
+    env.AddTest(QStringLiteral("Lakes"));
+    Screens::Show<frmEntry>();
+    cnDatabase.SetReconnectLimit(std::chrono::seconds(3));
+    SignInStudent(QStringLiteral("Cy"));
+    frmQuestions& screen = Take(env, QStringLiteral("Lakes"));
+    const QString first = AnswerLineOneAndGoOn(screen);
+    auto pause = PauseServer(server_, 8);
+    Choose(screen, 3);
+    QElapsedTimer waited;
+    waited.start();
+    Click(screen.cmdNext);
+    const qint64 gaveUpAfter = waited.elapsed();
+    QVERIFY2(gaveUpAfter >= 3000 && gaveUpAfter < 7000, qPrintable(QString::number(gaveUpAfter)));
+    QVERIFY(env.fake.ended && env.fake.exitCode == 1);
+    QCOMPARE(env.fake.notices, (QStringList{Waiting, QString()}));
+    QCOMPARE(env.fake.shown.size(), std::size_t(1));
+    const QString message = env.fake.shown[0].text;
+    QVERIFY2(message.contains(QStringLiteral("Connection refused")) && !message.contains(QStringLiteral("()")),
+             qPrintable(message));
+    AwaitRestart(*pause);
+
+    Screens::DiscardAll();
+    Module1::Reset();
+    env.fake.ended = false;
+    Screens::Show<frmEntry>();
+    SignInStudent(QStringLiteral("Cy"));
+    frmMain& home = Screens::Get<frmMain>();
+    QVERIFY(ClickRow(home, QStringLiteral("Lakes")));
+    Click(home.cmdTakeTest);
+    frmQuestions& continued = Screens::Get<frmQuestions>();
+    continued.Timer1->stop();
+    QCOMPARE(Green(continued).left(3), QStringLiteral("100"));
+    QCOMPARE(ShownOrder(continued) + u'1' + (ShownOrder(continued).startsWith(u'1') ? u'C' : u'X'), first);
+    QVERIFY(continued.optAnswer[0]->isChecked());
+}
+
+QTEST_MAIN(TestBlip)
+#include "test_blip.moc"
