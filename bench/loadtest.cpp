@@ -2,7 +2,7 @@
 // same test, each storing every answer; afterwards every answer of every
 // attempt must be in the database with the right grade.
 //
-//   loadtest FOLDER WORKSTATIONS [THINK_MS]
+//   loadtest FOLDER WORKSTATIONS [THINK_MS [WORKSTATION_SETTINGS]]
 //
 // FOLDER stands for the program's folder: a VornickTest.ini there names an
 // empty server database with the program's tables (see labdb create);
@@ -11,10 +11,18 @@
 // takes the test through the data layer in the order the test screen stores
 // it: rsTests on the test by title, rsResults on all results, AddNew with the
 // student and test numbers, one Update per answer, then grade and date.
+//
+// With WORKSTATION_SETTINGS (the workstations' settings file of labdb
+// create), the workstations work as the workstation role instead, through
+// the server's functions: sign in, the list, begin, then for every slot the
+// slot shown and the line chosen stored, then finish. The server draws the
+// orders, so each workstation reads which line holds the right answer from
+// the texts shown and reports how many it chose right.
 #include "FakePlatform.h"
 #include "app/Module1.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
+#include "data/LabSession.h"
 #include "data/Recordset.h"
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
@@ -33,7 +41,10 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <map>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 using namespace Module1;
@@ -47,11 +58,13 @@ QString StudentName(int index) { return QStringLiteral("student%1").arg(index, 2
 
 // The answer record workstation `index` stores for slot s: an order of the
 // three answers, the chosen line, and whether that line holds the right one.
+int ChosenLine(int index, int slot) { return (index + slot) % 3 + 1; }
+
 QString AnswerRecord(int index, int slot)
 {
     static const char* orders[] = {"123", "132", "213", "231", "312", "321"};
     const QString order = QString::fromLatin1(orders[(index * 7 + slot * 3) % 6]);
-    const int line = (index + slot) % 3 + 1;
+    const int line = ChosenLine(index, slot);
     return order + QString::number(line) + (order[line - 1] == u'1' ? u'C' : u'X');
 }
 
@@ -71,6 +84,15 @@ void Store(Recordset& rs, const QString& field, const QVariant& value)
 
 // ---- one workstation ----
 
+// Waits for the coordinator's go; false when it is gone.
+bool ReadyAndWaiting()
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+    char go[16];
+    return std::fgets(go, sizeof go, stdin) != nullptr;
+}
+
 int TakeTest(FakePlatform& fake, int index, int thinkMs)
 {
     try {
@@ -81,10 +103,7 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         entry.cmdOK_Click();
         if (!Screens::IsLoaded<frmMain>())
             throw DbError(QStringLiteral("sign-in refused"));
-        std::printf("ready\n");
-        std::fflush(stdout);
-        char go[16];
-        if (!std::fgets(go, sizeof go, stdin))
+        if (!ReadyAndWaiting())
             return 1;
 
         QElapsedTimer clock;
@@ -120,6 +139,49 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         return 0;
     } catch (const DbError& error) {
         std::printf("error %s\n", error.what());
+        return 1;
+    }
+}
+
+int TakeTestThroughFunctions(const QString& workstationSettings, int index, int thinkMs)
+{
+    try {
+        Connection connection(QStringLiteral("workstation"));
+        connection.Open(ServerSettings::Read(workstationSettings));
+        LabSession session(connection);
+        if (!session.SignIn(StudentName(index), QStringLiteral("pw")))
+            throw DbError(QStringLiteral("sign-in refused"));
+        const qint64 test = session.Rows().at(0).testNumber;
+        if (!ReadyAndWaiting())
+            return 1;
+
+        QElapsedTimer clock;
+        session.Begin(test);
+        qint64 slowestNs = 0;
+        int right = 0;
+        const qint64 started = QDateTime::currentMSecsSinceEpoch();
+        for (int s = 1; s <= 25; ++s) {
+            const LabSession::Slot slot = session.Show(test, s);
+            if (thinkMs > 0)
+                QThread::msleep(static_cast<unsigned long>(thinkMs));
+            const int line = ChosenLine(index, s);
+            clock.start();
+            session.Store(test, s, line);
+            slowestNs = std::max(slowestNs, clock.nsecsElapsed());
+            right += slot.answers[static_cast<std::size_t>(line - 1)] == QStringLiteral("Right %1").arg(s) ? 1 : 0;
+        }
+        const qint64 answered = QDateTime::currentMSecsSinceEpoch();
+        session.Finish(test, Today);
+        session.Rows();
+        session.SignOut();
+        std::printf("done %lld %lld %lld %d\n", static_cast<long long>(started), static_cast<long long>(answered),
+                    static_cast<long long>(slowestNs), right);
+        return 0;
+    } catch (const DbError& error) {
+        std::printf("error %s\n", error.what());
+        return 1;
+    } catch (const std::out_of_range&) {
+        std::printf("error the list is empty\n");
         return 1;
     }
 }
@@ -163,9 +225,41 @@ void Seed(Connection& connection, int workstations)
     tests.Update();
 }
 
+// What each workstation's attempt must hold: whether a stored record is the
+// answer it gave to a slot, and its grade.
+struct Expected {
+    std::function<bool(int index, int slot, const QString& record)> answerKept;
+    std::function<int(int index)> grade;
+};
+
+Expected StoredDirectly()
+{
+    return {[](int index, int slot, const QString& record) { return record == AnswerRecord(index, slot); },
+            ExpectedGrade};
+}
+
+// Through the functions the server drew the order: the record must hold a
+// whole order, the line chosen and C exactly when that line holds the right
+// answer; the grade is four points for each right line the workstation saw.
+Expected StoredByServer(const std::map<int, int>& rightSeen)
+{
+    return {[](int index, int slot, const QString& record) {
+                QString order = record.left(3);
+                std::sort(order.begin(), order.end());
+                const int line = ChosenLine(index, slot);
+                const bool right = record.indexOf(u'1') == line - 1;
+                return record.size() == 5 && order == QLatin1String("123") && record.mid(3, 1) == QString::number(line)
+                       && record.right(1) == (right ? QLatin1String("C") : QLatin1String("X"));
+            },
+            [rightSeen](int index) {
+                const auto seen = rightSeen.find(index);
+                return seen == rightSeen.end() ? -1 : 4 * seen->second;
+            }};
+}
+
 // Counts the answers and grades that are in the database as each
 // workstation stored them; prints every one that is missing or wrong.
-int Verify(Connection& connection, int workstations, int& answersFound)
+int Verify(Connection& connection, int workstations, const Expected& expected, int& answersFound)
 {
     int complete = 0;
     answersFound = 0;
@@ -180,9 +274,9 @@ int Verify(Connection& connection, int workstations, int& answersFound)
         }
         int good = 0;
         for (int s = 1; s <= 25; ++s)
-            good += result.Text(QStringLiteral("fldQ%1").arg(s)) == AnswerRecord(i, s) ? 1 : 0;
+            good += expected.answerKept(i, s, result.Text(QStringLiteral("fldQ%1").arg(s))) ? 1 : 0;
         answersFound += good;
-        const bool graded = result.Field(QStringLiteral("fldGrade")).toInt() == ExpectedGrade(i)
+        const bool graded = result.Field(QStringLiteral("fldGrade")).toInt() == expected.grade(i)
                             && result.Text(QStringLiteral("fldDate")) == Today;
         if (good == 25 && graded)
             ++complete;
@@ -193,7 +287,7 @@ int Verify(Connection& connection, int workstations, int& answersFound)
     return complete;
 }
 
-int Coordinate(const QString& folder, int workstations, int thinkMs)
+int Coordinate(const QString& folder, int workstations, int thinkMs, const QString& workstationSettings)
 {
     Connection connection(QStringLiteral("coordinator"));
     const bool onServer = DatabaseLocation::Beside(folder).server.has_value();
@@ -206,8 +300,10 @@ int Coordinate(const QString& folder, int workstations, int thinkMs)
     for (int i = 1; i <= workstations; ++i) {
         auto process = std::make_unique<QProcess>();
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(QCoreApplication::applicationFilePath(),
-                       {QStringLiteral("--workstation"), folder, QString::number(i), QString::number(thinkMs)});
+        QStringList arguments{QStringLiteral("--workstation"), folder, QString::number(i), QString::number(thinkMs)};
+        if (!workstationSettings.isEmpty())
+            arguments << workstationSettings;
+        process->start(QCoreApplication::applicationFilePath(), arguments);
         stations.push_back(std::move(process));
     }
     for (auto& station : stations) {
@@ -227,10 +323,13 @@ int Coordinate(const QString& folder, int workstations, int thinkMs)
     qint64 first = std::numeric_limits<qint64>::max();
     qint64 last = 0;
     qint64 slowestNs = 0;
-    for (auto& station : stations) {
+    std::map<int, int> rightSeen;
+    const qsizetype wordsOfDone = workstationSettings.isEmpty() ? 4 : 5;
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        auto& station = stations[i];
         station->waitForFinished(600000);
         const QList<QByteArray> words = station->readAll().trimmed().split(' ');
-        if (station->exitCode() != 0 || words.size() != 4 || words[0] != "done") {
+        if (station->exitCode() != 0 || words.size() != wordsOfDone || words[0] != "done") {
             std::printf("a workstation failed: %s\n", words.join(' ').constData());
             continue;
         }
@@ -238,12 +337,18 @@ int Coordinate(const QString& folder, int workstations, int thinkMs)
         first = std::min(first, words[1].toLongLong());
         last = std::max(last, words[2].toLongLong());
         slowestNs = std::max(slowestNs, words[3].toLongLong());
+        if (words.size() == 5)
+            rightSeen[static_cast<int>(i) + 1] = words[4].toInt();
     }
 
     int answersFound = 0;
-    const int complete = Verify(connection, workstations, answersFound);
+    const int complete = Verify(connection, workstations,
+                                workstationSettings.isEmpty() ? StoredDirectly() : StoredByServer(rightSeen), answersFound);
     const double seconds = finished > 0 ? static_cast<double>(last - first) / 1000.0 : 0.0;
-    std::printf("engine: %s; workstations: %d; think time: %d ms\n", onServer ? "PostgreSQL" : "SQLite",
+    std::printf("engine: %s; workstations: %d; think time: %d ms\n",
+                !onServer ? "SQLite"
+                : workstationSettings.isEmpty() ? "PostgreSQL, tables written directly"
+                                                : "PostgreSQL, workstation role through the server's functions",
                 workstations, thinkMs);
     std::printf("attempts finished: %d of %d; complete and rightly graded in the database: %d\n", finished,
                 workstations, complete);
@@ -277,14 +382,17 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     try {
+        if (args.size() == 5 && args[0] == QLatin1String("--workstation"))
+            return TakeTestThroughFunctions(args[4], args[2].toInt(), args[3].toInt());
         if (args.size() == 4 && args[0] == QLatin1String("--workstation"))
             return Workstation(args[1], args[2].toInt(), args[3].toInt());
-        if (args.size() == 2 || args.size() == 3)
-            return Coordinate(args[0], args[1].toInt(), args.size() == 3 ? args[2].toInt() : 0);
+        if (args.size() >= 2 && args.size() <= 4)
+            return Coordinate(args[0], args[1].toInt(), args.size() >= 3 ? args[2].toInt() : 0,
+                              args.size() == 4 ? args[3] : QString());
     } catch (const DbError& error) {
         std::fprintf(stderr, "loadtest: %s\n", error.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: loadtest FOLDER WORKSTATIONS [THINK_MS]\n");
+    std::fprintf(stderr, "usage: loadtest FOLDER WORKSTATIONS [THINK_MS [WORKSTATION_SETTINGS]]\n");
     return 2;
 }

@@ -5,6 +5,9 @@
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 
+#include <QRandomGenerator>
+#include <array>
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -108,13 +111,49 @@ void MoveKeysPastUsedNumbers(Connection& source, Connection& target, const Table
     if (!move.exec())
         throw DbError(EngineMessage(move.lastError()));
 }
+
+// ALTER ROLE takes no bound values: the server itself quotes the name and
+// the password into the statement.
+void SetRolePassword(Connection& target, const QString& role, const QString& password)
+{
+    QSqlQuery statement(target.Database());
+    if (!statement.prepare(QStringLiteral("SELECT format('ALTER ROLE %I PASSWORD %L', CAST(? AS TEXT), CAST(? AS TEXT))")))
+        throw DbError(EngineMessage(statement.lastError()));
+    statement.addBindValue(role);
+    statement.addBindValue(password);
+    if (!statement.exec() || !statement.next())
+        throw DbError(EngineMessage(statement.lastError()));
+    Run(target.Database(), statement.value(0).toString());
 }
 
-void LabDatabase::Create(const ServerSettings& server)
+QString RandomPassword()
+{
+    std::array<quint32, 4> words{};
+    QRandomGenerator::system()->fillRange(words.data(), words.size());
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words.data()), sizeof words).toHex());
+}
+
+}
+
+void LabDatabase::Create(const ServerSettings& server, const QString& workstationSettings)
 {
     Connection target(QStringLiteral("labdb-target"));
     target.Open(server);
     Schema::CreateTables(target);
+    if (!workstationSettings.isEmpty())
+        WriteWorkstationSettings(server, workstationSettings);
+}
+
+void LabDatabase::WriteWorkstationSettings(const ServerSettings& server, const QString& path)
+{
+    ServerSettings workstation = server;
+    workstation.user = Schema::WorkstationRole(server.database);
+    workstation.password = RandomPassword();
+    workstation.adminUser = Schema::AdministratorRole(server.database);
+    Connection target(QStringLiteral("labdb-roles"));
+    target.Open(server);
+    SetRolePassword(target, workstation.user, workstation.password);
+    workstation.Write(path);
 }
 
 LabDatabase::Versions LabDatabase::Upgrade(const ServerSettings& server)

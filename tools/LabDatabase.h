@@ -8,9 +8,18 @@ struct ServerSettings;
 // copying the data of an existing Ostrel.mdb into it.
 namespace LabDatabase {
 
-// Creates the program's tables on the server's database. Refuses (throws
-// DbError) when any of them is already there.
-void Create(const ServerSettings& server);
+// Creates the program's tables, the functions and the two roles on the
+// server's database, connected as the database's owner (who may create
+// roles). The administrator role has no password, so it cannot sign in
+// until the technician gives it one. With a path, also writes the
+// workstations' settings file (see WriteWorkstationSettings). Refuses
+// (throws DbError) when any of the tables is already there.
+void Create(const ServerSettings& server, const QString& workstationSettings = {});
+
+// Gives the workstation role a fresh random password and writes the settings
+// file every workstation gets: this server and database, the workstation
+// role with that password, and the administrator role's name.
+void WriteWorkstationSettings(const ServerSettings& server, const QString& path);
 
 struct Versions {
     int before = 0;

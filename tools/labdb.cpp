@@ -1,9 +1,13 @@
 // Sets up a lab's shared PostgreSQL database from the settings file that the
 // workstations use (VornickTest.ini):
-//   labdb create SETTINGS          creates the tables on the empty database
+//   labdb create SETTINGS [WORKSTATION]   creates the tables, the functions and
+//                                  the roles on the empty database
 //   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests and
 //                                  results into it, keeping their numbers
-//   labdb upgrade SETTINGS         brings the tables of an older version up to date
+//   labdb upgrade SETTINGS [WORKSTATION]  brings the tables of an older version up to date
+// SETTINGS names the database's owner; WORKSTATION, when given, is where the
+// settings file for the workstations is written, with the workstation role
+// and a fresh password for it.
 #include "LabDatabase.h"
 #include "data/DbError.h"
 #include "data/ServerSettings.h"
@@ -17,10 +21,11 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: labdb create SETTINGS\n"
+                 "usage: labdb create SETTINGS [WORKSTATION]\n"
                  "       labdb copy DATABASE SETTINGS\n"
-                 "       labdb upgrade SETTINGS\n"
-                 "SETTINGS is a VornickTest.ini naming the server; DATABASE is an Ostrel.mdb.\n");
+                 "       labdb upgrade SETTINGS [WORKSTATION]\n"
+                 "SETTINGS is a VornickTest.ini naming the server and the database's owner;\n"
+                 "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb.\n");
     return 2;
 }
 
@@ -31,13 +36,21 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     try {
-        if (args.size() == 2 && args[0] == QLatin1String("create")) {
-            LabDatabase::Create(ServerSettings::Read(args[1]));
-            std::printf("created the tables\n");
+        const QString workstation = args.size() == 3 ? args[2] : QString();
+        if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("create")) {
+            LabDatabase::Create(ServerSettings::Read(args[1]), workstation);
+            std::printf("created the tables, the functions and the roles\n");
+            if (!workstation.isEmpty())
+                std::printf("wrote the workstations' settings file %s\n", qPrintable(workstation));
             return 0;
         }
-        if (args.size() == 2 && args[0] == QLatin1String("upgrade")) {
-            const LabDatabase::Versions versions = LabDatabase::Upgrade(ServerSettings::Read(args[1]));
+        if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("upgrade")) {
+            const ServerSettings server = ServerSettings::Read(args[1]);
+            const LabDatabase::Versions versions = LabDatabase::Upgrade(server);
+            if (!workstation.isEmpty()) {
+                LabDatabase::WriteWorkstationSettings(server, workstation);
+                std::printf("wrote the workstations' settings file %s\n", qPrintable(workstation));
+            }
             if (versions.before == versions.after)
                 std::printf("the tables are at version %d already\n", versions.after);
             else

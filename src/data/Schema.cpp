@@ -71,9 +71,11 @@ void Run(QSqlDatabase& db, const QString& statement)
         throw DbError(EngineMessage(query.lastError()));
 }
 
+int CurrentVersion(bool server) { return server ? Schema::ServerVersion : Schema::FileVersion; }
+
 QStringList VersionStamp(bool server)
 {
-    const QString version = QString::number(Schema::CurrentVersion);
+    const QString version = QString::number(CurrentVersion(server));
     if (!server)
         return {QStringLiteral("PRAGMA user_version = ") + version};
     return {QStringLiteral("DELETE FROM SchemaVersion"),
@@ -124,7 +126,7 @@ QVariant FirstValue(QSqlDatabase db, const QString& sql)
 }
 
 // What the landed schema lacks: the deadline field, the one-attempt rule,
-// and the tables of the current schema it does not have (the version table;
+// and the tables of the version 1 schema it does not have (the version table;
 // the administrator's, which some databases without a version have already).
 QStringList StepsFromLanded(Connection& connection)
 {
@@ -141,16 +143,28 @@ QStringList StepsFromLanded(Connection& connection)
             || (created.hasMatch() && !present.contains(created.captured(1), Qt::CaseInsensitive)))
             steps << statement;
     }
-    return steps + VersionStamp(IsServer(connection));
+    return steps;
 }
 
-DbError UnknownVersion(int version)
+// The steps from version `found` to the current one, the new version's
+// stamp last. A server's roles and functions can be applied again, so they
+// come after either older version.
+QStringList StepsFrom(Connection& connection, int found)
+{
+    const bool server = IsServer(connection);
+    QStringList steps = found == 0 ? StepsFromLanded(connection) : QStringList();
+    if (server)
+        steps << Schema::Statements(Schema::LabRolesText());
+    return steps + VersionStamp(server);
+}
+
+DbError UnknownVersion(int version, int current)
 {
     return DbError(QStringLiteral("The database has schema version %1, which this copy of VornickTest does not know "
                                   "(it knows versions up to %2). It was left untouched: use the VornickTest that last "
                                   "opened it, or a newer one.")
                        .arg(version)
-                       .arg(Schema::CurrentVersion));
+                       .arg(current));
 }
 
 }
@@ -190,7 +204,12 @@ void Schema::CreateTables(Connection& connection)
         throw DbError(QStringLiteral("The database already has the program's tables; it is left untouched."));
     QSqlDatabase db = connection.Database();
     const bool server = IsServer(connection);
-    RunAllOrNone(db, server, [&] { return Statements(SchemaTextOf(connection)) + VersionStamp(server); });
+    RunAllOrNone(db, server, [&] {
+        QStringList statements = Statements(SchemaTextOf(connection));
+        if (server)
+            statements << Statements(LabRolesText());
+        return statements + VersionStamp(server);
+    });
 }
 
 int Schema::Version(Connection& connection)
@@ -206,10 +225,11 @@ int Schema::Version(Connection& connection)
 int Schema::BringForward(Connection& connection)
 {
     const int found = Version(connection);
-    if (found == CurrentVersion)
+    const int current = CurrentVersion(IsServer(connection));
+    if (found == current)
         return found;
-    if (found != 0)
-        throw UnknownVersion(found);
+    if (found < 0 || found > current)
+        throw UnknownVersion(found, current);
     if (!HasAllTables(connection))
         return found;
     QSqlDatabase db = connection.Database();
@@ -218,7 +238,8 @@ int Schema::BringForward(Connection& connection)
             // Another workstation may have done it while this one waited.
             if (IsServer(connection))
                 Run(db, QStringLiteral("LOCK TABLE Results IN ACCESS EXCLUSIVE MODE"));
-            return Version(connection) == 0 ? StepsFromLanded(connection) : QStringList();
+            const int now = Version(connection);
+            return now == current ? QStringList() : StepsFrom(connection, now);
         });
     } catch (const DbError& error) {
         throw DbError(QStringLiteral("The database is of an older version and could not be brought up to date: %1\n"
@@ -227,3 +248,7 @@ int Schema::BringForward(Connection& connection)
     }
     return found;
 }
+
+QString Schema::WorkstationRole(const QString& database) { return database + QStringLiteral("_workstation"); }
+
+QString Schema::AdministratorRole(const QString& database) { return database + QStringLiteral("_admin"); }

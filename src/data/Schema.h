@@ -13,11 +13,20 @@ namespace Schema {
 
 // Version 1 added each attempt's deadline, the one-attempt rule and the
 // administrator's password table. The schema before it recorded no version;
-// it counts as version 0.
-constexpr int CurrentVersion = 1;
+// it counts as version 0. Version 2, on a server only, added the workstation
+// and administrator roles and the functions the workstation role works
+// through (resources/lab-roles.sql); a file stays at version 1.
+constexpr int FileVersion = 1;
+constexpr int ServerVersion = 2;
 
 QString Text();
 QString PostgreSqlText();
+QString LabRolesText();
+
+// The server's two roles for a database: the one every workstation's
+// settings file names, and the administrator's.
+QString WorkstationRole(const QString& database);
+QString AdministratorRole(const QString& database);
 
 // The statements of a schema text, comments left out. A trigger's body
 // (BEGIN ... END) and a dollar-quoted function body stay whole.

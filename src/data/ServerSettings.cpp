@@ -20,7 +20,7 @@ const QHash<QString, QStringList> KnownKeys{
     {ServerSection,
      {QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("database"), QStringLiteral("user"),
       QStringLiteral("password"), QStringLiteral("passwordfile"), QStringLiteral("sslmode"),
-      QStringLiteral("sslrootcert")}},
+      QStringLiteral("sslrootcert"), QStringLiteral("adminuser")}},
 };
 
 // A settings file as written: [Section] headers and key=value lines. The
@@ -116,6 +116,7 @@ ServerSettings ServerFrom(const SettingsFile& ini, const QString& settingsPath)
     settings.host = ini.Value(ServerSection, QStringLiteral("host"), QStringLiteral("localhost"));
     settings.database = ini.Value(ServerSection, QStringLiteral("database"));
     settings.user = ini.Value(ServerSection, QStringLiteral("user"));
+    settings.adminUser = ini.Value(ServerSection, QStringLiteral("adminuser"));
     settings.sslmode = ini.Value(ServerSection, QStringLiteral("sslmode"));
     const QString rootCertificate = ini.Value(ServerSection, QStringLiteral("sslrootcert"));
     if (!rootCertificate.isEmpty())
@@ -147,7 +148,7 @@ void ServerSettings::Write(const QString& settingsPath) const
         {QStringLiteral("host"), host},         {QStringLiteral("port"), QString::number(port)},
         {QStringLiteral("database"), database}, {QStringLiteral("user"), user},
         {QStringLiteral("password"), password}, {QStringLiteral("sslmode"), sslmode},
-        {QStringLiteral("sslrootcert"), sslrootcert}};
+        {QStringLiteral("sslrootcert"), sslrootcert}, {QStringLiteral("adminuser"), adminUser}};
     QString text = QStringLiteral("[PostgreSQL]\n");
     for (const auto& [key, value] : lines) {
         // A line break would end the value early when the file is read back.

@@ -16,6 +16,9 @@ struct ServerSettings {
     // server's (a relative path taken from the settings file's folder).
     QString sslmode;
     QString sslrootcert;
+    // The server's administrator role (adminuser=); a workstation's settings
+    // file never holds its password.
+    QString adminUser;
 
     static inline const QString FileName = QStringLiteral("VornickTest.ini");
 

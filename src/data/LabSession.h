@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <optional>
+#include <vector>
+
+class Connection;
+class QSqlQuery;
+
+// A student's session on a lab's server under the workstation role, which
+// may read and write no table: every step runs one of the server's vt_
+// functions (resources/lab-roles.sql), which check the session on every call.
+// The server draws each slot's answer order, keeps it, writes the answer
+// records and grades; the order digits and the key come back only in the
+// review of a graded attempt. Every failure throws DbError with the server's
+// message.
+class LabSession {
+public:
+    explicit LabSession(Connection& connection);
+
+    // Opens a session for the student with exactly this name and password;
+    // false, and no session, when there is none.
+    bool SignIn(const QString& name, const QString& password);
+    void SignOut();
+    bool SignedIn() const { return token_.has_value(); }
+    qint64 Student() const { return student_; }
+
+    // One row of the student's list: a test open to students and the
+    // student's attempt at it, if any (grade Null while it is unfinished).
+    struct ListRow {
+        qint64 testNumber = 0;
+        QString testName;
+        QVariant minutes;
+        bool begun = false;
+        QVariant grade;
+        QString date;
+    };
+    std::vector<ListRow> Rows();
+
+    struct TestInfo {
+        QString testName;
+        QString description;
+        QVariant minutes;
+        bool begun = false;
+        bool graded = false;
+    };
+    TestInfo Test(qint64 testNumber);
+
+    // Begins the attempt or continues the one begun.
+    struct Attempt {
+        qint64 secondsLeft = 0;
+        std::array<bool, 25> answered{};
+    };
+    Attempt Begin(qint64 testNumber);
+
+    // Slot 1 to 25 of the running attempt: the answers in the order shown.
+    struct Slot {
+        QString question;
+        std::array<QString, 3> answers;
+        int chosenLine = 0;  // 0 when none is stored
+    };
+    Slot Show(qint64 testNumber, int slot);
+    void Store(qint64 testNumber, int slot, int line);
+    // Grades and dates the running attempt; returns the grade.
+    int Finish(qint64 testNumber, const QString& date);
+
+    // A graded attempt, slot by slot: the answer record and the test's texts.
+    struct ReviewSlot {
+        QString answerRecord;
+        QString question;
+        QString rightAnswer;
+        QString phony1;
+        QString phony2;
+    };
+    std::vector<ReviewSlot> Review(qint64 testNumber);
+
+private:
+    QSqlQuery& Call(const QString& sql, const QVariantList& values);
+    QVariantList WithToken(QVariantList values) const;
+
+    Connection& connection_;
+    std::optional<QString> token_;
+    qint64 student_ = 0;
+};
