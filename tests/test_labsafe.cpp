@@ -140,7 +140,7 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     const ServerSettings workstation = ServerSettings::Read(folder.filePath(QStringLiteral("workstation.ini")));
     const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
     const qint64 bob = env.AddStudent(QStringLiteral("Bob"), QStringLiteral("b"));
-    env.AddTest(QStringLiteral("<Draft>"));
+    const qint64 draft = env.AddTest(QStringLiteral("<Draft>"));
     const qint64 test = env.AddTest(QStringLiteral("T"), 30);
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDate) "
                             "VALUES (?, ?, '1231C', 60, 'd')"), {bob, test});
@@ -159,6 +159,10 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     QCOMPARE(b.Rows()[0].grade.toInt(), 60);
     QCOMPARE(FailureOf([&] { a.Review(test); }), QStringLiteral("This test has not been finished."));
 
+    QCOMPARE(FailureOf([&] { a.Test(draft); }), QStringLiteral("This test is no longer available."));
+    QCOMPARE(FailureOf([&] { a.Begin(draft); }), QStringLiteral("This test is no longer available."));
+    const LabSession::TestInfo info = a.Test(test);
+    QCOMPARE(info.testName + u'|' + info.minutes.toString() + (info.begun ? "|begun" : "|new"), QStringLiteral("T|30|new"));
     const LabSession::Attempt attempt = a.Begin(test);
     QVERIFY2(attempt.secondsLeft == 1800 || attempt.secondsLeft == 1799, qPrintable(QString::number(attempt.secondsLeft)));
     QCOMPARE(std::count(attempt.answered.begin(), attempt.answered.end(), true), std::ptrdiff_t(0));
@@ -208,6 +212,7 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     QCOMPARE(FailureOf([&] { a.Review(test); }), QStringLiteral("This test has not been finished."));
 
     QCOMPARE(a.Finish(test, QStringLiteral("07/12/2026")), 36);
+    QVERIFY(a.Test(test).begun && a.Test(test).graded);
     QCOMPARE(FailureOf([&] { a.Store(test, 3, 1); }), QStringLiteral("This attempt is not running."));
     const std::vector<LabSession::ReviewSlot> review = a.Review(test);
     QCOMPARE(review.size(), std::size_t(25));

@@ -24,7 +24,6 @@ public:
     // false, and no session, when there is none.
     bool SignIn(const QString& name, const QString& password);
     void SignOut();
-    bool SignedIn() const { return token_.has_value(); }
     qint64 Student() const { return student_; }
 
     // One row of the student's list: a test open to students and the
@@ -39,6 +38,7 @@ public:
     };
     std::vector<ListRow> Rows();
 
+    // A test open to students, and how far the student's attempt has got.
     struct TestInfo {
         QString testName;
         QString description;
