@@ -23,4 +23,6 @@ SqlText ResultsOfTest(qint64 testNumber);
 SqlText StudentsNamed(const QString& name);
 // Every test's number and stored title, nothing else.
 SqlText TestTitles();
+// Every attempt of every student and test.
+SqlText AllResults();
 }
