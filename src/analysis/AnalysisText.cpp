@@ -31,14 +31,6 @@ QStringList CountTexts(const ChoiceCounts& counts)
             QString::number(counts[0])};
 }
 
-QString Reasons(const SlotFigures& slot)
-{
-    QStringList reasons;
-    for (const FlagReason& flag : slot.flags)
-        reasons << flag.reason;
-    return reasons.join(u' ');
-}
-
 QString Padded(const QStringList& texts, int width)
 {
     QString line;
@@ -59,9 +51,15 @@ QStringList Summary(const TestFigures& figures)
         QStringLiteral("Reliability (Cronbach's alpha, KR-20): %1   Standard error of measurement: %2")
             .arg(Shown(figures.alpha), Shown(figures.standardError, 1)),
         QStringLiteral("Top and bottom groups: %1 attempts each (27%)").arg(figures.groupSize)};
-    if (figures.fewAttempts)
-        lines << FewAttemptsWarning;
     return lines;
+}
+
+QString Reasons(const SlotFigures& slot)
+{
+    QStringList reasons;
+    for (const FlagReason& flag : slot.flags)
+        reasons << flag.reason;
+    return reasons.join(u' ');
 }
 
 QString FlagNames(const SlotFigures& slot)
@@ -97,14 +95,14 @@ std::vector<QStringList> TableRows(const TestFigures& figures, const QStringList
 QStringList Report(const TestFigures& figures)
 {
     QStringList lines = Summary(figures);
+    if (figures.fewAttempts)
+        lines << FewAttemptsWarning;
     lines << QString()
           << QStringLiteral("Slot    Facility  Discrim.   |  Answer False1 False2   None |     Top: A  F1  F2   - "
                             "|  Bottom: A  F1  F2   -   Flags");
     for (const SlotFigures& slot : figures.perSlot) {
-        QString facility = Shown(slot.facility);
-        QString discrimination = Shown(slot.discrimination);
-        lines << QString::number(slot.slot).rightJustified(4) + facility.rightJustified(12)
-                     + discrimination.rightJustified(12) + QStringLiteral("   |") + Padded(CountTexts(slot.all), 7)
+        lines << QString::number(slot.slot).rightJustified(4) + Shown(slot.facility).rightJustified(12)
+                     + Shown(slot.discrimination).rightJustified(12) + QStringLiteral("   |") + Padded(CountTexts(slot.all), 7)
                      + QStringLiteral(" |        ") + Padded(CountTexts(slot.top), 4) + QStringLiteral(" |          ")
                      + Padded(CountTexts(slot.bottom), 4) + QStringLiteral("   ") + FlagNames(slot);
     }

@@ -9,8 +9,12 @@
 // report prints, and the per-slot table as rows for a spreadsheet.
 namespace AnalysisText {
 
-// "N 12, mean grade 61.3, ..." lines, with the warning when there are few attempts.
+// The test's figures: N, the grades' mean, spread and range, alpha and the
+// standard error, the size of the top and bottom groups.
 QStringList Summary(const ItemAnalysis::TestFigures& figures);
+
+// A slot's flags' reasons, one after the other.
+QString Reasons(const ItemAnalysis::SlotFigures& slot);
 
 // The short names of a slot's flags, joined by ", ".
 QString FlagNames(const ItemAnalysis::SlotFigures& slot);
@@ -22,7 +26,7 @@ QString FlagNames(const ItemAnalysis::SlotFigures& slot);
 QStringList TableHeader();
 std::vector<QStringList> TableRows(const ItemAnalysis::TestFigures& figures, const QStringList& questions);
 
-// The summary, a fixed-column table of every slot and each flag's reason
+// The summary (and the warning when there are few attempts), a fixed-column table of every slot and each flag's reason
 // on a line of its own.
 QStringList Report(const ItemAnalysis::TestFigures& figures);
 
