@@ -292,7 +292,7 @@ void Results(const QCommandLineParser& parser, const Options& options)
         student = FindStudent(connection, parser.value(options.student));
     const std::vector<Attempt> attempts = AttemptRows::Load(connection, test, student);
     WriteFile(parser.value(options.output), Csv::Results(attempts));
-    Print(QStringLiteral("Wrote %1 results to %2.").arg(attempts.size()).arg(parser.value(options.output)));
+    Print(QStringLiteral("Wrote %1 to %2.").arg(Csv::ResultsCount(attempts.size()), parser.value(options.output)));
 }
 
 void Analysis(const QString& test, const QCommandLineParser& parser, const Options& options)

@@ -54,6 +54,11 @@ QByteArray Csv::Document(const std::vector<QStringList>& rows)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
+QString Csv::ResultsCount(std::size_t count)
+{
+    return count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
+}
+
 QByteArray Csv::Results(const std::vector<Attempt>& attempts)
 {
     std::vector<QStringList> rows{ResultsHeader()};

@@ -23,5 +23,7 @@ QByteArray Document(const std::vector<QStringList>& rows);
 // student, test, grade, date, whether it is finished, and per slot n "Qn"
 // (1 right, 0 wrong or unanswered) and "Qn choice".
 QByteArray Results(const std::vector<Attempt>& attempts);
+// "1 result", "12 results".
+QString ResultsCount(std::size_t count);
 
 }

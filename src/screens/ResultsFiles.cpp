@@ -41,7 +41,5 @@ void ResultsFiles::SaveResults(std::optional<qint64> test, std::optional<qint64>
         MsgBox(QStringLiteral("There are no results to save yet."), SaveResultsTitle);
         return;
     }
-    const QString what = attempts.size() == 1 ? QStringLiteral("1 result")
-                                              : QStringLiteral("%1 results").arg(attempts.size());
-    SaveCsv(Csv::Results(attempts), SaveResultsTitle, suggestedName, what);
+    SaveCsv(Csv::Results(attempts), SaveResultsTitle, suggestedName, Csv::ResultsCount(attempts.size()));
 }
