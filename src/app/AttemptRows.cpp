@@ -55,7 +55,7 @@ std::vector<Attempt> AttemptRows::Load(Connection& connection, std::optional<qin
 {
     Connection::ReadTransaction reading(connection);
     const QHash<qint64, QString> students =
-        Names(connection, Sql::AllPasswords(), QStringLiteral("fldStudentNumber"), QStringLiteral("fldStudentName"));
+        Names(connection, Sql::StudentNames(), QStringLiteral("fldStudentNumber"), QStringLiteral("fldStudentName"));
     const QHash<qint64, QString> tests =
         Names(connection, Sql::TestTitles(), QStringLiteral("fldTestNumber"), QStringLiteral("fldTestName"));
     Recordset results;

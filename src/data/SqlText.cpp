@@ -42,4 +42,6 @@ SqlText TestTitles() { return {QStringLiteral("SELECT fldTestNumber, fldTestName
 
 SqlText AllResults() { return {QStringLiteral("SELECT * FROM Results"), {}}; }
 
+SqlText StudentNames() { return {QStringLiteral("SELECT fldStudentNumber, fldStudentName FROM Passwords"), {}}; }
+
 }

@@ -25,4 +25,6 @@ SqlText StudentsNamed(const QString& name);
 SqlText TestTitles();
 // Every attempt of every student and test.
 SqlText AllResults();
+// Every student's number and name, nothing else.
+SqlText StudentNames();
 }
