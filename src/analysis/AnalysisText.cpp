@@ -97,14 +97,20 @@ QStringList Report(const TestFigures& figures)
     QStringList lines = Summary(figures);
     if (figures.fewAttempts)
         lines << FewAttemptsWarning;
+    const QString bar = QStringLiteral("  |");
     lines << QString()
-          << QStringLiteral("Slot    Facility  Discrim.   |  Answer False1 False2   None |     Top: A  F1  F2   - "
-                            "|  Bottom: A  F1  F2   -   Flags");
+          << QStringLiteral("Choices: A the answer, F1 and F2 the false answers, - none; T: in the top group, B: in "
+                            "the bottom group.")
+          << QStringLiteral("Slot") + QStringLiteral("Facility").rightJustified(10) + QStringLiteral("Discrim.").rightJustified(10)
+                 + bar + Padded({QStringLiteral("Answer"), QStringLiteral("False1"), QStringLiteral("False2"), QStringLiteral("None")}, 7)
+                 + bar + Padded({QStringLiteral("T:A"), QStringLiteral("T:F1"), QStringLiteral("T:F2"), QStringLiteral("T:-")}, 5)
+                 + bar + Padded({QStringLiteral("B:A"), QStringLiteral("B:F1"), QStringLiteral("B:F2"), QStringLiteral("B:-")}, 5)
+                 + QStringLiteral("  Flags");
     for (const SlotFigures& slot : figures.perSlot) {
-        lines << QString::number(slot.slot).rightJustified(4) + Shown(slot.facility).rightJustified(12)
-                     + Shown(slot.discrimination).rightJustified(12) + QStringLiteral("   |") + Padded(CountTexts(slot.all), 7)
-                     + QStringLiteral(" |        ") + Padded(CountTexts(slot.top), 4) + QStringLiteral(" |          ")
-                     + Padded(CountTexts(slot.bottom), 4) + QStringLiteral("   ") + FlagNames(slot);
+        lines << QString::number(slot.slot).rightJustified(4) + Shown(slot.facility).rightJustified(10)
+                     + Shown(slot.discrimination).rightJustified(10) + bar + Padded(CountTexts(slot.all), 7) + bar
+                     + Padded(CountTexts(slot.top), 5) + bar + Padded(CountTexts(slot.bottom), 5) + QStringLiteral("  ")
+                     + FlagNames(slot);
     }
     lines << QString();
     for (const SlotFigures& slot : figures.perSlot) {

@@ -159,6 +159,7 @@ frmStatistics::frmStatistics() : Form(QStringLiteral("frmStatistics"))
     OnClick(cmdPrint, &frmStatistics::cmdPrint_Click);
     OnClick(cmdSave, &frmStatistics::cmdSave_Click);
     OnClick(cmdClose, &frmStatistics::cmdClose_Click);
+    OnRowChange(lstFlags, &frmStatistics::lstFlags_Click);
     connect(grdSlots, &QTableWidget::itemDoubleClicked, this, [this] { RunGuarded([this] { cmdEdit_Click(); }); });
 }
 
@@ -250,10 +251,19 @@ void frmStatistics::FillFlags()
     }
 }
 
+void frmStatistics::lstFlags_Click()
+{
+    const std::optional<qint64> slot = SelectedKey(lstFlags);
+    for (int row = 0; slot && row < grdSlots->rowCount(); ++row) {
+        if (grdSlots->item(row, SlotColumn)->text().toLongLong() == *slot) {
+            grdSlots->selectRow(row);
+            grdSlots->scrollToItem(grdSlots->item(row, SlotColumn));
+        }
+    }
+}
+
 int frmStatistics::SelectedSlot() const
 {
-    if (lstFlags->hasFocus() && SelectedKey(lstFlags))
-        return static_cast<int>(*SelectedKey(lstFlags));
     const QList<QTableWidgetItem*> selected = grdSlots->selectedItems();
     if (selected.isEmpty())
         return 0;

@@ -29,6 +29,8 @@ public:
     void cmdPrint_Click();
     void cmdSave_Click();
     void cmdClose_Click();
+    // Picking a flag selects its question in the table.
+    void lstFlags_Click();
 
     QLabel* lblSummary = nullptr;
     QLabel* lblWarning = nullptr;
@@ -50,7 +52,7 @@ private:
     void BuildLayout();
     void FillTable();
     void FillFlags();
-    // The slot of the table's selected row, or of the selected flag; 0 for none.
+    // The slot of the table's selected row; 0 for none.
     int SelectedSlot() const;
 
     QString title_;
