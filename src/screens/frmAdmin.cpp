@@ -542,9 +542,11 @@ void frmAdmin::cmdSaveResults_Click()
                                       + QStringLiteral(" results.csv"));
 }
 
+// A test that is gone by now opens nothing: this screen shows again.
 void frmAdmin::EditSelectedTestAt(int slot)
 {
-    Show();
     if (FindSelectedTest())
         OpenEditor(slot);
+    else
+        Show();
 }

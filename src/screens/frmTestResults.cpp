@@ -1,12 +1,12 @@
 #include "frmTestResults.h"
 
+#include "QuestionFiles.h"
 #include "ResultsFiles.h"
 #include "ResultsList.h"
 #include "Screens.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
-#include "QuestionFiles.h"
 #include "frmAdmin.h"
 
 #include <QListWidget>
