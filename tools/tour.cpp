@@ -15,6 +15,7 @@
 #include "screens/frmNewTestIntro.h"
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
+#include "screens/frmStatistics.h"
 #include "screens/frmTestResults.h"
 
 #include <QApplication>
@@ -29,8 +30,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTimer>
 #include <cstdio>
+#include <random>
 
 namespace {
 
@@ -140,6 +143,42 @@ void Seed(const QString& path)
     db.close();
 }
 
+// A class of 30 more students who took World Capitals, stronger ones
+// getting more right, with slot 9 keyed wrong: its "first false answer" is
+// what the strong students choose.
+void SeedClass()
+{
+    QSqlDatabase db = QSqlDatabase::database(QStringLiteral("seed"));
+    db.open();
+    QSqlQuery q(db);
+    std::minstd_rand random(15);
+    std::uniform_real_distribution<double> draw(0.0, 1.0);
+    const QStringList orders{"123", "132", "213", "231", "312", "321"};
+    for (int pupil = 1; pupil <= 30; ++pupil) {
+        q.prepare(QStringLiteral("INSERT INTO Passwords (fldStudentName, fldPassword) VALUES (?, 'pw')"));
+        q.addBindValue(QStringLiteral("Pupil %1").arg(pupil));
+        q.exec();
+        const qint64 student = q.lastInsertId().toLongLong();
+        const double ability = pupil / 30.0;
+        QStringList sets;
+        int right = 0;
+        for (int s = 1; s <= 25; ++s) {
+            QChar digit = draw(random) < 0.3 + 0.65 * ability ? u'1' : (draw(random) < 0.5 ? u'2' : u'3');
+            if (s == 9)
+                digit = ability > 0.4 ? u'2' : (draw(random) < 0.5 ? u'1' : u'3');
+            const QString order = orders[static_cast<int>(draw(random) * 6)];
+            right += digit == u'1';
+            sets << QStringLiteral("'%1%2%3'").arg(order).arg(order.indexOf(digit) + 1).arg(QChar(digit == u'1' ? u'C' : u'X'));
+        }
+        QStringList fields;
+        for (int s = 1; s <= 25; ++s)
+            fields << QStringLiteral("fldQ%1").arg(s);
+        q.exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate, %1) VALUES (%2, 1, %3, '12/1/2026', %4)")
+                   .arg(fields.join(QStringLiteral(", "))).arg(student).arg(4 * right).arg(sets.join(QStringLiteral(", "))));
+    }
+    db.close();
+}
+
 void SelectRow(QListWidget& list, const QString& startingWith)
 {
     for (int i = 0; i < list.count(); ++i) {
@@ -204,6 +243,15 @@ void Tour()
     frmNewTest& editor = Screens::Get<frmNewTest>();
     editor.cmdNext_Click();
     Snapshot(editor, QStringLiteral("frmNewTest"));
+    editor.cmdSave_Click();
+
+    SeedClass();
+    SelectRow(*admin.lstTests, QStringLiteral("World Capitals"));
+    admin.cmdStatistics_Click();
+    frmStatistics& statistics = Screens::Get<frmStatistics>();
+    statistics.grdSlots->sortByColumn(3, Qt::AscendingOrder);
+    statistics.grdSlots->selectRow(0);
+    Snapshot(statistics, QStringLiteral("frmStatistics"));
 }
 
 }

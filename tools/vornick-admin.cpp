@@ -1,10 +1,14 @@
 // A technician's tool on the program's own database:
 //   vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
 //   vornick-admin export TEST --format gift|aiken [--output FILE]
-// Both work on the database the program beside the tool uses (Ostrel.mdb, or
+//   vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+//   vornick-admin analysis TEST [--output FILE.csv]
+// All work on the database the program beside the tool uses (Ostrel.mdb, or
 // the server VornickTest.ini names), or on --database PATH / --settings INI.
 // Success exits with 0; any error exits with 1 (2 for a wrong command line)
 // and one line on stderr, and leaves the database and the files as they were.
+#include "analysis/AnalysisText.h"
+#include "app/AttemptRows.h"
 #include "app/TestRows.h"
 #include "app/TestRules.h"
 #include "data/Connection.h"
@@ -12,6 +16,7 @@
 #include "data/Recordset.h"
 #include "data/ServerSettings.h"
 #include "exchange/Aiken.h"
+#include "exchange/Csv.h"
 #include "exchange/Gift.h"
 
 #include <QCommandLineParser>
@@ -49,6 +54,11 @@ struct Options {
     QCommandLineOption format{QStringLiteral("format"), QStringLiteral("gift or aiken."), QStringLiteral("F")};
     QCommandLineOption output{QStringLiteral("output"), QStringLiteral("The file to write (default: standard output)."),
                               QStringLiteral("FILE")};
+    QCommandLineOption test{QStringLiteral("test"), QStringLiteral("Only this test's results (its number or title)."),
+                            QStringLiteral("TEST")};
+    QCommandLineOption student{QStringLiteral("student"),
+                               QStringLiteral("Only this student's results (their number or name)."),
+                               QStringLiteral("NAME_OR_NUMBER")};
     QCommandLineOption database{QStringLiteral("database"), QStringLiteral("An Ostrel.mdb to work on."),
                                 QStringLiteral("PATH")};
     QCommandLineOption settings{QStringLiteral("settings"), QStringLiteral("A VornickTest.ini naming a lab's server."),
@@ -238,15 +248,91 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
         Print(QStringLiteral("vornick-admin: note: ") + note, stderr);
 }
 
+// The number of the student numbered `student`, or else named so.
+qint64 FindStudent(Connection& connection, const QString& student)
+{
+    Recordset students;
+    students.Open(Sql::AllPasswords(), connection);
+    bool isNumber = false;
+    const qint64 number = student.toLongLong(&isNumber);
+    std::optional<qint64> named;
+    for (students.MoveFirst(); !students.Eof(); students.MoveNext()) {
+        const qint64 own = students.Field(QStringLiteral("fldStudentNumber")).toLongLong();
+        if (isNumber && own == number)
+            return own;
+        if (students.Text(QStringLiteral("fldStudentName")) != student)
+            continue;
+        Require(!named, QStringLiteral("several students are named \"%1\"; give the student's number.").arg(student));
+        named = own;
+    }
+    Require(named.has_value(), QStringLiteral("no student is numbered or named \"%1\".").arg(student));
+    return *named;
+}
+
+qint64 FindTestNumber(Connection& connection, const QString& test)
+{
+    Recordset tests;
+    tests.Open(Sql::AllTests(), connection);
+    FindTest(tests, test);
+    return tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+}
+
+void Results(const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, {QStringLiteral("test"), QStringLiteral("student"), QStringLiteral("output"),
+                         QStringLiteral("database"), QStringLiteral("settings")});
+    Require(parser.isSet(options.output), QStringLiteral("results needs --output FILE."), true);
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    std::optional<qint64> test;
+    std::optional<qint64> student;
+    if (parser.isSet(options.test))
+        test = FindTestNumber(connection, parser.value(options.test));
+    if (parser.isSet(options.student))
+        student = FindStudent(connection, parser.value(options.student));
+    const std::vector<Attempt> attempts = AttemptRows::Load(connection, test, student);
+    WriteFile(parser.value(options.output), Csv::Results(attempts));
+    Print(QStringLiteral("Wrote %1 to %2.").arg(Csv::ResultsCount(attempts.size()), parser.value(options.output)));
+}
+
+void Analysis(const QString& test, const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, {QStringLiteral("output"), QStringLiteral("database"), QStringLiteral("settings")});
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    Recordset tests;
+    tests.Open(Sql::AllTests(), connection);
+    FindTest(tests, test);
+    const TestDraft draft = TestRows::Draft(tests);
+    const qint64 number = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+    const ItemAnalysis::TestFigures figures =
+        ItemAnalysis::Analyse(FinishedChoices(AttemptRows::Load(connection, number, std::nullopt)));
+    if (parser.isSet(options.output)) {
+        QStringList questions;
+        for (const DraftQuestion& question : draft.questions)
+            questions << question.question;
+        std::vector<QStringList> rows{AnalysisText::TableHeader()};
+        for (const QStringList& row : AnalysisText::TableRows(figures, questions))
+            rows.push_back(row);
+        WriteFile(parser.value(options.output), Csv::Document(rows));
+    }
+    Print(QStringLiteral("Test %1 \"%2\"").arg(number).arg(draft.title));
+    Print(AnalysisText::Report(figures).join(u'\n'));
+}
+
 QString Usage()
 {
     return QStringLiteral(
         "usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]\n"
         "       vornick-admin export TEST --format gift|aiken [--output FILE]\n"
-        "Both take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
+        "       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE\n"
+        "       vornick-admin analysis TEST [--output FILE.csv]\n"
+        "All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
         "work on the database of the program beside this tool. TEST is a test's number or its title.\n"
         "FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an\n"
-        "unfinished test. The length defaults to %1 minutes.").arg(DefaultMinutes);
+        "unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or\n"
+        "those of a test, a student or both); analysis prints a test's item statistics and with --output\n"
+        "saves its per-slot table as CSV.").arg(DefaultMinutes);
 }
 
 void Run(const QStringList& arguments)
@@ -254,12 +340,18 @@ void Run(const QStringList& arguments)
     Options options;
     QCommandLineParser parser;
     parser.addOptions({options.title, options.minutes, options.description, options.first, options.format,
-                       options.output, options.database, options.settings});
+                       options.output, options.test, options.student, options.database, options.settings});
     Require(parser.parse(arguments), parser.errorText(), true);
     const QStringList words = parser.positionalArguments();
+    if (words.value(0) == QLatin1String("results")) {
+        Require(words.size() == 1, QStringLiteral("results takes no file or test; use --test and --student."), true);
+        return Results(parser, options);
+    }
     Require(words.size() == 2, QStringLiteral("give a command and its file or test."), true);
     if (words[0] == QLatin1String("import"))
         return Import(words[1], parser, options);
+    if (words[0] == QLatin1String("analysis"))
+        return Analysis(words[1], parser, options);
     Require(words[0] == QLatin1String("export"), QStringLiteral("unknown command \"%1\".").arg(words[0]), true);
     Export(words[1], parser, options);
 }

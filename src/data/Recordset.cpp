@@ -197,7 +197,13 @@ QVariant Recordset::Field(const QString& name) const
     return CurrentRow().values[static_cast<std::size_t>(column)];
 }
 
-QString Recordset::Text(const QString& name) const { return Field(name).toString(); }
+// A Null of a numeric column (as the server's driver gives it) would
+// otherwise read as "0".
+QString Recordset::Text(const QString& name) const
+{
+    const QVariant value = Field(name);
+    return value.isNull() ? QString() : value.toString();
+}
 
 bool Recordset::IsNull(const QString& name) const { return Field(name).isNull(); }
 

@@ -40,4 +40,8 @@ SqlText StudentsNamed(const QString& name)
 
 SqlText TestTitles() { return {QStringLiteral("SELECT fldTestNumber, fldTestName FROM Tests"), {}}; }
 
+SqlText AllResults() { return {QStringLiteral("SELECT * FROM Results"), {}}; }
+
+SqlText StudentNames() { return {QStringLiteral("SELECT fldStudentNumber, fldStudentName FROM Passwords"), {}}; }
+
 }

@@ -23,4 +23,8 @@ SqlText ResultsOfTest(qint64 testNumber);
 SqlText StudentsNamed(const QString& name);
 // Every test's number and stored title, nothing else.
 SqlText TestTitles();
+// Every attempt of every student and test.
+SqlText AllResults();
+// Every student's number and name, nothing else.
+SqlText StudentNames();
 }

@@ -22,12 +22,6 @@ const QString ExportTitle = QStringLiteral("Export Questions");
 // A message box shows this many of the questions left out and the notes.
 constexpr int LongestListInABox = 12;
 
-QString DocumentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
-}
-
 // What the report box ends with, or an empty text when the file gives a test.
 QString WhyNoTest(const ReadOutcome& outcome)
 {
@@ -69,11 +63,13 @@ bool QuestionFiles::PrepareImport()
     return true;
 }
 
-namespace {
+QString QuestionFiles::DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
 
-// A file name from a test's title: its marks left out, and the characters
-// file systems refuse as "_".
-QString FileNameFor(const QString& title)
+QString QuestionFiles::FileNameFor(const QString& title)
 {
     QString name = TestRules::VisibleTitle(title).trimmed();
     for (QChar& c : name) {
@@ -81,8 +77,6 @@ QString FileNameFor(const QString& title)
             c = u'_';
     }
     return name.isEmpty() ? QStringLiteral("questions") : name;
-}
-
 }
 
 void QuestionFiles::ExportTest(const Recordset& tests)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Recordset;
 
 // The catalogue's Import... and Export...: question files (GIFT, Aiken) in
@@ -16,5 +18,11 @@ bool PrepareImport();
 // Writes the current test of `tests` to a GIFT or Aiken file the user
 // names, and tells what was written and what the format could not carry.
 void ExportTest(const Recordset& tests);
+
+// Where file dialogs start: the user's documents folder, or else home.
+QString DocumentsFolder();
+// A file name from a test's title: its marks left out, and the characters
+// file systems refuse as "_".
+QString FileNameFor(const QString& title);
 
 }

@@ -64,15 +64,19 @@ void FillResultsList(QListWidget& list, qint64 studentNumber)
 
 void PrintResultsList(QWidget& screen, QLabel& lblPrinting, const QListWidget& list, bool emphasizedHeading)
 {
+    QStringList rows;
+    for (int i = 0; i < list.count(); ++i)
+        rows << list.item(i)->text();
+    PrintWithNotice(lblPrinting,
+                    BuildResultsReport(screen.windowTitle(), platform().TodayShortDate(), rows, emphasizedHeading));
+}
+
+void PrintWithNotice(QLabel& lblPrinting, const PageModel& page)
+{
     lblPrinting.setVisible(true);
     lblPrinting.repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    QStringList rows;
-    for (int i = 0; i < list.count(); ++i)
-        rows << list.item(i)->text();
-    const PageModel page =
-        BuildResultsReport(screen.windowTitle(), platform().TodayShortDate(), rows, emphasizedHeading);
     const PrintOutcome outcome = platform().Print(page);
 
     lblPrinting.setVisible(false);

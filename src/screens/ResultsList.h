@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 class Form;
+class PageModel;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -24,6 +25,10 @@ void FillResultsList(QListWidget& list, qint64 studentNumber);
 // the printer works. A printer failure is reported, never fatal; when no
 // printer is installed the report is saved as a PDF and the user told where.
 void PrintResultsList(QWidget& screen, QLabel& lblPrinting, const QListWidget& list, bool emphasizedHeading);
+
+// Prints a report with lblPrinting shown while the printer works, and tells
+// the user of a failure or of the PDF it went to instead.
+void PrintWithNotice(QLabel& lblPrinting, const PageModel& page);
 
 // The fixed-pitch font of the results lists (Courier New, or a metric twin).
 void UseListFont(QWidget& list);

@@ -1,6 +1,7 @@
 #include "frmAdmin.h"
 
 #include "QuestionFiles.h"
+#include "ResultsFiles.h"
 #include "Screens.h"
 #include "TextBoxes.h"
 #include "app/ListRows.h"
@@ -10,6 +11,7 @@
 #include "frmEntry.h"
 #include "frmNewTest.h"
 #include "frmNewTestIntro.h"
+#include "frmStatistics.h"
 #include "frmTestResults.h"
 
 #include <QFrame>
@@ -117,6 +119,8 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     cmdImport = NamedButton(QStringLiteral("&Import\u2026"), QStringLiteral("cmdImport"), this);
     cmdExport = NamedButton(QStringLiteral("Ex&port\u2026"), QStringLiteral("cmdExport"), this);
     cmdDeleteTest = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteTest"), this);
+    cmdStatistics = NamedButton(QStringLiteral("S&tatistics\u2026"), QStringLiteral("cmdStatistics"), this);
+    cmdSaveResults = NamedButton(QStringLiteral("Save &Results\u2026"), QStringLiteral("cmdSaveResults"), this);
 
     lstStudents = NamedList(QStringLiteral("lstStudents"), this);
     txtName = new QLineEdit(this);
@@ -154,6 +158,8 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     OnClick(cmdImport, &frmAdmin::cmdImport_Click);
     OnClick(cmdExport, &frmAdmin::cmdExport_Click);
     OnClick(cmdDeleteTest, &frmAdmin::cmdDeleteTest_Click);
+    OnClick(cmdStatistics, &frmAdmin::cmdStatistics_Click);
+    OnClick(cmdSaveResults, &frmAdmin::cmdSaveResults_Click);
     auto* refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(refresh, &QShortcut::activated, this, [this] { RunGuarded([this] { Refresh_Lists(); }); });
 }
@@ -168,6 +174,8 @@ void frmAdmin::BuildLayout()
     testButtons->addWidget(cmdDeleteTest);
     testButtons->addWidget(cmdImport);
     testButtons->addWidget(cmdExport);
+    testButtons->addWidget(cmdStatistics);
+    testButtons->addWidget(cmdSaveResults);
     testButtons->addStretch();
     auto* tests = new QGridLayout;
     tests->addWidget(Label1[3], 0, 0);
@@ -219,7 +227,9 @@ void frmAdmin::BuildLayout()
     setTabOrder(cmdEdit, cmdDeleteTest);
     setTabOrder(cmdDeleteTest, cmdImport);
     setTabOrder(cmdImport, cmdExport);
-    setTabOrder(cmdExport, lstStudents);
+    setTabOrder(cmdExport, cmdStatistics);
+    setTabOrder(cmdStatistics, cmdSaveResults);
+    setTabOrder(cmdSaveResults, lstStudents);
     setTabOrder(lstStudents, txtName);
     setTabOrder(txtName, txtPassword);
     setTabOrder(txtPassword, cmdAddStudent);
@@ -433,7 +443,7 @@ bool frmAdmin::FindSelectedTest()
     return MoveToNumber(rsTests, TestNumberField, *number);
 }
 
-void frmAdmin::OpenEditor()
+void frmAdmin::OpenEditor(int slot)
 {
     Hide();
     bool shown = false;
@@ -441,8 +451,10 @@ void frmAdmin::OpenEditor()
         Screens::Show<frmNewTest>();
         shown = true;
     });
-    if (shown && Screens::IsLoaded<frmNewTest>())
+    if (shown && Screens::IsLoaded<frmNewTest>()) {
+        Screens::Get<frmNewTest>().GoToSlot(slot);
         return;
+    }
     // Cancelled (the new test screen has shown this screen already) or failed
     // while loading: close whatever is left of the authoring and come back.
     Screens::Unload<frmNewTest>();
@@ -510,4 +522,31 @@ void frmAdmin::DeleteOpenResults()
     }
     for (rsResults.MoveFirst(); !rsResults.Eof(); rsResults.MoveNext())
         rsResults.Delete();
+}
+
+void frmAdmin::cmdStatistics_Click()
+{
+    if (!FindSelectedTest())
+        return;
+    frmStatistics& statistics = Screens::Get<frmStatistics>();
+    statistics.ShowTest(rsTests);
+    Hide();
+    statistics.Show();
+}
+
+void frmAdmin::cmdSaveResults_Click()
+{
+    if (FindSelectedTest())
+        ResultsFiles::SaveResults(rsTests.Field(TestNumberField).toLongLong(), std::nullopt,
+                                  QuestionFiles::FileNameFor(rsTests.Text(QStringLiteral("fldTestName")))
+                                      + QStringLiteral(" results.csv"));
+}
+
+// A test that is gone by now opens nothing: this screen shows again.
+void frmAdmin::EditSelectedTestAt(int slot)
+{
+    if (FindSelectedTest())
+        OpenEditor(slot);
+    else
+        Show();
 }

@@ -45,6 +45,10 @@ public:
     void cmdDeleteTest_Click();
     void cmdImport_Click();
     void cmdExport_Click();
+    void cmdStatistics_Click();
+    void cmdSaveResults_Click();
+    // Opens the question editor on the selected test at `slot` (1 to 25).
+    void EditSelectedTestAt(int slot);
 
     QListWidget* lstStudents = nullptr;
     QLineEdit* txtName = nullptr;
@@ -63,6 +67,8 @@ public:
     QPushButton* cmdDeleteTest = nullptr;
     QPushButton* cmdImport = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdStatistics = nullptr;
+    QPushButton* cmdSaveResults = nullptr;
 
     // "Students:", "Name:", "Password:", "Tests:" and the note on brackets.
     std::array<QLabel*, 5> Label1{};
@@ -87,5 +93,5 @@ private:
     static void DeleteOpenResults();
     // Shows the question editor, ignoring errors; if it ends up not open
     // (cancelled, or it failed while loading), this screen is shown again.
-    void OpenEditor();
+    void OpenEditor(int slot = 1);
 };

@@ -197,6 +197,15 @@ void frmNewTest::cmdPrev_Click()
     Load_Question();
 }
 
+void frmNewTest::GoToSlot(int slot)
+{
+    if (slot == CurrentQuestion || !IsSlot(slot))
+        return;
+    Save_Question();
+    CurrentQuestion = static_cast<std::int16_t>(slot);
+    Load_Question();
+}
+
 void frmNewTest::Form_QueryUnload() { blnNewTest = false; }
 
 // A slot counts as unwritten when its question is Null or only blanks.

@@ -19,6 +19,8 @@ public:
     void cmdNext_Click();
     void cmdPrev_Click();
     void cmdSave_Click();
+    // Stores the slot on screen and shows slot `slot` (1 to 25), as the arrows do.
+    void GoToSlot(int slot);
 
     QLabel* lblQuestion = nullptr;
     QLabel* Label2 = nullptr;

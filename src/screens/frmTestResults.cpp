@@ -1,5 +1,7 @@
 #include "frmTestResults.h"
 
+#include "QuestionFiles.h"
+#include "ResultsFiles.h"
 #include "ResultsList.h"
 #include "Screens.h"
 #include "app/ListRows.h"
@@ -22,13 +24,15 @@ frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
     cmdDelete = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
     cmdPrint = NamedButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
     cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
-    LayOutResultsScreen(*this, list, {cmdView, cmdDelete, cmdPrint}, cmdExit);
+    cmdSave = NamedButton(QStringLiteral("&Save Results\u2026"), QStringLiteral("cmdSave"), this);
+    LayOutResultsScreen(*this, list, {cmdView, cmdDelete, cmdPrint, cmdSave}, cmdExit);
     resize(900, 420);
 
     OnClick(cmdView, &frmTestResults::cmdView_Click);
     OnClick(cmdDelete, &frmTestResults::cmdDelete_Click);
     OnClick(cmdPrint, &frmTestResults::cmdPrint_Click);
     OnClick(cmdExit, &frmTestResults::cmdExit_Click);
+    OnClick(cmdSave, &frmTestResults::cmdSave_Click);
 }
 
 void frmTestResults::Form_Load()
@@ -83,6 +87,12 @@ void frmTestResults::cmdDelete_Click()
 }
 
 void frmTestResults::cmdPrint_Click() { PrintResultsList(*this, *lblPrinting, *lstResults, true); }
+
+void frmTestResults::cmdSave_Click()
+{
+    const QString student = KeyedRow::NameOf(SelectedText(Screens::Get<frmAdmin>().lstStudents));
+    ResultsFiles::SaveResults(std::nullopt, studentNumber_, QuestionFiles::FileNameFor(student) + QStringLiteral(" results.csv"));
+}
 
 void frmTestResults::cmdExit_Click()
 {

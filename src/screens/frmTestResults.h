@@ -20,6 +20,7 @@ public:
     void cmdDelete_Click();
     void cmdPrint_Click();
     void cmdExit_Click();
+    void cmdSave_Click();
 
     QListWidget* lstResults = nullptr;
     QLabel* Label1 = nullptr;
@@ -27,6 +28,7 @@ public:
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExit = nullptr;
+    QPushButton* cmdSave = nullptr;
     QLabel* lblPrinting = nullptr;
 
 protected:

@@ -3,6 +3,7 @@
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
 #include "exchange/Aiken.h"
+#include "exchange/Attempt.h"
 #include "exchange/Gift.h"
 
 #include <algorithm>
@@ -130,6 +131,10 @@ QString CheckParsers(const QByteArray& input)
         expect(std::all_of(parts.orderDigits.begin(), parts.orderDigits.end(), [](const QString& d) { return d.size() <= 1; }),
                "an order digit longer than one character", text);
         expect(AnswerRecords::IsRight(text) == text.endsWith(u'C'), "right or wrong misread", text);
+        // A choice is read only from a well-formed record, and it is the answer exactly when graded right.
+        const Choice choice = ChoiceOfRecord(text);
+        expect(choice == Choice::None || (text.size() == 5 && AnswerRecords::IsRight(text) == (choice == Choice::Answer)),
+               "choice disagrees with the mark", text);
     }
 
     // Rows and records built from values taken from the input read back to them.
@@ -161,6 +166,8 @@ QString CheckParsers(const QByteArray& input)
                && parts.orderDigits[0] + parts.orderDigits[1] + parts.orderDigits[2] == order
                && AnswerRecords::IsRight(record) == (order[line - 1] == u'1'),
            "record misread", record);
+    const Choice expected[] = {Choice::None, Choice::Answer, Choice::False1, Choice::False2};
+    expect(ChoiceOfRecord(record) == expected[order[line - 1].digitValue()], "choice misread from a built record", record);
     for (const auto& [outcome, reader] : {std::pair{Gift::Read(input), "GIFT"}, std::pair{Aiken::Read(input), "Aiken"}})
         expect(CheckQuestionFileReader(outcome, reader).isEmpty(), "question file reader", CheckQuestionFileReader(outcome, reader));
     const QString roundTrip = CheckQuestionFileRoundTrips(source);

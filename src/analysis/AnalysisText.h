@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ItemAnalysis.h"
+
+#include <QStringList>
+#include <vector>
+
+// The item statistics as text: the lines the command line prints and the
+// report prints, and the per-slot table as rows for a spreadsheet.
+namespace AnalysisText {
+
+// The test's figures: N, the grades' mean, spread and range, alpha and the
+// standard error, the size of the top and bottom groups.
+QStringList Summary(const ItemAnalysis::TestFigures& figures);
+
+// A slot's flags' reasons, one after the other.
+QString Reasons(const ItemAnalysis::SlotFigures& slot);
+
+// The short names of a slot's flags, joined by ", ".
+QString FlagNames(const ItemAnalysis::SlotFigures& slot);
+
+// The table's column headings, and its rows: slot, question (from
+// `questions`, slot 1 first), facility, discrimination, the four choice
+// counts overall, in the top group and in the bottom group, and the flags'
+// reasons.
+QStringList TableHeader();
+std::vector<QStringList> TableRows(const ItemAnalysis::TestFigures& figures, const QStringList& questions);
+
+// The summary (and the warning when there are few attempts), a fixed-column table of every slot and each flag's reason
+// on a line of its own.
+QStringList Report(const ItemAnalysis::TestFigures& figures);
+
+extern const QString FewAttemptsWarning;
+
+}
