@@ -1,6 +1,7 @@
 // Walks the real screens through a sample day and saves a picture of each of
 // the nine screens (scripts/screenshots runs it under Xvfb with a window
-// manager). Usage: tour OUTPUT_FOLDER
+// manager). Usage: tour OUTPUT_FOLDER [--dark]; --dark shows every screen in
+// a dark palette, as a desktop with a dark theme would.
 #include "app/ErrorPolicy.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
@@ -24,6 +25,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
@@ -254,15 +256,36 @@ void Tour()
     Snapshot(statistics, QStringLiteral("frmStatistics"));
 }
 
+QPalette DarkPalette()
+{
+    QPalette palette;
+    const QColor window(53, 53, 53), text(235, 235, 235), base(35, 35, 35), muted(127, 127, 127);
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase, QPalette::ToolTipBase})
+        palette.setColor(role, window);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, muted);
+    return palette;
+}
+
 }
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tour OUTPUT_FOLDER\n");
+    const bool dark = argc == 3 && QByteArray(argv[2]) == "--dark";
+    if (argc != 2 && !dark) {
+        std::fprintf(stderr, "usage: tour OUTPUT_FOLDER [--dark]\n");
         return 2;
+    }
+    if (dark) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(DarkPalette());
     }
     outputFolder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outputFolder);

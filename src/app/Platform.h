@@ -6,7 +6,7 @@
 class QWidget;
 class PageModel;
 
-enum class MsgButtons { OK, YesNo };
+enum class MsgButtons { OK, YesNo, YesNoDefaultNo };
 enum class MsgAnswer { OK, Yes, No };
 
 // A file the user picked in a file dialog, and which of the dialog's

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QLockFile>
@@ -17,6 +18,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QShortcut>
+#include <QWindow>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
@@ -51,17 +54,43 @@ private:
 
 namespace {
 
-// Just below and right of the screen that asked, but never off the screen.
-QPoint HelpPosition(const QWidget& over, const QSize& size)
+// A box as wide as its title needs, with room for the frame's buttons: a
+// short text ("Time Is Up!") would otherwise cut the title off.
+void MakeRoomForTitle(QMessageBox& box, const QString& title)
 {
-    QRect place(over.geometry().topLeft() + QPoint(40, 40), size);
-    const QRect screen = over.screen()->availableGeometry();
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(title) + 4 * box.fontMetrics().height() + 60;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+// The window manager's frame around a shown window.
+QMargins FrameMargins(const QWidget& window)
+{
+    const QRect inner = window.geometry();
+    const QRect outer = window.frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The guide's window with its frame: beside the window that asked, at its
+// right where the screen has room, else at its left, and pushed back onto
+// the screen, never larger than it.
+QRect HelpFrame(const QRect& asking, const QSize& wanted, const QRect& screen)
+{
+    QRect place(QPoint(asking.right() + 1, asking.top()), wanted.boundedTo(screen.size()));
+    if (place.right() > screen.right())
+        place.moveRight(asking.left() - 1);
     place.moveRight(std::min(place.right(), screen.right()));
     place.moveBottom(std::min(place.bottom(), screen.bottom()));
     place.moveLeft(std::max(place.left(), screen.left()));
     place.moveTop(std::max(place.top(), screen.top()));
-    return place.topLeft();
+    return place;
 }
+
+const QSize HelpSize(640, 560);
 
 }
 
@@ -73,11 +102,13 @@ MsgAnswer QtPlatform::MsgBox(const QString& text, MsgButtons buttons, const QStr
 {
     // No parent: the window that asked may be closed while the box is open,
     // and a child box would go with it. Application-modal all the same.
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ProgramTitle : title, text,
-                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    const QString caption = title.isEmpty() ? ProgramTitle : title;
+    QMessageBox box(QMessageBox::NoIcon, caption, text,
+                    buttons == MsgButtons::OK ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
-    if (buttons == MsgButtons::YesNo)
-        box.setDefaultButton(QMessageBox::Yes);
+    if (buttons != MsgButtons::OK)
+        box.setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
+    MakeRoomForTitle(box, caption);
     const int answer = box.exec();
     if (buttons == MsgButtons::OK)
         return MsgAnswer::OK;
@@ -106,6 +137,7 @@ void QtPlatform::RunModal(QWidget& form)
     form.show();
     form.raise();
     form.activateWindow();
+    KeepHelpUsable();
     if (form.isVisible())
         loop.exec(QEventLoop::DialogExec);
     if (guard) {
@@ -195,6 +227,8 @@ void QtPlatform::ShowNotice(const QString& text)
     notice_ = notice;
 }
 
+// The guide opens at the section named like the screen that asked (an
+// anchor of HelpFile.hlp), beside that screen. Escape closes it.
 void QtPlatform::ShowHelp(QWidget* over)
 {
     const QString path = ProgramFolder() + QStringLiteral("/HelpFile.hlp");
@@ -209,14 +243,33 @@ void QtPlatform::ShowHelp(QWidget* over)
         help_->setObjectName(QStringLiteral("HelpViewer"));
         help_->setWindowTitle(QStringLiteral("VornickTest Help"));
         help_->setOpenExternalLinks(false);
-        help_->resize(640, 560);
+        help_->resize(HelpSize);
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), help_);
+        QObject::connect(escape, &QShortcut::activated, help_, &QWidget::close);
     }
     help_->setHtml(QString::fromUtf8(file.readAll()));
-    if (over)
-        help_->move(HelpPosition(*over, help_->frameGeometry().size()));  // the frame too, once shown
+    if (over) {
+        const QMargins frame = FrameMargins(*over);
+        const QSize wanted = HelpSize.grownBy(frame);
+        help_->setGeometry(HelpFrame(over->frameGeometry(), wanted, over->screen()->availableGeometry()) - frame);
+    }
     help_->show();
     help_->raise();
     help_->activateWindow();
+    KeepHelpUsable();
+    if (over)
+        help_->scrollToAnchor(over->objectName());
+}
+
+// A modal screen blocks input to every other window; the guide, made
+// transient to the modal screen (not its child: it outlives that screen),
+// still scrolls and closes.
+void QtPlatform::KeepHelpUsable()
+{
+    if (!help_ || !help_->isVisible())
+        return;
+    const QWidget* modal = QApplication::activeModalWidget();
+    help_->windowHandle()->setTransientParent(modal ? modal->windowHandle() : nullptr);
 }
 
 QString QtPlatform::LockPath() const

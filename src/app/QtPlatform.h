@@ -36,6 +36,7 @@ public:
 
 private:
     QString LockPath() const;
+    void KeepHelpUsable();
 
     QString lockFolder_;
     std::unique_ptr<QLockFile> instanceLock_;

@@ -5,18 +5,23 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
+#include <cmath>
 
 Form::Form(const QString& formName)
 {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // F1 opens the user guide from every screen.
+    // F1 opens the user guide from every screen, at the section named like the screen.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] { platform().ShowHelp(this); });
@@ -73,7 +78,135 @@ std::optional<qint64> Form::SelectedKey(const QListWidget* list)
 void Form::showEvent(QShowEvent* event)
 {
     CenterOnFirstShow();
+    PrepareKeyboardOnFirstShow();
     QWidget::showEvent(event);
+}
+
+// Buttons press on Enter when they hold the focus, as the older platform's
+// did (Qt does so only in dialogs); the form watches its controls' keys.
+void Form::PrepareKeyboardOnFirstShow()
+{
+    if (keyboardReady_)
+        return;
+    keyboardReady_ = true;
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->installEventFilter(this);
+    NameBuddiesByTheirLabels();
+}
+
+// Screen readers name a text box by its label but not a list; every control
+// with a label is given the label's words as its name.
+void Form::NameBuddiesByTheirLabels()
+{
+    for (const QLabel* label : findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (!buddy || !buddy->accessibleName().isEmpty())
+            continue;
+        QString words = label->text().remove(u'&').simplified();
+        if (words.endsWith(u':'))
+            words.chop(1);
+        buddy->setAccessibleName(words);
+    }
+}
+
+namespace {
+
+// An Alt+letter reaches a control as a key press only when no control owns
+// it as its mnemonic; a text box would type the letter.
+bool IsUnownedAltLetter(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) && !key.text().isEmpty()
+        && key.text().at(0).isPrint();
+}
+
+// The layouts that hold `widget`, from the outermost in `window` to the
+// innermost, through the containers between.
+bool FindInLayout(const QLayout& layout, const QWidget& widget, QList<const QLayout*>& path)
+{
+    path.append(&layout);
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget() == &widget || (item->layout() && FindInLayout(*item->layout(), widget, path)))
+            return true;
+    }
+    path.removeLast();
+    return false;
+}
+
+QList<const QLayout*> LayoutPath(const QWidget& widget, const QWidget& window)
+{
+    QList<const QLayout*> path;
+    for (const QWidget* inner = &widget; inner && inner != &window; inner = inner->parentWidget()) {
+        QList<const QLayout*> step;
+        if (inner->parentWidget() && inner->parentWidget()->layout())
+            FindInLayout(*inner->parentWidget()->layout(), *inner, step);
+        path = step + path;
+    }
+    return path;
+}
+
+qsizetype SharedDepth(const QList<const QLayout*>& a, const QList<const QLayout*>& b)
+{
+    qsizetype depth = 0;
+    while (depth < a.size() && depth < b.size() && a[depth] == b[depth])
+        ++depth;
+    return depth;
+}
+
+double Distance(const QWidget& a, const QWidget& b, const QWidget& window)
+{
+    const QPointF apart = a.mapTo(&window, a.rect().center()) - b.mapTo(&window, b.rect().center());
+    return std::hypot(apart.x(), apart.y());
+}
+
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && qobject_cast<QAbstractButton*>(watched)) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->isAmbiguous())
+            return FocusNearestOwner(shortcut->key());
+    }
+    if (event->type() == QEvent::KeyPress && IsUnownedAltLetter(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// Two buttons may share a mnemonic (Add and Add/Save, the two Deletes). The
+// first press goes to the one nearest the focus: the one sharing the
+// innermost layout with the focused control, then the nearer on screen; a
+// press while one of them holds the focus goes on to the next. As with any
+// shared mnemonic, the press moves the focus and Enter then presses.
+bool Form::FocusNearestOwner(const QKeySequence& mnemonic)
+{
+    QList<QAbstractButton*> owners;
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == mnemonic)
+            owners.append(button);
+    }
+    if (owners.isEmpty())
+        return false;
+    const QWidget& focus = focusWidget() ? *focusWidget() : *this;
+    const QList<const QLayout*> focusPath = LayoutPath(focus, *this);
+    std::stable_sort(owners.begin(), owners.end(), [&](const QAbstractButton* a, const QAbstractButton* b) {
+        const qsizetype depthA = SharedDepth(focusPath, LayoutPath(*a, *this));
+        const qsizetype depthB = SharedDepth(focusPath, LayoutPath(*b, *this));
+        return depthA != depthB ? depthA > depthB : Distance(*a, focus, *this) < Distance(*b, focus, *this);
+    });
+    const auto focused = owners.indexOf(&focus);
+    owners[(focused + 1) % owners.size()]->setFocus(Qt::ShortcutFocusReason);
+    return true;
+}
+
+void Form::PressOnEscape(QAbstractButton* button)
+{
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, button, &QAbstractButton::click);
 }
 
 void Form::CloseByFrame() { Screens::Unload(*this); }
@@ -113,4 +246,26 @@ QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* p
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
+}
+
+namespace {
+
+void PressOnKeys(QAbstractButton* button, const QList<QKeySequence>& keys)
+{
+    QStringList names;
+    for (const QKeySequence& key : keys) {
+        auto* shortcut = new QShortcut(key, button);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        names << key.toString(QKeySequence::NativeText);
+    }
+    button->setToolTip(button->accessibleName() + QStringLiteral(" (") + names.join(QStringLiteral(", ")) + u')');
+}
+
+}
+
+void GiveStepKeys(QAbstractButton* previous, QAbstractButton* next)
+{
+    PressOnKeys(previous, {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::ALT | Qt::Key_Left)});
+    PressOnKeys(next, {QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::ALT | Qt::Key_Right)});
 }

@@ -8,6 +8,7 @@
 
 class QAbstractButton;
 class QCloseEvent;
+class QKeySequence;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -50,6 +51,10 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Escape presses `button` (a Cancel or a Done that closes the screen).
+    void PressOnEscape(QAbstractButton* button);
 
     template <class Derived>
     void OnClick(QAbstractButton* button, void (Derived::*handler)());
@@ -62,6 +67,9 @@ protected:
 
 private:
     void CenterOnFirstShow();
+    void PrepareKeyboardOnFirstShow();
+    void NameBuddiesByTheirLabels();
+    bool FocusNearestOwner(const QKeySequence& mnemonic);
     void ConnectClick(QAbstractButton* button, std::function<void()> run);
     void ConnectEnter(QLineEdit* box, std::function<void()> run);
     void ConnectRowChange(QListWidget* list, std::function<void()> run);
@@ -69,10 +77,16 @@ private:
     bool unloading_ = false;
     bool unloaded_ = false;
     bool placed_ = false;
+    bool keyboardReady_ = false;
 };
 
 // A push button with its caption and the object name it is found by.
 QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent);
+
+// The arrow buttons that step between question slots: Page Up and Alt+Left
+// press the previous one, Page Down and Alt+Right the next one; their
+// tooltips name the keys.
+void GiveStepKeys(QAbstractButton* previous, QAbstractButton* next);
 
 template <class Derived>
 void Form::OnClick(QAbstractButton* button, void (Derived::*handler)())

@@ -5,14 +5,12 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,7 +42,7 @@ void MakeDataLabel(QLabel& label, const QString& objectName)
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
 {
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -55,30 +53,6 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
 }
 
-void ClickableLabel::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit clicked();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
-    }
-}
-
-void ClickableLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-}
-
 namespace SlotColours {
 QColor Right() { return QColor(0, 255, 0); }
 QColor Missed() { return QColor(255, 0, 0); }
@@ -86,10 +60,51 @@ QColor RightLine() { return QColor(0, 128, 0); }
 QColor OtherLine() { return QColor(0, 0, 0); }
 }
 
+namespace {
+
+constexpr double LeastContrast = 3.0;
+
+// Relative luminance and contrast ratio as WCAG 2.1 defines them.
+double Luminance(const QColor& colour)
+{
+    const auto linear = [](int channel) {
+        const double value = channel / 255.0;
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double first = Luminance(a);
+    const double second = Luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// `wanted` mixed in steps of 5% toward black or white, whichever stands out
+// more from the background, until it reaches the least contrast.
+QColor ReadableOn(const QColor& background, const QColor& wanted)
+{
+    const QColor target = Contrast(background, Qt::black) >= Contrast(background, Qt::white) ? Qt::black : Qt::white;
+    const auto mix = [](int from, int to, double share) { return qRound(from + (to - from) * share); };
+    QColor colour = wanted;
+    for (int step = 1; step <= 20 && Contrast(colour, background) < LeastContrast; ++step) {
+        const double share = step / 20.0;
+        colour = QColor(mix(wanted.red(), target.red(), share), mix(wanted.green(), target.green(), share),
+                        mix(wanted.blue(), target.blue(), share));
+    }
+    return colour;
+}
+
+}
+
 void SetTextColour(QLabel& label, const QColor& colour)
 {
+    const QPalette window = label.window()->palette();
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, colour == SlotColours::OtherLine()
+                                               ? window.color(QPalette::WindowText)
+                                               : ReadableOn(window.color(QPalette::Window), colour));
     label.setPalette(palette);
 }
 
@@ -151,7 +166,6 @@ QGridLayout* SlotForm::BuildQuestionArea()
     for (int k = 0; k < 3; ++k) {
         auto* option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("optAnswer_%1").arg(k));
-        option->setAccessibleName(QStringLiteral("Answer %1").arg(k + 1));
         choice_->addButton(option, k);
         // A click on the answer text chooses its line, as a click on the button does.
         auto* answer = new ClickableLabel(this);
@@ -167,6 +181,7 @@ QGridLayout* SlotForm::BuildQuestionArea()
     lblAnswer1 = lines[0];
     lblAnswer2 = lines[1];
     lblAnswer3 = lines[2];
+    NameAnswerButtons();
     return layout;
 }
 
@@ -177,6 +192,7 @@ QHBoxLayout* SlotForm::BuildSlotButtons()
     cmdNext = NamedButton(QStringLiteral(">>>"), QStringLiteral("cmdNext"), this);
     cmdNext->setAccessibleName(QStringLiteral("Next question"));
     cmdDone = NamedButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this);
+    GiveStepKeys(cmdPrev, cmdNext);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrev);
     buttons->addWidget(cmdNext);
@@ -186,6 +202,19 @@ QHBoxLayout* SlotForm::BuildSlotButtons()
 }
 
 std::array<QLabel*, 3> SlotForm::AnswerLines() const { return {lblAnswer1, lblAnswer2, lblAnswer3}; }
+
+void SlotForm::NameAnswerButtons(const std::array<QString, 3>& notes)
+{
+    const std::array<QLabel*, 3> lines = AnswerLines();
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        QString name = QStringLiteral("Answer %1").arg(k + 1);
+        if (!lines[k]->text().isEmpty())
+            name += QStringLiteral(": ") + lines[k]->text();
+        if (!notes[k].isEmpty())
+            name += QStringLiteral(" (") + notes[k] + u')';
+        optAnswer[k]->setAccessibleName(name);
+    }
+}
 
 void SlotForm::ClearSlot()
 {

@@ -18,8 +18,8 @@ class QWidget;
 // slot numbers, the question with its three answer lines, and the text
 // colours they use.
 
-// A label that acts on a mouse click, and on Space or Enter when it has the
-// keyboard focus, so keyboard users can reach it too.
+// A label that acts on a mouse click. It takes no keyboard focus: the Tab
+// key goes to the answers, and keyboard users step with the arrow buttons.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
@@ -31,8 +31,6 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 namespace SlotColours {
@@ -42,6 +40,10 @@ QColor RightLine();   // dark green (0, 128, 0): the line that holds the right a
 QColor OtherLine();   // black
 }
 
+// Sets a label's text colour as it reads on its window's background: black
+// stands for the palette's own text colour, and any other colour keeps its
+// hue but is darkened (on a light background) or lightened (on a dark one)
+// until it stands out at least 3:1, the contrast large text needs.
 void SetTextColour(QLabel& label, const QColor& colour);
 QColor TextColour(const QLabel& label);
 
@@ -84,6 +86,9 @@ protected:
     QHBoxLayout* BuildSlotButtons();
 
     std::array<QLabel*, 3> AnswerLines() const;
+    // Names each option button for screen readers by its line's answer,
+    // followed by the note for that line ("right answer", ...) if any.
+    void NameAnswerButtons(const std::array<QString, 3>& notes = {});
     // Empties the question and the answer lines and leaves all three option
     // buttons unselected (an exclusive group cannot otherwise return to
     // having none checked).

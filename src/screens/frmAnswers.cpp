@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QFont>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -36,6 +37,7 @@ frmAnswers::frmAnswers() : SlotForm(QStringLiteral("frmAnswers"))
     OnClick(cmdPrev, &frmAnswers::cmdPrev_Click);
     OnClick(cmdNext, &frmAnswers::cmdNext_Click);
     OnClick(cmdDone, &frmAnswers::cmdDone_Click);
+    PressOnEscape(cmdDone);
 }
 
 // Works from the rows the opener left current in rsTests and rsResults; every
@@ -49,15 +51,42 @@ void frmAnswers::Form_Load()
 }
 
 // Green for a record ending in "C"; red for every other record, a missing
-// one or one that cannot be read.
+// one or one that cannot be read. A tick or a cross beside the number says
+// the same without colour.
 void frmAnswers::Colour_Question_Numbers()
 {
     for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
         bool right = false;
         IgnoreErrors([&] { right = AnswerRecords::IsRight(rsResults.Text(AnswerRecords::SlotField(slot))); });
-        SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(slot - 1)],
-                      right ? SlotColours::Right() : SlotColours::Missed());
+        QLabel& number = *lblQuestionNumber[static_cast<std::size_t>(slot - 1)];
+        SetTextColour(number, right ? SlotColours::Right() : SlotColours::Missed());
+        number.setText(QString::number(slot) + (right ? QStringLiteral("\u2713") : QStringLiteral("\u2717")));
+        number.setAccessibleName(QStringLiteral("Question %1, %2")
+                                     .arg(slot)
+                                     .arg(right ? QStringLiteral("right") : QStringLiteral("missed")));
     }
+}
+
+// The student's own choice stands out in bold and underlined, not only as a
+// greyed option button; screen readers hear it with each answer's name.
+void frmAnswers::Mark_Lines(int chosenIndex, const std::array<QString, 3>& order)
+{
+    const std::array<QLabel*, 3> lines = AnswerLines();
+    std::array<QString, 3> notes;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const bool chosen = static_cast<int>(k) == chosenIndex;
+        QFont font = lines[k]->font();
+        font.setBold(chosen);
+        font.setUnderline(chosen);
+        lines[k]->setFont(font);
+        QStringList said;
+        if (order[k] == QLatin1String("1"))
+            said << QStringLiteral("right answer");
+        if (chosen)
+            said << QStringLiteral("your answer");
+        notes[k] = said.join(QStringLiteral(", "));
+    }
+    NameAnswerButtons(notes);
 }
 
 // Shows slot CurrentQuestion with its answers on the lines the student saw,
@@ -70,6 +99,7 @@ void frmAnswers::Load_Question()
     for (QLabel* line : lines)
         SetTextColour(*line, SlotColours::OtherLine());
     std::array<QString, 3> order{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    int chosenIndex = -1;
 
     const int slot = CurrentQuestion;
     if (slot >= 1 && slot <= AnswerRecords::Slots) {
@@ -79,6 +109,7 @@ void frmAnswers::Load_Question()
                 return;
             const AnswerRecords::Parts parts = AnswerRecords::TakeApart(record);
             order = parts.orderDigits;
+            chosenIndex = parts.chosenIndex;
             SelectChoice(optAnswer, parts.chosenIndex);
         });
         IgnoreErrors([&] { lblQuestion->setText(rsTests.Text(AnswerRecords::SlotField(slot))); });
@@ -91,6 +122,7 @@ void frmAnswers::Load_Question()
                 SetTextColour(*lines[k], SlotColours::RightLine());
         }
     }
+    Mark_Lines(chosenIndex, order);
     QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
 }
 

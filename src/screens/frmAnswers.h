@@ -2,6 +2,7 @@
 
 #include "SlotScreen.h"
 
+#include <array>
 #include <cstdint>
 
 // The review of one finished test: green and red slot numbers, the answers on
@@ -23,4 +24,5 @@ public:
 private:
     void Load_Question();
     void Colour_Question_Numbers();
+    void Mark_Lines(int chosenIndex, const std::array<QString, 3>& order);
 };

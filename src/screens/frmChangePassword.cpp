@@ -66,6 +66,7 @@ frmChangePassword::frmChangePassword() : Form(QStringLiteral("frmChangePassword"
 
     OnClick(cmdOK, &frmChangePassword::cmdOK_Click);
     OnClick(cmdCancel, &frmChangePassword::cmdCancel_Click);
+    PressOnEscape(cmdCancel);
     OnEnter(txtCurrent, &frmChangePassword::txtCurrent_KeyPress);
     OnEnter(txtNew, &frmChangePassword::txtNew_KeyPress);
     OnEnter(txtRepeat, &frmChangePassword::txtRepeat_KeyPress);

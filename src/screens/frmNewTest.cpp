@@ -106,6 +106,7 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
     setTabOrder(cmdPrev, cmdNext);
     setTabOrder(cmdNext, cmdSave);
 
+    GiveStepKeys(cmdPrev, cmdNext);
     OnClick(cmdNext, &frmNewTest::cmdNext_Click);
     OnClick(cmdPrev, &frmNewTest::cmdPrev_Click);
     OnClick(cmdSave, &frmNewTest::cmdSave_Click);

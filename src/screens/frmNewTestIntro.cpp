@@ -69,6 +69,7 @@ frmNewTestIntro::frmNewTestIntro() : Form(QStringLiteral("frmNewTestIntro"))
 
     OnClick(cmdNext, &frmNewTestIntro::cmdNext_Click);
     OnClick(cmdCancel, &frmNewTestIntro::cmdCancel_Click);
+    PressOnEscape(cmdCancel);
 }
 
 // For an edit, the boxes show the picked test as stored; a field that

@@ -11,6 +11,7 @@
 #include "frmQuestionsIntro.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -164,8 +165,18 @@ void frmQuestions::Start_Countdown(qint64 secondsLeft)
 {
     MinutesLeft = static_cast<std::int16_t>(secondsLeft / 60);
     SecondsLeft = static_cast<std::int16_t>(secondsLeft % 60);
-    lblTime->setText(ClockText(MinutesLeft, SecondsLeft));
+    IgnoreErrors([this] { warnAtSeconds_ = TestMinutes() > 5 ? 5 * 60 : 60; });
+    Show_Time();
     Timer1->start();
+}
+
+// The clock turns red once the time left is short: 5 minutes, or 1 minute
+// on a test of 5 minutes or less.
+void frmQuestions::Show_Time()
+{
+    lblTime->setText(ClockText(MinutesLeft, SecondsLeft));
+    if (MinutesLeft * 60 + SecondsLeft <= warnAtSeconds_)
+        SetTextColour(*lblTime, SlotColours::Missed());
 }
 
 // Shows slot CurrentQuestion: a fresh order while it is unanswered, the stored
@@ -187,6 +198,7 @@ void frmQuestions::Load_Question()
     });
     IgnoreErrors([&] { lblQuestion->setText(rsTests.Text(AnswerRecords::SlotField(slot))); });
     Show_Order(slot, order);
+    NameAnswerButtons();
     AnswerRecord = order;
     QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
 }
@@ -246,7 +258,7 @@ void frmQuestions::Timer1_Timer()
             return;
         }
     }
-    lblTime->setText(ClockText(MinutesLeft, SecondsLeft));
+    Show_Time();
 }
 
 // The countdown stops while the message is open; if the window was closed
@@ -306,9 +318,22 @@ int frmQuestions::Count_Right_Answers() const
     return right;
 }
 
-// Closing the window by its frame leaves the attempt for later, its clock
-// running on; the home screen comes back. While "Time Is Up!" is open the
-// attempt is over, so the close finishes it as Done does.
-void frmQuestions::CloseByFrame() { timeIsUp_ ? cmdDone_Click() : Leave_Attempt(); }
+// Closing the window by its frame (or Alt+F4) asks first: Yes finishes the
+// attempt as Done does, No keeps the test open. While "Time Is Up!" is open
+// the attempt is over, so the close finishes it without asking. When the
+// desktop session ends nobody is there to answer: the attempt is left for
+// later, its clock running on, and the home screen comes back.
+void frmQuestions::CloseByFrame()
+{
+    if (timeIsUp_)
+        return cmdDone_Click();
+    if (qApp->isSavingSession())
+        return Leave_Attempt();
+    QPointer<frmQuestions> self(this);
+    const MsgAnswer answer = platform().MsgBox(QStringLiteral("Finish this test now? Your answers will be graded."),
+                                               MsgButtons::YesNoDefaultNo, QString());
+    if (self && answer == MsgAnswer::Yes)
+        cmdDone_Click();
+}
 
 void frmQuestions::Form_QueryUnload() { Timer1->stop(); }

@@ -23,6 +23,9 @@ public:
     void cmdPrev_Click();
     void cmdDone_Click();
     void Timer1_Timer();
+    // Leaves the attempt unfinished, to be continued: what closing the window
+    // does when the desktop session ends.
+    void Leave_Attempt();
 
     QLabel* Label2 = nullptr;
     QLabel* lblTime = nullptr;
@@ -42,10 +45,11 @@ private:
     void Load_Question();
     void Show_Order(int slot, const QString& orderDigits);
     void Start_Countdown(qint64 secondsLeft);
+    void Show_Time();
     void Time_Is_Up();
-    void Leave_Attempt();
     void Return_Home();
     int Count_Right_Answers() const;
 
     bool timeIsUp_ = false;
+    int warnAtSeconds_ = 0;
 };

@@ -1,0 +1,401 @@
+// Every screen by keyboard, readable colours, the guide at each screen's
+// section, and a name for every control a screen reader reaches.
+#include "StudentDesk.h"
+#include "TestEnv.h"
+#include "UserActions.h"
+#include "app/Module1.h"
+#include "app/QtPlatform.h"
+#include "screens/Screens.h"
+#include "screens/SlotScreen.h"
+#include "screens/frmAdmin.h"
+#include "screens/frmAnswers.h"
+#include "screens/frmChangePassword.h"
+#include "screens/frmEntry.h"
+#include "screens/frmMain.h"
+#include "screens/frmNewTest.h"
+#include "screens/frmNewTestIntro.h"
+#include "screens/frmQuestions.h"
+#include "screens/frmQuestionsIntro.h"
+#include "screens/frmTestResults.h"
+
+#include <QAccessible>
+#include <QtTest>
+#include <QtWidgets>
+#include <cmath>
+#include <functional>
+
+using namespace Module1;
+
+namespace {
+
+// A button's mnemonic presses it the way a click looks: after a short delay.
+constexpr int AnimatedClickMs = 200;
+
+void Activate(QWidget& window)
+{
+    window.activateWindow();
+    QVERIFY2(QTest::qWaitForWindowActive(&window), qPrintable(window.objectName()));
+}
+
+// A key as a user presses it: to whatever holds the focus.
+void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY2(focus, qPrintable(QString::number(key, 16)));
+    QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+}
+
+QString Focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+// Controls a user can work that a screen reader could not name, by object name.
+QString Unnamed(QWidget& window)
+{
+    static const QList<QAccessible::Role> working{QAccessible::Button, QAccessible::RadioButton,
+                                                  QAccessible::CheckBox, QAccessible::EditableText,
+                                                  QAccessible::List, QAccessible::ComboBox, QAccessible::SpinBox};
+    QStringList unnamed;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (!node || node->state().invisible)
+            return;
+        if ((node->state().focusable || working.contains(node->role())) && node->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << (node->object() ? node->object()->objectName() : QStringLiteral("?"));
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(&window));
+    return unnamed.join(u' ');
+}
+
+// WCAG 2.1 contrast, worked out here apart from the program's own.
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto lin = [](int v) { return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+QString Rgb(const QColor& c) { return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue()); }
+
+// A review's slot as "number text colour | each line's colour, B for bold and underlined".
+QString Drawn(const frmAnswers& review, int slot)
+{
+    const QLabel& number = *review.lblQuestionNumber[static_cast<std::size_t>(slot - 1)];
+    QStringList lines{number.text() + u' ' + Rgb(TextColour(number))};
+    for (const QLabel* line : {review.lblAnswer1, review.lblAnswer2, review.lblAnswer3})
+        lines << Rgb(TextColour(*line)) + (line->font().bold() && line->font().underline() ? "B" : "");
+    return lines.join(u'|');
+}
+
+QPalette Palette(const QColor& window, const QColor& text)
+{
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    return palette;
+}
+
+// The guide from the source tree, as the program finds it beside itself.
+class GuidePlatform : public QtPlatform {
+public:
+    using QtPlatform::QtPlatform;
+    QString ProgramFolder() override { return QStringLiteral(HELP_FOLDER); }
+};
+
+}
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void studentFromSignInToReviewWithoutAMouse();
+    void administratorByKeyboard();
+    void coloursReadOnLightAndDarkPalettes();
+    void guideOpensAtEachScreenAndWorksBesideAModal();
+};
+
+// Sign-in, the home screen, the test and the review by keys alone: Enter
+// presses the focused button, an unowned Alt+letter types nothing, Tab goes
+// from the answers to the arrows, the arrows' keys step, the clock turns red
+// at 5:00, closing the test asks first, Escape closes the review.
+void TestKeyboard::studentFromSignInToReviewWithoutAMouse()
+{
+    TestEnv env;
+    env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+    env.AddTest(QStringLiteral("Fractions"), 10);
+    Screens::Show<frmEntry>();
+    frmEntry& entry = Screens::Get<frmEntry>();
+    Activate(entry);
+    QCOMPARE(Unnamed(entry), QString());
+    QCOMPARE(Focused(), QStringLiteral("txtName"));
+    Press(Qt::Key_Q, Qt::AltModifier);
+    QTest::keyClicks(entry.txtName, QStringLiteral("Ada"));
+    Press(Qt::Key_Return);
+    QTest::keyClicks(entry.txtPassword, QStringLiteral("pw"));
+    Press(Qt::Key_Return);
+    QVERIFY(Screens::IsLoaded<frmMain>() && entry.isHidden());
+
+    frmMain& home = Screens::Get<frmMain>();
+    Activate(home);
+    QCOMPARE(Unnamed(home), QString());
+    home.lstResults->setFocus();
+    Press(Qt::Key_Space);
+    Press(Qt::Key_Tab);
+    QCOMPARE(Focused(), QStringLiteral("cmdTakeTest"));
+    env.fake.modalUsers.push_back([](QWidget& intro) {
+        QCOMPARE(Unnamed(intro), QString());
+        QTest::keyClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::Key_Return);
+    });
+    Press(Qt::Key_Return);
+    QVERIFY(Screens::IsLoaded<frmQuestions>());
+
+    frmQuestions& test = Screens::Get<frmQuestions>();
+    test.Timer1->stop();
+    Activate(test);
+    QCOMPARE(Unnamed(test), QString());
+    QCOMPARE(Focused(), QStringLiteral("optAnswer_0"));
+    const QString order = ShownOrder(test);
+    Press(Qt::Key_Space);
+    QString steps;
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_Right, Qt::AltModifier},
+                                         {Qt::Key_PageUp, Qt::NoModifier}, {Qt::Key_Left, Qt::AltModifier}}) {
+        Press(key, modifiers);
+        steps += QString::number(CurrentQuestion);
+    }
+    QCOMPARE(steps, QStringLiteral("2321"));
+    QCOMPARE(test.cmdNext->toolTip() + u'|' + test.cmdPrev->toolTip(),
+             QStringLiteral("Next question (PgDown, Alt+Right)|Previous question (PgUp, Alt+Left)"));
+    Press(Qt::Key_Tab);
+    QCOMPARE(Focused(), QStringLiteral("cmdPrev"));
+
+    for (int tick = 0; tick < 299; ++tick)
+        test.Timer1_Timer();
+    QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:01 0,0,0"));
+    test.Timer1_Timer();
+    QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:00 255,0,0"));
+
+    env.fake.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    test.close();
+    ProcessEvents();
+    QVERIFY(Screens::IsLoaded<frmQuestions>() && test.isVisible());
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade FROM Results")), QStringList{"NULL"});
+    test.close();
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmQuestions>() && home.isVisible());
+    QCOMPARE(env.fake.shown.size(), std::size_t{2});
+    for (const FakePlatform::Shown& box : env.fake.shown)
+        QVERIFY(box.text == QStringLiteral("Finish this test now? Your answers will be graded.") && box.title.isEmpty()
+                && box.buttons == MsgButtons::YesNoDefaultNo);
+    const bool right = order.startsWith(u'1');
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results")),
+             QStringList{order + (right ? QStringLiteral("1C|4") : QStringLiteral("1X|0"))});
+
+    Activate(home);
+    home.lstResults->setFocus();
+    Press(Qt::Key_Space);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Return);
+    QVERIFY(Screens::IsLoaded<frmAnswers>());
+    frmAnswers& review = Screens::Get<frmAnswers>();
+    Activate(review);
+    QCOMPARE(Unnamed(review), QString());
+    const int rightLine = static_cast<int>(order.indexOf(u'1'));
+    QCOMPARE(review.lblQuestionNumber[0]->text() + review.lblQuestionNumber[1]->text(),
+             right ? QStringLiteral("1\u27132\u2717") : QStringLiteral("1\u27172\u2717"));
+    QCOMPARE(review.optAnswer[0]->accessibleName(),
+             "Answer 1: " + review.lblAnswer1->text() + (rightLine == 0 ? " (right answer, your answer)" : " (your answer)"));
+    QVERIFY(review.lblAnswer1->font().bold() && !review.lblAnswer2->font().bold() && !review.lblAnswer3->font().bold());
+    Press(Qt::Key_PageDown);
+    QCOMPARE(CurrentQuestion, 2);
+    Press(Qt::Key_Escape);
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
+}
+
+// Shared mnemonics go to the nearer button first; Escape cancels the new test
+// screen; the editor steps by its keys; Enter presses the focused button.
+void TestKeyboard::administratorByKeyboard()
+{
+    TestEnv env;
+    env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+    env.AddTest(QStringLiteral("Fractions"));
+    frmAdmin& admin = SignInAdmin();
+    Activate(admin);
+    QCOMPARE(Unnamed(admin), QString());
+    QStringList focus;
+    const auto pressAll = [&](QWidget* from, Qt::Key key, int times) {
+        from->setFocus();
+        for (int i = 0; i < times; ++i) {
+            Press(key, Qt::AltModifier);
+            focus << Focused();
+        }
+    };
+    pressAll(admin.txtName, Qt::Key_D, 3);
+    pressAll(admin.lstTests, Qt::Key_D, 1);
+    pressAll(admin.lstStudents, Qt::Key_A, 1);
+    pressAll(admin.lstTests, Qt::Key_A, 2);
+    QCOMPARE(focus, QStringList({"cmdDeleteStudent", "cmdDeleteTest", "cmdDeleteStudent", "cmdDeleteTest",
+                                 "cmdAddStudent", "cmdAddTest", "cmdAddStudent"}));
+    admin.txtName->setFocus();
+    Press(Qt::Key_Z, Qt::AltModifier);
+    QCOMPARE(admin.txtName->text(), QString());
+
+    admin.cmdAddTest->setFocus();
+    env.fake.modalUsers.push_back([](QWidget& intro) {
+        Activate(intro);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Keys"));
+        Press(Qt::Key_Escape);
+    });
+    Press(Qt::Key_Return);
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmNewTest>() && !Screens::IsLoaded<frmNewTestIntro>());
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName FROM Tests")), QStringList{"Fractions"});
+
+    env.fake.modalUsers.push_back([](QWidget& form) {
+        auto& intro = static_cast<frmNewTestIntro&>(form);
+        Activate(intro);
+        QCOMPARE(Unnamed(intro), QString());
+        QTest::keyClicks(intro.txtTestName, QStringLiteral("Keys"));
+        QTest::keyClicks(intro.txtMinutes, QStringLiteral("5"));
+        Press(Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(intro.isHidden());
+    });
+    Activate(admin);
+    admin.cmdAddTest->setFocus();
+    Press(Qt::Key_Return);
+    QVERIFY(Screens::IsLoaded<frmNewTest>());
+    frmNewTest& editor = Screens::Get<frmNewTest>();
+    Activate(editor);
+    QCOMPARE(Unnamed(editor), QString());
+    QString shown;
+    editor.txtQuestion->setFocus();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Right, Qt::AltModifier}, {Qt::Key_PageDown, Qt::NoModifier},
+                                         {Qt::Key_Left, Qt::AltModifier}, {Qt::Key_PageUp, Qt::NoModifier}}) {
+        Press(key, modifiers);
+        shown += editor.lblQuestion->text().back();
+    }
+    QCOMPARE(shown, QStringLiteral("2321"));
+    env.fake.answers.push_back(MsgAnswer::Yes);  // keep the test unfinished
+    Press(Qt::Key_X, Qt::AltModifier);
+    QTest::qWait(AnimatedClickMs);
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
+
+    Activate(admin);
+    PickRow(admin.lstStudents, 0);
+    admin.cmdView->setFocus();
+    Press(Qt::Key_Return);
+    QVERIFY(Screens::IsLoaded<frmTestResults>());
+    QCOMPARE(Unnamed(Screens::Get<frmTestResults>()), QString());
+    Screens::Get<frmTestResults>().close();
+    ProcessEvents();
+    Activate(admin);
+    admin.cmdChangePassword->setFocus();
+    env.fake.modalUsers.push_back([](QWidget& password) {
+        Activate(password);
+        QCOMPARE(Unnamed(password), QString());
+        Press(Qt::Key_Escape);
+    });
+    Press(Qt::Key_Return);
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmChangePassword>());
+}
+
+// The review's colours against the window's own background: the described
+// colours where they read at 3:1, else the nearest shade that does; black
+// lines in the palette's text colour.
+void TestKeyboard::coloursReadOnLightAndDarkPalettes()
+{
+    TestEnv env;
+    const qint64 ada = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+    const qint64 test = env.AddTest(QStringLiteral("Fractions"));
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate, fldQ1, fldQ2) "
+                            "VALUES (?, ?, 4, '5/6/26', '3122C', '1233X')"), {ada, test});
+    SignIn(env, ada);
+    const QPalette before = QApplication::palette();
+    QStringList drawn;
+    for (const QPalette& palette : {Palette(QColor(255, 255, 255), QColor(0, 0, 0)),
+                                    Palette(QColor(80, 80, 80), QColor(230, 230, 230))}) {
+        QApplication::setPalette(palette);
+        frmMain& home = Home();
+        ClickRow(home, QStringLiteral("Fractions"));
+        Click(home.cmdReview);
+        frmAnswers& review = Screens::Get<frmAnswers>();
+        const QColor background = review.palette().color(QPalette::Window);
+        drawn << Drawn(review, 1);
+        review.cmdNext_Click();
+        drawn << Drawn(review, 2);
+        for (const QLabel* label : {review.lblQuestionNumber[0], review.lblQuestionNumber[1], review.lblAnswer1,
+                                    review.lblAnswer2, review.lblAnswer3})
+            QVERIFY2(Contrast(TextColour(*label), background) >= 3.0,
+                     qPrintable(label->objectName() + u' ' + Rgb(TextColour(*label)) + u' ' + Rgb(background)));
+        Screens::Unload(review);
+        ProcessEvents();
+    }
+    QApplication::setPalette(before);
+    QCOMPARE(drawn, QStringList({"1\u2713 0,166,0|0,0,0|0,128,0B|0,0,0",
+                                 "2\u2717 255,0,0|0,128,0|0,0,0|0,0,0B",
+                                 "1\u2713 0,255,0|230,230,230|102,179,102B|230,230,230",
+                                 "2\u2717 255,115,115|102,179,102|230,230,230|230,230,230B"}));
+}
+
+// F1's section is the screen's own: the guide opens scrolled to it, beside
+// the asking window and on the screen; while a modal screen is open the
+// guide still takes keys (Page Down scrolls, Escape closes it).
+void TestKeyboard::guideOpensAtEachScreenAndWorksBesideAModal()
+{
+    QTemporaryDir lock;
+    GuidePlatform platform(lock.path());
+    const QList<std::pair<QString, QString>> sections{
+        {"frmEntry", "Signing in"},
+        {"frmMain", "For students: your home screen"},
+        {"frmQuestionsIntro", "Before a test starts"},
+        {"frmQuestions", "On the test screen, choose"},
+        {"frmAnswers", "Each test can be taken once."},
+        {"frmAdmin", "For the administrator"},
+        {"frmTestResults", "View Test Results shows"},
+        {"frmNewTestIntro", "Writing a test:"},
+        {"frmNewTest", "How the editor stores a test:"},
+        {"frmChangePassword", "Changing the administrator's password"}};
+    QWidget screen;
+    screen.setGeometry(20, 30, 100, 100);
+    screen.show();
+    QStringList wrong;
+    for (const auto& [name, heading] : sections) {
+        screen.setObjectName(name);
+        platform.ShowHelp(&screen);
+        auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(400, 60)));
+        QVERIFY(viewer);
+        QCOMPARE(viewer->pos(), QPoint(122, 28));  // the offscreen frames are 2 pixels wide
+        const QString top = viewer->cursorForPosition(QPoint(4, 4)).block().text();
+        if (!top.startsWith(heading))
+            wrong << name + u':' + top.left(40);
+    }
+    QCOMPARE(wrong, QStringList());
+
+    QWidget modal;
+    modal.setObjectName(QStringLiteral("frmNewTestIntro"));
+    modal.setGeometry(660, 100, 120, 100);
+    bool scrolled = false, closed = false;
+    QTimer::singleShot(0, [&] {
+        platform.ShowHelp(&modal);
+        auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(400, 150)));
+        QVERIFY(viewer && QApplication::activeModalWidget() == &modal);
+        QVERIFY(viewer->frameGeometry().right() < modal.frameGeometry().left());
+        const int at = viewer->verticalScrollBar()->value();
+        QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
+        scrolled = viewer->verticalScrollBar()->value() > at;
+        QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
+        ProcessEvents();
+        closed = !QApplication::topLevelAt(QPoint(400, 150));
+        modal.hide();
+    });
+    platform.RunModal(modal);
+    QVERIFY(scrolled && closed);
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
