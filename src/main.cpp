@@ -5,12 +5,16 @@
 #include "screens/frmEntry.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VornickTest"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window carries the program's icon: the installed one, else the one beside the program.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("VornickTest"), QIcon(QApplication::applicationDirPath() + QStringLiteral("/VornickTest.svg"))));
 
     QtPlatform qtPlatform;
     SetPlatform(&qtPlatform);

@@ -67,7 +67,7 @@ QString GreenNumbers(const frmQuestions& screen)
 {
     QString green;
     for (const QLabel* number : screen.lblQuestionNumber)
-        green += TextColour(*number) == QColor(0, 255, 0) ? u'1' : u'0';
+        green += TextColour(*number) == QColor(0, 153, 0) ? u'1' : u'0';
     return green;
 }
 
@@ -199,8 +199,9 @@ void TestResume::continuedPastItsDeadlineIsGradedAtOnce()
     QCOMPARE(GreenNumbers(screen), QStringLiteral("0010000000000000000000000"));
 }
 
-// The attempt is stored as the questions appear; closing the window leaves
-// it unfinished with the answer on screen kept, and Take continues it.
+// The attempt is stored as the questions appear; leaving it (as the window
+// does when the desktop session ends) keeps it unfinished with the answer on
+// screen kept, and Take continues it.
 void TestResume::closedByItsFrameContinues()
 {
     TestEnv env;
@@ -218,7 +219,7 @@ void TestResume::closedByItsFrameContinues()
     QTest::mouseClick(first.lblQuestionNumber[4], Qt::LeftButton);
     const QString fifth = ShownOrder(first);
     Choose(first, 3);
-    first.close();  // slot 5's answer is on screen, not yet left
+    first.Leave_Attempt();  // slot 5's answer is on screen, not yet left
     ProcessEvents();
     QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
     QCOMPARE(Rows(Screens::Get<frmMain>().lstResults), QStringList{Unfinished("Fractions")});

@@ -27,7 +27,7 @@ QString Shown(const frmAnswers& review)
     }
     const QColor number = TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(CurrentQuestion - 1)]);
     return lines.join(u'|') + QStringLiteral(" %1 ").arg(ChosenLine(review.optAnswer))
-        + (number == QColor(0, 255, 0) ? "green" : number == QColor(255, 0, 0) ? "red" : "?");
+        + (number == QColor(0, 153, 0) ? "green" : number == QColor(255, 0, 0) ? "red" : "?");
 }
 
 }

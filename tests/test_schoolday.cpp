@@ -209,7 +209,7 @@ private:
                 Click(review.cmdNext);
             const QString record = student.records.value(s);
             QCOMPARE(TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(s - 1)]),
-                     record.endsWith(u'C') ? QColor(0, 255, 0) : QColor(255, 0, 0));
+                     record.endsWith(u'C') ? QColor(0, 153, 0) : QColor(255, 0, 0));
             QCOMPARE(review.lblAnswer1->text(), SlotText(s, record.isEmpty() ? 1 : record[0].digitValue()));
             QCOMPARE(ChosenLine(review.optAnswer), record.isEmpty() ? 0 : record.mid(3, 1).toInt());
         }
