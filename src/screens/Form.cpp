@@ -83,14 +83,19 @@ void Form::showEvent(QShowEvent* event)
 }
 
 // Buttons press on Enter when they hold the focus, as the older platform's
-// did (Qt does so only in dialogs); the form watches its controls' keys.
+// did (Qt does so only in dialogs), and keep a letter's width of room on
+// either side of their captions; the form watches its controls' keys.
 void Form::PrepareKeyboardOnFirstShow()
 {
     if (keyboardReady_)
         return;
     keyboardReady_ = true;
-    for (QPushButton* button : findChildren<QPushButton*>())
+    for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
+        const QFontMetrics metrics = button->fontMetrics();
+        button->setMinimumWidth(metrics.horizontalAdvance(button->text().remove(u'&')) + 2 * metrics.horizontalAdvance(u'M')
+                                + 2 * metrics.height());
+    }
     for (QWidget* widget : findChildren<QWidget*>())
         widget->installEventFilter(this);
     NameBuddiesByTheirLabels();
