@@ -94,6 +94,36 @@ const QSize HelpSize(640, 560);
 
 }
 
+// The guide's window. It keeps the section it was opened at in view until
+// it is first drawn: the window manager may size it once more after it is
+// shown, and the text is laid out anew at that size.
+class HelpViewer : public QTextBrowser {
+public:
+    void OpenAt(const QString& anchor)
+    {
+        anchor_ = anchor;
+        scrollToAnchor(anchor_);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QTextBrowser::resizeEvent(event);
+        if (!anchor_.isEmpty())
+            scrollToAnchor(anchor_);
+    }
+    bool viewportEvent(QEvent* event) override
+    {
+        const bool handled = QTextBrowser::viewportEvent(event);
+        if (event->type() == QEvent::Paint)
+            anchor_.clear();
+        return handled;
+    }
+
+private:
+    QString anchor_;
+};
+
 QtPlatform::QtPlatform(QString lockFolder) : lockFolder_(std::move(lockFolder)) {}
 
 QtPlatform::~QtPlatform() = default;
@@ -238,7 +268,7 @@ void QtPlatform::ShowHelp(QWidget* over)
         return;
     }
     if (!help_) {
-        help_ = new QTextBrowser;
+        help_ = new HelpViewer;
         help_->setAttribute(Qt::WA_DeleteOnClose);
         help_->setObjectName(QStringLiteral("HelpViewer"));
         help_->setWindowTitle(QStringLiteral("VornickTest Help"));
@@ -257,8 +287,7 @@ void QtPlatform::ShowHelp(QWidget* over)
     help_->raise();
     help_->activateWindow();
     KeepHelpUsable();
-    if (over)
-        help_->scrollToAnchor(over->objectName());
+    help_->OpenAt(over ? over->objectName() : QString());
 }
 
 // A modal screen blocks input to every other window; the guide, made

@@ -10,7 +10,7 @@
 class QLabel;
 class QLockFile;
 class QPrinter;
-class QTextBrowser;
+class HelpViewer;
 
 // The Platform of the running program, on Qt's widgets.
 class QtPlatform : public Platform {
@@ -41,7 +41,7 @@ private:
     QString lockFolder_;
     std::unique_ptr<QLockFile> instanceLock_;
     std::mt19937 generator_;
-    QPointer<QTextBrowser> help_;
+    QPointer<HelpViewer> help_;
     QPointer<QLabel> notice_;
 };
 
