@@ -45,6 +45,26 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
 }
 
+// What a screen reader reads, in its order: the names of the window's
+// controls and of those in its containers.
+QString ReadingOrder(QWidget& window)
+{
+    QStringList said;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (child->state().invisible)
+                continue;
+            if (!child->text(QAccessible::Name).isEmpty())
+                said << child->text(QAccessible::Name);
+            if (child->role() == QAccessible::Grouping || child->role() == QAccessible::Border)
+                walk(child);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&window));
+    return said.join(u'|');
+}
+
 QString Focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
 // Controls a user can work that a screen reader could not name, by object name.
@@ -225,6 +245,9 @@ void TestKeyboard::administratorByKeyboard()
     frmAdmin& admin = SignInAdmin();
     Activate(admin);
     QCOMPARE(Unnamed(admin), QString());
+    QCOMPARE(ReadingOrder(admin).remove(QRegularExpression(QStringLiteral("\\|Note:[^|]*"))),
+             QStringLiteral("Tests:|Tests|Add|Edit|Delete|Import\u2026|Export\u2026|Students:|Students|Name:|Name|"
+                            "Password:|Password|Add/Save|Clear|Delete|View Test Results|Change Password\u2026|Exit"));
     QStringList focus;
     const auto pressAll = [&](QWidget* from, Qt::Key key, int times) {
         from->setFocus();

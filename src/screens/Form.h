@@ -9,6 +9,7 @@
 class QAbstractButton;
 class QCloseEvent;
 class QKeySequence;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -69,6 +70,8 @@ private:
     void CenterOnFirstShow();
     void PrepareKeyboardOnFirstShow();
     void NameBuddiesByTheirLabels();
+    static void ReadInLayoutOrder(QWidget& container);
+    static void CollectLaidOut(QLayout& layout, QList<QWidget*>& inOrder);
     bool FocusNearestOwner(const QKeySequence& mnemonic);
     void ConnectClick(QAbstractButton* button, std::function<void()> run);
     void ConnectEnter(QLineEdit* box, std::function<void()> run);
