@@ -82,9 +82,41 @@ void Form::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+namespace {
+
+void CollectLaidOut(QLayout& layout, QList<QWidget*>& inOrder)
+{
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget())
+            inOrder.append(item->widget());
+        else if (item->layout())
+            CollectLaidOut(*item->layout(), inOrder);
+    }
+}
+
+// Screen readers go through a window's controls in the order they were
+// created; the layouts hold them in the order they stand on the screen, so
+// each container's children are put in that order (raising laid-out controls,
+// which never overlap, changes nothing on the screen).
+void ReadInLayoutOrder(QWidget& container)
+{
+    if (!container.layout())
+        return;
+    QList<QWidget*> inOrder;
+    CollectLaidOut(*container.layout(), inOrder);
+    for (QWidget* widget : inOrder) {
+        widget->raise();
+        ReadInLayoutOrder(*widget);
+    }
+}
+
+}
+
 // Buttons press on Enter when they hold the focus, as the older platform's
 // did (Qt does so only in dialogs), and keep a letter's width of room on
-// either side of their captions; the form watches its controls' keys.
+// either side of their captions; the form watches its controls' keys, and
+// screen readers get every control's name in the order of the screen.
 void Form::PrepareKeyboardOnFirstShow()
 {
     if (keyboardReady_)
@@ -100,33 +132,6 @@ void Form::PrepareKeyboardOnFirstShow()
         widget->installEventFilter(this);
     NameBuddiesByTheirLabels();
     ReadInLayoutOrder(*this);
-}
-
-// Screen readers go through a window's controls in the order they were
-// created; the layouts hold them in the order they stand on the screen, so
-// each container's children are put in that order (raising laid-out controls,
-// which never overlap, changes nothing on the screen).
-void Form::ReadInLayoutOrder(QWidget& container)
-{
-    if (!container.layout())
-        return;
-    QList<QWidget*> inOrder;
-    CollectLaidOut(*container.layout(), inOrder);
-    for (QWidget* widget : inOrder) {
-        widget->raise();
-        ReadInLayoutOrder(*widget);
-    }
-}
-
-void Form::CollectLaidOut(QLayout& layout, QList<QWidget*>& inOrder)
-{
-    for (int i = 0; i < layout.count(); ++i) {
-        QLayoutItem* item = layout.itemAt(i);
-        if (item->widget())
-            inOrder.append(item->widget());
-        else if (item->layout())
-            CollectLaidOut(*item->layout(), inOrder);
-    }
 }
 
 // Screen readers name a text box by its label but not a list; every control

@@ -9,7 +9,6 @@
 class QAbstractButton;
 class QCloseEvent;
 class QKeySequence;
-class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -70,8 +69,6 @@ private:
     void CenterOnFirstShow();
     void PrepareKeyboardOnFirstShow();
     void NameBuddiesByTheirLabels();
-    static void ReadInLayoutOrder(QWidget& container);
-    static void CollectLaidOut(QLayout& layout, QList<QWidget*>& inOrder);
     bool FocusNearestOwner(const QKeySequence& mnemonic);
     void ConnectClick(QAbstractButton* button, std::function<void()> run);
     void ConnectEnter(QLineEdit* box, std::function<void()> run);
