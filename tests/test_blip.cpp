@@ -57,7 +57,7 @@ QString Green(const frmQuestions& screen)
 {
     QString green;
     for (const QLabel* number : screen.lblQuestionNumber)
-        green += TextColour(*number) == QColor(0, 255, 0) ? u'1' : u'0';
+        green += TextColour(*number) == QColor(0, 153, 0) ? u'1' : u'0';
     return green;
 }
 
