@@ -246,7 +246,8 @@ void TestKeyboard::administratorByKeyboard()
     Activate(admin);
     QCOMPARE(Unnamed(admin), QString());
     QCOMPARE(ReadingOrder(admin).remove(QRegularExpression(QStringLiteral("\\|Note:[^|]*"))),
-             QStringLiteral("Tests:|Tests|Add|Edit|Delete|Import\u2026|Export\u2026|Students:|Students|Name:|Name|"
+             QStringLiteral("Tests:|Tests|Add|Edit|Delete|Import\u2026|Export\u2026|Statistics\u2026|Save Results\u2026|"
+                            "Students:|Students|Name:|Name|"
                             "Password:|Password|Add/Save|Clear|Delete|View Test Results|Change Password\u2026|Exit"));
     QStringList focus;
     const auto pressAll = [&](QWidget* from, Qt::Key key, int times) {
