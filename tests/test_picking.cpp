@@ -98,6 +98,18 @@ void TestPicking::goneTestsAreTold()
     }
     QCOMPARE(env.fake.shown.size(), std::size_t(3));
     QCOMPARE(ResultCount(env), 1);
+
+    // Finished on another workstation since the list was filled: nothing
+    // opens, and the refilled list shows the grade.
+    const qint64 elsewhere = env.AddTest(QStringLiteral("Elsewhere"));
+    home.Load_Test_List();
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) VALUES (?, ?, 60, '12/6/26')"),
+             {ann, elsewhere});
+    PickRow(home.lstResults, 0);
+    Click(home.cmdTakeTest);
+    QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>());
+    QCOMPARE(Rows(home.lstResults), QStringList{"Elsewhere" + QString(32, u' ') + "60" + QString(12, u' ') + "12/6/26"});
+    QCOMPARE(ResultCount(env), 2);
 }
 
 void TestPicking::badStoredLengthIsRefused_data()
