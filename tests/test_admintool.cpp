@@ -46,15 +46,6 @@ private:
     QString path_;
 };
 
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return file.fileName();
-}
-
-qint64 TestCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Tests")).toLongLong(); }
 
 // The one line an error leaves on stderr, after the exit code.
 QString Error(const Ran& ran) { return QString::number(ran.code) + u' ' + ran.err; }

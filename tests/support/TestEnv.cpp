@@ -1,5 +1,7 @@
 #include "TestEnv.h"
 
+#include <QFile>
+
 #include "TestServer.h"
 #include "app/Module1.h"
 #include "data/DbError.h"
@@ -131,3 +133,13 @@ void ProcessEvents()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return file.fileName();
+}
+
+qint64 TestCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Tests")).toLongLong(); }

@@ -49,3 +49,8 @@ private:
 
 // Processes posted events, including deferred deletes of unloaded screens.
 void ProcessEvents();
+
+// Writes `bytes` to the file `name` in `dir`; its path, or "" when it could not be written.
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes);
+// The number of tests in the database.
+qint64 TestCount(TestEnv& env);
