@@ -51,6 +51,11 @@ public:
     bool IsOpen() const;
     DbEngine Engine() const { return engine_; }
 
+    // A lab workstation: the server's settings name the lab's administrator
+    // role (adminuser=). The connection then starts as the workstation role,
+    // which reads no table; the administrator signs in as that role.
+    bool IsLabWorkstation() const { return server_ && !server_->adminUser.isEmpty(); }
+
     // The database's clock, in whole seconds since 1970-01-01 UTC: a lab
     // server's own, so that no workstation's clock matters; for a file, this
     // computer's.

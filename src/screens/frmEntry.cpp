@@ -75,11 +75,14 @@ void frmEntry::Form_Load()
 }
 
 // Ostrel.mdb beside the program, or the lab's server when VornickTest.ini
-// beside the program names one.
+// beside the program names one. A lab workstation's role reads no table, so
+// nothing is read there at start.
 void frmEntry::Open_Database()
 {
     cnDatabase.OnWaitingForServer(NoticeWaitingForServer);
     cnDatabase.OpenProgramDatabase(platform().ProgramFolder());
+    if (cnDatabase.IsLabWorkstation())
+        return;
     rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
     rsTests.Open(Sql::AllTests(), cnDatabase);
 }
