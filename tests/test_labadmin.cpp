@@ -62,6 +62,17 @@ QVariant Scalar(Connection& connection, const QString& sql)
     return query.value(0);
 }
 
+// The message a call fails with, or "" when it succeeds.
+QString FailureOf(const std::function<void()>& call)
+{
+    try {
+        call();
+        return {};
+    } catch (const DbError& error) {
+        return error.message();
+    }
+}
+
 QString CurrentUser() { return Scalar(cnDatabase, QStringLiteral("SELECT current_user")).toString(); }
 
 // Kestr signs in on the sign-in screen; true when the administration screen opened.
@@ -163,10 +174,13 @@ void TestLabAdmin::passwordIsChangedOnTheServer()
         Scalar(superuser, QStringLiteral("SELECT rolpassword FROM pg_authid WHERE rolname = '%1'").arg(lab.workstation.adminUser))
             .toString();
     QVERIFY2(verifier.startsWith(QStringLiteral("SCRAM-SHA-256$4096:")), qPrintable(verifier));
-    // The session goes on, and is opened again, with the new password.
+    // The session goes on, and is opened again, with the new password (an old
+    // one would be refused until the limit).
+    cnDatabase.SetReconnectLimit(std::chrono::seconds(3));
     Scalar(superuser, QStringLiteral("SELECT count(pg_terminate_backend(pid)) FROM pg_stat_activity WHERE usename = '%1'")
                           .arg(lab.workstation.adminUser));
-    Screens::Get<frmAdmin>().Refresh_Lists();
+    QCOMPARE(FailureOf([] { Screens::Get<frmAdmin>().Refresh_Lists(); }), QString());
+    cnDatabase.SetReconnectLimit(Connection::ReconnectLimit);
     QCOMPARE(CurrentUser(), lab.workstation.adminUser);
 
     Click(Screens::Get<frmAdmin>().cmdExit);
