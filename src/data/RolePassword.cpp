@@ -86,8 +86,9 @@ QString RolePassword::ScramVerifier(const QString& password, const QByteArray& s
 // into the statement's quotes as it is.
 void RolePassword::ChangeOwn(Connection& connection, const QString& newPassword)
 {
-    QByteArray salt(SaltBytes, Qt::Uninitialized);
-    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(salt.data()), SaltBytes / 4);
+    std::array<quint32, SaltBytes / 4> words{};
+    QRandomGenerator::system()->fillRange(words.data(), words.size());
+    const QByteArray salt(reinterpret_cast<const char*>(words.data()), SaltBytes);
     const QString statement =
         QStringLiteral("ALTER ROLE CURRENT_USER PASSWORD '%1'").arg(ScramVerifier(newPassword, salt));
     connection.Repeatable(Connection::Unit::Store, [&] {
