@@ -415,8 +415,17 @@ void frmAdmin::cmdExit_Click()
 
 void frmAdmin::cmdChangePassword_Click() { Screens::ShowModal(Screens::Get<frmChangePassword>()); }
 
-// Closing the window returns to the sign-in screen, as Exit does.
-void frmAdmin::Form_QueryUnload() { Screens::Show<frmEntry>(); }
+// Closing the window returns to the sign-in screen, as Exit does. On a lab
+// workstation the administrator's session ends there, and what it read (the
+// students' passwords among it) goes with it.
+void frmAdmin::Form_QueryUnload()
+{
+    if (cnDatabase.SignedInAsAdministrator()) {
+        CloseRecordsets();
+        cnDatabase.SignOutAdministrator();
+    }
+    Screens::Show<frmEntry>();
+}
 
 // ---- Test catalogue ---------------------------------------------------------
 

@@ -5,6 +5,7 @@
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "data/AdminPassword.h"
+#include "data/DbError.h"
 #include "frmAdmin.h"
 #include "frmMain.h"
 
@@ -75,11 +76,14 @@ void frmEntry::Form_Load()
 }
 
 // Ostrel.mdb beside the program, or the lab's server when VornickTest.ini
-// beside the program names one.
+// beside the program names one. A lab workstation's role reads no table, so
+// nothing is read there at start.
 void frmEntry::Open_Database()
 {
     cnDatabase.OnWaitingForServer(NoticeWaitingForServer);
     cnDatabase.OpenProgramDatabase(platform().ProgramFolder());
+    if (cnDatabase.IsLabWorkstation())
+        return;
     rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
     rsTests.Open(Sql::AllTests(), cnDatabase);
 }
@@ -89,11 +93,14 @@ void frmEntry::cmdOK_Click()
     const QString name = txtName->text();
     const QString password = txtPassword->text();
     // The accounts are read afresh, so that one added on another workstation
-    // sharing the database since start-up can sign in.
-    rsPasswords.Close();
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    // sharing the database since start-up can sign in. A lab workstation's
+    // role cannot read them.
+    if (!cnDatabase.IsLabWorkstation()) {
+        rsPasswords.Close();
+        rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    }
     // The name first: a changed password's hash is slow to check, by design.
-    if (name == AdministratorName && AdminPassword::Matches(cnDatabase, password)) {
+    if (name == AdministratorName && AdministratorSignsIn(password)) {
         ClearBoxes();
         Screens::Show<frmAdmin>();
         Hide();
@@ -108,11 +115,33 @@ void frmEntry::cmdOK_Click()
     platform().MsgBox(QStringLiteral("Invalid password"), MsgButtons::OK, QStringLiteral(" "));
 }
 
+// On a lab workstation the server checks the password, as the administrator
+// role's; the connection then stays that role's until the administrator
+// leaves, and the accounts and tests the administration screen starts from
+// are read through it.
+bool frmEntry::AdministratorSignsIn(const QString& password)
+{
+    if (!cnDatabase.IsLabWorkstation())
+        return AdminPassword::Matches(cnDatabase, password);
+    if (!cnDatabase.SignInAsAdministrator(password))
+        return false;
+    try {
+        rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+        rsTests.Open(Sql::AllTests(), cnDatabase);
+    } catch (const DbError&) {
+        CloseRecordsets();
+        cnDatabase.SignOutAdministrator();
+        throw;
+    }
+    return true;
+}
+
 // Leaves rsPasswords on the first row whose name and password equal what was
-// typed, exactly; a field with no value never matches.
+// typed, exactly; a field with no value never matches. Accounts not read (a
+// lab workstation's) hold no student.
 bool frmEntry::FindStudent(const QString& name, const QString& password)
 {
-    if (rsPasswords.RecordCount() == 0)
+    if (!rsPasswords.IsOpen() || rsPasswords.RecordCount() == 0)
         return false;
     rsPasswords.MoveFirst();
     while (!rsPasswords.Eof()) {

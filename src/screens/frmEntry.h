@@ -37,6 +37,7 @@ protected:
 
 private:
     void Open_Database();
+    bool AdministratorSignsIn(const QString& password);
     bool FindStudent(const QString& name, const QString& password);
     void ClearBoxes();
 };
