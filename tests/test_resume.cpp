@@ -6,8 +6,6 @@
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
-#include "data/DbError.h"
-#include "data/Recordset.h"
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 #include "screens/Screens.h"
@@ -17,7 +15,6 @@
 #include "screens/frmEntry.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
-#include "screens/frmQuestionsIntro.h"
 #include "screens/frmTestResults.h"
 
 #include <QCryptographicHash>
@@ -29,7 +26,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
