@@ -9,8 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QProcess>
 #include <QFileInfo>

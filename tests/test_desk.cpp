@@ -18,12 +18,9 @@ namespace {
 
 const QString Date = QStringLiteral("12/6/2026");
 
-frmMain& SignInAs(const QString& name, const QString& password)
+frmMain& StudentSignsIn(const QString& name, const QString& password)
 {
-    Screens::Show<frmEntry>();
-    TypeInto(Screens::Get<frmEntry>().txtName, name);
-    TypeInto(Screens::Get<frmEntry>().txtPassword, password);
-    Click(Screens::Get<frmEntry>().cmdOK);
+    SignInAs(name, password);
     return Screens::Get<frmMain>();
 }
 
@@ -71,7 +68,7 @@ private slots:
         AddResult(env, ann, biology, 0, QStringLiteral("11/30/2026"));
         AddResult(env, ann, biology, 100, Date);
         env.AddTest(QStringLiteral("Ann's <best> test"));
-        frmMain& home = SignInAs(QStringLiteral("Ann Lee"), QStringLiteral("pw"));
+        frmMain& home = StudentSignsIn(QStringLiteral("Ann Lee"), QStringLiteral("pw"));
         QVERIFY(home.Label1->text().indexOf("Score") == 41 && home.Label1->text().indexOf("Date Taken") == 55);
         QVERIFY(home.Label1->font() == home.lstResults->font() && QFontInfo(home.lstResults->font()).fixedPitch());
         QStringList rows;
@@ -99,7 +96,7 @@ private slots:
         const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("pw"));
         AddResult(env, ann, env.AddTest(QStringLiteral("Algebra")), 84, Date);
         env.AddTest(QStringLiteral("Geography"));
-        frmMain& home = SignInAs(QStringLiteral("Ann"), QStringLiteral("pw"));
+        frmMain& home = StudentSignsIn(QStringLiteral("Ann"), QStringLiteral("pw"));
         Click(home.cmdPrint);
         QCOMPARE(env.fake.printed.size(), std::size_t(1));
         const PageModel& page = env.fake.printed[0];

@@ -1,16 +1,25 @@
-// Results saved as CSV from the administrator's screens and from
-// vornick-admin, read back with Python's csv module as a spreadsheet would.
+// Results out of the database: saved as CSV from the administrator's screens
+// and from vornick-admin, read back with Python's csv module as a spreadsheet
+// would; the item statistics of a test, checked against figures worked out by
+// hand, through the real statistics window and through vornick-admin analysis.
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
+#include "screens/frmNewTest.h"
+#include "screens/frmNewTestIntro.h"
+#include "screens/frmStatistics.h"
 #include "screens/frmTestResults.h"
 
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 class TestResultsOut : public QObject {
@@ -19,22 +28,11 @@ class TestResultsOut : public QObject {
 private slots:
     void savedFromTheScreens();
     void writtenByTheTool();
+    void handWorkedClass();
+    void oneAttemptHasNoSpread();
 };
 
 namespace {
-
-// A Results row with slots 1 to 5 as given (a Null QVariant for none).
-void AddAttempt(TestEnv& env, qint64 student, qint64 test, const QVariant& grade, const QVariantList& firstFive)
-{
-    QStringList columns{QStringLiteral("fldStudentNumber"), QStringLiteral("fldTestNumber"), QStringLiteral("fldGrade"),
-                        QStringLiteral("fldDate")};
-    QVariantList values{student, test, grade, grade.isNull() ? QVariant() : QVariant(QStringLiteral("1.12.2026"))};
-    for (int s = 1; s <= 5; ++s)
-        columns << QStringLiteral("fldQ%1").arg(s);
-    values << firstFive;
-    const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(u',');
-    env.Insert(QStringLiteral("INSERT INTO Results (%1) VALUES (%2)").arg(columns.join(u','), marks), values);
-}
 
 // Students whose names a spreadsheet would run as formulas, or that need
 // quoting; each took Algebra, the first one also began Geometry.
@@ -86,9 +84,86 @@ QByteArray FirstBytes(const QString& path)
 // A row's cells up to slot 5's choice.
 QString Head(const QStringList& row) { return row.mid(0, 17).join(u'|'); }
 
-QString LastBox(TestEnv& env)
+
+// An attempt with the records of slots 1 to 5 as given and every later slot answered right.
+void AddClassAttempt(TestEnv& env, qint64 student, qint64 test, const QVariant& grade, const QVariantList& firstFive)
 {
-    return env.fake.shown.empty() ? QStringLiteral("no box") : env.fake.shown.back().text + u'|' + env.fake.shown.back().title;
+    AddAttempt(env, student, test, grade, firstFive, QStringLiteral("1231C"));
+}
+
+// Six finished attempts (A to F) and one unfinished (G), which the figures
+// leave out. Per attempt, slots 1 to 5 ("-" no choice, "bad" a malformed
+// record, which counts as no choice; slots 6 to 25 all right):
+//        S1      S2      S3    S4     S5      right in 1-5   total   grade
+//   A    answer  false1  bad   answer answer  3              23      92
+//   B    answer  false1  bad   answer answer  3              23      92
+//   C    answer  false2  bad   bad    answer  2              22      88
+//   D    -       answer  -     answer -       2              22      88
+//   E    false2  answer  -     -      false1  1              21      84
+//   F    -       answer  -     bad    false1  1              21      84
+// N = 6; mean grade 88; the totals' variance (over N) is (1+1+0+0+1+1)/6 = 2/3,
+// so SD = 4 * sqrt(2/3) = 3.27 grade points. Slots 1, 2, 4 and 5 have p = 1/2,
+// p(1-p) = 1/4 each, summing to 1; slots 3 and 6-25 have p(1-p) = 0.
+// KR-20 = 25/24 * (1 - 1 / (2/3)) = -0.52; SEM = 3.27 * sqrt(1.52) = 4.03.
+// Groups: 27% of 6 = 1.62, so 2: top A, B; bottom E, F.
+// Corrected item-total r (rest = total of the other slots, less 20):
+//   S1: x = 1,1,1,0,0,0  rest = 2,2,1,2,1,1  Σdxdr = 0.5, Σdx² = 1.5, Σdr² = 1.5 -> 0.33
+//   S2: x = 0,0,0,1,1,1  rest = 3,3,2,1,0,0  Σdxdr = -3.5, Σdx² = 1.5, Σdr² = 9.5 -> -0.93
+//   S4: x = 1,1,0,1,0,0  rest = 2,2,2,1,1,1  -> 0.5 / 1.5 = 0.33
+//   S5: x = 1,1,1,0,0,0  rest = 2,2,1,2,1,1  -> 0.33
+// S2 is keyed wrong: both of the top group chose false answer 1, none the key
+// (and false answer 1 against the rest: Σ = 3, Σdi² = 4/3 -> r = 0.84 > -0.93).
+// S1's false answer 2 (E only) gives r = -0.45, S5's false answer 1 (E, F)
+// r = -0.82: neither beats its key, so neither is flagged.
+qint64 SeedClass(TestEnv& env)
+{
+    const qint64 test = env.AddTest(QStringLiteral("Quiz"));
+    const qint64 other = env.AddTest(QStringLiteral("Other"));
+    const QVariant none;
+    const QStringList names{"A", "B", "C", "D", "E", "F", "G"};
+    std::vector<qint64> students;
+    for (const QString& name : names)
+        students.push_back(env.AddStudent(name, QStringLiteral("pw")));
+    AddClassAttempt(env, students[0], test, 92, {"1231C", "2311X", "1134X", "3122C", "2313C"});
+    AddClassAttempt(env, students[1], test, 92, {"3122C", "1232X", "1231c", "1231C", "1231C"});
+    AddClassAttempt(env, students[2], test, 88, {"2313C", "1233X", "123145", "1233C", "3122C"});
+    AddClassAttempt(env, students[3], test, 88, {"", "1231C", none, "2313C", none});
+    AddClassAttempt(env, students[4], test, 84, {"3121X", "3122C", none, none, "1232X"});
+    AddClassAttempt(env, students[5], test, 84, {none, "2313C", none, "31X", "2311X"});
+    AddClassAttempt(env, students[6], test, none, {"1232X", "1232X", "1232X", "1232X", "1232X"});
+    AddClassAttempt(env, students[0], other, 100, {"1231C", "1231C", "1231C", "1231C", "1231C"});
+    return test;
+}
+
+QString RowText(const QTableWidget* table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column)
+        cells << table->item(row, column)->text();
+    return cells.join(u'|');
+}
+
+QString Column(const QTableWidget* table, int column)
+{
+    QStringList cells;
+    for (int row = 0; row < table->rowCount(); ++row)
+        cells << table->item(row, column)->text();
+    return cells.join(u',');
+}
+
+void ClickHeader(QTableWidget* table, int column)
+{
+    QHeaderView* header = table->horizontalHeader();
+    table->scrollToItem(table->item(0, column));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2));
+}
+
+frmStatistics& OpenStatistics(frmAdmin& admin, qint64 test)
+{
+    PickRow(admin.lstTests, RowOfNumber(admin.lstTests, test));
+    Click(admin.cmdStatistics);
+    return Screens::Get<frmStatistics>();
 }
 
 }
@@ -105,7 +180,7 @@ void TestResultsOut::savedFromTheScreens()
     env.fake.fileChoices = {FileChoice{files.filePath(QStringLiteral("algebra")), 0}};
     Click(admin.cmdSaveResults);
     const QString path = files.filePath(QStringLiteral("algebra.csv"));
-    QCOMPARE(LastBox(env), QStringLiteral("7 results written to %1.|Save Results").arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(LastBox(env.fake), QStringLiteral("7 results written to %1.|Save Results|OK").arg(QDir::toNativeSeparators(path)));
     QVERIFY(env.fake.fileDialogs.value(0).startsWith(QStringLiteral("Save Results|CSV files (*.csv)|")));
     QVERIFY(env.fake.fileDialogs.value(0).endsWith(QStringLiteral("/Algebra results.csv")));
     QCOMPARE(FirstBytes(path), QByteArray("\xEF\xBB\xBF"));
@@ -130,7 +205,7 @@ void TestResultsOut::savedFromTheScreens()
     // A test nobody has taken: said so, no file asked for.
     PickRow(admin.lstTests, admin.lstTests->count() - 1);
     Click(admin.cmdSaveResults);
-    QCOMPARE(LastBox(env), QStringLiteral("There are no results to save yet.|Save Results"));
+    QCOMPARE(LastBox(env.fake), QStringLiteral("There are no results to save yet.|Save Results|OK"));
 
     // One student's results, the unfinished attempt with them.
     PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, school.zoe));
@@ -151,14 +226,9 @@ void TestResultsOut::writtenByTheTool()
     TestEnv env;
     const School school = Seed(env);
     QTemporaryDir files;
-    const QString tool = QFileInfo(env.DatabasePath()).path() + QStringLiteral("/vornick-admin");
-    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/vornick-admin"), tool);
-    const auto run = [&](const QStringList& arguments) {
-        QProcess process;
-        process.start(tool, arguments);
-        process.waitForFinished(60000);
-        return QString::number(process.exitCode()) + u' ' + QString::fromUtf8(process.readAllStandardOutput())
-               + QString::fromUtf8(process.readAllStandardError());
+    const auto run = [&env](const QStringList& arguments) {
+        const ToolRun ran = RunAdminTool(env, arguments);
+        return QString::number(ran.code) + u' ' + ran.out + ran.err;
     };
 
     const QString all = files.filePath(QStringLiteral("all.csv"));
@@ -183,6 +253,124 @@ void TestResultsOut::writtenByTheTool()
     QCOMPARE(run({QStringLiteral("results")}),
              QStringLiteral("2 vornick-admin: results needs --output FILE. See vornick-admin --help.\n"));
     QVERIFY(!QFile::exists(none));
+}
+
+
+void TestResultsOut::handWorkedClass()
+{
+    TestEnv env;
+    const qint64 test = SeedClass(env);
+    frmAdmin& admin = SignInAdmin();
+    frmStatistics& window = OpenStatistics(admin, test);
+    QVERIFY(window.isVisible() && !admin.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Statistics: Quiz"));
+    QCOMPARE(window.lblSummary->text(),
+             QStringLiteral("Finished attempts (N): 6\n"
+                            "Mean grade: 88.0   Standard deviation: 3.3   Lowest: 84   Highest: 92\n"
+                            "Reliability (Cronbach's alpha, KR-20): -0.52   Standard error of measurement: 4.0\n"
+                            "Top and bottom groups: 2 attempts each (27%)"));
+    QVERIFY(window.lblWarning->isHidden());
+    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("picHistogram"))->accessibleDescription(),
+             QStringLiteral("0-9: 0; 10-19: 0; 20-29: 0; 30-39: 0; 40-49: 0; 50-59: 0; 60-69: 0; 70-79: 0; 80-89: 4; 90-100: 2"));
+
+    // Slot, question, facility, discrimination, then answer/false 1/false 2/none
+    // overall, in the top two and in the bottom two, and the flags.
+    const QTableWidget* table = window.grdSlots;
+    QCOMPARE(table->rowCount(), 25);
+    QCOMPARE(RowText(table, 0), QStringLiteral("1|Q1|0.50|0.33|3|0|1|2|2|0|0|0|0|0|1|1|"));
+    QCOMPARE(RowText(table, 1), QStringLiteral("2|Q2|0.50|-0.93|3|2|1|0|0|2|0|0|2|0|0|0|possible wrong key, negative discrimination"));
+    QCOMPARE(RowText(table, 2), QStringLiteral("3|Q3|0.00|not defined|0|0|0|6|0|0|0|2|0|0|0|2|too hard"));
+    QCOMPARE(RowText(table, 3), QStringLiteral("4|Q4|0.50|0.33|3|0|0|3|2|0|0|0|0|0|0|2|"));
+    QCOMPARE(RowText(table, 4), QStringLiteral("5|Q5|0.50|0.33|3|2|0|1|2|0|0|0|0|2|0|0|"));
+    QCOMPARE(RowText(table, 24), QStringLiteral("25|Q25|1.00|not defined|6|0|0|0|2|0|0|0|2|0|0|0|too easy"));
+    QCOMPARE(window.lstFlags->count(), 23);
+    QCOMPARE(window.lstFlags->item(0)->text(),
+             QStringLiteral("Question 2: Possible wrong key: 2 of the top 2 chose false answer 1, 0 the keyed answer."));
+    QCOMPARE(window.lstFlags->item(1)->text(),
+             QStringLiteral("Question 2: Negative discrimination: r = -0.93, weaker attempts got it right more often than stronger ones."));
+    QCOMPARE(window.lstFlags->item(2)->text(),
+             QStringLiteral("Question 3: Too hard: facility 0.00, below 0.25 (under chance for three answers)."));
+    QCOMPARE(window.lstFlags->item(3)->text(), QStringLiteral("Question 6: Too easy: facility 1.00, above 0.9."));
+
+    // Sorted by number, not text; a figure not defined sorts below every number.
+    ClickHeader(window.grdSlots, 0);
+    QCOMPARE(Column(table, 0).left(12), QStringLiteral("25,24,23,22,"));
+    ClickHeader(window.grdSlots, 3);
+    ClickHeader(window.grdSlots, 3);
+    const Qt::SortOrder order = table->horizontalHeader()->sortIndicatorOrder();
+    QCOMPARE(Column(table, 3).section(u',', order == Qt::AscendingOrder ? 20 : 0, order == Qt::AscendingOrder ? 25 : 4),
+             order == Qt::AscendingOrder ? QStringLiteral("not defined,-0.93,0.33,0.33,0.33")
+                                         : QStringLiteral("0.33,0.33,0.33,-0.93,not defined"));
+
+    // Printed: the summary and every slot's line, then the reasons.
+    Click(window.cmdPrint);
+    QCOMPARE(env.fake.printed.size(), std::size_t{1});
+    const QStringList printed = env.fake.printed.back().PlainLines();
+    QCOMPARE(printed.value(0), QStringLiteral("Statistics: Quiz").leftJustified(99) + QStringLiteral("06/12/2026"));
+    QVERIFY2(printed.contains(QStringLiteral("   2      0.50     -0.93  |      3      2      1      0  |    0    2    0    0  |    2    0    0    0  "
+                                                    "possible wrong key, negative discrimination")),
+             qPrintable(printed.join(u'\n')));
+    QVERIFY(printed.contains(QStringLiteral("Slot 2: Possible wrong key: 2 of the top 2 chose false answer 1, 0 the keyed answer.")));
+
+    // The table as CSV: one header row and a row per slot, reasons in full.
+    QTemporaryDir files;
+    env.fake.fileChoices = {FileChoice{files.filePath(QStringLiteral("quiz")), 0}};
+    Click(window.cmdSave);
+    QFile saved(files.filePath(QStringLiteral("quiz.csv")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = saved.readAll().split('\n');
+    QCOMPARE(lines.size(), 27);
+    QCOMPARE(lines[2], QByteArray("2,Q2,0.50,-0.93,3,2,1,0,0,2,0,0,2,0,0,0,\"Possible wrong key: 2 of the top 2 chose false "
+                                  "answer 1, 0 the keyed answer. Negative discrimination: r = -0.93, weaker attempts got it "
+                                  "right more often than stronger ones.\"\r"));
+
+    // The wrongly keyed question, picked by its flag, opens in the editor at its slot.
+    PickRow(window.lstFlags, 0);
+    env.fake.modalUsers.push_back([](QWidget& intro) { Click(static_cast<frmNewTestIntro&>(intro).cmdNext); });
+    Click(window.cmdEdit);
+    ProcessEvents();
+    QVERIFY(!Screens::IsLoaded<frmStatistics>());
+    frmNewTest& editor = Screens::Get<frmNewTest>();
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.lblQuestion->text() + u'|' + editor.txtQuestion->toPlainText() + u'|' + editor.txtPhony1->toPlainText(),
+             QStringLiteral("Question 2|Q2|P2a"));
+    QCOMPARE(env.fake.unexpected, QStringList());
+}
+
+// One finished attempt: nothing varies, so spread, reliability and every
+// correlation are not defined; the warning says the figures mean little.
+// Its grade is 4 * 22 = 88 (slots 1, 5 and 6-25 right; 2 and 3 without a
+// choice, 4 wrong). Close returns to the administration screen.
+void TestResultsOut::oneAttemptHasNoSpread()
+{
+    TestEnv env;
+    const qint64 test = env.AddTest(QStringLiteral("Lone"));
+    AddClassAttempt(env, env.AddStudent(QStringLiteral("Solo"), QStringLiteral("pw")), test, 88,
+               {"1231C", QVariant(), "", "1232X", "1231C"});
+    frmAdmin& admin = SignInAdmin();
+    frmStatistics& window = OpenStatistics(admin, test);
+    QCOMPARE(window.lblSummary->text(),
+             QStringLiteral("Finished attempts (N): 1\n"
+                            "Mean grade: 88.0   Standard deviation: 0.0   Lowest: 88   Highest: 88\n"
+                            "Reliability (Cronbach's alpha, KR-20): not defined   Standard error of measurement: not defined\n"
+                            "Top and bottom groups: 1 attempts each (27%)"));
+    QVERIFY(window.lblWarning->isVisible());
+    QCOMPARE(window.lblWarning->text(), QStringLiteral("Warning: fewer than 5 finished attempts; these figures mean little."));
+    QCOMPARE(Column(window.grdSlots, 3), QStringList(25, QStringLiteral("not defined")).join(u','));
+
+    // The same figures from a shell, with the warning.
+    const ToolRun ran = RunAdminTool(env, {QStringLiteral("analysis"), QStringLiteral("Lone")});
+    QCOMPARE(ran.code, 0);
+    const QStringList out = ran.out.split(u'\n');
+    QCOMPARE(out.mid(0, 6), (QStringList{QStringLiteral("Test %1 \"Lone\"").arg(test), QStringLiteral("Finished attempts (N): 1"),
+        QStringLiteral("Mean grade: 88.0   Standard deviation: 0.0   Lowest: 88   Highest: 88"),
+        QStringLiteral("Reliability (Cronbach's alpha, KR-20): not defined   Standard error of measurement: not defined"),
+        QStringLiteral("Top and bottom groups: 1 attempts each (27%)"),
+        QStringLiteral("Warning: fewer than 5 finished attempts; these figures mean little.")}));
+
+    Click(window.cmdClose);
+    ProcessEvents();
+    QVERIFY(admin.isVisible() && !Screens::IsLoaded<frmStatistics>());
 }
 
 QTEST_MAIN(TestResultsOut)

@@ -1,4 +1,7 @@
-// Taking a test on the real screens: answer order, records stored, countdown, grading.
+// Taking a test on the real screens: the test on the row picked (rows carry
+// their test's number; a test that is gone or cannot run is refused before
+// anything is written), answer order, records stored, countdown, grading; then
+// the review of a finished test, records well-formed and malformed.
 #include "StudentDesk.h"
 #include "TestEnv.h"
 #include "UserActions.h"
@@ -6,9 +9,11 @@
 #include "app/QtPlatform.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
+#include "screens/frmAnswers.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
+#include "screens/frmTestResults.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -35,6 +40,22 @@ struct Desk {
         return env.Rows(QStringLiteral("SELECT %1 FROM Results WHERE fldStudentNumber = ?").arg(fields), {student});
     }
 };
+
+qint64 ResultCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toLongLong(); }
+
+// The slot on screen: its answer lines ("*" after the one in dark green, "?"
+// after one neither dark green nor black), the chosen line and its number's colour.
+QString Shown(const frmAnswers& review)
+{
+    QStringList lines;
+    for (const QLabel* line : {review.lblAnswer1, review.lblAnswer2, review.lblAnswer3}) {
+        const QColor colour = TextColour(*line);
+        lines << line->text() + (colour == QColor(0, 128, 0) ? "*" : colour == QColor(0, 0, 0) ? "" : "?");
+    }
+    const QColor number = TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(CurrentQuestion - 1)]);
+    return lines.join(u'|') + QStringLiteral(" %1 ").arg(ChosenLine(review.optAnswer))
+        + (number == QColor(0, 153, 0) ? "green" : number == QColor(255, 0, 0) ? "red" : "?");
+}
 
 }
 
@@ -155,7 +176,172 @@ private slots:
         ProcessEvents();
         QVERIFY(!Screens::IsLoaded<frmQuestions>() && home.isVisible());
     }
+
+    // Slots 1 to 8 hold these records; the record is read by position only.
+    // The arrows stay put at either end; nothing changes the choice, colours
+    // or record. Opened for the administrator, closing by the frame returns there.
+    void recordsShownByPositionThenBackToTheOpener()
+    {
+        const QList<std::pair<QVariant, QString>> records{
+            {QStringLiteral("3122C"), "P%1b|A%1*|P%1a 2 green"},  // right on line 2, chosen
+            {QStringLiteral("3123X"), "P%1b|A%1*|P%1a 3 red"},
+            {QVariant(), "A%1*|P%1a|P%1b 0 red"},  // unanswered
+            {QStringLiteral("3122c"), "P%1b|A%1*|P%1a 2 red"},
+            {QStringLiteral("9"), "|| 0 red"},
+            {QStringLiteral("31x2C"), "P%1b|A%1*| 2 green"},
+            {QStringLiteral("3127C"), "P%1b|A%1*|P%1a 0 green"},  // no line 7
+            {QStringLiteral("\u0663\u0661\u0662\u0662C"), "|| 0 green"},  // digits of another script
+        };
+        TestEnv env;
+        const qint64 student = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+        const qint64 result = env.Insert(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, "
+                                                        "fldDate) VALUES (?, ?, 40, '5/6/26')"),
+                                         {student, env.AddTest(QStringLiteral("Fractions"))});
+        for (int s = 1; s <= records.size(); ++s)
+            env.Exec(QStringLiteral("UPDATE Results SET fldQ%1 = ? WHERE fldResultNumber = ?").arg(s),
+                     {records[s - 1].first, result});
+        SignIn(env, student);
+        frmMain& home = Home();
+        QVERIFY(ClickRow(home, QStringLiteral("Fractions")));
+        Click(home.cmdReview);
+        frmAnswers& review = Screens::Get<frmAnswers>();
+        Click(review.cmdPrev);
+        for (int s = 1; s <= records.size(); Click(review.cmdNext), ++s)
+            QCOMPARE(Shown(review), records[s - 1].second.arg(s));
+
+        QTest::mouseClick(review.optAnswer[1], Qt::LeftButton);
+        QTest::mouseClick(review.lblAnswer1, Qt::LeftButton);
+        QCOMPARE(ChosenLine(review.optAnswer), 0);
+        QTest::mouseClick(review.lblQuestionNumber[1], Qt::LeftButton);
+        QCOMPARE(Shown(review), QStringLiteral("P2b|A2*|P2a 3 red"));
+        QTest::mouseClick(review.lblQuestionNumber[23], Qt::LeftButton);
+        Click(review.cmdNext);
+        Click(review.cmdNext);
+        QCOMPARE(review.windowTitle() + u'|' + review.lblQuestion->text(), QStringLiteral("Results of: Fractions|Q25"));
+        QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results")).toString(), QStringLiteral("3123X"));
+
+        blnReviewFromAdmin = true;
+        review.close();
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmAnswers>() && !blnReviewFromAdmin && env.fake.shown.empty());
+        QVERIFY(Screens::Get<frmTestResults>().isVisible() && !home.isVisible());
+    }
+
+    void sameAndBlankEndedTitles();
+    void goneTestsAreTold();
+    void badStoredLengthIsRefused_data();
+    void badStoredLengthIsRefused();
 };
+
+// Twins and a title stored with blanks around it each start and review their
+// own test; only the student's own row for the test is read to begin.
+void TestTaking::sameAndBlankEndedTitles()
+{
+    TestEnv env;
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
+    const qint64 other = env.AddStudent(QStringLiteral("Bo"), QStringLiteral("2"));
+    const qint64 first = env.AddTest(QStringLiteral("Twin"));
+    const qint64 second = env.AddTest(QStringLiteral("Twin"));
+    const qint64 spaced = env.AddTest(QStringLiteral(" Spaced "));
+    env.Exec(QStringLiteral("UPDATE Tests SET fldQ1 = 'second twin' WHERE fldTestNumber = ?"), {second});
+    env.Exec(QStringLiteral("UPDATE Tests SET fldQ1 = 'spaced' WHERE fldTestNumber = ?"), {spaced});
+    for (const qint64 test : {first, second, spaced})
+        env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, 8)"), {other, test});
+    SignIn(env, ann);
+    frmMain& home = Home();
+    QCOMPARE(Rows(home.lstResults), (QStringList{"Twin" + QString(37, u' ') + "Not Taken", "Twin" + QString(37, u' ') + "Not Taken",
+                                                 " Spaced " + QString(33, u' ') + "Not Taken"}));
+    for (const auto& [row, test, question] : {std::tuple{1, second, "second twin"}, {2, spaced, "spaced"}}) {
+        PickRow(home.lstResults, row);
+        frmQuestions& screen = TakePicked(env, home);
+        QCOMPARE(rsResults.RecordCount(), 1);  // the attempt just begun: the other student's rows were not read
+        QCOMPARE(screen.lblQuestion->text(), QString::fromLatin1(question));
+        Choose(screen, 1);
+        Click(screen.cmdDone);
+        QCOMPARE(env.Scalar(QStringLiteral("SELECT fldTestNumber FROM Results WHERE fldStudentNumber = ?"
+                                           " AND fldQ1 IS NOT NULL AND fldTestNumber = ?"), {ann, test}).toLongLong(), test);
+    }
+    QCOMPARE(ResultCount(env), 5);
+    QVERIFY(home.lstResults->item(0)->text().endsWith(QStringLiteral("Not Taken")));
+    PickRow(home.lstResults, 1);
+    Click(home.cmdReview);
+    QCOMPARE(rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), second);
+    QCOMPARE(rsResults.Field(QStringLiteral("fldStudentNumber")).toLongLong(), ann);
+    QCOMPARE(Screens::Get<frmAnswers>().lblQuestion->text(), QStringLiteral("second twin"));
+}
+
+// A test deleted or unfinished since the list was filled: a plain message,
+// the list refilled, nothing written; the student stays on the home screen.
+void TestTaking::goneTestsAreTold()
+{
+    TestEnv env;
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
+    const qint64 deleted = env.AddTest(QStringLiteral("Deleted"));
+    const qint64 drafted = env.AddTest(QStringLiteral("Drafted"));
+    const qint64 reviewed = env.AddTest(QStringLiteral("Reviewed"));
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, 8)"), {ann, reviewed});
+    SignIn(env, ann);
+    frmMain& home = Home();
+    QCOMPARE(home.lstResults->count(), 3);
+    const std::array<std::pair<QString, QPushButton*>, 3> changes{
+        {{QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = %1").arg(deleted), home.cmdTakeTest},
+         {QStringLiteral("UPDATE Tests SET fldTestName = '<Drafted>' WHERE fldTestNumber = %1").arg(drafted), home.cmdTakeTest},
+         {QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = %1").arg(reviewed), home.cmdReview}}};
+    for (const auto& [change, button] : changes) {
+        env.Exec(change);
+        const int before = home.lstResults->count();
+        PickRow(home.lstResults, 0);
+        Click(button);
+        QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test is no longer available."));
+        QCOMPARE(home.lstResults->count(), before - 1);
+        QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>() && !Screens::IsLoaded<frmAnswers>());
+    }
+    QCOMPARE(env.fake.shown.size(), std::size_t(3));
+    QCOMPARE(ResultCount(env), 1);
+
+    // Finished on another workstation since the list was filled: nothing
+    // opens, and the refilled list shows the grade.
+    const qint64 elsewhere = env.AddTest(QStringLiteral("Elsewhere"));
+    home.Load_Test_List();
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) VALUES (?, ?, 60, '12/6/26')"),
+             {ann, elsewhere});
+    PickRow(home.lstResults, 0);
+    Click(home.cmdTakeTest);
+    QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>());
+    QCOMPARE(Rows(home.lstResults), QStringList{"Elsewhere" + QString(32, u' ') + "60" + QString(12, u' ') + "12/6/26"});
+    QCOMPARE(ResultCount(env), 2);
+}
+
+void TestTaking::badStoredLengthIsRefused_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::newRow("text") << QVariant(QStringLiteral("thirty"));
+    QTest::newRow("null") << QVariant(QMetaType(QMetaType::Int));
+    QTest::newRow("negative") << QVariant(-5);
+    QTest::newRow("too large") << QVariant(32768);
+    QTest::newRow("fraction") << QVariant(12.5);
+}
+
+// The countdown never runs a length it cannot count, and never wraps around.
+void TestTaking::badStoredLengthIsRefused()
+{
+    QFETCH(QVariant, stored);
+    TestEnv env;
+    if (env.OnServer() && stored.typeId() != QMetaType::Int)
+        QSKIP("a server's whole-number column holds no text or fraction");
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
+    const qint64 test = env.AddTest(QStringLiteral("Algebra"));
+    env.Exec(QStringLiteral("UPDATE Tests SET fldTime = ? WHERE fldTestNumber = ?"), {stored, test});
+    SignIn(env, ann);
+    frmMain& home = Home();
+    PickRow(home.lstResults, 0);
+    Click(home.cmdTakeTest);
+    QCOMPARE(env.fake.shown.size(), std::size_t(1));
+    QCOMPARE(env.fake.shown[0].text, QStringLiteral("This test cannot be started: its length is not a whole number of "
+                                                    "minutes from 0 to 32767.\nPlease tell your teacher."));
+    QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>() && !env.fake.ended);
+    QCOMPARE(ResultCount(env), 0);
+}
 
 QTEST_MAIN(TestTaking)
 #include "test_taking.moc"

@@ -45,14 +45,6 @@ bool CameUp(const char* what)
     return false;
 }
 
-void SignInAs(const QString& name, const QString& password)
-{
-    frmEntry& entry = Screens::Get<frmEntry>();
-    TypeInto(entry.txtName, name);
-    TypeInto(entry.txtPassword, password);
-    Click(entry.cmdOK);
-}
-
 void Leave(QPushButton* exit)
 {
     Click(exit);

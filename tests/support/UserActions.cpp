@@ -1,13 +1,16 @@
 #include "UserActions.h"
 
+#include "TestEnv.h"
 #include "app/ListRows.h"
 #include "data/AdminPassword.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmEntry.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 #include <algorithm>
@@ -49,12 +52,52 @@ int RowOfNumber(const QListWidget* list, qint64 number)
     return -1;
 }
 
-frmAdmin& SignInAdmin()
+frmEntry& SignInAs(const QString& name, const QString& password)
 {
     Screens::Show<frmEntry>();
     frmEntry& entry = Screens::Get<frmEntry>();
-    entry.txtName->setText(frmEntry::AdministratorName);
-    entry.txtPassword->setText(AdminPassword::Default);
+    TypeInto(entry.txtName, name);
+    TypeInto(entry.txtPassword, password);
     Click(entry.cmdOK);
+    return entry;
+}
+
+frmAdmin& SignInAdmin()
+{
+    SignInAs(frmEntry::AdministratorName, AdminPassword::Default);
     return Screens::Get<frmAdmin>();
+}
+
+QString LastBox(const FakePlatform& fake)
+{
+    if (fake.shown.empty())
+        return QStringLiteral("no box");
+    const FakePlatform::Shown& box = fake.shown.back();
+    return box.text + u'|' + box.title + (box.buttons == MsgButtons::YesNo ? QStringLiteral("|YesNo") : QStringLiteral("|OK"));
+}
+
+void AddAttempt(TestEnv& env, qint64 student, qint64 test, const QVariant& grade, const QVariantList& firstFive,
+                const QVariant& later)
+{
+    QStringList columns{QStringLiteral("fldStudentNumber"), QStringLiteral("fldTestNumber"), QStringLiteral("fldGrade"),
+                        QStringLiteral("fldDate")};
+    QVariantList values{student, test, grade, grade.isNull() ? QVariant() : QVariant(QStringLiteral("1.12.2026"))};
+    for (int s = 1; s <= 25; ++s) {
+        columns << QStringLiteral("fldQ%1").arg(s);
+        values << (s <= 5 ? firstFive.value(s - 1) : later);
+    }
+    const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(u',');
+    env.Insert(QStringLiteral("INSERT INTO Results (%1) VALUES (%2)").arg(columns.join(u','), marks), values);
+}
+
+ToolRun RunAdminTool(TestEnv& env, const QStringList& arguments)
+{
+    const QString tool = QFileInfo(env.DatabasePath()).path() + QStringLiteral("/vornick-admin");
+    if (!QFile::exists(tool))
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/vornick-admin"), tool);
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QStringList>
+#include <QVariant>
 
+class FakePlatform;
+class TestEnv;
+class frmEntry;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -18,5 +22,24 @@ void PickRow(QListWidget* list, int row);
 QStringList Rows(const QListWidget* list);
 // The index of the row that carries record number `number`, or -1.
 int RowOfNumber(const QListWidget* list, qint64 number);
+// Shows the sign-in screen, types the name and password and clicks OK.
+frmEntry& SignInAs(const QString& name, const QString& password);
 // Starts the program and signs the administrator in on the sign-in screen.
 frmAdmin& SignInAdmin();
+// The last message box as "text|title|OK" or "text|title|YesNo", or "no box".
+QString LastBox(const FakePlatform& fake);
+
+// An attempt stored straight: slots 1 to 5 as given (a Null QVariant for
+// none), every later slot `later`; dated when it has a grade.
+void AddAttempt(TestEnv& env, qint64 student, qint64 test, const QVariant& grade, const QVariantList& firstFive,
+                const QVariant& later = {});
+
+// vornick-admin run from a shell, copied beside the test's database as it is
+// installed beside the program (so it finds that database, or on a server run
+// its VornickTest.ini); -1 as the code when it crashed or hung.
+struct ToolRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+ToolRun RunAdminTool(TestEnv& env, const QStringList& arguments);
