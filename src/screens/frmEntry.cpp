@@ -1,6 +1,7 @@
 #include "frmEntry.h"
 
 #include "Screens.h"
+#include "StudentWork.h"
 #include "TextBoxes.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
@@ -91,10 +92,6 @@ void frmEntry::cmdOK_Click()
 {
     const QString name = txtName->text();
     const QString password = txtPassword->text();
-    // The accounts are read afresh, so that one added on another workstation
-    // sharing the database since start-up can sign in.
-    rsPasswords.Close();
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
     // The name first: a changed password's hash is slow to check, by design.
     if (name == AdministratorName && AdminPassword::Matches(cnDatabase, password)) {
         ClearBoxes();
@@ -102,31 +99,13 @@ void frmEntry::cmdOK_Click()
         Hide();
         return;
     }
-    if (FindStudent(name, password)) {
+    if (Student().SignIn(name, password)) {
         ClearBoxes();
         Screens::Show<frmMain>();
         Hide();
         return;
     }
     platform().MsgBox(QStringLiteral("Invalid password"), MsgButtons::OK, QStringLiteral(" "));
-}
-
-// Leaves rsPasswords on the first row whose name and password equal what was
-// typed, exactly; a field with no value never matches.
-bool frmEntry::FindStudent(const QString& name, const QString& password)
-{
-    if (rsPasswords.RecordCount() == 0)
-        return false;
-    rsPasswords.MoveFirst();
-    while (!rsPasswords.Eof()) {
-        const QVariant storedName = rsPasswords.Field(QStringLiteral("fldStudentName"));
-        const QVariant storedPassword = rsPasswords.Field(QStringLiteral("fldPassword"));
-        if (!storedName.isNull() && !storedPassword.isNull() && storedName.toString() == name
-            && storedPassword.toString() == password)
-            return true;
-        rsPasswords.MoveNext();
-    }
-    return false;
 }
 
 void frmEntry::ClearBoxes()

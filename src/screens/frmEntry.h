@@ -37,6 +37,5 @@ protected:
 
 private:
     void Open_Database();
-    bool FindStudent(const QString& name, const QString& password);
     void ClearBoxes();
 };
