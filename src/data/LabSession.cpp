@@ -9,6 +9,14 @@ namespace {
 
 void NoRows(QSqlQuery&) {}
 
+// How a call is repeated when the connection was lost under it. A call that
+// does the same when made again (a store of the same line, a slot whose order
+// the server keeps, a sign-in whose spare session expires) is simply made
+// again, as a read is: one round trip. Finishing, which refuses an attempt
+// already graded, is repeated as a store: only when it did not commit.
+constexpr Connection::Unit Repeatable = Connection::Unit::Read;
+constexpr Connection::Unit AtMostOnce = Connection::Unit::Store;
+
 // The functions' refusals are sentences for the user: the server's primary
 // message alone, without its severity, context lines and error code.
 QString ServerMessage(const QSqlError& error)
@@ -35,10 +43,10 @@ QVariantList LabSession::WithToken(QVariantList values) const
     return values;
 }
 
-// Runs one function call, prepared once per text, as a read or a store the
-// connection repeats when the server is lost for a moment, as it does the
-// program's own reads and stores. `read` takes the rows within the call, so a
-// repeated call reads them afresh.
+// Runs one function call, prepared once per text, repeated by the connection
+// when the server is lost for a moment, as the program's own reads and stores
+// are. `read` takes the rows within the call, so a repeated call reads them
+// afresh.
 void LabSession::Call(Connection::Unit unit, const QString& sql, const QVariantList& values,
                       const std::function<void(QSqlQuery&)>& read)
 {
@@ -60,7 +68,7 @@ void LabSession::Call(Connection::Unit unit, const QString& sql, const QVariantL
 bool LabSession::SignIn(const QString& name, const QString& password)
 {
     token_.reset();
-    Call(Connection::Unit::Store, QStringLiteral("SELECT session_token::TEXT, student_number FROM vt_sign_in(?, ?)"),
+    Call(Repeatable, QStringLiteral("SELECT session_token::TEXT, student_number FROM vt_sign_in(?, ?)"),
          {name, password}, [this](QSqlQuery& query) {
              if (query.next()) {
                  token_ = query.value(0).toString();
@@ -74,14 +82,14 @@ void LabSession::SignOut()
 {
     if (!token_)
         return;
-    Call(Connection::Unit::Store, QStringLiteral("SELECT vt_sign_out(CAST(? AS UUID))"), WithToken({}), NoRows);
+    Call(Repeatable, QStringLiteral("SELECT vt_sign_out(CAST(? AS UUID))"), WithToken({}), NoRows);
     token_.reset();
 }
 
 std::vector<LabSession::ListRow> LabSession::Rows()
 {
     std::vector<ListRow> rows;
-    Call(Connection::Unit::Read,
+    Call(Repeatable,
          QStringLiteral("SELECT test_number, test_name, minutes, begun, grade, date_taken "
                         "FROM vt_student_rows(CAST(? AS UUID))"),
          WithToken({}), [&rows](QSqlQuery& query) {
@@ -96,7 +104,7 @@ std::vector<LabSession::ListRow> LabSession::Rows()
 LabSession::TestInfo LabSession::Test(qint64 testNumber)
 {
     TestInfo info;
-    Call(Connection::Unit::Read,
+    Call(Repeatable,
          QStringLiteral("SELECT test_name, description, minutes, begun, graded FROM vt_test(CAST(? AS UUID), ?)"),
          WithToken({testNumber}), [&info](QSqlQuery& query) {
              if (query.next())
@@ -109,7 +117,7 @@ LabSession::TestInfo LabSession::Test(qint64 testNumber)
 LabSession::Attempt LabSession::Begin(qint64 testNumber)
 {
     Attempt attempt;
-    Call(Connection::Unit::Store, QStringLiteral("SELECT seconds_left, answered FROM vt_begin(CAST(? AS UUID), ?)"),
+    Call(Repeatable, QStringLiteral("SELECT seconds_left, answered FROM vt_begin(CAST(? AS UUID), ?)"),
          WithToken({testNumber}), [&attempt](QSqlQuery& query) {
              if (!query.next())
                  return;
@@ -124,7 +132,7 @@ LabSession::Attempt LabSession::Begin(qint64 testNumber)
 LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
 {
     Slot shown;
-    Call(Connection::Unit::Store,
+    Call(Repeatable,
          QStringLiteral("SELECT question, answer1, answer2, answer3, chosen_line FROM vt_slot(CAST(? AS UUID), ?, ?)"),
          WithToken({testNumber, slot}), [&shown](QSqlQuery& query) {
              if (query.next())
@@ -138,7 +146,7 @@ LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
 bool LabSession::Store(qint64 testNumber, int slot, int line)
 {
     bool stored = false;
-    Call(Connection::Unit::Store, QStringLiteral("SELECT vt_store(CAST(? AS UUID), ?, ?, ?)"),
+    Call(Repeatable, QStringLiteral("SELECT vt_store(CAST(? AS UUID), ?, ?, ?)"),
          WithToken({testNumber, slot, line}),
          [&stored](QSqlQuery& query) { stored = query.next() && query.value(0).toBool(); });
     return stored;
@@ -147,7 +155,7 @@ bool LabSession::Store(qint64 testNumber, int slot, int line)
 int LabSession::Finish(qint64 testNumber, const QString& dateFormat)
 {
     int grade = 0;
-    Call(Connection::Unit::Store, QStringLiteral("SELECT vt_finish(CAST(? AS UUID), ?, ?)"),
+    Call(AtMostOnce, QStringLiteral("SELECT vt_finish(CAST(? AS UUID), ?, ?)"),
          WithToken({testNumber, dateFormat}),
          [&grade](QSqlQuery& query) { grade = query.next() ? query.value(0).toInt() : 0; });
     return grade;
@@ -156,7 +164,7 @@ int LabSession::Finish(qint64 testNumber, const QString& dateFormat)
 std::vector<LabSession::ReviewSlot> LabSession::Review(qint64 testNumber)
 {
     std::vector<ReviewSlot> review;
-    Call(Connection::Unit::Read,
+    Call(Repeatable,
          QStringLiteral("SELECT answer_record, question, right_answer, phony1, phony2 FROM vt_review(CAST(? AS UUID), ?)"),
          WithToken({testNumber}), [&review](QSqlQuery& query) {
              review.clear();
