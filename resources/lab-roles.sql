@@ -278,14 +278,13 @@ BEGIN
 END
 $$;
 
--- Today by the server's clock, written as the workstation writes short
--- dates: `pattern` is its date format, in which d, dd, ddd, dddd, M, MM, MMM,
--- MMMM, yy and yyyy stand for the day, month and year, text in single quotes
--- for itself, and every other character for itself.
-CREATE OR REPLACE FUNCTION vt_short_date(pattern TEXT) RETURNS TEXT
-LANGUAGE plpgsql VOLATILE SET search_path = pg_catalog AS $$
+-- A day written as the workstation writes short dates: `pattern` is its date
+-- format, in which d, dd, ddd, dddd, M, MM, MMM, MMMM, yy and yyyy stand for
+-- the day, month and year, text in single quotes for itself, and every other
+-- character for itself.
+CREATE OR REPLACE FUNCTION vt_short_date(pattern TEXT, day DATE) RETURNS TEXT
+LANGUAGE plpgsql STABLE SET search_path = pg_catalog AS $$
 DECLARE
-  today DATE := CAST(clock_timestamp() AS DATE);
   rest TEXT := COALESCE(pattern, '');
   token TEXT;
   written TEXT := '';
@@ -293,16 +292,16 @@ BEGIN
   WHILE rest <> '' LOOP
     token := substring(rest FROM '^(yyyy|yy|MMMM|MMM|MM|M|dddd|ddd|dd|d|''[^'']*''?|.)');
     written := written || CASE token
-      WHEN 'yyyy' THEN to_char(today, 'YYYY')
-      WHEN 'yy' THEN to_char(today, 'YY')
-      WHEN 'MMMM' THEN to_char(today, 'FMMonth')
-      WHEN 'MMM' THEN to_char(today, 'Mon')
-      WHEN 'MM' THEN to_char(today, 'MM')
-      WHEN 'M' THEN to_char(today, 'FMMM')
-      WHEN 'dddd' THEN to_char(today, 'FMDay')
-      WHEN 'ddd' THEN to_char(today, 'Dy')
-      WHEN 'dd' THEN to_char(today, 'DD')
-      WHEN 'd' THEN to_char(today, 'FMDD')
+      WHEN 'yyyy' THEN to_char(day, 'YYYY')
+      WHEN 'yy' THEN to_char(day, 'YY')
+      WHEN 'MMMM' THEN to_char(day, 'FMMonth')
+      WHEN 'MMM' THEN to_char(day, 'Mon')
+      WHEN 'MM' THEN to_char(day, 'MM')
+      WHEN 'M' THEN to_char(day, 'FMMM')
+      WHEN 'dddd' THEN to_char(day, 'FMDay')
+      WHEN 'ddd' THEN to_char(day, 'Dy')
+      WHEN 'dd' THEN to_char(day, 'DD')
+      WHEN 'd' THEN to_char(day, 'FMDD')
       ELSE replace(token, '''', '')
     END;
     rest := substr(rest, length(token) + 1);
@@ -312,8 +311,8 @@ END
 $$;
 
 -- Finishes the running attempt: four points for every answer stored right,
--- and today's date by the server's clock in the workstation's short date
--- format (see vt_short_date). Returns the grade.
+-- and today by the server's clock in the workstation's short date format.
+-- Returns the grade.
 DROP FUNCTION IF EXISTS vt_finish(UUID, BIGINT, TEXT);
 CREATE FUNCTION vt_finish(session_token UUID, test BIGINT, date_format TEXT) RETURNS INTEGER
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
@@ -326,7 +325,7 @@ BEGIN
   SELECT to_jsonb(r) INTO record_json FROM Results r WHERE r.fldResultNumber = attempt;
   SELECT 4 * COUNT(*) INTO grade FROM generate_series(1, 25) AS s
   WHERE right(COALESCE(record_json ->> ('fldq' || s), ''), 1) = 'C';
-  UPDATE Results SET fldGrade = grade, fldDate = left(vt_short_date(date_format), 40) WHERE fldResultNumber = attempt;
+  UPDATE Results SET fldGrade = grade, fldDate = left(vt_short_date(date_format, CAST(clock_timestamp() AS DATE)), 40) WHERE fldResultNumber = attempt;
   DELETE FROM ShownOrders WHERE fldResultNumber = attempt;
   RETURN grade;
 END

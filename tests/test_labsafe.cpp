@@ -113,7 +113,7 @@ void TestLabSafe::workstationRoleReachesNoTable()
         QStringLiteral("CREATE TEMP TABLE Results (fldQ1 TEXT)"),
         QStringLiteral("CREATE FUNCTION vt_grade() RETURNS BIGINT LANGUAGE sql AS 'SELECT 100'"),
         QStringLiteral("SELECT vt_open_test(%1)").arg(test),
-        QStringLiteral("SELECT vt_short_date('d')"),
+        QStringLiteral("SELECT vt_short_date('d', current_date)"),
         QStringLiteral("SELECT vt_running_attempt(%1, %2)").arg(ann).arg(test),
         QStringLiteral("SELECT vt_session_student(gen_random_uuid())"),
         QStringLiteral("SELECT * FROM vt_review(gen_random_uuid(), %1)").arg(test),
@@ -214,6 +214,10 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     // The server dates the attempt by its own clock, in the workstation's format.
     QCOMPARE(a.Finish(test, QStringLiteral("d.M.'yr' yy")), 36);
     const QDate today = QDate::currentDate();
+    // Day and month with and without leading zeros, the year in two and four digits, quoted text.
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT vt_short_date(?, DATE '2026-03-04')"),
+                        {QStringLiteral("d/M/yy yyyy dd MM 'at' x")}).toString(),
+             QStringLiteral("4/3/26 2026 04 03 at x"));
     QVERIFY(a.Test(test).begun && a.Test(test).graded);
     QCOMPARE(FailureOf([&] { a.Store(test, 3, 1); }), QStringLiteral("This attempt is not running."));
     const std::vector<LabSession::ReviewSlot> review = a.Review(test);
@@ -240,7 +244,7 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
 void TestLabSafe::versionTwoBroughtForward()
 {
     TestEnv env;
-    for (const char* step : {"DROP FUNCTION vt_short_date(TEXT)", "DROP FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER)",
+    for (const char* step : {"DROP FUNCTION vt_short_date(TEXT, DATE)", "DROP FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER)",
                              "CREATE FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER) RETURNS VOID LANGUAGE sql AS ''",
                              "UPDATE SchemaVersion SET fldVersion = 2"})
         env.Exec(QString::fromLatin1(step));
