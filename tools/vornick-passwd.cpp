@@ -23,6 +23,18 @@ int Usage()
     return 2;
 }
 
+// A lab workstation's administrator is the server's own role: its password
+// is the server's, which only the database's owner sets anew.
+int LabAdministratorNote(const QString& role)
+{
+    std::fprintf(stderr,
+                 "vornick-passwd: on this lab's server the administrator signs in as the role %s, whose\n"
+                 "password the server keeps. As the database's owner, give it a new one with psql:\n"
+                 "    \\password %s\n",
+                 qPrintable(role), qPrintable(role));
+    return 1;
+}
+
 DatabaseLocation LocationOf(const QStringList& args)
 {
     if (args.size() == 1)
@@ -42,6 +54,8 @@ int main(int argc, char* argv[])
         return Usage();
     try {
         const DatabaseLocation location = LocationOf(args);
+        if (location.server && !location.server->adminUser.isEmpty())
+            return LabAdministratorNote(location.server->adminUser);
         Connection connection(QStringLiteral("vornick-passwd"));
         connection.Open(location);
         const bool changed = AdminPassword::Reset(connection);

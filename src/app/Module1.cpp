@@ -1,11 +1,16 @@
 #include "Module1.h"
 
-void Module1::Reset()
+void Module1::CloseRecordsets()
 {
     rsPasswords.Close();
     rsTests.Close();
     rsResults.Close();
     rsDeleteResult.Close();
+}
+
+void Module1::Reset()
+{
+    CloseRecordsets();
     cnDatabase.Close();
     blnNewTest = false;
     blnCancelNewTest = false;

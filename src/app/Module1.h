@@ -23,6 +23,9 @@ inline bool blnReviewFromAdmin = false;
 inline std::int16_t CurrentQuestion = 0;
 inline QString AnswerRecord;
 
+// Closes the four shared recordsets.
+void CloseRecordsets();
+
 // Closes everything and puts every global back to its starting value.
 void Reset();
 

@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DbError.h"
+#include "RolePassword.h"
 #include "Schema.h"
 
 #include <QSqlError>
@@ -109,6 +110,8 @@ void CreateTableAndStore(Connection& connection, const QByteArray& hash)
 
 bool AdminPassword::Matches(Connection& connection, const QString& typed)
 {
+    if (connection.SignedInAsAdministrator())
+        return connection.AcceptsPassword(typed);
     const std::optional<QByteArray> hash = StoredHash(connection);
     return hash ? Verifies(*hash, typed) : typed == Default;
 }
@@ -116,6 +119,8 @@ bool AdminPassword::Matches(Connection& connection, const QString& typed)
 // One transaction: the table and the hash are stored together or not at all.
 void AdminPassword::Change(Connection& connection, const QString& newPassword)
 {
+    if (connection.SignedInAsAdministrator())
+        return RolePassword::ChangeOwn(connection, newPassword);
     const QByteArray hash = Hash(newPassword);
     Connection::Transaction transaction(connection);
     CreateTableAndStore(connection, hash);

@@ -9,14 +9,20 @@ class Connection;
 // (libsodium's crypto_pwhash_str, Argon2id), never as the password itself.
 // A database made before the password could be changed has no table for it
 // and counts as unchanged; the first change creates the table.
+//
+// On a lab workstation the administrator is the server's own role instead,
+// signed in on the connection: the server checks the password and keeps it
+// (see RolePassword), and no hash in the database is used.
 namespace AdminPassword {
 
 inline const QString Default = QStringLiteral("plum");
 
-// Whether `typed` is the administrator's password in this database.
+// Whether `typed` is the administrator's password in this database, or the
+// server's for the administrator role signed in.
 bool Matches(Connection& connection, const QString& typed);
 
-// Stores the hash of a new password, replacing any earlier one.
+// Stores the hash of a new password, replacing any earlier one; gives the
+// administrator role signed in a new password.
 void Change(Connection& connection, const QString& newPassword);
 
 // Puts the default password back; false when it was the default already.

@@ -138,7 +138,71 @@ void Connection::Open(const ServerSettings& server)
 {
     Close();
     OpenServer(server);
+    settings_ = server;
 }
+
+// The workstation role's credentials are known good: when the server takes
+// them at once after refusing the administrator's, it was the password it
+// refused. When it had to be waited for, it was out of reach, and the
+// administrator is tried again.
+bool Connection::SignInAsAdministrator(const QString& password)
+{
+    if (password.isEmpty())
+        return false;
+    ServerSettings administrator = *settings_;
+    administrator.user = administrator.adminUser;
+    administrator.password = password;
+    const Clock::time_point limit = Clock::now() + reconnectLimit_;
+    for (;;) {
+        try {
+            OpenServer(administrator);
+            return true;
+        } catch (const DbError&) {
+        }
+        if (!ReconnectBefore(limit))
+            return false;
+    }
+}
+
+bool Connection::SignedInAsAdministrator() const
+{
+    return IsLabWorkstation() && server_->user == server_->adminUser;
+}
+
+// Should the server be away, the connection stays closed and the next read or
+// store opens it as the workstation role, waiting for the server as usual.
+void Connection::SignOutAdministrator()
+{
+    if (!SignedInAsAdministrator())
+        return;
+    Disconnect();
+    server_ = settings_;
+    try {
+        OpenServer(*server_);
+    } catch (const DbError&) {
+    }
+}
+
+// A refusal is told from a server out of reach by this connection, which
+// still answers when only the password was wrong.
+bool Connection::AcceptsPassword(const QString& password)
+{
+    if (password.isEmpty())
+        return false;
+    ServerSettings check = *server_;
+    check.password = password;
+    Connection probe(name_ + QStringLiteral("-check"));
+    try {
+        probe.Open(check);
+        return true;
+    } catch (const DbError&) {
+        if (ConnectionLost())
+            throw;
+        return false;
+    }
+}
+
+void Connection::PasswordChanged(const QString& password) { server_->password = password; }
 
 void Connection::OpenServer(const ServerSettings& server)
 {
@@ -185,6 +249,7 @@ void Connection::Close()
     readDepth_ = 0;
     writeDepth_ = 0;
     server_.reset();
+    settings_.reset();
     serverGone_ = false;
 }
 
@@ -324,7 +389,8 @@ bool Connection::ConnectionLost()
 // the waiting notice while the server stays away; at `limit` it gives up with
 // the driver's message. Once it has given up, the steps a handler goes on
 // with each try once until the server is back, rather than waiting anew.
-void Connection::ReconnectBefore(Clock::time_point limit)
+// Returns whether the server had to be waited for.
+bool Connection::ReconnectBefore(Clock::time_point limit)
 {
     if (serverGone_)
         limit = Clock::now();
@@ -338,8 +404,9 @@ void Connection::ReconnectBefore(Clock::time_point limit)
         try {
             OpenServer(*server_);
             serverGone_ = false;
+            const bool waited = waiting;
             tell(false);
-            return;
+            return waited;
         } catch (const DbError&) {
             if (Clock::now() >= limit) {
                 serverGone_ = true;

@@ -56,6 +56,23 @@ public:
     // which reads no table; the administrator signs in as that role.
     bool IsLabWorkstation() const { return server_ && !server_->adminUser.isEmpty(); }
 
+    // On a lab workstation, connects as the administrator role with the typed
+    // password, which the server checks; a lost connection is then opened
+    // again as that role, with that password, kept only here. False, and the
+    // workstation role again, when the server refuses it (an empty password
+    // is never tried). Throws DbError with the engine's message when the
+    // server cannot be reached.
+    bool SignInAsAdministrator(const QString& password);
+    bool SignedInAsAdministrator() const;
+    // Back to the workstation role; the administrator's session and password
+    // are dropped.
+    void SignOutAdministrator();
+    // Whether the server takes `password` for the role signed in now, tried
+    // on a connection of its own. Throws DbError when the server cannot be reached.
+    bool AcceptsPassword(const QString& password);
+    // The signed-in role's password was changed: reconnect with this one.
+    void PasswordChanged(const QString& password);
+
     // The database's clock, in whole seconds since 1970-01-01 UTC: a lab
     // server's own, so that no workstation's clock matters; for a file, this
     // computer's.
@@ -121,12 +138,13 @@ private:
     void RepeatStore(const std::function<void()>& work);
     qint64 BeginStore();
     bool ConnectionLost();
-    void ReconnectBefore(std::chrono::steady_clock::time_point limit);
+    bool ReconnectBefore(std::chrono::steady_clock::time_point limit);
     bool Committed(qint64 transactionNumber);
 
     QString name_;
     DbEngine engine_ = DbEngine::SQLite;
-    std::optional<ServerSettings> server_;  // to reconnect to
+    std::optional<ServerSettings> server_;  // to reconnect to, as the role signed in
+    std::optional<ServerSettings> settings_;  // as the settings file names it
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> prepared_;
     int readDepth_ = 0;
     int writeDepth_ = 0;  // inside a Transaction or a repeated unit

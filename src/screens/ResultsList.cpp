@@ -1,6 +1,7 @@
 #include "ResultsList.h"
 
 #include "Form.h"
+#include "ListRowLook.h"
 #include "Screens.h"
 #include "app/ErrorPolicy.h"
 #include "app/ListRows.h"
@@ -116,6 +117,7 @@ ResultsListControls BuildResultsList(QWidget& screen)
     controls.Label1->setObjectName(QStringLiteral("Label1"));
     controls.lstResults = new QListWidget(&screen);
     controls.lstResults->setObjectName(QStringLiteral("lstResults"));
+    controls.lstResults->setItemDelegate(new ListRowLook(controls.lstResults));
     UseListFont(*controls.lstResults);
     SetResultsHeading(*controls.Label1, *controls.lstResults);
     controls.Label1->setBuddy(controls.lstResults);

@@ -1,5 +1,6 @@
 #include "frmAdmin.h"
 
+#include "ListRowLook.h"
 #include "QuestionFiles.h"
 #include "ResultsFiles.h"
 #include "Screens.h"
@@ -74,14 +75,14 @@ void SelectQuietly(QListWidget& list, std::optional<qint64> number)
 // Draws a keyed row as its name alone. The row's text keeps its blanks and
 // number (the handlers read the number back from it); the blanks were meant
 // to push the number out of sight, which on a wide list they cannot.
-class NameOnlyDelegate : public QStyledItemDelegate {
+class NameOnlyDelegate : public ListRowLook {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ListRowLook::ListRowLook;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::initStyleOption(option, index);
+        ListRowLook::initStyleOption(option, index);
         option->text = KeyedRow::NameOf(option->text);
     }
 };
@@ -414,8 +415,17 @@ void frmAdmin::cmdExit_Click()
 
 void frmAdmin::cmdChangePassword_Click() { Screens::ShowModal(Screens::Get<frmChangePassword>()); }
 
-// Closing the window returns to the sign-in screen, as Exit does.
-void frmAdmin::Form_QueryUnload() { Screens::Show<frmEntry>(); }
+// Closing the window returns to the sign-in screen, as Exit does. On a lab
+// workstation the administrator's session ends there, and what it read (the
+// students' passwords among it) goes with it.
+void frmAdmin::Form_QueryUnload()
+{
+    if (cnDatabase.SignedInAsAdministrator()) {
+        CloseRecordsets();
+        cnDatabase.SignOutAdministrator();
+    }
+    Screens::Show<frmEntry>();
+}
 
 // ---- Test catalogue ---------------------------------------------------------
 

@@ -37,5 +37,6 @@ protected:
 
 private:
     void Open_Database();
+    bool AdministratorSignsIn(const QString& password);
     void ClearBoxes();
 };

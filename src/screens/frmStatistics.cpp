@@ -1,5 +1,6 @@
 #include "frmStatistics.h"
 
+#include "ListRowLook.h"
 #include "QuestionFiles.h"
 #include "ResultsFiles.h"
 #include "ResultsList.h"
@@ -143,6 +144,7 @@ frmStatistics::frmStatistics() : Form(QStringLiteral("frmStatistics"))
     Label2->setObjectName(QStringLiteral("Label2"));
     lstFlags = new QListWidget(this);
     lstFlags->setObjectName(QStringLiteral("lstFlags"));
+    lstFlags->setItemDelegate(new ListRowLook(lstFlags));
     lstFlags->setAccessibleName(QStringLiteral("Flags"));
     Label2->setBuddy(lstFlags);
 
