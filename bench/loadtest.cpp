@@ -171,7 +171,8 @@ int TakeTestThroughFunctions(const QString& workstationSettings, int index, int 
             right += slot.answers[static_cast<std::size_t>(line - 1)] == QStringLiteral("Right %1").arg(s) ? 1 : 0;
         }
         const qint64 answered = QDateTime::currentMSecsSinceEpoch();
-        session.Finish(test, Today);
+        // The server writes a date format's quoted text as it is: Today, as the direct path stores it.
+        session.Finish(test, u'\'' + Today + u'\'');
         session.Rows();
         session.SignOut();
         std::printf("done %lld %lld %lld %d\n", static_cast<long long>(started), static_cast<long long>(answered),

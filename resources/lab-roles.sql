@@ -10,7 +10,7 @@
 -- attempt already graded.
 --
 -- Every statement can run again: creating the tables applies it, and so does
--- bringing a server database of version 1 forward to version 2.
+-- bringing a server database of any older version forward.
 
 -- A signed-in student: the token the sign-in hands the workstation stands for
 -- the student in every later call.
@@ -245,8 +245,13 @@ $$;
 
 -- Stores line `line` (1 to 3) as the answer to a slot of the running
 -- attempt: the order shown, the line, and "C" when that line holds the right
--- answer, else "X". Nothing of it goes back to the workstation.
-CREATE OR REPLACE FUNCTION vt_store(session_token UUID, test BIGINT, slot INTEGER, line INTEGER) RETURNS VOID
+-- answer, else "X". Nothing of it goes back to the workstation but whether it
+-- was stored: an answer more than ten seconds past the attempt's deadline is
+-- not. The workstation's countdown starts from the seconds left the server
+-- gave it, rounded down, and stores the answer on screen when it runs out;
+-- ten seconds cover the round trips and a timer running a little late.
+DROP FUNCTION IF EXISTS vt_store(UUID, BIGINT, INTEGER, INTEGER);
+CREATE FUNCTION vt_store(session_token UUID, test BIGINT, slot INTEGER, line INTEGER) RETURNS BOOLEAN
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
 DECLARE
   student BIGINT := vt_session_student(session_token);
@@ -264,14 +269,52 @@ BEGIN
   IF shown IS NULL THEN
     RAISE EXCEPTION 'Question % has not been shown.', slot;
   END IF;
+  IF vt_clock_seconds() > attempt.fldDeadline + 10 THEN
+    RETURN false;
+  END IF;
   EXECUTE format('UPDATE Results SET %I = $1 WHERE fldResultNumber = $2', 'fldq' || slot)
   USING shown || line || CASE WHEN position('1' IN shown) = line THEN 'C' ELSE 'X' END, attempt.fldResultNumber;
+  RETURN true;
+END
+$$;
+
+-- A day written as the workstation writes short dates: `pattern` is its date
+-- format, in which d, dd, ddd, dddd, M, MM, MMM, MMMM, yy and yyyy stand for
+-- the day, month and year, text in single quotes for itself, and every other
+-- character for itself.
+CREATE OR REPLACE FUNCTION vt_short_date(pattern TEXT, day DATE) RETURNS TEXT
+LANGUAGE plpgsql STABLE SET search_path = pg_catalog AS $$
+DECLARE
+  rest TEXT := COALESCE(pattern, '');
+  token TEXT;
+  written TEXT := '';
+BEGIN
+  WHILE rest <> '' LOOP
+    token := substring(rest FROM '^(yyyy|yy|MMMM|MMM|MM|M|dddd|ddd|dd|d|''[^'']*''?|.)');
+    written := written || CASE token
+      WHEN 'yyyy' THEN to_char(day, 'YYYY')
+      WHEN 'yy' THEN to_char(day, 'YY')
+      WHEN 'MMMM' THEN to_char(day, 'FMMonth')
+      WHEN 'MMM' THEN to_char(day, 'Mon')
+      WHEN 'MM' THEN to_char(day, 'MM')
+      WHEN 'M' THEN to_char(day, 'FMMM')
+      WHEN 'dddd' THEN to_char(day, 'FMDay')
+      WHEN 'ddd' THEN to_char(day, 'Dy')
+      WHEN 'dd' THEN to_char(day, 'DD')
+      WHEN 'd' THEN to_char(day, 'FMDD')
+      ELSE replace(token, '''', '')
+    END;
+    rest := substr(rest, length(token) + 1);
+  END LOOP;
+  RETURN written;
 END
 $$;
 
 -- Finishes the running attempt: four points for every answer stored right,
--- and the date as the workstation shows dates. Returns the grade.
-CREATE OR REPLACE FUNCTION vt_finish(session_token UUID, test BIGINT, date_taken TEXT) RETURNS INTEGER
+-- and today by the server's clock in the workstation's short date format.
+-- Returns the grade.
+DROP FUNCTION IF EXISTS vt_finish(UUID, BIGINT, TEXT);
+CREATE FUNCTION vt_finish(session_token UUID, test BIGINT, date_format TEXT) RETURNS INTEGER
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
 DECLARE
   student BIGINT := vt_session_student(session_token);
@@ -282,7 +325,7 @@ BEGIN
   SELECT to_jsonb(r) INTO record_json FROM Results r WHERE r.fldResultNumber = attempt;
   SELECT 4 * COUNT(*) INTO grade FROM generate_series(1, 25) AS s
   WHERE right(COALESCE(record_json ->> ('fldq' || s), ''), 1) = 'C';
-  UPDATE Results SET fldGrade = grade, fldDate = left(date_taken, 40) WHERE fldResultNumber = attempt;
+  UPDATE Results SET fldGrade = grade, fldDate = left(vt_short_date(date_format, CAST(clock_timestamp() AS DATE)), 40) WHERE fldResultNumber = attempt;
   DELETE FROM ShownOrders WHERE fldResultNumber = attempt;
   RETURN grade;
 END

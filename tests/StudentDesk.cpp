@@ -21,6 +21,8 @@ using namespace Module1;
 void SignIn(TestEnv& env, qint64 studentNumber)
 {
     env.OpenDatabase();
+    if (env.SignInOnLab(studentNumber))
+        return;
     rsPasswords.MoveFirst();
     while (!rsPasswords.Eof() && rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong() != studentNumber)
         rsPasswords.MoveNext();

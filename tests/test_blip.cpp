@@ -88,6 +88,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void blipsAreSurvived();
+    void labFunctionsSurviveBlips();
     void serverAwayPastTheLimitEndsAndTheAttemptContinues();
 
 private:
@@ -165,6 +166,31 @@ void TestBlip::blipsAreSurvived()
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentName FROM Passwords ORDER BY fldStudentNumber")),
              (QStringList{"Ann", "Bea"}));
     QCOMPARE(admin.lstStudents->count(), 2);
+}
+
+// On a lab workstation the server's functions are repeated across a pause as
+// the tables' reads and stores are: the answer and the next slot wait with the
+// notice up, then the attempt goes on, and finishing grades it once.
+void TestBlip::labFunctionsSurviveBlips()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("pw"));
+    env.AddTest(QStringLiteral("Rivers"));
+    Screens::Show<frmEntry>();
+    SignInStudent(QStringLiteral("Ann"));
+    frmQuestions& screen = Take(env, QStringLiteral("Rivers"));
+    auto pause = PauseServer(server_, 3);
+    const QString first = AnswerLineOneAndGoOn(screen);
+    AwaitRestart(*pause);
+    QCOMPARE(env.fake.notices, (QStringList{Waiting, QString()}));
+    QCOMPARE(CurrentQuestion, 2);
+    QCOMPARE(screen.lblQuestion->text(), QStringLiteral("Q2"));
+    pause = PauseServer(server_, 3);
+    Click(screen.cmdDone);
+    AwaitRestart(*pause);
+    QVERIFY(!env.fake.ended && env.fake.shown.empty());
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results WHERE fldStudentNumber = ?"), {ann}),
+             QStringList{first + (first.endsWith(u'C') ? QStringLiteral("|4") : QStringLiteral("|0"))});
 }
 
 // Past the limit the program ends with the driver's message (no stray

@@ -10,6 +10,7 @@
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 
+#include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@ private slots:
     void initTestCase();
     void workstationRoleReachesNoTable();
     void sessionTakesOnlyItsOwnAttempt();
+    void versionTwoBroughtForward();
 };
 
 namespace {
@@ -38,10 +40,7 @@ QString FailureOf(const std::function<void()>& call)
 }
 
 // The owner's settings of this test's database.
-ServerSettings OwnerSettings(const TestEnv& env)
-{
-    return ServerSettings::Read(env.fake.programFolder + QStringLiteral("/") + ServerSettings::FileName);
-}
+ServerSettings OwnerSettings(const TestEnv& env) { return env.Owner(); }
 
 // Settles the workstation role's password and returns its settings file.
 ServerSettings WorkstationSettings(const TestEnv& env, const QTemporaryDir& folder)
@@ -86,7 +85,7 @@ void TestLabSafe::workstationRoleReachesNoTable()
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade) VALUES (?, ?, '2131X', 0)"),
              {ann, test});
     const LabDatabase::Versions versions = LabDatabase::Upgrade(OwnerSettings(env));
-    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({1, 2}));
+    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({1, 3}));
     QTemporaryDir folder;
     const ServerSettings workstation = WorkstationSettings(env, folder);
     QCOMPARE(workstation.user, OwnerSettings(env).database + QStringLiteral("_workstation"));
@@ -114,6 +113,7 @@ void TestLabSafe::workstationRoleReachesNoTable()
         QStringLiteral("CREATE TEMP TABLE Results (fldQ1 TEXT)"),
         QStringLiteral("CREATE FUNCTION vt_grade() RETURNS BIGINT LANGUAGE sql AS 'SELECT 100'"),
         QStringLiteral("SELECT vt_open_test(%1)").arg(test),
+        QStringLiteral("SELECT vt_short_date('d', current_date)"),
         QStringLiteral("SELECT vt_running_attempt(%1, %2)").arg(ann).arg(test),
         QStringLiteral("SELECT vt_session_student(gen_random_uuid())"),
         QStringLiteral("SELECT * FROM vt_review(gen_random_uuid(), %1)").arg(test),
@@ -211,27 +211,48 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     QCOMPARE(b.Review(test).front().answerRecord, QStringLiteral("1231C"));
     QCOMPARE(FailureOf([&] { a.Review(test); }), QStringLiteral("This test has not been finished."));
 
-    QCOMPARE(a.Finish(test, QStringLiteral("07/12/2026")), 36);
+    // The server dates the attempt by its own clock, in the workstation's format.
+    QCOMPARE(a.Finish(test, QStringLiteral("d.M.'yr' yy")), 36);
+    const QDate today = QDate::currentDate();
+    // Day and month with and without leading zeros, the year in two and four digits, quoted text.
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT vt_short_date(?, DATE '2026-03-04')"),
+                        {QStringLiteral("d/M/yy yyyy dd MM 'at' x")}).toString(),
+             QStringLiteral("4/3/26 2026 04 03 at x"));
     QVERIFY(a.Test(test).begun && a.Test(test).graded);
     QCOMPARE(FailureOf([&] { a.Store(test, 3, 1); }), QStringLiteral("This attempt is not running."));
     const std::vector<LabSession::ReviewSlot> review = a.Review(test);
     QCOMPARE(review.size(), std::size_t(25));
     QCOMPARE(review[0].answerRecord + review[0].rightAnswer, records[0] + QStringLiteral("A1"));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ?"), {ann}),
-             QStringList{"36|07/12/2026"});
+             QStringList{QStringLiteral("36|%1.%2.yr %3").arg(today.day()).arg(today.month()).arg(today.year() % 100, 2, 10, QChar(u'0'))});
     a.SignOut();
     QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM StudentSessions")).toInt(), 1);
 
     ServerSettings administrator = workstation;
     administrator.user = workstation.adminUser;
-    administrator.password = QStringLiteral("plum");
+    administrator.password = QStringLiteral("Lab 2026");
     Connection admin(QStringLiteral("administrator"));
     QVERIFY(FailureOf([&] { admin.Open(administrator); }).contains(QStringLiteral("password authentication failed")));
     env.Exec(QStringLiteral("ALTER ROLE %1 PASSWORD 'Lab 2026'").arg(administrator.user));
-    administrator.password = QStringLiteral("Lab 2026");
     admin.Open(administrator);
     QCOMPARE(Accepted(admin, {QStringLiteral("SELECT fldPassword FROM Passwords"), QStringLiteral("DROP TABLE Results")}),
              QStringList{QStringLiteral("SELECT fldPassword FROM Passwords")});
+}
+
+// A server database of version 2, whose functions took the date from the
+// workstation and any answer however late, is brought forward to version 3.
+void TestLabSafe::versionTwoBroughtForward()
+{
+    TestEnv env;
+    for (const char* step : {"DROP FUNCTION vt_short_date(TEXT, DATE)", "DROP FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER)",
+                             "CREATE FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER) RETURNS VOID LANGUAGE sql AS ''",
+                             "UPDATE SchemaVersion SET fldVersion = 2"})
+        env.Exec(QString::fromLatin1(step));
+    const LabDatabase::Versions versions = LabDatabase::Upgrade(OwnerSettings(env));
+    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({2, 3}));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT proname || ':' || prorettype::regtype FROM pg_proc "
+                                     "WHERE proname IN ('vt_store', 'vt_short_date') ORDER BY proname")),
+             QStringList({"vt_short_date:text", "vt_store:boolean"}));
 }
 
 QTEST_MAIN(TestLabSafe)

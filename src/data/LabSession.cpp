@@ -1,12 +1,21 @@
 #include "LabSession.h"
 
-#include "Connection.h"
 #include "DbError.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
+
+void NoRows(QSqlQuery&) {}
+
+// How a call is repeated when the connection was lost under it. A call that
+// does the same when made again (a store of the same line, a slot whose order
+// the server keeps, a sign-in whose spare session expires) is simply made
+// again, as a read is: one round trip. Finishing, which refuses an attempt
+// already graded, is repeated as a store: only when it did not commit.
+constexpr Connection::Unit Repeatable = Connection::Unit::Read;
+constexpr Connection::Unit AtMostOnce = Connection::Unit::Store;
 
 // The functions' refusals are sentences for the user: the server's primary
 // message alone, without its severity, context lines and error code.
@@ -34,30 +43,38 @@ QVariantList LabSession::WithToken(QVariantList values) const
     return values;
 }
 
-// Runs one function call, prepared once per text; the caller reads its rows.
-QSqlQuery& LabSession::Call(const QString& sql, const QVariantList& values)
+// Runs one function call, prepared once per text, repeated by the connection
+// when the server is lost for a moment, as the program's own reads and stores
+// are. `read` takes the rows within the call, so a repeated call reads them
+// afresh.
+void LabSession::Call(Connection::Unit unit, const QString& sql, const QVariantList& values,
+                      const std::function<void(QSqlQuery&)>& read)
 {
-    QSqlQuery& query = connection_.Prepared(sql);
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values[i]);
-    if (!query.exec()) {
-        const QString message = ServerMessage(query.lastError());
+    connection_.Repeatable(unit, [&] {
+        // Prepared again after a reconnection, which drops the statements.
+        QSqlQuery& query = connection_.Prepared(sql);
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        if (!query.exec()) {
+            const QString message = ServerMessage(query.lastError());
+            query.finish();
+            throw DbError(message);
+        }
+        read(query);
         query.finish();
-        throw DbError(message);
-    }
-    return query;
+    });
 }
 
 bool LabSession::SignIn(const QString& name, const QString& password)
 {
     token_.reset();
-    QSqlQuery& query = Call(QStringLiteral("SELECT session_token::TEXT, student_number FROM vt_sign_in(?, ?)"),
-                            {name, password});
-    if (query.next()) {
-        token_ = query.value(0).toString();
-        student_ = query.value(1).toLongLong();
-    }
-    query.finish();
+    Call(Repeatable, QStringLiteral("SELECT session_token::TEXT, student_number FROM vt_sign_in(?, ?)"),
+         {name, password}, [this](QSqlQuery& query) {
+             if (query.next()) {
+                 token_ = query.value(0).toString();
+                 student_ = query.value(1).toLongLong();
+             }
+         });
     return token_.has_value();
 }
 
@@ -65,87 +82,95 @@ void LabSession::SignOut()
 {
     if (!token_)
         return;
-    Call(QStringLiteral("SELECT vt_sign_out(CAST(? AS UUID))"), WithToken({})).finish();
+    Call(Repeatable, QStringLiteral("SELECT vt_sign_out(CAST(? AS UUID))"), WithToken({}), NoRows);
     token_.reset();
 }
 
 std::vector<LabSession::ListRow> LabSession::Rows()
 {
-    QSqlQuery& query = Call(QStringLiteral("SELECT test_number, test_name, minutes, begun, grade, date_taken "
-                                           "FROM vt_student_rows(CAST(? AS UUID))"),
-                            WithToken({}));
     std::vector<ListRow> rows;
-    while (query.next())
-        rows.push_back({query.value(0).toLongLong(), query.value(1).toString(), query.value(2), query.value(3).toBool(),
-                        query.value(4), query.value(5).toString()});
-    query.finish();
+    Call(Repeatable,
+         QStringLiteral("SELECT test_number, test_name, minutes, begun, grade, date_taken "
+                        "FROM vt_student_rows(CAST(? AS UUID))"),
+         WithToken({}), [&rows](QSqlQuery& query) {
+             rows.clear();
+             while (query.next())
+                 rows.push_back({query.value(0).toLongLong(), query.value(1).toString(), query.value(2),
+                                 query.value(3).toBool(), query.value(4), query.value(5).toString()});
+         });
     return rows;
 }
 
 LabSession::TestInfo LabSession::Test(qint64 testNumber)
 {
-    QSqlQuery& query = Call(QStringLiteral("SELECT test_name, description, minutes, begun, graded "
-                                           "FROM vt_test(CAST(? AS UUID), ?)"),
-                            WithToken({testNumber}));
     TestInfo info;
-    if (query.next())
-        info = {query.value(0).toString(), query.value(1).toString(), query.value(2), query.value(3).toBool(),
-                query.value(4).toBool()};
-    query.finish();
+    Call(Repeatable,
+         QStringLiteral("SELECT test_name, description, minutes, begun, graded FROM vt_test(CAST(? AS UUID), ?)"),
+         WithToken({testNumber}), [&info](QSqlQuery& query) {
+             if (query.next())
+                 info = {query.value(0).toString(), query.value(1).toString(), query.value(2), query.value(3).toBool(),
+                         query.value(4).toBool()};
+         });
     return info;
 }
 
 LabSession::Attempt LabSession::Begin(qint64 testNumber)
 {
-    QSqlQuery& query =
-        Call(QStringLiteral("SELECT seconds_left, answered FROM vt_begin(CAST(? AS UUID), ?)"), WithToken({testNumber}));
     Attempt attempt;
-    if (query.next()) {
-        attempt.secondsLeft = query.value(0).toLongLong();
-        const QString answered = query.value(1).toString();
-        for (std::size_t s = 0; s < attempt.answered.size(); ++s)
-            attempt.answered[s] = answered.mid(static_cast<qsizetype>(s), 1) == QLatin1String("1");
-    }
-    query.finish();
+    Call(Repeatable, QStringLiteral("SELECT seconds_left, answered FROM vt_begin(CAST(? AS UUID), ?)"),
+         WithToken({testNumber}), [&attempt](QSqlQuery& query) {
+             if (!query.next())
+                 return;
+             attempt.secondsLeft = query.value(0).toLongLong();
+             const QString answered = query.value(1).toString();
+             for (std::size_t s = 0; s < attempt.answered.size(); ++s)
+                 attempt.answered[s] = answered.mid(static_cast<qsizetype>(s), 1) == QLatin1String("1");
+         });
     return attempt;
 }
 
 LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
 {
-    QSqlQuery& query = Call(QStringLiteral("SELECT question, answer1, answer2, answer3, chosen_line "
-                                           "FROM vt_slot(CAST(? AS UUID), ?, ?)"),
-                            WithToken({testNumber, slot}));
     Slot shown;
-    if (query.next())
-        shown = {query.value(0).toString(),
-                 {query.value(1).toString(), query.value(2).toString(), query.value(3).toString()},
-                 query.value(4).toInt()};
-    query.finish();
+    Call(Repeatable,
+         QStringLiteral("SELECT question, answer1, answer2, answer3, chosen_line FROM vt_slot(CAST(? AS UUID), ?, ?)"),
+         WithToken({testNumber, slot}), [&shown](QSqlQuery& query) {
+             if (query.next())
+                 shown = {query.value(0).toString(),
+                          {query.value(1).toString(), query.value(2).toString(), query.value(3).toString()},
+                          query.value(4).toInt()};
+         });
     return shown;
 }
 
-void LabSession::Store(qint64 testNumber, int slot, int line)
+bool LabSession::Store(qint64 testNumber, int slot, int line)
 {
-    Call(QStringLiteral("SELECT vt_store(CAST(? AS UUID), ?, ?, ?)"), WithToken({testNumber, slot, line})).finish();
+    bool stored = false;
+    Call(Repeatable, QStringLiteral("SELECT vt_store(CAST(? AS UUID), ?, ?, ?)"),
+         WithToken({testNumber, slot, line}),
+         [&stored](QSqlQuery& query) { stored = query.next() && query.value(0).toBool(); });
+    return stored;
 }
 
-int LabSession::Finish(qint64 testNumber, const QString& date)
+int LabSession::Finish(qint64 testNumber, const QString& dateFormat)
 {
-    QSqlQuery& query = Call(QStringLiteral("SELECT vt_finish(CAST(? AS UUID), ?, ?)"), WithToken({testNumber, date}));
-    const int grade = query.next() ? query.value(0).toInt() : 0;
-    query.finish();
+    int grade = 0;
+    Call(AtMostOnce, QStringLiteral("SELECT vt_finish(CAST(? AS UUID), ?, ?)"),
+         WithToken({testNumber, dateFormat}),
+         [&grade](QSqlQuery& query) { grade = query.next() ? query.value(0).toInt() : 0; });
     return grade;
 }
 
 std::vector<LabSession::ReviewSlot> LabSession::Review(qint64 testNumber)
 {
-    QSqlQuery& query = Call(QStringLiteral("SELECT answer_record, question, right_answer, phony1, phony2 "
-                                           "FROM vt_review(CAST(? AS UUID), ?)"),
-                            WithToken({testNumber}));
     std::vector<ReviewSlot> review;
-    while (query.next())
-        review.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                         query.value(3).toString(), query.value(4).toString()});
-    query.finish();
+    Call(Repeatable,
+         QStringLiteral("SELECT answer_record, question, right_answer, phony1, phony2 FROM vt_review(CAST(? AS UUID), ?)"),
+         WithToken({testNumber}), [&review](QSqlQuery& query) {
+             review.clear();
+             while (query.next())
+                 review.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                                   query.value(3).toString(), query.value(4).toString()});
+         });
     return review;
 }

@@ -3,10 +3,12 @@
 #include <QString>
 #include <QVariant>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
-class Connection;
+#include "Connection.h"
+
 class QSqlQuery;
 
 // A student's session on a lab's server under the workstation role, which
@@ -15,7 +17,8 @@ class QSqlQuery;
 // The server draws each slot's answer order, keeps it, writes the answer
 // records and grades; the order digits and the key come back only in the
 // review of a graded attempt. Every failure throws DbError with the server's
-// message.
+// message; a call the server could not answer is repeated as the connection
+// repeats reads and stores.
 class LabSession {
 public:
     explicit LabSession(Connection& connection);
@@ -62,9 +65,12 @@ public:
         int chosenLine = 0;  // 0 when none is stored
     };
     Slot Show(qint64 testNumber, int slot);
-    void Store(qint64 testNumber, int slot, int line);
-    // Grades and dates the running attempt; returns the grade.
-    int Finish(qint64 testNumber, const QString& date);
+    // False when the server took no answer: the attempt's time ran out more
+    // than a few seconds ago.
+    bool Store(qint64 testNumber, int slot, int line);
+    // Grades the running attempt and dates it today by the server's clock,
+    // in `dateFormat` (a short date format as QLocale gives it); returns the grade.
+    int Finish(qint64 testNumber, const QString& dateFormat);
 
     // A graded attempt, slot by slot: the answer record and the test's texts.
     struct ReviewSlot {
@@ -77,7 +83,8 @@ public:
     std::vector<ReviewSlot> Review(qint64 testNumber);
 
 private:
-    QSqlQuery& Call(const QString& sql, const QVariantList& values);
+    void Call(Connection::Unit unit, const QString& sql, const QVariantList& values,
+              const std::function<void(QSqlQuery&)>& read);
     QVariantList WithToken(QVariantList values) const;
 
     Connection& connection_;

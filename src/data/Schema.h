@@ -15,9 +15,11 @@ namespace Schema {
 // administrator's password table. The schema before it recorded no version;
 // it counts as version 0. Version 2, on a server only, added the workstation
 // and administrator roles and the functions the workstation role works
-// through (resources/lab-roles.sql); a file stays at version 1.
+// through (resources/lab-roles.sql); a file stays at version 1. Version 3,
+// on a server, has the server date finished attempts and refuse answers
+// stored long past an attempt's deadline.
 constexpr int FileVersion = 1;
-constexpr int ServerVersion = 2;
+constexpr int ServerVersion = 3;
 
 QString Text();
 QString PostgreSqlText();

@@ -1,6 +1,7 @@
 #include "frmAnswers.h"
 
 #include "Screens.h"
+#include "StudentWork.h"
 #include "app/AnswerRecord.h"
 #include "app/Module1.h"
 #include "frmMain.h"
@@ -40,11 +41,17 @@ frmAnswers::frmAnswers() : SlotForm(QStringLiteral("frmAnswers"))
     PressOnEscape(cmdDone);
 }
 
-// Works from the rows the opener left current in rsTests and rsResults; every
-// failing step is skipped.
+// The texts of the review being shown: the administrator's, from the rows the
+// opener left current in rsTests and rsResults, or the signed-in student's.
+const ReviewTexts& frmAnswers::Texts()
+{
+    return blnReviewFromAdmin ? RecordsetReview() : Student().Review();
+}
+
+// Every failing step is skipped.
 void frmAnswers::Form_Load()
 {
-    IgnoreErrors([this] { setWindowTitle(QStringLiteral("Results of: ") + rsTests.Text(QStringLiteral("fldTestName"))); });
+    IgnoreErrors([this] { setWindowTitle(QStringLiteral("Results of: ") + Texts().TestText(QStringLiteral("fldTestName"))); });
     Colour_Question_Numbers();
     CurrentQuestion = 1;
     Load_Question();
@@ -57,7 +64,7 @@ void frmAnswers::Colour_Question_Numbers()
 {
     for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
         bool right = false;
-        IgnoreErrors([&] { right = AnswerRecords::IsRight(rsResults.Text(AnswerRecords::SlotField(slot))); });
+        IgnoreErrors([&] { right = AnswerRecords::IsRight(Texts().ResultText(AnswerRecords::SlotField(slot))); });
         QLabel& number = *lblQuestionNumber[static_cast<std::size_t>(slot - 1)];
         SetTextColour(number, right ? SlotColours::Right() : SlotColours::Missed());
         number.setText(QString::number(slot) + (right ? QStringLiteral("\u2713") : QStringLiteral("\u2717")));
@@ -104,7 +111,7 @@ void frmAnswers::Load_Question()
     const int slot = CurrentQuestion;
     if (slot >= 1 && slot <= AnswerRecords::Slots) {
         IgnoreErrors([&] {
-            const QString record = rsResults.Text(AnswerRecords::SlotField(slot));
+            const QString record = Texts().ResultText(AnswerRecords::SlotField(slot));
             if (record.isEmpty())
                 return;
             const AnswerRecords::Parts parts = AnswerRecords::TakeApart(record);
@@ -112,12 +119,12 @@ void frmAnswers::Load_Question()
             chosenIndex = parts.chosenIndex;
             SelectChoice(optAnswer, parts.chosenIndex);
         });
-        IgnoreErrors([&] { lblQuestion->setText(rsTests.Text(AnswerRecords::SlotField(slot))); });
+        IgnoreErrors([&] { lblQuestion->setText(Texts().TestText(AnswerRecords::SlotField(slot))); });
         for (std::size_t k = 0; k < lines.size(); ++k) {
             const QString field = AnswerRecords::AnswerFieldFor(slot, order[k]);
             if (field.isEmpty())
                 continue;
-            IgnoreErrors([&] { lines[k]->setText(rsTests.Text(field)); });
+            IgnoreErrors([&] { lines[k]->setText(Texts().TestText(field)); });
             if (order[k] == QLatin1String("1"))
                 SetTextColour(*lines[k], SlotColours::RightLine());
         }

@@ -8,6 +8,8 @@
 // The review of one finished test: green and red slot numbers, the answers on
 // the lines the student saw them, the chosen line selected and the right
 // answer in dark green. It only reads.
+class ReviewTexts;
+
 class frmAnswers : public SlotForm {
     Q_OBJECT
 
@@ -22,6 +24,7 @@ public:
     void cmdDone_Click();
 
 private:
+    static const ReviewTexts& Texts();
     void Load_Question();
     void Colour_Question_Numbers();
     void Mark_Lines(int chosenIndex, const std::array<QString, 3>& order);

@@ -1,6 +1,7 @@
 #include "frmEntry.h"
 
 #include "Screens.h"
+#include "StudentWork.h"
 #include "TextBoxes.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
@@ -92,13 +93,6 @@ void frmEntry::cmdOK_Click()
 {
     const QString name = txtName->text();
     const QString password = txtPassword->text();
-    // The accounts are read afresh, so that one added on another workstation
-    // sharing the database since start-up can sign in. A lab workstation's
-    // role cannot read them.
-    if (!cnDatabase.IsLabWorkstation()) {
-        rsPasswords.Close();
-        rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    }
     // The name first: a changed password's hash is slow to check, by design.
     if (name == AdministratorName && AdministratorSignsIn(password)) {
         ClearBoxes();
@@ -106,7 +100,7 @@ void frmEntry::cmdOK_Click()
         Hide();
         return;
     }
-    if (FindStudent(name, password)) {
+    if (Student().SignIn(name, password)) {
         ClearBoxes();
         Screens::Show<frmMain>();
         Hide();
@@ -134,25 +128,6 @@ bool frmEntry::AdministratorSignsIn(const QString& password)
         throw;
     }
     return true;
-}
-
-// Leaves rsPasswords on the first row whose name and password equal what was
-// typed, exactly; a field with no value never matches. Accounts not read (a
-// lab workstation's) hold no student.
-bool frmEntry::FindStudent(const QString& name, const QString& password)
-{
-    if (!rsPasswords.IsOpen() || rsPasswords.RecordCount() == 0)
-        return false;
-    rsPasswords.MoveFirst();
-    while (!rsPasswords.Eof()) {
-        const QVariant storedName = rsPasswords.Field(QStringLiteral("fldStudentName"));
-        const QVariant storedPassword = rsPasswords.Field(QStringLiteral("fldPassword"));
-        if (!storedName.isNull() && !storedPassword.isNull() && storedName.toString() == name
-            && storedPassword.toString() == password)
-            return true;
-        rsPasswords.MoveNext();
-    }
-    return false;
 }
 
 void frmEntry::ClearBoxes()

@@ -38,6 +38,5 @@ protected:
 private:
     void Open_Database();
     bool AdministratorSignsIn(const QString& password);
-    bool FindStudent(const QString& name, const QString& password);
     void ClearBoxes();
 };

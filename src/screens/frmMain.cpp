@@ -2,8 +2,9 @@
 
 #include "ResultsList.h"
 #include "Screens.h"
+#include "StudentWork.h"
 #include "app/ListRows.h"
-#include "app/Module1.h"
+#include "app/ErrorPolicy.h"
 #include "app/Platform.h"
 #include "app/TestRules.h"
 #include "frmEntry.h"
@@ -11,8 +12,6 @@
 
 #include <QListWidget>
 #include <QPushButton>
-
-using namespace Module1;
 
 frmMain::frmMain() : Form(QStringLiteral("frmMain"))
 {
@@ -35,13 +34,13 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"))
 
 void frmMain::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Test Results For ") + rsPasswords.Text(QStringLiteral("fldStudentName")));
+    setWindowTitle(QStringLiteral("Test Results For ") + Student().StudentName());
     Load_Test_List();
 }
 
 void frmMain::Load_Test_List()
 {
-    FillResultsList(*lstResults, SignedInStudent());
+    Student().FillList(*lstResults);
 }
 
 void frmMain::cmdPrint_Click() { PrintResultsList(*this, *lblPrinting, *lstResults, false); }
@@ -52,10 +51,13 @@ void frmMain::cmdExit_Click()
     Screens::Show<frmEntry>();
 }
 
-// Closing the window signs the student out, as Exit does.
-void frmMain::Form_QueryUnload() { Screens::Show<frmEntry>(); }
-
-qint64 frmMain::SignedInStudent() { return rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(); }
+// Closing the window signs the student out, as Exit does. A session the
+// server could not end expires there by itself.
+void frmMain::Form_QueryUnload()
+{
+    IgnoreErrors([] { Student().SignOut(); });
+    Screens::Show<frmEntry>();
+}
 
 // Starts the selected test, or continues its unfinished attempt; only a row
 // that shows "Not Taken" or "Unfinished" can be taken, any other row (or
@@ -68,39 +70,30 @@ void frmMain::cmdTakeTest_Click()
     const std::optional<qint64> test = SelectedKey(lstResults);
     if (!(ResultsRow::ShowsNotAtScore(row) || ResultsRow::ShowsUnfinished(row)) || !test)
         return;
-    if (!OpenTest(*test) || TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
+    switch (Student().CanTake(*test)) {
+    case StudentWork::Refusal::TestGone:
         return TellTestGone([this] { Load_Test_List(); });
-    if (!TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")))) {
+    case StudentWork::Refusal::BadLength:
         MsgBox(QStringLiteral("This test cannot be started: its length is not a whole number of minutes "
                               "from 0 to %1.\nPlease tell your teacher.").arg(TestRules::LongestMinutes));
         return;
-    }
-    if (AlreadyFinished(*test))
+    case StudentWork::Refusal::Finished:
         return Load_Test_List();
+    case StudentWork::Refusal::None:
+        break;
+    }
     Hide();
     Screens::Show<frmQuestions>();
     if (Screens::IsLoaded<frmQuestions>())
         Screens::Get<frmQuestions>().setWindowTitle(ResultsRow::TestName(row));
 }
 
-// An attempt graded since the list was filled (on another workstation)
-// means the test is taken: the refilled list shows it so.
-bool frmMain::AlreadyFinished(qint64 testNumber)
-{
-    Recordset existing;
-    existing.Open(Sql::ResultOfStudentInTest(SignedInStudent(), testNumber), cnDatabase);
-    return existing.RecordCount() != 0 && !existing.IsNull(QStringLiteral("fldGrade"));
-}
-
-// Opens the review of the selected taken test. After the two refusals every
-// failing step is skipped, so the review shows whatever the recordsets hold.
+// Opens the review of the selected taken test.
 void frmMain::cmdReview_Click()
 {
     const QString row = SelectedText(lstResults);
     const std::optional<qint64> test = SelectedKey(lstResults);
     if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || ResultsRow::ShowsUnfinished(row) || !test)
         return;
-    qint64 student = 0;
-    IgnoreErrors([&student] { student = SignedInStudent(); });
-    OpenReview(*this, student, *test, [this] { IgnoreErrors([this] { Load_Test_List(); }); });
+    Student().OpenReview(*this, *test, [this] { IgnoreErrors([this] { Load_Test_List(); }); });
 }

@@ -29,8 +29,4 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExit = nullptr;
     QLabel* lblPrinting = nullptr;
-
-private:
-    static qint64 SignedInStudent();
-    static bool AlreadyFinished(qint64 testNumber);
 };

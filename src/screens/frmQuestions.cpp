@@ -1,12 +1,11 @@
 #include "frmQuestions.h"
 
 #include "Screens.h"
+#include "StudentWork.h"
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
-#include "app/TestRules.h"
-#include "data/DbError.h"
 #include "frmMain.h"
 #include "frmQuestionsIntro.h"
 
@@ -20,7 +19,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 using namespace Module1;
 
@@ -33,16 +31,6 @@ QString ClockText(std::int16_t minutes, std::int16_t seconds)
 {
     return QString::number(minutes) + (seconds >= 10 ? QStringLiteral(":") : QStringLiteral(":0"))
         + QString::number(seconds);
-}
-
-// The test's length as the countdown's minute count; a stored length the
-// countdown cannot run is refused like any failing step.
-std::int16_t TestMinutes()
-{
-    const auto minutes = TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")));
-    if (!minutes)
-        throw DbError(QStringLiteral("Overflow"));
-    return *minutes;
 }
 
 }
@@ -98,11 +86,9 @@ void frmQuestions::Form_Load()
 {
     std::optional<qint64> test;
     IgnoreErrors([&] { test = SelectedKey(Screens::Get<frmMain>().lstResults); });
-    IgnoreErrors([] { rsTests.Close(); });
-    IgnoreErrors([&] { rsTests.Open(Sql::TestByNumber(test.value_or(0)), cnDatabase); });
-    IgnoreErrors([] { rsResults.Close(); });
+    IgnoreErrors([&] { Student().OpenTest(test.value_or(0)); });
     std::optional<bool> continuing;  // none when no attempt could be opened
-    IgnoreErrors([&] { continuing = Open_Attempt(); });
+    IgnoreErrors([&] { continuing = Student().OpenAttempt(); });
     if (!continuing.value_or(false)) {
         IgnoreErrors([] { Screens::ShowModal(Screens::Get<frmQuestionsIntro>()); });
         // An introduction whose own load failed never lingers half-made.
@@ -110,7 +96,7 @@ void frmQuestions::Form_Load()
     }
     std::optional<qint64> secondsLeft;
     if (continuing)
-        secondsLeft = Seconds_Left();
+        secondsLeft = Student().SecondsLeft();
     CurrentQuestion = 1;
     Colour_Answered_Slots();
     Load_Question();
@@ -119,43 +105,12 @@ void frmQuestions::Form_Load()
     Start_Countdown(secondsLeft.value_or(0));
 }
 
-// rsResults on the student's attempt at the test in rsTests: true when one
-// is stored, false when a new one is begun (pending until its deadline is
-// stored).
-bool frmQuestions::Open_Attempt()
-{
-    const QVariant testNumber = rsTests.Field(QStringLiteral("fldTestNumber"));
-    const QVariant studentNumber = rsPasswords.Field(QStringLiteral("fldStudentNumber"));
-    rsResults.Open(Sql::ResultOfStudentInTest(studentNumber.toLongLong(), testNumber.toLongLong()), cnDatabase);
-    if (rsResults.RecordCount() != 0)
-        return true;
-    rsResults.AddNew();
-    rsResults.SetField(QStringLiteral("fldTestNumber"), testNumber);
-    rsResults.SetField(QStringLiteral("fldStudentNumber"), studentNumber);
-    return false;
-}
-
-// The seconds left of the attempt by the database's clock. An attempt without
-// a deadline (a new one, or one begun before deadlines were kept) gets its
-// deadline now, the test's length from now, and is stored with it. A clock
-// put back since the attempt began never gives more than the test's length.
-qint64 frmQuestions::Seconds_Left()
-{
-    const qint64 now = cnDatabase.ClockSeconds();
-    const qint64 length = qint64{TestMinutes()} * 60;
-    if (rsResults.IsNull(QStringLiteral("fldDeadline"))) {
-        rsResults.SetField(QStringLiteral("fldDeadline"), now + length);
-        rsResults.Update();
-    }
-    return std::min(rsResults.Field(QStringLiteral("fldDeadline")).toLongLong() - now, length);
-}
-
 // The numbers of the slots with a stored answer turn green.
 void frmQuestions::Colour_Answered_Slots()
 {
     for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
         IgnoreErrors([&] {
-            if (!rsResults.Text(AnswerRecords::SlotField(slot)).isEmpty())
+            if (Student().Answered(slot))
                 SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(slot - 1)], SlotColours::Right());
         });
     }
@@ -165,7 +120,7 @@ void frmQuestions::Start_Countdown(qint64 secondsLeft)
 {
     MinutesLeft = static_cast<std::int16_t>(secondsLeft / 60);
     SecondsLeft = static_cast<std::int16_t>(secondsLeft % 60);
-    IgnoreErrors([this] { warnAtSeconds_ = TestMinutes() > 5 ? 5 * 60 : 60; });
+    IgnoreErrors([this] { warnAtSeconds_ = Student().TestMinutes() > 5 ? 5 * 60 : 60; });
     Show_Time();
     Timer1->start();
 }
@@ -183,34 +138,17 @@ void frmQuestions::Show_Time()
 // order and choice once it is answered.
 void frmQuestions::Load_Question()
 {
-    ClearSlot();
-    platform().Randomize();
-    QString order = AnswerRecords::DrawOrder([] { return platform().Rnd(); });
-
+    // Fetched first: a slot that cannot be fetched leaves the screen as it was.
     const int slot = CurrentQuestion;
-    IgnoreErrors([&] {
-        const QString stored = rsResults.Text(AnswerRecords::SlotField(slot));
-        if (stored.isEmpty())
-            return;
-        const AnswerRecords::Parts parts = AnswerRecords::TakeApart(stored);
-        order = parts.orderDigits[0] + parts.orderDigits[1] + parts.orderDigits[2];
-        SelectChoice(optAnswer, parts.chosenIndex);
-    });
-    IgnoreErrors([&] { lblQuestion->setText(rsTests.Text(AnswerRecords::SlotField(slot))); });
-    Show_Order(slot, order);
-    NameAnswerButtons();
-    AnswerRecord = order;
-    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
-}
-
-void frmQuestions::Show_Order(int slot, const QString& orderDigits)
-{
+    const StudentWork::Shown shown = Student().Slot(slot);
+    ClearSlot();
+    SelectChoice(optAnswer, shown.chosenIndex);
+    lblQuestion->setText(shown.question);
     const std::array<QLabel*, 3> lines = AnswerLines();
-    for (int k = 0; k < 3; ++k) {
-        const QString field = AnswerRecords::AnswerFieldFor(slot, orderDigits.mid(k, 1));
-        if (!field.isEmpty())
-            IgnoreErrors([&] { lines[static_cast<std::size_t>(k)]->setText(rsTests.Text(field)); });
-    }
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        lines[k]->setText(shown.answers[k]);
+    NameAnswerButtons();
+    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
 }
 
 // Leaves the slot on screen: a chosen answer is stored at once (the first
@@ -218,11 +156,7 @@ void frmQuestions::Show_Order(int slot, const QString& orderDigits)
 // index + 1 is shown.
 void frmQuestions::lblQuestionNumber_Click(std::int16_t index)
 {
-    const int chosen = ChosenLine(optAnswer);
-    if (chosen != 0) {
-        AnswerRecord = AnswerRecords::Build(AnswerRecord, chosen);
-        rsResults.SetField(AnswerRecords::SlotField(CurrentQuestion), AnswerRecord);
-        rsResults.Update();
+    if (Store_Chosen_Answer()) {
         if (Finishing)
             return;
         SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(CurrentQuestion - 1)], SlotColours::Right());
@@ -231,6 +165,15 @@ void frmQuestions::lblQuestionNumber_Click(std::int16_t index)
     if (CurrentQuestion == 26)
         CurrentQuestion = 25;
     Load_Question();
+}
+
+// Stores the line chosen on screen, if one is, as the slot's answer.
+bool frmQuestions::Store_Chosen_Answer()
+{
+    const int chosen = ChosenLine(optAnswer);
+    if (chosen != 0)
+        Student().Store(CurrentQuestion, chosen);
+    return chosen != 0;
 }
 
 void frmQuestions::cmdNext_Click()
@@ -262,11 +205,15 @@ void frmQuestions::Timer1_Timer()
 }
 
 // The countdown stops while the message is open; if the window was closed
-// meanwhile, that close has already finished the attempt.
+// meanwhile, that close has already finished the attempt. The answer on
+// screen is stored as the time runs out, not only once the message is
+// answered: a lab's server takes no answer later than a few seconds past the
+// deadline. Should that store fail, finishing stores it again and tells.
 void frmQuestions::Time_Is_Up()
 {
     Timer1->stop();
     timeIsUp_ = true;
+    IgnoreErrors([this] { Store_Chosen_Answer(); });
     QPointer<frmQuestions> self(this);
     MsgBox(QStringLiteral("Time Is Up!"));
     if (self)
@@ -283,9 +230,7 @@ void frmQuestions::cmdDone_Click()
     Timer1->stop();
     Finishing = true;
     lblQuestionNumber_Click(CurrentQuestion);
-    rsResults.SetField(QStringLiteral("fldGrade"), Count_Right_Answers() * 4);
-    rsResults.SetField(QStringLiteral("fldDate"), platform().TodayShortDate());
-    rsResults.Update();
+    Student().Finish();
     Return_Home();
 }
 
@@ -303,19 +248,10 @@ void frmQuestions::Leave_Attempt()
 
 void frmQuestions::Return_Home()
 {
-    rsResults.Close();
-    rsTests.Close();
+    Student().CloseAttempt();
     Screens::Get<frmMain>().Load_Test_List();
     Screens::Unload(*this);
     Screens::Show<frmMain>();
-}
-
-int frmQuestions::Count_Right_Answers() const
-{
-    int right = 0;
-    for (int slot = 1; slot <= AnswerRecords::Slots; ++slot)
-        right += AnswerRecords::IsRight(rsResults.Text(AnswerRecords::SlotField(slot))) ? 1 : 0;
-    return right;
 }
 
 // Closing the window by its frame (or Alt+F4) asks first: Yes finishes the

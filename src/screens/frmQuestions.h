@@ -39,16 +39,13 @@ protected:
     void CloseByFrame() override;
 
 private:
-    bool Open_Attempt();
-    qint64 Seconds_Left();
     void Colour_Answered_Slots();
     void Load_Question();
-    void Show_Order(int slot, const QString& orderDigits);
+    bool Store_Chosen_Answer();
     void Start_Countdown(qint64 secondsLeft);
     void Show_Time();
     void Time_Is_Up();
     void Return_Home();
-    int Count_Right_Answers() const;
 
     bool timeIsUp_ = false;
     int warnAtSeconds_ = 0;

@@ -1,15 +1,13 @@
 #include "frmQuestionsIntro.h"
 
 #include "Screens.h"
-#include "app/Module1.h"
+#include "StudentWork.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QFont>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-using namespace Module1;
 
 frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"))
 {
@@ -51,10 +49,11 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
 
 void frmQuestionsIntro::Form_Load()
 {
-    setWindowTitle(rsTests.Text(QStringLiteral("fldTestName")));
-    lblDescription->setText(rsTests.Text(QStringLiteral("fldDescription")));
-    lblTime->setText(QStringLiteral("You will be given ") + rsTests.Text(QStringLiteral("fldTime"))
-                     + QStringLiteral(" minutes ") + QStringLiteral("to complete this test."));
+    const StudentWork::Intro intro = Student().TestIntro();
+    setWindowTitle(intro.testName);
+    lblDescription->setText(intro.description);
+    lblTime->setText(QStringLiteral("You will be given ") + intro.minutes + QStringLiteral(" minutes ")
+                     + QStringLiteral("to complete this test."));
 }
 
 // Closing the window by its frame unloads it too, and the test starts.

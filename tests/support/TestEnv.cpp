@@ -8,6 +8,8 @@
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 #include "screens/Screens.h"
+#include "screens/StudentWork.h"
+#include "LabDatabase.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -17,7 +19,7 @@
 #include <QUuid>
 #include <stdexcept>
 
-TestEnv::TestEnv()
+TestEnv::TestEnv(Workstation workstation)
 {
     if (!dir_.isValid())
         throw std::runtime_error("no temporary folder");
@@ -25,12 +27,31 @@ TestEnv::TestEnv()
     SetPlatform(&fake);
     Screens::DiscardAll();
     Module1::Reset();
-    if (OnServer())
-        TestServer::FreshDatabase().Write(dir_.filePath(ServerSettings::FileName));
-    else
-        Schema::CreateDatabase(DatabasePath());
     direct_ = std::make_unique<Connection>(QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
-    direct_->OpenProgramDatabase(dir_.path());
+    if (!OnServer()) {
+        Schema::CreateDatabase(DatabasePath());
+        direct_->OpenProgramDatabase(dir_.path());
+        return;
+    }
+    owner_ = TestServer::FreshDatabase();
+    const ServerSettings& owner = owner_;
+    direct_->Open(owner);
+    lab_ = workstation == Workstation::Lab || qEnvironmentVariable("VORNICK_TEST_LAB") == QLatin1String("1");
+    if (lab_)
+        MakeLabWorkstation(owner);
+    else
+        owner.Write(dir_.filePath(ServerSettings::FileName));
+}
+
+// The settings file labdb writes for a lab's workstations, and the
+// administrator role given the administrator's first password.
+void TestEnv::MakeLabWorkstation(const ServerSettings& owner)
+{
+    LabDatabase::WriteWorkstationSettings(owner, dir_.filePath(ServerSettings::FileName));
+    const QString alter = Scalar(QStringLiteral("SELECT format('ALTER ROLE %I PASSWORD %L', CAST(? AS TEXT), 'plum')"),
+                                 {Schema::AdministratorRole(owner.database)})
+                              .toString();
+    Exec(alter);
 }
 
 TestEnv::~TestEnv()
@@ -46,11 +67,26 @@ QString TestEnv::DatabasePath() const { return dir_.path() + QStringLiteral("/Os
 
 bool TestEnv::OnServer() { return TestServer::Settings().has_value(); }
 
+// A lab workstation's role may read no table.
 void TestEnv::OpenDatabase()
 {
     Module1::cnDatabase.OpenProgramDatabase(dir_.path());
+    if (OnLab())
+        return;
     Module1::rsPasswords.Open(Sql::AllPasswords(), Module1::cnDatabase);
     Module1::rsTests.Open(Sql::AllTests(), Module1::cnDatabase);
+}
+
+bool TestEnv::SignInOnLab(qint64 studentNumber)
+{
+    if (!OnLab())
+        return false;
+    const QStringList account =
+        Rows(QStringLiteral("SELECT fldStudentName, fldPassword FROM Passwords WHERE fldStudentNumber = ?"),
+             {studentNumber});
+    if (account.isEmpty() || !Student().SignIn(account[0].section(u'|', 0, 0), account[0].section(u'|', 1)))
+        throw std::runtime_error("no such student");
+    return true;
 }
 
 // Repeated like the program's reads when a test restarts the server.

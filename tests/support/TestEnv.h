@@ -12,17 +12,30 @@
 // One test's world: a fresh database in a temporary folder standing in for the
 // program's folder (on a server run, a VornickTest.ini there naming a freshly
 // emptied server database), the fake platform installed, globals and screens reset.
+// On a lab run (VORNICK_TEST_LAB=1 beside a server) the settings file is a
+// lab workstation's, as labdb writes it: the program connects as the
+// workstation role, and the administrator role's password is "plum"; a test
+// on a server may ask for such a workstation itself. The test's own
+// connection is always the database owner's.
 class QSqlQuery;
 
 class TestEnv {
 public:
-    TestEnv();
+    enum class Workstation { AsTheRunSays, Lab };
+    explicit TestEnv(Workstation workstation = Workstation::AsTheRunSays);
     ~TestEnv();
 
     QString DatabasePath() const;  // no file there on a server run
     static bool OnServer();
-    // Opens the connection and the two start-up recordsets, as sign-in does.
+    bool OnLab() const { return lab_; }
+    // On a server, the database owner's settings.
+    const ServerSettings& Owner() const { return owner_; }
+    // Opens the connection and, off a lab, the two start-up recordsets, as
+    // the sign-in screen does.
     void OpenDatabase();
+    // On a lab run, signs the student in through the program's student
+    // work, as the sign-in screen does, and returns true; elsewhere false.
+    bool SignInOnLab(qint64 studentNumber);
 
     // Direct SQL on the test database through its own connection. Insert
     // returns the new row's key; Rows joins each row's values with '|' (Null as "NULL").
@@ -42,8 +55,11 @@ public:
 
 private:
     QSqlQuery Run(const QString& sql, const QVariantList& values);
+    void MakeLabWorkstation(const ServerSettings& owner);
 
     QTemporaryDir dir_;
+    bool lab_ = false;
+    ServerSettings owner_;
     std::unique_ptr<Connection> direct_;
 };
 

@@ -1,0 +1,208 @@
+#include "StudentWorkKinds.h"
+
+#include "Form.h"
+#include "ResultsList.h"
+#include "Screens.h"
+#include "app/AnswerRecord.h"
+#include "app/ListRows.h"
+#include "app/TestRules.h"
+#include "data/DbError.h"
+#include "data/LabSession.h"
+#include "frmAnswers.h"
+
+#include <QHash>
+#include <QListWidget>
+#include <QLocale>
+#include <optional>
+
+namespace {
+
+// A finished attempt as the server's review hands it over, by field name.
+class ReviewedTexts : public ReviewTexts {
+public:
+    QString TestText(const QString& field) const override { return test.value(field); }
+    QString ResultText(const QString& field) const override { return result.value(field); }
+
+    QHash<QString, QString> test;
+    QHash<QString, QString> result;
+};
+
+// A student on a lab workstation: every step is one of the server's student
+// functions under the student's session. The server draws and keeps the
+// answer orders and writes the answer records; the workstation sees an
+// answer's order digits only in the review of a finished attempt.
+class Lab : public StudentWork {
+public:
+    explicit Lab(Connection& connection) : session_(connection) {}
+
+    bool SignIn(const QString& name, const QString& password) override;
+    void SignOut() override { session_.SignOut(); }
+    QString StudentName() override { return name_; }
+    void FillList(QListWidget& list) override;
+    Refusal CanTake(qint64 testNumber) override;
+    void OpenReview(Form& opener, qint64 testNumber, const std::function<void()>& refill) override;
+    const ReviewTexts& Review() override { return review_; }
+    void OpenTest(qint64 testNumber) override;
+    bool OpenAttempt() override { return OpenedTest().begun; }
+    Intro TestIntro() override;
+    qint64 SecondsLeft() override;
+    std::int16_t TestMinutes() override;
+    bool Answered(int slot) override { return storedLines_.at(Index(slot)) != 0; }
+    Shown Slot(int slot) override;
+    void Store(int slot, int line) override;
+    void Finish() override;
+    void CloseAttempt() override { test_.reset(); }
+
+private:
+    static std::size_t Index(int slot) { return static_cast<std::size_t>(slot - 1); }
+    const LabSession::TestInfo& OpenedTest() const;
+    std::optional<LabSession::ListRow> RowOf(qint64 testNumber);
+    void TakeReview(qint64 testNumber, const QString& testName);
+
+    LabSession session_;
+    QString name_;
+    qint64 testNumber_ = 0;
+    std::optional<LabSession::TestInfo> test_;
+    // The line stored for each slot as far as this workstation knows (0 for
+    // none): an answer left unchanged is not sent again.
+    std::array<int, AnswerRecords::Slots> storedLines_{};
+    ReviewedTexts review_;
+};
+
+bool Lab::SignIn(const QString& name, const QString& password)
+{
+    name_.clear();
+    if (!session_.SignIn(name, password))
+        return false;
+    name_ = name;
+    return true;
+}
+
+QString RowText(const LabSession::ListRow& row)
+{
+    if (!row.begun)
+        return ResultsRow::NotTaken(row.testName);
+    if (row.grade.isNull())
+        return ResultsRow::Unfinished(row.testName);
+    return ResultsRow::Taken(row.testName, row.grade.toString(), row.date);
+}
+
+// The rows are fetched before the list is emptied, so a failing call leaves
+// the list as it stood.
+void Lab::FillList(QListWidget& list)
+{
+    const std::vector<LabSession::ListRow> rows = session_.Rows();
+    list.clear();
+    for (const LabSession::ListRow& row : rows)
+        Form::AddKeyedRow(list, RowText(row), row.testNumber);
+}
+
+std::optional<LabSession::ListRow> Lab::RowOf(qint64 testNumber)
+{
+    for (LabSession::ListRow& row : session_.Rows()) {
+        if (row.testNumber == testNumber)
+            return std::move(row);
+    }
+    return std::nullopt;
+}
+
+StudentWork::Refusal Lab::CanTake(qint64 testNumber)
+{
+    const std::optional<LabSession::ListRow> row = RowOf(testNumber);
+    if (!row)
+        return Refusal::TestGone;
+    if (!TestRules::WholeMinutes(row->minutes))
+        return Refusal::BadLength;
+    return row->begun && !row->grade.isNull() ? Refusal::Finished : Refusal::None;
+}
+
+void Lab::OpenReview(Form& opener, qint64 testNumber, const std::function<void()>& refill)
+{
+    const std::optional<LabSession::ListRow> row = RowOf(testNumber);
+    if (!row)
+        return TellTestGone(refill);
+    if (!row->begun || row->grade.isNull())
+        return refill();
+    TakeReview(testNumber, row->testName);
+    Screens::Show<frmAnswers>();
+    opener.Hide();
+}
+
+void Lab::TakeReview(qint64 testNumber, const QString& testName)
+{
+    ReviewedTexts review;
+    review.test.insert(QStringLiteral("fldTestName"), testName);
+    int slot = 0;
+    for (const LabSession::ReviewSlot& reviewed : session_.Review(testNumber)) {
+        const QString field = AnswerRecords::SlotField(++slot);
+        review.result.insert(field, reviewed.answerRecord);
+        review.test.insert(field, reviewed.question);
+        review.test.insert(AnswerRecords::AnswerFieldFor(slot, QStringLiteral("1")), reviewed.rightAnswer);
+        review.test.insert(AnswerRecords::AnswerFieldFor(slot, QStringLiteral("2")), reviewed.phony1);
+        review.test.insert(AnswerRecords::AnswerFieldFor(slot, QStringLiteral("3")), reviewed.phony2);
+    }
+    review_ = std::move(review);
+}
+
+void Lab::OpenTest(qint64 testNumber)
+{
+    testNumber_ = testNumber;
+    test_.reset();
+    storedLines_ = {};
+    test_ = session_.Test(testNumber);
+}
+
+const LabSession::TestInfo& Lab::OpenedTest() const
+{
+    if (!test_)
+        throw DbError(QStringLiteral("This test is no longer available."));
+    return *test_;
+}
+
+StudentWork::Intro Lab::TestIntro()
+{
+    const LabSession::TestInfo& test = OpenedTest();
+    return {test.testName, test.description, test.minutes.toString()};
+}
+
+qint64 Lab::SecondsLeft()
+{
+    const LabSession::Attempt attempt = session_.Begin(testNumber_);
+    for (std::size_t s = 0; s < storedLines_.size(); ++s)
+        storedLines_[s] = attempt.answered[s] ? -1 : 0;  // answered, line not yet known
+    return attempt.secondsLeft;
+}
+
+std::int16_t Lab::TestMinutes()
+{
+    const auto minutes = TestRules::WholeMinutes(OpenedTest().minutes);
+    if (!minutes)
+        throw DbError(QStringLiteral("Overflow"));
+    return *minutes;
+}
+
+StudentWork::Shown Lab::Slot(int slot)
+{
+    const LabSession::Slot shown = session_.Show(testNumber_, slot);
+    storedLines_.at(Index(slot)) = shown.chosenLine;
+    return {shown.question, shown.answers, shown.chosenLine - 1};
+}
+
+void Lab::Store(int slot, int line)
+{
+    int& stored = storedLines_.at(Index(slot));
+    if (stored != line && session_.Store(testNumber_, slot, line))
+        stored = line;
+}
+
+// The server dates the attempt by its own clock, written as this
+// workstation writes short dates.
+void Lab::Finish() { session_.Finish(testNumber_, QLocale::system().dateFormat(QLocale::ShortFormat)); }
+
+}
+
+StudentWork& LabWork(Connection& connection)
+{
+    static Lab work(connection);
+    return work;
+}
