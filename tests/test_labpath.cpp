@@ -115,7 +115,7 @@ private slots:
 
         const QDate today = QDate::currentDate();
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ?"), {ann}),
-                 QStringList{QStringLiteral("12|") + QLocale::system().toString(today, QLocale::ShortFormat)});
+                 QStringList{QStringLiteral("12|") + today.toString(QStringLiteral("dd/MM/yyyy"))});
         frmMain& home = Screens::Get<frmMain>();
         QVERIFY(Rows(home.lstResults)[0].contains(QStringLiteral(" 12 ")));
         PickRow(home.lstResults, 0);

@@ -55,7 +55,8 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    // Run under en_US (see main): month/day/two-digit year, no leading zeros.
+    // Run under en_US (see main): month/day/two-digit year, no leading zeros,
+    // and that form's pattern.
     // Reseeded twice within one second, the generator gives two sequences.
     void shortDateAndDraws()
     {
@@ -66,6 +67,7 @@ private slots:
         };
         const QString before = usShortDate(), shown = platform.TodayShortDate();
         QVERIFY2(shown == before || shown == usShortDate(), qPrintable(shown));  // midnight may pass between
+        QCOMPARE(platform.ShortDateFormat(), QStringLiteral("M/d/yy"));  // as a lab server is told to write it
         const auto draws = [&platform] {
             platform.Randomize();
             return QList<float>{platform.Rnd(), platform.Rnd(), platform.Rnd(), platform.Rnd()};

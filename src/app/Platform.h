@@ -48,6 +48,9 @@ public:
 
     // Today's date in the system's short date form.
     virtual QString TodayShortDate() = 0;
+    // That form as a pattern ("dd/MM/yyyy"), for a lab server that writes
+    // its own date the way this computer would.
+    virtual QString ShortDateFormat() = 0;
 
     // The random generator: reseeded from the clock, draws in [0, 1).
     virtual void Randomize() = 0;

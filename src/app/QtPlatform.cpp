@@ -182,6 +182,8 @@ QString QtPlatform::TodayShortDate()
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
+QString QtPlatform::ShortDateFormat() { return QLocale::system().dateFormat(QLocale::ShortFormat); }
+
 void QtPlatform::Randomize()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();

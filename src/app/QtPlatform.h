@@ -25,6 +25,7 @@ public:
                           const QString& suggested) override;
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override;
+    QString ShortDateFormat() override;
     void Randomize() override;
     float Rnd() override;
     PrintOutcome Print(const PageModel& page) override;

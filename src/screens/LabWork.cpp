@@ -5,6 +5,7 @@
 #include "Screens.h"
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
+#include "app/Platform.h"
 #include "app/TestRules.h"
 #include "data/DbError.h"
 #include "data/LabSession.h"
@@ -12,7 +13,6 @@
 
 #include <QHash>
 #include <QListWidget>
-#include <QLocale>
 #include <optional>
 
 namespace {
@@ -197,7 +197,7 @@ void Lab::Store(int slot, int line)
 
 // The server dates the attempt by its own clock, written as this
 // workstation writes short dates.
-void Lab::Finish() { session_.Finish(testNumber_, QLocale::system().dateFormat(QLocale::ShortFormat)); }
+void Lab::Finish() { session_.Finish(testNumber_, platform().ShortDateFormat()); }
 
 }
 

@@ -24,6 +24,7 @@ public:
                           const QString& suggested) override;
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override { return today; }
+    QString ShortDateFormat() override { return QStringLiteral("dd/MM/yyyy"); }
     void Randomize() override { ++randomizeCount; }
     float Rnd() override { return draws[nextDraw++ % draws.size()]; }
     PrintOutcome Print(const PageModel& page) override

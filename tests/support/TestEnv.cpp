@@ -52,6 +52,8 @@ void TestEnv::MakeLabWorkstation(const ServerSettings& owner)
                                  {Schema::AdministratorRole(owner.database)})
                               .toString();
     Exec(alter);
+    // The server dates a finished attempt by its own clock.
+    fake.today = Scalar(QStringLiteral("SELECT to_char(current_date, 'DD/MM/YYYY')")).toString();
 }
 
 TestEnv::~TestEnv()
