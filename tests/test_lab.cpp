@@ -38,17 +38,6 @@ namespace {
 const QString Conflict = QStringLiteral(
     "This record was changed or deleted by another user since it was read; your change was not saved.");
 
-// The message a call fails with, or "" when it succeeds.
-QString FailureOf(const std::function<void()>& call)
-{
-    try {
-        call();
-        return {};
-    } catch (const DbError& error) {
-        return error.message();
-    }
-}
-
 void WriteFile(const QString& path, const QByteArray& text)
 {
     QFile file(path);

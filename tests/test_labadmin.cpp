@@ -62,17 +62,6 @@ QVariant Scalar(Connection& connection, const QString& sql)
     return query.value(0);
 }
 
-// The message a call fails with, or "" when it succeeds.
-QString FailureOf(const std::function<void()>& call)
-{
-    try {
-        call();
-        return {};
-    } catch (const DbError& error) {
-        return error.message();
-    }
-}
-
 QString CurrentUser() { return Scalar(cnDatabase, QStringLiteral("SELECT current_user")).toString(); }
 
 // Kestr signs in on the sign-in screen; true when the administration screen opened.

@@ -28,17 +28,6 @@ private slots:
 
 namespace {
 
-// The message a call fails with, or "" when it succeeds.
-QString FailureOf(const std::function<void()>& call)
-{
-    try {
-        call();
-        return {};
-    } catch (const DbError& error) {
-        return error.message();
-    }
-}
-
 // The owner's settings of this test's database.
 ServerSettings OwnerSettings(const TestEnv& env) { return env.Owner(); }
 

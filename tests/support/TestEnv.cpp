@@ -181,3 +181,13 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 }
 
 qint64 TestCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Tests")).toLongLong(); }
+
+QString FailureOf(const std::function<void()>& call)
+{
+    try {
+        call();
+        return {};
+    } catch (const DbError& error) {
+        return error.message();
+    }
+}

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 // One test's world: a fresh database in a temporary folder standing in for the
@@ -70,3 +71,5 @@ void ProcessEvents();
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes);
 // The number of tests in the database.
 qint64 TestCount(TestEnv& env);
+// The message a call fails with, or "" when it succeeds.
+QString FailureOf(const std::function<void()>& call);
