@@ -58,6 +58,7 @@ void HoldLock(QProcess& holder, const QString& path, int ms)
 // while closed or past its end, or storing over a row that has vanished.
 void TestData::misuseIsReported()
 {
+    if (TestEnv::LabRun()) QSKIP("the recordsets read tables, which a lab workstation's role may not; the server pass runs them");
     TestEnv env;
     env.AddStudent(QStringLiteral("Gone"), QStringLiteral("p"));
     env.Exec(QStringLiteral("INSERT INTO Tests (fldTestName, fldQ1) VALUES ('T', '')"));

@@ -306,7 +306,7 @@ void TestResultsOut::handWorkedClass()
     Click(window.cmdPrint);
     QCOMPARE(env.fake.printed.size(), std::size_t{1});
     const QStringList printed = env.fake.printed.back().PlainLines();
-    QCOMPARE(printed.value(0), QStringLiteral("Statistics: Quiz").leftJustified(99) + QStringLiteral("06/12/2026"));
+    QCOMPARE(printed.value(0), QStringLiteral("Statistics: Quiz").leftJustified(99) + env.fake.today);
     QVERIFY2(printed.contains(QStringLiteral("   2      0.50     -0.93  |      3      2      1      0  |    0    2    0    0  |    2    0    0    0  "
                                                     "possible wrong key, negative discrimination")),
              qPrintable(printed.join(u'\n')));

@@ -81,6 +81,7 @@ private slots:
     // screen; the missing file is never created.
     void startUpFailureEnds()
     {
+        if (TestEnv::LabRun()) QSKIP("a lab workstation reads no table at start (test_lab: a server out of reach)");
         const bool server = TestEnv::OnServer();
         for (const QString& missing : {QStringLiteral("Ostrel.mdb"), QStringLiteral("Tests")}) {
             TestEnv env;
@@ -172,7 +173,9 @@ private slots:
         QVERIFY(entry.txtPassword->hasFocus() && !Screens::IsLoaded<frmMain>());
         QTest::keyClicks(entry.txtPassword, QStringLiteral("pw"));
         QTest::keyClick(entry.txtPassword, Qt::Key_Return);
-        QCOMPARE(Module1::rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(), first);
+        QCOMPARE(env.OnLab() ? env.Scalar(QStringLiteral("SELECT fldStudentNumber FROM StudentSessions")).toLongLong()
+                             : Module1::rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(),
+                 first);
         QVERIFY(entry.txtName->text().isEmpty() && entry.txtPassword->text().isEmpty() && !entry.isVisible());
 
         // The administrator's window closed by its frame comes back here; closing
@@ -219,11 +222,12 @@ void TestSignIn::changeThroughTheDialog()
                                      "The administrator's password has been changed.|Change Password"}));
     QVERIFY(!Screens::IsLoaded<frmChangePassword>() && admin.isVisible());
 
-    // Stored as a salted hash string, never the password.
+    // Stored as a salted hash string, never the password (on a lab the server
+    // keeps the role's password: test_labadmin).
     const QStringList stored = env.Rows(QStringLiteral("SELECT * FROM Administrator"));
-    QCOMPARE(stored.size(), 1);
-    QVERIFY2(stored[0].startsWith(QStringLiteral("1|$argon2id$v=19$m=8,t=1,p=1$")), qPrintable(stored[0]));
-    QVERIFY(!stored[0].contains(QStringLiteral("Fig")));
+    QCOMPARE(stored.size(), env.OnLab() ? 0 : 1);
+    QVERIFY2(env.OnLab() || stored[0].startsWith(QStringLiteral("1|$argon2id$v=19$m=8,t=1,p=1$")), qPrintable(stored.value(0)));
+    QVERIFY(!stored.value(0).contains(QStringLiteral("Fig")));
 
     // The old password is refused like any wrong one; the new one signs in.
     SignOut();
@@ -236,6 +240,7 @@ void TestSignIn::changeThroughTheDialog()
 
 void TestSignIn::olderDatabaseDamagedHashAndReset()
 {
+    if (TestEnv::LabRun()) QSKIP("the hash in the database; on a lab the server keeps the role's password (test_labadmin)");
     TestEnv env;
     // A database made before the password could be changed: the default
     // signs in, and the first change makes the table, at the program's cost.

@@ -69,6 +69,7 @@ private slots:
     // stored when its slot is left: arrows (idle at either end), numbers, Done.
     void slotDepartures()
     {
+        if (TestEnv::LabRun()) QSKIP("the program's draws; a lab's server draws and keeps the orders (test_labpath, test_labsafe)");
         Desk desk;
         desk.env.Exec(QStringLiteral("UPDATE Tests SET fldQ25 = NULL, fldQ25Answer = NULL, fldQ25Phony1 = '', "
                                      "fldQ25Phony2 = NULL"));
@@ -221,6 +222,10 @@ private slots:
         QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results")).toString(), QStringLiteral("3123X"));
 
         blnReviewFromAdmin = true;
+        if (env.OnLab()) {  // the administrator's screens read as the administrator role, as Kestr's sign-in opens them
+            QVERIFY(cnDatabase.SignInAsAdministrator(QStringLiteral("plum")));
+            rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+        }
         review.close();
         ProcessEvents();
         QVERIFY(!Screens::IsLoaded<frmAnswers>() && !blnReviewFromAdmin && env.fake.shown.empty());
@@ -254,7 +259,8 @@ void TestTaking::sameAndBlankEndedTitles()
     for (const auto& [row, test, question] : {std::tuple{1, second, "second twin"}, {2, spaced, "spaced"}}) {
         PickRow(home.lstResults, row);
         frmQuestions& screen = TakePicked(env, home);
-        QCOMPARE(rsResults.RecordCount(), 1);  // the attempt just begun: the other student's rows were not read
+        if (!env.OnLab())  // a lab workstation reads no row at all
+            QCOMPARE(rsResults.RecordCount(), 1);  // the attempt just begun: the other student's rows were not read
         QCOMPARE(screen.lblQuestion->text(), QString::fromLatin1(question));
         Choose(screen, 1);
         Click(screen.cmdDone);
@@ -265,9 +271,12 @@ void TestTaking::sameAndBlankEndedTitles()
     QVERIFY(home.lstResults->item(0)->text().endsWith(QStringLiteral("Not Taken")));
     PickRow(home.lstResults, 1);
     Click(home.cmdReview);
-    QCOMPARE(rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), second);
-    QCOMPARE(rsResults.Field(QStringLiteral("fldStudentNumber")).toLongLong(), ann);
+    if (!env.OnLab()) {  // the screens' recordsets; a lab's server picks by the session and the row's test
+        QCOMPARE(rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), second);
+        QCOMPARE(rsResults.Field(QStringLiteral("fldStudentNumber")).toLongLong(), ann);
+    }
     QCOMPARE(Screens::Get<frmAnswers>().lblQuestion->text(), QStringLiteral("second twin"));
+    QCOMPARE(ChosenLine(Screens::Get<frmAnswers>().optAnswer), 1);  // Ann's answer, not Bo's empty row
 }
 
 // A test deleted or unfinished since the list was filled: a plain message,

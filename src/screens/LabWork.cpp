@@ -4,6 +4,7 @@
 #include "ResultsList.h"
 #include "Screens.h"
 #include "app/AnswerRecord.h"
+#include "app/ErrorPolicy.h"
 #include "app/ListRows.h"
 #include "app/Platform.h"
 #include "app/TestRules.h"
@@ -87,14 +88,15 @@ QString RowText(const LabSession::ListRow& row)
     return ResultsRow::Taken(row.testName, row.grade.toString(), row.date);
 }
 
-// The rows are fetched before the list is emptied, so a failing call leaves
-// the list as it stood.
+// A list the server cannot give stays empty and the program goes on, as the
+// embedded fill leaves out every row it cannot read.
 void Lab::FillList(QListWidget& list)
 {
-    const std::vector<LabSession::ListRow> rows = session_.Rows();
     list.clear();
-    for (const LabSession::ListRow& row : rows)
-        Form::AddKeyedRow(list, RowText(row), row.testNumber);
+    IgnoreErrors([&] {
+        for (const LabSession::ListRow& row : session_.Rows())
+            Form::AddKeyedRow(list, RowText(row), row.testNumber);
+    });
 }
 
 std::optional<LabSession::ListRow> Lab::RowOf(qint64 testNumber)

@@ -36,7 +36,7 @@ TestEnv::TestEnv(Workstation workstation)
     owner_ = TestServer::FreshDatabase();
     const ServerSettings& owner = owner_;
     direct_->Open(owner);
-    lab_ = workstation == Workstation::Lab || qEnvironmentVariable("VORNICK_TEST_LAB") == QLatin1String("1");
+    lab_ = workstation == Workstation::Lab || LabRun();
     if (lab_)
         MakeLabWorkstation(owner);
     else
@@ -68,6 +68,8 @@ TestEnv::~TestEnv()
 QString TestEnv::DatabasePath() const { return dir_.path() + QStringLiteral("/Ostrel.mdb"); }
 
 bool TestEnv::OnServer() { return TestServer::Settings().has_value(); }
+
+bool TestEnv::LabRun() { return OnServer() && qEnvironmentVariable("VORNICK_TEST_LAB") == QLatin1String("1"); }
 
 // A lab workstation's role may read no table.
 void TestEnv::OpenDatabase()

@@ -29,6 +29,8 @@ public:
     QString DatabasePath() const;  // no file there on a server run
     static bool OnServer();
     bool OnLab() const { return lab_; }
+    // The lab pass: every TestEnv of the run is a lab workstation's.
+    static bool LabRun();
     // On a server, the database owner's settings.
     const ServerSettings& Owner() const { return owner_; }
     // Opens the connection and, off a lab, the two start-up recordsets, as

@@ -7,6 +7,7 @@
 #include "screens/frmAdmin.h"
 #include "screens/frmEntry.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,7 +93,13 @@ void AddAttempt(TestEnv& env, qint64 student, qint64 test, const QVariant& grade
 
 ToolRun RunAdminTool(TestEnv& env, const QStringList& arguments)
 {
-    const QString tool = QFileInfo(env.DatabasePath()).path() + QStringLiteral("/vornick-admin");
+    QString folder = QFileInfo(env.DatabasePath()).path();
+    if (env.OnLab()) {  // the technician's copy, beside the owner's settings file, never a workstation's
+        folder += QStringLiteral("/technician");
+        QDir().mkpath(folder);
+        env.Owner().Write(folder + u'/' + ServerSettings::FileName);
+    }
+    const QString tool = folder + QStringLiteral("/vornick-admin");
     if (!QFile::exists(tool))
         QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/vornick-admin"), tool);
     QProcess process;

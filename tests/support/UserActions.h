@@ -36,7 +36,8 @@ void AddAttempt(TestEnv& env, qint64 student, qint64 test, const QVariant& grade
 
 // vornick-admin run from a shell, copied beside the test's database as it is
 // installed beside the program (so it finds that database, or on a server run
-// its VornickTest.ini); -1 as the code when it crashed or hung.
+// its VornickTest.ini; on a lab run the owner's, as the technician runs it);
+// -1 as the code when it crashed or hung.
 struct ToolRun {
     int code = -1;
     QString out;
