@@ -29,12 +29,8 @@ private slots:
     void createOnceThenCopyKeepsNumbersAndRefusesData();
 };
 
-namespace {
-
 const QString Conflict = QStringLiteral(
     "This record was changed or deleted by another user since it was read; your change was not saved.");
-
-}
 
 #define REQUIRE_SERVER()                                                          \
     if (!TestEnv::OnServer())                                                     \

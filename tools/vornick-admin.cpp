@@ -61,8 +61,8 @@ struct Options {
                                QStringLiteral("NAME_OR_NUMBER")};
     QCommandLineOption database{QStringLiteral("database"), QStringLiteral("An Ostrel.mdb to work on."),
                                 QStringLiteral("PATH")};
-    QCommandLineOption settings{QStringLiteral("settings"), QStringLiteral("A VornickTest.ini naming a lab's server."),
-                                QStringLiteral("INI")};
+    QCommandLineOption settings{QStringLiteral("settings"),
+                                QStringLiteral("A VornickTest.ini naming a lab's server and its owner."), QStringLiteral("INI")};
 };
 
 void Require(bool condition, const QString& message, bool usage = false)
@@ -78,6 +78,15 @@ void OnlyOptions(const QCommandLineParser& parser, const QStringList& allowed)
         Require(allowed.contains(name), QStringLiteral("--%1 does not go with this command.").arg(name), true);
 }
 
+// A lab workstations' settings file names a role that reads no table; the
+// tool works as the owner, with the technician's settings file.
+void RequireOwner(const ServerSettings& server)
+{
+    Require(server.adminUser.isEmpty(),
+            QStringLiteral("the settings file names the lab workstations' role %1, which reads no table: give the "
+                           "database owner's settings file with --settings.").arg(server.user));
+}
+
 void OpenDatabase(Connection& connection, const QCommandLineParser& parser, const Options& options)
 {
     Require(!(parser.isSet(options.database) && parser.isSet(options.settings)),
@@ -90,9 +99,14 @@ void OpenDatabase(Connection& connection, const QCommandLineParser& parser, cons
             throw Failure{path + QStringLiteral(": ") + error.message()};
         }
     } else if (parser.isSet(options.settings)) {
-        connection.Open(ServerSettings::Read(parser.value(options.settings)));
+        const ServerSettings server = ServerSettings::Read(parser.value(options.settings));
+        RequireOwner(server);
+        connection.Open(server);
     } else {
-        connection.OpenProgramDatabase(QCoreApplication::applicationDirPath());
+        const QString folder = QCoreApplication::applicationDirPath();
+        if (const DatabaseLocation beside = DatabaseLocation::Beside(folder); beside.server)
+            RequireOwner(*beside.server);
+        connection.OpenProgramDatabase(folder);
     }
 }
 
