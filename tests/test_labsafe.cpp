@@ -183,6 +183,7 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     QCOMPARE(FailureOf([&] { b.Store(test, 1, 2); }) + u'|' + FailureOf([&] { b.Finish(test, QStringLiteral("x")); }),
              QStringLiteral("This attempt is not running.|This attempt is not running."));
     QCOMPARE(b.Review(test).front().answerRecord, QStringLiteral("1231C"));
+    QCOMPARE(FailureOf([&] { a.Review(test); }), QStringLiteral("This test has not been finished."));  // running
 
     // The server dates the attempt by its own clock, in the workstation's format.
     QCOMPARE(a.Finish(test, QStringLiteral("d.M.'yr' yy")), 36);
