@@ -27,7 +27,6 @@ class TestResultsOut : public QObject {
 
 private slots:
     void savedFromTheScreens();
-    void writtenByTheTool();
     void handWorkedClass();
     void oneAttemptHasNoSpread();
 };
@@ -168,7 +167,7 @@ frmStatistics& OpenStatistics(frmAdmin& admin, qint64 test)
 
 }
 
-// CSV from the catalogue (one test) and from the results screen (one student).
+// CSV from the catalogue (one test), the results screen (one student) and vornick-admin.
 void TestResultsOut::savedFromTheScreens()
 {
     TestEnv env;
@@ -215,20 +214,13 @@ void TestResultsOut::savedFromTheScreens()
     QCOMPARE(Head(zoe[2]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"|||no|0|false 1|0||0||0||0|")
                                .arg(school.zoe).arg(school.geometry));
     QCOMPARE(env.fake.unexpected, QStringList());
-}
 
-// CSV from vornick-admin, narrowed by student and test, by name or number.
-void TestResultsOut::writtenByTheTool()
-{
-    TestEnv env;
-    const School school = Seed(env);
-    QTemporaryDir files;
+    // From vornick-admin, narrowed by student and test, by name or number.
     const auto run = [&env](const QStringList& arguments) {
         const ToolRun ran = RunAdminTool(env, arguments);
         return QString::number(ran.code) + u' ' + ran.out + ran.err;
     };
 
-    // A student by name and a test by title narrow it to one attempt.
     const QString one = files.filePath(QStringLiteral("one.csv"));
     QCOMPARE(run({"results", "--student", "Zoë Müller, \"Z\"", "--test", "Geometry, \"plane\"", "--output", one}),
              QStringLiteral("0 Wrote 1 result to %1.\n").arg(one));
