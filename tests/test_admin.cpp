@@ -1,6 +1,6 @@
-// The administration screen and the administrator's results screen, through
-// their widgets; writing and editing tests: the catalogue's Add and Edit, the
-// new test screen (run modally by a scripted user), the question editor and its Exit.
+// The administration and results screens through their widgets; writing and
+// editing tests: Add and Edit, the new test screen (run modally by a scripted
+// user), the question editor and its Exit.
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
@@ -171,9 +171,8 @@ void TestAdmin::accounts()
     Click(admin.cmdAddStudent);
     QCOMPARE(admin.lstStudents->count(), 4);
 
-    // The picked student keeps their own name under a new password, on
-    // their own number however large, whatever another screen did to the
-    // recordset; taking another's name is refused.
+    // The picked student (of a 19-digit number) keeps their own name under a new
+    // password, whatever another screen did to the recordset; another's is refused.
     PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, Big));
     QCOMPARE(admin.txtName->text() + u'|' + admin.txtPassword->text() + u'|' + admin.txtStudentNumber->text(),
              QStringLiteral("Room 2024|two|9223372036854775000"));
@@ -318,10 +317,8 @@ void TestAdmin::resultsScreenWithLargeKeys()
     QVERIFY(results.lstResults->item(2)->text().endsWith(QStringLiteral("Not Taken")));
 }
 
-// What the school day does not: closing by the frame acts as Exit (the slot
-// on screen stored and counted, No keeping the screen); an empty slot stored
-// as empty texts, not Nulls; texts stored exactly; slots without a question
-// counted by Exit, slot 25 stored by it.
+// Beyond the school day's writing: the frame's close acts as Exit (No keeps
+// the screen), empty slots are empty texts, texts stored exactly, Exit counts.
 void TestAdmin::newTestFromNextToExit()
 {
     TestEnv env;
@@ -347,9 +344,10 @@ void TestAdmin::newTestFromNextToExit()
     const QStringList texts{QStringLiteral("He said \"it's\"\n\n\tindented; 100% \\ back\u00a0slash ") + QString(5000, u'x'),
                             QStringLiteral("مرحبا بالعالم 👋"), QStringLiteral("  leading and trailing  "),
                             QStringLiteral("Line\nbreak\n")};
-    for (int s = 2; s <= 25; ++s) {
-        for (int i = 0; i < boxes.size(); ++i)  // slot 3 a blank question, slot 25 none
-            boxes[i]->setPlainText(s == 2 ? texts[i] : i > 0 ? QStringLiteral("a") : s == 3 ? QStringLiteral("   ") : s < 25 ? QStringLiteral("Q") : QString());
+    for (int s = 2; s <= 25; ++s) {  // after slot 2, answers only: slot 3 under a blank question, 25 under none
+        const QString question = s == 3 ? QStringLiteral("   ") : s == 25 ? QString() : QStringLiteral("Q");
+        for (int i = 0; i < boxes.size(); ++i)
+            boxes[i]->setPlainText(s == 2 ? texts[i] : i == 0 ? question : QStringLiteral("a"));
         Click(editor.cmdNext);  // on slot 25 it does nothing, not even a store
     }
     QCOMPARE(StoredRow(env).mid(8, 4), texts);
