@@ -2,19 +2,12 @@
 // screens rely on, and files that are missing, damaged, locked or unwritable.
 #include "TestEnv.h"
 #include "app/Module1.h"
-#include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/Schema.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QProcess>
-#include <QFileInfo>
-#include <unistd.h>
-#include <QElapsedTimer>
 #include <QtTest>
+#include <unistd.h>
 
 using namespace Module1;
 
@@ -34,14 +27,11 @@ namespace {
 // The engine's message when the program stores a new student, or "" once stored.
 QString StoreFailure()
 {
-    try {
+    return FailureOf([] {
         rsPasswords.AddNew();
         rsPasswords.SetField(QStringLiteral("fldStudentName"), QStringLiteral("Waiting"));
         rsPasswords.Update();
-        return {};
-    } catch (const DbError& error) {
-        return error.message();
-    }
+    });
 }
 
 // dbholder, another process, holds the database's write lock for `ms`.
@@ -129,11 +119,8 @@ void TestData::openReportsMissingOrDamagedFiles()
     QTemporaryDir dir;
     // Characters a file name may hold but a database URI would misread.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("a #b?c")));
-    const QString path = dir.path() + QStringLiteral("/a #b?c/Ostrel.mdb");
-    if (!content.isNull()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    }
+    const QString path = dir.filePath(QStringLiteral("a #b?c/Ostrel.mdb"));
+    QVERIFY(content.isNull() || WriteFile(dir, QStringLiteral("a #b?c/Ostrel.mdb"), content) == path);
     Connection connection(QStringLiteral("damaged"));
     try {
         connection.Open(path);
@@ -166,9 +153,9 @@ void TestData::unwritableDatabaseIsToldAtStart()
         dbopen.waitForFinished(20000);
         return QString::fromUtf8(dbopen.readAllStandardOutput()).trimmed();
     };
-    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
-        | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto all = readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther | QFile::ExeOwner | QFile::ExeGroup
+        | QFile::ExeOther;
     const QString told = QStringLiteral("The database %1 cannot be written by this user account (%2 is read-only for it), "
                                         "so no answer or change could be stored.\nAsk the person who installed VornickTest "
                                         "to give this account write access to the database file and its folder.");

@@ -34,7 +34,6 @@ private slots:
     void importFromAShell();
     void exportAndImportAgain();
     void importReportCancelAndStore();
-    void exportTheSelectedTest();
 };
 
 namespace {
@@ -56,6 +55,15 @@ QStringList Listed(const std::vector<FileNote>& notes)
     return listed;
 }
 
+// Only the lines the notes name, as "1 3 5".
+QString Lines(const std::vector<FileNote>& notes)
+{
+    QStringList lines;
+    for (const FileNote& note : notes)
+        lines << QString::number(note.line);
+    return lines.join(u' ');
+}
+
 // Texts the fuzzed round trips (tests/fuzz) cannot make, their alphabet
 // lacking these words, digits, entities and characters beyond the BMP.
 const QStringList SpecialTexts{
@@ -64,15 +72,16 @@ const QStringList SpecialTexts{
     QStringLiteral("Ça coûte 5 € — naïve Ελληνικά 日本語 👋"),
 };
 
-// The one line an error leaves on stderr, after the exit code.
+// The exit code, then the one line an error leaves on stderr.
 QString Error(const ToolRun& ran) { return QString::number(ran.code) + u' ' + ran.err; }
 
-QString SlotColumns()
+// A bank of 26 usable questions, one more than a test takes.
+QByteArray Bank()
 {
-    QStringList columns;
-    for (int s = 1; s <= 25; ++s)
-        columns << QStringLiteral("fldQ%1, fldQ%1Answer, fldQ%1Phony1, fldQ%1Phony2").arg(s);
-    return columns.join(QStringLiteral(", "));
+    QByteArray bank;
+    for (int q = 1; q <= 26; ++q)
+        bank += QStringLiteral("Q%1 {=A%1 ~B%1 ~C%1}\n\n").arg(q).toUtf8();
+    return bank;
 }
 
 // The user of the new test screen: looks at what it proposes, then acts.
@@ -110,7 +119,8 @@ void TestQuestionFiles::writtenFilesReadBack()
 
 // Slots without a question are left out and said so; an empty answer is
 // written but will not read back; a carriage return becomes a line break;
-// what Aiken cannot hold is changed and said so.
+// a question Aiken would take for its answer line is set apart. (Aiken's
+// line breaks and blanks: exportAndImportAgain.)
 void TestQuestionFiles::whatAFileCannotCarry()
 {
     TestDraft gaps{QStringLiteral("Gaps"), {}, 5, {{}, {QStringLiteral("q2"), QStringLiteral("a"), {}, QStringLiteral("c")},
@@ -126,16 +136,11 @@ void TestQuestionFiles::whatAFileCannotCarry()
     QCOMPARE(Found(gapsRead), QStringList{QStringLiteral("9:q4\nx|a\n|b|c")});
     QCOMPARE(Listed(gapsRead.leftOut), QStringList{QStringLiteral("Line 5: \"Q2\": an empty answer.")});
 
-    const TestDraft uncarried{{}, {}, 0, {{QStringLiteral("Two\nlines"), QStringLiteral(" a "), QStringLiteral("b"), QStringLiteral("c")},
-                                          {QStringLiteral("ANSWER: what?"), QStringLiteral("a"), QStringLiteral("b\nc"), QStringLiteral("d")}}};
-    const WriteOutcome carried = Aiken::Write(uncarried);
-    QCOMPARE(carried.text, QStringLiteral("Two lines\nA. a\nB. b\nC. c\nANSWER: A\n\n"
-                                          "Question: ANSWER: what?\nA. a\nB. b c\nC. d\nANSWER: A\n\n"));
-    QCOMPARE(carried.notes, (QStringList{
-        QStringLiteral("Questions 1 and 2: a line break, which Aiken cannot hold; each is written as a blank."),
-        QStringLiteral("Question 1: blanks at the start or end of a text, which Aiken cannot hold; they are left out."),
-        QStringLiteral("Question 2: a question beginning with \"ANSWER:\", which Aiken takes for the answer line; "
-                       "written after the word \"Question:\".")}));
+    const WriteOutcome carried = Aiken::Write({{}, {}, 0, {{QStringLiteral("ANSWER: what?"), QStringLiteral("a"),
+                                                            QStringLiteral("b"), QStringLiteral("c")}}});
+    QCOMPARE(carried.text, QStringLiteral("Question: ANSWER: what?\nA. a\nB. b\nC. c\nANSWER: A\n\n"));
+    QCOMPARE(carried.notes, QStringList{QStringLiteral("Question 1: a question beginning with \"ANSWER:\", which Aiken "
+                                                       "takes for the answer line; written after the word \"Question:\".")});
 }
 
 // A file as another tool and a teacher would write it: byte-order mark,
@@ -144,44 +149,24 @@ void TestQuestionFiles::giftAsWrittenInPractice()
 {
     const QByteArray file =
         "\xEF\xBB\xBF// Exported from another quiz tool\r\n"
-        "$CATEGORY: $course$/top/Geography//History\r\n"
-        "\r\n"
-        "::Capitals::What is the capital of France? {=Paris ~London ~Berlin}\r\n"
-        "\r\n"
+        "$CATEGORY: $course$/top/Geography//History\r\n\r\n"
+        "::Capitals::What is the capital of France? {=Paris ~London ~Berlin}\r\n\r\n"
         "// question: 2  name: multi-line\r\n"
-        "Which river\r\n"
-        "flows through Cairo?\r\n"
-        "{\r\n"
-        "  =The Nile#Right!\r\n"
-        "  ~The Amazon#No.\r\n"
-        "  // a comment among the answers\r\n"
-        "  ~The Danube\r\n"
-        "  ####Rivers are long.\r\n"
-        "}\r\n"
-        "\r\n"
-        "::Sun::The sun is a star.{T}\r\n"
-        "\r\n"
-        "Who wrote Faust? {=Goethe =Johann Wolfgang von Goethe}\r\n"
-        "\r\n"
-        "Match the pairs. {=cat -> meow =dog -> woof =cow -> moo}\r\n"
-        "\r\n"
-        "::Pi::Pi to two places? {#3.14:0.01}\r\n"
-        "\r\n"
-        "Describe your holidays. {}\r\n"
-        "\r\n"
-        "Which are primes? {~%50%2 ~%50%3 ~%-100%4}\r\n"
-        "\r\n"
-        "Pick two. {=one =two ~three}\r\n"
-        "\r\n"
-        "Pick one. {=one ~two ~three ~four}\r\n"
-        "\r\n"
+        "Which river\r\nflows through Cairo?\r\n{\r\n"
+        "  =The Nile#Right!\r\n  ~The Amazon#No.\r\n  // a comment among the answers\r\n  ~The Danube\r\n"
+        "  ####Rivers are long.\r\n}\r\n\r\n"
+        "::Sun::The sun is a star.{T}\r\n\r\n"
+        "Who wrote Faust? {=Goethe =Johann Wolfgang von Goethe}\r\n\r\n"
+        "Match the pairs. {=cat -> meow =dog -> woof =cow -> moo}\r\n\r\n"
+        "::Pi::Pi to two places? {#3.14:0.01}\r\n\r\n"
+        "Describe your holidays. {}\r\n\r\n"
+        "Which are primes? {~%50%2 ~%50%3 ~%-100%4}\r\n\r\n"
+        "Pick two. {=one =two ~three}\r\n\r\n"
+        "Pick one. {=one ~two ~three ~four}\r\n\r\n"
         "::HTML::[html]<p>Which tag makes <b>bold</b>&nbsp;text?</p><p>A&amp;B &lt;tag&gt; caf&eacute; &#8364;&#x21;</p>"
-        "{=&lt;b&gt; ~&lt;i&gt; ~<em>&lt;u&gt;</em>}\r\n"
-        "\r\n"
-        "[markdown]Gandhi's birthday is on {~15th =2nd ~3rd} of October.\r\n"
-        "\r\n"
-        "Just a description, with no answers.\r\n"
-        "\r\n"
+        "{=&lt;b&gt; ~&lt;i&gt; ~<em>&lt;u&gt;</em>}\r\n\r\n"
+        "[markdown]Gandhi's birthday is on {~15th =2nd ~3rd} of October.\r\n\r\n"
+        "// a comment between questions\r\n\r\n"
         "Escapes: 1\\:2 \\{x\\} a\\=b\\nnext line {=\\~tilde ~\\#hash ~back\\\\slash}\r\n";
     const ReadOutcome read = Gift::Read(file);
     QVERIFY(!read.Refused());
@@ -192,68 +177,42 @@ void TestQuestionFiles::giftAsWrittenInPractice()
         QStringLiteral("33:Which tag makes bold\u00a0text?\nA&B <tag> café €!|<b>|<i>|<u>"),
         QStringLiteral("35:Gandhi's birthday is on _____ of October.|2nd|15th|3rd"),
         QStringLiteral("39:Escapes: 1:2 {x} a=b\nnext line|~tilde|#hash|back\\slash")}));
-    QCOMPARE(Listed(read.leftOut), (QStringList{
-        QStringLiteral("Line 17: \"Sun\": a true/false question; the program needs one right answer (=) and two false answers (~)."),
-        QStringLiteral("Line 19: A short answer question (the student types the answer); the program needs one right answer (=) and two false answers (~)."),
-        QStringLiteral("Line 21: A matching question; the program needs one right answer (=) and two false answers (~)."),
-        QStringLiteral("Line 23: \"Pi\": a numeric question; the program needs one right answer (=) and two false answers (~)."),
-        QStringLiteral("Line 25: An essay question (no answers to choose from); the program needs one right answer (=) and two false answers (~)."),
-        QStringLiteral("Line 27: Weighted answers (such as %50%); the program counts an answer only as right or wrong."),
-        QStringLiteral("Line 29: 2 right and 1 false answers; the program needs one right answer (=) and two false answers (~)."),
-        QStringLiteral("Line 31: 1 right and 3 false answers; the program needs one right answer (=) and two false answers (~)."),
-        QStringLiteral("Line 37: A text without answers in { }: a description, not a question.")}));
+    // Every other kind of question is left out at its line, saying why.
+    QCOMPARE(Lines(read.leftOut), QStringLiteral("17 19 21 23 25 27 29 31"));
+    QCOMPARE(Listed(read.leftOut).value(3), QStringLiteral("Line 23: \"Pi\": a numeric question; the program needs one "
+                                                           "right answer (=) and two false answers (~)."));
     QCOMPARE(Listed(read.notes), QStringList{QStringLiteral("Line 7: Feedback left out.")});
-    QCOMPARE(QuestionFile::Report(read, 2), QStringLiteral(
-        "Questions that can be used: 5.\nQuestions left out: 9.\n"
-        "Line 17: \"Sun\": a true/false question; the program needs one right answer (=) and two false answers (~).\n"
-        "Line 19: A short answer question (the student types the answer); the program needs one right answer (=) and two false answers (~).\n"
-        "... and 7 more.\nNotes:\nLine 7: Feedback left out."));
+    // A long list in the report ends with the count of the rest.
+    QVERIFY(QuestionFile::Report(read, 2).endsWith(QStringLiteral("\n... and 6 more.\nNotes:\nLine 7: Feedback left out.")));
     QCOMPARE(HtmlText::ToPlain(u"  <ul><li>one</li><li>two<br><br>three</li></ul> a <b >  b</b> 1 < 2 &bogus; &#0; "),
              QStringLiteral("one\ntwo\n\nthree\na b 1 < 2 &bogus; &#0;"));
 }
 
+// Both option styles, questions that run over lines, and each way an Aiken
+// question is left out; the format guessed by name and contents.
 void TestQuestionFiles::aikenBothOptionStyles()
 {
     const QByteArray file =
-        "What is 2 + 2?\n"
-        "A. 3\n"
-        "B. 4\n"
-        "C. 5\n"
-        "ANSWER: B\n"
-        "\n"
-        "Which of these\n"
-        "is a colour?\n"
-        "A) Red\n"
-        "B) Seven\n"
-        "C) Table\n"
-        "ANSWER: A\n"
-        "Four options here?\n"
-        "A. a\nB. b\nC. c\nD. d\n"
-        "ANSWER: A\n"
-        "\n"
+        "What is 2 + 2?\nA. 3\nB. 4\nC. 5\nANSWER: B\n\n"
+        "Which of these\nis a colour?\nA) Red\nB) Seven\nC) Table\nANSWER: A\n"
+        "Four options here?\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n\n"
         "No answer line\nA. a\nB. b\nC. c\n"
-        "Next question\nA. x\nB. y\nC. z\n"
-        "ANSWER: E\n"
-        "ANSWER: A\n"
+        "Next question\nA. x\nB. y\nC. z\nANSWER: E\nANSWER: A\n"
         "Empty option\nA. a\nB.\nC. c\nANSWER: A\n"
         "Lower case letter\nA. a\nB. b\nC. c\nANSWER: c\n"
         "Same letter twice\nA. a\nA. b\nC. c\nANSWER: A\n";
     const ReadOutcome read = Aiken::Read(file);
     QCOMPARE(Found(read), (QStringList{QStringLiteral("1:What is 2 + 2?|4|3|5"),
                                        QStringLiteral("7:Which of these\nis a colour?|Red|Seven|Table")}));
-    QCOMPARE(Listed(read.leftOut), (QStringList{
-        QStringLiteral("Line 13: The question has 4 options; the program needs exactly three: one right answer and two false ones."),
-        QStringLiteral("Line 20: The question has no \"ANSWER:\" line after its options."),
-        QStringLiteral("Line 28: ANSWER: E names none of the question's options."),
-        QStringLiteral("Line 29: An \"ANSWER:\" line with no question before it."),
-        QStringLiteral("Line 30: The question has an empty option."),
-        QStringLiteral("Line 39: \"ANSWER:\" must be followed by one option letter, such as ANSWER: B."),
-        QStringLiteral("Line 40: Two options are lettered A.")}));
+    QCOMPARE(Lines(read.leftOut), QStringLiteral("13 20 28 29 30 39 40"));
+    QCOMPARE(Listed(read.leftOut).value(1), QStringLiteral("Line 20: The question has no \"ANSWER:\" line after its options."));
     QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.txt"), file), QuestionFormat::Aiken);
     QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.GIFT"), file), QuestionFormat::Gift);
     QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.txt"), "Q {=a ~b ~c}\n"), QuestionFormat::Gift);
 }
 
+// Bytes that are no text, or no text at all, are refused by both readers
+// alike with the line that shows it; GIFT's broken structure is named line by line.
 void TestQuestionFiles::filesThatAreNoQuestionFiles()
 {
     const auto refusal = [](const QByteArray& bytes) {
@@ -263,16 +222,19 @@ void TestQuestionFiles::filesThatAreNoQuestionFiles()
             return QStringLiteral("the readers differ");
         return QuestionFile::Report(gift);
     };
-    QCOMPARE(refusal(QByteArray("Q {=a ~b ~c}\n\nQ2\0\x89PNG", 21)),
-             QStringLiteral("Line 3: The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text."));
-    QCOMPARE(refusal("Caf\xC3\xA9 {=a ~b ~c}\r\nCaf\xE9\r\n"),
-             QStringLiteral("Line 2: The file holds a byte that is not UTF-8 text here (0xE9). Save the file as UTF-8 and import it again."));
-    // A surrogate and an overlong form are not UTF-8 either.
-    QVERIFY(refusal("\xED\xA0\x80").startsWith(QLatin1String("Line 1: The file holds a byte that is not UTF-8 text here (0xED).")));
-    QVERIFY(refusal("ok\n\xC0\xAF").startsWith(QLatin1String("Line 2: The file holds a byte that is not UTF-8 text here (0xC0).")));
-    QCOMPARE(refusal(""), QStringLiteral("The file is empty."));
-    QCOMPARE(refusal("\xEF\xBB\xBF \r\n\t\n"), QStringLiteral("The file is empty."));
-    QCOMPARE(refusal(QByteArray(10'000'001, 'x')), QStringLiteral("The file has 10,000,001 bytes; a question file may have at most 10,000,000 (10 MB)."));
+    const QString notUtf8 = QStringLiteral("The file holds a byte that is not UTF-8 text here (0x%1). Save the file as "
+                                           "UTF-8 and import it again.");
+    const QList<std::pair<QByteArray, QString>> refused{
+        {QByteArray("Q {=a ~b ~c}\n\nQ2\0\x89PNG", 21),
+         "Line 3: The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text."},
+        {"Caf\xC3\xA9 {=a ~b ~c}\r\nCaf\xE9\r\n", "Line 2: " + notUtf8.arg("E9")},
+        {"\xED\xA0\x80", "Line 1: " + notUtf8.arg("ED")},  // a surrogate
+        {"ok\n\xC0\xAF", "Line 2: " + notUtf8.arg("C0")},  // an overlong form
+        {"", "The file is empty."},
+        {"\xEF\xBB\xBF \r\n\t\n", "The file is empty."},
+        {QByteArray(10'000'001, 'x'), "The file has 10,000,001 bytes; a question file may have at most 10,000,000 (10 MB)."}};
+    for (const auto& [bytes, text] : refused)
+        QCOMPARE(refusal(bytes), text);
 
     // UTF-16 with its byte-order mark, as some editors save, reads as text.
     const QString utf16 = QStringLiteral("Ça? {=oui ~non ~peut-être}");
@@ -284,43 +246,26 @@ void TestQuestionFiles::filesThatAreNoQuestionFiles()
         "Unclosed {=a ~b ~c\n\nx\n\nEscaped close {=a ~b ~c\\}\n\nStray } here {=a ~b ~c}\n\n"
         "Nested {=a {~b} ~c}\n\nTwo {=a ~b ~c}\nThree {=a ~b ~c}\n\nEnds in a backslash \\\n{=a ~b ~c}\n\n"
         "::Open title {=a ~b ~c}\n\n{=a ~b ~c}\n\nText first {a =b ~c ~d}\n\nQ {=a ~b ~c}\\");
-    QCOMPARE(Listed(broken.leftOut), (QStringList{
-        QStringLiteral("Line 1: The answers opened with \"{\" here are never closed with \"}\"."),
-        QStringLiteral("Line 3: A text without answers in { }: a description, not a question."),
-        QStringLiteral("Line 5: The answers opened with \"{\" here are never closed with \"}\" (\\} is a brace inside a text, not the end of the answers)."),
-        QStringLiteral("Line 7: A \"}\" with no \"{\" before it; write \\} for a brace inside a text."),
+    QCOMPARE(Lines(broken.leftOut), QStringLiteral("1 3 5 7 9 12 14 17 19 21 23"));
+    QCOMPARE(Listed(broken.leftOut).mid(4, 3), (QStringList{
         QStringLiteral("Line 9: A second \"{\" before the answers opened on line 9 were closed; write \\{ for a brace inside a text."),
         QStringLiteral("Line 12: A second set of answers after those on line 11; leave a blank line between two questions."),
-        QStringLiteral("Line 14: The line ends in a \"\\\" that escapes nothing; write \\\\ for a backslash."),
-        QStringLiteral("Line 17: The question title opened with \"::\" is never closed with \"::\"."),
-        QStringLiteral("Line 19: No question text."),
-        QStringLiteral("Line 21: Text before the first answer; each answer begins with = (right) or ~ (false)."),
-        QStringLiteral("Line 23: The line ends in a \"\\\" that escapes nothing; write \\\\ for a backslash.")}));
-
-    // A file far too large is refused by its size, before it is read.
-    QTemporaryDir dir;
-    QFile huge(dir.filePath(QStringLiteral("huge.gift")));
-    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(100'000'000));
-    huge.close();
-    const QuestionFile::Loaded loaded = QuestionFile::Load(huge.fileName());
-    QCOMPARE(QuestionFile::Report(loaded.outcome), QStringLiteral("The file has 100,000,000 bytes; a question file may have at most 10,000,000 (10 MB)."));
-    QCOMPARE(QuestionFile::Load(dir.filePath(QStringLiteral("none.gift"))).outcome.refusal.text.left(9), QStringLiteral("The file "));
+        QStringLiteral("Line 14: The line ends in a \"\\\" that escapes nothing; write \\\\ for a backslash.")}));
 }
 
+// Import from a shell: the report and the stored row, unfinished; refusals
+// on stderr storing nothing; a bank of 26 refused or cut to its first 25; a
+// database that is not there is not made.
 void TestQuestionFiles::importFromAShell()
 {
     TestEnv env;
     const auto tool = [&env](const QStringList& arguments) { return RunAdminTool(env, arguments); };
     QTemporaryDir files;
     const QString gift = WriteFile(files, QStringLiteral("geo.gift"),
-        "$CATEGORY: $course$/top/Geography\n\n"
-        "Capital of France? {=Paris ~Rome ~Oslo}\n\n"
-        "::Nile:: Longest river? {=Nile#Yes ~Rhine ~Seine}\n\n"
-        "The Earth is flat. {F}\n\n"
+        "$CATEGORY: $course$/top/Geography\n\nCapital of France? {=Paris ~Rome ~Oslo}\n\n"
+        "::Nile:: Longest river? {=Nile#Yes ~Rhine ~Seine}\n\nThe Earth is flat. {F}\n\n"
         "Highest mountain? {\n=Everest\n~K2\n~Mont Blanc\n}\n");
-
-    ToolRun ran = tool({QStringLiteral("import"), gift, QStringLiteral("--minutes"), QStringLiteral("45"),
-                        QStringLiteral("--description"), QStringLiteral("Read carefully.")});
+    ToolRun ran = tool({"import", gift, "--minutes", "45", "--description", "Read carefully."});
     QCOMPARE(Error(ran), QStringLiteral("0 "));
     const qint64 number = env.Scalar(QStringLiteral("SELECT fldTestNumber FROM Tests")).toLongLong();
     QCOMPARE(ran.out, QStringLiteral(
@@ -331,51 +276,36 @@ void TestQuestionFiles::importFromAShell()
         "are written.\n").arg(gift).arg(number));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName, fldDescription, fldTime, fldQ1, fldQ1Answer, fldQ1Phony1, "
                                      "fldQ1Phony2, fldQ2, fldQ3Phony2, fldQ4, fldQ25Phony2 FROM Tests")),
-             QStringList{QStringLiteral("<Geography>|Read carefully.|45|Capital of France?|Paris|Rome|Oslo|"
-                                        "Longest river?|Mont Blanc|NULL|NULL")});
+             QStringList{"<Geography>|Read carefully.|45|Capital of France?|Paris|Rome|Oslo|Longest river?|Mont Blanc|NULL|NULL"});
 
-    // Refusals: one line on stderr, nothing stored.
-    const QList<std::pair<QStringList, QString>> refused{
-        {{}, QStringLiteral("Another test already has the title \"Geography\". Please choose a different title. (The "
-                            "title came from the file; give one with --title.)")},
-        {{QStringLiteral("--title"), QStringLiteral(" <Geography> ")},
-         QStringLiteral("Another test already has the title \"Geography\". Please choose a different title.")},
-        {{QStringLiteral("--minutes"), QStringLiteral("1.5")},
-         QStringLiteral("The length of the test must be a whole number of minutes from 0 to 32767.")},
-    };
-    for (const auto& [options, message] : refused) {
-        QCOMPARE(Error(tool(QStringList{QStringLiteral("import"), gift} + options)),
-                 QStringLiteral("1 vornick-admin: ") + message + u'\n');
-    }
+    const QString bank = WriteFile(files, QStringLiteral("bank.gift"), Bank());
     const QString binary = WriteFile(files, QStringLiteral("picture.txt"), QByteArray("GIF89a\n\x01\0\0;", 11));
-    QCOMPARE(Error(tool({QStringLiteral("import"), binary})),
-             QStringLiteral("1 vornick-admin: %1: Line 2: The file holds a NUL byte here, so it is not a text file. "
-                            "Choose a GIFT or Aiken file saved as text.\n").arg(binary));
+    const QList<std::pair<QStringList, QString>> refused{
+        {{gift}, "Another test already has the title \"Geography\". Please choose a different title. (The title came "
+                 "from the file; give one with --title.)"},
+        {{gift, "--minutes", "1.5"}, "The length of the test must be a whole number of minutes from 0 to 32767."},
+        {{binary}, binary + ": Line 2: The file holds a NUL byte here, so it is not a text file. Choose a GIFT or "
+                            "Aiken file saved as text."},
+        {{bank}, bank + " holds 26 usable questions and a test takes at most 25: split the file, or take the first 25 "
+                        "with --first 25."}};
+    for (const auto& [arguments, message] : refused)
+        QCOMPARE(Error(tool(QStringList{"import"} + arguments)), "1 vornick-admin: " + message + u'\n');
     QCOMPARE(TestCount(env), 1);
-
-    // A bank of 26: refused with its count, or its first 25 stored, complete.
-    QByteArray bank;
-    for (int q = 1; q <= 26; ++q)
-        bank += QStringLiteral("Q%1 {=A%1 ~B%1 ~C%1}\n\n").arg(q).toUtf8();
-    const QString bankFile = WriteFile(files, QStringLiteral("bank.gift"), bank);
-    QCOMPARE(Error(tool({QStringLiteral("import"), bankFile})),
-             QStringLiteral("1 vornick-admin: %1 holds 26 usable questions and a test takes at most 25: split the file, "
-                            "or take the first 25 with --first 25.\n").arg(bankFile));
-    QCOMPARE(TestCount(env), 1);
-    ran = tool({QStringLiteral("import"), bankFile, QStringLiteral("--first"), QStringLiteral("25")});
-    QCOMPARE(Error(ran), QStringLiteral("0 "));
-    QVERIFY2(ran.out.contains(QStringLiteral("\nNot taken (past the first 25): the questions on lines 51.\n")), qPrintable(ran.out));
+    ran = tool({"import", bank, "--first", "25"});
+    QVERIFY2(ran.code == 0 && ran.out.contains("\nNot taken (past the first 25): the questions on lines 51.\n"),
+             qPrintable(ran.out));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName, fldTime, fldQ25, fldQ25Phony2 FROM Tests WHERE fldTestName = 'bank'")),
-             QStringList{QStringLiteral("bank|30|Q25|C25")});
+             QStringList{"bank|30|Q25|C25"});
 
-    // A database that is not there is not made.
     const QString missing = files.filePath(QStringLiteral("none.mdb"));
-    QCOMPARE(tool({QStringLiteral("import"), gift, QStringLiteral("--title"), QStringLiteral("X"),
-                   QStringLiteral("--database"), missing}).code, 1);
+    QCOMPARE(tool({"import", gift, "--title", "X", "--database", missing}).code, 1);
     QVERIFY(!QFile::exists(missing));
-    QCOMPARE(tool({QStringLiteral("import"), gift, QStringLiteral("--format"), QStringLiteral("gift")}).code, 2);
+    QCOMPARE(tool({"import", gift, "--format", "gift"}).code, 2);  // --format is for export
 }
 
+// Exported and imported again, a test comes back slot for slot; Aiken's
+// changes are told on stderr; an unfinished test exports by its title
+// without the marks; a test that is not there is an error.
 void TestQuestionFiles::exportAndImportAgain()
 {
     TestEnv env;
@@ -385,140 +315,101 @@ void TestQuestionFiles::exportAndImportAgain()
     env.Exec(QStringLiteral("UPDATE Tests SET fldQ2 = ?, fldQ2Answer = ?, fldQ2Phony1 = ? WHERE fldTestNumber = ?"),
              {QStringLiteral(" What is {x : x = ~1}?\n// #2 \\n "), QStringLiteral("%100% -> all"),
               QStringLiteral("\tΖωή, naïve\n"), algebra});
-    const qint64 draft = env.Insert(QStringLiteral("INSERT INTO Tests (fldTestName, fldTime, fldQ1, fldQ1Answer, "
-                                                   "fldQ1Phony1, fldQ1Phony2) VALUES ('<Draft>', 5, 'q', 'a', 'b', 'c')"));
+    env.Exec(QStringLiteral("INSERT INTO Tests (fldTestName, fldTime, fldQ1, fldQ1Answer, fldQ1Phony1, fldQ1Phony2) "
+                            "VALUES ('<Draft>', 5, 'q', 'a', 'b', 'c')"));
 
     const QString file = files.filePath(QStringLiteral("algebra.gift"));
-    ToolRun ran = tool({QStringLiteral("export"), QStringLiteral("Algebra"), QStringLiteral("--format"),
-                        QStringLiteral("gift"), QStringLiteral("--output"), file});
+    ToolRun ran = tool({"export", "Algebra", "--format", "gift", "--output", file});
     QCOMPARE(Error(ran), QStringLiteral("0 "));
     QCOMPARE(ran.out, QStringLiteral("Wrote 25 questions of test %1 \"Algebra\" to %2.\n").arg(algebra).arg(file));
-    ran = tool({QStringLiteral("import"), file, QStringLiteral("--title"), QStringLiteral("Algebra again")});
-    QCOMPARE(ran.code, 0);
-    const QString select = QStringLiteral("SELECT %1 FROM Tests WHERE fldTestName = ?").arg(SlotColumns());
+    QCOMPARE(tool({"import", file, "--title", "Algebra again"}).code, 0);
+    QStringList columns;
+    for (int s = 1; s <= 25; ++s)
+        columns << QStringLiteral("fldQ%1, fldQ%1Answer, fldQ%1Phony1, fldQ%1Phony2").arg(s);
+    const QString select = QStringLiteral("SELECT %1 FROM Tests WHERE fldTestName = ?").arg(columns.join(u','));
     const QStringList original = env.Rows(select, {QStringLiteral("Algebra")});
     QCOMPARE(env.Rows(select, {QStringLiteral("Algebra again")}), original);
     QVERIFY(original.value(0).contains(QStringLiteral("|%100% -> all|")));
 
-    ran = tool({QStringLiteral("export"), QString::number(algebra), QStringLiteral("--format"), QStringLiteral("aiken")});
-    QCOMPARE(ran.code, 0);
+    ran = tool({"export", QString::number(algebra), "--format", "aiken"});
     QVERIFY(ran.out.startsWith(QStringLiteral("Q1\nA. A1\nB. P1a\nC. P1b\nANSWER: A\n\n"
                                               "What is {x : x = ~1}? // #2 \\n\nA. %100% -> all\nB. Ζωή, naïve\nC. P2b\n")));
     QCOMPARE(ran.err, QStringLiteral(
         "vornick-admin: note: Question 2: a line break, which Aiken cannot hold; each is written as a blank.\n"
         "vornick-admin: note: Question 2: blanks at the start or end of a text, which Aiken cannot hold; they are left out.\n"));
-    ran = tool({QStringLiteral("export"), QStringLiteral("Draft"), QStringLiteral("--format"), QStringLiteral("GIFT")});
+    ran = tool({"export", "Draft", "--format", "GIFT"});
     QCOMPARE(ran.out, QStringLiteral("$CATEGORY: Draft\n\n::Q1:: q {\n\t=a\n\t~b\n\t~c\n}\n\n"));
     QCOMPARE(ran.err, QStringLiteral("vornick-admin: note: Questions 2 to 25: no question text; left out of the file.\n"));
-    QCOMPARE(tool({QStringLiteral("export"), QString::number(draft), QStringLiteral("--format"), QStringLiteral("gift")}).out,
-             ran.out);
-
-    QCOMPARE(Error(tool({QStringLiteral("export"), QStringLiteral("Nope"), QStringLiteral("--format"), QStringLiteral("gift")})),
+    QCOMPARE(Error(tool({"export", "Nope", "--format", "gift"})),
              QStringLiteral("1 vornick-admin: no test is numbered or titled \"Nope\".\n"));
-    const QString nowhere = files.filePath(QStringLiteral("no/such/folder.gift"));
-    QCOMPARE(tool({QStringLiteral("export"), QStringLiteral("Algebra"), QStringLiteral("--format"), QStringLiteral("gift"),
-                   QStringLiteral("--output"), nowhere}).code, 1);
-    QVERIFY(!QFile::exists(nowhere));
 }
 
+// Import... and Export... on the screen: a cancelled dialog does nothing; the
+// report, then the new test screen with the file's title (Cancel stores
+// nothing, Next stores and opens the editor on the first question); a file
+// that gives no test ends with the report.
 void TestQuestionFiles::importReportCancelAndStore()
 {
     TestEnv env;
     QTemporaryDir files;
     const QString gift = WriteFile(files, QStringLiteral("capitals.gift"),
-        "$CATEGORY: Capitals\n\n"
-        "Capital of France? {=Paris ~Rome ~Oslo}\n\n"
-        "Paris is in France. {T}\n\n"
-        "Capital of Peru? {=Lima#Yes ~Quito ~La Paz}\n");
+        "$CATEGORY: Capitals\n\nCapital of France? {=Paris ~Rome ~Oslo}\n\n"
+        "Paris is in France. {T}\n\nCapital of Peru? {=Lima#Yes ~Quito ~La Paz}\n");
     frmAdmin& admin = SignInAdmin();
-
-    // Cancelled in the file dialog: nothing shown, nothing stored.
+    Click(admin.cmdExport);  // nothing picked: no dialog
     env.fake.fileChoices = {FileChoice{}};
     Click(admin.cmdImport);
-    QVERIFY(env.fake.fileDialogs.value(0).startsWith(
-        QStringLiteral("Import Questions|Question files (*.gift *.txt);;All files (*)|")));
     QCOMPARE(LastBox(env.fake), QStringLiteral("no box"));
 
-    // The report, then the new test screen with the file's title; Cancel stores nothing.
-    const QString report = QStringLiteral(
-        "Read capitals.gift as GIFT.\nQuestions that can be used: 2.\nQuestions left out: 1.\n"
-        "Line 5: A true/false question; the program needs one right answer (=) and two false answers (~).\n"
-        "Notes:\nLine 7: Feedback left out.|Import Questions|OK");
     QString proposed;
-    env.fake.fileChoices = {FileChoice{gift, 0}};
+    env.fake.fileChoices = {FileChoice{gift, 0}, FileChoice{gift, 0}};
     QueueUser(env, [&](frmNewTestIntro& intro) {
         proposed = intro.txtTestName->text() + u'|' + intro.txtMinutes->text();
         Click(intro.cmdCancel);
     });
     Click(admin.cmdImport);
-    QCOMPARE(LastBox(env.fake), report);
+    QCOMPARE(LastBox(env.fake), QStringLiteral(
+        "Read capitals.gift as GIFT.\nQuestions that can be used: 2.\nQuestions left out: 1.\n"
+        "Line 5: A true/false question; the program needs one right answer (=) and two false answers (~).\n"
+        "Notes:\nLine 7: Feedback left out.|Import Questions|OK"));
     QCOMPARE(proposed, QStringLiteral("Capitals|"));
     ProcessEvents();
     QVERIFY(admin.isVisible() && !Screens::IsLoaded<frmNewTest>() && !Screens::IsLoaded<frmNewTestIntro>());
     QCOMPARE(TestCount(env), 0);
 
-    // Next stores the test with its questions in file order; the editor opens on the first.
-    env.fake.fileChoices = {FileChoice{gift, 0}};
     QueueUser(env, [](frmNewTestIntro& intro) {
         TypeInto(intro.txtMinutes, QStringLiteral("20"));
         Click(intro.cmdNext);
     });
     Click(admin.cmdImport);
     frmNewTest& editor = Screens::Get<frmNewTest>();
-    QVERIFY(editor.isVisible());
     QCOMPARE(editor.txtQuestion->toPlainText() + u'|' + editor.txtAnswer->toPlainText(), QStringLiteral("Capital of France?|Paris"));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName, fldTime, fldQ1, fldQ1Answer, fldQ1Phony1, fldQ1Phony2, fldQ2, "
                                      "fldQ2Answer, fldQ2Phony1, fldQ2Phony2, fldQ3 FROM Tests")),
-             QStringList{QStringLiteral("<Capitals>|20|Capital of France?|Paris|Rome|Oslo|Capital of Peru?|Lima|Quito|La Paz|NULL")});
+             QStringList{"<Capitals>|20|Capital of France?|Paris|Rome|Oslo|Capital of Peru?|Lima|Quito|La Paz|NULL"});
     env.fake.answers = {MsgAnswer::Yes};
     Click(editor.cmdSave);
-    QCOMPARE(LastBox(env.fake), QStringLiteral("There are 23 questions left to write.\r\nAre you sure you want to exit?|Incomplete Test|YesNo"));
     ProcessEvents();
     QVERIFY(admin.isVisible() && admin.lstTests->count() == 1);
-    QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName FROM Tests")), QStringList{QStringLiteral("<Capitals>")});
 
-    // Files that give no test end with the report: nothing opens, nothing is stored.
-    QByteArray bank;
-    for (int q = 1; q <= 26; ++q)
-        bank += QStringLiteral("Q%1 {=A ~B ~C}\n\n").arg(q).toUtf8();
-    env.fake.fileChoices = {FileChoice{WriteFile(files, QStringLiteral("bank.gift"), bank), 0},
-                            FileChoice{WriteFile(files, QStringLiteral("photo.txt"), QByteArray("\x89PNG\r\n\x1A\n\0", 9)), 0}};
+    env.fake.fileChoices = {FileChoice{WriteFile(files, QStringLiteral("bank.gift"), Bank()), 0}};
     Click(admin.cmdImport);
-    QCOMPARE(LastBox(env.fake), QStringLiteral("Read bank.gift as GIFT.\nQuestions that can be used: 26.\n\nA test takes at most 25 "
-                                          "questions and this file holds 26 usable ones. Split the file and import each "
-                                          "part.|Import Questions|OK"));
-    Click(admin.cmdImport);
-    QCOMPARE(LastBox(env.fake), QStringLiteral("This file cannot be imported.\nLine 1: The file holds a byte that is not UTF-8 "
-                                          "text here (0x89). Save the file as UTF-8 and import it again.|Import Questions|OK"));
+    QVERIFY(LastBox(env.fake).endsWith("holds 26 usable ones. Split the file and import each part.|Import Questions|OK"));
     QCOMPARE(TestCount(env), 1);
-    QCOMPARE(env.fake.unexpected, QStringList());
-}
 
-void TestQuestionFiles::exportTheSelectedTest()
-{
-    TestEnv env;
-    QTemporaryDir files;
-    env.AddTest(QStringLiteral("Algebra / 1"));
-    frmAdmin& admin = SignInAdmin();
-
-    Click(admin.cmdExport);  // nothing selected: no dialog
-    QCOMPARE(env.fake.fileDialogs, QStringList());
-
-    PickRow(admin.lstTests, 0);
+    // Export... writes the picked test, the file named after its title; the suffix follows the chosen format.
+    const qint64 algebra = env.AddTest(QStringLiteral("Algebra / 1"));
+    QTest::keyClick(&admin, Qt::Key_F5);
+    PickRow(admin.lstTests, RowOfNumber(admin.lstTests, algebra));
     env.fake.fileChoices = {FileChoice{}, FileChoice{files.filePath(QStringLiteral("algebra")), 1}};
     Click(admin.cmdExport);  // cancelled
-    QVERIFY(env.fake.fileDialogs.value(0).startsWith(QStringLiteral("Export Questions|GIFT files (*.gift);;Aiken files (*.txt)|")));
-    QVERIFY(env.fake.fileDialogs.value(0).endsWith(QStringLiteral("/Algebra _ 1.gift")));
-    QCOMPARE(LastBox(env.fake), QStringLiteral("no box"));
-    Click(admin.cmdExport);  // as Aiken, the suffix added
+    QVERIFY(env.fake.fileDialogs.size() == 5 && env.fake.fileDialogs[4].endsWith(QStringLiteral("/Algebra _ 1.gift")));
+    Click(admin.cmdExport);  // as Aiken
     const QString path = files.filePath(QStringLiteral("algebra.txt"));
     QCOMPARE(LastBox(env.fake), QStringLiteral("25 questions of \"Algebra / 1\" written to %1 as Aiken.|Export Questions|OK")
                                .arg(QDir::toNativeSeparators(path)));
     QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    const QByteArray text = written.readAll();
-    QVERIFY(text.startsWith("Q1\nA. A1\nB. P1a\nC. P1b\nANSWER: A\n\nQ2\nA. A2\n"));
-    QCOMPARE(text.count("ANSWER: A\n"), 25);
+    QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().count("ANSWER: A\n") == 25);
     QCOMPARE(env.fake.unexpected, QStringList());
 }
 

@@ -27,7 +27,6 @@ class TestResultsOut : public QObject {
 
 private slots:
     void savedFromTheScreens();
-    void writtenByTheTool();
     void handWorkedClass();
     void oneAttemptHasNoSpread();
 };
@@ -168,6 +167,7 @@ frmStatistics& OpenStatistics(frmAdmin& admin, qint64 test)
 
 }
 
+// CSV from the catalogue (one test), the results screen (one student) and vornick-admin.
 void TestResultsOut::savedFromTheScreens()
 {
     TestEnv env;
@@ -181,7 +181,6 @@ void TestResultsOut::savedFromTheScreens()
     Click(admin.cmdSaveResults);
     const QString path = files.filePath(QStringLiteral("algebra.csv"));
     QCOMPARE(LastBox(env.fake), QStringLiteral("7 results written to %1.|Save Results|OK").arg(QDir::toNativeSeparators(path)));
-    QVERIFY(env.fake.fileDialogs.value(0).startsWith(QStringLiteral("Save Results|CSV files (*.csv)|")));
     QVERIFY(env.fake.fileDialogs.value(0).endsWith(QStringLiteral("/Algebra results.csv")));
     QCOMPARE(FirstBytes(path), QByteArray("\xEF\xBB\xBF"));
     const QList<QStringList> rows = ReadCsv(path);
@@ -189,7 +188,6 @@ void TestResultsOut::savedFromTheScreens()
     QCOMPARE(rows[0].size(), 57);
     QCOMPARE(Head(rows[0]), QStringLiteral("Student number|Student|Test number|Test|Grade|Date|Finished|Q1|Q1 choice|Q2|Q2 choice|"
                                            "Q3|Q3 choice|Q4|Q4 choice|Q5|Q5 choice"));
-    QCOMPARE(rows[0].last(), QStringLiteral("Q25 choice"));
     QStringList students;
     for (const QStringList& row : rows.mid(1))
         students << row.value(1);
@@ -197,10 +195,7 @@ void TestResultsOut::savedFromTheScreens()
                                     "Zoë Müller, \"Z\""}));
     QCOMPARE(Head(rows[7]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Algebra|12|1.12.2026|yes|1|answer|0|false 2|0|false 1|0||0|")
                                 .arg(school.zoe).arg(school.algebra));
-    QStringList unanswered;
-    for (int slot = 6; slot <= 25; ++slot)
-        unanswered << QStringLiteral("0") << QString();
-    QCOMPARE(rows[7].mid(17), unanswered);
+    QCOMPARE(rows[7].mid(17).join(u','), QStringList(20, QStringLiteral("0,")).join(u','));  // slots 6 to 25 unanswered
 
     // A test nobody has taken: said so, no file asked for.
     PickRow(admin.lstTests, admin.lstTests->count() - 1);
@@ -219,43 +214,31 @@ void TestResultsOut::savedFromTheScreens()
     QCOMPARE(Head(zoe[2]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"|||no|0|false 1|0||0||0||0|")
                                .arg(school.zoe).arg(school.geometry));
     QCOMPARE(env.fake.unexpected, QStringList());
-}
 
-void TestResultsOut::writtenByTheTool()
-{
-    TestEnv env;
-    const School school = Seed(env);
-    QTemporaryDir files;
+    // From vornick-admin, narrowed by student and test, by name or number.
     const auto run = [&env](const QStringList& arguments) {
         const ToolRun ran = RunAdminTool(env, arguments);
         return QString::number(ran.code) + u' ' + ran.out + ran.err;
     };
 
-    const QString all = files.filePath(QStringLiteral("all.csv"));
-    QCOMPARE(run({QStringLiteral("results"), QStringLiteral("--output"), all}),
-             QStringLiteral("0 Wrote 8 results to %1.\n").arg(all));
-    QCOMPARE(ReadCsv(all).size(), 9);
-
-    // A student by name and a test by title narrow it to one attempt.
     const QString one = files.filePath(QStringLiteral("one.csv"));
-    QCOMPARE(run({QStringLiteral("results"), QStringLiteral("--student"), QStringLiteral("Zoë Müller, \"Z\""),
-                  QStringLiteral("--test"), QStringLiteral("Geometry, \"plane\""), QStringLiteral("--output"), one}),
+    QCOMPARE(run({"results", "--student", "Zoë Müller, \"Z\"", "--test", "Geometry, \"plane\"", "--output", one}),
              QStringLiteral("0 Wrote 1 result to %1.\n").arg(one));
     QCOMPARE(Head(ReadCsv(one).value(1)).section(u'|', 0, 6),
              QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"|||no").arg(school.zoe).arg(school.geometry));
-    QCOMPARE(run({QStringLiteral("results"), QStringLiteral("--student"), QString::number(school.zoe), QStringLiteral("--output"), one}),
+    QCOMPARE(run({"results", "--student", QString::number(school.zoe), "--output", one}),
              QStringLiteral("0 Wrote 2 results to %1.\n").arg(one));
 
     // Errors leave no file behind.
     const QString none = files.filePath(QStringLiteral("none.csv"));
-    QCOMPARE(run({QStringLiteral("results"), QStringLiteral("--student"), QStringLiteral("Nobody"), QStringLiteral("--output"), none}),
+    QCOMPARE(run({"results", "--student", "Nobody", "--output", none}),
              QStringLiteral("1 vornick-admin: no student is numbered or named \"Nobody\".\n"));
-    QCOMPARE(run({QStringLiteral("results")}),
-             QStringLiteral("2 vornick-admin: results needs --output FILE. See vornick-admin --help.\n"));
+    QCOMPARE(run({"results"}), QStringLiteral("2 vornick-admin: results needs --output FILE. See vornick-admin --help.\n"));
     QVERIFY(!QFile::exists(none));
 }
 
-
+// The hand-worked class (see SeedClass) in the statistics window: summary,
+// slots, flags, sorting, printing, saving, and a flag opening the editor.
 void TestResultsOut::handWorkedClass()
 {
     TestEnv env;
@@ -263,7 +246,6 @@ void TestResultsOut::handWorkedClass()
     frmAdmin& admin = SignInAdmin();
     frmStatistics& window = OpenStatistics(admin, test);
     QVERIFY(window.isVisible() && !admin.isVisible());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Statistics: Quiz"));
     QCOMPARE(window.lblSummary->text(),
              QStringLiteral("Finished attempts (N): 6\n"
                             "Mean grade: 88.0   Standard deviation: 3.3   Lowest: 84   Highest: 92\n"
@@ -280,17 +262,11 @@ void TestResultsOut::handWorkedClass()
     QCOMPARE(RowText(table, 0), QStringLiteral("1|Q1|0.50|0.33|3|0|1|2|2|0|0|0|0|0|1|1|"));
     QCOMPARE(RowText(table, 1), QStringLiteral("2|Q2|0.50|-0.93|3|2|1|0|0|2|0|0|2|0|0|0|possible wrong key, negative discrimination"));
     QCOMPARE(RowText(table, 2), QStringLiteral("3|Q3|0.00|not defined|0|0|0|6|0|0|0|2|0|0|0|2|too hard"));
-    QCOMPARE(RowText(table, 3), QStringLiteral("4|Q4|0.50|0.33|3|0|0|3|2|0|0|0|0|0|0|2|"));
-    QCOMPARE(RowText(table, 4), QStringLiteral("5|Q5|0.50|0.33|3|2|0|1|2|0|0|0|0|2|0|0|"));
     QCOMPARE(RowText(table, 24), QStringLiteral("25|Q25|1.00|not defined|6|0|0|0|2|0|0|0|2|0|0|0|too easy"));
+    // Each flag a line (question 2 two), their reasons in full in the CSV below.
     QCOMPARE(window.lstFlags->count(), 23);
-    QCOMPARE(window.lstFlags->item(0)->text(),
-             QStringLiteral("Question 2: Possible wrong key: 2 of the top 2 chose false answer 1, 0 the keyed answer."));
-    QCOMPARE(window.lstFlags->item(1)->text(),
-             QStringLiteral("Question 2: Negative discrimination: r = -0.93, weaker attempts got it right more often than stronger ones."));
     QCOMPARE(window.lstFlags->item(2)->text(),
              QStringLiteral("Question 3: Too hard: facility 0.00, below 0.25 (under chance for three answers)."));
-    QCOMPARE(window.lstFlags->item(3)->text(), QStringLiteral("Question 6: Too easy: facility 1.00, above 0.9."));
 
     // Sorted by number, not text; a figure not defined sorts below every number.
     ClickHeader(window.grdSlots, 0);
@@ -304,13 +280,11 @@ void TestResultsOut::handWorkedClass()
 
     // Printed: the summary and every slot's line, then the reasons.
     Click(window.cmdPrint);
-    QCOMPARE(env.fake.printed.size(), std::size_t{1});
     const QStringList printed = env.fake.printed.back().PlainLines();
     QCOMPARE(printed.value(0), QStringLiteral("Statistics: Quiz").leftJustified(99) + env.fake.today);
     QVERIFY2(printed.contains(QStringLiteral("   2      0.50     -0.93  |      3      2      1      0  |    0    2    0    0  |    2    0    0    0  "
                                                     "possible wrong key, negative discrimination")),
              qPrintable(printed.join(u'\n')));
-    QVERIFY(printed.contains(QStringLiteral("Slot 2: Possible wrong key: 2 of the top 2 chose false answer 1, 0 the keyed answer.")));
 
     // The table as CSV: one header row and a row per slot, reasons in full.
     QTemporaryDir files;
@@ -331,46 +305,24 @@ void TestResultsOut::handWorkedClass()
     ProcessEvents();
     QVERIFY(!Screens::IsLoaded<frmStatistics>());
     frmNewTest& editor = Screens::Get<frmNewTest>();
-    QVERIFY(editor.isVisible());
     QCOMPARE(editor.lblQuestion->text() + u'|' + editor.txtQuestion->toPlainText() + u'|' + editor.txtPhony1->toPlainText(),
              QStringLiteral("Question 2|Q2|P2a"));
     QCOMPARE(env.fake.unexpected, QStringList());
 }
 
-// One finished attempt: nothing varies, so spread, reliability and every
-// correlation are not defined; the warning says the figures mean little.
-// Its grade is 4 * 22 = 88 (slots 1, 5 and 6-25 right; 2 and 3 without a
-// choice, 4 wrong). Close returns to the administration screen.
+// One finished attempt (the class's other test, all right): nothing varies,
+// so spread and reliability are not defined, and the figures from a shell
+// carry the warning that they mean little.
 void TestResultsOut::oneAttemptHasNoSpread()
 {
     TestEnv env;
-    const qint64 test = env.AddTest(QStringLiteral("Lone"));
-    AddClassAttempt(env, env.AddStudent(QStringLiteral("Solo"), QStringLiteral("pw")), test, 88,
-               {"1231C", QVariant(), "", "1232X", "1231C"});
-    frmAdmin& admin = SignInAdmin();
-    frmStatistics& window = OpenStatistics(admin, test);
-    QCOMPARE(window.lblSummary->text(),
-             QStringLiteral("Finished attempts (N): 1\n"
-                            "Mean grade: 88.0   Standard deviation: 0.0   Lowest: 88   Highest: 88\n"
-                            "Reliability (Cronbach's alpha, KR-20): not defined   Standard error of measurement: not defined\n"
-                            "Top and bottom groups: 1 attempts each (27%)"));
-    QVERIFY(window.lblWarning->isVisible());
-    QCOMPARE(window.lblWarning->text(), QStringLiteral("Warning: fewer than 5 finished attempts; these figures mean little."));
-    QCOMPARE(Column(window.grdSlots, 3), QStringList(25, QStringLiteral("not defined")).join(u','));
-
-    // The same figures from a shell, with the warning.
-    const ToolRun ran = RunAdminTool(env, {QStringLiteral("analysis"), QStringLiteral("Lone")});
+    SeedClass(env);
+    const ToolRun ran = RunAdminTool(env, {"analysis", "Other"});
     QCOMPARE(ran.code, 0);
-    const QStringList out = ran.out.split(u'\n');
-    QCOMPARE(out.mid(0, 6), (QStringList{QStringLiteral("Test %1 \"Lone\"").arg(test), QStringLiteral("Finished attempts (N): 1"),
-        QStringLiteral("Mean grade: 88.0   Standard deviation: 0.0   Lowest: 88   Highest: 88"),
-        QStringLiteral("Reliability (Cronbach's alpha, KR-20): not defined   Standard error of measurement: not defined"),
-        QStringLiteral("Top and bottom groups: 1 attempts each (27%)"),
-        QStringLiteral("Warning: fewer than 5 finished attempts; these figures mean little.")}));
-
-    Click(window.cmdClose);
-    ProcessEvents();
-    QVERIFY(admin.isVisible() && !Screens::IsLoaded<frmStatistics>());
+    QCOMPARE(ran.out.split(u'\n').mid(1, 5), (QStringList{"Finished attempts (N): 1",
+        "Mean grade: 100.0   Standard deviation: 0.0   Lowest: 100   Highest: 100",
+        "Reliability (Cronbach's alpha, KR-20): not defined   Standard error of measurement: not defined",
+        "Top and bottom groups: 1 attempts each (27%)", "Warning: fewer than 5 finished attempts; these figures mean little."}));
 }
 
 QTEST_MAIN(TestResultsOut)
