@@ -237,7 +237,6 @@ private:
 
 void TestSchoolDay::administratorPreparesTheDay()
 {
-    STEP(ExpectDatabase());
     frmAdmin& admin = SignInAdmin();
     // Two students: one saved with the button, one with Enter in each box.
     const QString studentByName = QStringLiteral("SELECT fldStudentNumber FROM Passwords WHERE fldStudentName = ?");
@@ -277,7 +276,6 @@ void TestSchoolDay::administratorPreparesTheDay()
     STEP(ExpectDatabase());
     Leave(&admin);
     QVERIFY(!Screens::IsLoaded<frmAdmin>());
-    STEP(ExpectDatabase());
 }
 
 void TestSchoolDay::firstStudentFinishesWithDoneAndReviews()
