@@ -9,10 +9,8 @@
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <cstdio>
 
 int main(int argc, char* argv[])
