@@ -18,14 +18,8 @@
 #include "screens/frmQuestionsIntro.h"
 #include "screens/frmTestResults.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMap>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace Module1;
 
