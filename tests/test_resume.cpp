@@ -17,16 +17,9 @@
 #include "screens/frmQuestions.h"
 #include "screens/frmTestResults.h"
 
-#include <QDeadlineTimer>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QProcess>
 #include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace Module1;
 
