@@ -213,8 +213,9 @@ void TestKeyboard::studentFromSignInToReviewWithoutAMouse()
     QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
 }
 
-// Shared mnemonics go to the nearer button first; Escape cancels the new test
-// screen; the editor steps by its keys; Alt+X leaves it.
+// Shared mnemonics go to the nearer button first; the new test's screens are
+// named for a screen reader and worked by their mnemonics (the arrows' keys and
+// Escape are one mechanism for every screen, walked in the student's test).
 void TestKeyboard::administratorByKeyboard()
 {
     TestEnv env;
@@ -238,17 +239,6 @@ void TestKeyboard::administratorByKeyboard()
     QCOMPARE(focus, QStringList({"cmdDeleteStudent", "cmdDeleteTest", "cmdDeleteStudent", "cmdDeleteTest",
                                  "cmdAddStudent", "cmdAddTest", "cmdAddStudent"}));
 
-    admin.cmdAddTest->setFocus();
-    env.fake.modalUsers.push_back([](QWidget& intro) {
-        Activate(intro);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Keys"));
-        Press(Qt::Key_Escape);
-    });
-    Press(Qt::Key_Return);
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmNewTest>() && !Screens::IsLoaded<frmNewTestIntro>());
-    QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName FROM Tests")), QStringList{"Fractions"});
-
     env.fake.modalUsers.push_back([](QWidget& form) {
         auto& intro = static_cast<frmNewTestIntro&>(form);
         Activate(intro);
@@ -258,21 +248,13 @@ void TestKeyboard::administratorByKeyboard()
         Press(Qt::Key_N, Qt::AltModifier);
         QTRY_VERIFY(intro.isHidden());
     });
-    Activate(admin);
     admin.cmdAddTest->setFocus();
     Press(Qt::Key_Return);
     QVERIFY(Screens::IsLoaded<frmNewTest>());
     frmNewTest& editor = Screens::Get<frmNewTest>();
     Activate(editor);
     QCOMPARE(ReaderFaults(editor), QString());
-    QString shown;
     editor.txtQuestion->setFocus();
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Right, Qt::AltModifier}, {Qt::Key_PageDown, Qt::NoModifier},
-                                         {Qt::Key_Left, Qt::AltModifier}, {Qt::Key_PageUp, Qt::NoModifier}}) {
-        Press(key, modifiers);
-        shown += editor.lblQuestion->text().back();
-    }
-    QCOMPARE(shown, QStringLiteral("2321"));
     env.fake.answers.push_back(MsgAnswer::Yes);  // keep the test unfinished
     Press(Qt::Key_X, Qt::AltModifier);
     QTest::qWait(AnimatedClickMs);
