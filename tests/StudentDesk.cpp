@@ -8,12 +8,8 @@
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
 
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 #include <stdexcept>
 
 using namespace Module1;

@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-// Runs every reader of text the program itself stored (results rows, list
-// rows, answer records) and the question file readers
-// (GIFT, Aiken) over `input`, and checks that the readers agree with the
-// builders and writers on values derived from it. Returns a
+// Runs every reader of text the program stored (results rows, list rows,
+// answer records) and the question file readers (GIFT, Aiken) over `input`:
+// none may fail, the records' parts and the files' questions stay in bounds,
+// and a record built on an order drawn from `input` reads back. Returns a
 // description of the first disagreement, or an empty string.
 QString CheckParsers(const QByteArray& input);

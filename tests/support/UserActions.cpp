@@ -7,13 +7,8 @@
 #include "screens/frmAdmin.h"
 #include "screens/frmEntry.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProcess>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <algorithm>
 
 void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }

@@ -1,7 +1,7 @@
 // midtest FOLDER NAME PASSWORD TEST N: signs in on the real screens, begins
-// the test, answers slots 1 to N (wrong on every third; the last left by
-// clicking slot 1's number), prints "record S RECORD" for each, then
-// "answered N", and waits to be killed.
+// the test, answers slots 1 to N (N < 25; wrong on every third), each left by
+// >>>, prints "record S RECORD" for each (a lab's server draws the orders),
+// then "answered N", and waits to be killed.
 #include "FakePlatform.h"
 #include "StudentDesk.h"
 #include "screens/Screens.h"
@@ -10,11 +10,8 @@
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -44,7 +41,7 @@ int main(int argc, char* argv[])
         const QChar digit = s % 3 == 0 ? u'2' : u'1';
         const int line = static_cast<int>(order.indexOf(digit)) + 1;
         Choose(screen, line);
-        QTest::mouseClick(s < 25 ? static_cast<QWidget*>(screen.cmdNext) : screen.lblQuestionNumber[0], Qt::LeftButton);
+        QTest::mouseClick(screen.cmdNext, Qt::LeftButton);
         std::printf("record %d %s%d%c\n", s, qPrintable(order), line, digit == u'1' ? 'C' : 'X');
     }
     if (fake.ended || !fake.unexpected.isEmpty())
