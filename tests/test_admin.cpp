@@ -26,8 +26,7 @@ private slots:
     void accounts();
     void deletionsAreAllOrNothing();
     void resultsScreenWithLargeKeys();
-    void newTestFromNextToExit();
-    void cancelAndMarksOfAnEditedTest();
+    void writingAndEditingTests();
     void headingRefusals_data();
     void headingRefusals();
 };
@@ -36,12 +35,6 @@ namespace {
 
 const qint64 Largest = 9223372036854775807;
 const qint64 Big = 9223372036854775000;  // 19 digits, with room for keys after it
-
-void AddResult(TestEnv& env, qint64 student, qint64 test)
-{
-    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) "
-                            "VALUES (?, ?, 84, '05/01/2026')"), {student, test});
-}
 
 qint64 Count(TestEnv& env, const QString& where, const QVariantList& values = {})
 {
@@ -214,10 +207,10 @@ void TestAdmin::deletionsAreAllOrNothing()
     const qint64 history = env.AddTest(QStringLiteral("History"));
     const qint64 latin = env.AddTest(QStringLiteral("Latin"));
     for (const qint64 test : {algebra, history, latin})
-        AddResult(env, ann, test);
-    AddResult(env, bo, algebra);
-    AddResult(env, bo, latin);
-    AddResult(env, env.AddStudent(QStringLiteral("Cy"), QStringLiteral("three")), latin);
+        AddAttempt(env, ann, test, 84, {});
+    AddAttempt(env, bo, algebra, 84, {});
+    AddAttempt(env, bo, latin, 84, {});
+    AddAttempt(env, env.AddStudent(QStringLiteral("Cy"), QStringLiteral("three")), latin, 84, {});
     frmAdmin& admin = SignInAdmin();
 
     // Picked and then cleared: nothing is asked or deleted.
@@ -275,15 +268,15 @@ void TestAdmin::resultsScreenWithLargeKeys()
                                      env.AddTest(QStringLiteral("Pilgrim's Progress"))};
     for (std::size_t i = 0; i < made.size(); ++i)
         env.Exec(QStringLiteral("UPDATE Tests SET fldTestNumber = ? WHERE fldTestNumber = ?"), {numbers[i], made[i]});
-    AddResult(env, 1234567890, 1234567891);
-    AddResult(env, Largest, 1234567891);
-    AddResult(env, Largest, Largest);
+    AddAttempt(env, 1234567890, 1234567891, 84, {});
+    AddAttempt(env, Largest, 1234567891, 84, {});
+    AddAttempt(env, Largest, Largest, 84, {});
     frmAdmin& admin = SignInAdmin();
     PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, Largest));
     Click(admin.cmdView);
     frmTestResults& results = Screens::Get<frmTestResults>();
     QCOMPARE(results.windowTitle(), QStringLiteral("Test Results For Bo"));
-    const QString taken = QStringLiteral("84") + QString(12, u' ') + QStringLiteral("05/01/2026");
+    const QString taken = QStringLiteral("84") + QString(12, u' ') + QStringLiteral("1.12.2026");
     QCOMPARE(Rows(results.lstResults), (QStringList{QStringLiteral("Algebra") + QString(34, u' ') + taken,
         QStringLiteral("Pilgrim's Progress") + QString(23, u' ') + QStringLiteral("Not Taken"),
         QStringLiteral("Pilgrim's Progress") + QString(23, u' ') + taken}));
@@ -317,12 +310,46 @@ void TestAdmin::resultsScreenWithLargeKeys()
     QVERIFY(results.lstResults->item(2)->text().endsWith(QStringLiteral("Not Taken")));
 }
 
-// Beyond the school day's writing: the frame's close acts as Exit (No keeps
-// the screen), empty slots are empty texts, texts stored exactly, Exit counts.
-void TestAdmin::newTestFromNextToExit()
+// Cancel on an edited test writes nothing. Marks removed on the new test
+// screen: the caption shows the name as stored before; Exit marks the test
+// again, never twice, and takes them off once it is complete. Then beyond the
+// school day's writing: the frame's close acts as Exit (No keeps the screen),
+// empty slots are empty texts, texts stored exactly, Exit counts.
+void TestAdmin::writingAndEditingTests()
 {
     TestEnv env;
+    env.AddTest(QStringLiteral("<Draft>"), 20, QStringLiteral("Dates."));
+    env.Exec(QStringLiteral("UPDATE Tests SET fldQ7 = NULL"));
+    const QStringList before = env.Rows(QStringLiteral("SELECT * FROM Tests"));
     frmAdmin& admin = SignInAdmin();
+    QueueUser(env, [](frmNewTestIntro& intro) {
+        QCOMPARE(intro.txtDescription->toPlainText() + intro.txtMinutes->text(), QStringLiteral("Dates.20"));
+        Heading(QStringLiteral("Changed"), QStringLiteral("5"))(intro);
+        intro.close();  // closing by the frame cancels
+    });
+    PickRow(admin.lstTests, 0);
+    Click(admin.cmdEdit);
+    VerifyBackOnCatalogue(admin);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT * FROM Tests")), before);
+
+    EditTest(env, admin, [](frmNewTestIntro& intro) {
+        QCOMPARE(intro.txtTestName->text(), QStringLiteral("<Draft>"));
+        intro.txtTestName->setText(QStringLiteral("Draft"));
+    });
+    QCOMPARE(Screens::Get<frmNewTest>().windowTitle(), QStringLiteral("<Draft>"));
+    QCOMPARE(StoredName(env), QStringLiteral("Draft"));
+    env.fake.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    Click(Screens::Get<frmNewTest>().cmdSave);
+    QCOMPARE(env.fake.shown.back().text, IncompleteQuestion(1));  // the same wording for one
+    QCOMPARE(StoredName(env), QStringLiteral("<Draft>"));
+    Click(EditTest(env, admin).cmdSave);  // marks left on: no second pair
+    QCOMPARE(StoredName(env), QStringLiteral("<Draft>"));
+    env.Exec(QStringLiteral("UPDATE Tests SET fldQ7 = 'Q7'"));
+    Click(EditTest(env, admin).cmdSave);
+    QCOMPARE(env.fake.shown.size(), std::size_t(2));  // complete: nothing asked
+    QCOMPARE(StoredName(env), QStringLiteral("Draft"));
+    VerifyBackOnCatalogue(admin);
+
     const QString title = QStringLiteral("Pilgrim's \"Ünïcödé\"");
     const QString description = QStringLiteral("Say \"why\" in 'two' lines:\nΖωή, 日本語, עברית.\n");
     QueueUser(env, [&](frmNewTestIntro& intro) {
@@ -357,45 +384,6 @@ void TestAdmin::newTestFromNextToExit()
     QCOMPARE(env.fake.shown.back().text, IncompleteQuestion(3));  // slots 1, 3 and 25
     const QStringList stored = StoredRow(env);
     QCOMPARE(stored[1] + stored[12] + stored[101], u'<' + title + QStringLiteral(">   a"));
-    VerifyBackOnCatalogue(admin);
-}
-
-// Cancel on an edited test writes nothing. Marks removed on the new test
-// screen: the caption shows the name as stored before; Exit marks the test
-// again, never twice, and takes them off once it is complete.
-void TestAdmin::cancelAndMarksOfAnEditedTest()
-{
-    TestEnv env;
-    env.AddTest(QStringLiteral("<Draft>"), 20, QStringLiteral("Dates."));
-    env.Exec(QStringLiteral("UPDATE Tests SET fldQ7 = NULL"));
-    const QStringList before = env.Rows(QStringLiteral("SELECT * FROM Tests"));
-    frmAdmin& admin = SignInAdmin();
-    QueueUser(env, [](frmNewTestIntro& intro) {
-        QCOMPARE(intro.txtDescription->toPlainText() + intro.txtMinutes->text(), QStringLiteral("Dates.20"));
-        Heading(QStringLiteral("Changed"), QStringLiteral("5"))(intro);
-        intro.close();  // closing by the frame cancels
-    });
-    PickRow(admin.lstTests, 0);
-    Click(admin.cmdEdit);
-    VerifyBackOnCatalogue(admin);
-    QCOMPARE(env.Rows(QStringLiteral("SELECT * FROM Tests")), before);
-
-    EditTest(env, admin, [](frmNewTestIntro& intro) {
-        QCOMPARE(intro.txtTestName->text(), QStringLiteral("<Draft>"));
-        intro.txtTestName->setText(QStringLiteral("Draft"));
-    });
-    QCOMPARE(Screens::Get<frmNewTest>().windowTitle(), QStringLiteral("<Draft>"));
-    QCOMPARE(StoredName(env), QStringLiteral("Draft"));
-    env.fake.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
-    Click(Screens::Get<frmNewTest>().cmdSave);
-    QCOMPARE(env.fake.shown.back().text, IncompleteQuestion(1));  // the same wording for one
-    QCOMPARE(StoredName(env), QStringLiteral("<Draft>"));
-    Click(EditTest(env, admin).cmdSave);  // marks left on: no second pair
-    QCOMPARE(StoredName(env), QStringLiteral("<Draft>"));
-    env.Exec(QStringLiteral("UPDATE Tests SET fldQ7 = 'Q7'"));
-    Click(EditTest(env, admin).cmdSave);
-    QCOMPARE(env.fake.shown.size(), std::size_t(2));  // complete: nothing asked
-    QCOMPARE(StoredName(env), QStringLiteral("Draft"));
     VerifyBackOnCatalogue(admin);
 }
 

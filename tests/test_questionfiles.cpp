@@ -1,10 +1,7 @@
 // Question files: GIFT and Aiken read as teachers and other tools write them,
-// written so that reading gives back every character, and files that are no
-// question files refused with the line that shows it; then imported and
-// exported by vornick-admin run as a technician runs it (a child process
-// beside the test's database: its Ostrel.mdb, or on a server run its
-// VornickTest.ini) and by Import... and Export... on the administration
-// screen, its dialogs and boxes answered by the scripted platform.
+// written so that reading gives back every character, files that are no
+// question files refused with the line that shows it; imported and exported by
+// vornick-admin as a technician runs it and by Import... and Export... on screen.
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "exchange/Aiken.h"
@@ -27,12 +24,9 @@ class TestQuestionFiles : public QObject {
 
 private slots:
     void writtenFilesReadBack();
-    void whatAFileCannotCarry();
-    void giftAsWrittenInPractice();
-    void aikenBothOptionStyles();
+    void filesAsWrittenInPractice();
     void filesThatAreNoQuestionFiles();
-    void importFromAShell();
-    void exportAndImportAgain();
+    void adminToolImportsAndExports();
     void importReportCancelAndStore();
 };
 
@@ -84,16 +78,10 @@ QByteArray Bank()
     return bank;
 }
 
-// The user of the new test screen: looks at what it proposes, then acts.
-void QueueUser(TestEnv& env, std::function<void(frmNewTestIntro&)> act)
-{
-    env.fake.modalUsers.push_back([act](QWidget& window) { act(static_cast<frmNewTestIntro&>(window)); });
-}
-
 }
 
 // Both writers' files read back to every question; the GIFT file itself
-// worked out by hand for one question.
+// worked out by hand for one question. What a file cannot carry is told.
 void TestQuestionFiles::writtenFilesReadBack()
 {
     TestDraft one{QStringLiteral("<Optics/Light>"), {}, 10, {{QStringLiteral(" [x] 1:2{3}\n"),
@@ -115,14 +103,10 @@ void TestQuestionFiles::writtenFilesReadBack()
     QCOMPARE(giftRead.Questions(), draft.questions);
     QCOMPARE(aikenRead.Questions(), draft.questions);
     QCOMPARE(giftRead.proposedTitle, QStringLiteral("Physics / Optics"));
-}
 
-// Slots without a question are left out and said so; an empty answer is
-// written but will not read back; a carriage return becomes a line break;
-// a question Aiken would take for its answer line is set apart. (Aiken's
-// line breaks and blanks: exportAndImportAgain.)
-void TestQuestionFiles::whatAFileCannotCarry()
-{
+    // Slots without a question are left out and said so; an empty answer is
+    // written but will not read back; a carriage return becomes a line break;
+    // a question Aiken would take for its answer line is set apart.
     TestDraft gaps{QStringLiteral("Gaps"), {}, 5, {{}, {QStringLiteral("q2"), QStringLiteral("a"), {}, QStringLiteral("c")},
                                                    {QStringLiteral("  "), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
                                                    {QStringLiteral("q4\r\nx"), QStringLiteral("a\r"), QStringLiteral("b"), QStringLiteral("c")}}};
@@ -143,9 +127,9 @@ void TestQuestionFiles::whatAFileCannotCarry()
                                                        "takes for the answer line; written after the word \"Question:\".")});
 }
 
-// A file as another tool and a teacher would write it: byte-order mark,
+// A GIFT file as another tool and a teacher would write it: byte-order mark,
 // Windows line ends, every question type, comments, titles and formats.
-void TestQuestionFiles::giftAsWrittenInPractice()
+void TestQuestionFiles::filesAsWrittenInPractice()
 {
     const QByteArray file =
         "\xEF\xBB\xBF// Exported from another quiz tool\r\n"
@@ -186,13 +170,10 @@ void TestQuestionFiles::giftAsWrittenInPractice()
     QVERIFY(QuestionFile::Report(read, 2).endsWith(QStringLiteral("\n... and 6 more.\nNotes:\nLine 7: Feedback left out.")));
     QCOMPARE(HtmlText::ToPlain(u"  <ul><li>one</li><li>two<br><br>three</li></ul> a <b >  b</b> 1 < 2 &bogus; &#0; "),
              QStringLiteral("one\ntwo\n\nthree\na b 1 < 2 &bogus; &#0;"));
-}
 
-// Both option styles, questions that run over lines, and each way an Aiken
-// question is left out; the format guessed by name and contents.
-void TestQuestionFiles::aikenBothOptionStyles()
-{
-    const QByteArray file =
+    // Aiken: both option styles, questions that run over lines, each way a
+    // question is left out; the format guessed by name and contents.
+    const QByteArray aikenFile =
         "What is 2 + 2?\nA. 3\nB. 4\nC. 5\nANSWER: B\n\n"
         "Which of these\nis a colour?\nA) Red\nB) Seven\nC) Table\nANSWER: A\n"
         "Four options here?\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n\n"
@@ -201,13 +182,13 @@ void TestQuestionFiles::aikenBothOptionStyles()
         "Empty option\nA. a\nB.\nC. c\nANSWER: A\n"
         "Lower case letter\nA. a\nB. b\nC. c\nANSWER: c\n"
         "Same letter twice\nA. a\nA. b\nC. c\nANSWER: A\n";
-    const ReadOutcome read = Aiken::Read(file);
-    QCOMPARE(Found(read), (QStringList{QStringLiteral("1:What is 2 + 2?|4|3|5"),
-                                       QStringLiteral("7:Which of these\nis a colour?|Red|Seven|Table")}));
-    QCOMPARE(Lines(read.leftOut), QStringLiteral("13 20 28 29 30 39 40"));
-    QCOMPARE(Listed(read.leftOut).value(1), QStringLiteral("Line 20: The question has no \"ANSWER:\" line after its options."));
-    QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.txt"), file), QuestionFormat::Aiken);
-    QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.GIFT"), file), QuestionFormat::Gift);
+    const ReadOutcome aiken = Aiken::Read(aikenFile);
+    QCOMPARE(Found(aiken), (QStringList{QStringLiteral("1:What is 2 + 2?|4|3|5"),
+                                        QStringLiteral("7:Which of these\nis a colour?|Red|Seven|Table")}));
+    QCOMPARE(Lines(aiken.leftOut), QStringLiteral("13 20 28 29 30 39 40"));
+    QCOMPARE(Listed(aiken.leftOut).value(1), QStringLiteral("Line 20: The question has no \"ANSWER:\" line after its options."));
+    QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.txt"), aikenFile), QuestionFormat::Aiken);
+    QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.GIFT"), aikenFile), QuestionFormat::Gift);
     QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.txt"), "Q {=a ~b ~c}\n"), QuestionFormat::Gift);
 }
 
@@ -253,10 +234,12 @@ void TestQuestionFiles::filesThatAreNoQuestionFiles()
         QStringLiteral("Line 14: The line ends in a \"\\\" that escapes nothing; write \\\\ for a backslash.")}));
 }
 
-// Import from a shell: the report and the stored row, unfinished; refusals
-// on stderr storing nothing; a bank of 26 refused or cut to its first 25; a
-// database that is not there is not made.
-void TestQuestionFiles::importFromAShell()
+// From a shell: an import's report and its unfinished row; refusals on stderr
+// storing nothing; a bank of 26 refused or cut to its first 25; a database that
+// is not there not made. Exported and imported again, a test comes back slot
+// for slot; Aiken's changes told on stderr; an unfinished test exported by its
+// title without the marks.
+void TestQuestionFiles::adminToolImportsAndExports()
 {
     TestEnv env;
     const auto tool = [&env](const QStringList& arguments) { return RunAdminTool(env, arguments); };
@@ -301,16 +284,7 @@ void TestQuestionFiles::importFromAShell()
     QCOMPARE(tool({"import", gift, "--title", "X", "--database", missing}).code, 1);
     QVERIFY(!QFile::exists(missing));
     QCOMPARE(tool({"import", gift, "--format", "gift"}).code, 2);  // --format is for export
-}
 
-// Exported and imported again, a test comes back slot for slot; Aiken's
-// changes are told on stderr; an unfinished test exports by its title
-// without the marks; a test that is not there is an error.
-void TestQuestionFiles::exportAndImportAgain()
-{
-    TestEnv env;
-    const auto tool = [&env](const QStringList& arguments) { return RunAdminTool(env, arguments); };
-    QTemporaryDir files;
     const qint64 algebra = env.AddTest(QStringLiteral("Algebra"));
     env.Exec(QStringLiteral("UPDATE Tests SET fldQ2 = ?, fldQ2Answer = ?, fldQ2Phony1 = ? WHERE fldTestNumber = ?"),
              {QStringLiteral(" What is {x : x = ~1}?\n// #2 \\n "), QStringLiteral("%100% -> all"),
@@ -319,17 +293,15 @@ void TestQuestionFiles::exportAndImportAgain()
                             "VALUES ('<Draft>', 5, 'q', 'a', 'b', 'c')"));
 
     const QString file = files.filePath(QStringLiteral("algebra.gift"));
-    ToolRun ran = tool({"export", "Algebra", "--format", "gift", "--output", file});
+    ran = tool({"export", "Algebra", "--format", "gift", "--output", file});
     QCOMPARE(Error(ran), QStringLiteral("0 "));
     QCOMPARE(ran.out, QStringLiteral("Wrote 25 questions of test %1 \"Algebra\" to %2.\n").arg(algebra).arg(file));
     QCOMPARE(tool({"import", file, "--title", "Algebra again"}).code, 0);
-    QStringList columns;
-    for (int s = 1; s <= 25; ++s)
-        columns << QStringLiteral("fldQ%1, fldQ%1Answer, fldQ%1Phony1, fldQ%1Phony2").arg(s);
-    const QString select = QStringLiteral("SELECT %1 FROM Tests WHERE fldTestName = ?").arg(columns.join(u','));
-    const QStringList original = env.Rows(select, {QStringLiteral("Algebra")});
-    QCOMPARE(env.Rows(select, {QStringLiteral("Algebra again")}), original);
-    QVERIFY(original.value(0).contains(QStringLiteral("|%100% -> all|")));
+    const auto slotTexts = [&env](const QString& title) {  // every column after number, title, description, length
+        return env.Rows(QStringLiteral("SELECT * FROM Tests WHERE fldTestName = ?"), {title}).value(0).section(u'|', 4);
+    };
+    QCOMPARE(slotTexts(QStringLiteral("Algebra again")), slotTexts(QStringLiteral("Algebra")));
+    QVERIFY(slotTexts(QStringLiteral("Algebra")).contains(QStringLiteral("|%100% -> all|")));
 
     ran = tool({"export", QString::number(algebra), "--format", "aiken"});
     QVERIFY(ran.out.startsWith(QStringLiteral("Q1\nA. A1\nB. P1a\nC. P1b\nANSWER: A\n\n"
@@ -363,7 +335,8 @@ void TestQuestionFiles::importReportCancelAndStore()
 
     QString proposed;
     env.fake.fileChoices = {FileChoice{gift, 0}, FileChoice{gift, 0}};
-    QueueUser(env, [&](frmNewTestIntro& intro) {
+    env.fake.modalUsers.push_back([&](QWidget& window) {  // the new test screen: what it proposes, then Cancel
+        auto& intro = static_cast<frmNewTestIntro&>(window);
         proposed = intro.txtTestName->text() + u'|' + intro.txtMinutes->text();
         Click(intro.cmdCancel);
     });
@@ -377,7 +350,8 @@ void TestQuestionFiles::importReportCancelAndStore()
     QVERIFY(admin.isVisible() && !Screens::IsLoaded<frmNewTest>() && !Screens::IsLoaded<frmNewTestIntro>());
     QCOMPARE(TestCount(env), 0);
 
-    QueueUser(env, [](frmNewTestIntro& intro) {
+    env.fake.modalUsers.push_back([](QWidget& window) {
+        auto& intro = static_cast<frmNewTestIntro&>(window);
         TypeInto(intro.txtMinutes, QStringLiteral("20"));
         Click(intro.cmdNext);
     });
@@ -408,8 +382,7 @@ void TestQuestionFiles::importReportCancelAndStore()
     const QString path = files.filePath(QStringLiteral("algebra.txt"));
     QCOMPARE(LastBox(env.fake), QStringLiteral("25 questions of \"Algebra / 1\" written to %1 as Aiken.|Export Questions|OK")
                                .arg(QDir::toNativeSeparators(path)));
-    QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().count("ANSWER: A\n") == 25);
+    QCOMPARE(ReadFile(path).count("ANSWER: A\n"), 25);
     QCOMPARE(env.fake.unexpected, QStringList());
 }
 

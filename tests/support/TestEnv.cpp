@@ -182,6 +182,12 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return file.fileName();
 }
 
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 qint64 TestCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Tests")).toLongLong(); }
 
 QString FailureOf(const std::function<void()>& call)

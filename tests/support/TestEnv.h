@@ -71,6 +71,8 @@ void ProcessEvents();
 
 // Writes `bytes` to the file `name` in `dir`; its path, or "" when it could not be written.
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes);
+// The whole file, or nothing when it cannot be read.
+QByteArray ReadFile(const QString& path);
 // The number of tests in the database.
 qint64 TestCount(TestEnv& env);
 // The message a call fails with, or "" when it succeeds.
