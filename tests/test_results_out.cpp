@@ -153,7 +153,6 @@ void TestResultsOut::savedFromTheScreens()
     QVERIFY(env.fake.fileDialogs.value(0).endsWith(QStringLiteral("/Algebra results.csv")));
     QCOMPARE(ReadFile(path).left(3), QByteArray("\xEF\xBB\xBF"));
     const QList<QStringList> rows = ReadCsv(path);
-    QCOMPARE(rows.size(), 8);
     QCOMPARE(rows[0].size(), 57);
     QCOMPARE(Head(rows[0]), QStringLiteral("Student number|Student|Test number|Test|Grade|Date|Finished|Q1|Q1 choice|Q2|Q2 choice|"
                                            "Q3|Q3 choice|Q4|Q4 choice|Q5|Q5 choice"));
