@@ -55,20 +55,6 @@ QString GreenNumbers(const frmQuestions& screen)
     return green;
 }
 
-// Take on an unfinished row: no introduction (the fake would note one as unexpected).
-frmQuestions& Continue(TestEnv& env, const QString& testName)
-{
-    frmMain& home = Home();
-    if (!ClickRow(home, testName))
-        throw std::runtime_error("no row for the test");
-    Click(home.cmdTakeTest);
-    if (!Screens::IsLoaded<frmQuestions>() || !env.fake.unexpected.isEmpty())
-        throw std::runtime_error("the attempt did not continue");
-    frmQuestions& screen = Screens::Get<frmQuestions>();
-    screen.Timer1->stop();
-    return screen;
-}
-
 // The records midtest printed ("record S RECORD"), blank-separated.
 QString RecordsPrinted(const QByteArray& output)
 {
@@ -136,7 +122,7 @@ void TestResume::killedAfterTwelveAnswersContinues()
     Click(home.cmdReview);
     QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
 
-    frmQuestions& screen = Continue(env, QStringLiteral("Geography"));
+    frmQuestions& screen = Take(env, QStringLiteral("Geography"), false);
     QVERIFY2(screen.lblTime->text() == QStringLiteral("12:34") || screen.lblTime->text() == QStringLiteral("12:33"),
              qPrintable(screen.lblTime->text()));
     QCOMPARE(GreenNumbers(screen), QStringLiteral("1111111111110000000000000"));
@@ -270,7 +256,7 @@ void TestResume::olderDatabaseBroughtForward()
     QVERIFY(env.fake.shown.empty() && !env.fake.ended);
     EndProgram();
     SignIn(env, 1);
-    QCOMPARE(Continue(env, QStringLiteral("Second")).lblTime->text(), QStringLiteral("30:00"));
+    QCOMPARE(Take(env, QStringLiteral("Second"), false).lblTime->text(), QStringLiteral("30:00"));
     const QString deadline = QStringLiteral("SELECT fldDeadline FROM Results WHERE fldStudentNumber = 1 AND fldTestNumber = 2");
     const qint64 left = env.Scalar(deadline).toLongLong() - DbNow(env);
     QVERIFY2(left >= 1799 && left <= 1800, qPrintable(QString::number(left)));

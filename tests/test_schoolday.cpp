@@ -15,7 +15,6 @@
 #include "screens/frmNewTest.h"
 #include "screens/frmNewTestIntro.h"
 #include "screens/frmQuestions.h"
-#include "screens/frmQuestionsIntro.h"
 #include "screens/frmTestResults.h"
 
 #include <QtTest>
@@ -117,14 +116,6 @@ private:
         QVERIFY(!env_.fake.ended && env_.fake.answers.empty() && env_.fake.modalUsers.empty());
     }
     qint64 NumberOf(const QString& sql, const QString& name) { return env_.Scalar(sql, {name}).toLongLong(); }
-    void SignsIn(const Student& student)
-    {
-        frmEntry& entry = Screens::Get<frmEntry>();
-        TypeInto(entry.txtName, student.name);
-        TypeInto(entry.txtPassword, student.password);
-        QTest::keyClick(entry.txtPassword, Qt::Key_Return);
-        QVERIFY(Screens::Get<frmMain>().isVisible() && !entry.isVisible());
-    }
     // The introduction filled in and Next pressed stores the test's row at once;
     // then slots 1 to `typed` are typed, each >> storing the slot it leaves.
     void WritesTest(frmAdmin& admin, const QString& name, int minutes, qint64& number, int typed)
@@ -154,17 +145,14 @@ private:
             STEP(ExpectDatabase());
         }
     }
-    // Only the complete test is open, and the other student's result is not
-    // theirs: the test is listed as not taken.
-    void BeginTest()
+    // Signed in, only the complete test is open, and the other student's result
+    // is not theirs: the test is listed as not taken. Begun, its clock is ticked by hand.
+    void BeginsTest(Student& student)
     {
-        frmMain& home = Screens::Get<frmMain>();
-        QCOMPARE(Rows(home.lstResults), QStringList{Complete + QString(32, u' ') + QStringLiteral("Not Taken")});
-        QVERIFY(ClickRow(home, Complete));
-        env_.fake.modalUsers.push_back([](QWidget& intro) { Click(static_cast<frmQuestionsIntro&>(intro).cmdBegin); });
-        Click(home.cmdTakeTest);
-        QVERIFY(Screens::IsLoaded<frmQuestions>() && !home.isVisible());
-        Screens::Get<frmQuestions>().Timer1->stop();  // ticked by hand, never by the wall clock
+        SignInAs(student.name, student.password);
+        QCOMPARE(Rows(Screens::Get<frmMain>().lstResults), QStringList{Complete + QString(32, u' ') + QStringLiteral("Not Taken")});
+        Take(env_, Complete);
+        student.begun = true;
     }
     void ConfirmDelete(QListWidget* list, int row, QPushButton* button)
     {
@@ -274,10 +262,9 @@ void TestSchoolDay::administratorPreparesTheDay()
 
 void TestSchoolDay::firstStudentFinishesWithDoneAndReviews()
 {
-    STEP(SignsIn(ada_));
-    STEP(BeginTest());
+    STEP(BeginsTest(ada_));
     frmQuestions& screen = Screens::Get<frmQuestions>();
-    ada_.begun = true;
+    QVERIFY(!Screens::Get<frmMain>().isVisible());
     STEP(ExpectDatabase());  // the attempt is stored as it begins, no answer in it yet
 
     // Right on most slots, wrong on every fourth; slot 7 is answered right,
@@ -308,10 +295,8 @@ void TestSchoolDay::firstStudentFinishesWithDoneAndReviews()
 
 void TestSchoolDay::secondStudentRunsOutOfTimeAndReviews()
 {
-    STEP(SignsIn(bo_));
-    STEP(BeginTest());
+    STEP(BeginsTest(bo_));
     frmQuestions& screen = Screens::Get<frmQuestions>();
-    bo_.begun = true;
 
     // Slots 1 to 10 answered, right on the even ones; on slot 11 the right
     // line is picked and the time runs out before the student leaves it.
