@@ -206,6 +206,7 @@ private slots:
         ProcessEvents();
         QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
     }
+
     // Shared mnemonics go to the nearer button first; the new test's screens are
     // named for a screen reader and worked by their mnemonics (the arrows' keys and
     // Escape are one mechanism for every screen, walked in the student's test).
@@ -254,6 +255,7 @@ private slots:
         ProcessEvents();
         QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
     }
+
     // The review's colours on a light and a dark palette: the described colours
     // where they read at 3:1 on the window, else the nearest shade that does (worked
     // out by the WCAG 2.1 formula); black lines in the palette's text colour.
@@ -288,6 +290,7 @@ private slots:
                                      "1\u2713 0,255,0|230,230,230|102,179,102B|230,230,230",
                                      "2\u2717 255,115,115|102,179,102|230,230,230|230,230,230B"}));
     }
+
     // F1's section is the screen's own: the guide opens scrolled to it, beside
     // the asking window and on the screen; while a modal screen is open the
     // guide still takes keys (Page Down scrolls, Escape closes it).

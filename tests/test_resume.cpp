@@ -195,12 +195,14 @@ private slots:
         QVERIFY(!Screens::IsLoaded<frmQuestions>() && again.isVisible());
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results")), QStringList{"36|" + env.fake.today});
     }
+
     void olderDatabaseBroughtForward_data()
     {
         QTest::addColumn<bool>("byLabdb");
         QTest::newRow("by the program") << false;
         QTest::newRow("by labdb") << true;
     }
+
     // A database of the landed version, twins and an unfinished attempt in it,
     // is brought forward with every row kept; afterwards new twins are refused,
     // and the unfinished attempt, begun before deadlines were kept, continues
@@ -248,6 +250,7 @@ private slots:
         const qint64 left = env.Scalar(deadline).toLongLong() - DbNow(env);
         QVERIFY2(left >= 1799 && left <= 1800, qPrintable(QString::number(left)));
     }
+
     // A newer version is refused and the database left as it was; so is an
     // older one whose upgrade fails, none of the upgrade's steps kept.
     void newerOrBrokenDatabaseLeftUntouched()
@@ -287,6 +290,7 @@ private slots:
         if (!server)
             QCOMPARE(VersionOf(env), QStringLiteral("0"));
     }
+
     // Twins in a file from before the rule are copied to a lab's server as they
     // are; the server then refuses new ones.
     void labCopyKeepsTwinsAndRefusesNewOnes()

@@ -76,6 +76,7 @@ class TestSchoolDay : public QObject {
 private slots:
     void init() { if (dayBroken_) QSKIP("an earlier step of the day failed"); }
     void cleanup() { dayBroken_ = dayBroken_ || QTest::currentTestFailed(); }
+
     void administratorPreparesTheDay()
     {
         frmAdmin& admin = SignInAdmin();
@@ -118,6 +119,7 @@ private slots:
         Leave(&admin);
         QVERIFY(!Screens::IsLoaded<frmAdmin>());
     }
+
     void firstStudentFinishesWithDoneAndReviews()
     {
         STEP(BeginsTest(ada_));
@@ -150,6 +152,7 @@ private slots:
         QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
         STEP(ReviewsOwnTest(ada_));
     }
+
     void secondStudentRunsOutOfTimeAndReviews()
     {
         STEP(BeginsTest(bo_));
@@ -177,6 +180,7 @@ private slots:
         QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
         STEP(ReviewsOwnTest(bo_));
     }
+
     void administratorViewsPrintsAndDeletes()
     {
         frmAdmin& admin = SignInAdmin();
@@ -283,6 +287,7 @@ private:
             STEP(ExpectDatabase());
         }
     }
+
     // Signed in, only the complete test is open, and the other student's result
     // is not theirs: the test is listed as not taken. Begun, its clock is ticked by hand.
     void BeginsTest(Student& student)
@@ -292,12 +297,14 @@ private:
         Take(env_, Complete);
         student.begun = true;
     }
+
     void ConfirmDelete(QListWidget* list, int row, QPushButton* button)
     {
         PickRow(list, row);
         env_.fake.answers.push_back(MsgAnswer::Yes);
         Click(button);
     }
+
     // Picks the line showing `digit` and leaves the slot with `leave`; the record is stored at once.
     void Answer(frmQuestions& screen, Student& student, QChar digit, QPushButton* leave)
     {
@@ -311,6 +318,7 @@ private:
         student.finished = leave == screen.cmdDone;
         STEP(ExpectDatabase());
     }
+
     // A taken test cannot be taken again; its review shows what is stored.
     void ReviewsOwnTest(const Student& student)
     {

@@ -250,6 +250,7 @@ private slots:
         QCOMPARE(Screens::Get<frmAnswers>().lblQuestion->text(), QStringLiteral("second twin"));
         QCOMPARE(ChosenLine(Screens::Get<frmAnswers>().optAnswer), 1);  // Ann's answer, not Bo's empty row
     }
+
     // A test deleted or unfinished since the list was filled: a plain message,
     // the list refilled, nothing written; the student stays on the home screen.
     // A stored length the countdown cannot count (it never wraps around) is
