@@ -46,22 +46,25 @@ bool ClickRow(frmMain& home, const QString& testName)
     return false;
 }
 
-frmQuestions& Take(TestEnv& env, const QString& testName)
+frmQuestions& Take(TestEnv& env, const QString& testName, bool introduced)
 {
     frmMain& home = Home();
     if (!ClickRow(home, testName))
         throw std::runtime_error("no row for the test");
-    return TakePicked(env, home);
+    return TakePicked(env, home, introduced);
 }
 
-frmQuestions& TakePicked(TestEnv& env, frmMain& home)
+frmQuestions& TakePicked(TestEnv& env, frmMain& home, bool introduced)
 {
-    env.fake.modalUsers.push_back([](QWidget& intro) {
-        QTest::mouseClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::LeftButton);
-    });
+    if (introduced) {
+        env.fake.modalUsers.push_back([](QWidget& intro) {
+            QTest::mouseClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::LeftButton);
+        });
+    }
+    const qsizetype unexpected = env.fake.unexpected.size();
     QTest::mouseClick(home.cmdTakeTest, Qt::LeftButton);
-    if (!Screens::IsLoaded<frmQuestions>())
-        throw std::runtime_error("the test screen did not open");
+    if (!Screens::IsLoaded<frmQuestions>() || env.fake.unexpected.size() != unexpected)
+        throw std::runtime_error("the test screen did not open as expected");
     frmQuestions& screen = Screens::Get<frmQuestions>();
     screen.Timer1->stop();
     return screen;

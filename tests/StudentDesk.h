@@ -15,9 +15,11 @@ frmMain& Home();
 // Clicks the row of the named test; false when the list has no such row.
 bool ClickRow(frmMain& home, const QString& testName);
 // Row, Take, then Begin on the introduction; the countdown is stopped: tests tick it by hand.
-frmQuestions& Take(TestEnv& env, const QString& testName);
+// An unfinished attempt continues with no introduction: `introduced` false
+// fails when one (or anything else unexpected) is shown.
+frmQuestions& Take(TestEnv& env, const QString& testName, bool introduced = true);
 // Take and Begin on the row already picked.
-frmQuestions& TakePicked(TestEnv& env, frmMain& home);
+frmQuestions& TakePicked(TestEnv& env, frmMain& home, bool introduced = true);
 // The order digits on screen for a slot written by TestEnv::AddTest ("A{s}"
 // is 1, "P{s}a" 2, "P{s}b" 3), e.g. "312".
 QString ShownOrder(const frmQuestions& screen);

@@ -48,18 +48,22 @@ private slots:
     }
 
     // Bracketed tests never show; a student's first row of a test wins; the
-    // heading stands over the columns in the list's own fixed-pitch font. With
-    // the Results table gone every query fails, and the fill goes on past them.
-    void listShowsEveryOpenTestOnce()
+    // heading stands over the columns in the list's own fixed-pitch font.
+    // Printed: the title at column 15, the date at 50, the rows at 5; the heading
+    // bold only for the administrator (a longer title's layout is test_platform's);
+    // a printer error is shown and ends nothing. With the Results table gone
+    // every query fails, and the fill goes on past them.
+    void listAndItsReportShowEveryOpenTestOnce()
     {
         TestEnv env;
+        env.fake.today = Date;
         const qint64 other = env.AddStudent(QStringLiteral("Bo"), QStringLiteral("x"));
         const qint64 ann = env.AddStudent(QStringLiteral("Ann Lee"), QStringLiteral("pw"));
         const qint64 biology = env.AddTest(QStringLiteral("Biology 2"));
         AddResult(env, ann, env.AddTest(QStringLiteral("<Draft>")), 100, Date);
         AddResult(env, other, env.AddTest(QStringLiteral("Geography")), 96, Date);
         env.AllowTwinAttempts();  // as a file from before the one-attempt rule may hold them
-        AddResult(env, ann, biology, 0, QStringLiteral("11/30/2026"));
+        AddResult(env, ann, biology, 84, QStringLiteral("11/30/2026"));
         AddResult(env, ann, biology, 100, Date);
         env.AddTest(QStringLiteral("Ann's <best> test"));
         SignInAs(QStringLiteral("Ann Lee"), QStringLiteral("pw"));
@@ -67,40 +71,19 @@ private slots:
         QVERIFY(home.Label1->text().indexOf("Score") == 41 && home.Label1->text().indexOf("Date Taken") == 55);
         QVERIFY(home.Label1->font() == home.lstResults->font() && QFontInfo(home.lstResults->font()).fixedPitch());
         QCOMPARE(Rows(home.lstResults).replaceInStrings(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" ")),
-                 QStringList({"Biology 2 0 11/30/2026", "Geography Not Taken", "Ann's <best> test Not Taken"}));
+                 QStringList({"Biology 2 84 11/30/2026", "Geography Not Taken", "Ann's <best> test Not Taken"}));
         QVERIFY(!rsResults.IsOpen());
 
-        env.Exec(QStringLiteral("DROP TABLE Results"));
-        home.Load_Test_List();
-        QVERIFY(env.fake.shown.empty() && !env.fake.ended && home.lstResults->count() == 0);
-
-        home.close();  // signs the student out, as Exit does
-        ProcessEvents();
-        QVERIFY(!Screens::IsLoaded<frmMain>() && Screens::Get<frmEntry>().isVisible());
-    }
-
-    // The title at column 15, the date at 50, the rows at 5; the heading bold
-    // only for the administrator (a longer title's layout is test_platform's); a
-    // printer error is shown and ends nothing. A report never takes an existing file's name.
-    void printedReport()
-    {
-        TestEnv env;
-        env.fake.today = Date;
-        const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("pw"));
-        AddResult(env, ann, env.AddTest(QStringLiteral("Algebra")), 84, Date);
-        env.AddTest(QStringLiteral("Geography"));
-        SignInAs(QStringLiteral("Ann"), QStringLiteral("pw"));
-        frmMain& home = Screens::Get<frmMain>();
         Click(home.cmdPrint);
         QCOMPARE(env.fake.printed.size(), std::size_t(1));
         const PageModel& page = env.fake.printed[0];
         QVERIFY(page.FontName() == QStringLiteral("Courier New") && page.FontSize() == 14 && page.Ended());
         QCOMPARE(page.PlainLines(),
-                 QStringList({QString(), QString(14, u' ') + QStringLiteral("Test Results For Ann").leftJustified(35) + Date,
-                              QString(), QStringLiteral("    Algebra") + QString(34, u' ') + "84" + QString(12, u' ') + Date,
-                              QStringLiteral("    Geography") + QString(32, u' ') + "Not Taken"}));
+                 QStringList({QString(), QString(14, u' ') + QStringLiteral("Test Results For Ann Lee").leftJustified(35) + Date,
+                              QString(), QStringLiteral("    Biology 2") + QString(32, u' ') + "84" + QString(12, u' ') + "11/30/2026",
+                              QStringLiteral("    Geography") + QString(32, u' ') + "Not Taken",
+                              QStringLiteral("    Ann's <best> test") + QString(24, u' ') + "Not Taken"}));
         QVERIFY(!page.Lines()[1][0].bold && !home.lblPrinting->isVisible());
-
         const PageModel wrapped = BuildResultsReport(QString(36, u'T'), Date, {QStringLiteral("row")}, true);
         QVERIFY(wrapped.Lines()[1][0].bold && wrapped.Lines()[2][0].bold && !wrapped.Lines()[4][0].bold);
 
@@ -110,6 +93,7 @@ private slots:
         QCOMPARE(env.fake.shown.size(), std::size_t(1));
         QCOMPARE(env.fake.shown[0].text, QStringLiteral("The printer could not be started."));
 
+        // A report never takes an existing file's name.
         QTemporaryDir folder;
         const QDateTime when(QDate(2026, 12, 6), QTime(18, 45, 3));
         QFile first(UniqueReportPath(folder.path(), when));
@@ -117,6 +101,13 @@ private slots:
         QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("VornickTest report 2026-12-06 18-45-03.pdf"));
         QCOMPARE(QFileInfo(UniqueReportPath(folder.path(), when)).fileName(),
                  QStringLiteral("VornickTest report 2026-12-06 18-45-03 (2).pdf"));
+
+        env.Exec(QStringLiteral("DROP TABLE Results"));
+        home.Load_Test_List();
+        QVERIFY(env.fake.shown.size() == 1 && !env.fake.ended && home.lstResults->count() == 0);
+        home.close();  // signs the student out, as Exit does
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmMain>() && Screens::Get<frmEntry>().isVisible());
     }
 };
 

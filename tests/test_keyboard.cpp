@@ -118,238 +118,233 @@ class TestKeyboard : public QObject {
     Q_OBJECT
 
 private slots:
-    void studentFromSignInToReviewWithoutAMouse();
-    void administratorByKeyboard();
-    void coloursReadOnLightAndDarkPalettes();
-    void guideOpensAtEachScreenAndWorksBesideAModal();
-};
+    // Sign-in, the home screen, the test and the review by keys alone: Enter
+    // presses the focused button, an unowned Alt+letter types nothing, Tab goes
+    // from the answers to the arrows, the arrows' keys step, the clock turns red
+    // at 5:00, closing the test asks first, Escape closes the review.
+    void studentFromSignInToReviewWithoutAMouse()
+    {
+        TestEnv env;
+        env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+        env.AddTest(QStringLiteral("Fractions"), 10);
+        Screens::Show<frmEntry>();
+        frmEntry& entry = Screens::Get<frmEntry>();
+        Activate(entry);
+        QCOMPARE(ReaderFaults(entry) + Focused(), QStringLiteral("txtName"));
+        Press(Qt::Key_Q, Qt::AltModifier);  // owned by no control: types nothing
+        QTest::keyClicks(entry.txtName, QStringLiteral("Ada"));
+        Press(Qt::Key_Return);
+        QTest::keyClicks(entry.txtPassword, QStringLiteral("pw"));
+        Press(Qt::Key_Return);
+        QVERIFY(Screens::IsLoaded<frmMain>() && entry.isHidden());
 
-// Sign-in, the home screen, the test and the review by keys alone: Enter
-// presses the focused button, an unowned Alt+letter types nothing, Tab goes
-// from the answers to the arrows, the arrows' keys step, the clock turns red
-// at 5:00, closing the test asks first, Escape closes the review.
-void TestKeyboard::studentFromSignInToReviewWithoutAMouse()
-{
-    TestEnv env;
-    env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
-    env.AddTest(QStringLiteral("Fractions"), 10);
-    Screens::Show<frmEntry>();
-    frmEntry& entry = Screens::Get<frmEntry>();
-    Activate(entry);
-    QCOMPARE(ReaderFaults(entry) + Focused(), QStringLiteral("txtName"));
-    Press(Qt::Key_Q, Qt::AltModifier);  // owned by no control: types nothing
-    QTest::keyClicks(entry.txtName, QStringLiteral("Ada"));
-    Press(Qt::Key_Return);
-    QTest::keyClicks(entry.txtPassword, QStringLiteral("pw"));
-    Press(Qt::Key_Return);
-    QVERIFY(Screens::IsLoaded<frmMain>() && entry.isHidden());
+        frmMain& home = Screens::Get<frmMain>();
+        Activate(home);
+        QCOMPARE(ReaderFaults(home), QString());
+        home.lstResults->setFocus();
+        QVERIFY(!RowTinted(*home.lstResults, 0));
+        Press(Qt::Key_Space);
+        QVERIFY(RowTinted(*home.lstResults, 0));
+        Press(Qt::Key_Tab);
+        QCOMPARE(Focused(), QStringLiteral("cmdTakeTest"));
+        env.fake.modalUsers.push_back([](QWidget& intro) {
+            QCOMPARE(ReaderFaults(intro), QString());
+            QTest::keyClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::Key_Return);
+        });
+        Press(Qt::Key_Return);
+        QVERIFY(Screens::IsLoaded<frmQuestions>());
 
-    frmMain& home = Screens::Get<frmMain>();
-    Activate(home);
-    QCOMPARE(ReaderFaults(home), QString());
-    home.lstResults->setFocus();
-    QVERIFY(!RowTinted(*home.lstResults, 0));
-    Press(Qt::Key_Space);
-    QVERIFY(RowTinted(*home.lstResults, 0));
-    Press(Qt::Key_Tab);
-    QCOMPARE(Focused(), QStringLiteral("cmdTakeTest"));
-    env.fake.modalUsers.push_back([](QWidget& intro) {
-        QCOMPARE(ReaderFaults(intro), QString());
-        QTest::keyClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::Key_Return);
-    });
-    Press(Qt::Key_Return);
-    QVERIFY(Screens::IsLoaded<frmQuestions>());
-
-    frmQuestions& test = Screens::Get<frmQuestions>();
-    test.Timer1->stop();
-    Activate(test);
-    QCOMPARE(ReaderFaults(test) + Focused(), QStringLiteral("optAnswer_0"));
-    const QString order = ShownOrder(test);
-    Press(Qt::Key_Space);
-    QString steps;
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_Right, Qt::AltModifier},
-                                         {Qt::Key_PageUp, Qt::NoModifier}, {Qt::Key_Left, Qt::AltModifier}}) {
-        Press(key, modifiers);
-        steps += QString::number(CurrentQuestion);
-    }
-    QCOMPARE(steps, QStringLiteral("2321"));
-    Press(Qt::Key_Tab);
-    QCOMPARE(Focused(), QStringLiteral("cmdPrev"));
-
-    for (int tick = 0; tick < 299; ++tick)
-        test.Timer1_Timer();
-    QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:01 0,0,0"));
-    test.Timer1_Timer();
-    QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:00 255,0,0"));
-
-    env.fake.answers = {MsgAnswer::No, MsgAnswer::Yes};
-    test.close();
-    ProcessEvents();
-    QVERIFY(Screens::IsLoaded<frmQuestions>() && test.isVisible());
-    QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade FROM Results")), QStringList{"NULL"});
-    test.close();
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmQuestions>() && home.isVisible());
-    const FakePlatform::Shown& box = env.fake.shown.back();
-    QVERIFY(env.fake.shown.size() == 2 && box.title.isEmpty() && box.buttons == MsgButtons::YesNoDefaultNo);
-    QCOMPARE(box.text, QStringLiteral("Finish this test now? Your answers will be graded."));
-    const bool right = order.startsWith(u'1');
-    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results")),
-             QStringList{order + (right ? QStringLiteral("1C|4") : QStringLiteral("1X|0"))});
-
-    Activate(home);
-    home.lstResults->setFocus();
-    Press(Qt::Key_Space);
-    home.cmdReview->setFocus();
-    Press(Qt::Key_Return);
-    QVERIFY(Screens::IsLoaded<frmAnswers>());
-    frmAnswers& review = Screens::Get<frmAnswers>();
-    Activate(review);
-    QCOMPARE(ReaderFaults(review), QString());
-    QCOMPARE(review.optAnswer[0]->accessibleName(),
-             "Answer 1: " + review.lblAnswer1->text() + (right ? " (right answer, your answer)" : " (your answer)"));
-    Press(Qt::Key_Escape);
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
-}
-
-// Shared mnemonics go to the nearer button first; the new test's screens are
-// named for a screen reader and worked by their mnemonics (the arrows' keys and
-// Escape are one mechanism for every screen, walked in the student's test).
-void TestKeyboard::administratorByKeyboard()
-{
-    TestEnv env;
-    env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
-    env.AddTest(QStringLiteral("Fractions"));
-    frmAdmin& admin = SignInAdmin();
-    Activate(admin);
-    QCOMPARE(ReaderFaults(admin), QString());
-    QStringList focus;
-    const auto pressAll = [&](QWidget* from, Qt::Key key, int times) {
-        from->setFocus();
-        for (int i = 0; i < times; ++i) {
-            Press(key, Qt::AltModifier);
-            focus << Focused();
+        frmQuestions& test = Screens::Get<frmQuestions>();
+        test.Timer1->stop();
+        Activate(test);
+        QCOMPARE(ReaderFaults(test) + Focused(), QStringLiteral("optAnswer_0"));
+        const QString order = ShownOrder(test);
+        Press(Qt::Key_Space);
+        QString steps;
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_Right, Qt::AltModifier},
+                                             {Qt::Key_PageUp, Qt::NoModifier}, {Qt::Key_Left, Qt::AltModifier}}) {
+            Press(key, modifiers);
+            steps += QString::number(CurrentQuestion);
         }
-    };
-    pressAll(admin.txtName, Qt::Key_D, 3);
-    pressAll(admin.lstTests, Qt::Key_D, 1);
-    pressAll(admin.lstStudents, Qt::Key_A, 1);
-    pressAll(admin.lstTests, Qt::Key_A, 2);
-    QCOMPARE(focus, QStringList({"cmdDeleteStudent", "cmdDeleteTest", "cmdDeleteStudent", "cmdDeleteTest",
-                                 "cmdAddStudent", "cmdAddTest", "cmdAddStudent"}));
+        QCOMPARE(steps, QStringLiteral("2321"));
+        Press(Qt::Key_Tab);
+        QCOMPARE(Focused(), QStringLiteral("cmdPrev"));
 
-    env.fake.modalUsers.push_back([](QWidget& form) {
-        auto& intro = static_cast<frmNewTestIntro&>(form);
-        Activate(intro);
-        QCOMPARE(ReaderFaults(intro), QString());
-        QTest::keyClicks(intro.txtTestName, QStringLiteral("Keys"));
-        QTest::keyClicks(intro.txtMinutes, QStringLiteral("5"));
-        Press(Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(intro.isHidden());
-    });
-    admin.cmdAddTest->setFocus();
-    Press(Qt::Key_Return);
-    QVERIFY(Screens::IsLoaded<frmNewTest>());
-    frmNewTest& editor = Screens::Get<frmNewTest>();
-    Activate(editor);
-    QCOMPARE(ReaderFaults(editor), QString());
-    editor.txtQuestion->setFocus();
-    env.fake.answers.push_back(MsgAnswer::Yes);  // keep the test unfinished
-    Press(Qt::Key_X, Qt::AltModifier);
-    QTest::qWait(AnimatedClickMs);
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
-}
+        for (int tick = 0; tick < 299; ++tick)
+            test.Timer1_Timer();
+        QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:01 0,0,0"));
+        test.Timer1_Timer();
+        QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:00 255,0,0"));
 
-// The review's colours on a light and a dark palette: the described colours
-// where they read at 3:1 on the window, else the nearest shade that does (worked
-// out by the WCAG 2.1 formula); black lines in the palette's text colour.
-void TestKeyboard::coloursReadOnLightAndDarkPalettes()
-{
-    TestEnv env;
-    const qint64 ada = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
-    const qint64 test = env.AddTest(QStringLiteral("Fractions"));
-    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate, fldQ1, fldQ2) "
-                            "VALUES (?, ?, 4, '5/6/26', '3122C', '1233X')"), {ada, test});
-    SignIn(env, ada);
-    const QPalette before = QApplication::palette();
-    QStringList drawn;
-    for (const auto& [window, text] : {std::pair{QColor(255, 255, 255), QColor(0, 0, 0)}, {QColor(80, 80, 80), QColor(230, 230, 230)}}) {
-        QPalette palette = before;
-        palette.setColor(QPalette::Window, window);
-        palette.setColor(QPalette::WindowText, text);
-        QApplication::setPalette(palette);
-        frmMain& home = Home();
-        ClickRow(home, QStringLiteral("Fractions"));
-        Click(home.cmdReview);
+        env.fake.answers = {MsgAnswer::No, MsgAnswer::Yes};
+        test.close();
+        ProcessEvents();
+        QVERIFY(Screens::IsLoaded<frmQuestions>() && test.isVisible());
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade FROM Results")), QStringList{"NULL"});
+        test.close();
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmQuestions>() && home.isVisible());
+        const FakePlatform::Shown& box = env.fake.shown.back();
+        QVERIFY(env.fake.shown.size() == 2 && box.title.isEmpty() && box.buttons == MsgButtons::YesNoDefaultNo);
+        QCOMPARE(box.text, QStringLiteral("Finish this test now? Your answers will be graded."));
+        const bool right = order.startsWith(u'1');
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results")),
+                 QStringList{order + (right ? QStringLiteral("1C|4") : QStringLiteral("1X|0"))});
+
+        Activate(home);
+        home.lstResults->setFocus();
+        Press(Qt::Key_Space);
+        home.cmdReview->setFocus();
+        Press(Qt::Key_Return);
+        QVERIFY(Screens::IsLoaded<frmAnswers>());
         frmAnswers& review = Screens::Get<frmAnswers>();
-        drawn << Drawn(review, 1);
-        review.cmdNext_Click();
-        drawn << Drawn(review, 2);
-        Screens::Unload(review);
+        Activate(review);
+        QCOMPARE(ReaderFaults(review), QString());
+        QCOMPARE(review.optAnswer[0]->accessibleName(),
+                 "Answer 1: " + review.lblAnswer1->text() + (right ? " (right answer, your answer)" : " (your answer)"));
+        Press(Qt::Key_Escape);
         ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
     }
-    QApplication::setPalette(before);
-    QCOMPARE(drawn, QStringList({"1\u2713 0,166,0|0,0,0|0,128,0B|0,0,0",
-                                 "2\u2717 255,0,0|0,128,0|0,0,0|0,0,0B",
-                                 "1\u2713 0,255,0|230,230,230|102,179,102B|230,230,230",
-                                 "2\u2717 255,115,115|102,179,102|230,230,230|230,230,230B"}));
-}
 
-// F1's section is the screen's own: the guide opens scrolled to it, beside
-// the asking window and on the screen; while a modal screen is open the
-// guide still takes keys (Page Down scrolls, Escape closes it).
-void TestKeyboard::guideOpensAtEachScreenAndWorksBesideAModal()
-{
-    QTemporaryDir lock;
-    GuidePlatform platform(lock.path());
-    const QList<std::pair<QString, QString>> sections{
-        {"frmEntry", "Signing in"}, {"frmMain", "For students: your home screen"},
-        {"frmQuestionsIntro", "Before a test starts"}, {"frmQuestions", "On the test screen, choose"},
-        {"frmAnswers", "Each test can be taken once."}, {"frmAdmin", "For the administrator"},
-        {"frmTestResults", "View Test Results shows"}, {"frmNewTestIntro", "Writing a test:"},
-        {"frmNewTest", "How the editor stores a test:"}, {"frmChangePassword", "Changing the administrator's password"},
-        {"frmStatistics", "Statistics of a test"}};
-    QWidget screen;
-    screen.setGeometry(20, 30, 100, 100);
-    screen.show();
-    QStringList wrong;
-    for (const auto& [name, heading] : sections) {
-        screen.setObjectName(name);
-        platform.ShowHelp(&screen);
-        auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(400, 60)));
-        QVERIFY(viewer);
-        QCOMPARE(viewer->pos(), QPoint(122, 28));  // the offscreen frames are 2 pixels wide
-        // A section near the guide's end cannot scroll to the top; it must show whole.
-        const QString top = viewer->cursorForPosition(QPoint(4, 4)).block().text();
-        const QScrollBar& bar = *viewer->verticalScrollBar();
-        const QRect found = viewer->cursorRect(viewer->document()->find(heading));
-        if (!top.startsWith(heading) && !(bar.value() == bar.maximum() && viewer->viewport()->rect().contains(found)))
-            wrong << name + u':' + top.left(40);
-    }
-    QCOMPARE(wrong.join(u';'), QString());
+    // Shared mnemonics go to the nearer button first; the new test's screens are
+    // named for a screen reader and worked by their mnemonics (the arrows' keys and
+    // Escape are one mechanism for every screen, walked in the student's test).
+    void administratorByKeyboard()
+    {
+        TestEnv env;
+        env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+        env.AddTest(QStringLiteral("Fractions"));
+        frmAdmin& admin = SignInAdmin();
+        Activate(admin);
+        QCOMPARE(ReaderFaults(admin), QString());
+        QStringList focus;
+        const auto pressAll = [&](QWidget* from, Qt::Key key, int times) {
+            from->setFocus();
+            for (int i = 0; i < times; ++i) {
+                Press(key, Qt::AltModifier);
+                focus << Focused();
+            }
+        };
+        pressAll(admin.txtName, Qt::Key_D, 3);
+        pressAll(admin.lstTests, Qt::Key_D, 1);
+        pressAll(admin.lstStudents, Qt::Key_A, 1);
+        pressAll(admin.lstTests, Qt::Key_A, 2);
+        QCOMPARE(focus, QStringList({"cmdDeleteStudent", "cmdDeleteTest", "cmdDeleteStudent", "cmdDeleteTest",
+                                     "cmdAddStudent", "cmdAddTest", "cmdAddStudent"}));
 
-    QWidget modal;
-    modal.setObjectName(QStringLiteral("frmNewTestIntro"));
-    modal.setGeometry(660, 100, 120, 100);
-    bool scrolled = false, closed = false;
-    QTimer::singleShot(0, [&] {
-        platform.ShowHelp(&modal);
-        auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(400, 150)));
-        QVERIFY(viewer && QApplication::activeModalWidget() == &modal);
-        QVERIFY(viewer->frameGeometry().right() < modal.frameGeometry().left());
-        const int at = viewer->verticalScrollBar()->value();
-        QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
-        scrolled = viewer->verticalScrollBar()->value() > at;
-        QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
+        env.fake.modalUsers.push_back([](QWidget& form) {
+            auto& intro = static_cast<frmNewTestIntro&>(form);
+            Activate(intro);
+            QCOMPARE(ReaderFaults(intro), QString());
+            QTest::keyClicks(intro.txtTestName, QStringLiteral("Keys"));
+            QTest::keyClicks(intro.txtMinutes, QStringLiteral("5"));
+            Press(Qt::Key_N, Qt::AltModifier);
+            QTRY_VERIFY(intro.isHidden());
+        });
+        admin.cmdAddTest->setFocus();
+        Press(Qt::Key_Return);
+        QVERIFY(Screens::IsLoaded<frmNewTest>());
+        frmNewTest& editor = Screens::Get<frmNewTest>();
+        Activate(editor);
+        QCOMPARE(ReaderFaults(editor), QString());
+        editor.txtQuestion->setFocus();
+        env.fake.answers.push_back(MsgAnswer::Yes);  // keep the test unfinished
+        Press(Qt::Key_X, Qt::AltModifier);
+        QTest::qWait(AnimatedClickMs);
         ProcessEvents();
-        closed = !QApplication::topLevelAt(QPoint(400, 150));
-        modal.hide();
-    });
-    platform.RunModal(modal);
-    QVERIFY(scrolled && closed);
-}
+        QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
+    }
+
+    // The review's colours on a light and a dark palette: the described colours
+    // where they read at 3:1 on the window, else the nearest shade that does (worked
+    // out by the WCAG 2.1 formula); black lines in the palette's text colour.
+    void coloursReadOnLightAndDarkPalettes()
+    {
+        TestEnv env;
+        const qint64 ada = env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
+        const qint64 test = env.AddTest(QStringLiteral("Fractions"));
+        env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate, fldQ1, fldQ2) "
+                                "VALUES (?, ?, 4, '5/6/26', '3122C', '1233X')"), {ada, test});
+        SignIn(env, ada);
+        const QPalette before = QApplication::palette();
+        QStringList drawn;
+        for (const auto& [window, text] : {std::pair{QColor(255, 255, 255), QColor(0, 0, 0)}, {QColor(80, 80, 80), QColor(230, 230, 230)}}) {
+            QPalette palette = before;
+            palette.setColor(QPalette::Window, window);
+            palette.setColor(QPalette::WindowText, text);
+            QApplication::setPalette(palette);
+            frmMain& home = Home();
+            ClickRow(home, QStringLiteral("Fractions"));
+            Click(home.cmdReview);
+            frmAnswers& review = Screens::Get<frmAnswers>();
+            drawn << Drawn(review, 1);
+            review.cmdNext_Click();
+            drawn << Drawn(review, 2);
+            Screens::Unload(review);
+            ProcessEvents();
+        }
+        QApplication::setPalette(before);
+        QCOMPARE(drawn, QStringList({"1\u2713 0,166,0|0,0,0|0,128,0B|0,0,0",
+                                     "2\u2717 255,0,0|0,128,0|0,0,0|0,0,0B",
+                                     "1\u2713 0,255,0|230,230,230|102,179,102B|230,230,230",
+                                     "2\u2717 255,115,115|102,179,102|230,230,230|230,230,230B"}));
+    }
+
+    // F1's section is the screen's own: the guide opens scrolled to it, beside
+    // the asking window and on the screen; while a modal screen is open the
+    // guide still takes keys (Page Down scrolls, Escape closes it).
+    void guideOpensAtEachScreenAndWorksBesideAModal()
+    {
+        QTemporaryDir lock;
+        GuidePlatform platform(lock.path());
+        const QList<std::pair<QString, QString>> sections{
+            {"frmEntry", "Signing in"}, {"frmMain", "For students: your home screen"},
+            {"frmQuestionsIntro", "Before a test starts"}, {"frmQuestions", "On the test screen, choose"},
+            {"frmAnswers", "Each test can be taken once."}, {"frmAdmin", "For the administrator"},
+            {"frmTestResults", "View Test Results shows"}, {"frmNewTestIntro", "Writing a test:"},
+            {"frmNewTest", "How the editor stores a test:"}, {"frmChangePassword", "Changing the administrator's password"},
+            {"frmStatistics", "Statistics of a test"}};
+        QWidget screen;
+        screen.setGeometry(20, 30, 100, 100);
+        screen.show();
+        QStringList wrong;
+        for (const auto& [name, heading] : sections) {
+            screen.setObjectName(name);
+            platform.ShowHelp(&screen);
+            auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(400, 60)));
+            QVERIFY(viewer);
+            QCOMPARE(viewer->pos(), QPoint(122, 28));  // the offscreen frames are 2 pixels wide
+            // A section near the guide's end cannot scroll to the top; it must show whole.
+            const QString top = viewer->cursorForPosition(QPoint(4, 4)).block().text();
+            const QScrollBar& bar = *viewer->verticalScrollBar();
+            const QRect found = viewer->cursorRect(viewer->document()->find(heading));
+            if (!top.startsWith(heading) && !(bar.value() == bar.maximum() && viewer->viewport()->rect().contains(found)))
+                wrong << name + u':' + top.left(40);
+        }
+        QCOMPARE(wrong.join(u';'), QString());
+
+        QWidget modal;
+        modal.setObjectName(QStringLiteral("frmNewTestIntro"));
+        modal.setGeometry(660, 100, 120, 100);
+        bool scrolled = false, closed = false;
+        QTimer::singleShot(0, [&] {
+            platform.ShowHelp(&modal);
+            auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(400, 150)));
+            QVERIFY(viewer && QApplication::activeModalWidget() == &modal);
+            QVERIFY(viewer->frameGeometry().right() < modal.frameGeometry().left());
+            const int at = viewer->verticalScrollBar()->value();
+            QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
+            scrolled = viewer->verticalScrollBar()->value() > at;
+            QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
+            ProcessEvents();
+            closed = !QApplication::topLevelAt(QPoint(400, 150));
+            modal.hide();
+        });
+        platform.RunModal(modal);
+        QVERIFY(scrolled && closed);
+    }
+};
 
 QTEST_MAIN(TestKeyboard)
 #include "test_keyboard.moc"

@@ -15,7 +15,6 @@
 #include "screens/frmNewTest.h"
 #include "screens/frmNewTestIntro.h"
 #include "screens/frmQuestions.h"
-#include "screens/frmQuestionsIntro.h"
 #include "screens/frmTestResults.h"
 
 #include <QtTest>
@@ -77,10 +76,152 @@ class TestSchoolDay : public QObject {
 private slots:
     void init() { if (dayBroken_) QSKIP("an earlier step of the day failed"); }
     void cleanup() { dayBroken_ = dayBroken_ || QTest::currentTestFailed(); }
-    void administratorPreparesTheDay();
-    void firstStudentFinishesWithDoneAndReviews();
-    void secondStudentRunsOutOfTimeAndReviews();
-    void administratorViewsPrintsAndDeletes();
+
+    void administratorPreparesTheDay()
+    {
+        frmAdmin& admin = SignInAdmin();
+        // Two students: one saved with the button, one with Enter in each box.
+        const QString studentByName = QStringLiteral("SELECT fldStudentNumber FROM Passwords WHERE fldStudentName = ?");
+        TypeInto(admin.txtName, ada_.name);
+        TypeInto(admin.txtPassword, ada_.password);
+        Click(admin.cmdAddStudent);
+        ada_.number = NumberOf(studentByName, ada_.name);
+        STEP(ExpectDatabase());
+        QVERIFY(admin.txtName->text().isEmpty());
+        TypeInto(admin.txtName, bo_.name);
+        QTest::keyClick(admin.txtName, Qt::Key_Return);
+        TypeInto(admin.txtPassword, bo_.password);
+        QTest::keyClick(admin.txtPassword, Qt::Key_Return);
+        bo_.number = NumberOf(studentByName, bo_.name);
+        STEP(ExpectDatabase());
+
+        // The complete test: every slot written; complete, so Exit asks nothing.
+        STEP(WritesTest(admin, Complete, 2, fractions_, Slots));
+        Click(Screens::Get<frmNewTest>().cmdSave);  // an unexpected question is caught as such
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
+        tests_[fractions_].written = Slots;
+        STEP(ExpectDatabase());
+
+        // The incomplete test: two slots written, a third typed and left by Exit
+        // (stored all the same), the question answered Yes, and the title marked.
+        STEP(WritesTest(admin, QStringLiteral("Decimals"), 10, decimals_, 3));
+        env_.fake.answers.push_back(MsgAnswer::Yes);
+        Click(Screens::Get<frmNewTest>().cmdSave);
+        QCOMPARE(env_.fake.shown.back().text,
+                 QStringLiteral("There are 22 questions left to write.\r\nAre you sure you want to exit?"));
+        QCOMPARE(env_.fake.shown.back().title, QStringLiteral("Incomplete Test"));
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmNewTest>());
+        tests_[decimals_].written = 3;
+        tests_[decimals_].name = QStringLiteral("<Decimals>");
+        STEP(ExpectDatabase());
+        Leave(&admin);
+        QVERIFY(!Screens::IsLoaded<frmAdmin>());
+    }
+
+    void firstStudentFinishesWithDoneAndReviews()
+    {
+        STEP(BeginsTest(ada_));
+        frmQuestions& screen = Screens::Get<frmQuestions>();
+        QVERIFY(!Screens::Get<frmMain>().isVisible());
+        STEP(ExpectDatabase());  // the attempt is stored as it begins, no answer in it yet
+
+        // Right on most slots, wrong on every fourth; slot 7 is answered right,
+        // come back to by its number and changed to a wrong answer; slot 24 is
+        // left unanswered; slot 25 is answered and finished with Done.
+        for (int s = 1; s <= 23; ++s) {
+            if (s == 8) {
+                // On slot 8, unanswered: back to 7 by its number, which stores nothing.
+                QTest::mouseClick(screen.lblQuestionNumber[6], Qt::LeftButton);
+                QCOMPARE(CurrentQuestion, 7);
+                STEP(ExpectDatabase());
+                // The slot comes back as it was left: its order kept, its line chosen.
+                QCOMPARE(ShownOrder(screen), ada_.records[7].left(3));
+                QCOMPARE(ChosenLine(screen.optAnswer), ada_.records[7].mid(3, 1).toInt());
+                STEP(Answer(screen, ada_, u'3', screen.cmdNext));
+            }
+            QCOMPARE(CurrentQuestion, s);
+            STEP(Answer(screen, ada_, s % 4 == 0 ? u'2' : u'1', screen.cmdNext));
+        }
+        Click(screen.cmdNext);
+        QCOMPARE(CurrentQuestion, 25);
+        STEP(ExpectDatabase());
+        STEP(Answer(screen, ada_, u'1', screen.cmdDone));
+        ProcessEvents();
+        QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
+        STEP(ReviewsOwnTest(ada_));
+    }
+
+    void secondStudentRunsOutOfTimeAndReviews()
+    {
+        STEP(BeginsTest(bo_));
+        frmQuestions& screen = Screens::Get<frmQuestions>();
+
+        // Slots 1 to 10 answered, right on the even ones; on slot 11 the right
+        // line is picked and the time runs out before the student leaves it.
+        for (int s = 1; s <= 10; ++s)
+            STEP(Answer(screen, bo_, s % 2 == 0 ? u'1' : u'3', screen.cmdNext));
+        const QString order = ShownOrder(screen);
+        ChooseRight(screen);
+        const std::size_t boxesBefore = env_.fake.shown.size();
+        for (int tick = 1; tick <= 120; ++tick)
+            screen.Timer1_Timer();
+        QCOMPARE(env_.fake.shown.size(), boxesBefore);
+        STEP(ExpectDatabase());  // slot 11 not stored yet, nothing graded
+
+        screen.Timer1_Timer();
+        QCOMPARE(env_.fake.shown.size(), boxesBefore + 1);
+        QCOMPARE(env_.fake.shown.back().text, QStringLiteral("Time Is Up!"));
+        ProcessEvents();
+        bo_.records[11] = RecordOf(order, static_cast<int>(order.indexOf(u'1')) + 1);
+        bo_.finished = true;
+        STEP(ExpectDatabase());
+        QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
+        STEP(ReviewsOwnTest(bo_));
+    }
+
+    void administratorViewsPrintsAndDeletes()
+    {
+        frmAdmin& admin = SignInAdmin();
+        // Both students' results viewed and printed; Bo's then deleted.
+        for (Student* student : {&ada_, &bo_}) {
+            PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, student->number));
+            Click(admin.cmdView);
+            frmTestResults& results = Screens::Get<frmTestResults>();
+            QVERIFY(results.isVisible() && !admin.isVisible());
+            const QString row = TakenRow(*student);  // no key, on screen or on paper
+            QCOMPARE(Rows(results.lstResults), QStringList{row});
+            PickRow(results.lstResults, 0);
+            Click(results.cmdPrint);
+            QVERIFY(!env_.fake.printed.empty() && env_.fake.printed.back().PlainLines().contains(QStringLiteral("    ") + row));
+            STEP(ExpectDatabase());
+            if (student == &bo_) {
+                // Bo's result goes; his account stays with the test not taken.
+                ConfirmDelete(results.lstResults, 0, results.cmdDelete);
+                QCOMPARE(Rows(results.lstResults), QStringList{Complete + QString(32, u' ') + QStringLiteral("Not Taken")});
+                bo_.records.clear();
+                bo_.begun = false;
+                STEP(ExpectDatabase());
+            }
+            Leave(&results);
+            QVERIFY(!Screens::IsLoaded<frmTestResults>() && admin.isVisible());
+        }
+
+        // The second student goes, then the complete test and Ada's result of it.
+        ConfirmDelete(admin.lstStudents, RowOfNumber(admin.lstStudents, bo_.number), admin.cmdDeleteStudent);
+        bo_.number = 0;
+        STEP(ExpectDatabase());
+        ConfirmDelete(admin.lstTests, RowOfNumber(admin.lstTests, fractions_), admin.cmdDeleteTest);
+        tests_.remove(fractions_);
+        ada_.records.clear();
+        ada_.begun = false;
+        STEP(ExpectDatabase());
+        QCOMPARE(Rows(admin.lstStudents), QStringList{ada_.name + QString(80, u' ') + QString::number(ada_.number)});
+        QCOMPARE(Rows(admin.lstTests), QStringList{QStringLiteral("<Decimals>") + QString(150, u' ') + QString::number(decimals_)});
+        Leave(&admin);
+        QVERIFY(Screens::Get<frmEntry>().isVisible());
+    }
 
 private:
     // The three tables hold exactly the rows the day expects (so no result is
@@ -117,14 +258,6 @@ private:
         QVERIFY(!env_.fake.ended && env_.fake.answers.empty() && env_.fake.modalUsers.empty());
     }
     qint64 NumberOf(const QString& sql, const QString& name) { return env_.Scalar(sql, {name}).toLongLong(); }
-    void SignsIn(const Student& student)
-    {
-        frmEntry& entry = Screens::Get<frmEntry>();
-        TypeInto(entry.txtName, student.name);
-        TypeInto(entry.txtPassword, student.password);
-        QTest::keyClick(entry.txtPassword, Qt::Key_Return);
-        QVERIFY(Screens::Get<frmMain>().isVisible() && !entry.isVisible());
-    }
     // The introduction filled in and Next pressed stores the test's row at once;
     // then slots 1 to `typed` are typed, each >> storing the slot it leaves.
     void WritesTest(frmAdmin& admin, const QString& name, int minutes, qint64& number, int typed)
@@ -154,24 +287,24 @@ private:
             STEP(ExpectDatabase());
         }
     }
-    // Only the complete test is open, and the other student's result is not
-    // theirs: the test is listed as not taken.
-    void BeginTest()
+
+    // Signed in, only the complete test is open, and the other student's result
+    // is not theirs: the test is listed as not taken. Begun, its clock is ticked by hand.
+    void BeginsTest(Student& student)
     {
-        frmMain& home = Screens::Get<frmMain>();
-        QCOMPARE(Rows(home.lstResults), QStringList{Complete + QString(32, u' ') + QStringLiteral("Not Taken")});
-        QVERIFY(ClickRow(home, Complete));
-        env_.fake.modalUsers.push_back([](QWidget& intro) { Click(static_cast<frmQuestionsIntro&>(intro).cmdBegin); });
-        Click(home.cmdTakeTest);
-        QVERIFY(Screens::IsLoaded<frmQuestions>() && !home.isVisible());
-        Screens::Get<frmQuestions>().Timer1->stop();  // ticked by hand, never by the wall clock
+        SignInAs(student.name, student.password);
+        QCOMPARE(Rows(Screens::Get<frmMain>().lstResults), QStringList{Complete + QString(32, u' ') + QStringLiteral("Not Taken")});
+        Take(env_, Complete);
+        student.begun = true;
     }
+
     void ConfirmDelete(QListWidget* list, int row, QPushButton* button)
     {
         PickRow(list, row);
         env_.fake.answers.push_back(MsgAnswer::Yes);
         Click(button);
     }
+
     // Picks the line showing `digit` and leaves the slot with `leave`; the record is stored at once.
     void Answer(frmQuestions& screen, Student& student, QChar digit, QPushButton* leave)
     {
@@ -185,6 +318,7 @@ private:
         student.finished = leave == screen.cmdDone;
         STEP(ExpectDatabase());
     }
+
     // A taken test cannot be taken again; its review shows what is stored.
     void ReviewsOwnTest(const Student& student)
     {
@@ -228,155 +362,6 @@ private:
     qint64 fractions_ = 0;
     qint64 decimals_ = 0;
 };
-
-void TestSchoolDay::administratorPreparesTheDay()
-{
-    frmAdmin& admin = SignInAdmin();
-    // Two students: one saved with the button, one with Enter in each box.
-    const QString studentByName = QStringLiteral("SELECT fldStudentNumber FROM Passwords WHERE fldStudentName = ?");
-    TypeInto(admin.txtName, ada_.name);
-    TypeInto(admin.txtPassword, ada_.password);
-    Click(admin.cmdAddStudent);
-    ada_.number = NumberOf(studentByName, ada_.name);
-    STEP(ExpectDatabase());
-    QVERIFY(admin.txtName->text().isEmpty());
-    TypeInto(admin.txtName, bo_.name);
-    QTest::keyClick(admin.txtName, Qt::Key_Return);
-    TypeInto(admin.txtPassword, bo_.password);
-    QTest::keyClick(admin.txtPassword, Qt::Key_Return);
-    bo_.number = NumberOf(studentByName, bo_.name);
-    STEP(ExpectDatabase());
-
-    // The complete test: every slot written; complete, so Exit asks nothing.
-    STEP(WritesTest(admin, Complete, 2, fractions_, Slots));
-    Click(Screens::Get<frmNewTest>().cmdSave);  // an unexpected question is caught as such
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
-    tests_[fractions_].written = Slots;
-    STEP(ExpectDatabase());
-
-    // The incomplete test: two slots written, a third typed and left by Exit
-    // (stored all the same), the question answered Yes, and the title marked.
-    STEP(WritesTest(admin, QStringLiteral("Decimals"), 10, decimals_, 3));
-    env_.fake.answers.push_back(MsgAnswer::Yes);
-    Click(Screens::Get<frmNewTest>().cmdSave);
-    QCOMPARE(env_.fake.shown.back().text,
-             QStringLiteral("There are 22 questions left to write.\r\nAre you sure you want to exit?"));
-    QCOMPARE(env_.fake.shown.back().title, QStringLiteral("Incomplete Test"));
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmNewTest>());
-    tests_[decimals_].written = 3;
-    tests_[decimals_].name = QStringLiteral("<Decimals>");
-    STEP(ExpectDatabase());
-    Leave(&admin);
-    QVERIFY(!Screens::IsLoaded<frmAdmin>());
-}
-
-void TestSchoolDay::firstStudentFinishesWithDoneAndReviews()
-{
-    STEP(SignsIn(ada_));
-    STEP(BeginTest());
-    frmQuestions& screen = Screens::Get<frmQuestions>();
-    ada_.begun = true;
-    STEP(ExpectDatabase());  // the attempt is stored as it begins, no answer in it yet
-
-    // Right on most slots, wrong on every fourth; slot 7 is answered right,
-    // come back to by its number and changed to a wrong answer; slot 24 is
-    // left unanswered; slot 25 is answered and finished with Done.
-    for (int s = 1; s <= 23; ++s) {
-        if (s == 8) {
-            // On slot 8, unanswered: back to 7 by its number, which stores nothing.
-            QTest::mouseClick(screen.lblQuestionNumber[6], Qt::LeftButton);
-            QCOMPARE(CurrentQuestion, 7);
-            STEP(ExpectDatabase());
-            // The slot comes back as it was left: its order kept, its line chosen.
-            QCOMPARE(ShownOrder(screen), ada_.records[7].left(3));
-            QCOMPARE(ChosenLine(screen.optAnswer), ada_.records[7].mid(3, 1).toInt());
-            STEP(Answer(screen, ada_, u'3', screen.cmdNext));
-        }
-        QCOMPARE(CurrentQuestion, s);
-        STEP(Answer(screen, ada_, s % 4 == 0 ? u'2' : u'1', screen.cmdNext));
-    }
-    Click(screen.cmdNext);
-    QCOMPARE(CurrentQuestion, 25);
-    STEP(ExpectDatabase());
-    STEP(Answer(screen, ada_, u'1', screen.cmdDone));
-    ProcessEvents();
-    QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
-    STEP(ReviewsOwnTest(ada_));
-}
-
-void TestSchoolDay::secondStudentRunsOutOfTimeAndReviews()
-{
-    STEP(SignsIn(bo_));
-    STEP(BeginTest());
-    frmQuestions& screen = Screens::Get<frmQuestions>();
-    bo_.begun = true;
-
-    // Slots 1 to 10 answered, right on the even ones; on slot 11 the right
-    // line is picked and the time runs out before the student leaves it.
-    for (int s = 1; s <= 10; ++s)
-        STEP(Answer(screen, bo_, s % 2 == 0 ? u'1' : u'3', screen.cmdNext));
-    const QString order = ShownOrder(screen);
-    ChooseRight(screen);
-    const std::size_t boxesBefore = env_.fake.shown.size();
-    for (int tick = 1; tick <= 120; ++tick)
-        screen.Timer1_Timer();
-    QCOMPARE(env_.fake.shown.size(), boxesBefore);
-    STEP(ExpectDatabase());  // slot 11 not stored yet, nothing graded
-
-    screen.Timer1_Timer();
-    QCOMPARE(env_.fake.shown.size(), boxesBefore + 1);
-    QCOMPARE(env_.fake.shown.back().text, QStringLiteral("Time Is Up!"));
-    ProcessEvents();
-    bo_.records[11] = RecordOf(order, static_cast<int>(order.indexOf(u'1')) + 1);
-    bo_.finished = true;
-    STEP(ExpectDatabase());
-    QVERIFY(!Screens::IsLoaded<frmQuestions>() && Screens::Get<frmMain>().isVisible());
-    STEP(ReviewsOwnTest(bo_));
-}
-
-void TestSchoolDay::administratorViewsPrintsAndDeletes()
-{
-    frmAdmin& admin = SignInAdmin();
-    // Both students' results viewed and printed; Bo's then deleted.
-    for (Student* student : {&ada_, &bo_}) {
-        PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, student->number));
-        Click(admin.cmdView);
-        frmTestResults& results = Screens::Get<frmTestResults>();
-        QVERIFY(results.isVisible() && !admin.isVisible());
-        const QString row = TakenRow(*student);  // no key, on screen or on paper
-        QCOMPARE(Rows(results.lstResults), QStringList{row});
-        PickRow(results.lstResults, 0);
-        Click(results.cmdPrint);
-        QVERIFY(!env_.fake.printed.empty() && env_.fake.printed.back().PlainLines().contains(QStringLiteral("    ") + row));
-        STEP(ExpectDatabase());
-        if (student == &bo_) {
-            // Bo's result goes; his account stays with the test not taken.
-            ConfirmDelete(results.lstResults, 0, results.cmdDelete);
-            QCOMPARE(Rows(results.lstResults), QStringList{Complete + QString(32, u' ') + QStringLiteral("Not Taken")});
-            bo_.records.clear();
-            bo_.begun = false;
-            STEP(ExpectDatabase());
-        }
-        Leave(&results);
-        QVERIFY(!Screens::IsLoaded<frmTestResults>() && admin.isVisible());
-    }
-
-    // The second student goes, then the complete test and Ada's result of it.
-    ConfirmDelete(admin.lstStudents, RowOfNumber(admin.lstStudents, bo_.number), admin.cmdDeleteStudent);
-    bo_.number = 0;
-    STEP(ExpectDatabase());
-    ConfirmDelete(admin.lstTests, RowOfNumber(admin.lstTests, fractions_), admin.cmdDeleteTest);
-    tests_.remove(fractions_);
-    ada_.records.clear();
-    ada_.begun = false;
-    STEP(ExpectDatabase());
-    QCOMPARE(Rows(admin.lstStudents), QStringList{ada_.name + QString(80, u' ') + QString::number(ada_.number)});
-    QCOMPARE(Rows(admin.lstTests), QStringList{QStringLiteral("<Decimals>") + QString(150, u' ') + QString::number(decimals_)});
-    Leave(&admin);
-    QVERIFY(Screens::Get<frmEntry>().isVisible());
-}
 
 QTEST_MAIN(TestSchoolDay)
 #include "test_schoolday.moc"

@@ -216,119 +216,99 @@ private slots:
         QVERIFY(Screens::Get<frmTestResults>().isVisible() && !home.isVisible());
     }
 
-    void twinTitles();
-    void goneTestsAreTold();
-    void badStoredLengthIsRefused_data();
-    void badStoredLengthIsRefused();
-};
-
-// Twins each start and review their own test (rows carry their test's number);
-// only the student's own row for the test is read to begin.
-void TestTaking::twinTitles()
-{
-    TestEnv env;
-    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
-    const qint64 other = env.AddStudent(QStringLiteral("Bo"), QStringLiteral("2"));
-    const qint64 first = env.AddTest(QStringLiteral("Twin"));
-    const qint64 second = env.AddTest(QStringLiteral("Twin"));
-    env.Exec(QStringLiteral("UPDATE Tests SET fldQ1 = 'second twin' WHERE fldTestNumber = ?"), {second});
-    for (const qint64 test : {first, second})
-        env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, 8)"), {other, test});
-    SignIn(env, ann);
-    frmMain& home = Home();
-    QCOMPARE(Rows(home.lstResults), QStringList(2, "Twin" + QString(37, u' ') + "Not Taken"));
-    PickRow(home.lstResults, 1);
-    frmQuestions& screen = TakePicked(env, home);
-    if (!env.OnLab())  // a lab workstation reads no row at all
-        QCOMPARE(rsResults.RecordCount(), 1);  // the attempt just begun: the other student's rows were not read
-    QCOMPARE(screen.lblQuestion->text(), QStringLiteral("second twin"));
-    Choose(screen, 1);
-    Click(screen.cmdDone);
-    QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestNumber FROM Results WHERE fldStudentNumber = ?"), {ann}),
-             QStringList{QString::number(second)});
-    QVERIFY(home.lstResults->item(0)->text().endsWith(QStringLiteral("Not Taken")));
-    PickRow(home.lstResults, 1);
-    Click(home.cmdReview);
-    if (!env.OnLab()) {  // the screens' recordsets; a lab's server picks by the session and the row's test
-        QCOMPARE(rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), second);
-        QCOMPARE(rsResults.Field(QStringLiteral("fldStudentNumber")).toLongLong(), ann);
+    // Twins each start and review their own test (rows carry their test's number);
+    // only the student's own row for the test is read to begin.
+    void twinTitles()
+    {
+        TestEnv env;
+        const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
+        const qint64 other = env.AddStudent(QStringLiteral("Bo"), QStringLiteral("2"));
+        const qint64 first = env.AddTest(QStringLiteral("Twin"));
+        const qint64 second = env.AddTest(QStringLiteral("Twin"));
+        env.Exec(QStringLiteral("UPDATE Tests SET fldQ1 = 'second twin' WHERE fldTestNumber = ?"), {second});
+        for (const qint64 test : {first, second})
+            env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, 8)"), {other, test});
+        SignIn(env, ann);
+        frmMain& home = Home();
+        QCOMPARE(Rows(home.lstResults), QStringList(2, "Twin" + QString(37, u' ') + "Not Taken"));
+        PickRow(home.lstResults, 1);
+        frmQuestions& screen = TakePicked(env, home);
+        if (!env.OnLab())  // a lab workstation reads no row at all
+            QCOMPARE(rsResults.RecordCount(), 1);  // the attempt just begun: the other student's rows were not read
+        QCOMPARE(screen.lblQuestion->text(), QStringLiteral("second twin"));
+        Choose(screen, 1);
+        Click(screen.cmdDone);
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestNumber FROM Results WHERE fldStudentNumber = ?"), {ann}),
+                 QStringList{QString::number(second)});
+        QVERIFY(home.lstResults->item(0)->text().endsWith(QStringLiteral("Not Taken")));
+        PickRow(home.lstResults, 1);
+        Click(home.cmdReview);
+        if (!env.OnLab()) {  // the screens' recordsets; a lab's server picks by the session and the row's test
+            QCOMPARE(rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), second);
+            QCOMPARE(rsResults.Field(QStringLiteral("fldStudentNumber")).toLongLong(), ann);
+        }
+        QCOMPARE(Screens::Get<frmAnswers>().lblQuestion->text(), QStringLiteral("second twin"));
+        QCOMPARE(ChosenLine(Screens::Get<frmAnswers>().optAnswer), 1);  // Ann's answer, not Bo's empty row
     }
-    QCOMPARE(Screens::Get<frmAnswers>().lblQuestion->text(), QStringLiteral("second twin"));
-    QCOMPARE(ChosenLine(Screens::Get<frmAnswers>().optAnswer), 1);  // Ann's answer, not Bo's empty row
-}
 
-// A test deleted or unfinished since the list was filled: a plain message,
-// the list refilled, nothing written; the student stays on the home screen.
-void TestTaking::goneTestsAreTold()
-{
-    TestEnv env;
-    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
-    const qint64 deleted = env.AddTest(QStringLiteral("Deleted"));
-    const qint64 drafted = env.AddTest(QStringLiteral("Drafted"));
-    const qint64 reviewed = env.AddTest(QStringLiteral("Reviewed"));
-    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, 8)"), {ann, reviewed});
-    SignIn(env, ann);
-    frmMain& home = Home();
-    QCOMPARE(home.lstResults->count(), 3);
-    const std::array<std::pair<QString, QPushButton*>, 3> changes{
-        {{QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = %1").arg(deleted), home.cmdTakeTest},
-         {QStringLiteral("UPDATE Tests SET fldTestName = '<Drafted>' WHERE fldTestNumber = %1").arg(drafted), home.cmdTakeTest},
-         {QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = %1").arg(reviewed), home.cmdReview}}};
-    for (const auto& [change, button] : changes) {
-        env.Exec(change);
-        const int before = home.lstResults->count();
+    // A test deleted or unfinished since the list was filled: a plain message,
+    // the list refilled, nothing written; the student stays on the home screen.
+    // A stored length the countdown cannot count (it never wraps around) is
+    // refused at Take likewise.
+    void goneOrUnrunnableTestsAreRefused()
+    {
+        TestEnv env;
+        const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
+        const qint64 deleted = env.AddTest(QStringLiteral("Deleted"));
+        const qint64 drafted = env.AddTest(QStringLiteral("Drafted"));
+        const qint64 reviewed = env.AddTest(QStringLiteral("Reviewed"));
+        env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, 8)"), {ann, reviewed});
+        SignIn(env, ann);
+        frmMain& home = Home();
+        QCOMPARE(home.lstResults->count(), 3);
+        const std::array<std::pair<QString, QPushButton*>, 3> changes{
+            {{QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = %1").arg(deleted), home.cmdTakeTest},
+             {QStringLiteral("UPDATE Tests SET fldTestName = '<Drafted>' WHERE fldTestNumber = %1").arg(drafted), home.cmdTakeTest},
+             {QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = %1").arg(reviewed), home.cmdReview}}};
+        for (const auto& [change, button] : changes) {
+            env.Exec(change);
+            const int before = home.lstResults->count();
+            PickRow(home.lstResults, 0);
+            Click(button);
+            QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test is no longer available."));
+            QCOMPARE(home.lstResults->count(), before - 1);
+            QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>() && !Screens::IsLoaded<frmAnswers>());
+        }
+
+        // Finished on another workstation since the list was filled: nothing
+        // opens, and the refilled list shows the grade.
+        const qint64 elsewhere = env.AddTest(QStringLiteral("Elsewhere"));
+        home.Load_Test_List();
+        env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) VALUES (?, ?, 60, '12/6/26')"),
+                 {ann, elsewhere});
         PickRow(home.lstResults, 0);
-        Click(button);
-        QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test is no longer available."));
-        QCOMPARE(home.lstResults->count(), before - 1);
-        QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>() && !Screens::IsLoaded<frmAnswers>());
+        Click(home.cmdTakeTest);
+        QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>());
+        QCOMPARE(Rows(home.lstResults), QStringList{"Elsewhere" + QString(32, u' ') + "60" + QString(12, u' ') + "12/6/26"});
+
+        const qint64 algebra = env.AddTest(QStringLiteral("Algebra"));
+        home.Load_Test_List();
+        QVariantList lengths{-5, 32768, QVariant(QMetaType(QMetaType::Int))};
+        if (!env.OnServer())  // a server's whole-number column holds no text or fraction
+            lengths << QStringLiteral("thirty") << 12.5;
+        for (const QVariant& stored : lengths) {
+            env.Exec(QStringLiteral("UPDATE Tests SET fldTime = ? WHERE fldTestNumber = ?"), {stored, algebra});
+            QVERIFY(ClickRow(home, QStringLiteral("Algebra")));
+            Click(home.cmdTakeTest);
+            QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test cannot be started: its length is not a whole number "
+                                                                "of minutes from 0 to 32767.\nPlease tell your teacher."));
+            QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>() && !env.fake.ended);
+        }
+        QCOMPARE(env.fake.shown.size(), 3 + std::size_t(lengths.size()));
+
+        QCOMPARE(ResultCount(env), 2);
     }
-    QCOMPARE(env.fake.shown.size(), std::size_t(3));
-    QCOMPARE(ResultCount(env), 1);
-
-    // Finished on another workstation since the list was filled: nothing
-    // opens, and the refilled list shows the grade.
-    const qint64 elsewhere = env.AddTest(QStringLiteral("Elsewhere"));
-    home.Load_Test_List();
-    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) VALUES (?, ?, 60, '12/6/26')"),
-             {ann, elsewhere});
-    PickRow(home.lstResults, 0);
-    Click(home.cmdTakeTest);
-    QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>());
-    QCOMPARE(Rows(home.lstResults), QStringList{"Elsewhere" + QString(32, u' ') + "60" + QString(12, u' ') + "12/6/26"});
-    QCOMPARE(ResultCount(env), 2);
-}
-
-void TestTaking::badStoredLengthIsRefused_data()
-{
-    QTest::addColumn<QVariant>("stored");
-    QTest::newRow("text") << QVariant(QStringLiteral("thirty"));
-    QTest::newRow("null") << QVariant(QMetaType(QMetaType::Int));
-    QTest::newRow("negative") << QVariant(-5);
-    QTest::newRow("too large") << QVariant(32768);
-    QTest::newRow("fraction") << QVariant(12.5);
-}
-
-// The countdown never runs a length it cannot count, and never wraps around.
-void TestTaking::badStoredLengthIsRefused()
-{
-    QFETCH(QVariant, stored);
-    TestEnv env;
-    if (env.OnServer() && stored.typeId() != QMetaType::Int)
-        QSKIP("a server's whole-number column holds no text or fraction");
-    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("1"));
-    const qint64 test = env.AddTest(QStringLiteral("Algebra"));
-    env.Exec(QStringLiteral("UPDATE Tests SET fldTime = ? WHERE fldTestNumber = ?"), {stored, test});
-    SignIn(env, ann);
-    frmMain& home = Home();
-    PickRow(home.lstResults, 0);
-    Click(home.cmdTakeTest);
-    QCOMPARE(env.fake.shown.size(), std::size_t(1));
-    QCOMPARE(env.fake.shown[0].text, QStringLiteral("This test cannot be started: its length is not a whole number of "
-                                                    "minutes from 0 to 32767.\nPlease tell your teacher."));
-    QVERIFY(home.isVisible() && !Screens::IsLoaded<frmQuestions>() && !env.fake.ended);
-    QCOMPARE(ResultCount(env), 0);
-}
+};
 
 QTEST_MAIN(TestTaking)
 #include "test_taking.moc"
