@@ -1,5 +1,6 @@
 // The real platform's own pieces, offscreen: the date, the random generator,
 // the printing route, the help window and the single-instance lock.
+#include "TestEnv.h"
 #include "app/QtPlatform.h"
 #include "data/Schema.h"
 #include "report/ResultsReport.h"
@@ -25,12 +26,6 @@ public:
 private:
     QString folder_;
 };
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-}
 
 // pdftotext's non-blank lines, a cell per character at 14-point Courier's pitch.
 QStringList PdfLines(const QString& path)
@@ -120,21 +115,16 @@ private slots:
         QCOMPARE(PrintOnPrinter(printer, page).error, QStringLiteral("The printer could not be started."));
     }
 
-    // Without the guide in the program's folder, F1 says where it should be.
-    // (The guide shown beside the asking screen: test_keyboard.)
-    void helpWindowOrWhereTheGuideShouldBe()
-    {
-        QTemporaryDir folder;
-        PlatformIn platform(folder.path());
-        platform.ShowHelp(nullptr);
-        QCOMPARE(platform.shown, QStringList{"The user guide could not be opened:\n" + folder.filePath("HelpFile.hlp")});
-    }
-
     // Left by a copy that has ended, empty or garbled, or a folder in its
     // place: the program starts. A running copy: a second one ends silently.
-    void onlyARunningCopyKeepsTheProgramFromStarting()
+    // Without the guide in the program's folder, F1 says where it should be
+    // (the guide shown beside the asking screen: test_keyboard).
+    void lockAndHelpInTheProgramFolder()
     {
         QTemporaryDir runtime, folder;
+        PlatformIn help(folder.path());
+        help.ShowHelp(nullptr);
+        QCOMPARE(help.shown, QStringList{"The user guide could not be opened:\n" + folder.filePath("HelpFile.hlp")});
         const QString lock = runtime.filePath(QStringLiteral("VornickTest.lock"));
         QProcess ended;
         ended.start(QStringLiteral("true"));
@@ -143,7 +133,7 @@ private slots:
         QVERIFY(ended.waitForFinished());
         for (const QByteArray& leftover : {endedPid + "\nVornickTest\n" + QSysInfo::machineHostName().toUtf8() + '\n',
                                            QByteArray(), QByteArray("\x7f garbled \xff\n")}) {
-            WriteFile(lock, leftover);
+            QCOMPARE(WriteFile(runtime, QStringLiteral("VornickTest.lock"), leftover), lock);
             QtPlatform copy(runtime.path());
             QVERIFY(!copy.AnotherCopyRunning() && LockHolder(lock) == QCoreApplication::applicationPid());
         }
