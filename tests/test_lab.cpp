@@ -140,7 +140,8 @@ void TestLab::settingsAreReadAsWritten()
 
 // labdb creates a database once; it copies a file's rows with their numbers
 // into an empty one only, and new rows are numbered past every number the
-// file used, a deleted one's too.
+// file used, a deleted one's too. Twin attempts from a file made before the
+// one-attempt rule are copied as they are; the server then refuses new ones.
 void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
 {
     REQUIRE_SERVER();
@@ -153,22 +154,27 @@ void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
         source.Open(file);
         QSqlQuery seed(source.Database());
         for (const char* sql :
-             {"INSERT INTO Passwords VALUES (3, 'Ann', 'one')", "INSERT INTO Passwords VALUES (17, 'O''Neil', NULL)",
+             {"DROP TRIGGER OneAttemptPerStudentAndTest", "INSERT INTO Passwords VALUES (3, 'Ann', 'one')",
+              "INSERT INTO Passwords VALUES (17, 'O''Neil', NULL)",
               "INSERT INTO Passwords VALUES (25, 'Gone', 'x')", "DELETE FROM Passwords WHERE fldStudentNumber = 25",
               "INSERT INTO Tests (fldTestNumber, fldTestName, fldTime, fldQ25Phony2) VALUES (9, '<Draft>', 30, 'Ω')",
               "INSERT INTO Results (fldResultNumber, fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDate) "
-              "VALUES (41, 17, 9, '1231C', 4, '06/12/2026')"})
+              "VALUES (41, 17, 9, '1231C', 4, '06/12/2026')",
+              "INSERT INTO Results (fldResultNumber, fldStudentNumber, fldTestNumber) VALUES (42, 17, 9)"})
             QVERIFY2(seed.exec(QString::fromUtf8(sql)), sql);
     }
     const ServerSettings target = TestServer::FreshDatabase(false);
     LabDatabase::Create(target);
     QVERIFY_THROWS_EXCEPTION(DbError, LabDatabase::Create(target));
     const LabDatabase::Copied copied = LabDatabase::CopyFrom(file, target);
-    QCOMPARE(QList<int>({copied.students, copied.tests, copied.results}), QList<int>({2, 1, 1}));
+    QCOMPARE(QList<int>({copied.students, copied.tests, copied.results}), QList<int>({2, 1, 2}));
     QCOMPARE(env.Rows(QStringLiteral("SELECT * FROM Passwords ORDER BY fldStudentNumber")),
              (QStringList{"3|Ann|one", "17|O'Neil|NULL"}));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldResultNumber, fldStudentNumber, fldTestNumber, fldQ1, fldDate FROM Results")),
-             QStringList{"41|17|9|1231C|06/12/2026"});
+             (QStringList{"41|17|9|1231C|06/12/2026", "42|17|9|NULL|NULL"}));
+    const auto attempt = [&] { env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (3, 9)")); };
+    QCOMPARE(FailureOf(attempt), QString());
+    QVERIFY(FailureOf(attempt).contains(QStringLiteral("This student has already begun this test.")));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName, fldQ25Phony2, fldTime FROM Tests")), QStringList{"<Draft>|Ω|30"});
     QCOMPARE(env.AddStudent(QStringLiteral("New"), QStringLiteral("n")), qint64(26));
     QVERIFY(FailureOf([&] { LabDatabase::CopyFrom(file, target); }).contains(QStringLiteral("already holds data")));

@@ -1,13 +1,10 @@
 // An interrupted attempt continues: killed, closed or out of time; one attempt
 // per student and test in the database; older databases brought forward.
 #include "LabDatabase.h"
-#include "TestServer.h"
 #include "StudentDesk.h"
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
-#include "data/Schema.h"
-#include "data/ServerSettings.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
 #include "screens/frmAdmin.h"
@@ -17,7 +14,6 @@
 #include "screens/frmQuestions.h"
 #include "screens/frmTestResults.h"
 
-#include <QSqlQuery>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -289,33 +285,6 @@ private slots:
         QCOMPARE(env.Scalar(triggers).toInt(), 0);
         if (!server)
             QCOMPARE(VersionOf(env), QStringLiteral("0"));
-    }
-
-    // Twins in a file from before the rule are copied to a lab's server as they
-    // are; the server then refuses new ones.
-    void labCopyKeepsTwinsAndRefusesNewOnes()
-    {
-        if (!TestEnv::OnServer())
-            QSKIP("needs a PostgreSQL server (the second pass of scripts/test)");
-        TestEnv env;
-        QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("Ostrel.mdb"));
-        Schema::CreateDatabase(file);
-        {
-            Connection source(QStringLiteral("twins"));
-            source.Open(file);
-            QSqlQuery seed(source.Database());
-            for (const char* sql : {"DROP TRIGGER OneAttemptPerStudentAndTest", "INSERT INTO Passwords VALUES (4, 'Ann', 'a')",
-                                    "INSERT INTO Tests (fldTestNumber, fldTestName, fldTime) VALUES (6, 'T', 30)",
-                                    "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (4, 6, 80)",
-                                    "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (4, 6, NULL)"})
-                QVERIFY2(seed.exec(QString::fromLatin1(sql)), sql);
-        }
-        const ServerSettings target = TestServer::FreshDatabase(false);
-        QCOMPARE(LabDatabase::CopyFrom(file, target).results, 2);
-        QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade FROM Results ORDER BY fldResultNumber")), (QStringList{"80", "NULL"}));
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (4, 6)")));
     }
 };
 
