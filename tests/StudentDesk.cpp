@@ -4,6 +4,7 @@
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "screens/Screens.h"
+#include "screens/SlotScreen.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
@@ -88,3 +89,11 @@ void Choose(frmQuestions& screen, int line)
 }
 
 void ChooseRight(frmQuestions& screen) { Choose(screen, static_cast<int>(ShownOrder(screen).indexOf(u'1')) + 1); }
+
+QString GreenNumbers(const SlotForm& screen)
+{
+    QString green;
+    for (const QLabel* number : screen.lblQuestionNumber)
+        green += TextColour(*number) == QColor(0, 153, 0) ? u'1' : u'0';
+    return green;
+}

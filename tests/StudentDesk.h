@@ -5,6 +5,7 @@
 class TestEnv;
 class frmMain;
 class frmQuestions;
+class SlotForm;
 
 // A student at the desk: signed in, the home screen up, a row picked, a test begun.
 
@@ -26,3 +27,5 @@ QString ShownOrder(const frmQuestions& screen);
 // Clicks the option button of answer line 1 to 3, or of the line holding the right answer.
 void Choose(frmQuestions& screen, int line);
 void ChooseRight(frmQuestions& screen);
+// "1" for each slot number shown green (0, 153, 0), "0" for the others.
+QString GreenNumbers(const SlotForm& screen);

@@ -47,14 +47,6 @@ void AwaitRestart(QProcess& pause)
         qFatal("the server did not start again");
 }
 
-QString Green(const frmQuestions& screen)
-{
-    QString green;
-    for (const QLabel* number : screen.lblQuestionNumber)
-        green += TextColour(*number) == QColor(0, 153, 0) ? u'1' : u'0';
-    return green;
-}
-
 // Picks line 1 on the slot on screen and leaves it with >>>; returns the
 // answer record that leaves in the database.
 QString AnswerLineOneAndGoOn(frmQuestions& screen)
@@ -127,7 +119,7 @@ void TestBlip::blipsAreSurvived()
     QCOMPARE(env.fake.notices, (QStringList{Waiting, QString()}));
     QVERIFY(!env.fake.ended && env.fake.shown.empty());
     QCOMPARE(CurrentQuestion, 3);
-    QCOMPARE(Green(screen).left(4), QStringLiteral("1100"));
+    QCOMPARE(GreenNumbers(screen).left(4), QStringLiteral("1100"));
     const QString third = AnswerLineOneAndGoOn(screen);
     pause = PauseServer(server_, 3);
     Click(screen.cmdDone);
@@ -186,7 +178,7 @@ void TestBlip::serverAwayPastTheLimitEndsAndTheAttemptContinues()
     env.fake.ended = false;
     SignInAs(QStringLiteral("Cy"), QStringLiteral("pw"));
     frmQuestions& continued = Take(env, QStringLiteral("Lakes"));  // continued, without the introduction
-    QCOMPARE(Green(continued).left(3), QStringLiteral("100"));
+    QCOMPARE(GreenNumbers(continued).left(3), QStringLiteral("100"));
     QCOMPARE(ShownOrder(continued) + u'1' + (ShownOrder(continued).startsWith(u'1') ? u'C' : u'X'), first);
     QVERIFY(continued.optAnswer[0]->isChecked());
 }

@@ -31,15 +31,6 @@ qint64 DbNow(TestEnv& env)
         .toLongLong();
 }
 
-// "1" for each slot number shown green, "0" for the others.
-QString GreenNumbers(const frmQuestions& screen)
-{
-    QString green;
-    for (const QLabel* number : screen.lblQuestionNumber)
-        green += TextColour(*number) == QColor(0, 153, 0) ? u'1' : u'0';
-    return green;
-}
-
 // The records midtest printed ("record S RECORD"), blank-separated.
 QString RecordsPrinted(const QByteArray& output)
 {
