@@ -245,18 +245,14 @@ private slots:
         TestEnv env;
         const bool server = TestEnv::OnServer();
         env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 7") : QStringLiteral("PRAGMA user_version = 7"));
-        const auto bytes = [&] {
-            QFile file(env.DatabasePath());
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
-        const QByteArray before = bytes();
+        const QByteArray before = ReadFile(env.DatabasePath());
         RunProgram();
         QVERIFY(env.fake.ended && env.fake.exitCode == 1 && env.fake.shown.size() == 1);
         QCOMPARE(env.fake.shown[0].text,
                  QStringLiteral("The database has schema version 7, which this copy of VornickTest does not know (it knows "
                                 "versions up to %1). It was left untouched: use the VornickTest that last opened it, or a newer one.")
                      .arg(server ? 3 : 1));
-        QVERIFY(bytes() == before);
+        QVERIFY(ReadFile(env.DatabasePath()) == before);
         QCOMPARE(VersionOf(env), QStringLiteral("7"));
 
         // A landed database that somehow has the one-attempt rule already: the
