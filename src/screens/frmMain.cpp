@@ -93,7 +93,7 @@ void frmMain::cmdReview_Click()
 {
     const QString row = SelectedText(lstResults);
     const std::optional<qint64> test = SelectedKey(lstResults);
-    if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || ResultsRow::ShowsUnfinished(row) || !test)
+    if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || !test)
         return;
     Student().OpenReview(*this, *test, [this] { IgnoreErrors([this] { Load_Test_List(); }); });
 }

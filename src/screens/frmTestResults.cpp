@@ -60,7 +60,7 @@ std::optional<qint64> frmTestResults::SelectedResultTest() const
 void frmTestResults::cmdView_Click()
 {
     const std::optional<qint64> test = SelectedResultTest();
-    if (!test || ResultsRow::ShowsUnfinished(SelectedText(lstResults)))
+    if (!test)
         return;
     blnReviewFromAdmin = true;
     OpenReview(*this, studentNumber_, *test, [this] {
