@@ -1,4 +1,4 @@
-// The student's results list with 1,000 tests (FillResultsList, as the home
+// The student's results list with 1,000 tests (ResultsRows, as the home
 // screen's Load_Test_List runs it) beside its floor: the same queries run
 // straight through QSqlQuery in one transaction, reading the same fields.
 // Runs on the database BenchEnv gives: an SQLite file, or the PostgreSQL
@@ -7,6 +7,7 @@
 #include "app/Module1.h"
 #include "data/Connection.h"
 #include "screens/ResultsList.h"
+#include "work/RecordsetWork.h"
 
 #include <QListWidget>
 #include <QSqlDatabase>
@@ -61,7 +62,7 @@ void FillResultsListOf1000Tests(benchmark::State& state)
     Module1::cnDatabase.OpenProgramDatabase(env->fake.programFolder);
     QListWidget list;
     for (auto _ : state) {
-        FillResultsList(list, Student);
+        ShowResultRows(list, ResultsRows(Student));
         benchmark::DoNotOptimize(list.count());
     }
     state.counters["rows"] = list.count();

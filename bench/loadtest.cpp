@@ -27,6 +27,7 @@
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 #include "screens/ResultsList.h"
+#include "work/RecordsetWork.h"
 #include "screens/Screens.h"
 #include "screens/frmEntry.h"
 #include "screens/frmMain.h"
@@ -133,7 +134,7 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         Store(rsResults, QStringLiteral("fldDate"), fake.TodayShortDate());
         rsResults.Close();
         rsTests.Close();
-        FillResultsList(*Screens::Get<frmMain>().lstResults, rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong());
+        ShowResultRows(*Screens::Get<frmMain>().lstResults, ResultsRows(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong()));
         std::printf("done %lld %lld %lld\n", static_cast<long long>(started), static_cast<long long>(answered),
                     static_cast<long long>(slowestNs));
         return 0;

@@ -6,7 +6,7 @@
 #include "app/Module1.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
-#include "screens/StudentWork.h"
+#include "work/StudentWork.h"
 #include "screens/frmAnswers.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"

@@ -2,13 +2,8 @@
 
 #include "Form.h"
 #include "ListRowLook.h"
-#include "Screens.h"
-#include "app/ErrorPolicy.h"
 #include "app/ListRows.h"
-#include "app/Module1.h"
 #include "app/Platform.h"
-#include "app/TestRules.h"
-#include "frmAnswers.h"
 #include "report/ResultsReport.h"
 
 #include <QApplication>
@@ -20,47 +15,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-using namespace Module1;
-
-namespace {
-
-QString RowFor(qint64 studentNumber, qint64 testNumber)
-{
-    const QString name = rsTests.Text(QStringLiteral("fldTestName"));
-    rsResults.Open(Sql::ResultsForList(studentNumber, testNumber), cnDatabase);
-    if (rsResults.RecordCount() == 0)
-        return ResultsRow::NotTaken(name);
-    if (rsResults.IsNull(QStringLiteral("fldGrade")))
-        return ResultsRow::Unfinished(name);
-    return ResultsRow::Taken(name, rsResults.Text(QStringLiteral("fldGrade")), rsResults.Text(QStringLiteral("fldDate")));
-}
-
-}
-
-void FillResultsList(QListWidget& list, qint64 studentNumber)
+void ShowResultRows(QListWidget& list, const ResultRows& rows)
 {
     list.clear();
-    Connection::ReadTransaction reading(cnDatabase);
-    IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([] { rsTests.Close(); });
-    IgnoreErrors([] { rsTests.Open(Sql::AllTests(), cnDatabase); });
-    IgnoreErrors([] { rsTests.MoveFirst(); });
-    if (!rsTests.IsOpen())
-        return;
-    while (!rsTests.Eof()) {
-        QString row;
-        qint64 testNumber = 0;
-        IgnoreErrors([&] {
-            if (TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
-                return;
-            testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-            row = RowFor(studentNumber, testNumber);
-        });
-        if (!row.isEmpty())
-            Form::AddKeyedRow(list, row, testNumber);
-        IgnoreErrors([] { rsResults.Close(); });
-        IgnoreErrors([] { rsTests.MoveNext(); });
-    }
+    for (const ResultRow& row : rows)
+        Form::AddKeyedRow(list, row.text, row.testNumber);
 }
 
 void PrintResultsList(QWidget& screen, QLabel& lblPrinting, const QListWidget& list, bool emphasizedHeading)
@@ -142,35 +101,8 @@ void LayOutResultsScreen(QWidget& screen, const ResultsListControls& controls,
     layout->addLayout(buttonRow);
 }
 
-bool OpenTest(qint64 testNumber)
-{
-    IgnoreErrors([] { rsTests.Close(); });
-    rsTests.Open(Sql::TestByNumber(testNumber), cnDatabase);
-    return rsTests.RecordCount() != 0;
-}
-
 void TellTestGone(const std::function<void()>& refill)
 {
     MsgBox(QStringLiteral("This test is no longer available."));
     refill();
-}
-
-void OpenReview(Form& opener, qint64 studentNumber, qint64 testNumber, const std::function<void()>& refill)
-{
-    IgnoreErrors([] { rsResults.Close(); });
-    bool gone = false;
-    IgnoreErrors([&] { gone = !OpenTest(testNumber); });
-    if (gone)
-        return TellTestGone(refill);
-    IgnoreErrors([&] { rsResults.Open(Sql::ResultOfStudentInTest(studentNumber, testNumber), cnDatabase); });
-    bool unfinished = false;
-    IgnoreErrors([&] { unfinished = rsResults.RecordCount() != 0 && rsResults.IsNull(QStringLiteral("fldGrade")); });
-    if (unfinished) {
-        // The keys of an attempt still running are never shown; the list
-        // shows it as it now stands.
-        IgnoreErrors([] { rsResults.Close(); });
-        return refill();
-    }
-    IgnoreErrors([] { Screens::Show<frmAnswers>(); });
-    IgnoreErrors([&opener] { opener.Hide(); });
 }

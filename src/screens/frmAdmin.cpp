@@ -14,6 +14,7 @@
 #include "frmNewTestIntro.h"
 #include "frmStatistics.h"
 #include "frmTestResults.h"
+#include "work/AdminWork.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -420,10 +421,7 @@ void frmAdmin::cmdChangePassword_Click() { Screens::ShowModal(Screens::Get<frmCh
 // students' passwords among it) goes with it.
 void frmAdmin::Form_QueryUnload()
 {
-    if (cnDatabase.SignedInAsAdministrator()) {
-        CloseRecordsets();
-        cnDatabase.SignOutAdministrator();
-    }
+    Administrator().SignOut();
     Screens::Show<frmEntry>();
 }
 

@@ -1,11 +1,13 @@
 #include "frmAnswers.h"
 
+#include "ResultsList.h"
 #include "Screens.h"
-#include "StudentWork.h"
 #include "app/AnswerRecord.h"
 #include "app/Module1.h"
 #include "frmMain.h"
 #include "frmTestResults.h"
+#include "work/RecordsetWork.h"
+#include "work/StudentWork.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -39,6 +41,16 @@ frmAnswers::frmAnswers() : SlotForm(QStringLiteral("frmAnswers"))
     OnClick(cmdNext, &frmAnswers::cmdNext_Click);
     OnClick(cmdDone, &frmAnswers::cmdDone_Click);
     PressOnEscape(cmdDone);
+}
+
+void frmAnswers::OpenFrom(Form& opener, Refusal refusal, const std::function<void()>& refill)
+{
+    if (refusal == Refusal::TestGone)
+        return TellTestGone(refill);
+    if (refusal != Refusal::None)
+        return refill();
+    IgnoreErrors([] { Screens::Show<frmAnswers>(); });
+    IgnoreErrors([&opener] { opener.Hide(); });
 }
 
 // The texts of the review being shown: the administrator's, from the rows the

@@ -1,20 +1,25 @@
 #pragma once
 
 #include "SlotScreen.h"
+#include "work/WorkValues.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 // The review of one finished test: green and red slot numbers, the answers on
 // the lines the student saw them, the chosen line selected and the right
 // answer in dark green. It only reads.
-class ReviewTexts;
-
 class frmAnswers : public SlotForm {
     Q_OBJECT
 
 public:
     frmAnswers();
+
+    // Shows the review ReadyReview readied (`refusal` None) in place of
+    // `opener`, every step past a failure. A test that is gone is told and
+    // the list refilled (`refill`); an attempt not finished refills the list.
+    static void OpenFrom(Form& opener, Refusal refusal, const std::function<void()>& refill);
 
     void Form_Load() override;
     void Form_QueryUnload() override;

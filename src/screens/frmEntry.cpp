@@ -1,14 +1,13 @@
 #include "frmEntry.h"
 
 #include "Screens.h"
-#include "StudentWork.h"
 #include "TextBoxes.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
-#include "data/AdminPassword.h"
-#include "data/DbError.h"
 #include "frmAdmin.h"
 #include "frmMain.h"
+#include "work/AdminWork.h"
+#include "work/StudentWork.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -83,10 +82,7 @@ void frmEntry::Open_Database()
 {
     cnDatabase.OnWaitingForServer(NoticeWaitingForServer);
     cnDatabase.OpenProgramDatabase(platform().ProgramFolder());
-    if (cnDatabase.IsLabWorkstation())
-        return;
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    rsTests.Open(Sql::AllTests(), cnDatabase);
+    Student().ReadAtStart();
 }
 
 void frmEntry::cmdOK_Click()
@@ -94,7 +90,7 @@ void frmEntry::cmdOK_Click()
     const QString name = txtName->text();
     const QString password = txtPassword->text();
     // The name first: a changed password's hash is slow to check, by design.
-    if (name == AdministratorName && AdministratorSignsIn(password)) {
+    if (name == AdministratorName && Administrator().SignIn(password)) {
         ClearBoxes();
         Screens::Show<frmAdmin>();
         Hide();
@@ -107,27 +103,6 @@ void frmEntry::cmdOK_Click()
         return;
     }
     platform().MsgBox(QStringLiteral("Invalid password"), MsgButtons::OK, QStringLiteral(" "));
-}
-
-// On a lab workstation the server checks the password, as the administrator
-// role's; the connection then stays that role's until the administrator
-// leaves, and the accounts and tests the administration screen starts from
-// are read through it.
-bool frmEntry::AdministratorSignsIn(const QString& password)
-{
-    if (!cnDatabase.IsLabWorkstation())
-        return AdminPassword::Matches(cnDatabase, password);
-    if (!cnDatabase.SignInAsAdministrator(password))
-        return false;
-    try {
-        rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-        rsTests.Open(Sql::AllTests(), cnDatabase);
-    } catch (const DbError&) {
-        CloseRecordsets();
-        cnDatabase.SignOutAdministrator();
-        throw;
-    }
-    return true;
 }
 
 void frmEntry::ClearBoxes()

@@ -37,6 +37,5 @@ protected:
 
 private:
     void Open_Database();
-    bool AdministratorSignsIn(const QString& password);
     void ClearBoxes();
 };

@@ -2,13 +2,14 @@
 
 #include "ResultsList.h"
 #include "Screens.h"
-#include "StudentWork.h"
 #include "app/ListRows.h"
 #include "app/ErrorPolicy.h"
 #include "app/Platform.h"
 #include "app/TestRules.h"
+#include "frmAnswers.h"
 #include "frmEntry.h"
 #include "frmQuestions.h"
+#include "work/StudentWork.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -40,7 +41,7 @@ void frmMain::Form_Load()
 
 void frmMain::Load_Test_List()
 {
-    Student().FillList(*lstResults);
+    ShowResultRows(*lstResults, Student().List());
 }
 
 void frmMain::cmdPrint_Click() { PrintResultsList(*this, *lblPrinting, *lstResults, false); }
@@ -71,15 +72,16 @@ void frmMain::cmdTakeTest_Click()
     if (!(ResultsRow::ShowsNotAtScore(row) || ResultsRow::ShowsUnfinished(row)) || !test)
         return;
     switch (Student().CanTake(*test)) {
-    case StudentWork::Refusal::TestGone:
+    case Refusal::TestGone:
         return TellTestGone([this] { Load_Test_List(); });
-    case StudentWork::Refusal::BadLength:
+    case Refusal::BadLength:
         MsgBox(QStringLiteral("This test cannot be started: its length is not a whole number of minutes "
                               "from 0 to %1.\nPlease tell your teacher.").arg(TestRules::LongestMinutes));
         return;
-    case StudentWork::Refusal::Finished:
+    case Refusal::Finished:
+    case Refusal::NotFinished:
         return Load_Test_List();
-    case StudentWork::Refusal::None:
+    case Refusal::None:
         break;
     }
     Hide();
@@ -95,5 +97,5 @@ void frmMain::cmdReview_Click()
     const std::optional<qint64> test = SelectedKey(lstResults);
     if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || !test)
         return;
-    Student().OpenReview(*this, *test, [this] { IgnoreErrors([this] { Load_Test_List(); }); });
+    frmAnswers::OpenFrom(*this, Student().ReadyReview(*test), [this] { IgnoreErrors([this] { Load_Test_List(); }); });
 }

@@ -1,13 +1,13 @@
 #include "frmQuestions.h"
 
 #include "Screens.h"
-#include "StudentWork.h"
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "frmMain.h"
 #include "frmQuestionsIntro.h"
+#include "work/StudentWork.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "frmQuestionsIntro.h"
 
 #include "Screens.h"
-#include "StudentWork.h"
+#include "work/StudentWork.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

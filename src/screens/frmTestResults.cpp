@@ -8,6 +8,8 @@
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "frmAdmin.h"
+#include "frmAnswers.h"
+#include "work/RecordsetWork.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -43,7 +45,7 @@ void frmTestResults::Form_Load()
     Load_Test_Results();
 }
 
-void frmTestResults::Load_Test_Results() { FillResultsList(*lstResults, studentNumber_); }
+void frmTestResults::Load_Test_Results() { ShowResultRows(*lstResults, ResultsRows(studentNumber_)); }
 
 // The test of the selected row when it shows a result; none otherwise.
 std::optional<qint64> frmTestResults::SelectedResultTest() const
@@ -63,7 +65,7 @@ void frmTestResults::cmdView_Click()
     if (!test)
         return;
     blnReviewFromAdmin = true;
-    OpenReview(*this, studentNumber_, *test, [this] {
+    frmAnswers::OpenFrom(*this, ReadyReview(studentNumber_, *test), [this] {
         blnReviewFromAdmin = false;
         IgnoreErrors([this] { Load_Test_Results(); });
     });

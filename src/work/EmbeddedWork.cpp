@@ -1,12 +1,14 @@
-#include "StudentWorkKinds.h"
+#include "WorkKinds.h"
 
-#include "Form.h"
-#include "ResultsList.h"
+#include "AdminWork.h"
+#include "RecordsetWork.h"
+#include "StudentWork.h"
 #include "app/AnswerRecord.h"
 #include "app/ErrorPolicy.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "app/TestRules.h"
+#include "data/AdminPassword.h"
 #include "data/DbError.h"
 
 #include <algorithm>
@@ -15,23 +17,18 @@ using namespace Module1;
 
 namespace {
 
-class RecordsetTexts : public ReviewTexts {
-public:
-    QString TestText(const QString& field) const override { return rsTests.Text(field); }
-    QString ResultText(const QString& field) const override { return rsResults.Text(field); }
-};
-
 // The screens' shared recordsets on the program's own connection: rsPasswords
 // on the signed-in student's row, rsTests on the test, rsResults on the
 // attempt, each screen reopening them as it needs.
 class Embedded : public StudentWork {
 public:
+    void ReadAtStart() override;
     bool SignIn(const QString& name, const QString& password) override;
     void SignOut() override {}
     QString StudentName() override { return rsPasswords.Text(QStringLiteral("fldStudentName")); }
-    void FillList(QListWidget& list) override { FillResultsList(list, SignedInStudent()); }
+    ResultRows List() override { return ResultsRows(SignedInStudent()); }
     Refusal CanTake(qint64 testNumber) override;
-    void OpenReview(Form& opener, qint64 testNumber, const std::function<void()>& refill) override;
+    Refusal ReadyReview(qint64 testNumber) override;
     const ReviewTexts& Review() override { return RecordsetReview(); }
     void OpenTest(qint64 testNumber) override;
     bool OpenAttempt() override;
@@ -50,6 +47,12 @@ private:
     static bool AlreadyFinished(qint64 testNumber);
     static int CountRightAnswers();
 };
+
+void Embedded::ReadAtStart()
+{
+    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    rsTests.Open(Sql::AllTests(), cnDatabase);
+}
 
 // The accounts are read afresh, so that one added on another workstation
 // sharing the database since start-up can sign in.
@@ -78,7 +81,7 @@ bool Embedded::FindStudent(const QString& name, const QString& password)
     return false;
 }
 
-StudentWork::Refusal Embedded::CanTake(qint64 testNumber)
+Refusal Embedded::CanTake(qint64 testNumber)
 {
     if (!::OpenTest(testNumber) || TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
         return Refusal::TestGone;
@@ -94,13 +97,11 @@ bool Embedded::AlreadyFinished(qint64 testNumber)
     return existing.RecordCount() != 0 && !existing.IsNull(QStringLiteral("fldGrade"));
 }
 
-// After the refusals every failing step is skipped, so the review shows
-// whatever the recordsets hold.
-void Embedded::OpenReview(Form& opener, qint64 testNumber, const std::function<void()>& refill)
+Refusal Embedded::ReadyReview(qint64 testNumber)
 {
     qint64 student = 0;
     IgnoreErrors([&student] { student = SignedInStudent(); });
-    ::OpenReview(opener, student, testNumber, refill);
+    return ::ReadyReview(student, testNumber);
 }
 
 void Embedded::OpenTest(qint64 testNumber)
@@ -210,16 +211,24 @@ int Embedded::CountRightAnswers()
     return right;
 }
 
-}
+// The administrator of a database file: the password is checked against the
+// file's hash, and the program's own connection serves throughout.
+class EmbeddedAdministrator : public AdminWork {
+public:
+    bool SignIn(const QString& password) override { return AdminPassword::Matches(cnDatabase, password); }
+    void SignOut() override {}
+};
 
-const ReviewTexts& RecordsetReview()
-{
-    static const RecordsetTexts texts;
-    return texts;
 }
 
 StudentWork& EmbeddedWork()
 {
     static Embedded work;
+    return work;
+}
+
+AdminWork& EmbeddedAdmin()
+{
+    static EmbeddedAdministrator work;
     return work;
 }

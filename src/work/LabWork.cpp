@@ -1,19 +1,17 @@
-#include "StudentWorkKinds.h"
+#include "WorkKinds.h"
 
-#include "Form.h"
-#include "ResultsList.h"
-#include "Screens.h"
+#include "AdminWork.h"
+#include "StudentWork.h"
 #include "app/AnswerRecord.h"
 #include "app/ErrorPolicy.h"
 #include "app/ListRows.h"
+#include "app/Module1.h"
 #include "app/Platform.h"
 #include "app/TestRules.h"
 #include "data/DbError.h"
 #include "data/LabSession.h"
-#include "frmAnswers.h"
 
 #include <QHash>
-#include <QListWidget>
 #include <optional>
 
 namespace {
@@ -36,12 +34,13 @@ class Lab : public StudentWork {
 public:
     explicit Lab(Connection& connection) : session_(connection) {}
 
+    void ReadAtStart() override {}
     bool SignIn(const QString& name, const QString& password) override;
     void SignOut() override { session_.SignOut(); }
     QString StudentName() override { return name_; }
-    void FillList(QListWidget& list) override;
+    ResultRows List() override;
     Refusal CanTake(qint64 testNumber) override;
-    void OpenReview(Form& opener, qint64 testNumber, const std::function<void()>& refill) override;
+    Refusal ReadyReview(qint64 testNumber) override;
     const ReviewTexts& Review() override { return review_; }
     void OpenTest(qint64 testNumber) override;
     bool OpenAttempt() override { return OpenedTest().begun; }
@@ -90,13 +89,14 @@ QString RowText(const LabSession::ListRow& row)
 
 // A list the server cannot give stays empty and the program goes on, as the
 // embedded fill leaves out every row it cannot read.
-void Lab::FillList(QListWidget& list)
+ResultRows Lab::List()
 {
-    list.clear();
+    ResultRows rows;
     IgnoreErrors([&] {
         for (const LabSession::ListRow& row : session_.Rows())
-            Form::AddKeyedRow(list, RowText(row), row.testNumber);
+            rows.push_back({RowText(row), row.testNumber});
     });
+    return rows;
 }
 
 std::optional<LabSession::ListRow> Lab::RowOf(qint64 testNumber)
@@ -108,7 +108,7 @@ std::optional<LabSession::ListRow> Lab::RowOf(qint64 testNumber)
     return std::nullopt;
 }
 
-StudentWork::Refusal Lab::CanTake(qint64 testNumber)
+Refusal Lab::CanTake(qint64 testNumber)
 {
     const std::optional<LabSession::ListRow> row = RowOf(testNumber);
     if (!row)
@@ -118,16 +118,15 @@ StudentWork::Refusal Lab::CanTake(qint64 testNumber)
     return row->begun && !row->grade.isNull() ? Refusal::Finished : Refusal::None;
 }
 
-void Lab::OpenReview(Form& opener, qint64 testNumber, const std::function<void()>& refill)
+Refusal Lab::ReadyReview(qint64 testNumber)
 {
     const std::optional<LabSession::ListRow> row = RowOf(testNumber);
     if (!row)
-        return TellTestGone(refill);
+        return Refusal::TestGone;
     if (!row->begun || row->grade.isNull())
-        return refill();
+        return Refusal::NotFinished;
     TakeReview(testNumber, row->testName);
-    Screens::Show<frmAnswers>();
-    opener.Hide();
+    return Refusal::None;
 }
 
 void Lab::TakeReview(qint64 testNumber, const QString& testName)
@@ -201,10 +200,50 @@ void Lab::Store(int slot, int line)
 // workstation writes short dates.
 void Lab::Finish() { session_.Finish(testNumber_, platform().ShortDateFormat()); }
 
+// The administrator on a lab workstation is the server's administrator role,
+// signed in on the program's connection.
+class LabAdministrator : public AdminWork {
+public:
+    explicit LabAdministrator(Connection& connection) : connection_(connection) {}
+    bool SignIn(const QString& password) override;
+    void SignOut() override;
+
+private:
+    Connection& connection_;
+};
+
+bool LabAdministrator::SignIn(const QString& password)
+{
+    if (!connection_.SignInAsAdministrator(password))
+        return false;
+    try {
+        Module1::rsPasswords.Open(Sql::AllPasswords(), connection_);
+        Module1::rsTests.Open(Sql::AllTests(), connection_);
+    } catch (const DbError&) {
+        SignOut();
+        throw;
+    }
+    return true;
+}
+
+void LabAdministrator::SignOut()
+{
+    if (!connection_.SignedInAsAdministrator())
+        return;
+    Module1::CloseRecordsets();
+    connection_.SignOutAdministrator();
+}
+
 }
 
 StudentWork& LabWork(Connection& connection)
 {
     static Lab work(connection);
+    return work;
+}
+
+AdminWork& LabAdmin(Connection& connection)
+{
+    static LabAdministrator work(connection);
     return work;
 }

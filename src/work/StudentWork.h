@@ -1,34 +1,24 @@
 #pragma once
 
+#include "WorkValues.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
-
-class Form;
-class QListWidget;
-
-// The texts the review screen shows, by the field names of the test's row
-// and of the result's row (AnswerRecords::SlotField, AnswerFieldFor,
-// "fldTestName"). Each read may throw DbError; the review skips it.
-class ReviewTexts {
-public:
-    virtual ~ReviewTexts() = default;
-    virtual QString TestText(const QString& field) const = 0;
-    virtual QString ResultText(const QString& field) const = 0;
-};
-
-// The current rows of rsTests and rsResults, as the opener left them.
-const ReviewTexts& RecordsetReview();
 
 // Everything a student's screens do with the database: sign-in, the home
 // list, taking a test and reviewing one. On the embedded database the
-// screens' shared recordsets do it; on a lab workstation the server's student
-// functions do, under a role that may read no table, so keys and answer
-// orders of a running attempt never reach the workstation.
+// program's shared recordsets do it; on a lab workstation the server's
+// student functions do, under a role that may read no table, so keys and
+// answer orders of a running attempt never reach the workstation.
 class StudentWork {
 public:
     virtual ~StudentWork() = default;
+
+    // What the sign-in screen reads once the database is open: the accounts
+    // and the tests from the file; nothing on a lab workstation, whose role
+    // reads no table.
+    virtual void ReadAtStart() = 0;
 
     // The student with exactly this name and password; false when none.
     virtual bool SignIn(const QString& name, const QString& password) = 0;
@@ -36,17 +26,16 @@ public:
     virtual QString StudentName() = 0;
 
     // The home list: every test open to students with the student's score
-    // and date, "Unfinished" or "Not Taken", each row keyed by its test.
-    virtual void FillList(QListWidget& list) = 0;
+    // and date, "Unfinished" or "Not Taken", each row with its test.
+    virtual ResultRows List() = 0;
 
-    // Why the test cannot be taken now, checked before anything is written.
-    enum class Refusal { None, TestGone, BadLength, Finished };
+    // Why the test cannot be taken now (TestGone, BadLength, Finished),
+    // checked before anything is written.
     virtual Refusal CanTake(qint64 testNumber) = 0;
 
-    // Opens the review of the student's finished attempt at the test and
-    // hides `opener`; a test that is gone is told, and an attempt not
-    // finished refills the list (`refill`) instead.
-    virtual void OpenReview(Form& opener, qint64 testNumber, const std::function<void()>& refill) = 0;
+    // Readies Review() on the student's finished attempt at the test;
+    // TestGone or NotFinished when there is none to review.
+    virtual Refusal ReadyReview(qint64 testNumber) = 0;
     virtual const ReviewTexts& Review() = 0;
 
     // The test screen, step by step: the test, the attempt (true when one is
@@ -81,6 +70,5 @@ public:
     virtual void CloseAttempt() = 0;
 };
 
-// The student's work for the database the program has open: the only place
-// that tells the embedded database from a lab workstation.
+// The student's work for the database the program has open.
 StudentWork& Student();

@@ -1,8 +1,16 @@
-#include "StudentWorkKinds.h"
+#include "WorkKinds.h"
 
+#include "AdminWork.h"
+#include "StudentWork.h"
 #include "app/Module1.h"
 
+// The only place that tells the embedded database from a lab workstation.
 StudentWork& Student()
 {
     return Module1::cnDatabase.IsLabWorkstation() ? LabWork(Module1::cnDatabase) : EmbeddedWork();
+}
+
+AdminWork& Administrator()
+{
+    return Module1::cnDatabase.IsLabWorkstation() ? LabAdmin(Module1::cnDatabase) : EmbeddedAdmin();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "StudentWork.h"
-
+class AdminWork;
 class Connection;
+class StudentWork;
 
-// The two kinds of student work; Student() picks one.
+// One kind of work per engine; Student() and Administrator() pick by the
+// connection the program has open.
 StudentWork& EmbeddedWork();
 StudentWork& LabWork(Connection& connection);
+AdminWork& EmbeddedAdmin();
+AdminWork& LabAdmin(Connection& connection);

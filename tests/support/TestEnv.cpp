@@ -8,7 +8,7 @@
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 #include "screens/Screens.h"
-#include "screens/StudentWork.h"
+#include "work/StudentWork.h"
 #include "LabDatabase.h"
 
 #include <QCoreApplication>

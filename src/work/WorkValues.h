@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// The plain values the work layer hands to the screens.
+
+// A row of a results list as shown, and the test it stands for.
+struct ResultRow {
+    QString text;
+    qint64 testNumber = 0;
+};
+using ResultRows = std::vector<ResultRow>;
+
+// Why a step on a test is refused: the test is gone, its stored length is
+// none the countdown can run, the attempt is finished already (nothing more
+// to take) or not finished yet (nothing to review). None: go on.
+enum class Refusal { None, TestGone, BadLength, Finished, NotFinished };
+
+// The texts the review screen shows, by the field names of the test's row
+// and of the result's row (AnswerRecords::SlotField, AnswerFieldFor,
+// "fldTestName"). Each read may throw DbError; the review skips it.
+class ReviewTexts {
+public:
+    virtual ~ReviewTexts() = default;
+    virtual QString TestText(const QString& field) const = 0;
+    virtual QString ResultText(const QString& field) const = 0;
+};
