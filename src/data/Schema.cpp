@@ -196,7 +196,8 @@ QStringList MissingSteps(Connection& connection)
         }
         if (kind != QLatin1String("table"))
             continue;
-        const QSqlRecord fields = connection.Database().record(name);
+        // In lower case, as the server keeps unquoted names (SQLite ignores case).
+        const QSqlRecord fields = connection.Database().record(name.toLower());
         for (const QString& column : ColumnDefinitions(statement)) {
             if (!fields.contains(column.section(u' ', 0, 0)))
                 steps << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(name, column);
