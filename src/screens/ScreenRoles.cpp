@@ -43,14 +43,11 @@ AlertLabel::AlertLabel(QWidget* parent) : QLabel(parent)
     setTextFormat(Qt::PlainText);
 }
 
-// Screen readers present an alert when it becomes visible; the explicit
-// Alert event reaches those that listen for it instead.
+// Screen readers present an alert when it becomes visible, so it is shown afresh.
 void AlertLabel::Announce(const QString& mark, const QString& words)
 {
     setText(mark + u' ' + words);
     setAccessibleName(words);
     hide();
     show();
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
 }

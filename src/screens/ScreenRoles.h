@@ -9,8 +9,8 @@
 // readers. Installed once, before the first screen is created.
 void InstallScreenRoles();
 
-// A short notice that screen readers announce as an alert when it appears or
-// changes: its words are its accessible name, set with its text.
+// A short notice that screen readers announce as an alert each time it is
+// shown: its words are its accessible name, set with its text.
 class AlertLabel : public QLabel {
     Q_OBJECT
 
