@@ -90,7 +90,7 @@ protected:
 
 QListWidget* NamedList(const QString& name, QWidget* parent)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new PickList(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setItemDelegate(new NameOnlyDelegate(list));
@@ -138,8 +138,11 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     cmdDeleteStudent = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteStudent"), this);
     cmdView = NamedButton(QStringLiteral("&View Test Results"), QStringLiteral("cmdView"), this);
     cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
-    cmdChangePassword = NamedButton(QStringLiteral("Change &Password…"), QStringLiteral("cmdChangePassword"), this);
+    cmdChangePassword = NamedButton(QStringLiteral("Change Pass&word\u2026"), QStringLiteral("cmdChangePassword"), this);
 
+    // The described captions name both Delete buttons alike; screen readers tell them apart.
+    cmdDeleteTest->setAccessibleName(QStringLiteral("Delete test"));
+    cmdDeleteStudent->setAccessibleName(QStringLiteral("Delete student"));
     Label1[0]->setBuddy(lstStudents);
     Label1[1]->setBuddy(txtName);
     Label1[2]->setBuddy(txtPassword);
@@ -323,18 +326,19 @@ void frmAdmin::cmdAddStudent_Click()
     Fill_Student_List();
 }
 
-// Names are compared exactly, as sign-in compares them; the student being
-// edited may keep their own name.
+// Names are compared exactly, as sign-in compares them. Only a changed name
+// is checked: the student being edited keeps their own name even where an
+// older database holds a twin of it.
 bool frmAdmin::NameTakenByAnother(const QString& name)
 {
     Recordset named;
     named.Open(Sql::StudentsNamed(name), cnDatabase);
     const qint64 self = txtStudentNumber->text().isEmpty() ? -1 : Val(txtStudentNumber->text());
     for (named.MoveFirst(); !named.Eof(); named.MoveNext()) {
-        if (named.Field(StudentNumberField).toLongLong() != self)
-            return true;
+        if (named.Field(StudentNumberField).toLongLong() == self)
+            return false;
     }
-    return false;
+    return named.RecordCount() != 0;
 }
 
 void frmAdmin::ClearStudentBoxes()
