@@ -188,6 +188,7 @@ private slots:
         QVERIFY(ClickRow(home, QStringLiteral("Geography")));
         Click(home.cmdReview);
         QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
+        QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test has not been finished yet."));
 
         frmQuestions& screen = Take(env, QStringLiteral("Geography"), false);
         QVERIFY2(screen.lblTime->text() == QStringLiteral("12:34") || screen.lblTime->text() == QStringLiteral("12:33"),
@@ -217,8 +218,12 @@ private slots:
         frmTestResults& results = Screens::Get<frmTestResults>();
         QCOMPARE(Rows(results.lstResults), QStringList{Unfinished(QStringLiteral("Geography"))});
         PickRow(results.lstResults, 0);
+        const auto toldBefore = env.fake.shown.size();
         Click(results.cmdView);
         QVERIFY(!Screens::IsLoaded<frmAnswers>() && results.isVisible());
+        QCOMPARE(env.fake.shown.size(), toldBefore + 1);
+        QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test has not been finished yet."));
+        QVERIFY(env.fake.shown.back().title.isEmpty());  // the program's own title
 
         // Past its deadline: "Time Is Up!", graded from what was stored (slot 13 right too).
         EndProgram();
@@ -228,8 +233,8 @@ private slots:
         QVERIFY(ClickRow(again, QStringLiteral("Geography")));
         Click(again.cmdTakeTest);
         ProcessEvents();
-        QCOMPARE(env.fake.shown.size(), std::size_t(1));
-        QCOMPARE(env.fake.shown[0].text, QStringLiteral("Time Is Up!"));
+        QCOMPARE(env.fake.shown.size(), std::size_t(3));
+        QCOMPARE(env.fake.shown[2].text, QStringLiteral("Time Is Up!"));
         QVERIFY(!Screens::IsLoaded<frmQuestions>() && again.isVisible());
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results")), QStringList{"36|" + env.fake.today});
     }
