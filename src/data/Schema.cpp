@@ -4,6 +4,7 @@
 #include "DbError.h"
 
 #include <QFile>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -132,7 +133,7 @@ QStringList StepsFromLanded(Connection& connection)
 {
     QStringList steps{QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline ")
                       + (IsServer(connection) ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER"))};
-    static const QRegularExpression rule(QStringLiteral("^CREATE\\s+(TRIGGER|FUNCTION)\\b"),
+    static const QRegularExpression rule(QStringLiteral("^CREATE\\s+(OR\\s+REPLACE\\s+)?(TRIGGER|FUNCTION)\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression table(QStringLiteral("^CREATE\\s+TABLE\\s+(\\w+)"),
                                           QRegularExpression::CaseInsensitiveOption);
@@ -146,6 +147,20 @@ QStringList StepsFromLanded(Connection& connection)
     return steps;
 }
 
+// The schema's functions that replace themselves, applied again so that an
+// older database gets their current bodies.
+QStringList ReplacedFunctions(Connection& connection)
+{
+    static const QRegularExpression replaced(QStringLiteral("^CREATE\\s+OR\\s+REPLACE\\s+FUNCTION\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QStringList steps;
+    for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
+        if (replaced.match(statement).hasMatch())
+            steps << statement;
+    }
+    return steps;
+}
+
 // The steps from version `found` to the current one, the new version's
 // stamp last. A server's roles and functions can be applied again, so they
 // come after either older version.
@@ -154,7 +169,7 @@ QStringList StepsFrom(Connection& connection, int found)
     const bool server = IsServer(connection);
     QStringList steps = found == 0 ? StepsFromLanded(connection) : QStringList();
     if (server)
-        steps << Schema::Statements(Schema::LabRolesText());
+        steps << ReplacedFunctions(connection) << Schema::Statements(Schema::LabRolesText());
     return steps + VersionStamp(server);
 }
 
@@ -249,6 +264,13 @@ int Schema::BringForward(Connection& connection)
     return found;
 }
 
-QString Schema::WorkstationRole(const QString& database) { return database + QStringLiteral("_workstation"); }
+QString Schema::StudentRole(const QString& database, const QString& studentName)
+{
+    const QByteArray digest =
+        QCryptographicHash::hash((database + u'\n' + studentName).toUtf8(), QCryptographicHash::Sha256).toHex();
+    return QStringLiteral("vt_") + QString::fromLatin1(digest.left(40));
+}
+
+QString Schema::StudentsRole(const QString& database) { return database + QStringLiteral("_student"); }
 
 QString Schema::AdministratorRole(const QString& database) { return database + QStringLiteral("_admin"); }
