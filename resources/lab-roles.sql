@@ -367,15 +367,15 @@ BEGIN
   IF slot NOT BETWEEN 1 AND 25 OR line NOT BETWEEN 1 AND 3 THEN
     RAISE EXCEPTION 'There is no answer % to question %.', line, slot;
   END IF;
+  IF vt_past_deadline(attempt.fldResultNumber, 10) THEN
+    RETURN false;
+  END IF;
   shown := NULLIF(left(COALESCE(to_jsonb(attempt) ->> ('fldq' || slot), ''), 3), '');
   IF shown IS NULL THEN
     SELECT fldOrder INTO shown FROM ShownOrders WHERE fldResultNumber = attempt.fldResultNumber AND fldSlot = slot;
   END IF;
   IF shown IS NULL THEN
     RAISE EXCEPTION 'Question % has not been shown.', slot;
-  END IF;
-  IF vt_past_deadline(attempt.fldResultNumber, 10) THEN
-    RETURN false;
   END IF;
   EXECUTE format('UPDATE Results SET %I = $1 WHERE fldResultNumber = $2', 'fldq' || slot)
   USING shown || line || CASE WHEN position('1' IN shown) = line THEN 'C' ELSE 'X' END, attempt.fldResultNumber;
