@@ -230,11 +230,13 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     QCOMPARE(a.Rows().back().grade.toInt(), 36);
     const QDate today = QDate::currentDate();
     // Day and month with and without leading zeros, the year in two and four
-    // digits; a pattern carrying text of its own gives the ISO date.
+    // digits, names unpadded; a pattern carrying text of its own gives the ISO date.
     QStringList dates;
-    for (const char* pattern : {"d/M/yy", "dd-MM-yyyy", "yyyy MM dd", "M/d/yy 'at' x", "dd.MM.yyyy.", "x"})
+    for (const char* pattern : {"d/M/yy", "dd-MM-yyyy", "yyyy MM dd", "dddd, MMMM d", "ddd MMM d", "M/d/yy 'at' x",
+                                "dd.MM.yyyy.", "x"})
         dates << env.Scalar(QStringLiteral("SELECT vt_short_date(?, DATE '2026-03-04')"), {QString::fromLatin1(pattern)}).toString();
-    QCOMPARE(dates.join(u'|'), QStringLiteral("4/3/26|04-03-2026|2026 03 04|2026-03-04|2026-03-04|2026-03-04"));
+    QCOMPARE(dates.join(u'|'),
+             QStringLiteral("4/3/26|04-03-2026|2026 03 04|Wednesday, March 4|Wed Mar 4|2026-03-04|2026-03-04|2026-03-04"));
     QCOMPARE(FailureOf([&] { a.Store(test, 3, 1); }), QStringLiteral("This attempt is not running."));
     const std::vector<LabSession::ReviewSlot> review = a.Review(test);
     QCOMPARE(review.size(), std::size_t(25));
