@@ -195,6 +195,7 @@ LabDatabase::Copied LabDatabase::CopyFrom(const QString& databaseFile, const Ser
 // others or the grading (a seeded random source, a held lock, a session
 // asleep with its locks, large objects filling the disk, signals to other
 // sessions), and only the superuser can take them away, database by database.
+// The database's owner, who is no student, keeps them.
 void LabDatabase::Harden(const ServerSettings& superuser)
 {
     Connection target(QStringLiteral("labdb-harden"));
@@ -206,5 +207,7 @@ void LabDatabase::Harden(const ServerSettings& superuser)
         "'pg_terminate_backend', 'pg_cancel_backend') "
         "OR p.proname LIKE 'pg\\_advisory\\_%' OR p.proname LIKE 'pg\\_try\\_advisory\\_%' "
         "OR p.proname LIKE 'lo\\_%' OR p.proname IN ('loread', 'lowrite')) LOOP "
-        "EXECUTE format('REVOKE EXECUTE ON FUNCTION %s FROM PUBLIC', f); END LOOP; END $$"));
+        "EXECUTE format('REVOKE EXECUTE ON FUNCTION %s FROM PUBLIC', f); "
+        "EXECUTE format('GRANT EXECUTE ON FUNCTION %s TO %I', f, "
+        "(SELECT pg_get_userbyid(datdba) FROM pg_database WHERE datname = current_database())); END LOOP; END $$"));
 }
