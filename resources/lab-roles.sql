@@ -1,23 +1,41 @@
--- What a lab's workstations may do on the server, and who may do more.
+-- Who may do what on a lab's server.
 --
--- Two roles per database: DATABASE_workstation, whose credentials every
--- workstation's settings file holds, and DATABASE_admin, the administrator,
--- whose password only the administrator knows. The workstation role owns
--- nothing and may read or write no table: it may only run the vt_ functions
--- below, which run as the tables' owner (SECURITY DEFINER) and do exactly what
--- a student's screens need, for the student whose session they are given. An
--- answer's order digits and the key of a test leave the server only for an
--- attempt already graded.
+-- Every student signs in as a login role of their own, which the server
+-- checks with its own password authentication (SCRAM): the workstations hold
+-- no secret. A student's role is named from the database and the student's
+-- name (vt_student_role), so every name works and two labs can share one
+-- server; it belongs to the group DATABASE_student, which owns nothing and may
+-- read or write no table: it may only run the vt_ functions below, which run
+-- as the tables' owner (SECURITY DEFINER) and act for session_user. The roles
+-- follow the Passwords table: a trigger creates, re-creates under a new name,
+-- re-passwords and drops them in the transaction that changes the student's
+-- row. DATABASE_admin, the administrator, reads and writes the tables.
+--
+-- An answer's order digits, the key of a test and its grade leave the server
+-- only once the attempt's grading is committed: the functions that give them
+-- refuse inside a transaction that has changed anything, so a finish that
+-- would be rolled back afterwards reveals nothing.
 --
 -- Every statement can run again: creating the tables applies it, and so does
 -- bringing a server database of any older version forward.
 
--- A signed-in student: the token the sign-in hands the workstation stands for
--- the student in every later call.
-CREATE TABLE IF NOT EXISTS StudentSessions (
-  fldToken UUID PRIMARY KEY,
-  fldStudentNumber BIGINT NOT NULL,
-  fldBegun TIMESTAMPTZ NOT NULL DEFAULT now()
+DROP FUNCTION IF EXISTS vt_sign_in(TEXT, TEXT);
+DROP FUNCTION IF EXISTS vt_sign_out(UUID);
+DROP FUNCTION IF EXISTS vt_student_rows(UUID);
+DROP FUNCTION IF EXISTS vt_test(UUID, BIGINT);
+DROP FUNCTION IF EXISTS vt_begin(UUID, BIGINT);
+DROP FUNCTION IF EXISTS vt_slot(UUID, BIGINT, INTEGER);
+DROP FUNCTION IF EXISTS vt_store(UUID, BIGINT, INTEGER, INTEGER);
+DROP FUNCTION IF EXISTS vt_finish(UUID, BIGINT, TEXT);
+DROP FUNCTION IF EXISTS vt_review(UUID, BIGINT);
+DROP FUNCTION IF EXISTS vt_session_student(UUID);
+DROP TABLE IF EXISTS StudentSessions;
+
+-- The student each student role stands for: the first row by number with
+-- the role's name.
+CREATE TABLE IF NOT EXISTS StudentRoles (
+  fldRoleName TEXT PRIMARY KEY,
+  fldStudentNumber BIGINT NOT NULL UNIQUE
 );
 
 -- The order of the three answers the server drew for an unanswered slot of a
@@ -30,17 +48,120 @@ CREATE TABLE IF NOT EXISTS ShownOrders (
   PRIMARY KEY (fldResultNumber, fldSlot)
 );
 
--- The student a session stands for; a token that opens no session is refused.
-CREATE OR REPLACE FUNCTION vt_session_student(session_token UUID) RETURNS BIGINT
+-- The login role of the student with this name: "vt_" and 40 hex digits of
+-- the SHA-256 of the database's name and the student's name, so any name,
+-- however long or odd, makes a valid role name unique to this database.
+CREATE OR REPLACE FUNCTION vt_student_role(student_name TEXT) RETURNS TEXT
+LANGUAGE sql STABLE SET search_path = pg_catalog AS $$
+  SELECT 'vt_' || left(encode(sha256(convert_to(current_database() || E'\n' || student_name, 'UTF8')), 'hex'), 40)
+$$;
+
+-- Makes the role of the students named `student_name` match the first such
+-- row by number: created when missing (a member of the students' group, a
+-- few sessions at most), given that row's password (the server keeps only
+-- its SCRAM verifier), its own settings cleared; dropped when no row has the
+-- name any more.
+CREATE OR REPLACE FUNCTION vt_sync_student_role(student_name TEXT) RETURNS VOID
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER
+SET search_path = pg_catalog, public, pg_temp SET password_encryption = 'scram-sha-256' AS $$
+DECLARE
+  role TEXT := vt_student_role(student_name);
+  students TEXT := current_database() || '_student';
+  student BIGINT;
+  student_password TEXT;
+BEGIN
+  IF student_name IS NULL THEN
+    RETURN;
+  END IF;
+  SELECT fldStudentNumber, fldPassword INTO student, student_password FROM Passwords
+  WHERE fldStudentName = student_name ORDER BY fldStudentNumber LIMIT 1;
+  DELETE FROM StudentRoles WHERE fldRoleName = role;
+  IF student IS NULL THEN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = role) THEN
+      EXECUTE format('DROP ROLE %I', role);
+    END IF;
+    RETURN;
+  END IF;
+  IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = role) THEN
+    EXECUTE format('CREATE ROLE %I LOGIN', role);
+  END IF;
+  EXECUTE format('ALTER ROLE %I LOGIN NOCREATEDB NOCREATEROLE CONNECTION LIMIT 3 PASSWORD %L', role,
+                 NULLIF(student_password, ''));
+  EXECUTE format('ALTER ROLE %I RESET ALL', role);
+  EXECUTE format('GRANT %I TO %I', students, role);
+  INSERT INTO StudentRoles (fldRoleName, fldStudentNumber) VALUES (role, student);
+END
+$$;
+
+CREATE OR REPLACE FUNCTION vt_student_roles_follow() RETURNS trigger
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+BEGIN
+  IF TG_OP = 'UPDATE' AND NEW.fldStudentName IS NOT DISTINCT FROM OLD.fldStudentName
+     AND NEW.fldPassword IS NOT DISTINCT FROM OLD.fldPassword AND NEW.fldStudentNumber = OLD.fldStudentNumber THEN
+    RETURN NULL;
+  END IF;
+  IF TG_OP <> 'INSERT' THEN
+    PERFORM vt_sync_student_role(OLD.fldStudentName);
+  END IF;
+  IF TG_OP <> 'DELETE' THEN
+    PERFORM vt_sync_student_role(NEW.fldStudentName);
+  END IF;
+  RETURN NULL;
+END
+$$;
+CREATE OR REPLACE TRIGGER StudentRolesFollowPasswords AFTER INSERT OR UPDATE OR DELETE ON Passwords
+FOR EACH ROW EXECUTE FUNCTION vt_student_roles_follow();
+
+-- The student the session's login role stands for.
+CREATE OR REPLACE FUNCTION vt_me() RETURNS BIGINT
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
 DECLARE
   student BIGINT;
 BEGIN
-  SELECT fldStudentNumber INTO student FROM StudentSessions WHERE fldToken = session_token;
+  SELECT fldStudentNumber INTO student FROM StudentRoles WHERE fldRoleName = session_user;
   IF student IS NULL THEN
     RAISE EXCEPTION 'This session has ended; please sign in again.';
   END IF;
   RETURN student;
+END
+$$;
+
+-- Keys and grades are given only to a transaction that has changed nothing:
+-- one that has (a finish among its steps, even one rolled back to a
+-- savepoint) holds a transaction number.
+CREATE OR REPLACE FUNCTION vt_refuse_after_changes() RETURNS VOID
+LANGUAGE plpgsql VOLATILE SET search_path = pg_catalog AS $$
+BEGIN
+  IF pg_current_xact_id_if_assigned() IS NOT NULL THEN
+    RAISE EXCEPTION 'Grades and answers are given only outside a transaction that has changed anything.';
+  END IF;
+END
+$$;
+
+-- Refuses a call with a missing argument, rather than reading Null as "none".
+CREATE OR REPLACE FUNCTION vt_require(VARIADIC arguments TEXT[]) RETURNS VOID
+LANGUAGE plpgsql IMMUTABLE SET search_path = pg_catalog AS $$
+BEGIN
+  IF array_position(arguments, NULL) IS NOT NULL THEN
+    RAISE EXCEPTION 'A value is missing.';
+  END IF;
+END
+$$;
+
+-- One of the six orders of the three answers, each as likely as another,
+-- from the server's strong random source, which no session can seed: a byte
+-- of a fresh random UUID, drawn again when it is one of the four (252 to
+-- 255) that would favour some orders.
+CREATE OR REPLACE FUNCTION vt_draw_order() RETURNS TEXT
+LANGUAGE plpgsql VOLATILE SET search_path = pg_catalog AS $$
+DECLARE
+  drawn INTEGER;
+BEGIN
+  LOOP
+    drawn := get_byte(uuid_send(gen_random_uuid()), 0);
+    EXIT WHEN drawn < 252;
+  END LOOP;
+  RETURN (ARRAY['123', '132', '213', '231', '312', '321'])[drawn % 6 + 1];
 END
 $$;
 
@@ -73,57 +194,41 @@ LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_te
   ORDER BY fldResultNumber LIMIT 1
 $$;
 
--- The student's attempt at a test, refused unless it is begun and not graded.
-CREATE OR REPLACE FUNCTION vt_running_attempt(student BIGINT, test BIGINT) RETURNS BIGINT
-LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
-DECLARE
-  attempt Results;
-BEGIN
-  SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_attempt_of(student, test);
-  IF attempt.fldResultNumber IS NULL OR attempt.fldGrade IS NOT NULL THEN
-    RAISE EXCEPTION 'This attempt is not running.';
-  END IF;
-  RETURN attempt.fldResultNumber;
-END
-$$;
-
--- Opens a session for the student with exactly this name and password (the
--- first such, by number); no row when there is none.
-CREATE OR REPLACE FUNCTION vt_sign_in(student_name TEXT, student_password TEXT)
-RETURNS TABLE (session_token UUID, student_number BIGINT)
+-- The student's attempt at a test, locked against every other call on it
+-- until this transaction ends, and refused unless it is begun and not
+-- graded: a store or a slot that waited for a finish sees the graded row.
+DROP FUNCTION IF EXISTS vt_running_attempt(BIGINT, BIGINT);
+CREATE FUNCTION vt_running_attempt(student BIGINT, test BIGINT) RETURNS BIGINT
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
 DECLARE
-  student BIGINT;
+  attempt BIGINT;
+  grade INTEGER;
 BEGIN
-  SELECT fldStudentNumber INTO student FROM Passwords
-  WHERE fldStudentName = student_name AND fldPassword = student_password
-  ORDER BY fldStudentNumber LIMIT 1;
-  IF student IS NULL THEN
-    RETURN;
+  SELECT fldResultNumber, fldGrade INTO attempt, grade FROM Results
+  WHERE fldResultNumber = vt_attempt_of(student, test) FOR UPDATE;
+  IF attempt IS NULL OR grade IS NOT NULL THEN
+    RAISE EXCEPTION 'This attempt is not running.';
   END IF;
-  -- Sessions never signed out (a workstation switched off) go after forty
-  -- days, longer than any test may last.
-  DELETE FROM StudentSessions WHERE fldBegun < now() - interval '40 days';
-  session_token := gen_random_uuid();
-  student_number := student;
-  INSERT INTO StudentSessions (fldToken, fldStudentNumber) VALUES (session_token, student);
-  RETURN NEXT;
+  RETURN attempt;
 END
 $$;
 
-CREATE OR REPLACE FUNCTION vt_sign_out(session_token UUID) RETURNS VOID
+-- Whether the attempt's time is over: a row without a deadline counts as
+-- past it.
+CREATE OR REPLACE FUNCTION vt_past_deadline(attempt BIGINT, grace_seconds INTEGER) RETURNS BOOLEAN
 LANGUAGE sql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
-  DELETE FROM StudentSessions WHERE fldToken = session_token
+  SELECT COALESCE(vt_clock_seconds() > fldDeadline + grace_seconds, true) FROM Results WHERE fldResultNumber = attempt
 $$;
 
 -- The student's list: every test open to students, by number, with the
 -- student's attempt at it when there is one.
-CREATE OR REPLACE FUNCTION vt_student_rows(session_token UUID)
+CREATE OR REPLACE FUNCTION vt_student_rows()
 RETURNS TABLE (test_number BIGINT, test_name TEXT, minutes INTEGER, begun BOOLEAN, grade INTEGER, date_taken TEXT)
-LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
-  student BIGINT := vt_session_student(session_token);
+  student BIGINT := vt_me();
 BEGIN
+  PERFORM vt_refuse_after_changes();
   RETURN QUERY
   SELECT t.fldTestNumber, t.fldTestName, t.fldTime, a.fldResultNumber IS NOT NULL, a.fldGrade, a.fldDate
   FROM Tests t LEFT JOIN LATERAL (
@@ -136,14 +241,15 @@ $$;
 
 -- A test's title, description and length, and how far the student's attempt
 -- at it has got.
-CREATE OR REPLACE FUNCTION vt_test(session_token UUID, test BIGINT)
+CREATE OR REPLACE FUNCTION vt_test(test BIGINT)
 RETURNS TABLE (test_name TEXT, description TEXT, minutes INTEGER, begun BOOLEAN, graded BOOLEAN)
-LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
-  student BIGINT := vt_session_student(session_token);
+  student BIGINT := vt_me();
   found_test Tests;
   attempt Results;
 BEGIN
+  PERFORM vt_require(test::TEXT);
   SELECT * INTO found_test FROM Tests WHERE fldTestNumber = vt_open_test(test);
   SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_attempt_of(student, test);
   test_name := found_test.fldTestName;
@@ -156,20 +262,21 @@ END
 $$;
 
 -- Begins the student's attempt, or continues the one begun: its deadline is
--- the test's length from now by this server's clock, stored once. Returns the
--- seconds left (never more than the test's length) and, for each slot, "1"
--- when it holds an answer, else "0".
-CREATE OR REPLACE FUNCTION vt_begin(session_token UUID, test BIGINT)
+-- the test's length from now by this server's clock, stored once (a row
+-- without one has none left). Returns the seconds left (never more than the
+-- test's length) and, for each slot, "1" when it holds an answer, else "0".
+CREATE OR REPLACE FUNCTION vt_begin(test BIGINT)
 RETURNS TABLE (seconds_left BIGINT, answered TEXT)
-LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
-  student BIGINT := vt_session_student(session_token);
+  student BIGINT := vt_me();
   found_test Tests;
   attempt Results;
   length_seconds BIGINT;
   now_seconds BIGINT := vt_clock_seconds();
   record_json JSONB;
 BEGIN
+  PERFORM vt_require(test::TEXT);
   SELECT * INTO found_test FROM Tests WHERE fldTestNumber = vt_open_test(test);
   SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_attempt_of(student, test);
   IF found_test.fldTime IS NULL OR found_test.fldTime NOT BETWEEN 0 AND 32767 THEN
@@ -182,11 +289,8 @@ BEGIN
   IF attempt.fldResultNumber IS NULL THEN
     INSERT INTO Results (fldStudentNumber, fldTestNumber, fldDeadline)
     VALUES (student, test, now_seconds + length_seconds) RETURNING * INTO attempt;
-  ELSIF attempt.fldDeadline IS NULL THEN
-    UPDATE Results SET fldDeadline = now_seconds + length_seconds
-    WHERE fldResultNumber = attempt.fldResultNumber RETURNING * INTO attempt;
   END IF;
-  seconds_left := least(attempt.fldDeadline - now_seconds, length_seconds);
+  seconds_left := greatest(least(COALESCE(attempt.fldDeadline - now_seconds, 0), length_seconds), 0);
   record_json := to_jsonb(attempt);
   SELECT string_agg(CASE WHEN COALESCE(record_json ->> ('fldq' || s), '') = '' THEN '0' ELSE '1' END, '' ORDER BY s)
   INTO answered FROM generate_series(1, 25) AS s;
@@ -197,37 +301,38 @@ $$;
 -- Slot `slot` of the student's running attempt: the question and its three
 -- answers in the order shown, and the line chosen (0 for none). An answered
 -- slot keeps its stored order; an unanswered one gets a fresh order each time
--- it is shown, kept until it is answered.
-CREATE OR REPLACE FUNCTION vt_slot(session_token UUID, test BIGINT, slot INTEGER)
+-- it is shown, kept until it is answered. Once the attempt's time is over no
+-- text is given, only the line chosen.
+CREATE OR REPLACE FUNCTION vt_slot(test BIGINT, slot INTEGER)
 RETURNS TABLE (question TEXT, answer1 TEXT, answer2 TEXT, answer3 TEXT, chosen_line INTEGER)
-LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
-  student BIGINT := vt_session_student(session_token);
+  student BIGINT := vt_me();
   attempt Results;
   test_json JSONB;
   stored TEXT;
   shown TEXT;
-  first_digit INTEGER;
-  second_digit INTEGER;
   answers TEXT[];
 BEGIN
+  PERFORM vt_require(test::TEXT, slot::TEXT);
   SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_running_attempt(student, test);
   SELECT to_jsonb(t) INTO test_json FROM Tests t WHERE t.fldTestNumber = vt_open_test(test);
   IF slot NOT BETWEEN 1 AND 25 THEN
     RAISE EXCEPTION 'There is no question %.', slot;
   END IF;
   stored := COALESCE(to_jsonb(attempt) ->> ('fldq' || slot), '');
+  chosen_line := 0;
+  IF stored <> '' AND substr(stored, 4, 1) BETWEEN '0' AND '9' THEN
+    chosen_line := CAST(substr(stored, 4, 1) AS INTEGER);
+  END IF;
+  IF vt_past_deadline(attempt.fldResultNumber, 0) THEN
+    RETURN NEXT;
+    RETURN;
+  END IF;
   IF stored <> '' THEN
     shown := left(stored, 3);
-    chosen_line := CASE WHEN substr(stored, 4, 1) BETWEEN '0' AND '9' THEN CAST(substr(stored, 4, 1) AS INTEGER) ELSE 0 END;
   ELSE
-    first_digit := floor(3 * random() + 1);
-    second_digit := first_digit;
-    WHILE second_digit = first_digit LOOP
-      second_digit := floor(3 * random() + 1);
-    END LOOP;
-    shown := first_digit::TEXT || second_digit::TEXT || (6 - first_digit - second_digit)::TEXT;
-    chosen_line := 0;
+    shown := vt_draw_order();
     INSERT INTO ShownOrders (fldResultNumber, fldSlot, fldOrder) VALUES (attempt.fldResultNumber, slot, shown)
     ON CONFLICT (fldResultNumber, fldSlot) DO UPDATE SET fldOrder = excluded.fldOrder;
   END IF;
@@ -250,17 +355,20 @@ $$;
 -- not. The workstation's countdown starts from the seconds left the server
 -- gave it, rounded down, and stores the answer on screen when it runs out;
 -- ten seconds cover the round trips and a timer running a little late.
-DROP FUNCTION IF EXISTS vt_store(UUID, BIGINT, INTEGER, INTEGER);
-CREATE FUNCTION vt_store(session_token UUID, test BIGINT, slot INTEGER, line INTEGER) RETURNS BOOLEAN
-LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+CREATE OR REPLACE FUNCTION vt_store(test BIGINT, slot INTEGER, line INTEGER) RETURNS BOOLEAN
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
-  student BIGINT := vt_session_student(session_token);
+  student BIGINT := vt_me();
   attempt Results;
   shown TEXT;
 BEGIN
+  PERFORM vt_require(test::TEXT, slot::TEXT, line::TEXT);
   SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_running_attempt(student, test);
   IF slot NOT BETWEEN 1 AND 25 OR line NOT BETWEEN 1 AND 3 THEN
     RAISE EXCEPTION 'There is no answer % to question %.', line, slot;
+  END IF;
+  IF vt_past_deadline(attempt.fldResultNumber, 10) THEN
+    RETURN false;
   END IF;
   shown := NULLIF(left(COALESCE(to_jsonb(attempt) ->> ('fldq' || slot), ''), 3), '');
   IF shown IS NULL THEN
@@ -269,9 +377,6 @@ BEGIN
   IF shown IS NULL THEN
     RAISE EXCEPTION 'Question % has not been shown.', slot;
   END IF;
-  IF vt_clock_seconds() > attempt.fldDeadline + 10 THEN
-    RETURN false;
-  END IF;
   EXECUTE format('UPDATE Results SET %I = $1 WHERE fldResultNumber = $2', 'fldq' || slot)
   USING shown || line || CASE WHEN position('1' IN shown) = line THEN 'C' ELSE 'X' END, attempt.fldResultNumber;
   RETURN true;
@@ -279,18 +384,22 @@ END
 $$;
 
 -- A day written as the workstation writes short dates: `pattern` is its date
--- format, in which d, dd, ddd, dddd, M, MM, MMM, MMMM, yy and yyyy stand for
--- the day, month and year, text in single quotes for itself, and every other
--- character for itself.
+-- format, made only of the day, month and year fields (d, dd, M, MM, MMM,
+-- yy, yyyy and the names ddd, dddd, MMMM) with at most two separators
+-- between them. Any other pattern, which could carry text of the caller's
+-- own into a stored date, gives the date as yyyy-MM-dd.
 CREATE OR REPLACE FUNCTION vt_short_date(pattern TEXT, day DATE) RETURNS TEXT
 LANGUAGE plpgsql STABLE SET search_path = pg_catalog AS $$
 DECLARE
-  rest TEXT := COALESCE(pattern, '');
+  rest TEXT := pattern;
   token TEXT;
   written TEXT := '';
 BEGIN
+  IF rest IS NULL OR rest !~ '^[dMy]{1,4}([-./, ]{1,2}[dMy]{1,4}){0,2}$' THEN
+    rest := 'yyyy-MM-dd';
+  END IF;
   WHILE rest <> '' LOOP
-    token := substring(rest FROM '^(yyyy|yy|MMMM|MMM|MM|M|dddd|ddd|dd|d|''[^'']*''?|.)');
+    token := substring(rest FROM '^(yyyy|yy|MMMM|MMM|MM|M|dddd|ddd|dd|d|.)');
     written := written || CASE token
       WHEN 'yyyy' THEN to_char(day, 'YYYY')
       WHEN 'yy' THEN to_char(day, 'YY')
@@ -302,7 +411,8 @@ BEGIN
       WHEN 'ddd' THEN to_char(day, 'Dy')
       WHEN 'dd' THEN to_char(day, 'DD')
       WHEN 'd' THEN to_char(day, 'FMDD')
-      ELSE replace(token, '''', '')
+      WHEN 'y' THEN to_char(day, 'YYYY')
+      ELSE token
     END;
     rest := substr(rest, length(token) + 1);
   END LOOP;
@@ -312,36 +422,40 @@ $$;
 
 -- Finishes the running attempt: four points for every answer stored right,
 -- and today by the server's clock in the workstation's short date format.
--- Returns the grade.
-DROP FUNCTION IF EXISTS vt_finish(UUID, BIGINT, TEXT);
-CREATE FUNCTION vt_finish(session_token UUID, test BIGINT, date_format TEXT) RETURNS INTEGER
-LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+-- The grade is given only by the student's list, once this is committed.
+DROP FUNCTION IF EXISTS vt_finish(BIGINT, TEXT);
+CREATE FUNCTION vt_finish(test BIGINT, date_format TEXT) RETURNS VOID
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
-  student BIGINT := vt_session_student(session_token);
-  attempt BIGINT := vt_running_attempt(student, test);
+  student BIGINT := vt_me();
+  attempt BIGINT;
   record_json JSONB;
   grade INTEGER;
 BEGIN
+  PERFORM vt_require(test::TEXT);
+  attempt := vt_running_attempt(student, test);
   SELECT to_jsonb(r) INTO record_json FROM Results r WHERE r.fldResultNumber = attempt;
   SELECT 4 * COUNT(*) INTO grade FROM generate_series(1, 25) AS s
   WHERE right(COALESCE(record_json ->> ('fldq' || s), ''), 1) = 'C';
-  UPDATE Results SET fldGrade = grade, fldDate = left(vt_short_date(date_format, CAST(clock_timestamp() AS DATE)), 40) WHERE fldResultNumber = attempt;
+  UPDATE Results SET fldGrade = grade, fldDate = vt_short_date(date_format, CAST(clock_timestamp() AS DATE))
+  WHERE fldResultNumber = attempt;
   DELETE FROM ShownOrders WHERE fldResultNumber = attempt;
-  RETURN grade;
 END
 $$;
 
 -- A graded attempt's slots with the test's texts: only now may the answer
 -- records (the order digits) and the right answers leave the server.
-CREATE OR REPLACE FUNCTION vt_review(session_token UUID, test BIGINT)
+CREATE OR REPLACE FUNCTION vt_review(test BIGINT)
 RETURNS TABLE (slot INTEGER, answer_record TEXT, question TEXT, right_answer TEXT, phony1 TEXT, phony2 TEXT)
-LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
-  student BIGINT := vt_session_student(session_token);
+  student BIGINT := vt_me();
   attempt Results;
   record_json JSONB;
   test_json JSONB;
 BEGIN
+  PERFORM vt_require(test::TEXT);
+  PERFORM vt_refuse_after_changes();
   SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_attempt_of(student, test);
   record_json := to_jsonb(attempt);
   IF attempt.fldGrade IS NULL THEN
@@ -355,33 +469,41 @@ BEGIN
 END
 $$;
 
--- The two roles and what each may do. Nobody else may connect to the
--- database, create anything in it, or run a function of it.
+-- The roles and what each may do. Nobody else may connect to the database,
+-- create anything in it, or run a function of it. The workstation role of
+-- version 3, whose password every workstation held, may do nothing more.
 DO $$
 DECLARE
-  workstation TEXT := current_database() || '_workstation';
+  students TEXT := current_database() || '_student';
   administrator TEXT := current_database() || '_admin';
+  workstation TEXT := current_database() || '_workstation';
 BEGIN
-  IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = workstation) THEN
-    EXECUTE format('CREATE ROLE %I LOGIN', workstation);
+  IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = students) THEN
+    EXECUTE format('CREATE ROLE %I NOLOGIN', students);
   END IF;
   IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = administrator) THEN
     EXECUTE format('CREATE ROLE %I LOGIN', administrator);
   END IF;
   EXECUTE format('REVOKE ALL ON DATABASE %I FROM PUBLIC', current_database());
-  EXECUTE format('GRANT CONNECT ON DATABASE %I TO %I, %I', current_database(), workstation, administrator);
+  EXECUTE format('GRANT CONNECT ON DATABASE %I TO %I, %I', current_database(), students, administrator);
   REVOKE ALL ON SCHEMA public FROM PUBLIC;
-  EXECUTE format('GRANT USAGE ON SCHEMA public TO %I, %I', workstation, administrator);
+  EXECUTE format('GRANT USAGE ON SCHEMA public TO %I, %I', students, administrator);
   REVOKE ALL ON ALL TABLES IN SCHEMA public FROM PUBLIC;
   REVOKE ALL ON ALL SEQUENCES IN SCHEMA public FROM PUBLIC;
   REVOKE ALL ON ALL FUNCTIONS IN SCHEMA public FROM PUBLIC;
-  EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA public FROM %I', workstation);
-  EXECUTE format('GRANT SELECT ON SchemaVersion TO %I, %I', workstation, administrator);
+  EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA public FROM %I', students);
+  EXECUTE format('GRANT SELECT ON SchemaVersion TO %I, %I', students, administrator);
   EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator TO %I', administrator);
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
-  EXECUTE format('GRANT EXECUTE ON FUNCTION vt_sign_in(TEXT, TEXT), vt_sign_out(UUID), vt_student_rows(UUID), '
-                 'vt_test(UUID, BIGINT), vt_begin(UUID, BIGINT), vt_slot(UUID, BIGINT, INTEGER), '
-                 'vt_store(UUID, BIGINT, INTEGER, INTEGER), vt_finish(UUID, BIGINT, TEXT), vt_review(UUID, BIGINT) TO %I',
-                 workstation);
+  EXECUTE format('GRANT EXECUTE ON FUNCTION vt_student_rows(), vt_test(BIGINT), vt_begin(BIGINT), '
+                 'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER), vt_finish(BIGINT, TEXT), '
+                 'vt_review(BIGINT) TO %I', students);
+  IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = workstation) THEN
+    EXECUTE format('REVOKE ALL ON DATABASE %I FROM %I', current_database(), workstation);
+    EXECUTE format('REVOKE ALL ON SCHEMA public FROM %I', workstation);
+    EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA public FROM %I', workstation);
+    EXECUTE format('ALTER ROLE %I NOLOGIN PASSWORD NULL', workstation);
+  END IF;
+  PERFORM vt_sync_student_role(fldStudentName) FROM (SELECT DISTINCT fldStudentName FROM Passwords) AS named;
 END
 $$;

@@ -172,12 +172,16 @@ CREATE TABLE Administrator (
 -- older database may already hold such twins, on which a unique index could
 -- not be built; the trigger refuses every new one while the old ones stay
 -- readable, so the administrator can delete them. Two workstations beginning
--- the same attempt at once queue on a lock for that student and test, so the
--- second sees the first's row.
-CREATE FUNCTION OneAttemptPerStudentAndTest() RETURNS trigger
-LANGUAGE plpgsql SET search_path = pg_catalog, public AS $$
+-- the same attempt at once queue on the student's row (the test's, for a
+-- result of no student), which no student's role can lock, so the second sees
+-- the first's row.
+CREATE OR REPLACE FUNCTION OneAttemptPerStudentAndTest() RETURNS trigger
+LANGUAGE plpgsql SET search_path = pg_catalog, public, pg_temp AS $$
 BEGIN
-  PERFORM pg_advisory_xact_lock(hashtextextended(NEW.fldStudentNumber || '/' || NEW.fldTestNumber, 0));
+  PERFORM 1 FROM Passwords WHERE fldStudentNumber = NEW.fldStudentNumber FOR NO KEY UPDATE;
+  IF NOT FOUND THEN
+    PERFORM 1 FROM Tests WHERE fldTestNumber = NEW.fldTestNumber FOR NO KEY UPDATE;
+  END IF;
   IF EXISTS (SELECT 1 FROM Results WHERE fldStudentNumber = NEW.fldStudentNumber
              AND fldTestNumber = NEW.fldTestNumber) THEN
     RAISE EXCEPTION 'This student has already begun this test.';

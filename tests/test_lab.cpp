@@ -139,7 +139,8 @@ void TestLab::settingsAreReadAsWritten()
 }
 
 // labdb creates a database once; it copies a file's rows with their numbers
-// into an empty one only, and new rows are numbered past every number the
+// into an empty one only, gives every student their role and lists the
+// passwords too short for a lab, and new rows are numbered past every number the
 // file used, a deleted one's too. Twin attempts from a file made before the
 // one-attempt rule are copied as they are; the server then refuses new ones.
 void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
@@ -170,6 +171,14 @@ void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
     QCOMPARE(QList<int>({copied.students, copied.tests, copied.results}), QList<int>({2, 1, 2}));
     QCOMPARE(env.Rows(QStringLiteral("SELECT * FROM Passwords ORDER BY fldStudentNumber")),
              (QStringList{"3|Ann|one", "17|O'Neil|NULL"}));
+    // Each student has their role; the passwords too short for a lab are listed.
+    QStringList listed;
+    for (const LabDatabase::Account& account : copied.shortPasswords)
+        listed << QString::number(account.number) + u' ' + account.name;
+    QCOMPARE(listed, (QStringList{"3 Ann", "17 O'Neil"}));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT s.fldStudentNumber FROM StudentRoles s JOIN pg_roles r ON r.rolname = s.fldRoleName "
+                                     "ORDER BY 1")),
+             (QStringList{"3", "17"}));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldResultNumber, fldStudentNumber, fldTestNumber, fldQ1, fldDate FROM Results")),
              (QStringList{"41|17|9|1231C|06/12/2026", "42|17|9|NULL|NULL"}));
     const auto attempt = [&] { env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (3, 9)")); };

@@ -1,12 +1,13 @@
 // The administrator on a lab workstation: "Kestr" signs in as the server's
 // administrator role with that role's password, works the administration
 // screen through it, changes that password with the server's own means and
-// leaves it for the workstation role. The server case skips on the SQLite pass.
+// leaves, after which nobody is signed in. The server case skips on the SQLite pass.
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
 #include "data/DbError.h"
 #include "data/RolePassword.h"
+#include "data/Schema.h"
 #include "data/ServerSettings.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
@@ -90,11 +91,11 @@ void TestLabAdmin::verifierIsMadeAsTheServerChecksIt()
                             "494VrBvWrh5TEBlxbHXXV/HKv7jcuZAQmUOmx3yvNus="));
 }
 
-// A refused password keeps the workstation role; the right one works the
+// A refused password signs no one in; the right one works the
 // administration screen as the administrator role and changes the role's
 // password (the server checks the current one and keeps a SCRAM verifier; a
 // session lost afterwards is opened again with the new one). Exit returns to
-// the workstation role, which reads nothing; only the new password signs in.
+// no one signed in; only the new password signs in.
 void TestLabAdmin::kestrWorksAsTheAdministratorRoleUntilExit()
 {
     if (!TestEnv::OnServer())
@@ -103,14 +104,34 @@ void TestLabAdmin::kestrWorksAsTheAdministratorRoleUntilExit()
     const ServerSettings lab = ServerSettings::Read(env.fake.programFolder + u'/' + ServerSettings::FileName);
     Screens::Show<frmEntry>();
     QCOMPARE(KestrSignsIn(env, QStringLiteral("plum ")), QStringLiteral("Invalid password"));
-    QCOMPARE(CurrentUser(), lab.user);
+    QVERIFY(!cnDatabase.IsOpen());
     QCOMPARE(KestrSignsIn(env, QStringLiteral("plum")), QStringLiteral("admin"));
     QCOMPARE(CurrentUser(), lab.adminUser);
+    // A new student gets a role of their own with the row, and a password
+    // of 8 characters or more.
     frmAdmin& admin = Screens::Get<frmAdmin>();
-    TypeInto(admin.txtName, QStringLiteral("Ann"));
-    TypeInto(admin.txtPassword, QStringLiteral("apple"));
-    Click(admin.cmdAddStudent);
-    QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentName, fldPassword FROM Passwords")), QStringList{"Ann|apple"});
+    for (const char* password : {"apple pi", "apple p"}) {
+        TypeInto(admin.txtName, QString::fromLatin1(password).left(3) + QString::number(std::strlen(password)));
+        TypeInto(admin.txtPassword, QString::fromLatin1(password));
+        Click(admin.cmdAddStudent);
+    }
+    QCOMPARE(env.fake.shown.back().text + u'|' + env.fake.shown.back().title,
+             QStringLiteral("Lab passwords must be at least 8 characters long.|Error"));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentName, fldPassword, "
+                                     "(SELECT rolname || rolconnlimit FROM pg_roles WHERE rolname = vt_student_role(fldStudentName)) "
+                                     "FROM Passwords")),
+             QStringList{"app8|apple pi|" + Schema::StudentRole(lab.database, QStringLiteral("app8")) + QStringLiteral("3")});
+    // Renamed or deleted, the role follows in the same transaction: a rolled-back rename leaves it.
+    const QString roles = QStringLiteral("SELECT string_agg(rolname, ',' ORDER BY rolname) FROM pg_roles WHERE rolname IN ('%1', '%2')")
+                              .arg(Schema::StudentRole(lab.database, QStringLiteral("app8")), Schema::StudentRole(lab.database, QStringLiteral("Ann")));
+    env.Exec(QStringLiteral("BEGIN"));
+    env.Exec(QStringLiteral("UPDATE Passwords SET fldStudentName = 'Ann'"));
+    env.Exec(QStringLiteral("ROLLBACK"));
+    QCOMPARE(env.Scalar(roles).toString(), Schema::StudentRole(lab.database, QStringLiteral("app8")));
+    env.Exec(QStringLiteral("UPDATE Passwords SET fldStudentName = 'Ann'"));
+    QCOMPARE(env.Scalar(roles).toString(), Schema::StudentRole(lab.database, QStringLiteral("Ann")));
+    env.Exec(QStringLiteral("DELETE FROM Passwords"));
+    QCOMPARE(env.Scalar(roles).toString(), QString());
 
     QCOMPARE(ChangePassword(env, QStringLiteral("plump"), QStringLiteral("second pass")), QStringLiteral("Invalid password"));
     QCOMPARE(ChangePassword(env, QStringLiteral("plum"), QStringLiteral("second pass")),
@@ -133,8 +154,7 @@ void TestLabAdmin::kestrWorksAsTheAdministratorRoleUntilExit()
 
     Click(admin.cmdExit);
     ProcessEvents();
-    QVERIFY(Screens::Get<frmEntry>().isVisible() && !rsPasswords.IsOpen());
-    QCOMPARE(CurrentUser(), lab.user);
+    QVERIFY(Screens::Get<frmEntry>().isVisible() && !rsPasswords.IsOpen() && !cnDatabase.IsOpen());
     QVERIFY(!QSqlQuery(cnDatabase.Database()).exec(QStringLiteral("SELECT fldPassword FROM Passwords")));
     QCOMPARE(KestrSignsIn(env, QStringLiteral("plum")), QStringLiteral("Invalid password"));
     QCOMPARE(KestrSignsIn(env, QStringLiteral("second pass")), QStringLiteral("admin"));
@@ -147,8 +167,7 @@ void TestLabAdmin::toolsLeaveTheServerToTheOwner()
 {
     QTemporaryDir folder;
     const QString settings = WriteFile(folder, QStringLiteral("VornickTest.ini"),
-                                       "[PostgreSQL]\nhost=db.invalid\ndatabase=lab\nuser=lab_workstation\n"
-                                       "password=w\nadminuser=lab_admin\n");
+                                       "[PostgreSQL]\nhost=db.invalid\ndatabase=lab\nadminuser=lab_admin\n");
     const QString built = QCoreApplication::applicationDirPath();
     QVERIFY(QFile::copy(built + QStringLiteral("/vornick-admin"), folder.filePath(QStringLiteral("vornick-admin"))));
     const QList<std::pair<QStringList, QString>> runs{
@@ -156,7 +175,7 @@ void TestLabAdmin::toolsLeaveTheServerToTheOwner()
          "vornick-passwd: on this lab's server the administrator signs in as the role lab_admin, whose\n"
          "password the server keeps. As the database's owner, give it a new one with psql:\n    \\password lab_admin\n"},
         {{folder.filePath(QStringLiteral("vornick-admin")), "results", "--output", folder.filePath(QStringLiteral("all.csv"))},
-         "vornick-admin: the settings file names the lab workstations' role lab_workstation, which reads no table: give "
+         "vornick-admin: the settings file is a lab workstation's, which signs no one in who reads the tables: give "
          "the database owner's settings file with --settings.\n"},
         // Refused before the server is reached: its folder is not there.
         {{built + "/../tools/labdb", "create", settings, folder.filePath(QStringLiteral("none/VornickTest.ini"))},

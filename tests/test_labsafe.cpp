@@ -1,8 +1,10 @@
-// A lab's server keeps keys and grades from the workstations: with the
-// workstation's settings file, a student can only do what the student screens
-// do, for their own session. Needs a server; skips on the SQLite pass.
+// A lab's server keeps keys and grades from the students: each signs in as
+// their own role, and with that role, the workstations' settings file and a
+// psql-style connection of their own a student can only do what the student
+// screens do, for themself. Needs a server; skips on the SQLite pass.
 #include "LabDatabase.h"
 #include "TestEnv.h"
+#include "TestServer.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/LabSession.h"
@@ -10,28 +12,46 @@
 #include "data/ServerSettings.h"
 
 #include <QDate>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
+#include <thread>
 
 class TestLabSafe : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void workstationRoleReachesNoTable_data();
-    void workstationRoleReachesNoTable();
+    void studentRoleReachesNoTable_data();
+    void studentRoleReachesNoTable();
     void sessionTakesOnlyItsOwnAttempt();
+    void noKeyOrGradeBeforeACommittedFinish();
+    void drawsCannotBeSteered();
+    void noStudentStopsAnother();
+    void storeRacingAFinishIsRefused();
+    void guessingIsSlowAndTheGuardParses();
 };
 
 namespace {
 
-// Settles the workstation role's password as labdb does; the workstations' settings.
+// The workstations' settings, as labdb writes them.
 ServerSettings Workstation(const TestEnv& env)
 {
     const QString path = env.fake.programFolder + u'/' + ServerSettings::FileName;
     LabDatabase::WriteWorkstationSettings(env.Owner(), path);
     return ServerSettings::Read(path);
+}
+
+// A student's own connection, as psql makes it with the student's name and password.
+ServerSettings AsStudent(const TestEnv& env, const QString& name, const QString& password)
+{
+    ServerSettings student = env.Owner();
+    student.user = Schema::StudentRole(env.Owner().database, name);
+    student.password = password;
+    return student;
 }
 
 // The statements of `statements` that the connection runs without an error.
@@ -46,6 +66,16 @@ QStringList Accepted(Connection& connection, const QStringList& statements)
     return accepted;
 }
 
+// Runs a statement; its first value, or the server's message when it fails.
+QString Outcome(Connection& connection, const QString& statement)
+{
+    QSqlQuery query(connection.Database());
+    if (!query.exec(statement))
+        return QStringLiteral("refused: ") + query.lastError().databaseText().section(u'\n', 0, 0);
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+
 }
 
 void TestLabSafe::initTestCase()
@@ -54,67 +84,80 @@ void TestLabSafe::initTestCase()
         QSKIP("needs a PostgreSQL server (the server passes of scripts/test)");
 }
 
-void TestLabSafe::workstationRoleReachesNoTable_data()
+void TestLabSafe::studentRoleReachesNoTable_data()
 {
     QTest::addColumn<int>("version");
     QTest::addColumn<QStringList>("steps");
     // The owner's tables, open to every role.
-    QTest::newRow("version 1") << 1 << QStringList{"DROP TABLE StudentSessions, ShownOrders", "GRANT ALL ON SCHEMA public TO PUBLIC",
+    QTest::newRow("version 1") << 1 << QStringList{"DROP TRIGGER StudentRolesFollowPasswords ON Passwords", "DROP TABLE StudentRoles, ShownOrders", "GRANT ALL ON SCHEMA public TO PUBLIC",
                                                    "GRANT ALL ON ALL TABLES IN SCHEMA public TO PUBLIC"};
-    // Functions that took the date from the workstation and any answer however late.
-    QTest::newRow("version 2") << 2 << QStringList{"DROP FUNCTION vt_short_date(TEXT, DATE)",
-        "DROP FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER)",
-        "CREATE FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER) RETURNS VOID LANGUAGE sql AS ''"};
+    // The shared workstation role with its password in every settings file.
+    QTest::newRow("version 3") << 3 << QStringList{"DROP TRIGGER StudentRolesFollowPasswords ON Passwords", "DROP TABLE StudentRoles",
+        "DO $$ BEGIN EXECUTE format('ALTER ROLE %I LOGIN PASSWORD ''shared''', current_database() || '_workstation'); END $$",
+        "CREATE TABLE StudentSessions (fldToken UUID)"};
 }
 
 // A server database of an older version is brought forward by labdb
-// upgrade; the workstation role then gets nothing but the version row: no
-// key, no password, no grade, no answer, no session, no definition, whatever
-// the statement.
-void TestLabSafe::workstationRoleReachesNoTable()
+// upgrade, which gives every student their role; a student's role then gets
+// nothing but the version row: no key, no password, no grade, no answer, no
+// other role, no definition, whatever the statement. The workstation role of
+// old signs in no more.
+void TestLabSafe::studentRoleReachesNoTable()
 {
     QFETCH(int, version);
     QFETCH(QStringList, steps);
     TestEnv env;
+    const QString workstationRole = env.Owner().database + QStringLiteral("_workstation");
+    env.Exec(QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = '%1') THEN "
+                            "CREATE ROLE %1 LOGIN; END IF; END $$").arg(workstationRole));
     for (const QString& step : steps)
         env.Exec(step);
     env.Exec(QStringLiteral("UPDATE SchemaVersion SET fldVersion = ?"), {version});
-    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    env.AddStudent(QStringLiteral("Bob"), QStringLiteral("banana split"));
     const qint64 test = env.AddTest(QStringLiteral("T"));
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade) VALUES (?, ?, '2131X', 0)"),
              {ann, test});
     const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 3}));
-    QCOMPARE(env.Rows(QStringLiteral("SELECT proname || ':' || prorettype::regtype FROM pg_proc "
-                                     "WHERE proname IN ('vt_store', 'vt_short_date') ORDER BY proname")),
-             QStringList({"vt_short_date:text", "vt_store:boolean"}));
+    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 4}));
     const ServerSettings workstation = Workstation(env);
-    QCOMPARE(workstation.user + u'|' + workstation.adminUser + u'|' + QString::number(workstation.password.size()),
-             env.Owner().database + QStringLiteral("_workstation|") + env.Owner().database + QStringLiteral("_admin|32"));
+    QCOMPARE(workstation.user + u'|' + workstation.password + u'|' + workstation.adminUser,
+             QStringLiteral("||") + env.Owner().database + QStringLiteral("_admin"));
+    ServerSettings shared = env.Owner();
+    shared.user = workstationRole;
+    shared.password = QStringLiteral("shared");
+    Connection old(QStringLiteral("old-workstation"));
+    QVERIFY(!FailureOf([&] { old.Open(shared); }).isEmpty());
 
     Connection student(QStringLiteral("student-psql"));
-    student.Open(workstation);
+    student.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    const QString bobRole = Schema::StudentRole(env.Owner().database, QStringLiteral("Bob"));
     const QString open = QStringLiteral("SELECT fldVersion FROM SchemaVersion");
     const QStringList forbidden{
         "SELECT fldQ1Answer FROM Tests", "SELECT fldPassword FROM Passwords", "SELECT fldQ1 FROM Results",
-        "SELECT fldPasswordHash FROM Administrator", "SELECT * FROM StudentSessions", "SELECT * FROM ShownOrders",
+        "SELECT fldPasswordHash FROM Administrator", "SELECT * FROM StudentRoles", "SELECT * FROM ShownOrders",
         "UPDATE Results SET fldGrade = 100", "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (1, 2, 100)",
         "DELETE FROM Results", "TRUNCATE Results", "UPDATE SchemaVersion SET fldVersion = 1", "DROP TABLE Results",
         "ALTER TABLE Results DISABLE TRIGGER OneAttemptPerStudentAndTest", "CREATE TABLE Keys (fldKey TEXT)",
         "CREATE TEMP TABLE Results (fldQ1 TEXT)", "CREATE FUNCTION vt_grade() RETURNS BIGINT LANGUAGE sql AS 'SELECT 100'",
+        "SELECT 1 FROM Passwords FOR UPDATE",
         QStringLiteral("SELECT vt_open_test(%1)").arg(test), "SELECT vt_short_date('d', current_date)",
-        QStringLiteral("SELECT vt_running_attempt(%1, %2)").arg(ann).arg(test), "SELECT vt_session_student(gen_random_uuid())",
-        QStringLiteral("SELECT * FROM vt_review(gen_random_uuid(), %1)").arg(test),
+        QStringLiteral("SELECT vt_running_attempt(%1, %2)").arg(ann).arg(test), "SELECT vt_me()",
+        "SELECT vt_sync_student_role('Bob')", "SELECT vt_draw_order()", "SELECT vt_student_role('Bob')",
         QStringLiteral("ALTER ROLE %1 PASSWORD 'mine'").arg(workstation.adminUser),
-        QStringLiteral("SET ROLE %1").arg(workstation.adminUser),
+        QStringLiteral("ALTER ROLE %1 PASSWORD 'mine'").arg(bobRole),
+        QStringLiteral("ALTER ROLE %1 SET default_transaction_read_only = on").arg(bobRole),
+        QStringLiteral("SET ROLE %1").arg(workstation.adminUser), QStringLiteral("SET ROLE %1").arg(bobRole),
+        QStringLiteral("GRANT %1 TO CURRENT_USER").arg(workstation.adminUser),
+        QStringLiteral("ALTER ROLE CURRENT_USER CONNECTION LIMIT 100"), QStringLiteral("ALTER ROLE CURRENT_USER CREATEROLE"),
     };
-    QCOMPARE(Accepted(student, QStringList{open} + forbidden), QStringList{open});
+    QCOMPARE(Accepted(student, QStringList{open} + forbidden).join(u';'), open);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results")), QStringList{"2131X|0"});
     QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM pg_tables WHERE schemaname = 'public'")).toInt(), 7);
 }
 
-// Through the functions a student signs in with the exact name and password
-// (the student's own list: test_labpath), is shown each slot's answers in an
+// Through the functions a student signs in as their own role with the exact
+// name and password (the student's own list: test_labpath), is shown each slot's answers in an
 // order the server keeps (its record and C/X written by the server), sees no
 // key before finishing, and can touch no other student's attempt. The
 // administrator's role reads the tables but cannot drop them.
@@ -128,11 +171,12 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDate) "
                             "VALUES (?, ?, '1231C', 60, 'd')"), {bob, test});
 
-    Connection lab(QStringLiteral("workstation"));
-    lab.Open(Workstation(env));
-    LabSession a(lab), b(lab);
+    Connection annDesk(QStringLiteral("workstation-a")), bobDesk(QStringLiteral("workstation-b"));
+    annDesk.Open(Workstation(env));
+    bobDesk.Open(Workstation(env));
+    LabSession a(annDesk), b(bobDesk);
     QVERIFY(!a.SignIn(QStringLiteral("Ann"), QStringLiteral("A")) && !a.SignIn(QStringLiteral("ann"), QStringLiteral("a")));
-    QVERIFY(a.SignIn(QStringLiteral("Ann"), QStringLiteral("a")) && a.Student() == ann);
+    QVERIFY(a.SignIn(QStringLiteral("Ann"), QStringLiteral("a")));
     QVERIFY(b.SignIn(QStringLiteral("Bob"), QStringLiteral("b")));
     QCOMPARE(FailureOf([&] { a.Review(test); }), QStringLiteral("This test has not been finished."));
     QCOMPARE(FailureOf([&] { a.Test(draft); }) + u'|' + FailureOf([&] { a.Begin(draft); }),
@@ -180,30 +224,248 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     QCOMPARE(b.Review(test).front().answerRecord, QStringLiteral("1231C"));
     QCOMPARE(FailureOf([&] { a.Review(test); }), QStringLiteral("This test has not been finished."));  // running
 
-    // The server dates the attempt by its own clock, in the workstation's format.
-    QCOMPARE(a.Finish(test, QStringLiteral("d.M.'yr' yy")), 36);
+    // The server dates the attempt by its own clock, in the workstation's
+    // format; the grade is in the list once the finish is committed.
+    a.Finish(test, QStringLiteral("d.M.yy"));
+    QCOMPARE(a.Rows().back().grade.toInt(), 36);
     const QDate today = QDate::currentDate();
     // Day and month with and without leading zeros, the year in two and four
-    // digits, quoted text, names unpadded.
-    QCOMPARE(env.Scalar(QStringLiteral("SELECT vt_short_date(?, DATE '2026-03-04')"),
-                        {QStringLiteral("d/M/yy yyyy dd MM 'at' x MMMM|MMM|dddd|ddd")}).toString(),
-             QStringLiteral("4/3/26 2026 04 03 at x March|Mar|Wednesday|Wed"));
+    // digits, names unpadded; a pattern carrying text of its own gives the ISO date.
+    QStringList dates;
+    for (const char* pattern : {"d/M/yy", "dd-MM-yyyy", "yyyy MM dd", "dddd, MMMM d", "ddd MMM d", "M/d/yy 'at' x",
+                                "dd.MM.yyyy.", "x"})
+        dates << env.Scalar(QStringLiteral("SELECT vt_short_date(?, DATE '2026-03-04')"), {QString::fromLatin1(pattern)}).toString();
+    QCOMPARE(dates.join(u'|'),
+             QStringLiteral("4/3/26|04-03-2026|2026 03 04|Wednesday, March 4|Wed Mar 4|2026-03-04|2026-03-04|2026-03-04"));
     QCOMPARE(FailureOf([&] { a.Store(test, 3, 1); }), QStringLiteral("This attempt is not running."));
     const std::vector<LabSession::ReviewSlot> review = a.Review(test);
     QCOMPARE(review.size(), std::size_t(25));
     QCOMPARE(review[0].answerRecord + review[0].rightAnswer, records[0] + QStringLiteral("A1"));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ?"), {ann}),
-             QStringList{QStringLiteral("36|%1.%2.yr %3").arg(today.day()).arg(today.month()).arg(today.year() % 100, 2, 10, QChar(u'0'))});
+             QStringList{QStringLiteral("36|%1.%2.%3").arg(today.day()).arg(today.month()).arg(today.year() % 100, 2, 10, QChar(u'0'))});
     a.SignOut();
-    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM StudentSessions")).toInt(), 1);
+    QVERIFY(!annDesk.IsOpen());
+    QCOMPARE(FailureOf([&] { a.Rows(); }), QStringLiteral("This session has ended; please sign in again."));
 
     ServerSettings administrator = Workstation(env);
     administrator.user = administrator.adminUser;
+    administrator.adminUser.clear();  // as psql: straight in
     administrator.password = QStringLiteral("plum");
     Connection admin(QStringLiteral("administrator"));
     admin.Open(administrator);
     QCOMPARE(Accepted(admin, {QStringLiteral("SELECT fldPassword FROM Passwords"), QStringLiteral("DROP TABLE Results")}),
              QStringList{QStringLiteral("SELECT fldPassword FROM Passwords")});
+}
+
+// The rollback peek: a finish inside the student's own transaction, then
+// the review or the list, then a rollback (or a savepoint rolled back
+// first). The server gives neither keys nor grade to a transaction that has
+// changed anything, the finish returns nothing, and the attempt stays as it
+// was.
+void TestLabSafe::noKeyOrGradeBeforeACommittedFinish()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    Connection desk(QStringLiteral("workstation"));
+    desk.Open(Workstation(env));
+    LabSession session(desk);
+    QVERIFY(session.SignIn(QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    session.Begin(test);
+    session.Show(test, 1);
+    QVERIFY(session.Store(test, 1, 2));
+
+    Connection psql(QStringLiteral("student-psql"));
+    psql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    const QString review = QStringLiteral("SELECT answer_record || right_answer FROM vt_review(%1)").arg(test);
+    const QString grade = QStringLiteral("SELECT grade FROM vt_student_rows()");
+    const QString finish = QStringLiteral("SELECT count(*) FROM (SELECT vt_finish(%1, 'd')) AS finished").arg(test);
+    const QList<QStringList> peeks{{"BEGIN", finish, review, "ROLLBACK"},
+                                   {"BEGIN", "SAVEPOINT s", finish, "ROLLBACK TO s", review, "ROLLBACK"},
+                                   {"BEGIN", finish, grade, "ROLLBACK"}};
+    QStringList seen;
+    for (const QStringList& peek : peeks) {
+        QStringList outcomes;
+        for (const QString& statement : peek)
+            outcomes << Outcome(psql, statement);
+        seen << outcomes.join(u'|');
+    }
+    const QString refused =
+        QStringLiteral("refused: ERROR:  Grades and answers are given only outside a transaction that has changed anything.");
+    QCOMPARE(seen, QStringList({"|1|" + refused + "|", "||1||" + refused + "|", "|1|" + refused + "|"}));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ?"), {ann}),
+             QStringList{"NULL|NULL"});
+    // Committed, the finish gives both; the caller's text never becomes the date.
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT count(*) FROM (SELECT vt_finish(%1, 'yyyy ''grade 100''')) AS f").arg(test)),
+             QStringLiteral("1"));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT prorettype::regtype::text FROM pg_proc WHERE proname = 'vt_finish'")).toString(),
+             QStringLiteral("void"));
+    QCOMPARE(Outcome(psql, grade), env.Scalar(QStringLiteral("SELECT fldGrade FROM Results")).toString());
+    QCOMPARE(Outcome(psql, review).right(2), QStringLiteral("A1"));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldDate = to_char(current_date, 'YYYY-MM-DD') FROM Results")), QStringList{"true"});
+    // Nothing is stored into a graded attempt.
+    QCOMPARE(FailureOf([&] { session.Store(test, 1, 1); }), QStringLiteral("This attempt is not running."));
+}
+
+// The seeded draw: setseed before every slot shown (refused once the server
+// is hardened) steers no order, and the six orders come equally often.
+void TestLabSafe::drawsCannotBeSteered()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    Connection psql(QStringLiteral("student-psql"));
+    psql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT seconds_left FROM vt_begin(%1)").arg(test)).toInt() > 1700, true);
+    QSet<QString> firstLines;
+    for (int s = 1; s <= 25; ++s) {
+        const QString seeded = Outcome(psql, QStringLiteral("SELECT setseed(0.5)"));
+        QCOMPARE(seeded.startsWith(QStringLiteral("refused: ERROR:  permission denied")), TestServer::Superuser().has_value());
+        firstLines << Outcome(psql, QStringLiteral("SELECT answer1 FROM vt_slot(%1, %2)").arg(test).arg(s)).left(1);
+    }
+    QCOMPARE(firstLines.size() > 1, true);  // always "A" or always "P" would be steered
+    // 6,000 draws: each order 1,000 times give or take 150 (over five standard deviations).
+    const QStringList counts = env.Rows(QStringLiteral(
+        "SELECT o || ':' || (COUNT(*) BETWEEN 850 AND 1150) FROM (SELECT vt_draw_order() AS o FROM generate_series(1, 6000)) d "
+        "GROUP BY o ORDER BY o"));
+    QCOMPARE(counts, QStringList({"123:true", "132:true", "213:true", "231:true", "312:true", "321:true"}));
+}
+
+// What a student's psql does to stop others: reading their statements,
+// signalling their sessions, holding the lock the one-attempt rule takes,
+// making read-only or tiny-timeout defaults for roles, opening connection
+// after connection, passing Nulls. Bob's program works on through all of it.
+void TestLabSafe::noStudentStopsAnother()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 bob = env.AddStudent(QStringLiteral("Bob"), QStringLiteral("banana split"));
+    env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    const QString bobRole = Schema::StudentRole(env.Owner().database, QStringLiteral("Bob"));
+    Connection desk(QStringLiteral("workstation"));
+    desk.Open(Workstation(env));
+    LabSession session(desk);
+    QVERIFY(session.SignIn(QStringLiteral("Bob"), QStringLiteral("banana split")));
+    session.Test(test);
+
+    Connection psql(QStringLiteral("student-psql"));
+    psql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    const QString others = QStringLiteral("SELECT string_agg(COALESCE(query, '-'), '|') FROM pg_stat_activity WHERE usename = '%1'").arg(bobRole);
+    QCOMPARE(Outcome(psql, others), QStringLiteral("<insufficient privilege>"));
+    const QStringList attacks{
+        QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = '%1'").arg(bobRole),
+        QStringLiteral("SELECT pg_cancel_backend(pid) FROM pg_stat_activity WHERE usename = '%1'").arg(bobRole),
+        QStringLiteral("ALTER ROLE CURRENT_USER SET default_transaction_read_only = on"),
+        QStringLiteral("ALTER ROLE CURRENT_USER SET statement_timeout = '1ms'"),
+        QStringLiteral("ALTER ROLE CURRENT_USER SET lock_timeout = '1ms'"),
+    };
+    for (const QString& attack : attacks)
+        Outcome(psql, attack);
+    // The lock the rule once took, held in a transaction left open.
+    Outcome(psql, QStringLiteral("BEGIN"));
+    Outcome(psql, QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended('%1/%2', 0))").arg(bob).arg(test));
+    QElapsedTimer began;
+    began.start();
+    QCOMPARE(FailureOf([&] { session.Begin(test); }), QString());
+    QVERIFY2(began.elapsed() < 3000, qPrintable(QString::number(began.elapsed())));
+    session.Show(test, 1);
+    QVERIFY(session.Store(test, 1, 3));
+    Outcome(psql, QStringLiteral("ROLLBACK"));
+    // Ann's own defaults bind her psql only: her program pins what it needs.
+    Connection annDesk(QStringLiteral("workstation-ann"));
+    annDesk.Open(Workstation(env));
+    LabSession ann(annDesk);
+    QVERIFY(ann.SignIn(QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    QCOMPARE(FailureOf([&] { ann.Begin(test); ann.Show(test, 2); ann.Store(test, 2, 1); }), QString());
+
+    // Nulls are refused, and erase nothing.
+    QStringList nulls;
+    for (const char* call : {"SELECT vt_store(%1, 1, NULL)", "SELECT vt_store(NULL, 1, 1)", "SELECT vt_store(%1, NULL, 1)",
+                             "SELECT * FROM vt_slot(%1, NULL)", "SELECT vt_finish(NULL, 'd')", "SELECT * FROM vt_begin(NULL)",
+                             "SELECT * FROM vt_test(NULL)", "SELECT * FROM vt_review(NULL)"})
+        nulls << Outcome(psql, QString::fromLatin1(call).replace(QStringLiteral("%1"), QString::number(test)));
+    QCOMPARE(nulls, QStringList(8, QStringLiteral("refused: ERROR:  A value is missing.")));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT substr(fldQ1, 4, 1), substr(fldQ2, 4, 1) FROM Results ORDER BY fldStudentNumber")),
+             QStringList({"3|NULL", "NULL|1"}));
+
+    // Past the deadline, or with none, no text is served and no answer taken.
+    env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = NULL WHERE fldStudentNumber = ?"), {bob});
+    const LabSession::Slot late = session.Show(test, 1);
+    QCOMPARE(session.Show(test, 4).question + late.question + late.answers[0] + late.answers[1] + late.answers[2], QString());
+    QCOMPARE(late.chosenLine, 3);
+    QCOMPARE(session.Store(test, 1, 1), false);
+    QCOMPARE(session.Begin(test).secondsLeft, 0);
+
+    // A flood of connections ends at the role's limit; others still get in.
+    std::vector<std::unique_ptr<Connection>> flood;
+    QString refusal;
+    for (int i = 0; i < 6 && refusal.isEmpty(); ++i) {
+        flood.push_back(std::make_unique<Connection>(QStringLiteral("flood-%1").arg(i)));
+        refusal = FailureOf([&] { flood.back()->Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie"))); });
+    }
+    QCOMPARE(flood.size(), std::size_t(2));  // with her psql and her program: 3
+    QVERIFY2(refusal.contains(QStringLiteral("too many connections for role")), qPrintable(refusal));
+    QCOMPARE(FailureOf([&] { session.Rows(); }), QString());
+}
+
+// A store made while the attempt is being finished waits for the finish and
+// is then refused: grade and records always agree.
+void TestLabSafe::storeRacingAFinishIsRefused()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    const ServerSettings ownRole = AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    Connection finisher(QStringLiteral("finisher"));
+    finisher.Open(ownRole);
+    Outcome(finisher, QStringLiteral("SELECT 1 FROM vt_begin(%1)").arg(test));
+    Outcome(finisher, QStringLiteral("SELECT 1 FROM vt_slot(%1, 1)").arg(test));
+    Outcome(finisher, QStringLiteral("BEGIN"));
+    QCOMPARE(Outcome(finisher, QStringLiteral("SELECT count(*) FROM (SELECT vt_finish(%1, 'd')) AS f").arg(test)),
+             QStringLiteral("1"));
+    QString raced;
+    std::thread store([&] {
+        Connection racer(QStringLiteral("racer"));
+        racer.Open(ownRole);
+        for (int line = 1; line <= 3; ++line)
+            raced += Outcome(racer, QStringLiteral("SELECT vt_store(%1, 1, %2)").arg(test).arg(line)) + u';';
+    });
+    QTest::qWait(500);  // the store is waiting for the finish's lock by now
+    Outcome(finisher, QStringLiteral("COMMIT"));
+    store.join();
+    QCOMPARE(raced, QStringLiteral("refused: ERROR:  This attempt is not running.;").repeated(3));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldQ1 FROM Results WHERE fldStudentNumber = ?"), {ann}),
+             QStringList{"0|NULL"});
+}
+
+// Guessing another student's password: each refusal waits (auth_delay on the
+// test server, as the README sets a lab's up) and is in the server's log;
+// the README's connection meter, which keeps parallel guessing to 60 a
+// minute from one address, is valid nftables syntax.
+void TestLabSafe::guessingIsSlowAndTheGuardParses()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    env.AddStudent(QStringLiteral("Bob"), QStringLiteral("banana split"));
+    QElapsedTimer guessing;
+    guessing.start();
+    for (int guess = 0; guess < 4; ++guess) {
+        Connection attempt(QStringLiteral("guess"));
+        QVERIFY(!FailureOf([&] { attempt.Open(AsStudent(env, QStringLiteral("Bob"), QStringLiteral("guess%1").arg(guess))); }).isEmpty());
+    }
+    if (TestServer::Superuser())
+        QVERIFY2(guessing.elapsed() >= 4 * 250, qPrintable(QString::number(guessing.elapsed())));
+    const QString log = QString::fromUtf8(ReadFile(QFileInfo(qEnvironmentVariable("VORNICK_TEST_SERVER")).dir().filePath(QStringLiteral("server.log"))));
+    QVERIFY(log.isEmpty() || log.contains(QStringLiteral("password authentication failed for user \"%1\"")
+                                              .arg(Schema::StudentRole(env.Owner().database, QStringLiteral("Bob")))));
+
+    QProcess nft;
+    nft.start(QStringLiteral("nft"), {QStringLiteral("-c"), QStringLiteral("-f"), QStringLiteral(VORNICK_SOURCE_DIR "/resources/lab-guard.nft")});
+    if (!nft.waitForFinished(10000) || nft.exitStatus() != QProcess::NormalExit)
+        QSKIP("nft is not installed here");
+    const QString said = QString::fromLocal8Bit(nft.readAllStandardError());
+    if (nft.exitCode() != 0 && (said.contains(QStringLiteral("Operation not permitted")) || said.contains(QStringLiteral("cache"))))
+        QSKIP("nft -c needs netlink access, which this machine does not give");
+    QVERIFY2(nft.exitCode() == 0, qPrintable(said));
 }
 
 QTEST_MAIN(TestLabSafe)

@@ -5,8 +5,7 @@
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 
-#include <QRandomGenerator>
-#include <array>
+#include <vector>
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -112,25 +111,19 @@ void MoveKeysPastUsedNumbers(Connection& source, Connection& target, const Table
         throw DbError(EngineMessage(move.lastError()));
 }
 
-// ALTER ROLE takes no bound values: the server itself quotes the name and
-// the password into the statement.
-void SetRolePassword(Connection& target, const QString& role, const QString& password)
+// The accounts whose password is shorter than a lab's minimum, by number:
+// the server is reachable over the network, so the administrator renews them.
+std::vector<LabDatabase::Account> ShortPasswords(Connection& target)
 {
-    QSqlQuery statement(target.Database());
-    if (!statement.prepare(QStringLiteral("SELECT format('ALTER ROLE %I PASSWORD %L', CAST(? AS TEXT), CAST(? AS TEXT))")))
-        throw DbError(EngineMessage(statement.lastError()));
-    statement.addBindValue(role);
-    statement.addBindValue(password);
-    if (!statement.exec() || !statement.next())
-        throw DbError(EngineMessage(statement.lastError()));
-    Run(target.Database(), statement.value(0).toString());
-}
-
-QString RandomPassword()
-{
-    std::array<quint32, 4> words{};
-    QRandomGenerator::system()->fillRange(words.data(), words.size());
-    return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words.data()), sizeof words).toHex());
+    QSqlQuery accounts = Run(target.Database(),
+                             QStringLiteral("SELECT fldStudentNumber, fldStudentName FROM Passwords "
+                                            "WHERE fldStudentName IS NOT NULL AND length(COALESCE(fldPassword, '')) < %1 "
+                                            "ORDER BY fldStudentNumber")
+                                 .arg(LabDatabase::ShortestPassword));
+    std::vector<LabDatabase::Account> found;
+    while (accounts.next())
+        found.push_back({accounts.value(0).toLongLong(), accounts.value(1).toString()});
+    return found;
 }
 
 }
@@ -147,12 +140,9 @@ void LabDatabase::Create(const ServerSettings& server, const QString& workstatio
 void LabDatabase::WriteWorkstationSettings(const ServerSettings& server, const QString& path)
 {
     ServerSettings workstation = server;
-    workstation.user = Schema::WorkstationRole(server.database);
-    workstation.password = RandomPassword();
+    workstation.user.clear();
+    workstation.password.clear();
     workstation.adminUser = Schema::AdministratorRole(server.database);
-    Connection target(QStringLiteral("labdb-roles"));
-    target.Open(server);
-    SetRolePassword(target, workstation.user, workstation.password);
     workstation.Write(path);
 }
 
@@ -190,6 +180,7 @@ LabDatabase::Copied LabDatabase::CopyFrom(const QString& databaseFile, const Ser
         Run(db, QStringLiteral("ALTER TABLE Results ENABLE TRIGGER OneAttemptPerStudentAndTest"));
         for (const Table& table : Tables)
             MoveKeysPastUsedNumbers(source, target, table);
+        copied.shortPasswords = ShortPasswords(target);
         if (!db.commit())
             throw DbError(EngineMessage(db.lastError()));
         return copied;
@@ -197,4 +188,26 @@ LabDatabase::Copied LabDatabase::CopyFrom(const QString& databaseFile, const Ser
         db.rollback();
         throw;
     }
+}
+
+// Every database gets these functions from PostgreSQL's own catalogue with
+// EXECUTE for everyone. None is needed by a student, each lets one harm
+// others or the grading (a seeded random source, a held lock, a session
+// asleep with its locks, large objects filling the disk, signals to other
+// sessions), and only the superuser can take them away, database by database.
+// The database's owner, who is no student, keeps them.
+void LabDatabase::Harden(const ServerSettings& superuser)
+{
+    Connection target(QStringLiteral("labdb-harden"));
+    target.Open(superuser);
+    Run(target.Database(), QStringLiteral(
+        "DO $$ DECLARE f regprocedure; BEGIN "
+        "FOR f IN SELECT p.oid::regprocedure FROM pg_proc p JOIN pg_namespace n ON n.oid = p.pronamespace "
+        "WHERE n.nspname = 'pg_catalog' AND (p.proname IN ('setseed', 'pg_sleep', 'pg_sleep_for', 'pg_sleep_until', "
+        "'pg_terminate_backend', 'pg_cancel_backend') "
+        "OR p.proname LIKE 'pg\\_advisory\\_%' OR p.proname LIKE 'pg\\_try\\_advisory\\_%' "
+        "OR p.proname LIKE 'lo\\_%' OR p.proname IN ('loread', 'lowrite')) LOOP "
+        "EXECUTE format('REVOKE EXECUTE ON FUNCTION %s FROM PUBLIC', f); "
+        "EXECUTE format('GRANT EXECUTE ON FUNCTION %s TO %I', f, "
+        "(SELECT pg_get_userbyid(datdba) FROM pg_database WHERE datname = current_database())); END LOOP; END $$"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 struct ServerSettings;
 
@@ -16,9 +17,9 @@ namespace LabDatabase {
 // (throws DbError) when any of the tables is already there.
 void Create(const ServerSettings& server, const QString& workstationSettings = {});
 
-// Gives the workstation role a fresh random password and writes the settings
-// file every workstation gets: this server and database, the workstation
-// role with that password, and the administrator role's name.
+// Writes the settings file every workstation gets: this server and
+// database and the administrator role's name, and no user or password: each
+// student signs in as their own role.
 void WriteWorkstationSettings(const ServerSettings& server, const QString& path);
 
 struct Versions {
@@ -31,18 +32,33 @@ struct Versions {
 // versions before and after. A newer or unknown version is refused.
 Versions Upgrade(const ServerSettings& server);
 
+// A lab's students choose no password shorter than this.
+constexpr int ShortestPassword = 8;
+
+struct Account {
+    qint64 number = 0;
+    QString name;
+};
+
 struct Copied {
     int students = 0;
     int tests = 0;
     int results = 0;
+    std::vector<Account> shortPasswords;  // copied as they are, to be renewed
 };
 
 // Copies every student, test and result of the database file into the
 // server's database, keeping their numbers, all or nothing; afterwards the
 // server numbers new rows past the highest numbers the file ever used
 // (deleted rows' numbers included), so none is given twice. Creates the tables
-// when they are not there yet, and brings older ones up to date. Refuses (throws DbError) when the server's
+// when they are not there yet, and brings older ones up to date; every
+// student gets their role with the file's password, kept as it is. Refuses (throws DbError) when the server's
 // database already holds any row. The file is only read.
 Copied CopyFrom(const QString& databaseFile, const ServerSettings& server);
+
+// Takes from everyone but the superuser, in the settings' database, the
+// server's functions a student could harm others with (see the README).
+// Needs the server's superuser.
+void Harden(const ServerSettings& superuser);
 
 }

@@ -5,9 +5,12 @@
 //   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests and
 //                                  results into it, keeping their numbers
 //   labdb upgrade SETTINGS [WORKSTATION]  brings the tables of an older version up to date
-// SETTINGS names the database's owner; WORKSTATION, when given, is where the
-// settings file for the workstations is written, with the workstation role
-// and a fresh password for it.
+//   labdb harden SUPERUSER         takes from everyone the server's functions a
+//                                  student could harm others with
+// SETTINGS names the database's owner, SUPERUSER the server's superuser and
+// the database; WORKSTATION, when given, is where the settings file for the
+// workstations is written: the server, the database and the administrator
+// role's name, no password.
 #include "LabDatabase.h"
 #include "data/DbError.h"
 #include "data/ServerSettings.h"
@@ -24,8 +27,10 @@ int Usage()
                  "usage: labdb create SETTINGS [WORKSTATION]\n"
                  "       labdb copy DATABASE SETTINGS\n"
                  "       labdb upgrade SETTINGS [WORKSTATION]\n"
+                 "       labdb harden SUPERUSER\n"
                  "SETTINGS is a VornickTest.ini naming the server and the database's owner;\n"
-                 "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb.\n");
+                 "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;\n"
+                 "SUPERUSER is a VornickTest.ini naming the server's superuser and the database.\n");
     return 2;
 }
 
@@ -65,6 +70,17 @@ int main(int argc, char* argv[])
             const LabDatabase::Copied copied = LabDatabase::CopyFrom(args[1], ServerSettings::Read(args[2]));
             std::printf("copied %d students, %d tests and %d results\n", copied.students, copied.tests,
                         copied.results);
+            if (!copied.shortPasswords.empty())
+                std::printf("these students' passwords are shorter than %d characters; give them new ones:\n",
+                            LabDatabase::ShortestPassword);
+            for (const LabDatabase::Account& account : copied.shortPasswords)
+                std::printf("  %lld %s\n", static_cast<long long>(account.number), qPrintable(account.name));
+            return 0;
+        }
+        if (args.size() == 2 && args[0] == QLatin1String("harden")) {
+            LabDatabase::Harden(ServerSettings::Read(args[1]));
+            std::printf("took setseed, pg_sleep, the advisory locks, the large objects and the signals to other "
+                        "sessions from everyone but the superuser\n");
             return 0;
         }
     } catch (const DbError& error) {

@@ -79,13 +79,13 @@ void OnlyOptions(const QCommandLineParser& parser, const QStringList& allowed)
         Require(allowed.contains(name), QStringLiteral("--%1 does not go with this command.").arg(name), true);
 }
 
-// A lab workstations' settings file names a role that reads no table; the
-// tool works as the owner, with the technician's settings file.
+// A lab workstations' settings file names no one who may read the tables;
+// the tool works as the owner, with the technician's settings file.
 void RequireOwner(const ServerSettings& server)
 {
     Require(server.adminUser.isEmpty(),
-            QStringLiteral("the settings file names the lab workstations' role %1, which reads no table: give the "
-                           "database owner's settings file with --settings.").arg(server.user));
+            QStringLiteral("the settings file is a lab workstation's, which signs no one in who reads the tables: "
+                           "give the database owner's settings file with --settings."));
 }
 
 void OpenDatabase(Connection& connection, const QCommandLineParser& parser, const Options& options)

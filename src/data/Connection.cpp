@@ -4,6 +4,8 @@
 #include "Schema.h"
 #include "ServerSettings.h"
 
+#include <libpq-fe.h>
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -23,11 +25,29 @@ using Clock = std::chrono::steady_clock;
 // hanging the program; a network gone quiet mid-test is noticed the same way.
 // A session the server has lost sight of while it held a transaction open
 // ends that transaction after 20 s, so a store repeated on a new connection
-// never waits for the lost one for long.
+// never waits for the lost one for long. The session settings the program
+// relies on are given with every connection: they override the defaults a
+// student may have set on their own role (ALTER ROLE ... SET), so such a
+// default changes nothing for the program.
 const QString ServerOptions = QStringLiteral(
     "connect_timeout=10;application_name=VornickTest;tcp_user_timeout=20000;"
     "keepalives_idle=30;keepalives_interval=10;keepalives_count=3;"
-    "options='-c idle_in_transaction_session_timeout=20000'");
+    "options='-c idle_in_transaction_session_timeout=20000 -c default_transaction_read_only=off "
+    "-c statement_timeout=60000 -c lock_timeout=15000'");
+
+// Whether a server answers at the settings' address, whatever it would say
+// to a user's password: a refused sign-in is told from a server out of reach.
+bool ServerAnswers(const ServerSettings& server)
+{
+    const QByteArray host = server.host.toUtf8(), port = QByteArray::number(server.port),
+                     database = server.database.toUtf8(), sslmode = server.sslmode.toUtf8(),
+                     sslrootcert = server.sslrootcert.toUtf8();
+    const char* const keys[] = {"host", "port", "dbname", "connect_timeout", "sslmode", "sslrootcert", nullptr};
+    const char* const values[] = {host.constData(), port.constData(), database.constData(), "10",
+                                  sslmode.isEmpty() ? nullptr : sslmode.constData(),
+                                  sslrootcert.isEmpty() ? nullptr : sslrootcert.constData(), nullptr};
+    return PQpingParams(keys, values, 0) == PQPING_OK;
+}
 
 // The driver's connection options for a server: the fixed ones and the
 // settings file's TLS keys, each value quoted as libpq reads a quoted value.
@@ -94,6 +114,8 @@ void Connection::OpenProgramDatabase(const QString& programFolder)
     Open(location);
     if (!location.server)
         RequireWritable(location.file);
+    if (IsLabWorkstation())
+        return;  // nobody is signed in yet, so nothing can be read
     try {
         Schema::BringForward(*this);
     } catch (const DbError&) {
@@ -162,53 +184,94 @@ void Connection::Open(const QString& databasePath)
     Exec(QStringLiteral("PRAGMA synchronous=FULL"));
 }
 
+// A lab workstation's settings name no user: nobody is connected until a
+// student or the administrator signs in. A server out of reach is told at
+// once, with the driver's message.
 void Connection::Open(const ServerSettings& server)
 {
     Close();
-    OpenServer(server);
     settings_ = server;
+    engine_ = DbEngine::PostgreSQL;
+    if (!IsLabWorkstation()) {
+        OpenServer(server);
+        return;
+    }
+    if (ServerAnswers(server))
+        return;
+    ServerSettings nobody = server;
+    nobody.user = server.adminUser;
+    OpenServer(nobody);  // cannot sign in without a password: throws the driver's message
+    Disconnect();
 }
 
-// The workstation role's credentials are known good: when the server takes
-// them at once after refusing the administrator's, it was the password it
-// refused. When it had to be waited for, it was out of reach, and the
-// administrator is tried again.
-bool Connection::SignInAsAdministrator(const QString& password)
+bool Connection::IsLabWorkstation() const { return settings_ && !settings_->adminUser.isEmpty(); }
+
+// The server tells a wrong password (or a role that does not exist) from
+// nothing else only in its message's wording, which follows its language;
+// whether it answers at all does not. While it does not, the sign-in waits
+// for it as a lost connection is waited for.
+bool Connection::SignInAs(const QString& role, const QString& password)
 {
-    if (password.isEmpty())
+    SignOut();
+    if (password.isEmpty() || !IsLabWorkstation())
         return false;
-    ServerSettings administrator = *settings_;
-    administrator.user = administrator.adminUser;
-    administrator.password = password;
+    ServerSettings account = *settings_;
+    account.user = role;
+    account.password = password;
     const Clock::time_point limit = Clock::now() + reconnectLimit_;
+    bool waiting = false;
     for (;;) {
         try {
-            OpenServer(administrator);
+            OpenServer(account);
+            if (waiting && waitingNotice_)
+                waitingNotice_(false);
             return true;
         } catch (const DbError&) {
+            const bool refused = ServerAnswers(account);
+            if (refused || Clock::now() >= limit) {
+                if (waiting && waitingNotice_)
+                    waitingNotice_(false);
+                if (!refused)
+                    throw;
+                return false;
+            }
         }
-        if (!ReconnectBefore(limit))
-            return false;
+        if (!waiting && waitingNotice_)
+            waitingNotice_(true);
+        waiting = true;
+        std::this_thread::sleep_for(std::min<Clock::duration>(ReconnectEvery, limit - Clock::now()));
     }
+}
+
+bool Connection::SignInAsAdministrator(const QString& password)
+{
+    return IsLabWorkstation() && SignInAs(settings_->adminUser, password);
+}
+
+bool Connection::SignInAsStudent(const QString& name, const QString& password)
+{
+    return IsLabWorkstation() && SignInAs(Schema::StudentRole(settings_->database, name), password);
 }
 
 bool Connection::SignedInAsAdministrator() const
 {
-    return IsLabWorkstation() && server_->user == server_->adminUser;
+    return IsLabWorkstation() && server_ && server_->user == settings_->adminUser;
 }
 
-// Should the server be away, the connection stays closed and the next read or
-// store opens it as the workstation role, waiting for the server as usual.
 void Connection::SignOutAdministrator()
 {
-    if (!SignedInAsAdministrator())
+    if (SignedInAsAdministrator())
+        SignOut();
+}
+
+// The signed-in role's session and password are dropped; the connection
+// stays closed until the next sign-in.
+void Connection::SignOut()
+{
+    if (!IsLabWorkstation())
         return;
     Disconnect();
-    server_ = settings_;
-    try {
-        OpenServer(*server_);
-    } catch (const DbError&) {
-    }
+    server_.reset();
 }
 
 // A refusal is told from a server out of reach by this connection, which
@@ -219,6 +282,7 @@ bool Connection::AcceptsPassword(const QString& password)
         return false;
     ServerSettings check = *server_;
     check.password = password;
+    check.adminUser.clear();  // straight to the server, as the role signed in
     Connection probe(name_ + QStringLiteral("-check"));
     try {
         probe.Open(check);
@@ -420,6 +484,8 @@ bool Connection::ConnectionLost()
 // Returns whether the server had to be waited for.
 bool Connection::ReconnectBefore(Clock::time_point limit)
 {
+    if (!server_)  // a lab workstation nobody is signed in on
+        throw DbError(QStringLiteral("This session has ended; please sign in again."));
     if (serverGone_)
         limit = Clock::now();
     bool waiting = false;

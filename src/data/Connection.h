@@ -52,21 +52,22 @@ public:
     DbEngine Engine() const { return engine_; }
 
     // A lab workstation: the server's settings name the lab's administrator
-    // role (adminuser=). The connection then starts as the workstation role,
-    // which reads no table; the administrator signs in as that role.
-    bool IsLabWorkstation() const { return server_ && !server_->adminUser.isEmpty(); }
+    // role (adminuser=) and no user. Nobody is connected until a student or
+    // the administrator signs in, as their own role.
+    bool IsLabWorkstation() const;
 
-    // On a lab workstation, connects as the administrator role with the typed
-    // password, which the server checks; a lost connection is then opened
-    // again as that role, with that password, kept only here. False, and the
-    // workstation role again, when the server refuses it (an empty password
-    // is never tried). Throws DbError with the engine's message when the
-    // server cannot be reached.
+    // On a lab workstation, connects as the administrator role, or as the
+    // role of the student with this name, with the typed password, which
+    // the server checks; a lost connection is then opened again as that
+    // role, with that password, kept only here. False, and nobody signed in,
+    // when the server refuses it (an empty password is never tried). Throws
+    // DbError with the engine's message when the server stays out of reach.
     bool SignInAsAdministrator(const QString& password);
+    bool SignInAsStudent(const QString& name, const QString& password);
     bool SignedInAsAdministrator() const;
-    // Back to the workstation role; the administrator's session and password
-    // are dropped.
+    // Nobody signed in any more: the session and the password are dropped.
     void SignOutAdministrator();
+    void SignOut();
     // Whether the server takes `password` for the role signed in now, tried
     // on a connection of its own. Throws DbError when the server cannot be reached.
     bool AcceptsPassword(const QString& password);
@@ -132,6 +133,7 @@ private:
 
     void OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure);
     void OpenServer(const ServerSettings& server);
+    bool SignInAs(const QString& role, const QString& password);
     void Disconnect();
 
     void RepeatRead(const std::function<void()>& work);

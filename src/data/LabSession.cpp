@@ -11,8 +11,7 @@ void NoRows(QSqlQuery&) {}
 
 // How a call is repeated when the connection was lost under it. A call that
 // does the same when made again (a store of the same line, a slot whose order
-// the server keeps, a sign-in whose spare session expires) is simply made
-// again, as a read is: one round trip. Finishing, which refuses an attempt
+// the server keeps) is simply made again, as a read is: one round trip. Finishing, which refuses an attempt
 // already graded, is repeated as a store: only when it did not commit.
 constexpr Connection::Unit Repeatable = Connection::Unit::Read;
 constexpr Connection::Unit AtMostOnce = Connection::Unit::Store;
@@ -34,14 +33,6 @@ QString ServerMessage(const QSqlError& error)
 }
 
 LabSession::LabSession(Connection& connection) : connection_(connection) {}
-
-QVariantList LabSession::WithToken(QVariantList values) const
-{
-    if (!token_)
-        throw DbError(QStringLiteral("This session has ended; please sign in again."));
-    values.prepend(*token_);
-    return values;
-}
 
 // Runs one function call, prepared once per text, repeated by the connection
 // when the server is lost for a moment, as the program's own reads and stores
@@ -65,34 +56,22 @@ void LabSession::Call(Connection::Unit unit, const QString& sql, const QVariantL
     });
 }
 
+// The server checks the password as the student's own role's (SCRAM): no
+// password or name travels in a statement.
 bool LabSession::SignIn(const QString& name, const QString& password)
 {
-    token_.reset();
-    Call(Repeatable, QStringLiteral("SELECT session_token::TEXT, student_number FROM vt_sign_in(?, ?)"),
-         {name, password}, [this](QSqlQuery& query) {
-             if (query.next()) {
-                 token_ = query.value(0).toString();
-                 student_ = query.value(1).toLongLong();
-             }
-         });
-    return token_.has_value();
+    return connection_.SignInAsStudent(name, password);
 }
 
-void LabSession::SignOut()
-{
-    if (!token_)
-        return;
-    Call(Repeatable, QStringLiteral("SELECT vt_sign_out(CAST(? AS UUID))"), WithToken({}), NoRows);
-    token_.reset();
-}
+void LabSession::SignOut() { connection_.SignOut(); }
 
 std::vector<LabSession::ListRow> LabSession::Rows()
 {
     std::vector<ListRow> rows;
     Call(Repeatable,
          QStringLiteral("SELECT test_number, test_name, minutes, begun, grade, date_taken "
-                        "FROM vt_student_rows(CAST(? AS UUID))"),
-         WithToken({}), [&rows](QSqlQuery& query) {
+                        "FROM vt_student_rows()"),
+         {}, [&rows](QSqlQuery& query) {
              rows.clear();
              while (query.next())
                  rows.push_back({query.value(0).toLongLong(), query.value(1).toString(), query.value(2),
@@ -105,8 +84,8 @@ LabSession::TestInfo LabSession::Test(qint64 testNumber)
 {
     TestInfo info;
     Call(Repeatable,
-         QStringLiteral("SELECT test_name, description, minutes, begun, graded FROM vt_test(CAST(? AS UUID), ?)"),
-         WithToken({testNumber}), [&info](QSqlQuery& query) {
+         QStringLiteral("SELECT test_name, description, minutes, begun, graded FROM vt_test(?)"),
+         {testNumber}, [&info](QSqlQuery& query) {
              if (query.next())
                  info = {query.value(0).toString(), query.value(1).toString(), query.value(2), query.value(3).toBool(),
                          query.value(4).toBool()};
@@ -117,8 +96,8 @@ LabSession::TestInfo LabSession::Test(qint64 testNumber)
 LabSession::Attempt LabSession::Begin(qint64 testNumber)
 {
     Attempt attempt;
-    Call(Repeatable, QStringLiteral("SELECT seconds_left, answered FROM vt_begin(CAST(? AS UUID), ?)"),
-         WithToken({testNumber}), [&attempt](QSqlQuery& query) {
+    Call(Repeatable, QStringLiteral("SELECT seconds_left, answered FROM vt_begin(?)"),
+         {testNumber}, [&attempt](QSqlQuery& query) {
              if (!query.next())
                  return;
              attempt.secondsLeft = query.value(0).toLongLong();
@@ -133,8 +112,8 @@ LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
 {
     Slot shown;
     Call(Repeatable,
-         QStringLiteral("SELECT question, answer1, answer2, answer3, chosen_line FROM vt_slot(CAST(? AS UUID), ?, ?)"),
-         WithToken({testNumber, slot}), [&shown](QSqlQuery& query) {
+         QStringLiteral("SELECT question, answer1, answer2, answer3, chosen_line FROM vt_slot(?, ?)"),
+         {testNumber, slot}, [&shown](QSqlQuery& query) {
              if (query.next())
                  shown = {query.value(0).toString(),
                           {query.value(1).toString(), query.value(2).toString(), query.value(3).toString()},
@@ -146,27 +125,23 @@ LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
 bool LabSession::Store(qint64 testNumber, int slot, int line)
 {
     bool stored = false;
-    Call(Repeatable, QStringLiteral("SELECT vt_store(CAST(? AS UUID), ?, ?, ?)"),
-         WithToken({testNumber, slot, line}),
+    Call(Repeatable, QStringLiteral("SELECT vt_store(?, ?, ?)"),
+         {testNumber, slot, line},
          [&stored](QSqlQuery& query) { stored = query.next() && query.value(0).toBool(); });
     return stored;
 }
 
-int LabSession::Finish(qint64 testNumber, const QString& dateFormat)
+void LabSession::Finish(qint64 testNumber, const QString& dateFormat)
 {
-    int grade = 0;
-    Call(AtMostOnce, QStringLiteral("SELECT vt_finish(CAST(? AS UUID), ?, ?)"),
-         WithToken({testNumber, dateFormat}),
-         [&grade](QSqlQuery& query) { grade = query.next() ? query.value(0).toInt() : 0; });
-    return grade;
+    Call(AtMostOnce, QStringLiteral("SELECT vt_finish(?, ?)"), {testNumber, dateFormat}, NoRows);
 }
 
 std::vector<LabSession::ReviewSlot> LabSession::Review(qint64 testNumber)
 {
     std::vector<ReviewSlot> review;
     Call(Repeatable,
-         QStringLiteral("SELECT answer_record, question, right_answer, phony1, phony2 FROM vt_review(CAST(? AS UUID), ?)"),
-         WithToken({testNumber}), [&review](QSqlQuery& query) {
+         QStringLiteral("SELECT answer_record, question, right_answer, phony1, phony2 FROM vt_review(?)"),
+         {testNumber}, [&review](QSqlQuery& query) {
              review.clear();
              while (query.next())
                  review.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),

@@ -4,16 +4,15 @@
 #include <QVariant>
 #include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "Connection.h"
 
 class QSqlQuery;
 
-// A student's session on a lab's server under the workstation role, which
-// may read and write no table: every step runs one of the server's vt_
-// functions (resources/lab-roles.sql), which check the session on every call.
+// A student's session on a lab's server as the student's own role, which may
+// read and write no table: every step runs one of the server's vt_ functions
+// (resources/lab-roles.sql), which act for the role signed in.
 // The server draws each slot's answer order, keeps it, writes the answer
 // records and grades; the order digits and the key come back only in the
 // review of a graded attempt. Every failure throws DbError with the server's
@@ -23,11 +22,10 @@ class LabSession {
 public:
     explicit LabSession(Connection& connection);
 
-    // Opens a session for the student with exactly this name and password;
-    // false, and no session, when there is none.
+    // Connects as the role of the student with this name, the server
+    // checking the password; false, and nobody signed in, when it refuses.
     bool SignIn(const QString& name, const QString& password);
     void SignOut();
-    qint64 Student() const { return student_; }
 
     // One row of the student's list: a test open to students and the
     // student's attempt at it, if any (grade Null while it is unfinished).
@@ -69,8 +67,9 @@ public:
     // than a few seconds ago.
     bool Store(qint64 testNumber, int slot, int line);
     // Grades the running attempt and dates it today by the server's clock,
-    // in `dateFormat` (a short date format as QLocale gives it); returns the grade.
-    int Finish(qint64 testNumber, const QString& dateFormat);
+    // in `dateFormat` (a short date format as QLocale gives it). The grade
+    // is read from the list once the finish is committed.
+    void Finish(qint64 testNumber, const QString& dateFormat);
 
     // A graded attempt, slot by slot: the answer record and the test's texts.
     struct ReviewSlot {
@@ -85,9 +84,6 @@ public:
 private:
     void Call(Connection::Unit unit, const QString& sql, const QVariantList& values,
               const std::function<void(QSqlQuery&)>& read);
-    QVariantList WithToken(QVariantList values) const;
 
     Connection& connection_;
-    std::optional<QString> token_;
-    qint64 student_ = 0;
 };

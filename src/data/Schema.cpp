@@ -4,6 +4,7 @@
 #include "DbError.h"
 
 #include <QFile>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -206,6 +207,20 @@ QStringList MissingSteps(Connection& connection)
     return steps;
 }
 
+// The schema's functions that replace themselves, applied again so that an
+// older database gets their current bodies.
+QStringList ReplacedFunctions(Connection& connection)
+{
+    static const QRegularExpression replaced(QStringLiteral("^CREATE\\s+OR\\s+REPLACE\\s+FUNCTION\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QStringList steps;
+    for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
+        if (replaced.match(statement).hasMatch())
+            steps << statement;
+    }
+    return steps;
+}
+
 // The steps from an older version to the current one, the new version's
 // stamp last. A server's roles and functions can be applied again, so they
 // come after any older version.
@@ -214,7 +229,7 @@ QStringList StepsForward(Connection& connection)
     const bool server = IsServer(connection);
     QStringList steps = MissingSteps(connection);
     if (server)
-        steps << Schema::Statements(Schema::LabRolesText());
+        steps << ReplacedFunctions(connection) << Schema::Statements(Schema::LabRolesText());
     return steps + VersionStamp(server);
 }
 
@@ -309,6 +324,13 @@ int Schema::BringForward(Connection& connection)
     return found;
 }
 
-QString Schema::WorkstationRole(const QString& database) { return database + QStringLiteral("_workstation"); }
+QString Schema::StudentRole(const QString& database, const QString& studentName)
+{
+    const QByteArray digest =
+        QCryptographicHash::hash((database + u'\n' + studentName).toUtf8(), QCryptographicHash::Sha256).toHex();
+    return QStringLiteral("vt_") + QString::fromLatin1(digest.left(40));
+}
+
+QString Schema::StudentsRole(const QString& database) { return database + QStringLiteral("_student"); }
 
 QString Schema::AdministratorRole(const QString& database) { return database + QStringLiteral("_admin"); }

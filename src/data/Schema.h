@@ -17,18 +17,23 @@ namespace Schema {
 // and administrator roles and the functions the workstation role works
 // through (resources/lab-roles.sql); a file stays at version 1. Version 3,
 // on a server, has the server date finished attempts and refuse answers
-// stored long past an attempt's deadline. resources/schema.sql ends by
-// setting the file's version, which must equal FileVersion.
+// stored long past an attempt's deadline. Version 4, on a server, has every
+// student sign in as a role of their own (the workstation role can no longer
+// sign in), keys and grades leave only a committed finish, and the answer
+// orders come from a source no session can seed. resources/schema.sql ends
+// by setting the file's version, which must equal FileVersion.
 constexpr int FileVersion = 1;
-constexpr int ServerVersion = 3;
+constexpr int ServerVersion = 4;
 
 QString Text();
 QString PostgreSqlText();
 QString LabRolesText();
 
-// The server's two roles for a database: the one every workstation's
-// settings file names, and the administrator's.
-QString WorkstationRole(const QString& database);
+// The server's roles for a database: a student's own login role (named as
+// vt_student_role of resources/lab-roles.sql names it), the group every
+// student's role belongs to, and the administrator's.
+QString StudentRole(const QString& database, const QString& studentName);
+QString StudentsRole(const QString& database);
 QString AdministratorRole(const QString& database);
 
 // The statements of a schema text, comments left out. A trigger's body

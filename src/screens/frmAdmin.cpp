@@ -308,6 +308,11 @@ void frmAdmin::cmdAddStudent_Click()
         txtPassword->setFocus();
         return;
     }
+    if (ShortNewLabPassword(txtPassword->text())) {
+        MsgBox(QStringLiteral("Lab passwords must be at least 8 characters long."), QStringLiteral("Error"));
+        txtPassword->setFocus();
+        return;
+    }
     if (NameTakenByAnother(txtName->text())) {
         MsgBox(QStringLiteral("Another student already has the name \"%1\".\nPlease give this student a different name.")
                    .arg(txtName->text()),
@@ -324,6 +329,18 @@ void frmAdmin::cmdAddStudent_Click()
     rsPasswords.Update();
     ClearStudentBoxes();
     Fill_Student_List();
+}
+
+// A lab's server can be reached over the network, where a short password is
+// soon guessed: a lab refuses one for a new student or as a new password. A
+// student's password that is not changed stays as it is.
+bool frmAdmin::ShortNewLabPassword(const QString& password)
+{
+    constexpr int Shortest = 8;
+    if (!cnDatabase.IsLabWorkstation() || password.size() >= Shortest)
+        return false;
+    return txtStudentNumber->text().isEmpty() || !MoveToStudent(Val(txtStudentNumber->text()))
+           || rsPasswords.Text(QStringLiteral("fldPassword")) != password;
 }
 
 // Names are compared exactly, as sign-in compares them. Only a changed name

@@ -88,6 +88,7 @@ private:
     // Reopens rsTests and makes the test of the selected row current; false
     // without a selection or when its number is not (any longer) in the table.
     bool FindSelectedTest();
+    bool ShortNewLabPassword(const QString& password);
     bool NameTakenByAnother(const QString& name);
     static void DeleteResultsOfStudent(qint64 number);
     static void DeleteOpenResults();

@@ -3,6 +3,10 @@
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
+#include "LabDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -48,6 +52,11 @@ const ServerSettings& CreateOwnDatabase()
     maintenance.Open(*TestServer::Settings());
     Run(maintenance, QStringLiteral("CREATE DATABASE %1").arg(own.database));
     qAddPostRoutine(DropOwnDatabase);
+    if (const std::optional<ServerSettings> superuser = TestServer::Superuser()) {
+        ServerSettings hardened = *superuser;
+        hardened.database = own.database;
+        LabDatabase::Harden(hardened);
+    }
     return own;
 }
 
@@ -77,4 +86,14 @@ ServerSettings TestServer::FreshDatabase(bool withTables)
     if (withTables)
         Schema::CreateTables(connection);
     return own;
+}
+
+// The server's superuser, when scripts/test-server wrote its settings beside
+// the owner's: every test database is then hardened as labdb harden does.
+std::optional<ServerSettings> TestServer::Superuser()
+{
+    const QString path = QFileInfo(qEnvironmentVariable("VORNICK_TEST_SERVER")).dir().filePath(QStringLiteral("superuser.ini"));
+    if (!Settings() || !QFileInfo::exists(path))
+        return std::nullopt;
+    return ServerSettings::Read(path);
 }

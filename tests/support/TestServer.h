@@ -11,6 +11,9 @@ namespace TestServer {
 // The server's settings, when the tests run against one.
 const std::optional<ServerSettings>& Settings();
 
+// The server's superuser, when the server's folder names one.
+std::optional<ServerSettings> Superuser();
+
 // This process's own database on the server (dropped when the application
 // ends), emptied, with the program's tables or none.
 ServerSettings FreshDatabase(bool withTables = true);
