@@ -177,15 +177,23 @@ QStringList ColumnDefinitions(const QString& createTable)
 // What the database lacks of its engine's schema text, found by looking
 // rather than trusted to its version (a file made from the schema text by
 // hand records whatever the text says): each missing table, index, trigger
-// or function, and each missing field of a table that is there.
+// or function, and each missing field of a table that is there. A function
+// that replaces itself is applied again in its place, so that an older
+// database gets its current body before anything that calls it.
 QStringList MissingSteps(Connection& connection)
 {
+    static const QRegularExpression replaced(QStringLiteral("^CREATE\\s+OR\\s+REPLACE\\s+FUNCTION\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression created(
         QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(TABLE|INDEX|TRIGGER|FUNCTION)\\s+(\\w+)"),
         QRegularExpression::CaseInsensitiveOption);
     const QSet<QString> present = PresentObjects(connection);
     QStringList steps;
     for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
+        if (replaced.match(statement).hasMatch()) {
+            steps << statement;
+            continue;
+        }
         const QRegularExpressionMatch object = created.match(statement);
         if (!object.hasMatch())
             continue;
@@ -207,20 +215,6 @@ QStringList MissingSteps(Connection& connection)
     return steps;
 }
 
-// The schema's functions that replace themselves, applied again so that an
-// older database gets their current bodies.
-QStringList ReplacedFunctions(Connection& connection)
-{
-    static const QRegularExpression replaced(QStringLiteral("^CREATE\\s+OR\\s+REPLACE\\s+FUNCTION\\b"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    QStringList steps;
-    for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
-        if (replaced.match(statement).hasMatch())
-            steps << statement;
-    }
-    return steps;
-}
-
 // The steps from an older version to the current one, the new version's
 // stamp last. A server's roles and functions can be applied again, so they
 // come after any older version.
@@ -229,7 +223,7 @@ QStringList StepsForward(Connection& connection)
     const bool server = IsServer(connection);
     QStringList steps = MissingSteps(connection);
     if (server)
-        steps << ReplacedFunctions(connection) << Schema::Statements(Schema::LabRolesText());
+        steps << Schema::Statements(Schema::LabRolesText());
     return steps + VersionStamp(server);
 }
 
