@@ -262,9 +262,11 @@ END
 $$;
 
 -- Begins the student's attempt, or continues the one begun: its deadline is
--- the test's length from now by this server's clock, stored once (a row
--- without one has none left). Returns the seconds left (never more than the
--- test's length) and, for each slot, "1" when it holds an answer, else "0".
+-- the test's length from now by this server's clock, stored once (an
+-- attempt begun before deadlines were kept gets it when it is continued;
+-- every other function counts a row without one as past it). Returns the
+-- seconds left (never more than the test's length) and, for each slot, "1"
+-- when it holds an answer, else "0".
 CREATE OR REPLACE FUNCTION vt_begin(test BIGINT)
 RETURNS TABLE (seconds_left BIGINT, answered TEXT)
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
@@ -289,6 +291,9 @@ BEGIN
   IF attempt.fldResultNumber IS NULL THEN
     INSERT INTO Results (fldStudentNumber, fldTestNumber, fldDeadline)
     VALUES (student, test, now_seconds + length_seconds) RETURNING * INTO attempt;
+  ELSIF attempt.fldDeadline IS NULL THEN
+    UPDATE Results SET fldDeadline = now_seconds + length_seconds
+    WHERE fldResultNumber = attempt.fldResultNumber RETURNING * INTO attempt;
   END IF;
   seconds_left := greatest(least(COALESCE(attempt.fldDeadline - now_seconds, 0), length_seconds), 0);
   record_json := to_jsonb(attempt);

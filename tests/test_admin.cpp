@@ -146,16 +146,16 @@ void TestAdmin::accounts()
     Click(admin.cmdAddStudent);
     QCOMPARE(LastBox(env.fake), QStringLiteral("You must enter a password.|Error|OK"));
     QVERIFY(admin.txtPassword->hasFocus());
-    QTest::keyClicks(admin.txtPassword, QStringLiteral(" p'w "));
+    QTest::keyClicks(admin.txtPassword, QStringLiteral(" p'word "));
     QTest::keyClick(admin.txtPassword, Qt::Key_Return);
     const qint64 obrien = env.Scalar(QStringLiteral("SELECT fldStudentNumber FROM Passwords WHERE fldStudentName = ? "
-                                                    "AND fldPassword = ' p''w '"), {name}).toLongLong();
+                                                    "AND fldPassword = ' p''word '"), {name}).toLongLong();
     QVERIFY(obrien > 0 && admin.txtName->text().isEmpty() && admin.txtName->hasFocus());
     QCOMPARE(Rows(admin.lstStudents), (QStringList{StudentRow("Ann", ann), StudentRow("Room 2024", Big), StudentRow(name, obrien)}));
 
     // A name another student has is refused, exactly as sign-in compares.
     TypeInto(admin.txtName, QStringLiteral("Ann"));
-    TypeInto(admin.txtPassword, QStringLiteral("x"));
+    TypeInto(admin.txtPassword, QStringLiteral("xylophone"));
     Click(admin.cmdAddStudent);
     QCOMPARE(LastBox(env.fake), QStringLiteral("Another student already has the name \"Ann\".\nPlease give this student a "
                                           "different name.|Error|OK"));
@@ -170,9 +170,9 @@ void TestAdmin::accounts()
     QCOMPARE(admin.txtName->text() + u'|' + admin.txtPassword->text() + u'|' + admin.txtStudentNumber->text(),
              QStringLiteral("Room 2024|two|9223372036854775000"));
     rsPasswords.MoveFirst();
-    TypeInto(admin.txtPassword, QStringLiteral("three"));
+    TypeInto(admin.txtPassword, QStringLiteral("threefold"));
     Click(admin.cmdAddStudent);
-    QCOMPARE(Count(env, QStringLiteral("Passwords WHERE fldStudentNumber = ? AND fldPassword = 'three'"), {Big}), 1);
+    QCOMPARE(Count(env, QStringLiteral("Passwords WHERE fldStudentNumber = ? AND fldPassword = 'threefold'"), {Big}), 1);
     PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, Big));
     TypeInto(admin.txtName, QStringLiteral("Ann"));
     Click(admin.cmdAddStudent);
@@ -199,10 +199,10 @@ void TestAdmin::accounts()
     const qint64 twin = env.AddStudent(QStringLiteral("Zed"), QStringLiteral("z2"));
     QTest::keyClick(&admin, Qt::Key_F5);
     PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, twin));
-    TypeInto(admin.txtPassword, QStringLiteral("new"));
+    TypeInto(admin.txtPassword, QStringLiteral("newer pw"));
     Click(admin.cmdAddStudent);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldPassword FROM Passwords WHERE fldStudentName = 'Zed' ORDER BY fldStudentNumber")),
-             (QStringList{"z", "new"}));
+             (QStringList{"z", "newer pw"}));
 }
 
 // A student goes with all their results; a test with all of its results;

@@ -165,7 +165,7 @@ void TestBlip::blipsAreSurvived()
     frmAdmin& admin = SignInAdmin();
     pause = PauseServer(server_, 3);
     TypeInto(admin.txtName, QStringLiteral("Bea"));
-    TypeInto(admin.txtPassword, QStringLiteral("b"));
+    TypeInto(admin.txtPassword, QStringLiteral("birch bark"));
     Click(admin.cmdAddStudent);
     AwaitRestart(*pause);
     QVERIFY(env.fake.notices.size() == 6 && !env.fake.ended);

@@ -388,13 +388,18 @@ void TestLabSafe::noStudentStopsAnother()
     QCOMPARE(env.Rows(QStringLiteral("SELECT substr(fldQ1, 4, 1), substr(fldQ2, 4, 1) FROM Results ORDER BY fldStudentNumber")),
              QStringList({"3|NULL", "NULL|1"}));
 
-    // Past the deadline, or with none, no text is served and no answer taken.
+    // Past the deadline, or with none, no text is served and no answer taken;
+    // an attempt without one (begun before deadlines were kept) gets the
+    // test's length once, when it is continued, and never again.
     env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = NULL WHERE fldStudentNumber = ?"), {bob});
     const LabSession::Slot late = session.Show(test, 1);
     QCOMPARE(session.Show(test, 4).question + late.question + late.answers[0] + late.answers[1] + late.answers[2], QString());
     QCOMPARE(late.chosenLine, 3);
     QCOMPARE(session.Store(test, 1, 1), false);
+    QVERIFY(session.Begin(test).secondsLeft >= 1799);
+    env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = fldDeadline - 1900 WHERE fldStudentNumber = ?"), {bob});
     QCOMPARE(session.Begin(test).secondsLeft, 0);
+    QCOMPARE(session.Store(test, 1, 1), false);
 
     // A flood of connections ends at the role's limit; others still get in.
     std::vector<std::unique_ptr<Connection>> flood;

@@ -356,8 +356,8 @@ private:
 
     TestEnv env_;  // its draws 0.1, 0.5, 0.9 give the orders 123, 312, 231
     bool dayBroken_ = false;
-    Student ada_{QStringLiteral("Ada Lind"), QStringLiteral("rowan")};
-    Student bo_{QStringLiteral("Bo Quist"), QStringLiteral("elm7")};
+    Student ada_{QStringLiteral("Ada Lind"), QStringLiteral("rowan tree")};
+    Student bo_{QStringLiteral("Bo Quist"), QStringLiteral("elm7 leaf")};
     QMap<qint64, TestRow> tests_;
     qint64 fractions_ = 0;
     qint64 decimals_ = 0;

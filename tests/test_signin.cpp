@@ -144,7 +144,8 @@ private slots:
         QVERIFY(entry.txtPassword->hasFocus() && !Screens::IsLoaded<frmMain>());
         QTest::keyClicks(entry.txtPassword, QStringLiteral("pw"));
         QTest::keyClick(entry.txtPassword, Qt::Key_Return);
-        QCOMPARE(env.OnLab() ? env.Scalar(QStringLiteral("SELECT fldStudentNumber FROM StudentSessions")).toLongLong()
+        QCOMPARE(env.OnLab() ? env.Scalar(QStringLiteral("SELECT r.fldStudentNumber FROM StudentRoles r "
+                                                       "JOIN pg_stat_activity a ON a.usename = r.fldRoleName")).toLongLong()
                              : Module1::rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(),
                  first);
         QVERIFY(entry.txtName->text().isEmpty() && entry.txtPassword->text().isEmpty() && !entry.isVisible());

@@ -223,9 +223,7 @@ bool Connection::SignInAs(const QString& role, const QString& password)
     for (;;) {
         try {
             OpenServer(account);
-            if (waiting && waitingNotice_)
-                waitingNotice_(false);
-            return true;
+            break;
         } catch (const DbError&) {
             const bool refused = ServerAnswers(account);
             if (refused || Clock::now() >= limit) {
@@ -240,6 +238,23 @@ bool Connection::SignInAs(const QString& role, const QString& password)
             waitingNotice_(true);
         waiting = true;
         std::this_thread::sleep_for(std::min<Clock::duration>(ReconnectEvery, limit - Clock::now()));
+    }
+    if (waiting && waitingNotice_)
+        waitingNotice_(false);
+    RequireCurrentSchema();
+    return true;
+}
+
+// Nobody could read the database's version before someone signed in: a
+// database of another version ends the session as it ends the program at
+// start elsewhere.
+void Connection::RequireCurrentSchema()
+{
+    try {
+        Schema::BringForward(*this);
+    } catch (const DbError&) {
+        SignOut();
+        throw;
     }
 }
 

@@ -134,6 +134,7 @@ private:
     void OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure);
     void OpenServer(const ServerSettings& server);
     bool SignInAs(const QString& role, const QString& password);
+    void RequireCurrentSchema();
     void Disconnect();
 
     void RepeatRead(const std::function<void()>& work);
