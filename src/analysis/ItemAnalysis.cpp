@@ -11,12 +11,11 @@ namespace {
 
 constexpr double TooEasyAbove = 0.9;
 constexpr double TooHardBelow = 0.25;
-// The wrong-key rule's limits. Steiger's Z tests against equal correlations,
-// while a right key's r is usually far above its false answers'; so a Z
-// of 1.1 suffices, a level set against false alarms by simulated classes.
+// The wrong-key rule's limits: how many must choose a false answer before it
+// can accuse the key, and how much evidence (see EvidenceAgainstKey) it needs,
+// a level set against false alarms by simulated classes.
 constexpr qint64 WrongKeyChoosers = 5;
-constexpr double WrongKeyMargin = 0.2;
-constexpr double WrongKeyZ = 1.1;
+constexpr double WrongKeyEvidence = 1.5;
 
 std::size_t Index(Choice choice) { return static_cast<std::size_t>(choice); }
 
@@ -93,39 +92,48 @@ double SteigerZ(double rF, double rK, double rFK, double n)
     return (std::atanh(rF) - std::atanh(rK)) * std::sqrt(n - 3) / std::sqrt(2 - 2 * s);
 }
 
-// Whether a false answer beats the keyed answer: chosen by enough attempts,
-// going with high totals (rF above 0), by a clear margin over the key's rK and
-// significantly so.
-bool BeatsKey(qint64 chose, double rF, qint64 keyed, double rK, qint64 n)
+// How strongly the attempts say that false answer F, not the keyed answer K,
+// is right, when F has enough choosers and goes with high totals (rF above 0)
+// more than K does: Steiger's Z for rF above rK, plus half the z of F's
+// choosers outnumbering K's, (nF - nK) / sqrt(nF + nK), since a right answer
+// is usually chosen both by stronger attempts and by more of them.
+std::optional<double> EvidenceAgainstKey(qint64 chose, double rF, qint64 keyed, double rK, qint64 n)
 {
-    if (chose < WrongKeyChoosers || rF <= 0 || rF - rK < WrongKeyMargin)
-        return false;
+    if (chose < WrongKeyChoosers || rF <= 0 || rF <= rK)
+        return std::nullopt;
     // Choosing F and choosing K exclude each other, so r(F, K) follows from the counts.
     const double rFK = keyed == 0 ? 0.0
                                   : -std::sqrt(static_cast<double>(chose * keyed) /
                                                static_cast<double>((n - chose) * (n - keyed)));
-    return SteigerZ(rF, rK, rFK, static_cast<double>(n)) >= WrongKeyZ;
+    const double outnumbered = static_cast<double>(chose - keyed) / std::sqrt(static_cast<double>(chose + keyed));
+    return SteigerZ(rF, rK, rFK, static_cast<double>(n)) + outnumbered / 2;
 }
 
-// The flag names the false answer that beats the key with the higher r.
+// The flag names the false answer with the most evidence against the key.
 std::optional<QString> WrongKeyReason(const SlotFigures& slot, const RestSums& rest, qint64 n)
 {
     const qint64 keyed = slot.all[Index(Choice::Answer)];
     // Nobody choosing the keyed answer says nothing for it: counted as 0.
     const Figure rK = keyed == 0 ? Figure(0.0) : slot.discrimination;
     Choice likeliest = Choice::None;
-    Figure best;
+    Figure likeliestR;
+    double most = WrongKeyEvidence;
     for (const Choice wrong : {Choice::False1, Choice::False2}) {
         const Figure rF = ChoiceCorrelation(slot, rest, n, wrong);
-        if (rF && rK && BeatsKey(slot.all[Index(wrong)], *rF, keyed, *rK, n) && (!best || *rF > *best)) {
+        if (!rF || !rK)
+            continue;
+        const std::optional<double> evidence = EvidenceAgainstKey(slot.all[Index(wrong)], *rF, keyed, *rK, n);
+        if (evidence && *evidence >= most) {
             likeliest = wrong;
-            best = rF;
+            likeliestR = rF;
+            most = *evidence;
         }
     }
-    if (!best)
+    if (likeliest == Choice::None)
         return std::nullopt;
-    return QStringLiteral("Possible wrong key: %1 goes with high totals (r = %2) clearly more than the keyed answer "
-                          "(r = %3); %1 is probably right.").arg(FalseName(likeliest), Shown(best), Shown(rK));
+    return QStringLiteral("Possible wrong key: %1 (chosen by %2, r = %3) goes with high totals more than the keyed "
+                          "answer (chosen by %4, r = %5); %1 is probably right.")
+        .arg(FalseName(likeliest)).arg(slot.all[Index(likeliest)]).arg(Shown(likeliestR)).arg(keyed).arg(Shown(rK));
 }
 
 void AddFlags(SlotFigures& slot, const RestSums& rest, qint64 n)
