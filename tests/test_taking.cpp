@@ -43,14 +43,15 @@ struct Desk {
 
 qint64 ResultCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Results")).toLongLong(); }
 
-// The slot on screen: its answer lines ("*" after the one in dark green, "?"
+// The slot on screen: its answer lines ("*" after the one in dark green, made
+// readable on the light window as (0, 122, 0), 4.8:1; "?"
 // after one neither dark green nor black), the chosen line and its number's colour.
 QString Shown(const frmAnswers& review)
 {
     QStringList lines;
     for (const QLabel* line : {review.lblAnswer1, review.lblAnswer2, review.lblAnswer3}) {
         const QColor colour = TextColour(*line);
-        lines << line->text() + (colour == QColor(0, 128, 0) ? "*" : colour == QColor(0, 0, 0) ? "" : "?");
+        lines << line->text() + (colour == QColor(0, 122, 0) ? "*" : colour == QColor(0, 0, 0) ? "" : "?");
     }
     const QColor number = TextColour(*review.lblQuestionNumber[static_cast<std::size_t>(CurrentQuestion - 1)]);
     return lines.join(u'|') + QStringLiteral(" %1 ").arg(ChosenLine(review.optAnswer))
