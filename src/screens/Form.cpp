@@ -16,7 +16,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
-#include <cmath>
 
 Form::Form(const QString& formName)
 {
@@ -162,84 +161,13 @@ bool IsUnownedAltLetter(const QKeyEvent& key)
         && key.text().at(0).isPrint();
 }
 
-// The layouts that hold `widget`, from the outermost in `window` to the
-// innermost, through the containers between.
-bool FindInLayout(const QLayout& layout, const QWidget& widget, QList<const QLayout*>& path)
-{
-    path.append(&layout);
-    for (int i = 0; i < layout.count(); ++i) {
-        QLayoutItem* item = layout.itemAt(i);
-        if (item->widget() == &widget || (item->layout() && FindInLayout(*item->layout(), widget, path)))
-            return true;
-    }
-    path.removeLast();
-    return false;
-}
-
-QList<const QLayout*> LayoutPath(const QWidget& widget, const QWidget& window)
-{
-    QList<const QLayout*> path;
-    for (const QWidget* inner = &widget; inner && inner != &window; inner = inner->parentWidget()) {
-        QList<const QLayout*> step;
-        if (inner->parentWidget() && inner->parentWidget()->layout())
-            FindInLayout(*inner->parentWidget()->layout(), *inner, step);
-        path = step + path;
-    }
-    return path;
-}
-
-qsizetype SharedDepth(const QList<const QLayout*>& a, const QList<const QLayout*>& b)
-{
-    qsizetype depth = 0;
-    while (depth < a.size() && depth < b.size() && a[depth] == b[depth])
-        ++depth;
-    return depth;
-}
-
-double Distance(const QWidget& a, const QWidget& b, const QWidget& window)
-{
-    const QPointF apart = a.mapTo(&window, a.rect().center()) - b.mapTo(&window, b.rect().center());
-    return std::hypot(apart.x(), apart.y());
-}
-
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Shortcut && qobject_cast<QAbstractButton*>(watched)) {
-        const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (shortcut->isAmbiguous())
-            return FocusNearestOwner(shortcut->key());
-    }
     if (event->type() == QEvent::KeyPress && IsUnownedAltLetter(*static_cast<QKeyEvent*>(event)))
         return true;
     return QWidget::eventFilter(watched, event);
-}
-
-// Two buttons may share a mnemonic (Add and Add/Save, the two Deletes). The
-// first press goes to the one nearest the focus: the one sharing the
-// innermost layout with the focused control, then the nearer on screen; a
-// press while one of them holds the focus goes on to the next. As with any
-// shared mnemonic, the press moves the focus and Enter then presses.
-bool Form::FocusNearestOwner(const QKeySequence& mnemonic)
-{
-    QList<QAbstractButton*> owners;
-    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
-        if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == mnemonic)
-            owners.append(button);
-    }
-    if (owners.isEmpty())
-        return false;
-    const QWidget& focus = focusWidget() ? *focusWidget() : *this;
-    const QList<const QLayout*> focusPath = LayoutPath(focus, *this);
-    std::stable_sort(owners.begin(), owners.end(), [&](const QAbstractButton* a, const QAbstractButton* b) {
-        const qsizetype depthA = SharedDepth(focusPath, LayoutPath(*a, *this));
-        const qsizetype depthB = SharedDepth(focusPath, LayoutPath(*b, *this));
-        return depthA != depthB ? depthA > depthB : Distance(*a, focus, *this) < Distance(*b, focus, *this);
-    });
-    const auto focused = owners.indexOf(&focus);
-    owners[(focused + 1) % owners.size()]->setFocus(Qt::ShortcutFocusReason);
-    return true;
 }
 
 void Form::PressOnEscape(QAbstractButton* button)

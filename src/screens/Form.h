@@ -72,7 +72,6 @@ private:
     void CenterOnFirstShow();
     void PrepareKeyboardOnFirstShow();
     void NameBuddiesByTheirLabels();
-    bool FocusNearestOwner(const QKeySequence& mnemonic);
     void ConnectClick(QAbstractButton* button, std::function<void()> run);
     void ConnectEnter(QLineEdit* box, std::function<void()> run);
     void ConnectRowChange(QListWidget* list, std::function<void()> run);

@@ -133,9 +133,9 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     txtStudentNumber = new QLineEdit(this);
     txtStudentNumber->setObjectName(QStringLiteral("txtStudentNumber"));
     txtStudentNumber->setVisible(false);
-    cmdAddStudent = NamedButton(QStringLiteral("&Add/Save"), QStringLiteral("cmdAddStudent"), this);
+    cmdAddStudent = NamedButton(QStringLiteral("Add/&Save"), QStringLiteral("cmdAddStudent"), this);
     cmdNew = NamedButton(QStringLiteral("&Clear"), QStringLiteral("cmdNew"), this);
-    cmdDeleteStudent = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteStudent"), this);
+    cmdDeleteStudent = NamedButton(QStringLiteral("De&lete"), QStringLiteral("cmdDeleteStudent"), this);
     cmdView = NamedButton(QStringLiteral("&View Test Results"), QStringLiteral("cmdView"), this);
     cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
     cmdChangePassword = NamedButton(QStringLiteral("Change Pass&word\u2026"), QStringLiteral("cmdChangePassword"), this);
