@@ -146,13 +146,23 @@ QStringList StepsFromLanded(Connection& connection)
     return steps;
 }
 
+// The students' extra time (none for everyone so far) and the attempts'
+// minutes given (unknown for those begun so far).
+QStringList ExtraTimeSteps()
+{
+    return {QStringLiteral("ALTER TABLE Passwords ADD COLUMN fldExtraTime INTEGER NOT NULL DEFAULT 0"),
+            QStringLiteral("ALTER TABLE Results ADD COLUMN fldMinutesGiven INTEGER")};
+}
+
 // The steps from version `found` to the current one, the new version's
 // stamp last. A server's roles and functions can be applied again, so they
-// come after either older version.
+// come after any older version.
 QStringList StepsFrom(Connection& connection, int found)
 {
     const bool server = IsServer(connection);
     QStringList steps = found == 0 ? StepsFromLanded(connection) : QStringList();
+    if (found < (server ? Schema::ServerVersionWithExtraTime : Schema::FileVersionWithExtraTime))
+        steps << ExtraTimeSteps();
     if (server)
         steps << Schema::Statements(Schema::LabRolesText());
     return steps + VersionStamp(server);

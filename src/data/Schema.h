@@ -15,11 +15,15 @@ namespace Schema {
 // administrator's password table. The schema before it recorded no version;
 // it counts as version 0. Version 2, on a server only, added the workstation
 // and administrator roles and the functions the workstation role works
-// through (resources/lab-roles.sql); a file stays at version 1. Version 3,
+// through (resources/lab-roles.sql); a file has no such version. Version 3,
 // on a server, has the server date finished attempts and refuse answers
 // stored long past an attempt's deadline.
-constexpr int FileVersion = 1;
-constexpr int ServerVersion = 3;
+// File version 2 and server version 4 keep each student's extra time and
+// each attempt's minutes given.
+constexpr int FileVersion = 2;
+constexpr int ServerVersion = 4;
+constexpr int FileVersionWithExtraTime = 2;
+constexpr int ServerVersionWithExtraTime = 4;
 
 QString Text();
 QString PostgreSqlText();

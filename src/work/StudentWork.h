@@ -43,10 +43,13 @@ public:
     // (beginning the attempt when it is new), and then its slots.
     virtual void OpenTest(qint64 testNumber) = 0;
     virtual bool OpenAttempt() = 0;
+    // `minutes` is the student's own: the test's length with their extra
+    // time, which is `extraMinutes` of it.
     struct Intro {
         QString testName;
         QString description;
         QString minutes;
+        int extraMinutes = 0;
     };
     virtual Intro TestIntro() = 0;
     virtual qint64 SecondsLeft() = 0;
