@@ -154,9 +154,9 @@ void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
         source.Open(file);
         QSqlQuery seed(source.Database());
         for (const char* sql :
-             {"DROP TRIGGER OneAttemptPerStudentAndTest", "INSERT INTO Passwords VALUES (3, 'Ann', 'one')",
-              "INSERT INTO Passwords VALUES (17, 'O''Neil', NULL)",
-              "INSERT INTO Passwords VALUES (25, 'Gone', 'x')", "DELETE FROM Passwords WHERE fldStudentNumber = 25",
+             {"DROP TRIGGER OneAttemptPerStudentAndTest", "INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (3, 'Ann', 'one')",
+              "INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (17, 'O''Neil', NULL)",
+              "INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (25, 'Gone', 'x')", "DELETE FROM Passwords WHERE fldStudentNumber = 25",
               "INSERT INTO Tests (fldTestNumber, fldTestName, fldTime, fldQ25Phony2) VALUES (9, '<Draft>', 30, 'Ω')",
               "INSERT INTO Results (fldResultNumber, fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDate) "
               "VALUES (41, 17, 9, '1231C', 4, '06/12/2026')",

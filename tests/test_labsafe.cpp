@@ -84,7 +84,7 @@ void TestLabSafe::workstationRoleReachesNoTable()
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade) VALUES (?, ?, '2131X', 0)"),
              {ann, test});
     const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 3}));
+    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 4}));
     QCOMPARE(env.Rows(QStringLiteral("SELECT proname || ':' || prorettype::regtype FROM pg_proc "
                                      "WHERE proname IN ('vt_store', 'vt_short_date') ORDER BY proname")),
              QStringList({"vt_short_date:text", "vt_store:boolean"}));

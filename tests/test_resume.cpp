@@ -213,11 +213,12 @@ private slots:
 
         if (byLabdb) {
             const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 3}));
+            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 4}));
         }
         RunProgram();
         QVERIFY2(env.fake.shown.empty() && !env.fake.ended, env.fake.shown.empty() ? "" : qPrintable(env.fake.shown[0].text));
-        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("3") : QStringLiteral("1"));
+        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("4") : QStringLiteral("2"));
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldExtraTime FROM Passwords")), QStringList{"0"});
         QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Administrator")).toInt(), 0);
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDeadline FROM Results "
                                          "ORDER BY fldResultNumber")),
@@ -236,6 +237,29 @@ private slots:
         const QString deadline = QStringLiteral("SELECT fldDeadline FROM Results WHERE fldStudentNumber = 1 AND fldTestNumber = 2");
         const qint64 left = env.Scalar(deadline).toLongLong() - DbNow(env);
         QVERIFY2(left >= 1799 && left <= 1800, qPrintable(QString::number(left)));
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldMinutesGiven FROM Results ORDER BY fldResultNumber")),
+                 (QStringList{"NULL", "NULL", "30", "NULL"}));
+    }
+
+    // A database of the version before extra time (file 1, server 3) gains
+    // it: none for every student, the minutes given unknown for every attempt.
+    void versionBeforeExtraTimeBroughtForward()
+    {
+        if (TestEnv::LabRun())
+            QSKIP("a lab workstation's role owns no table to bring forward");
+        TestEnv env;
+        const bool server = TestEnv::OnServer();
+        const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
+        AddAttempt(env, ann, env.AddTest(QStringLiteral("T")), 4, {"1231C", QVariant(), QVariant(), QVariant(), QVariant()});
+        env.Exec(QStringLiteral("ALTER TABLE Passwords DROP COLUMN fldExtraTime"));
+        env.Exec(QStringLiteral("ALTER TABLE Results DROP COLUMN fldMinutesGiven"));
+        env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 3") : QStringLiteral("PRAGMA user_version = 1"));
+        RunProgram();
+        QVERIFY(env.fake.shown.empty() && !env.fake.ended);
+        QCOMPARE(VersionOf(env), server ? QStringLiteral("4") : QStringLiteral("2"));
+        QCOMPARE(env.Rows(QStringLiteral("SELECT p.fldStudentName, p.fldExtraTime, r.fldGrade, r.fldMinutesGiven FROM Passwords p "
+                                         "JOIN Results r ON r.fldStudentNumber = p.fldStudentNumber")),
+                 QStringList{"Ann|0|4|NULL"});
     }
 
     // A newer version is refused and the database left as it was; so is an
@@ -251,7 +275,7 @@ private slots:
         QCOMPARE(env.fake.shown[0].text,
                  QStringLiteral("The database has schema version 7, which this copy of VornickTest does not know (it knows "
                                 "versions up to %1). It was left untouched: use the VornickTest that last opened it, or a newer one.")
-                     .arg(server ? 3 : 1));
+                     .arg(server ? 4 : 2));
         QVERIFY(ReadFile(env.DatabasePath()) == before);
         QCOMPARE(VersionOf(env), QStringLiteral("7"));
 

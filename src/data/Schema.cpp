@@ -147,11 +147,13 @@ QStringList StepsFromLanded(Connection& connection)
 }
 
 // The students' extra time (none for everyone so far) and the attempts'
-// minutes given (unknown for those begun so far).
-QStringList ExtraTimeSteps()
+// minutes given (unknown for those begun so far). A server's steps can be
+// applied again, as its roles' are.
+QStringList ExtraTimeSteps(bool server)
 {
-    return {QStringLiteral("ALTER TABLE Passwords ADD COLUMN fldExtraTime INTEGER NOT NULL DEFAULT 0"),
-            QStringLiteral("ALTER TABLE Results ADD COLUMN fldMinutesGiven INTEGER")};
+    const QString add = server ? QStringLiteral("ADD COLUMN IF NOT EXISTS") : QStringLiteral("ADD COLUMN");
+    return {QStringLiteral("ALTER TABLE Passwords %1 fldExtraTime INTEGER NOT NULL DEFAULT 0").arg(add),
+            QStringLiteral("ALTER TABLE Results %1 fldMinutesGiven INTEGER").arg(add)};
 }
 
 // The steps from version `found` to the current one, the new version's
@@ -162,7 +164,7 @@ QStringList StepsFrom(Connection& connection, int found)
     const bool server = IsServer(connection);
     QStringList steps = found == 0 ? StepsFromLanded(connection) : QStringList();
     if (found < (server ? Schema::ServerVersionWithExtraTime : Schema::FileVersionWithExtraTime))
-        steps << ExtraTimeSteps();
+        steps << ExtraTimeSteps(server);
     if (server)
         steps << Schema::Statements(Schema::LabRolesText());
     return steps + VersionStamp(server);
