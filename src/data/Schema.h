@@ -17,13 +17,12 @@ namespace Schema {
 // and administrator roles and the functions the workstation role works
 // through (resources/lab-roles.sql); a file has no such version. Version 3,
 // on a server, has the server date finished attempts and refuse answers
-// stored long past an attempt's deadline.
-// File version 2 and server version 4 keep each student's extra time and
-// each attempt's minutes given.
+// stored long past an attempt's deadline. File version 2 and server version
+// 4 keep each student's extra time and each attempt's minutes given.
+// resources/schema.sql ends by setting the file's version, which must equal
+// FileVersion.
 constexpr int FileVersion = 2;
 constexpr int ServerVersion = 4;
-constexpr int FileVersionWithExtraTime = 2;
-constexpr int ServerVersionWithExtraTime = 4;
 
 QString Text();
 QString PostgreSqlText();
