@@ -220,6 +220,57 @@ LANGUAGE sql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_
   SELECT COALESCE(vt_clock_seconds() > fldDeadline + grace_seconds, true) FROM Results WHERE fldResultNumber = attempt
 $$;
 
+-- The minutes an attempt is given: the test's length with the student's
+-- extra time (a percentage of it), rounded up to a whole minute.
+CREATE OR REPLACE FUNCTION vt_minutes_given(test_minutes INTEGER, extra_percent INTEGER) RETURNS INTEGER
+LANGUAGE sql IMMUTABLE SET search_path = pg_catalog AS $$
+  SELECT (test_minutes * (100 + COALESCE(extra_percent, 0)) + 99) / 100
+$$;
+
+-- The minutes the student would be given for the test, for its introduction.
+CREATE OR REPLACE FUNCTION vt_minutes_for(test BIGINT) RETURNS INTEGER
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
+DECLARE
+  student BIGINT := vt_me();
+  test_minutes INTEGER;
+  extra INTEGER;
+BEGIN
+  PERFORM vt_require(test::TEXT);
+  SELECT fldTime INTO test_minutes FROM Tests WHERE fldTestNumber = vt_open_test(test);
+  SELECT fldExtraTime INTO extra FROM Passwords WHERE fldStudentNumber = student;
+  IF test_minutes IS NULL OR test_minutes NOT BETWEEN 0 AND 32767 THEN
+    RAISE EXCEPTION 'Overflow';
+  END IF;
+  RETURN vt_minutes_given(test_minutes, extra);
+END
+$$;
+
+-- The seconds left of the student's attempt at the test by the server's
+-- clock (never more than its minutes given, none before its deadline is
+-- stored), and whether it has been finished: a running workstation asks
+-- every few seconds, so more time given or a finish by the administrator
+-- reaches it. Nothing is changed.
+CREATE OR REPLACE FUNCTION vt_time_left(test BIGINT)
+RETURNS TABLE (seconds_left BIGINT, finished BOOLEAN)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
+DECLARE
+  student BIGINT := vt_me();
+  attempt Results;
+  test_minutes INTEGER;
+BEGIN
+  PERFORM vt_require(test::TEXT);
+  SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_attempt_of(student, test);
+  IF attempt.fldResultNumber IS NULL THEN
+    RAISE EXCEPTION 'This attempt is not running.';
+  END IF;
+  SELECT fldTime INTO test_minutes FROM Tests WHERE fldTestNumber = test;
+  finished := attempt.fldGrade IS NOT NULL;
+  seconds_left := greatest(least(attempt.fldDeadline - vt_clock_seconds(),
+                                 60 * COALESCE(attempt.fldMinutesGiven, test_minutes)), 0);
+  RETURN NEXT;
+END
+$$;
+
 -- The student's list: every test open to students, by number, with the
 -- student's attempt at it when there is one.
 CREATE OR REPLACE FUNCTION vt_student_rows()
@@ -262,11 +313,12 @@ END
 $$;
 
 -- Begins the student's attempt, or continues the one begun: its deadline is
--- the test's length from now by this server's clock, stored once (an
--- attempt begun before deadlines were kept gets it when it is continued;
--- every other function counts a row without one as past it). Returns the
--- seconds left (never more than the test's length) and, for each slot, "1"
--- when it holds an answer, else "0".
+-- the student's minutes (the test's length with their extra time) from now
+-- by this server's clock, stored once with those minutes (an attempt begun
+-- before deadlines were kept gets it when it is continued; every other
+-- function counts a row without one as past it). Returns the seconds left
+-- (never more than the attempt's minutes given) and, for each slot, "1" when
+-- it holds an answer, else "0".
 CREATE OR REPLACE FUNCTION vt_begin(test BIGINT)
 RETURNS TABLE (seconds_left BIGINT, answered TEXT)
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
@@ -284,17 +336,19 @@ BEGIN
   IF found_test.fldTime IS NULL OR found_test.fldTime NOT BETWEEN 0 AND 32767 THEN
     RAISE EXCEPTION 'Overflow';
   END IF;
-  length_seconds := found_test.fldTime * 60;
+  SELECT vt_minutes_given(found_test.fldTime, fldExtraTime) * 60 INTO length_seconds
+  FROM Passwords WHERE fldStudentNumber = student;
   IF attempt.fldGrade IS NOT NULL THEN
     RAISE EXCEPTION 'This attempt is not running.';
   END IF;
   IF attempt.fldResultNumber IS NULL THEN
-    INSERT INTO Results (fldStudentNumber, fldTestNumber, fldDeadline)
-    VALUES (student, test, now_seconds + length_seconds) RETURNING * INTO attempt;
+    INSERT INTO Results (fldStudentNumber, fldTestNumber, fldMinutesGiven, fldDeadline)
+    VALUES (student, test, length_seconds / 60, now_seconds + length_seconds) RETURNING * INTO attempt;
   ELSIF attempt.fldDeadline IS NULL THEN
-    UPDATE Results SET fldDeadline = now_seconds + length_seconds
+    UPDATE Results SET fldMinutesGiven = length_seconds / 60, fldDeadline = now_seconds + length_seconds
     WHERE fldResultNumber = attempt.fldResultNumber RETURNING * INTO attempt;
   END IF;
+  length_seconds := 60 * COALESCE(attempt.fldMinutesGiven, found_test.fldTime);
   seconds_left := greatest(least(COALESCE(attempt.fldDeadline - now_seconds, 0), length_seconds), 0);
   record_json := to_jsonb(attempt);
   SELECT string_agg(CASE WHEN COALESCE(record_json ->> ('fldq' || s), '') = '' THEN '0' ELSE '1' END, '' ORDER BY s)
@@ -502,7 +556,7 @@ BEGIN
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
   EXECUTE format('GRANT EXECUTE ON FUNCTION vt_student_rows(), vt_test(BIGINT), vt_begin(BIGINT), '
                  'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER), vt_finish(BIGINT, TEXT), '
-                 'vt_review(BIGINT) TO %I', students);
+                 'vt_review(BIGINT), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
   IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = workstation) THEN
     EXECUTE format('REVOKE ALL ON DATABASE %I FROM %I', current_database(), workstation);
     EXECUTE format('REVOKE ALL ON SCHEMA public FROM %I', workstation);

@@ -5,10 +5,13 @@
 -- (sqlite3 Ostrel.mdb < schema.sql) is of the version the program expects.
 -- A file of an older version is brought forward when the program opens it.
 
+-- fldExtraTime is the student's extra time: the percentage (0 to 400) of a
+-- test's length added to every attempt they begin.
 CREATE TABLE Passwords (
   fldStudentNumber INTEGER PRIMARY KEY AUTOINCREMENT,
   fldStudentName TEXT,
-  fldPassword TEXT
+  fldPassword TEXT,
+  fldExtraTime INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE Tests (
@@ -121,6 +124,9 @@ CREATE TABLE Tests (
 -- fldResultNumber is the row's own key; no screen reads it. fldDeadline is
 -- when the attempt's time runs out, in whole seconds since 1970-01-01 UTC,
 -- stored when the attempt begins; a row without fldGrade is unfinished.
+-- fldMinutesGiven is the attempt's length as given: the test's length with
+-- the student's extra time, rounded up to a minute, and any minutes the
+-- administrator added since; none for an attempt begun before it was kept.
 CREATE TABLE Results (
   fldResultNumber INTEGER PRIMARY KEY AUTOINCREMENT,
   fldStudentNumber INTEGER,
@@ -152,6 +158,7 @@ CREATE TABLE Results (
   fldQ25 TEXT,
   fldGrade INTEGER,
   fldDate TEXT,
+  fldMinutesGiven INTEGER,
   fldDeadline INTEGER
 );
 
@@ -179,4 +186,4 @@ BEGIN
   SELECT RAISE(ABORT, 'This student has already begun this test.');
 END;
 
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;

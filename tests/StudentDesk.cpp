@@ -68,6 +68,7 @@ frmQuestions& TakePicked(TestEnv& env, frmMain& home, bool introduced)
         throw std::runtime_error("the test screen did not open as expected");
     frmQuestions& screen = Screens::Get<frmQuestions>();
     screen.Timer1->stop();
+    screen.tmrListen->stop();
     return screen;
 }
 

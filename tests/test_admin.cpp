@@ -127,7 +127,7 @@ void TestAdmin::accounts()
 {
     TestEnv env;
     const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("one"));
-    env.Exec(QStringLiteral("INSERT INTO Passwords VALUES (?, 'Room 2024', 'two')"), {Big});
+    env.Exec(QStringLiteral("INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (?, 'Room 2024', 'two')"), {Big});
     frmAdmin& admin = SignInAdmin();
     admin.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&admin));
@@ -270,8 +270,8 @@ void TestAdmin::deletionsAreAllOrNothing()
 void TestAdmin::resultsScreenWithLargeKeys()
 {
     TestEnv env;
-    env.Exec(QStringLiteral("INSERT INTO Passwords VALUES (1234567890, 'Ann Lee 7', '1')"));
-    env.Exec(QStringLiteral("INSERT INTO Passwords VALUES (?, 'Bo', '2')"), {Largest});
+    env.Exec(QStringLiteral("INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (1234567890, 'Ann Lee 7', '1')"));
+    env.Exec(QStringLiteral("INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (?, 'Bo', '2')"), {Largest});
     const std::array<qint64, 3> numbers{1234567891, Largest - 1, Largest};
     const std::array<qint64, 3> made{env.AddTest(QStringLiteral("Algebra")), env.AddTest(QStringLiteral("Pilgrim's Progress")),
                                      env.AddTest(QStringLiteral("Pilgrim's Progress"))};

@@ -155,9 +155,9 @@ void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
         source.Open(file);
         QSqlQuery seed(source.Database());
         for (const char* sql :
-             {"DROP TRIGGER OneAttemptPerStudentAndTest", "INSERT INTO Passwords VALUES (3, 'Ann', 'one')",
-              "INSERT INTO Passwords VALUES (17, 'O''Neil', NULL)",
-              "INSERT INTO Passwords VALUES (25, 'Gone', 'x')", "DELETE FROM Passwords WHERE fldStudentNumber = 25",
+             {"DROP TRIGGER OneAttemptPerStudentAndTest", "INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (3, 'Ann', 'one')",
+              "INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (17, 'O''Neil', NULL)",
+              "INSERT INTO Passwords (fldStudentNumber, fldStudentName, fldPassword) VALUES (25, 'Gone', 'x')", "DELETE FROM Passwords WHERE fldStudentNumber = 25",
               "INSERT INTO Tests (fldTestNumber, fldTestName, fldTime, fldQ25Phony2) VALUES (9, '<Draft>', 30, 'Ω')",
               "INSERT INTO Results (fldResultNumber, fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDate) "
               "VALUES (41, 17, 9, '1231C', 4, '06/12/2026')",
@@ -170,7 +170,7 @@ void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
     const LabDatabase::Copied copied = LabDatabase::CopyFrom(file, target);
     QCOMPARE(QList<int>({copied.students, copied.tests, copied.results}), QList<int>({2, 1, 2}));
     QCOMPARE(env.Rows(QStringLiteral("SELECT * FROM Passwords ORDER BY fldStudentNumber")),
-             (QStringList{"3|Ann|one", "17|O'Neil|NULL"}));
+             (QStringList{"3|Ann|one|0", "17|O'Neil|NULL|0"}));
     // Each student has their role; the passwords too short for a lab are listed.
     QStringList listed;
     for (const LabDatabase::Account& account : copied.shortPasswords)

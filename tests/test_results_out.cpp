@@ -49,7 +49,7 @@ QList<QStringList> ReadCsv(const QString& path)
 }
 
 // A row's cells up to slot 5's choice.
-QString Head(const QStringList& row) { return row.mid(0, 17).join(u'|'); }
+QString Head(const QStringList& row) { return row.mid(0, 18).join(u'|'); }
 
 
 // Six finished attempts (A to F) and one unfinished (G), which the figures
@@ -135,6 +135,7 @@ void TestResultsOut::savedFromTheScreens()
     // Slot 1 the answer, 2 false answer 2, 3 false answer 1, 4 none, 5 malformed.
     AddAttempt(env, zoe, algebra, 12, {"3122C", "3121X", "2311X", QVariant(), "1233C"});
     AddAttempt(env, zoe, geometry, QVariant(), {"1232X", QVariant(), QVariant(), QVariant(), QVariant()});
+    env.Exec(QStringLiteral("UPDATE Results SET fldMinutesGiven = 45 WHERE fldTestNumber = ?"), {geometry});
     for (const QString& name : {QStringLiteral("=HYPERLINK(\"http://x\")"), QStringLiteral("+1+1"), QStringLiteral("-2"),
                                 QStringLiteral("@SUM(A1)"), QStringLiteral("\tTab"), QStringLiteral("Line\nbreak")})
         AddAttempt(env, env.AddStudent(name, QStringLiteral("pw")), algebra, 4,
@@ -151,17 +152,17 @@ void TestResultsOut::savedFromTheScreens()
     QVERIFY(env.fake.fileDialogs.value(0).endsWith(QStringLiteral("/Algebra results.csv")));
     QCOMPARE(ReadFile(path).left(3), QByteArray("\xEF\xBB\xBF"));
     const QList<QStringList> rows = ReadCsv(path);
-    QCOMPARE(rows[0].size(), 57);
-    QCOMPARE(Head(rows[0]), QStringLiteral("Student number|Student|Test number|Test|Grade|Date|Finished|Q1|Q1 choice|Q2|Q2 choice|"
+    QCOMPARE(rows[0].size(), 58);
+    QCOMPARE(Head(rows[0]), QStringLiteral("Student number|Student|Test number|Test|Grade|Date|Finished|Minutes given|Q1|Q1 choice|Q2|Q2 choice|"
                                            "Q3|Q3 choice|Q4|Q4 choice|Q5|Q5 choice"));
     QStringList students;
     for (const QStringList& row : rows.mid(1))
         students << row.value(1);
     QCOMPARE(students, (QStringList{"'\tTab", "'+1+1", "-2", "'=HYPERLINK(\"http://x\")", "'@SUM(A1)", "Line\nbreak",
                                     "Zoë Müller, \"Z\""}));
-    QCOMPARE(Head(rows[7]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Algebra|12|1.12.2026|yes|1|answer|0|false 2|0|false 1|0||0|")
+    QCOMPARE(Head(rows[7]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Algebra|12|1.12.2026|yes||1|answer|0|false 2|0|false 1|0||0|")
                                 .arg(zoe).arg(algebra));
-    QCOMPARE(rows[7].mid(17).join(u','), QStringList(20, QStringLiteral("0,")).join(u','));  // slots 6 to 25 unanswered
+    QCOMPARE(rows[7].mid(18).join(u','), QStringList(20, QStringLiteral("0,")).join(u','));  // slots 6 to 25 unanswered
 
     // A test nobody has taken: said so, no file asked for.
     PickRow(admin.lstTests, admin.lstTests->count() - 1);
@@ -177,7 +178,7 @@ void TestResultsOut::savedFromTheScreens()
     QVERIFY(env.fake.fileDialogs.value(1).endsWith(QStringLiteral("/Zoë Müller, _Z_ results.csv")));
     const QList<QStringList> zoeRows = ReadCsv(files.filePath(QStringLiteral("zoe.csv")));
     QCOMPARE(zoeRows.size(), 3);
-    QCOMPARE(Head(zoeRows[2]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"|||no|0|false 1|0||0||0||0|")
+    QCOMPARE(Head(zoeRows[2]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"|||no|45|0|false 1|0||0||0||0|")
                                .arg(zoe).arg(geometry));
     QCOMPARE(env.fake.unexpected, QStringList());
 

@@ -128,9 +128,9 @@ QByteArray SchemaBeforeDeadlines()
     QByteArray text = ReadFile(QStringLiteral(SCHEMA_FILE));
     const qsizetype rule = text.indexOf("CREATE TRIGGER OneAttemptPerStudentAndTest");
     const qsizetype ruleEnd = text.indexOf("END;", rule);
-    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER") || !text.contains("PRAGMA user_version = 1;"))
+    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER") || !text.contains("PRAGMA user_version = 2;"))
         return {};
-    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER", "").replace("PRAGMA user_version = 1;", "");
+    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER", "").replace("PRAGMA user_version = 2;", "");
 }
 
 QStringList RowsOf(Connection& connection, const QString& sql)
@@ -281,11 +281,12 @@ private slots:
 
         if (byLabdb) {
             const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 4}));
+            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 5}));
         }
         RunProgram();
         QVERIFY2(env.fake.shown.empty() && !env.fake.ended, env.fake.shown.empty() ? "" : qPrintable(env.fake.shown[0].text));
-        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("4") : QStringLiteral("1"));
+        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("5") : QStringLiteral("2"));
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldExtraTime FROM Passwords")), QStringList{"0"});
         QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Administrator")).toInt(), 0);
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDeadline FROM Results "
                                          "ORDER BY fldResultNumber")),
@@ -304,6 +305,29 @@ private slots:
         const QString deadline = QStringLiteral("SELECT fldDeadline FROM Results WHERE fldStudentNumber = 1 AND fldTestNumber = 2");
         const qint64 left = env.Scalar(deadline).toLongLong() - DbNow(env);
         QVERIFY2(left >= 1799 && left <= 1800, qPrintable(QString::number(left)));
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldMinutesGiven FROM Results ORDER BY fldResultNumber")),
+                 (QStringList{"NULL", "NULL", "30", "NULL"}));
+    }
+
+    // A database of the version before extra time (file 1, server 3) gains
+    // it: none for every student, the minutes given unknown for every attempt.
+    void versionBeforeExtraTimeBroughtForward()
+    {
+        if (TestEnv::LabRun())
+            QSKIP("a lab workstation's role owns no table to bring forward");
+        TestEnv env;
+        const bool server = TestEnv::OnServer();
+        const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
+        AddAttempt(env, ann, env.AddTest(QStringLiteral("T")), 4, {"1231C", QVariant(), QVariant(), QVariant(), QVariant()});
+        env.Exec(QStringLiteral("ALTER TABLE Passwords DROP COLUMN fldExtraTime"));
+        env.Exec(QStringLiteral("ALTER TABLE Results DROP COLUMN fldMinutesGiven"));
+        env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 3") : QStringLiteral("PRAGMA user_version = 1"));
+        RunProgram();
+        QVERIFY(env.fake.shown.empty() && !env.fake.ended);
+        QCOMPARE(VersionOf(env), server ? QStringLiteral("5") : QStringLiteral("2"));
+        QCOMPARE(env.Rows(QStringLiteral("SELECT p.fldStudentName, p.fldExtraTime, r.fldGrade, r.fldMinutesGiven FROM Passwords p "
+                                         "JOIN Results r ON r.fldStudentNumber = p.fldStudentNumber")),
+                 QStringList{"Ann|0|4|NULL"});
     }
 
     // A newer version is refused and the database left as it was; so is an
@@ -319,7 +343,7 @@ private slots:
         QCOMPARE(env.fake.shown[0].text,
                  QStringLiteral("The database has schema version 7, which this copy of VornickTest does not know (it knows "
                                 "versions up to %1). It was left untouched: use the VornickTest that last opened it, or a newer one.")
-                     .arg(server ? 4 : 1));
+                     .arg(server ? 5 : 2));
         QVERIFY(ReadFile(env.DatabasePath()) == before);
         QCOMPARE(VersionOf(env), QStringLiteral("7"));
 
@@ -365,7 +389,7 @@ private slots:
         const QString refused = FailureOf([&] { connection.OpenProgramDatabase(folder.path()); });
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QCOMPARE(RowsOf(connection, AnnsAttempt), QStringList{"Ann|pine|Rivers|20|Nile|1231C|4|01/12/2026"});
-        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"1"});
+        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"2"});
         QCOMPARE(RowsOf(connection, QStringLiteral("SELECT fldDeadline FROM Results")), QStringList{"NULL"});
         QCOMPARE(RowsOf(connection, QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, 1)")),
                  QStringList{"This student has already begun this test. Unable to fetch row"});
@@ -384,7 +408,7 @@ private slots:
         first.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dbholder"),
                     {folder.filePath(QStringLiteral("Ostrel.mdb")), QStringLiteral("1500"),
                      QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline INTEGER"),
-                     QStringLiteral("PRAGMA user_version = 1")});
+                     QStringLiteral("PRAGMA user_version = 2")});
         QVERIFY(first.waitForStarted() && first.waitForReadyRead(30000));
         QCOMPARE(first.readLine(), QByteArray("locked\n"));
         Connection second(QStringLiteral("second"));
@@ -392,7 +416,7 @@ private slots:
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QVERIFY(first.waitForFinished(30000));
         QCOMPARE(first.exitCode(), 0);
-        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"1"});
+        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"2"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT fldGrade, fldDeadline FROM Results")), QStringList{"4|NULL"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'")), QStringList());
     }

@@ -231,14 +231,15 @@ private:
         QStringList passwords, tests, results;
         for (const Student* student : {&ada_, &bo_}) {
             if (student->number)
-                passwords << QStringList{QString::number(student->number), student->name, student->password}.join(u'|');
+                passwords << QStringList{QString::number(student->number), student->name, student->password, QStringLiteral("0")}.join(u'|');
             if (!student->begun)
                 continue;
             QStringList row{QString::number(student->number), QString::number(fractions_)};
             for (int s = 1; s <= Slots; ++s)
                 row << student->records.value(s, QStringLiteral("NULL"));
             row << (student->finished ? QString::number(GradeOf(student->records)) : QStringLiteral("NULL"))
-                << (student->finished ? env_.fake.today : QStringLiteral("NULL"));
+                << (student->finished ? env_.fake.today : QStringLiteral("NULL"))
+                << QString::number(tests_.value(fractions_).minutes);  // minutes given: no extra time
             results << row.join(u'|');
         }
         for (auto it = tests_.cbegin(); it != tests_.cend(); ++it) {

@@ -3,6 +3,10 @@
 //   vornick-admin export TEST --format gift|aiken [--output FILE]
 //   vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
 //   vornick-admin analysis TEST [--output FILE.csv]
+//   vornick-admin extra-time STUDENT [PERCENT]
+//   vornick-admin attempts
+//   vornick-admin more-time STUDENT TEST MINUTES
+//   vornick-admin finish STUDENT TEST
 // All work on the database the program beside the tool uses (Ostrel.mdb, or
 // the server VornickTest.ini names), or on --database PATH / --settings INI.
 // Success exits with 0; any error exits with 1 (2 for a wrong command line)
@@ -18,9 +22,13 @@
 #include "exchange/Aiken.h"
 #include "exchange/Csv.h"
 #include "exchange/Gift.h"
+#include "work/AttemptControl.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
@@ -334,6 +342,86 @@ void Analysis(const QString& test, const QCommandLineParser& parser, const Optio
     Print(AnalysisText::Report(figures).join(u'\n'));
 }
 
+QString Tr(const char* text) { return QCoreApplication::translate("vornick-admin", text); }
+
+const QStringList DatabaseOptions{QStringLiteral("database"), QStringLiteral("settings")};
+
+void ExtraTime(const QStringList& words, const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, DatabaseOptions);
+    std::optional<int> percent;
+    if (words.size() == 3) {
+        percent = AttemptControl::ExtraPercent(words[2]);
+        Require(percent.has_value(),
+                Tr("extra time is a whole number from 0 to %1.").arg(AttemptControl::MostExtraPercent), true);
+    }
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    const qint64 student = FindStudent(connection, words[1]);
+    if (percent) {
+        AttemptControl::SetExtraTime(connection, student, *percent);
+        Print(Tr("%1 now has %2% extra time.").arg(words[1]).arg(*percent));
+    } else {
+        Print(Tr("%1 has %2% extra time.").arg(words[1]).arg(AttemptControl::ExtraTimeOf(connection, student)));
+    }
+}
+
+// A refused change says why, and that nothing changed.
+void RequireRunning(Refusal refusal, const QString& student, const QString& test)
+{
+    Require(refusal != Refusal::NoAttempt, Tr("%1 has not begun \"%2\"; nothing was changed.").arg(student, test));
+    Require(refusal != Refusal::Finished,
+            Tr("%1's attempt at \"%2\" is finished already; nothing was changed.").arg(student, test));
+}
+
+void MoreTime(const QStringList& words, const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, DatabaseOptions);
+    bool number = false;
+    const int minutes = words[3].toInt(&number);
+    Require(number && minutes >= 1 && minutes <= AttemptControl::MostMoreMinutes,
+            Tr("more time is a whole number of minutes from 1 to %1.").arg(AttemptControl::MostMoreMinutes), true);
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    const qint64 student = FindStudent(connection, words[1]);
+    const qint64 test = FindTestNumber(connection, words[2]);
+    RequireRunning(AttemptControl::GiveMoreTime(connection, student, test, minutes), words[1], words[2]);
+    Print(Tr("Gave %1 %2 more minutes on \"%3\".").arg(words[1]).arg(minutes).arg(words[2]));
+}
+
+void Finish(const QStringList& words, const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, DatabaseOptions);
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    const qint64 student = FindStudent(connection, words[1]);
+    const qint64 test = FindTestNumber(connection, words[2]);
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    RequireRunning(AttemptControl::FinishNow(connection, student, test, today), words[1], words[2]);
+    Print(Tr("Finished %1's attempt at \"%2\".").arg(words[1], words[2]));
+}
+
+// One line per attempt in progress, tab-separated under a header line.
+void Attempts(const QCommandLineParser& parser, const Options& options)
+{
+    OnlyOptions(parser, DatabaseOptions);
+    Connection connection(QStringLiteral("vornick-admin"));
+    OpenDatabase(connection, parser, options);
+    const RunningAttempts attempts = AttemptControl::Running(connection);
+    if (attempts.empty())
+        return Print(Tr("No attempt is in progress."));
+    Print(Tr("Student\tTest\tBegan\tAnswered\tTime left"));
+    for (const RunningAttempt& attempt : attempts) {
+        const QString began = attempt.began
+            ? QDateTime::fromSecsSinceEpoch(*attempt.began).toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+            : QString();
+        const QString left = attempt.secondsLeft
+            ? QStringLiteral("%1:%2").arg(*attempt.secondsLeft / 60).arg(*attempt.secondsLeft % 60, 2, 10, QLatin1Char('0'))
+            : QString();
+        Print(QStringList{attempt.student, attempt.test, began, QString::number(attempt.answered), left}.join(u'\t'));
+    }
+}
+
 QString Usage()
 {
     return QStringLiteral(
@@ -341,12 +429,18 @@ QString Usage()
         "       vornick-admin export TEST --format gift|aiken [--output FILE]\n"
         "       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE\n"
         "       vornick-admin analysis TEST [--output FILE.csv]\n"
+        "       vornick-admin extra-time STUDENT [PERCENT]\n"
+        "       vornick-admin attempts\n"
+        "       vornick-admin more-time STUDENT TEST MINUTES\n"
+        "       vornick-admin finish STUDENT TEST\n"
         "All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
         "work on the database of the program beside this tool. TEST is a test's number or its title.\n"
         "FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an\n"
         "unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or\n"
         "those of a test, a student or both); analysis prints a test's item statistics and with --output\n"
-        "saves its per-slot table as CSV.").arg(DefaultMinutes);
+        "saves its per-slot table as CSV. extra-time shows or sets a student's extra time (0 to 400 percent of\n"
+        "every test's length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,\n"
+        "finish grades one now. STUDENT is a student's number or name.").arg(DefaultMinutes);
 }
 
 void Run(const QStringList& arguments)
@@ -362,6 +456,22 @@ void Run(const QStringList& arguments)
     if (words.value(0) == QLatin1String("results")) {
         Require(words.size() == 1, QStringLiteral("results takes no file or test; use --test and --student."), true);
         return Results(parser, options);
+    }
+    if (words.value(0) == QLatin1String("attempts")) {
+        Require(words.size() == 1, Tr("attempts takes nothing more."), true);
+        return Attempts(parser, options);
+    }
+    if (words.value(0) == QLatin1String("extra-time")) {
+        Require(words.size() == 2 || words.size() == 3, Tr("extra-time takes a student and, to set it, a percentage."), true);
+        return ExtraTime(words, parser, options);
+    }
+    if (words.value(0) == QLatin1String("more-time")) {
+        Require(words.size() == 4, Tr("more-time takes a student, a test and the minutes to add."), true);
+        return MoreTime(words, parser, options);
+    }
+    if (words.value(0) == QLatin1String("finish")) {
+        Require(words.size() == 3, Tr("finish takes a student and a test."), true);
+        return Finish(words, parser, options);
     }
     Require(words.size() == 2, QStringLiteral("give a command and its file or test."), true);
     if (words[0] == QLatin1String("import"))

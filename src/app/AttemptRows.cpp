@@ -38,6 +38,7 @@ Attempt AttemptOf(const Recordset& results)
     attempt.finished = !results.IsNull(QStringLiteral("fldGrade"));
     attempt.grade = results.Text(QStringLiteral("fldGrade"));
     attempt.date = results.Text(QStringLiteral("fldDate"));
+    attempt.minutesGiven = results.Text(QStringLiteral("fldMinutesGiven"));
     for (int slot = 1; slot <= AttemptSlots; ++slot)
         attempt.choices[static_cast<std::size_t>(slot - 1)] = ChoiceOfRecord(results.Text(AnswerRecords::SlotField(slot)));
     return attempt;

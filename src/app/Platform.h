@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <QStringList>
 
 class QWidget;
@@ -42,6 +43,11 @@ public:
     // `filters` are like "GIFT files (*.gift)".
     virtual FileChoice ChooseFile(FileDialogKind kind, const QString& title, const QStringList& filters,
                                   const QString& suggested) = 0;
+
+    // A modal question for a whole number from `least` to `most`, starting
+    // at `start`; none when cancelled.
+    virtual std::optional<int> AskWholeNumber(const QString& prompt, const QString& title, int least, int most,
+                                              int start) = 0;
 
     // Shows `form` modally and returns once it is hidden or unloaded.
     virtual void RunModal(QWidget& form) = 0;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QLockFile>
@@ -156,6 +157,14 @@ FileChoice QtPlatform::ChooseFile(FileDialogKind kind, const QString& title, con
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().constFirst(), std::max<int>(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+std::optional<int> QtPlatform::AskWholeNumber(const QString& prompt, const QString& title, int least, int most,
+                                              int start)
+{
+    bool accepted = false;
+    const int number = QInputDialog::getInt(QApplication::activeWindow(), title, prompt, start, least, most, 1, &accepted);
+    return accepted ? std::optional<int>(number) : std::nullopt;
 }
 
 void QtPlatform::RunModal(QWidget& form)

@@ -21,6 +21,8 @@ public:
     ~QtPlatform() override;
 
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
+    std::optional<int> AskWholeNumber(const QString& prompt, const QString& title, int least, int most,
+                                      int start) override;
     FileChoice ChooseFile(FileDialogKind kind, const QString& title, const QStringList& filters,
                           const QString& suggested) override;
     void RunModal(QWidget& form) override;

@@ -93,6 +93,25 @@ LabSession::TestInfo LabSession::Test(qint64 testNumber)
     return info;
 }
 
+int LabSession::MinutesGiven(qint64 testNumber)
+{
+    int minutes = 0;
+    Call(Repeatable, QStringLiteral("SELECT vt_minutes_for(?)"), {testNumber},
+         [&minutes](QSqlQuery& query) { minutes = query.next() ? query.value(0).toInt() : 0; });
+    return minutes;
+}
+
+LabSession::TimeLeft LabSession::Left(qint64 testNumber)
+{
+    TimeLeft left;
+    Call(Repeatable, QStringLiteral("SELECT seconds_left, finished FROM vt_time_left(?)"), {testNumber},
+         [&left](QSqlQuery& query) {
+             if (query.next())
+                 left = {query.value(0).toLongLong(), query.value(1).toBool()};
+         });
+    return left;
+}
+
 LabSession::Attempt LabSession::Begin(qint64 testNumber)
 {
     Attempt attempt;

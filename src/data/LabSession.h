@@ -48,6 +48,9 @@ public:
         bool graded = false;
     };
     TestInfo Test(qint64 testNumber);
+    // The minutes the student is given for the test: its length with their
+    // extra time.
+    int MinutesGiven(qint64 testNumber);
 
     // Begins the attempt or continues the one begun.
     struct Attempt {
@@ -55,6 +58,13 @@ public:
         std::array<bool, 25> answered{};
     };
     Attempt Begin(qint64 testNumber);
+    // The running attempt's seconds left by the server's clock, and whether
+    // it has been finished (by the administrator, say); changes nothing.
+    struct TimeLeft {
+        qint64 secondsLeft = 0;
+        bool finished = false;
+    };
+    TimeLeft Left(qint64 testNumber);
 
     // Slot 1 to 25 of the running attempt: the answers in the order shown.
     struct Slot {

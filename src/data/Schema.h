@@ -15,15 +15,17 @@ namespace Schema {
 // administrator's password table. The schema before it recorded no version;
 // it counts as version 0. Version 2, on a server only, added the workstation
 // and administrator roles and the functions the workstation role works
-// through (resources/lab-roles.sql); a file stays at version 1. Version 3,
+// through (resources/lab-roles.sql); a file has no such version. Version 3,
 // on a server, has the server date finished attempts and refuse answers
 // stored long past an attempt's deadline. Version 4, on a server, has every
 // student sign in as a role of their own (the workstation role can no longer
 // sign in), keys and grades leave only a committed finish, and the answer
-// orders come from a source no session can seed. resources/schema.sql ends
-// by setting the file's version, which must equal FileVersion.
-constexpr int FileVersion = 1;
-constexpr int ServerVersion = 4;
+// orders come from a source no session can seed. File version 2 and server
+// version 5 keep each student's extra time and each attempt's minutes given.
+// resources/schema.sql ends by setting the file's version, which must equal
+// FileVersion.
+constexpr int FileVersion = 2;
+constexpr int ServerVersion = 5;
 
 QString Text();
 QString PostgreSqlText();

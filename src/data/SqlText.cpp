@@ -1,5 +1,7 @@
 #include "SqlText.h"
 
+#include <QStringList>
+
 namespace Sql {
 
 SqlText AllPasswords() { return {QStringLiteral("SELECT * FROM Passwords"), {}}; }
@@ -43,5 +45,23 @@ SqlText TestTitles() { return {QStringLiteral("SELECT fldTestNumber, fldTestName
 SqlText AllResults() { return {QStringLiteral("SELECT * FROM Results"), {}}; }
 
 SqlText StudentNames() { return {QStringLiteral("SELECT fldStudentNumber, fldStudentName FROM Passwords"), {}}; }
+
+SqlText StudentByNumber(qint64 studentNumber)
+{
+    return {QStringLiteral("SELECT * FROM Passwords WHERE fldStudentNumber = ?"), {studentNumber}};
+}
+
+SqlText UnfinishedAttempts()
+{
+    QStringList answered;
+    for (int slot = 1; slot <= 25; ++slot)
+        answered << QStringLiteral("CASE WHEN COALESCE(r.fldQ%1, '') = '' THEN 0 ELSE 1 END").arg(slot);
+    return {QStringLiteral("SELECT r.fldResultNumber, r.fldStudentNumber, r.fldTestNumber, p.fldStudentName, "
+                           "t.fldTestName, t.fldTime, r.fldMinutesGiven, r.fldDeadline, %1 AS fldAnswered "
+                           "FROM Results r LEFT JOIN Passwords p ON p.fldStudentNumber = r.fldStudentNumber "
+                           "LEFT JOIN Tests t ON t.fldTestNumber = r.fldTestNumber WHERE r.fldGrade IS NULL")
+                .arg(answered.join(QStringLiteral(" + "))),
+            {}};
+}
 
 }

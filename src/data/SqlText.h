@@ -27,4 +27,10 @@ SqlText TestTitles();
 SqlText AllResults();
 // Every student's number and name, nothing else.
 SqlText StudentNames();
+// The student with that number, every field.
+SqlText StudentByNumber(qint64 studentNumber);
+// Every unfinished attempt with its student's name, its test's title and
+// length, its deadline, its minutes given and how many of its slots hold an
+// answer (fldAnswered).
+SqlText UnfinishedAttempts();
 }

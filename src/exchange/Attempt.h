@@ -25,6 +25,7 @@ struct Attempt {
     QString grade;  // as stored; empty while unfinished
     QString date;   // as stored
     bool finished = false;
+    QString minutesGiven;  // the attempt's length as given; empty when not known
     SlotChoices choices{};
 };
 

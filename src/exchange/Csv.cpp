@@ -14,7 +14,7 @@ QStringList ResultsHeader()
 {
     QStringList header{QStringLiteral("Student number"), QStringLiteral("Student"), QStringLiteral("Test number"),
                        QStringLiteral("Test"), QStringLiteral("Grade"), QStringLiteral("Date"),
-                       QStringLiteral("Finished")};
+                       QStringLiteral("Finished"), QStringLiteral("Minutes given")};
     for (int slot = 1; slot <= AttemptSlots; ++slot)
         header << QStringLiteral("Q%1").arg(slot) << QStringLiteral("Q%1 choice").arg(slot);
     return header;
@@ -24,7 +24,7 @@ QStringList ResultsRow(const Attempt& attempt)
 {
     QStringList row{QString::number(attempt.studentNumber), attempt.student, QString::number(attempt.testNumber),
                     attempt.test, attempt.grade, attempt.date,
-                    attempt.finished ? QStringLiteral("yes") : QStringLiteral("no")};
+                    attempt.finished ? QStringLiteral("yes") : QStringLiteral("no"), attempt.minutesGiven};
     for (const Choice choice : attempt.choices)
         row << (choice == Choice::Answer ? QStringLiteral("1") : QStringLiteral("0")) << ChoiceName(choice);
     return row;

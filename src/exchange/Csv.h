@@ -20,7 +20,8 @@ QString Field(const QString& text);
 QByteArray Document(const std::vector<QStringList>& rows);
 
 // Results for a spreadsheet: a header row, then one row per attempt with its
-// student, test, grade, date, whether it is finished, and per slot n "Qn"
+// student, test, grade, date, whether it is finished, the minutes it was
+// given (extra time and additions included), and per slot n "Qn"
 // (1 right, 0 wrong or unanswered) and "Qn choice".
 QByteArray Results(const std::vector<Attempt>& attempts);
 // "1 result", "12 results".

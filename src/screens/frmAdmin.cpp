@@ -8,6 +8,7 @@
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "frmAttempts.h"
 #include "frmChangePassword.h"
 #include "frmEntry.h"
 #include "frmNewTest.h"
@@ -15,6 +16,7 @@
 #include "frmStatistics.h"
 #include "frmTestResults.h"
 #include "work/AdminWork.h"
+#include "work/AttemptControl.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -123,6 +125,7 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     cmdDeleteTest = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteTest"), this);
     cmdStatistics = NamedButton(QStringLiteral("S&tatistics\u2026"), QStringLiteral("cmdStatistics"), this);
     cmdSaveResults = NamedButton(QStringLiteral("Save &Results\u2026"), QStringLiteral("cmdSaveResults"), this);
+    cmdAttempts = NamedButton(tr("Attempts in Pro&gress\u2026"), QStringLiteral("cmdAttempts"), this);
 
     lstStudents = NamedList(QStringLiteral("lstStudents"), this);
     txtName = new QLineEdit(this);
@@ -130,6 +133,12 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     UseAsPasswordBox(*txtPassword);
+    lblExtraTime = new QLabel(tr("Extra ti&me (%):"), this);
+    lblExtraTime->setObjectName(QStringLiteral("lblExtraTime"));
+    txtExtraTime = new QLineEdit(QStringLiteral("0"), this);
+    txtExtraTime->setObjectName(QStringLiteral("txtExtraTime"));
+    txtExtraTime->setMaxLength(3);
+    lblExtraTime->setBuddy(txtExtraTime);
     txtStudentNumber = new QLineEdit(this);
     txtStudentNumber->setObjectName(QStringLiteral("txtStudentNumber"));
     txtStudentNumber->setVisible(false);
@@ -165,6 +174,7 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     OnClick(cmdDeleteTest, &frmAdmin::cmdDeleteTest_Click);
     OnClick(cmdStatistics, &frmAdmin::cmdStatistics_Click);
     OnClick(cmdSaveResults, &frmAdmin::cmdSaveResults_Click);
+    OnClick(cmdAttempts, &frmAdmin::cmdAttempts_Click);
     auto* refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(refresh, &QShortcut::activated, this, [this] { RunGuarded([this] { Refresh_Lists(); }); });
 }
@@ -205,12 +215,15 @@ void frmAdmin::BuildLayout()
     accountButtons->addWidget(cmdAddStudent);
     accountButtons->addWidget(cmdNew);
     accountButtons->addWidget(cmdDeleteStudent);
-    account->addLayout(accountButtons, 2, 0, 1, 2);
+    account->addWidget(lblExtraTime, 2, 0);
+    account->addWidget(txtExtraTime, 2, 1, Qt::AlignLeft);
+    account->addLayout(accountButtons, 3, 0, 1, 2);
     txtName->setMinimumWidth(220);
 
     auto* studentSide = new QVBoxLayout;
     studentSide->addWidget(Frame1);
     studentSide->addWidget(cmdView);
+    studentSide->addWidget(cmdAttempts);
     studentSide->addStretch();
     studentSide->addWidget(cmdChangePassword);
     studentSide->addWidget(cmdExit, 0, Qt::AlignRight);
@@ -237,11 +250,13 @@ void frmAdmin::BuildLayout()
     setTabOrder(cmdSaveResults, lstStudents);
     setTabOrder(lstStudents, txtName);
     setTabOrder(txtName, txtPassword);
-    setTabOrder(txtPassword, cmdAddStudent);
+    setTabOrder(txtPassword, txtExtraTime);
+    setTabOrder(txtExtraTime, cmdAddStudent);
     setTabOrder(cmdAddStudent, cmdNew);
     setTabOrder(cmdNew, cmdDeleteStudent);
     setTabOrder(cmdDeleteStudent, cmdView);
-    setTabOrder(cmdView, cmdChangePassword);
+    setTabOrder(cmdView, cmdAttempts);
+    setTabOrder(cmdAttempts, cmdChangePassword);
     setTabOrder(cmdChangePassword, cmdExit);
 }
 
@@ -294,6 +309,7 @@ void frmAdmin::lstStudents_Click()
     txtName->setText(rsPasswords.Text(QStringLiteral("fldStudentName")));
     txtPassword->setText(rsPasswords.Text(QStringLiteral("fldPassword")));
     txtStudentNumber->setText(rsPasswords.Text(StudentNumberField));
+    txtExtraTime->setText(QString::number(rsPasswords.Field(QStringLiteral("fldExtraTime")).toInt()));
 }
 
 void frmAdmin::cmdAddStudent_Click()
@@ -313,6 +329,13 @@ void frmAdmin::cmdAddStudent_Click()
         txtPassword->setFocus();
         return;
     }
+    const std::optional<int> extraTime = AttemptControl::ExtraPercent(txtExtraTime->text());
+    if (!extraTime) {
+        MsgBox(tr("Extra time must be a whole number from 0 to %1.").arg(AttemptControl::MostExtraPercent),
+               QStringLiteral("Error"));
+        txtExtraTime->setFocus();
+        return;
+    }
     if (NameTakenByAnother(txtName->text())) {
         MsgBox(QStringLiteral("Another student already has the name \"%1\".\nPlease give this student a different name.")
                    .arg(txtName->text()),
@@ -326,6 +349,7 @@ void frmAdmin::cmdAddStudent_Click()
         MoveToStudent(Val(txtStudentNumber->text()));  // were it gone, storing reports the error
     rsPasswords.SetField(QStringLiteral("fldStudentName"), txtName->text());
     rsPasswords.SetField(QStringLiteral("fldPassword"), txtPassword->text());
+    rsPasswords.SetField(QStringLiteral("fldExtraTime"), *extraTime);
     rsPasswords.Update();
     ClearStudentBoxes();
     Fill_Student_List();
@@ -362,6 +386,7 @@ void frmAdmin::ClearStudentBoxes()
 {
     txtName->clear();
     txtPassword->clear();
+    txtExtraTime->setText(QStringLiteral("0"));
     txtStudentNumber->clear();
 }
 
@@ -569,6 +594,12 @@ void frmAdmin::cmdSaveResults_Click()
         ResultsFiles::SaveResults(rsTests.Field(TestNumberField).toLongLong(), std::nullopt,
                                   QuestionFiles::FileNameFor(rsTests.Text(QStringLiteral("fldTestName")))
                                       + QStringLiteral(" results.csv"));
+}
+
+void frmAdmin::cmdAttempts_Click()
+{
+    Hide();
+    Screens::Show<frmAttempts>();
 }
 
 // A test that is gone by now opens nothing: this screen shows again.

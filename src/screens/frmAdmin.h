@@ -37,6 +37,7 @@ public:
     void txtPassword_KeyPress(int keyAscii);
     void cmdExit_Click();
     void cmdChangePassword_Click();
+    void cmdAttempts_Click();
 
     // Test catalogue.
     void Fill_Test_List();
@@ -53,6 +54,8 @@ public:
     QListWidget* lstStudents = nullptr;
     QLineEdit* txtName = nullptr;
     QLineEdit* txtPassword = nullptr;
+    QLabel* lblExtraTime = nullptr;
+    QLineEdit* txtExtraTime = nullptr;  // the student's extra time, in percent
     QLineEdit* txtStudentNumber = nullptr;  // hidden
     QPushButton* cmdAddStudent = nullptr;
     QPushButton* cmdNew = nullptr;
@@ -60,6 +63,7 @@ public:
     QPushButton* cmdView = nullptr;
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdChangePassword = nullptr;
+    QPushButton* cmdAttempts = nullptr;
 
     QListWidget* lstTests = nullptr;
     QPushButton* cmdAddTest = nullptr;

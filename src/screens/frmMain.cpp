@@ -80,6 +80,7 @@ void frmMain::cmdTakeTest_Click()
         return;
     case Refusal::Finished:
     case Refusal::NotFinished:
+    case Refusal::NoAttempt:
         return Load_Test_List();
     case Refusal::None:
         break;

@@ -20,12 +20,14 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 using namespace Module1;
 
 namespace {
 
 constexpr int TickMs = 1000;
+constexpr int ListenMs = 5000;
 constexpr int FiveMinutes = 5 * 60;
 constexpr int OneMinute = 60;
 
@@ -59,6 +61,9 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickMs);
+    tmrListen = new QTimer(this);
+    tmrListen->setObjectName(QStringLiteral("tmrListen"));
+    tmrListen->setInterval(ListenMs);
 
     auto* clock = new QHBoxLayout;
     clock->addStretch();
@@ -78,6 +83,7 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     OnClick(cmdNext, &frmQuestions::cmdNext_Click);
     OnClick(cmdDone, &frmQuestions::cmdDone_Click);
     connect(Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1_Timer(); }); });
+    connect(tmrListen, &QTimer::timeout, this, [this] { RunGuarded([this] { tmrListen_Timer(); }); });
 }
 
 // Opens the attempt: the test whose number the home screen's selected row
@@ -141,6 +147,7 @@ void frmQuestions::Start_Countdown(qint64 secondsLeft)
     IgnoreErrors([this] { warnAtSeconds_ = Student().TestMinutes() > 5 ? FiveMinutes : OneMinute; });
     Show_Time();
     Timer1->start();
+    tmrListen->start();
 }
 
 // The clock turns red once the time left is short: 5 minutes, or 1 minute
@@ -153,8 +160,14 @@ void frmQuestions::Show_Time()
     lblTime->setText(time);
     lblTime->setAccessibleName(Label2->text().chopped(1) + u' ' + time);
     const int secondsLeft = MinutesLeft * 60 + SecondsLeft;
-    if (secondsLeft > warnAtSeconds_)
+    if (secondsLeft > warnAtSeconds_) {
+        // More time given after the warning: the clock is plain again.
+        if (!lblTimeNotice->isHidden()) {
+            lblTimeNotice->hide();
+            SetTextColour(*lblTime, TextColour(*Label2));
+        }
         return;
+    }
     SetTextColour(*lblTime, SlotColours::Missed());
     if (lblTimeNotice->isHidden() || secondsLeft == OneMinute) {
         SetTextColour(*lblTimeNotice, SlotColours::Missed());
@@ -233,6 +246,56 @@ void frmQuestions::Timer1_Timer()
     Show_Time();
 }
 
+// The countdown follows what the database says of the attempt: more time
+// the administrator gave shows within seconds, and an attempt the
+// administrator finished ends here without storing more. A question that
+// fails is asked again at the next tick; where the database has nothing to
+// say (a file), nobody asks again.
+void frmQuestions::tmrListen_Timer()
+{
+    if (Finishing || timeIsUp_)
+        return;
+    std::optional<StudentWork::Heard> heard;
+    bool asked = false;
+    IgnoreErrors([&] {
+        heard = Student().Listen();
+        asked = true;
+    });
+    if (!asked)
+        return;
+    if (!heard) {
+        tmrListen->stop();
+        return;
+    }
+    if (heard->finished)
+        return Finished_By_Teacher();
+    Follow_Time_Left(heard->secondsLeft);
+}
+
+// A second or so apart is the round trip, not a change.
+void frmQuestions::Follow_Time_Left(qint64 secondsLeft)
+{
+    const qint64 shown = qint64{MinutesLeft} * 60 + SecondsLeft;
+    if (std::abs(secondsLeft - shown) < 2)
+        return;
+    if (secondsLeft <= 0)
+        return Time_Is_Up();
+    MinutesLeft = static_cast<std::int16_t>(secondsLeft / 60);
+    SecondsLeft = static_cast<std::int16_t>(secondsLeft % 60);
+    Show_Time();
+}
+
+void frmQuestions::Finished_By_Teacher()
+{
+    Timer1->stop();
+    tmrListen->stop();
+    Finishing = true;
+    QPointer<frmQuestions> self(this);
+    MsgBox(QStringLiteral("Your teacher has finished this test."));
+    if (self)
+        Return_Home();
+}
+
 // The countdown stops while the message is open; if the window was closed
 // meanwhile, that close has already finished the attempt. The answer on
 // screen is stored as the time runs out, not only once the message is
@@ -241,6 +304,7 @@ void frmQuestions::Timer1_Timer()
 void frmQuestions::Time_Is_Up()
 {
     Timer1->stop();
+    tmrListen->stop();
     timeIsUp_ = true;
     IgnoreErrors([this] { Store_Chosen_Answer(); });
     QPointer<frmQuestions> self(this);
@@ -257,6 +321,7 @@ void frmQuestions::cmdDone_Click()
     if (Finishing)
         return;
     Timer1->stop();
+    tmrListen->stop();
     Finishing = true;
     lblQuestionNumber_Click(CurrentQuestion);
     Student().Finish();
@@ -270,6 +335,7 @@ void frmQuestions::Leave_Attempt()
     if (Finishing)
         return;
     Timer1->stop();
+    tmrListen->stop();
     Finishing = true;
     lblQuestionNumber_Click(CurrentQuestion);
     Return_Home();
@@ -301,4 +367,8 @@ void frmQuestions::CloseByFrame()
         cmdDone_Click();
 }
 
-void frmQuestions::Form_QueryUnload() { Timer1->stop(); }
+void frmQuestions::Form_QueryUnload()
+{
+    Timer1->stop();
+    tmrListen->stop();
+}

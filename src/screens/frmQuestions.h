@@ -24,6 +24,7 @@ public:
     void cmdPrev_Click();
     void cmdDone_Click();
     void Timer1_Timer();
+    void tmrListen_Timer();
     // Leaves the attempt unfinished, to be continued: what closing the window
     // does when the desktop session ends.
     void Leave_Attempt();
@@ -33,6 +34,9 @@ public:
     // Beside the clock in the last minutes: "5 minutes left", then "1 minute left".
     AlertLabel* lblTimeNotice = nullptr;
     QTimer* Timer1 = nullptr;
+    // Every few seconds while the countdown runs, asks the database what it
+    // says of the attempt (a lab's server: more time, or a finish).
+    QTimer* tmrListen = nullptr;
 
     std::int16_t MinutesLeft = 0;
     std::int16_t SecondsLeft = 0;
@@ -49,6 +53,8 @@ private:
     void Start_Countdown(qint64 secondsLeft);
     void Show_Time();
     void Time_Is_Up();
+    void Follow_Time_Left(qint64 secondsLeft);
+    void Finished_By_Teacher();
     void Return_Home();
 
     bool timeIsUp_ = false;

@@ -15,13 +15,16 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblTime = new QLabel(this);
     lblTime->setObjectName(QStringLiteral("lblTime"));
+    lblExtraTime = new QLabel(this);
+    lblExtraTime->setObjectName(QStringLiteral("lblExtraTime"));
+    lblExtraTime->setVisible(false);
     Label1 = new QLabel(QStringLiteral("You can advance the question using the buttons or by directly clicking on "
                                        "the number of the question.  When answered, the number of the question "
                                        "will turn green.  If you finish before time runs out, press the \"Done\" "
                                        "button."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    for (QLabel* label : {lblDescription, lblTime, Label1}) {
+    for (QLabel* label : {lblDescription, lblTime, lblExtraTime, Label1}) {
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
     }
@@ -39,6 +42,7 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
     layout->setSpacing(14);
     layout->addWidget(lblDescription);
     layout->addWidget(lblTime);
+    layout->addWidget(lblExtraTime);
     layout->addWidget(Label1);
     layout->addStretch();
     layout->addLayout(buttons);
@@ -54,6 +58,8 @@ void frmQuestionsIntro::Form_Load()
     lblDescription->setText(intro.description);
     lblTime->setText(QStringLiteral("You will be given ") + intro.minutes + QStringLiteral(" minutes ")
                      + QStringLiteral("to complete this test."));
+    lblExtraTime->setText(tr("This includes %1 minutes of extra time.").arg(intro.extraMinutes));
+    lblExtraTime->setVisible(intro.extraMinutes > 0);
 }
 
 // Closing the window by its frame unloads it too, and the test starts.

@@ -18,6 +18,7 @@ public:
 
     QLabel* lblDescription = nullptr;
     QLabel* lblTime = nullptr;
+    QLabel* lblExtraTime = nullptr;  // shown only for a student given extra time
     QLabel* Label1 = nullptr;
     QPushButton* cmdBegin = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "QuestionFiles.h"
 #include "ResultsFiles.h"
 #include "ResultsList.h"
+#include "AttemptHold.h"
 #include "Screens.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
@@ -27,7 +28,9 @@ frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
     cmdPrint = NamedButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
     cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
     cmdSave = NamedButton(QStringLiteral("&Save Results\u2026"), QStringLiteral("cmdSave"), this);
-    LayOutResultsScreen(*this, list, {cmdView, cmdDelete, cmdPrint, cmdSave}, cmdExit);
+    cmdMoreTime = NamedButton(tr("Give &More Time\u2026"), QStringLiteral("cmdMoreTime"), this);
+    cmdFinishNow = NamedButton(tr("&Finish Now"), QStringLiteral("cmdFinishNow"), this);
+    LayOutResultsScreen(*this, list, {cmdView, cmdDelete, cmdPrint, cmdSave, cmdMoreTime, cmdFinishNow}, cmdExit);
     resize(900, 420);
 
     OnClick(cmdView, &frmTestResults::cmdView_Click);
@@ -35,6 +38,9 @@ frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
     OnClick(cmdPrint, &frmTestResults::cmdPrint_Click);
     OnClick(cmdExit, &frmTestResults::cmdExit_Click);
     OnClick(cmdSave, &frmTestResults::cmdSave_Click);
+    OnClick(cmdMoreTime, &frmTestResults::cmdMoreTime_Click);
+    OnClick(cmdFinishNow, &frmTestResults::cmdFinishNow_Click);
+    OnRowChange(lstResults, &frmTestResults::lstResults_Click);
 }
 
 void frmTestResults::Form_Load()
@@ -45,7 +51,40 @@ void frmTestResults::Form_Load()
     Load_Test_Results();
 }
 
-void frmTestResults::Load_Test_Results() { ShowResultRows(*lstResults, ResultsRows(studentNumber_)); }
+void frmTestResults::Load_Test_Results()
+{
+    ShowResultRows(*lstResults, ResultsRows(studentNumber_));
+    lstResults_Click();
+}
+
+// More time and an end are for an attempt still running.
+void frmTestResults::lstResults_Click()
+{
+    const bool running = ResultsRow::ShowsUnfinished(SelectedText(lstResults));
+    cmdMoreTime->setEnabled(running);
+    cmdFinishNow->setEnabled(running);
+}
+
+// The test of the selected row when it shows an attempt still running.
+std::optional<qint64> frmTestResults::SelectedRunningTest() const
+{
+    if (!ResultsRow::ShowsUnfinished(SelectedText(lstResults)))
+        return std::nullopt;
+    return SelectedKey(lstResults);
+}
+
+void frmTestResults::cmdMoreTime_Click()
+{
+    if (const std::optional<qint64> test = SelectedRunningTest())
+        AttemptHold::GiveMoreTime(studentNumber_, *test);
+}
+
+void frmTestResults::cmdFinishNow_Click()
+{
+    const std::optional<qint64> test = SelectedRunningTest();
+    if (test && AttemptHold::FinishNow(studentNumber_, *test))
+        Load_Test_Results();
+}
 
 // The test of the selected row when it shows a result; none otherwise.
 std::optional<qint64> frmTestResults::SelectedResultTest() const

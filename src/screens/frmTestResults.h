@@ -21,6 +21,9 @@ public:
     void cmdPrint_Click();
     void cmdExit_Click();
     void cmdSave_Click();
+    void lstResults_Click();
+    void cmdMoreTime_Click();
+    void cmdFinishNow_Click();
 
     QListWidget* lstResults = nullptr;
     QLabel* Label1 = nullptr;
@@ -29,6 +32,8 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdSave = nullptr;
+    QPushButton* cmdMoreTime = nullptr;   // for an Unfinished row
+    QPushButton* cmdFinishNow = nullptr;  // for an Unfinished row
     QLabel* lblPrinting = nullptr;
 
 protected:
@@ -36,6 +41,7 @@ protected:
 
 private:
     std::optional<qint64> SelectedResultTest() const;
+    std::optional<qint64> SelectedRunningTest() const;
 
     // The student whose results are shown, from the administration screen's
     // selected row when this screen loaded.

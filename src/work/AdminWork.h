@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorkValues.h"
+
 #include <QString>
 
 // What the administrator's screens do that differs between the database
@@ -19,6 +21,13 @@ public:
     // Leaving the administration: on a lab workstation the session ends,
     // and what it read (the students' passwords among it) goes with it.
     virtual void SignOut() = 0;
+
+    // The running attempts and the hold on one of them (AttemptControl), on
+    // the program's connection, the same on both engines: the administrator
+    // reaches the tables on either. A finish is dated today.
+    RunningAttempts Running();
+    Refusal GiveMoreTime(qint64 student, qint64 test, int minutes);
+    Refusal FinishNow(qint64 student, qint64 test);
 };
 
 // The administrator's work for the database the program has open.

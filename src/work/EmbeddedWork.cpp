@@ -1,6 +1,7 @@
 #include "WorkKinds.h"
 
 #include "AdminWork.h"
+#include "AttemptControl.h"
 #include "RecordsetWork.h"
 #include "StudentWork.h"
 #include "app/AnswerRecord.h"
@@ -46,6 +47,7 @@ private:
     static bool FindStudent(const QString& name, const QString& password);
     static bool AlreadyFinished(qint64 testNumber);
     static int CountRightAnswers();
+    int MinutesGivenNow();
 };
 
 void Embedded::ReadAtStart()
@@ -127,24 +129,42 @@ bool Embedded::OpenAttempt()
     return false;
 }
 
+// A length the countdown cannot run is shown as stored.
 StudentWork::Intro Embedded::TestIntro()
 {
-    return {rsTests.Text(QStringLiteral("fldTestName")), rsTests.Text(QStringLiteral("fldDescription")),
-            rsTests.Text(QStringLiteral("fldTime"))};
+    Intro intro{rsTests.Text(QStringLiteral("fldTestName")), rsTests.Text(QStringLiteral("fldDescription")),
+                rsTests.Text(QStringLiteral("fldTime"))};
+    if (const auto minutes = TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")))) {
+        const int given = MinutesGivenNow();
+        intro.minutes = QString::number(given);
+        intro.extraMinutes = given - *minutes;
+    }
+    return intro;
+}
+
+// The signed-in student's minutes for the test in rsTests, read when they
+// signed in.
+int Embedded::MinutesGivenNow()
+{
+    return AttemptControl::MinutesGiven(TestMinutes(), rsPasswords.Field(QStringLiteral("fldExtraTime")).toInt());
 }
 
 // The seconds left of the attempt by the database's clock. An attempt without
 // a deadline (a new one, or one begun before deadlines were kept) gets its
-// deadline now, the test's length from now, and is stored with it. A clock
-// put back since the attempt began never gives more than the test's length.
+// deadline now, its minutes given from now, and is stored with both. A clock
+// put back since the attempt began never gives more than its minutes given.
 qint64 Embedded::SecondsLeft()
 {
     const qint64 now = cnDatabase.ClockSeconds();
-    const qint64 length = qint64{TestMinutes()} * 60;
     if (rsResults.IsNull(QStringLiteral("fldDeadline"))) {
-        rsResults.SetField(QStringLiteral("fldDeadline"), now + length);
+        const int given = MinutesGivenNow();
+        rsResults.SetField(QStringLiteral("fldMinutesGiven"), given);
+        rsResults.SetField(QStringLiteral("fldDeadline"), now + qint64{given} * 60);
         rsResults.Update();
     }
+    const qint64 length = 60 * (rsResults.IsNull(QStringLiteral("fldMinutesGiven"))
+                                    ? qint64{TestMinutes()}
+                                    : rsResults.Field(QStringLiteral("fldMinutesGiven")).toLongLong());
     return std::min(rsResults.Field(QStringLiteral("fldDeadline")).toLongLong() - now, length);
 }
 

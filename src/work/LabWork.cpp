@@ -46,6 +46,7 @@ public:
     bool OpenAttempt() override { return OpenedTest().begun; }
     Intro TestIntro() override;
     qint64 SecondsLeft() override;
+    std::optional<Heard> Listen() override;
     std::int16_t TestMinutes() override;
     bool Answered(int slot) override { return storedLines_.at(Index(slot)) != 0; }
     Shown Slot(int slot) override;
@@ -160,10 +161,17 @@ const LabSession::TestInfo& Lab::OpenedTest() const
     return *test_;
 }
 
+// A length the countdown cannot run is shown as stored.
 StudentWork::Intro Lab::TestIntro()
 {
     const LabSession::TestInfo& test = OpenedTest();
-    return {test.testName, test.description, test.minutes.toString()};
+    Intro intro{test.testName, test.description, test.minutes.toString()};
+    if (const auto minutes = TestRules::WholeMinutes(test.minutes)) {
+        const int given = session_.MinutesGiven(testNumber_);
+        intro.minutes = QString::number(given);
+        intro.extraMinutes = given - *minutes;
+    }
+    return intro;
 }
 
 qint64 Lab::SecondsLeft()
@@ -172,6 +180,12 @@ qint64 Lab::SecondsLeft()
     for (std::size_t s = 0; s < storedLines_.size(); ++s)
         storedLines_[s] = attempt.answered[s] ? -1 : 0;  // answered, line not yet known
     return attempt.secondsLeft;
+}
+
+std::optional<StudentWork::Heard> Lab::Listen()
+{
+    const LabSession::TimeLeft left = session_.Left(testNumber_);
+    return Heard{left.secondsLeft, left.finished};
 }
 
 std::int16_t Lab::TestMinutes()

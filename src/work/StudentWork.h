@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Everything a student's screens do with the database: sign-in, the home
 // list, taking a test and reviewing one. On the embedded database the
@@ -43,13 +44,25 @@ public:
     // (beginning the attempt when it is new), and then its slots.
     virtual void OpenTest(qint64 testNumber) = 0;
     virtual bool OpenAttempt() = 0;
+    // `minutes` is the student's own: the test's length with their extra
+    // time, which is `extraMinutes` of it.
     struct Intro {
         QString testName;
         QString description;
         QString minutes;
+        int extraMinutes = 0;
     };
     virtual Intro TestIntro() = 0;
     virtual qint64 SecondsLeft() = 0;
+    // What the database says of the running attempt now, for a countdown
+    // that follows it: its seconds left, or that it has been finished by the
+    // administrator. None where the countdown is the program's own (a
+    // database file, which only one program uses at a time).
+    struct Heard {
+        qint64 secondsLeft = 0;
+        bool finished = false;
+    };
+    virtual std::optional<Heard> Listen() { return std::nullopt; }
     // The test's length in whole minutes; DbError "Overflow" when the
     // stored length is none the countdown can run.
     virtual std::int16_t TestMinutes() = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The plain values the work layer hands to the screens.
@@ -14,8 +15,21 @@ using ResultRows = std::vector<ResultRow>;
 
 // Why a step on a test is refused: the test is gone, its stored length is
 // none the countdown can run, the attempt is finished already (nothing more
-// to take) or not finished yet (nothing to review). None: go on.
-enum class Refusal { None, TestGone, BadLength, Finished, NotFinished };
+// to take) or not finished yet (nothing to review), or there is no attempt
+// at all. None: go on.
+enum class Refusal { None, TestGone, BadLength, Finished, NotFinished, NoAttempt };
+
+// An attempt begun and not graded, as the administrator follows it.
+struct RunningAttempt {
+    qint64 studentNumber = 0;
+    qint64 testNumber = 0;
+    QString student;  // empty when the student is gone
+    QString test;     // empty when the test is gone
+    std::optional<qint64> began;        // seconds since 1970-01-01 UTC; none when not known
+    int answered = 0;                   // slots holding an answer
+    std::optional<qint64> secondsLeft;  // none before its deadline is stored
+};
+using RunningAttempts = std::vector<RunningAttempt>;
 
 // The texts the review screen shows, by the field names of the test's row
 // and of the result's row (AnswerRecords::SlotField, AnswerFieldFor,

@@ -16,6 +16,18 @@ MsgAnswer FakePlatform::MsgBox(const QString& text, MsgButtons buttons, const QS
     return answer;
 }
 
+std::optional<int> FakePlatform::AskWholeNumber(const QString& prompt, const QString& title, int least, int most, int)
+{
+    numberQuestions << QStringLiteral("%1|%2|%3-%4").arg(title, prompt).arg(least).arg(most);
+    if (numbers.empty()) {
+        unexpected << QStringLiteral("number question with no answer: ") + prompt;
+        return std::nullopt;
+    }
+    const std::optional<int> number = numbers.front();
+    numbers.pop_front();
+    return number;
+}
+
 FileChoice FakePlatform::ChooseFile(FileDialogKind, const QString& title, const QStringList& filters,
                                     const QString& suggested)
 {

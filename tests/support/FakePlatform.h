@@ -22,6 +22,8 @@ public:
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
     FileChoice ChooseFile(FileDialogKind kind, const QString& title, const QStringList& filters,
                           const QString& suggested) override;
+    std::optional<int> AskWholeNumber(const QString& prompt, const QString& title, int least, int most,
+                                      int start) override;
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override { return today; }
     QString ShortDateFormat() override { return QStringLiteral("dd/MM/yyyy"); }
@@ -49,6 +51,10 @@ public:
     // each dialog offered ("title|filters joined by ;;|suggested").
     std::deque<FileChoice> fileChoices;
     QStringList fileDialogs;
+    // The numbers typed into the next number questions (none: cancelled),
+    // and what each asked ("title|prompt|least-most").
+    std::deque<std::optional<int>> numbers;
+    QStringList numberQuestions;
     // The users of the next modal windows; each must hide or unload its window.
     std::deque<std::function<void(QWidget&)>> modalUsers;
     // Draws returned by Rnd, in order, over and over.
