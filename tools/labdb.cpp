@@ -9,6 +9,7 @@
 // settings file for the workstations is written, with the workstation role
 // and a fresh password for it.
 #include "LabDatabase.h"
+#include "app/Language.h"
 #include "data/DbError.h"
 #include "data/ServerSettings.h"
 
@@ -18,15 +19,27 @@
 
 namespace {
 
+void Print(const QString& text, std::FILE* stream = stdout)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+}
+
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: labdb create SETTINGS [WORKSTATION]\n"
-                 "       labdb copy DATABASE SETTINGS\n"
-                 "       labdb upgrade SETTINGS [WORKSTATION]\n"
-                 "SETTINGS is a VornickTest.ini naming the server and the database's owner;\n"
-                 "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb.\n");
+    Print(QCoreApplication::translate(
+              "labdb", "usage: labdb create SETTINGS [WORKSTATION]\n"
+                       "       labdb copy DATABASE SETTINGS\n"
+                       "       labdb upgrade SETTINGS [WORKSTATION]\n"
+                       "SETTINGS is a VornickTest.ini naming the server and the database's owner;\n"
+                       "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb."),
+          stderr);
     return 2;
+}
+
+void TellWorkstationSettings(const QString& workstation)
+{
+    Print(QCoreApplication::translate("labdb", "wrote the workstations' settings file %1").arg(workstation));
 }
 
 }
@@ -36,12 +49,13 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     try {
+        Language::Start(QCoreApplication::applicationDirPath());
         const QString workstation = args.size() == 3 ? args[2] : QString();
         if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("create")) {
             LabDatabase::Create(ServerSettings::Read(args[1]), workstation);
-            std::printf("created the tables, the functions and the roles\n");
+            Print(QCoreApplication::translate("labdb", "created the tables, the functions and the roles"));
             if (!workstation.isEmpty())
-                std::printf("wrote the workstations' settings file %s\n", qPrintable(workstation));
+                TellWorkstationSettings(workstation);
             return 0;
         }
         if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("upgrade")) {
@@ -49,22 +63,26 @@ int main(int argc, char* argv[])
             const LabDatabase::Versions versions = LabDatabase::Upgrade(server);
             if (!workstation.isEmpty()) {
                 LabDatabase::WriteWorkstationSettings(server, workstation);
-                std::printf("wrote the workstations' settings file %s\n", qPrintable(workstation));
+                TellWorkstationSettings(workstation);
             }
             if (versions.before == versions.after)
-                std::printf("the tables are at version %d already\n", versions.after);
+                Print(QCoreApplication::translate("labdb", "the tables are at version %1 already").arg(versions.after));
             else
-                std::printf("brought the tables from version %d to version %d\n", versions.before, versions.after);
+                Print(QCoreApplication::translate("labdb", "brought the tables from version %1 to version %2")
+                          .arg(versions.before)
+                          .arg(versions.after));
             return 0;
         }
         if (args.size() == 3 && args[0] == QLatin1String("copy")) {
             const LabDatabase::Copied copied = LabDatabase::CopyFrom(args[1], ServerSettings::Read(args[2]));
-            std::printf("copied %d students, %d tests and %d results\n", copied.students, copied.tests,
-                        copied.results);
+            Print(QCoreApplication::translate("labdb", "copied %1 students, %2 tests and %3 results")
+                      .arg(copied.students)
+                      .arg(copied.tests)
+                      .arg(copied.results));
             return 0;
         }
     } catch (const DbError& error) {
-        std::fprintf(stderr, "labdb: %s\n", error.what());
+        Print(QStringLiteral("labdb: ") + error.message(), stderr);
         return 1;
     }
     return Usage();

@@ -12,6 +12,7 @@
 #include "app/TestRows.h"
 #include "app/TestRules.h"
 #include "data/Connection.h"
+#include "app/Language.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/ServerSettings.h"
@@ -42,27 +43,27 @@ void Print(const QString& text, std::FILE* stream = stdout)
 }
 
 struct Options {
-    QCommandLineOption title{QStringLiteral("title"), QStringLiteral("The new test's title (default: from the file)."),
+    QCommandLineOption title{QStringLiteral("title"), QCoreApplication::translate("vornick-admin", "The new test's title (default: from the file)."),
                              QStringLiteral("T")};
     QCommandLineOption minutes{QStringLiteral("minutes"),
-                               QStringLiteral("The test's length in minutes (default: %1).").arg(DefaultMinutes),
+                               QCoreApplication::translate("vornick-admin", "The test's length in minutes (default: %1).").arg(DefaultMinutes),
                                QStringLiteral("N")};
-    QCommandLineOption description{QStringLiteral("description"), QStringLiteral("The test's description."),
+    QCommandLineOption description{QStringLiteral("description"), QCoreApplication::translate("vornick-admin", "The test's description."),
                                    QStringLiteral("D")};
     QCommandLineOption first{QStringLiteral("first"),
-                             QStringLiteral("Take only the first N usable questions (at most 25)."), QStringLiteral("N")};
-    QCommandLineOption format{QStringLiteral("format"), QStringLiteral("gift or aiken."), QStringLiteral("F")};
-    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("The file to write (default: standard output)."),
+                             QCoreApplication::translate("vornick-admin", "Take only the first N usable questions (at most 25)."), QStringLiteral("N")};
+    QCommandLineOption format{QStringLiteral("format"), QCoreApplication::translate("vornick-admin", "gift or aiken."), QStringLiteral("F")};
+    QCommandLineOption output{QStringLiteral("output"), QCoreApplication::translate("vornick-admin", "The file to write (default: standard output)."),
                               QStringLiteral("FILE")};
-    QCommandLineOption test{QStringLiteral("test"), QStringLiteral("Only this test's results (its number or title)."),
+    QCommandLineOption test{QStringLiteral("test"), QCoreApplication::translate("vornick-admin", "Only this test's results (its number or title)."),
                             QStringLiteral("TEST")};
     QCommandLineOption student{QStringLiteral("student"),
-                               QStringLiteral("Only this student's results (their number or name)."),
+                               QCoreApplication::translate("vornick-admin", "Only this student's results (their number or name)."),
                                QStringLiteral("NAME_OR_NUMBER")};
-    QCommandLineOption database{QStringLiteral("database"), QStringLiteral("An Ostrel.mdb to work on."),
+    QCommandLineOption database{QStringLiteral("database"), QCoreApplication::translate("vornick-admin", "An Ostrel.mdb to work on."),
                                 QStringLiteral("PATH")};
     QCommandLineOption settings{QStringLiteral("settings"),
-                                QStringLiteral("A VornickTest.ini naming a lab's server and its owner."), QStringLiteral("INI")};
+                                QCoreApplication::translate("vornick-admin", "A VornickTest.ini naming a lab's server and its owner."), QStringLiteral("INI")};
 };
 
 void Require(bool condition, const QString& message, bool usage = false)
@@ -75,7 +76,7 @@ void Require(bool condition, const QString& message, bool usage = false)
 void OnlyOptions(const QCommandLineParser& parser, const QStringList& allowed)
 {
     for (const QString& name : parser.optionNames())
-        Require(allowed.contains(name), QStringLiteral("--%1 does not go with this command.").arg(name), true);
+        Require(allowed.contains(name), QCoreApplication::translate("vornick-admin", "--%1 does not go with this command.").arg(name), true);
 }
 
 // A lab workstations' settings file names a role that reads no table; the
@@ -83,14 +84,14 @@ void OnlyOptions(const QCommandLineParser& parser, const QStringList& allowed)
 void RequireOwner(const ServerSettings& server)
 {
     Require(server.adminUser.isEmpty(),
-            QStringLiteral("the settings file names the lab workstations' role %1, which reads no table: give the "
+            QCoreApplication::translate("vornick-admin", "the settings file names the lab workstations' role %1, which reads no table: give the "
                            "database owner's settings file with --settings.").arg(server.user));
 }
 
 void OpenDatabase(Connection& connection, const QCommandLineParser& parser, const Options& options)
 {
     Require(!(parser.isSet(options.database) && parser.isSet(options.settings)),
-            QStringLiteral("give --database or --settings, not both."), true);
+            QCoreApplication::translate("vornick-admin", "give --database or --settings, not both."), true);
     if (parser.isSet(options.database)) {
         const QString path = parser.value(options.database);
         try {
@@ -132,7 +133,7 @@ qint64 StoreNewTest(Connection& connection, const TestDraft& draft, bool titleFr
     Recordset tests;
     tests.Open(Sql::AllTests(), connection);
     const QString refusal = TestRules::TitleRefusal(draft.title, StoredTitles(tests));
-    Require(refusal.isEmpty(), refusal + (titleFromFile ? QStringLiteral(" (The title came from the file; give one "
+    Require(refusal.isEmpty(), refusal + (titleFromFile ? QCoreApplication::translate("vornick-admin", " (The title came from the file; give one "
                                                                          "with --title.)") : QString()));
     tests.AddNew();
     tests.SetField(QStringLiteral("fldTestName"), StoredTitle(draft));
@@ -151,16 +152,16 @@ std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutco
                                             const QCommandLineParser& parser, const Options& options)
 {
     const auto usable = static_cast<int>(outcome.questions.size());
-    Require(usable > 0, QStringLiteral("%1: no question in the file can be used; nothing was stored.").arg(file));
+    Require(usable > 0, QCoreApplication::translate("vornick-admin", "%1: no question in the file can be used; nothing was stored.").arg(file));
     int first = TestDraft::Slots;
     if (parser.isSet(options.first)) {
         bool number = false;
         first = parser.value(options.first).toInt(&number);
         Require(number && first >= 1 && first <= TestDraft::Slots,
-                QStringLiteral("--first takes a number from 1 to %1.").arg(TestDraft::Slots), true);
+                QCoreApplication::translate("vornick-admin", "--first takes a number from 1 to %1.").arg(TestDraft::Slots), true);
     } else {
         Require(usable <= TestDraft::Slots,
-                QStringLiteral("%1 holds %2 usable questions and a test takes at most %3: split the file, or take the "
+                QCoreApplication::translate("vornick-admin", "%1 holds %2 usable questions and a test takes at most %3: split the file, or take the "
                                "first %3 with --first %3.").arg(file).arg(usable).arg(TestDraft::Slots));
     }
     std::vector<DraftQuestion> questions = outcome.Questions();
@@ -168,7 +169,7 @@ std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutco
         QStringList lines;
         for (int i = first; i < usable; ++i)
             lines << QString::number(outcome.questions[static_cast<std::size_t>(i)].line);
-        Print(QStringLiteral("Not taken (past the first %1): the questions on lines %2.").arg(first).arg(lines.join(QStringLiteral(", "))));
+        Print(QCoreApplication::translate("vornick-admin", "Not taken (past the first %1): the questions on lines %2.").arg(first).arg(lines.join(QStringLiteral(", "))));
         questions.resize(static_cast<std::size_t>(first));
     }
     return questions;
@@ -187,7 +188,7 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
     }
     const QuestionFile::Loaded loaded = QuestionFile::Load(file);
     Require(!loaded.outcome.Refused(), file + QStringLiteral(": ") + QuestionFile::Located(loaded.outcome.refusal));
-    Print(QStringLiteral("Read %1 as %2.").arg(file, QuestionFile::FormatName(loaded.format)));
+    Print(QCoreApplication::translate("vornick-admin", "Read %1 as %2.").arg(file, QuestionFile::FormatName(loaded.format)));
     Print(QuestionFile::Report(loaded.outcome));
     draft.questions = QuestionsToStore(file, loaded.outcome, parser, options);
     const bool titleFromFile = !parser.isSet(options.title);
@@ -201,9 +202,9 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
     const auto count = static_cast<int>(draft.questions.size());
     const QString stored = StoredTitle(draft);
     Print(count < TestDraft::Slots
-              ? QStringLiteral("Stored test %1 \"%2\" with %3 of %4 questions: unfinished, hidden from students until "
+              ? QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 of %4 questions: unfinished, hidden from students until "
                                "its questions are written.").arg(number).arg(stored).arg(count).arg(TestDraft::Slots)
-              : QStringLiteral("Stored test %1 \"%2\" with %3 questions.").arg(number).arg(stored).arg(count));
+              : QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 questions.").arg(number).arg(stored).arg(count));
 }
 
 // Moves `tests` to the test numbered `test`, or else titled so (with or
@@ -221,10 +222,10 @@ void FindTest(Recordset& tests, const QString& test)
         const QString title = tests.Text(QStringLiteral("fldTestName"));
         if (title != test && TestRules::VisibleTitle(title) != test)
             continue;
-        Require(!found, QStringLiteral("several tests are titled \"%1\"; give the test's number.").arg(test));
+        Require(!found, QCoreApplication::translate("vornick-admin", "several tests are titled \"%1\"; give the test's number.").arg(test));
         found = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
     }
-    Require(found.has_value(), QStringLiteral("no test is numbered or titled \"%1\".").arg(test));
+    Require(found.has_value(), QCoreApplication::translate("vornick-admin", "no test is numbered or titled \"%1\".").arg(test));
     for (tests.MoveFirst(); tests.Field(QStringLiteral("fldTestNumber")).toLongLong() != *found;)
         tests.MoveNext();
 }
@@ -233,7 +234,7 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit(),
-            QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString()));
+            QCoreApplication::translate("vornick-admin", "%1 cannot be written: %2.").arg(path, file.errorString()));
 }
 
 void Export(const QString& test, const QCommandLineParser& parser, const Options& options)
@@ -242,7 +243,7 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
                          QStringLiteral("settings")});
     const QString format = parser.value(options.format).toLower();
     Require(format == QLatin1String("gift") || format == QLatin1String("aiken"),
-            QStringLiteral("export needs --format gift or --format aiken."), true);
+            QCoreApplication::translate("vornick-admin", "export needs --format gift or --format aiken."), true);
     Connection connection(QStringLiteral("vornick-admin"));
     OpenDatabase(connection, parser, options);
     Recordset tests;
@@ -252,7 +253,7 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
     const WriteOutcome written = format == QLatin1String("gift") ? Gift::Write(draft) : Aiken::Write(draft);
     if (parser.isSet(options.output)) {
         WriteFile(parser.value(options.output), written.text.toUtf8());
-        Print(QStringLiteral("Wrote %1 questions of test %2 \"%3\" to %4.")
+        Print(QCoreApplication::translate("vornick-admin", "Wrote %1 questions of test %2 \"%3\" to %4.")
                   .arg(QString::number(written.questions), tests.Text(QStringLiteral("fldTestNumber")), draft.title,
                        parser.value(options.output)));
     } else {
@@ -276,10 +277,10 @@ qint64 FindStudent(Connection& connection, const QString& student)
             return own;
         if (students.Text(QStringLiteral("fldStudentName")) != student)
             continue;
-        Require(!named, QStringLiteral("several students are named \"%1\"; give the student's number.").arg(student));
+        Require(!named, QCoreApplication::translate("vornick-admin", "several students are named \"%1\"; give the student's number.").arg(student));
         named = own;
     }
-    Require(named.has_value(), QStringLiteral("no student is numbered or named \"%1\".").arg(student));
+    Require(named.has_value(), QCoreApplication::translate("vornick-admin", "no student is numbered or named \"%1\".").arg(student));
     return *named;
 }
 
@@ -295,7 +296,7 @@ void Results(const QCommandLineParser& parser, const Options& options)
 {
     OnlyOptions(parser, {QStringLiteral("test"), QStringLiteral("student"), QStringLiteral("output"),
                          QStringLiteral("database"), QStringLiteral("settings")});
-    Require(parser.isSet(options.output), QStringLiteral("results needs --output FILE."), true);
+    Require(parser.isSet(options.output), QCoreApplication::translate("vornick-admin", "results needs --output FILE."), true);
     Connection connection(QStringLiteral("vornick-admin"));
     OpenDatabase(connection, parser, options);
     std::optional<qint64> test;
@@ -306,7 +307,7 @@ void Results(const QCommandLineParser& parser, const Options& options)
         student = FindStudent(connection, parser.value(options.student));
     const std::vector<Attempt> attempts = AttemptRows::Load(connection, test, student);
     WriteFile(parser.value(options.output), Csv::Results(attempts));
-    Print(QStringLiteral("Wrote %1 to %2.").arg(Csv::ResultsCount(attempts.size()), parser.value(options.output)));
+    Print(QCoreApplication::translate("vornick-admin", "Wrote %1 to %2.").arg(Csv::ResultsCount(attempts.size()), parser.value(options.output)));
 }
 
 void Analysis(const QString& test, const QCommandLineParser& parser, const Options& options)
@@ -330,14 +331,13 @@ void Analysis(const QString& test, const QCommandLineParser& parser, const Optio
             rows.push_back(row);
         WriteFile(parser.value(options.output), Csv::Document(rows));
     }
-    Print(QStringLiteral("Test %1 \"%2\"").arg(number).arg(draft.title));
+    Print(QCoreApplication::translate("vornick-admin", "Test %1 \"%2\"").arg(number).arg(draft.title));
     Print(AnalysisText::Report(figures).join(u'\n'));
 }
 
 QString Usage()
 {
-    return QStringLiteral(
-        "usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]\n"
+    return QCoreApplication::translate("vornick-admin", "usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]\n"
         "       vornick-admin export TEST --format gift|aiken [--output FILE]\n"
         "       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE\n"
         "       vornick-admin analysis TEST [--output FILE.csv]\n"
@@ -358,15 +358,15 @@ void Run(const QStringList& arguments)
     Require(parser.parse(arguments), parser.errorText(), true);
     const QStringList words = parser.positionalArguments();
     if (words.value(0) == QLatin1String("results")) {
-        Require(words.size() == 1, QStringLiteral("results takes no file or test; use --test and --student."), true);
+        Require(words.size() == 1, QCoreApplication::translate("vornick-admin", "results takes no file or test; use --test and --student."), true);
         return Results(parser, options);
     }
-    Require(words.size() == 2, QStringLiteral("give a command and its file or test."), true);
+    Require(words.size() == 2, QCoreApplication::translate("vornick-admin", "give a command and its file or test."), true);
     if (words[0] == QLatin1String("import"))
         return Import(words[1], parser, options);
     if (words[0] == QLatin1String("analysis"))
         return Analysis(words[1], parser, options);
-    Require(words[0] == QLatin1String("export"), QStringLiteral("unknown command \"%1\".").arg(words[0]), true);
+    Require(words[0] == QLatin1String("export"), QCoreApplication::translate("vornick-admin", "unknown command \"%1\".").arg(words[0]), true);
     Export(words[1], parser, options);
 }
 
@@ -382,6 +382,11 @@ int Fail(const QString& message)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    try {
+        Language::Start(QCoreApplication::applicationDirPath());
+    } catch (const DbError& error) {
+        return Fail(error.message());
+    }
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2 && (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))) {
         Print(Usage());
@@ -393,7 +398,7 @@ int main(int argc, char* argv[])
     } catch (const Failure& failure) {
         if (!failure.usage)
             return Fail(failure.message);
-        Fail(failure.message + QStringLiteral(" See vornick-admin --help."));
+        Fail(failure.message + QCoreApplication::translate("vornick-admin", " See vornick-admin --help."));
         return 2;
     } catch (const DbError& error) {
         return Fail(error.message());

@@ -22,14 +22,16 @@ QString FlagNames(const ItemAnalysis::SlotFigures& slot);
 // The table's column headings, and its rows: slot, question (from
 // `questions`, slot 1 first), facility, discrimination, the four choice
 // counts overall, in the top group and in the bottom group, and the flags'
-// reasons.
+// reasons (in English, as files keep them). The screen's headings are
+// ColumnHeadings, in the language shown.
 QStringList TableHeader();
+QStringList ColumnHeadings();
 std::vector<QStringList> TableRows(const ItemAnalysis::TestFigures& figures, const QStringList& questions);
 
 // The summary (and the warning when there are few attempts), a fixed-column table of every slot and each flag's reason
 // on a line of its own.
 QStringList Report(const ItemAnalysis::TestFigures& figures);
 
-extern const QString FewAttemptsWarning;
+QString FewAttemptsWarning();
 
 }

@@ -1,6 +1,9 @@
 #include "ItemAnalysis.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
+#include <functional>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -55,9 +58,30 @@ ChoiceCounts Count(const std::vector<SlotChoices>& attempts, std::size_t slot, a
     return counts;
 }
 
-QString FalseName(Choice choice)
+// A flag's sentence is written twice: as the teacher reads it (translated,
+// the locale's numbers) and as files keep it (English, '.'), so that a saved
+// CSV is the same in every language.
+class Words {
+public:
+    explicit Words(bool shown) : shown_(shown) {}
+    QString Text(const char* source) const
+    {
+        return shown_ ? QCoreApplication::translate("ItemAnalysis", source) : QString::fromUtf8(source);
+    }
+    QString Number(const Figure& figure) const { return shown_ ? ShownHere(figure) : Shown(figure); }
+    QString FalseName(Choice choice) const
+    {
+        return Text(choice == Choice::False1 ? QT_TRANSLATE_NOOP("ItemAnalysis", "false answer 1")
+                                             : QT_TRANSLATE_NOOP("ItemAnalysis", "false answer 2"));
+    }
+
+private:
+    bool shown_;
+};
+
+FlagReason Flagged(Flag flag, const std::function<QString(const Words&)>& sentence)
 {
-    return choice == Choice::False1 ? QStringLiteral("false answer 1") : QStringLiteral("false answer 2");
+    return {flag, sentence(Words(true)), sentence(Words(false))};
 }
 
 // Each text's choosers against the total of the other slots.
@@ -73,38 +97,50 @@ Figure ChoiceCorrelation(const SlotFigures& slot, const RestSums& rest, qint64 n
     return Pearson(n, chose, chose, rest.sum, rest.squares, rest.byChoice[Index(choice)]);
 }
 
-std::optional<QString> WrongKeyReason(const SlotFigures& slot, const RestSums& rest, qint64 n, int group)
+std::optional<FlagReason> WrongKeyReason(const SlotFigures& slot, const RestSums& rest, qint64 n, int group)
 {
     const int keyedTop = slot.top[Index(Choice::Answer)];
     for (const Choice wrong : {Choice::False1, Choice::False2}) {
         if (slot.top[Index(wrong)] > keyedTop)
-            return QStringLiteral("Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer.")
-                .arg(slot.top[Index(wrong)]).arg(group).arg(FalseName(wrong)).arg(keyedTop);
+            return Flagged(Flag::WrongKey, [&](const Words& w) {
+                return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis",
+                                                "Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer."))
+                    .arg(slot.top[Index(wrong)]).arg(group).arg(w.FalseName(wrong)).arg(keyedTop);
+            });
     }
     // Nobody choosing the keyed answer says nothing for it: counted as 0.
     const Figure keyed = slot.all[Index(Choice::Answer)] == 0 ? Figure(0.0) : slot.discrimination;
     for (const Choice wrong : {Choice::False1, Choice::False2}) {
         const Figure r = ChoiceCorrelation(slot, rest, n, wrong);
         if (r && keyed && *r > *keyed)
-            return QStringLiteral("Possible wrong key: %1 goes with high totals (r = %2) more than the keyed answer "
-                                  "(r = %3).").arg(FalseName(wrong), Shown(r), Shown(keyed));
+            return Flagged(Flag::WrongKey, [&](const Words& w) {
+                return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Possible wrong key: %1 goes with high totals (r = %2) "
+                                                                "more than the keyed answer (r = %3)."))
+                    .arg(w.FalseName(wrong), w.Number(r), w.Number(keyed));
+            });
     }
     return std::nullopt;
 }
 
 void AddFlags(SlotFigures& slot, const RestSums& rest, qint64 n, int group)
 {
-    if (const std::optional<QString> reason = WrongKeyReason(slot, rest, n, group))
-        slot.flags.push_back({Flag::WrongKey, *reason});
+    if (const std::optional<FlagReason> reason = WrongKeyReason(slot, rest, n, group))
+        slot.flags.push_back(*reason);
     if (slot.discrimination && *slot.discrimination < 0)
-        slot.flags.push_back({Flag::NegativeDiscrimination,
-                              QStringLiteral("Negative discrimination: r = %1, weaker attempts got it right more "
-                                             "often than stronger ones.").arg(Shown(slot.discrimination))});
+        slot.flags.push_back(Flagged(Flag::NegativeDiscrimination, [&](const Words& w) {
+            return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Negative discrimination: r = %1, weaker attempts got it "
+                                                            "right more often than stronger ones."))
+                .arg(w.Number(slot.discrimination));
+        }));
     if (slot.facility && *slot.facility > TooEasyAbove)
-        slot.flags.push_back({Flag::TooEasy, QStringLiteral("Too easy: facility %1, above 0.9.").arg(Shown(slot.facility))});
+        slot.flags.push_back(Flagged(Flag::TooEasy, [&](const Words& w) {
+            return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Too easy: facility %1, above 0.9.")).arg(w.Number(slot.facility));
+        }));
     if (slot.facility && *slot.facility < TooHardBelow)
-        slot.flags.push_back({Flag::TooHard, QStringLiteral("Too hard: facility %1, below 0.25 (under chance for three "
-                                                            "answers).").arg(Shown(slot.facility))});
+        slot.flags.push_back(Flagged(Flag::TooHard, [&](const Words& w) {
+            return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Too hard: facility %1, below 0.25 (under chance for three answers)."))
+                .arg(w.Number(slot.facility));
+        }));
 }
 
 SlotFigures SlotOf(const std::vector<SlotChoices>& attempts, const std::vector<int>& totals,
@@ -182,6 +218,11 @@ TestFigures Analyse(const std::vector<SlotChoices>& attempts)
 QString Shown(const Figure& figure, int decimals)
 {
     return figure ? QString::number(*figure, 'f', decimals) : QStringLiteral("not defined");
+}
+
+QString ShownHere(const Figure& figure, int decimals)
+{
+    return figure ? QLocale().toString(*figure, 'f', decimals) : QCoreApplication::translate("ItemAnalysis", "not defined");
 }
 
 }

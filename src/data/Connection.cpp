@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <thread>
+#include <QCoreApplication>
 
 namespace {
 
@@ -24,8 +25,7 @@ using Clock = std::chrono::steady_clock;
 // A session the server has lost sight of while it held a transaction open
 // ends that transaction after 20 s, so a store repeated on a new connection
 // never waits for the lost one for long.
-const QString ServerOptions = QStringLiteral(
-    "connect_timeout=10;application_name=VornickTest;tcp_user_timeout=20000;"
+const QString ServerOptions = QStringLiteral("connect_timeout=10;application_name=VornickTest;tcp_user_timeout=20000;"
     "keepalives_idle=30;keepalives_interval=10;keepalives_count=3;"
     "options='-c idle_in_transaction_session_timeout=20000'");
 
@@ -42,7 +42,7 @@ QString ServerConnectOptions(const ServerSettings& server)
         if (value.isEmpty())
             continue;
         if (value.contains(u';'))
-            throw DbError(QStringLiteral("The %1 of the settings file may not hold a ';'.").arg(key));
+            throw DbError(QCoreApplication::translate("Connection", "The %1 of the settings file may not hold a ';'.").arg(key));
         QString quoted = value;
         quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
         options += u';' + key + QStringLiteral("='") + quoted + u'\'';
@@ -113,10 +113,10 @@ void Connection::RequireWritable(const QString& databasePath)
     const QFileInfo folder(file.absolutePath());
     if (file.isWritable() && folder.isWritable())
         return;
-    const QString what = file.isWritable() ? QStringLiteral("its folder %1").arg(QDir::toNativeSeparators(folder.filePath()))
-                                           : QStringLiteral("the file");
+    const QString what = file.isWritable() ? QCoreApplication::translate("Connection", "its folder %1").arg(QDir::toNativeSeparators(folder.filePath()))
+                                           : QCoreApplication::translate("Connection", "the file");
     Close();
-    throw DbError(QStringLiteral("The database %1 cannot be written by this user account (%2 is read-only for it), "
+    throw DbError(QCoreApplication::translate("Connection", "The database %1 cannot be written by this user account (%2 is read-only for it), "
                                  "so no answer or change could be stored.\n"
                                  "Ask the person who installed VornickTest to give this account write access to the "
                                  "database file and its folder.")
@@ -229,7 +229,7 @@ void Connection::OpenWith(const QString& driver, const std::function<void(QSqlDa
             const QString message = EngineMessage(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
-            throw DbError(message.isEmpty() ? QStringLiteral("The database driver %1 is not installed.").arg(driver)
+            throw DbError(message.isEmpty() ? QCoreApplication::translate("Connection", "The database driver %1 is not installed.").arg(driver)
                                             : message);
         }
         configure(db);
@@ -278,7 +278,7 @@ QSqlDatabase Connection::Database() const { return QSqlDatabase::database(name_,
 QSqlQuery& Connection::Prepared(const QString& sql)
 {
     if (!IsOpen())
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(QCoreApplication::translate("Connection", "Operation is not allowed when the object is closed."));
     auto found = prepared_.find(sql);
     if (found != prepared_.end())
         return *found->second;
@@ -459,7 +459,7 @@ Connection::ReadTransaction::~ReadTransaction()
 Connection::Transaction::Transaction(Connection& connection) : connection_(connection)
 {
     if (!connection_.IsOpen())
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(QCoreApplication::translate("Connection", "Operation is not allowed when the object is closed."));
     // Beginning is safe to repeat: a server that restarted since the last
     // step is reconnected to first.
     connection_.Repeatable(Unit::Read, [this] {

@@ -4,6 +4,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QCoreApplication>
 
 namespace {
 
@@ -38,7 +39,7 @@ LabSession::LabSession(Connection& connection) : connection_(connection) {}
 QVariantList LabSession::WithToken(QVariantList values) const
 {
     if (!token_)
-        throw DbError(QStringLiteral("This session has ended; please sign in again."));
+        throw DbError(QCoreApplication::translate("LabSession", "This session has ended; please sign in again."));
     values.prepend(*token_);
     return values;
 }

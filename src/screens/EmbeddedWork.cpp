@@ -10,6 +10,7 @@
 #include "data/DbError.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 using namespace Module1;
 
@@ -151,7 +152,7 @@ std::int16_t Embedded::TestMinutes()
 {
     const auto minutes = TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")));
     if (!minutes)
-        throw DbError(QStringLiteral("Overflow"));
+        throw DbError(QCoreApplication::translate("EmbeddedWork", "Overflow"));
     return *minutes;
 }
 

@@ -149,7 +149,7 @@ QGridLayout* SlotForm::BuildSlotNumbers()
 
 QGridLayout* SlotForm::BuildQuestionArea()
 {
-    QuestionNumber = new QLabel(QStringLiteral("Question #"), this);
+    QuestionNumber = new QLabel(tr("Question #"), this);
     QuestionNumber->setObjectName(QStringLiteral("QuestionNumber"));
     QuestionNumber->setFont(Bold(*QuestionNumber, HeadingPointSize));
     lblQuestion = new QLabel(this);
@@ -188,10 +188,10 @@ QGridLayout* SlotForm::BuildQuestionArea()
 QHBoxLayout* SlotForm::BuildSlotButtons()
 {
     cmdPrev = NamedButton(QStringLiteral("<<<"), QStringLiteral("cmdPrev"), this);
-    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
+    cmdPrev->setAccessibleName(tr("Previous question"));
     cmdNext = NamedButton(QStringLiteral(">>>"), QStringLiteral("cmdNext"), this);
-    cmdNext->setAccessibleName(QStringLiteral("Next question"));
-    cmdDone = NamedButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this);
+    cmdNext->setAccessibleName(tr("Next question"));
+    cmdDone = NamedButton(tr("&Done"), QStringLiteral("cmdDone"), this);
     GiveStepKeys(cmdPrev, cmdNext);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrev);
@@ -207,7 +207,7 @@ void SlotForm::NameAnswerButtons(const std::array<QString, 3>& notes)
 {
     const std::array<QLabel*, 3> lines = AnswerLines();
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        QString name = QStringLiteral("Answer %1").arg(k + 1);
+        QString name = tr("Answer %1").arg(k + 1);
         if (!lines[k]->text().isEmpty())
             name += QStringLiteral(": ") + lines[k]->text();
         if (!notes[k].isEmpty())

@@ -51,7 +51,7 @@ const ReviewTexts& frmAnswers::Texts()
 // Every failing step is skipped.
 void frmAnswers::Form_Load()
 {
-    IgnoreErrors([this] { setWindowTitle(QStringLiteral("Results of: ") + Texts().TestText(QStringLiteral("fldTestName"))); });
+    IgnoreErrors([this] { setWindowTitle(tr("Results of: %1").arg(Texts().TestText(QStringLiteral("fldTestName")))); });
     Colour_Question_Numbers();
     CurrentQuestion = 1;
     Load_Question();
@@ -68,9 +68,9 @@ void frmAnswers::Colour_Question_Numbers()
         QLabel& number = *lblQuestionNumber[static_cast<std::size_t>(slot - 1)];
         SetTextColour(number, right ? SlotColours::Right() : SlotColours::Missed());
         number.setText(QString::number(slot) + (right ? QStringLiteral("\u2713") : QStringLiteral("\u2717")));
-        number.setAccessibleName(QStringLiteral("Question %1, %2")
+        number.setAccessibleName(tr("Question %1, %2")
                                      .arg(slot)
-                                     .arg(right ? QStringLiteral("right") : QStringLiteral("missed")));
+                                     .arg(right ? tr("right") : tr("missed")));
     }
 }
 
@@ -88,9 +88,9 @@ void frmAnswers::Mark_Lines(int chosenIndex, const std::array<QString, 3>& order
         lines[k]->setFont(font);
         QStringList said;
         if (order[k] == QLatin1String("1"))
-            said << QStringLiteral("right answer");
+            said << tr("right answer");
         if (chosen)
-            said << QStringLiteral("your answer");
+            said << tr("your answer");
         notes[k] = said.join(QStringLiteral(", "));
     }
     NameAnswerButtons(notes);
@@ -130,7 +130,7 @@ void frmAnswers::Load_Question()
         }
     }
     Mark_Lines(chosenIndex, order);
-    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
+    QuestionNumber->setText(tr("Question %1").arg(slot));
 }
 
 void frmAnswers::cmdNext_Click()

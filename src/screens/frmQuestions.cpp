@@ -40,7 +40,7 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     QGridLayout* numbers = BuildSlotNumbers();
     QGridLayout* question = BuildQuestionArea();
     QHBoxLayout* buttons = BuildSlotButtons();
-    Label2 = new QLabel(QStringLiteral("Remaining time:"), this);
+    Label2 = new QLabel(tr("Remaining time:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     lblTime = new QLabel(this);
     lblTime->setObjectName(QStringLiteral("lblTime"));
@@ -148,7 +148,7 @@ void frmQuestions::Load_Question()
     for (std::size_t k = 0; k < lines.size(); ++k)
         lines[k]->setText(shown.answers[k]);
     NameAnswerButtons();
-    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
+    QuestionNumber->setText(tr("Question %1").arg(slot));
 }
 
 // Leaves the slot on screen: a chosen answer is stored at once (the first
@@ -215,7 +215,7 @@ void frmQuestions::Time_Is_Up()
     timeIsUp_ = true;
     IgnoreErrors([this] { Store_Chosen_Answer(); });
     QPointer<frmQuestions> self(this);
-    MsgBox(QStringLiteral("Time Is Up!"));
+    MsgBox(tr("Time Is Up!"));
     if (self)
         cmdDone_Click();
 }
@@ -266,7 +266,7 @@ void frmQuestions::CloseByFrame()
     if (qApp->isSavingSession())
         return Leave_Attempt();
     QPointer<frmQuestions> self(this);
-    const MsgAnswer answer = platform().MsgBox(QStringLiteral("Finish this test now? Your answers will be graded."),
+    const MsgAnswer answer = platform().MsgBox(tr("Finish this test now? Your answers will be graded."),
                                                MsgButtons::YesNoDefaultNo, QString());
     if (self && answer == MsgAnswer::Yes)
         cmdDone_Click();

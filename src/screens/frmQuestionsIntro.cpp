@@ -15,7 +15,7 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblTime = new QLabel(this);
     lblTime->setObjectName(QStringLiteral("lblTime"));
-    Label1 = new QLabel(QStringLiteral("You can advance the question using the buttons or by directly clicking on "
+    Label1 = new QLabel(tr("You can advance the question using the buttons or by directly clicking on "
                                        "the number of the question.  When answered, the number of the question "
                                        "will turn green.  If you finish before time runs out, press the \"Done\" "
                                        "button."),
@@ -28,7 +28,7 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
     QFont timeFont = lblTime->font();
     timeFont.setBold(true);
     lblTime->setFont(timeFont);
-    cmdBegin = new QPushButton(QStringLiteral("&Begin"), this);
+    cmdBegin = new QPushButton(tr("&Begin"), this);
     cmdBegin->setObjectName(QStringLiteral("cmdBegin"));
     cmdBegin->setDefault(true);
 
@@ -52,8 +52,10 @@ void frmQuestionsIntro::Form_Load()
     const StudentWork::Intro intro = Student().TestIntro();
     setWindowTitle(intro.testName);
     lblDescription->setText(intro.description);
-    lblTime->setText(QStringLiteral("You will be given ") + intro.minutes + QStringLiteral(" minutes ")
-                     + QStringLiteral("to complete this test."));
+    bool whole = false;
+    const int minutes = intro.minutes.toInt(&whole);
+    lblTime->setText(whole ? tr("You will be given %n minutes to complete this test.", nullptr, minutes)
+                           : tr("You will be given %1 minutes to complete this test.").arg(intro.minutes));
 }
 
 // Closing the window by its frame unloads it too, and the test starts.
