@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <vector>
+
 namespace {
 
 const QString English = QStringLiteral("en");
@@ -16,6 +18,28 @@ const QString English = QStringLiteral("en");
 const QString OurFolder = QStringLiteral(":/i18n");
 
 QString Normal(QString code) { return code.replace(u'-', u'_'); }
+
+// The translators Install put in place, removed when another language comes.
+std::vector<QTranslator*>& Installed()
+{
+    static std::vector<QTranslator*> translators;
+    return translators;
+}
+
+void RemoveInstalled()
+{
+    for (QTranslator* translator : Installed()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    Installed().clear();
+}
+
+void Put(QTranslator* translator)
+{
+    QCoreApplication::installTranslator(translator);
+    Installed().push_back(translator);
+}
 
 }
 
@@ -61,6 +85,7 @@ QString Start(const QString& programFolder)
 
 bool Install(const QString& code)
 {
+    RemoveInstalled();
     // Numbers on screen and paper follow the language; in English they stay
     // as the program always wrote them (a '.' and no grouping).
     if (code == English) {
@@ -69,13 +94,15 @@ bool Install(const QString& code)
     }
     const QLocale system = QLocale::system();
     QLocale::setDefault(system.language() == QLocale(code).language() ? system : QLocale(code));
-    auto* ours = new QTranslator(QCoreApplication::instance());
+    auto* ours = new QTranslator;
     const bool loaded = ours->load(QStringLiteral("vornicktest_") + code, OurFolder);
-    QCoreApplication::installTranslator(ours);
+    Put(ours);
     // Qt's own words: the buttons of message boxes, the file dialogs.
-    auto* qt = new QTranslator(QCoreApplication::instance());
+    auto* qt = new QTranslator;
     if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
+        Put(qt);
+    else
+        delete qt;
     return loaded;
 }
 

@@ -21,8 +21,9 @@ QString Choose(const QString& fixed, const QStringList& wanted);
 // and installs that language. Throws DbError as Choose and LanguageSetting do.
 QString Start(const QString& programFolder);
 
-// Installs the translations of `code` on the running application (nothing
-// for English); returns false when one of ours could not be loaded.
+// Installs the translations of `code` on the running application in place
+// of any installed before (none for English); returns false when ours could
+// not be loaded.
 bool Install(const QString& code);
 
 // True for a language written right to left.
