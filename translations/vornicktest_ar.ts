@@ -62,6 +62,10 @@
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>إجابة فارغة؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</translation>
     </message>
+    <message>
+        <source>ANSWER: %1 names none of the question&apos;s options.</source>
+        <translation>ANSWER: %1 لا يشير إلى أي من خيارات السؤال.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -196,6 +200,10 @@
         <source>Slot %1: %2</source>
         <translation>رقم %1: %2</translation>
     </message>
+    <message>
+        <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
+        <translation>لا تُفحص مفاتيح الإجابة مع أقل من 20 محاولة مكتملة، لذلك لا يُعلَّم أي منها بأنه قد يكون خاطئًا.</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -224,6 +232,24 @@ Ask the person who installed VornickTest to give this account write access to th
     <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>العملية غير مسموح بها والكائن مغلق.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be found: its folder %2 does not exist.</source>
+        <translation>لا يمكن العثور على قاعدة البيانات %1: مجلدها %2 غير موجود.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read by this user account (%2 is closed to it).
+Ask the person who installed VornickTest to give this account access to the database file and its folder.</source>
+        <translation>لا يستطيع حساب المستخدم هذا قراءة قاعدة البيانات %1 (%2 مغلق أمامه).
+اطلب من الشخص الذي ثبّت VornickTest أن يمنح هذا الحساب صلاحية الوصول إلى ملف قاعدة البيانات ومجلده.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>قاعدة البيانات %1 غير موجودة.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened: %2</source>
+        <translation>لا يمكن فتح قاعدة البيانات %1: %2</translation>
     </message>
 </context>
 <context>
@@ -348,6 +374,26 @@ Ask the person who installed VornickTest to give this account write access to th
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>إجابة فارغة؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</translation>
     </message>
+    <message>
+        <source>picture left out; its alt text stays in brackets.</source>
+        <translation>حُذفت صورة؛ يبقى نصها البديل بين قوسين.</translation>
+    </message>
+    <message>
+        <source>script or style left out.</source>
+        <translation>حُذف نص برمجي أو نمط.</translation>
+    </message>
+    <message>
+        <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
+        <translation>نص HTML فيه %1 وسمًا؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</translation>
+    </message>
+    <message>
+        <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
+        <translation>بعد أول %1 وسم HTML في الملف، وهو أكثر مما يقرؤه البرنامج في ملف واحد؛ قسّم الملف واستورد كل جزء.</translation>
+    </message>
+    <message>
+        <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
+        <translation>أنهى سطر فارغ (السطر %1) السؤال داخل إجاباته التي فُتحت هنا بـ &quot;{&quot;؛ لا تترك سطرًا فارغًا بين &quot;{&quot; و&quot;}&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -358,14 +404,6 @@ Ask the person who installed VornickTest to give this account write access to th
     <message>
         <source>false answer 2</source>
         <translation>الإجابة الخاطئة 2</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer.</source>
-        <translation>احتمال خطأ في مفتاح الإجابة: اختار %1 من أفضل %2 %3، و%4 الإجابة المعتمدة.</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 goes with high totals (r = %2) more than the keyed answer (r = %3).</source>
-        <translation>احتمال خطأ في مفتاح الإجابة: ترتبط %1 بالدرجات العالية (r = %2) أكثر من الإجابة المعتمدة (r = %3).</translation>
     </message>
     <message>
         <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
@@ -382,6 +420,10 @@ Ask the person who installed VornickTest to give this account write access to th
     <message>
         <source>not defined</source>
         <translation>غير معرّف</translation>
+    </message>
+    <message>
+        <source>Possible wrong key: %1 goes with high totals (r = %2) clearly more than the keyed answer (r = %3); %1 is probably right.</source>
+        <translation>احتمال خطأ في مفتاح الإجابة: ترتبط %1 بالدرجات العالية (r = %2) أكثر بوضوح من الإجابة المعتمدة (r = %3)؛ والأرجح أن %1 هي الصحيحة.</translation>
     </message>
 </context>
 <context>
@@ -778,10 +820,6 @@ It was left untouched.</source>
         <translation>قيمة %1 لملف الإعدادات %2 تحتوي على فاصل أسطر.</translation>
     </message>
     <message>
-        <source>The settings file %1 cannot be written.</source>
-        <translation>لا يمكن كتابة ملف الإعدادات %1.</translation>
-    </message>
-    <message>
         <source>The settings file %1 names both a database file and a server; it may name only one.</source>
         <translation>يحدد ملف الإعدادات %1 ملف قاعدة بيانات وخادمًا معًا؛ ولا يجوز أن يحدد إلا واحدًا.</translation>
     </message>
@@ -792,6 +830,14 @@ It was left untouched.</source>
     <message>
         <source>the database %1 on %2</source>
         <translation>قاعدة البيانات %1 على %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: %2.</source>
+        <translation>لا يمكن كتابة ملف الإعدادات %1: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: the folder %2 does not exist.</source>
+        <translation>لا يمكن كتابة ملف الإعدادات %1: المجلد %2 غير موجود.</translation>
     </message>
 </context>
 <context>
@@ -945,7 +991,7 @@ Please give this student a different name.</source>
     <message>
         <source>Are you sure you want to delete this test<byte value="xd"/>
  and all the corresponding student results?</source>
-        <translation>هل أنت متأكد أنك تريد حذف هذا الاختبار&#xd;
+        <translation>هل أنت متأكد أنك تريد حذف هذا الاختبار<byte value="xd"/>
  وجميع نتائج الطلاب فيه؟</translation>
     </message>
     <message>
@@ -1137,17 +1183,17 @@ Please tell your teacher.</source>
         <source>There are %n questions left to write.<byte value="xd"/>
 Are you sure you want to exit?</source>
         <translation>
-            <numerusform>لم يبق أي سؤال لكتابته.&#xd;
+            <numerusform>لم يبق أي سؤال لكتابته.<byte value="xd"/>
 هل أنت متأكد أنك تريد الخروج؟</numerusform>
-            <numerusform>بقي سؤال واحد لكتابته.&#xd;
+            <numerusform>بقي سؤال واحد لكتابته.<byte value="xd"/>
 هل أنت متأكد أنك تريد الخروج؟</numerusform>
-            <numerusform>بقي سؤالان لكتابتهما.&#xd;
+            <numerusform>بقي سؤالان لكتابتهما.<byte value="xd"/>
 هل أنت متأكد أنك تريد الخروج؟</numerusform>
-            <numerusform>بقيت %n أسئلة لكتابتها.&#xd;
+            <numerusform>بقيت %n أسئلة لكتابتها.<byte value="xd"/>
 هل أنت متأكد أنك تريد الخروج؟</numerusform>
-            <numerusform>بقي %n سؤالًا لكتابتها.&#xd;
+            <numerusform>بقي %n سؤالًا لكتابتها.<byte value="xd"/>
 هل أنت متأكد أنك تريد الخروج؟</numerusform>
-            <numerusform>بقي %n سؤال لكتابتها.&#xd;
+            <numerusform>بقي %n سؤال لكتابتها.<byte value="xd"/>
 هل أنت متأكد أنك تريد الخروج؟</numerusform>
         </translation>
     </message>
@@ -1543,6 +1589,10 @@ FILE ملف GIFT أو Aiken؛ يضم الاختبار 25 سؤالًا على ا�
     <message>
         <source> See vornick-admin --help.</source>
         <translation> انظر vornick-admin --help.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the folder %2 does not exist.</source>
+        <translation>لا يمكن كتابة %1: المجلد %2 غير موجود.</translation>
     </message>
 </context>
 <context>

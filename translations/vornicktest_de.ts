@@ -62,6 +62,10 @@
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>eine leere Antwort; beim Wiedereinlesen der Datei entfällt die Frage.</translation>
     </message>
+    <message>
+        <source>ANSWER: %1 names none of the question&apos;s options.</source>
+        <translation>ANSWER: %1 nennt keine der Antworten der Frage.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -196,6 +200,10 @@
         <source>Slot %1: %2</source>
         <translation>Nr. %1: %2</translation>
     </message>
+    <message>
+        <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
+        <translation>Unter 20 abgeschlossenen Versuchen werden Schlüssel nicht geprüft, daher wird keiner als möglicherweise falsch gekennzeichnet.</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -224,6 +232,24 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Schreibrec
     <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>Der Vorgang ist bei geschlossenem Objekt nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be found: its folder %2 does not exist.</source>
+        <translation>Die Datenbank %1 wird nicht gefunden: Ihr Ordner %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read by this user account (%2 is closed to it).
+Ask the person who installed VornickTest to give this account access to the database file and its folder.</source>
+        <translation>Die Datenbank %1 kann von diesem Benutzerkonto nicht gelesen werden (%2 ist ihm verschlossen).
+Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff auf die Datenbankdatei und ihren Ordner zu geben.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>Die Datenbank %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened: %2</source>
+        <translation>Die Datenbank %1 kann nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +370,26 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Schreibrec
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>eine leere Antwort; beim Wiedereinlesen der Datei entfällt die Frage.</translation>
     </message>
+    <message>
+        <source>picture left out; its alt text stays in brackets.</source>
+        <translation>Bild weggelassen; sein Alternativtext bleibt in Klammern stehen.</translation>
+    </message>
+    <message>
+        <source>script or style left out.</source>
+        <translation>Skript oder Stil weggelassen.</translation>
+    </message>
+    <message>
+        <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
+        <translation>ein HTML-Text mit %1 Tags; das Programm liest höchstens %2 in einem Text.</translation>
+    </message>
+    <message>
+        <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
+        <translation>nach den ersten %1 HTML-Tags der Datei, mehr als das Programm in einer Datei liest; teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
+    </message>
+    <message>
+        <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
+        <translation>Eine Leerzeile (Zeile %1) beendete die Frage innerhalb ihrer hier mit &quot;{&quot; geöffneten Antworten; lassen Sie zwischen &quot;{&quot; und &quot;}&quot; keine Leerzeile.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -354,14 +400,6 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Schreibrec
     <message>
         <source>false answer 2</source>
         <translation>falsche Antwort 2</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer.</source>
-        <translation>Möglicher Schlüsselfehler: %1 der oberen %2 wählten %3, %4 die als richtig hinterlegte Antwort.</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 goes with high totals (r = %2) more than the keyed answer (r = %3).</source>
-        <translation>Möglicher Schlüsselfehler: %1 geht stärker mit hohen Gesamtpunktzahlen einher (r = %2) als die als richtig hinterlegte Antwort (r = %3).</translation>
     </message>
     <message>
         <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
@@ -378,6 +416,10 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Schreibrec
     <message>
         <source>not defined</source>
         <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>Possible wrong key: %1 goes with high totals (r = %2) clearly more than the keyed answer (r = %3); %1 is probably right.</source>
+        <translation>Möglicher Schlüsselfehler: %1 geht deutlich stärker mit hohen Gesamtpunktzahlen einher (r = %2) als die als richtig hinterlegte Antwort (r = %3); %1 ist wahrscheinlich richtig.</translation>
     </message>
 </context>
 <context>
@@ -774,10 +816,6 @@ Sie wurde nicht verändert.</translation>
         <translation>Der Wert %1 für die Einstellungsdatei %2 enthält einen Zeilenumbruch.</translation>
     </message>
     <message>
-        <source>The settings file %1 cannot be written.</source>
-        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>The settings file %1 names both a database file and a server; it may name only one.</source>
         <translation>Die Einstellungsdatei %1 nennt sowohl eine Datenbankdatei als auch einen Server; sie darf nur eines nennen.</translation>
     </message>
@@ -788,6 +826,14 @@ Sie wurde nicht verändert.</translation>
     <message>
         <source>the database %1 on %2</source>
         <translation>die Datenbank %1 auf %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: the folder %2 does not exist.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: Der Ordner %2 existiert nicht.</translation>
     </message>
 </context>
 <context>
@@ -941,7 +987,7 @@ Bitte geben Sie diesem Schüler einen anderen Namen.</translation>
     <message>
         <source>Are you sure you want to delete this test<byte value="xd"/>
  and all the corresponding student results?</source>
-        <translation>Wollen Sie diesen Test&#xd;
+        <translation>Wollen Sie diesen Test<byte value="xd"/>
  und alle zugehörigen Schülerergebnisse wirklich löschen?</translation>
     </message>
     <message>
@@ -1133,9 +1179,9 @@ Bitte sagen Sie Ihrer Lehrkraft Bescheid.</translation>
         <source>There are %n questions left to write.<byte value="xd"/>
 Are you sure you want to exit?</source>
         <translation>
-            <numerusform>Es ist noch %n Frage zu schreiben.&#xd;
+            <numerusform>Es ist noch %n Frage zu schreiben.<byte value="xd"/>
 Wollen Sie wirklich beenden?</numerusform>
-            <numerusform>Es sind noch %n Fragen zu schreiben.&#xd;
+            <numerusform>Es sind noch %n Fragen zu schreiben.<byte value="xd"/>
 Wollen Sie wirklich beenden?</numerusform>
         </translation>
     </message>
@@ -1523,6 +1569,10 @@ speichert mit --output ihre Tabelle je Frage als CSV.</translation>
     <message>
         <source> See vornick-admin --help.</source>
         <translation> Siehe vornick-admin --help.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the folder %2 does not exist.</source>
+        <translation>%1 kann nicht geschrieben werden: Der Ordner %2 existiert nicht.</translation>
     </message>
 </context>
 <context>

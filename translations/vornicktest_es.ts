@@ -62,6 +62,10 @@
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>una respuesta vacía; al volver a leer el archivo, la pregunta se omite.</translation>
     </message>
+    <message>
+        <source>ANSWER: %1 names none of the question&apos;s options.</source>
+        <translation>ANSWER: %1 no corresponde a ninguna opción de la pregunta.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -196,6 +200,10 @@
         <source>Slot %1: %2</source>
         <translation>N.º %1: %2</translation>
     </message>
+    <message>
+        <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
+        <translation>Por debajo de 20 intentos terminados no se comprueban las claves, así que ninguna se marca como posiblemente errónea.</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -224,6 +232,24 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta permiso de escr
     <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>La operación no está permitida si el objeto está cerrado.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be found: its folder %2 does not exist.</source>
+        <translation>No se encuentra la base de datos %1: su carpeta %2 no existe.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read by this user account (%2 is closed to it).
+Ask the person who installed VornickTest to give this account access to the database file and its folder.</source>
+        <translation>Esta cuenta de usuario no puede leer la base de datos %1 (%2 le está cerrado).
+Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archivo de la base de datos y a su carpeta.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>La base de datos %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened: %2</source>
+        <translation>No se puede abrir la base de datos %1: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +370,26 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta permiso de escr
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>una respuesta vacía; al volver a leer el archivo, la pregunta se omite.</translation>
     </message>
+    <message>
+        <source>picture left out; its alt text stays in brackets.</source>
+        <translation>se omite la imagen; su texto alternativo queda entre corchetes.</translation>
+    </message>
+    <message>
+        <source>script or style left out.</source>
+        <translation>se omite un script o un estilo.</translation>
+    </message>
+    <message>
+        <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
+        <translation>un texto HTML con %1 etiquetas; el programa lee como máximo %2 en un texto.</translation>
+    </message>
+    <message>
+        <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
+        <translation>después de las %1 primeras etiquetas HTML del archivo, más de las que el programa lee en un archivo; divida el archivo e importe cada parte.</translation>
+    </message>
+    <message>
+        <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
+        <translation>Una línea en blanco (línea %1) cerró la pregunta dentro de sus respuestas abiertas aquí con &quot;{&quot;; no deje líneas en blanco entre &quot;{&quot; y &quot;}&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -354,14 +400,6 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta permiso de escr
     <message>
         <source>false answer 2</source>
         <translation>respuesta falsa 2</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer.</source>
-        <translation>Posible clave errónea: %1 de los %2 mejores eligieron %3, %4 la respuesta marcada como correcta.</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 goes with high totals (r = %2) more than the keyed answer (r = %3).</source>
-        <translation>Posible clave errónea: %1 va más con las puntuaciones altas (r = %2) que la respuesta marcada como correcta (r = %3).</translation>
     </message>
     <message>
         <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
@@ -378,6 +416,10 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta permiso de escr
     <message>
         <source>not defined</source>
         <translation>no definido</translation>
+    </message>
+    <message>
+        <source>Possible wrong key: %1 goes with high totals (r = %2) clearly more than the keyed answer (r = %3); %1 is probably right.</source>
+        <translation>Posible clave errónea: %1 va claramente más con las puntuaciones altas (r = %2) que la respuesta marcada como correcta (r = %3); %1 es probablemente la correcta.</translation>
     </message>
 </context>
 <context>
@@ -774,10 +816,6 @@ No se ha modificado.</translation>
         <translation>El valor %1 para el archivo de configuración %2 contiene un salto de línea.</translation>
     </message>
     <message>
-        <source>The settings file %1 cannot be written.</source>
-        <translation>No se puede escribir el archivo de configuración %1.</translation>
-    </message>
-    <message>
         <source>The settings file %1 names both a database file and a server; it may name only one.</source>
         <translation>El archivo de configuración %1 indica a la vez un archivo de base de datos y un servidor; solo puede indicar uno.</translation>
     </message>
@@ -788,6 +826,14 @@ No se ha modificado.</translation>
     <message>
         <source>the database %1 on %2</source>
         <translation>la base de datos %1 en %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el archivo de configuración %1: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: the folder %2 does not exist.</source>
+        <translation>No se puede escribir el archivo de configuración %1: la carpeta %2 no existe.</translation>
     </message>
 </context>
 <context>
@@ -941,7 +987,7 @@ Dé otro nombre a este alumno, por favor.</translation>
     <message>
         <source>Are you sure you want to delete this test<byte value="xd"/>
  and all the corresponding student results?</source>
-        <translation>¿Seguro que desea eliminar esta prueba&#xd;
+        <translation>¿Seguro que desea eliminar esta prueba<byte value="xd"/>
  y todos los resultados de los alumnos en ella?</translation>
     </message>
     <message>
@@ -1133,9 +1179,9 @@ Avise a su profesor, por favor.</translation>
         <source>There are %n questions left to write.<byte value="xd"/>
 Are you sure you want to exit?</source>
         <translation>
-            <numerusform>Queda %n pregunta por escribir.&#xd;
+            <numerusform>Queda %n pregunta por escribir.<byte value="xd"/>
 ¿Seguro que desea salir?</numerusform>
-            <numerusform>Quedan %n preguntas por escribir.&#xd;
+            <numerusform>Quedan %n preguntas por escribir.<byte value="xd"/>
 ¿Seguro que desea salir?</numerusform>
         </translation>
     </message>
@@ -1523,6 +1569,10 @@ guarda su tabla por pregunta como CSV.</translation>
     <message>
         <source> See vornick-admin --help.</source>
         <translation> Vea vornick-admin --help.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the folder %2 does not exist.</source>
+        <translation>No se puede escribir %1: la carpeta %2 no existe.</translation>
     </message>
 </context>
 <context>

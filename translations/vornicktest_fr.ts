@@ -62,6 +62,10 @@
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>une réponse vide ; à la relecture du fichier, la question est ignorée.</translation>
     </message>
+    <message>
+        <source>ANSWER: %1 names none of the question&apos;s options.</source>
+        <translation>ANSWER: %1 ne désigne aucune des propositions de la question.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -196,6 +200,10 @@
         <source>Slot %1: %2</source>
         <translation>N° %1 : %2</translation>
     </message>
+    <message>
+        <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
+        <translation>Les clés ne sont pas vérifiées en dessous de 20 tentatives terminées : aucune n&apos;est donc signalée comme peut-être erronée.</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -224,6 +232,24 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte le dr
     <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>Opération non autorisée lorsque l&apos;objet est fermé.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be found: its folder %2 does not exist.</source>
+        <translation>La base de données %1 est introuvable : son dossier %2 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read by this user account (%2 is closed to it).
+Ask the person who installed VornickTest to give this account access to the database file and its folder.</source>
+        <translation>La base de données %1 n&apos;est pas lisible pour ce compte (%2 lui est fermé).
+Demandez à la personne qui a installé VornickTest de donner à ce compte l&apos;accès au fichier de la base et à son dossier.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>La base de données %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened: %2</source>
+        <translation>La base de données %1 ne peut pas être ouverte : %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +370,26 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte le dr
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>une réponse vide ; à la relecture du fichier, la question est ignorée.</translation>
     </message>
+    <message>
+        <source>picture left out; its alt text stays in brackets.</source>
+        <translation>image ignorée ; son texte de remplacement reste entre crochets.</translation>
+    </message>
+    <message>
+        <source>script or style left out.</source>
+        <translation>script ou style ignoré.</translation>
+    </message>
+    <message>
+        <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
+        <translation>un texte HTML de %1 balises ; le programme en lit au plus %2 dans un texte.</translation>
+    </message>
+    <message>
+        <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
+        <translation>au-delà des %1 premières balises HTML du fichier, plus que le programme n&apos;en lit dans un fichier ; divisez le fichier et importez chaque partie.</translation>
+    </message>
+    <message>
+        <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
+        <translation>Une ligne vide (ligne %1) a terminé la question à l&apos;intérieur de ses réponses ouvertes ici par &quot;{&quot; ; ne laissez aucune ligne vide entre &quot;{&quot; et &quot;}&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -354,14 +400,6 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte le dr
     <message>
         <source>false answer 2</source>
         <translation>fausse réponse 2</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer.</source>
-        <translation>Clé peut-être erronée : %1 des %2 meilleurs ont choisi %3, %4 la réponse indiquée comme juste.</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 goes with high totals (r = %2) more than the keyed answer (r = %3).</source>
-        <translation>Clé peut-être erronée : %1 va davantage avec les scores élevés (r = %2) que la réponse indiquée comme juste (r = %3).</translation>
     </message>
     <message>
         <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
@@ -378,6 +416,10 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte le dr
     <message>
         <source>not defined</source>
         <translation>non défini</translation>
+    </message>
+    <message>
+        <source>Possible wrong key: %1 goes with high totals (r = %2) clearly more than the keyed answer (r = %3); %1 is probably right.</source>
+        <translation>Clé peut-être erronée : %1 va nettement plus avec les scores élevés (r = %2) que la réponse indiquée comme juste (r = %3) ; %1 est probablement la bonne.</translation>
     </message>
 </context>
 <context>
@@ -774,10 +816,6 @@ Elle n&apos;a pas été modifiée.</translation>
         <translation>La valeur %1 pour le fichier de paramètres %2 contient un saut de ligne.</translation>
     </message>
     <message>
-        <source>The settings file %1 cannot be written.</source>
-        <translation>Le fichier de paramètres %1 ne peut pas être écrit.</translation>
-    </message>
-    <message>
         <source>The settings file %1 names both a database file and a server; it may name only one.</source>
         <translation>Le fichier de paramètres %1 indique à la fois un fichier de base de données et un serveur ; il ne peut en indiquer qu&apos;un.</translation>
     </message>
@@ -788,6 +826,14 @@ Elle n&apos;a pas été modifiée.</translation>
     <message>
         <source>the database %1 on %2</source>
         <translation>la base de données %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: %2.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: the folder %2 does not exist.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être écrit : le dossier %2 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
@@ -941,7 +987,7 @@ Veuillez donner un autre nom à cet élève.</translation>
     <message>
         <source>Are you sure you want to delete this test<byte value="xd"/>
  and all the corresponding student results?</source>
-        <translation>Voulez-vous vraiment supprimer ce test&#xd;
+        <translation>Voulez-vous vraiment supprimer ce test<byte value="xd"/>
  et tous les résultats des élèves qui s&apos;y rapportent ?</translation>
     </message>
     <message>
@@ -1133,9 +1179,9 @@ Veuillez le signaler à votre professeur.</translation>
         <source>There are %n questions left to write.<byte value="xd"/>
 Are you sure you want to exit?</source>
         <translation>
-            <numerusform>Il reste %n question à rédiger.&#xd;
+            <numerusform>Il reste %n question à rédiger.<byte value="xd"/>
 Voulez-vous vraiment quitter ?</numerusform>
-            <numerusform>Il reste %n questions à rédiger.&#xd;
+            <numerusform>Il reste %n questions à rédiger.<byte value="xd"/>
 Voulez-vous vraiment quitter ?</numerusform>
         </translation>
     </message>
@@ -1523,6 +1569,10 @@ enregistre son tableau par question en CSV.</translation>
     <message>
         <source> See vornick-admin --help.</source>
         <translation> Voir vornick-admin --help.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the folder %2 does not exist.</source>
+        <translation>%1 ne peut pas être écrit : le dossier %2 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,10 @@
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>uma resposta vazia; ao ler o arquivo de novo, a questão é omitida.</translation>
     </message>
+    <message>
+        <source>ANSWER: %1 names none of the question&apos;s options.</source>
+        <translation>ANSWER: %1 não corresponde a nenhuma alternativa da questão.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -196,6 +200,10 @@
         <source>Slot %1: %2</source>
         <translation>Nº %1: %2</translation>
     </message>
+    <message>
+        <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
+        <translation>Abaixo de 20 tentativas concluídas o gabarito não é verificado, então nenhuma resposta é marcada como possível erro.</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -224,6 +232,24 @@ Peça a quem instalou o VornickTest que dê a esta conta permissão de escrita n
     <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>A operação não é permitida quando o objeto está fechado.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be found: its folder %2 does not exist.</source>
+        <translation>O banco de dados %1 não foi encontrado: a pasta %2 não existe.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read by this user account (%2 is closed to it).
+Ask the person who installed VornickTest to give this account access to the database file and its folder.</source>
+        <translation>O banco de dados %1 não pode ser lido por esta conta de usuário (%2 está fechado para ela).
+Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do banco de dados e à pasta dele.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>O banco de dados %1 não existe.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir o banco de dados %1: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +370,26 @@ Peça a quem instalou o VornickTest que dê a esta conta permissão de escrita n
         <source>an empty answer; reading the file back leaves the question out.</source>
         <translation>uma resposta vazia; ao ler o arquivo de novo, a questão é omitida.</translation>
     </message>
+    <message>
+        <source>picture left out; its alt text stays in brackets.</source>
+        <translation>imagem omitida; o texto alternativo fica entre colchetes.</translation>
+    </message>
+    <message>
+        <source>script or style left out.</source>
+        <translation>script ou estilo omitido.</translation>
+    </message>
+    <message>
+        <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
+        <translation>um texto HTML com %1 tags; o programa lê no máximo %2 em um texto.</translation>
+    </message>
+    <message>
+        <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
+        <translation>depois das %1 primeiras tags HTML do arquivo, mais do que o programa lê em um arquivo; divida o arquivo e importe cada parte.</translation>
+    </message>
+    <message>
+        <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
+        <translation>Uma linha em branco (linha %1) encerrou a questão dentro das respostas abertas aqui com &quot;{&quot;; não deixe linha em branco entre &quot;{&quot; e &quot;}&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -354,14 +400,6 @@ Peça a quem instalou o VornickTest que dê a esta conta permissão de escrita n
     <message>
         <source>false answer 2</source>
         <translation>resposta errada 2</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer.</source>
-        <translation>Possível gabarito errado: %1 dos %2 melhores escolheram %3, %4 a resposta do gabarito.</translation>
-    </message>
-    <message>
-        <source>Possible wrong key: %1 goes with high totals (r = %2) more than the keyed answer (r = %3).</source>
-        <translation>Possível gabarito errado: %1 acompanha mais as notas altas (r = %2) do que a resposta do gabarito (r = %3).</translation>
     </message>
     <message>
         <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
@@ -378,6 +416,10 @@ Peça a quem instalou o VornickTest que dê a esta conta permissão de escrita n
     <message>
         <source>not defined</source>
         <translation>não definido</translation>
+    </message>
+    <message>
+        <source>Possible wrong key: %1 goes with high totals (r = %2) clearly more than the keyed answer (r = %3); %1 is probably right.</source>
+        <translation>Possível gabarito errado: %1 acompanha claramente mais as notas altas (r = %2) do que a resposta do gabarito (r = %3); %1 provavelmente é a certa.</translation>
     </message>
 </context>
 <context>
@@ -774,10 +816,6 @@ Ele não foi alterado.</translation>
         <translation>O valor %1 para o arquivo de configuração %2 contém uma quebra de linha.</translation>
     </message>
     <message>
-        <source>The settings file %1 cannot be written.</source>
-        <translation>Não é possível gravar o arquivo de configuração %1.</translation>
-    </message>
-    <message>
         <source>The settings file %1 names both a database file and a server; it may name only one.</source>
         <translation>O arquivo de configuração %1 indica ao mesmo tempo um arquivo de banco de dados e um servidor; ele só pode indicar um.</translation>
     </message>
@@ -788,6 +826,14 @@ Ele não foi alterado.</translation>
     <message>
         <source>the database %1 on %2</source>
         <translation>o banco de dados %1 em %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o arquivo de configuração %1: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: the folder %2 does not exist.</source>
+        <translation>Não é possível gravar o arquivo de configuração %1: a pasta %2 não existe.</translation>
     </message>
 </context>
 <context>
@@ -941,7 +987,7 @@ Dê outro nome a este aluno, por favor.</translation>
     <message>
         <source>Are you sure you want to delete this test<byte value="xd"/>
  and all the corresponding student results?</source>
-        <translation>Tem certeza de que deseja excluir esta prova&#xd;
+        <translation>Tem certeza de que deseja excluir esta prova<byte value="xd"/>
  e todos os resultados dos alunos nela?</translation>
     </message>
     <message>
@@ -1133,9 +1179,9 @@ Avise seu professor, por favor.</translation>
         <source>There are %n questions left to write.<byte value="xd"/>
 Are you sure you want to exit?</source>
         <translation>
-            <numerusform>Falta escrever %n questão.&#xd;
+            <numerusform>Falta escrever %n questão.<byte value="xd"/>
 Tem certeza de que deseja sair?</numerusform>
-            <numerusform>Faltam escrever %n questões.&#xd;
+            <numerusform>Faltam escrever %n questões.<byte value="xd"/>
 Tem certeza de que deseja sair?</numerusform>
         </translation>
     </message>
@@ -1523,6 +1569,10 @@ salva a tabela por questão como CSV.</translation>
     <message>
         <source> See vornick-admin --help.</source>
         <translation> Veja vornick-admin --help.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the folder %2 does not exist.</source>
+        <translation>Não é possível gravar %1: a pasta %2 não existe.</translation>
     </message>
 </context>
 <context>

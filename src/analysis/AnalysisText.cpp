@@ -5,8 +5,6 @@ namespace AnalysisText {
 
 using namespace ItemAnalysis;
 
-QString FewAttemptsWarning() { return QCoreApplication::translate("AnalysisText", "Warning: fewer than 5 finished attempts; these figures mean little."); }
-
 namespace {
 
 QString Flagged(Flag flag)
@@ -52,6 +50,16 @@ QStringList Summary(const TestFigures& figures)
             .arg(ShownHere(figures.alpha), ShownHere(figures.standardError, 1)),
         QCoreApplication::translate("AnalysisText", "Top and bottom groups: %L1 attempts each (27%)").arg(figures.groupSize)};
     return lines;
+}
+
+QStringList Notes(const TestFigures& figures)
+{
+    QStringList notes;
+    if (figures.fewAttempts)
+        notes << QCoreApplication::translate("AnalysisText", "Warning: fewer than 5 finished attempts; these figures mean little.");
+    if (figures.attempts < KeyCheckAttempts)
+        notes << QCoreApplication::translate("AnalysisText", "Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.");
+    return notes;
 }
 
 QString Reasons(const SlotFigures& slot)
@@ -119,9 +127,7 @@ std::vector<QStringList> TableRows(const TestFigures& figures, const QStringList
 
 QStringList Report(const TestFigures& figures)
 {
-    QStringList lines = Summary(figures);
-    if (figures.fewAttempts)
-        lines << FewAttemptsWarning();
+    QStringList lines = Summary(figures) + Notes(figures);
     const QString bar = QStringLiteral("  |");
     lines << QString()
           << QCoreApplication::translate("AnalysisText", "Choices: A the answer, F1 and F2 the false answers, - none; T: in the top group, B: in "

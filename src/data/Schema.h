@@ -17,7 +17,8 @@ namespace Schema {
 // and administrator roles and the functions the workstation role works
 // through (resources/lab-roles.sql); a file stays at version 1. Version 3,
 // on a server, has the server date finished attempts and refuse answers
-// stored long past an attempt's deadline.
+// stored long past an attempt's deadline. resources/schema.sql ends by
+// setting the file's version, which must equal FileVersion.
 constexpr int FileVersion = 1;
 constexpr int ServerVersion = 3;
 

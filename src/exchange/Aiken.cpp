@@ -77,7 +77,7 @@ private:
         const auto right = std::find_if(question.options.begin(), question.options.end(),
                                         [&](const Option& o) { return o.letter == letter[0]; });
         if (right == question.options.end())
-            return LeaveOut(number, QStringLiteral("ANSWER: %1 names none of the question's options.").arg(letter[0]));
+            return LeaveOut(number, QCoreApplication::translate("Aiken", "ANSWER: %1 names none of the question's options.").arg(letter[0]));
         const auto sameLetter = std::count_if(question.options.begin(), question.options.end(),
                                               [&](const Option& o) { return o.letter == right->letter; });
         if (sameLetter > 1)

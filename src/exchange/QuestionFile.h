@@ -55,7 +55,7 @@ struct Decoded {
     FileNote refusal;
 };
 // The bytes as text: UTF-8 (with or without a byte-order mark) or UTF-16
-// with one. Refuses an empty or oversized file, a NUL byte and anything that
+// (little or big endian, with a byte-order mark or without). Refuses an empty or oversized file, a NUL byte and anything that
 // is not UTF-8, naming the line.
 Decoded Decode(const QByteArray& bytes);
 
@@ -65,7 +65,7 @@ QString Grouped(qint64 number);
 // "Line 7: " or nothing for the file as a whole, before the note's text.
 QString Located(const FileNote& note);
 
-// Aiken when the file has an "ANSWER:" line and is not named .gift; GIFT otherwise.
+// Aiken when the file's text has an "ANSWER:" line and is not named .gift; GIFT otherwise.
 QuestionFormat Guess(const QString& fileName, const QByteArray& bytes);
 QString FormatName(QuestionFormat format);
 
