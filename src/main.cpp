@@ -1,5 +1,7 @@
 #include "app/ErrorPolicy.h"
+#include "app/Language.h"
 #include "app/Module1.h"
+#include "app/Platform.h"
 #include "app/QtPlatform.h"
 #include "screens/Screens.h"
 #include "screens/frmEntry.h"
@@ -19,9 +21,16 @@ int main(int argc, char* argv[])
     QtPlatform qtPlatform;
     SetPlatform(&qtPlatform);
 
-    // The sign-in screen's load performs the start-up: a second copy or a
-    // database that cannot be opened ends the program here.
-    RunGuarded([] { Screens::Show<frmEntry>(); });
+    // The language comes first, so that every later message is in it; the
+    // sign-in screen's load performs the rest of the start-up: an unknown
+    // language, a second copy or a database that cannot be opened ends the
+    // program here.
+    RunGuarded([] {
+        const QString language = Language::Start(platform().ProgramFolder());
+        if (Language::RightToLeft(language))
+            QApplication::setLayoutDirection(Qt::RightToLeft);
+        Screens::Show<frmEntry>();
+    });
     const int code = QApplication::exec();
     // Widgets and the connection go before the application object does.
     Screens::DiscardAll();

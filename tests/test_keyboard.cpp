@@ -3,6 +3,7 @@
 #include "StudentDesk.h"
 #include "TestEnv.h"
 #include "UserActions.h"
+#include "app/Language.h"
 #include "app/Module1.h"
 #include "app/QtPlatform.h"
 #include "screens/ScreenRoles.h"
@@ -10,6 +11,7 @@
 #include "screens/SlotScreen.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmAnswers.h"
+#include "screens/frmAttempts.h"
 #include "screens/frmChangePassword.h"
 #include "screens/frmEntry.h"
 #include "screens/frmMain.h"
@@ -350,9 +352,19 @@ private slots:
         QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
     }
 
-    // One letter, one control on each screen.
+    // One letter, one control on each screen, in English and in every translation.
+    void mnemonicsNamedOncePerScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& code : Language::Shipped())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+
     void mnemonicsNamedOncePerScreen()
     {
+        QFETCH(QString, language);
+        QVERIFY(Language::Install(language));
+        const auto english = qScopeGuard([] { Language::Install(QStringLiteral("en")); });
         TestEnv env;
         std::vector<std::unique_ptr<Form>> screens;
         screens.push_back(std::make_unique<frmEntry>());
@@ -366,6 +378,7 @@ private slots:
         screens.push_back(std::make_unique<frmNewTest>());
         screens.push_back(std::make_unique<frmChangePassword>());
         screens.push_back(std::make_unique<frmStatistics>());
+        screens.push_back(std::make_unique<frmAttempts>());
         QStringList shared;
         for (const auto& screen : screens) {
             QMap<QString, QStringList> owners;
@@ -381,7 +394,7 @@ private slots:
                     shared << screen->objectName() + u' ' + letter.key() + u' ' + letter->join(u' ');
             }
         }
-        QCOMPARE(shared, QStringList());
+        QCOMPARE(shared.join(u'\n'), QString());
     }
 
     // The review's colours and the red clock's on a light and a dark palette: the

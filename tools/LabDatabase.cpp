@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -40,7 +41,7 @@ void RefuseWhenHoldingData(Connection& target)
     for (const Table& table : Tables) {
         QSqlQuery any = Run(target.Database(), QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(table.name));
         if (any.next())
-            throw DbError(QStringLiteral("The server's database already holds data (the %1 table has rows); "
+            throw DbError(QCoreApplication::translate("LabDatabase", "The server's database already holds data (the %1 table has rows); "
                                          "nothing was copied.").arg(table.name));
     }
 }
@@ -71,7 +72,7 @@ int CopyTable(Connection& source, Connection& target, const Table& table)
         for (int c = 0; c < columns.size(); ++c)
             insert.bindValue(c, rows.value(columns[c]));
         if (!insert.exec())
-            throw DbError(QStringLiteral("Copying the %1 row with %2 %3: %4")
+            throw DbError(QCoreApplication::translate("LabDatabase", "Copying the %1 row with %2 %3: %4")
                               .arg(table.name, table.key, rows.value(table.key).toString(), EngineMessage(insert.lastError())));
         ++copied;
     }

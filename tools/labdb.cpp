@@ -12,6 +12,7 @@
 // workstations is written: the server, the database and the administrator
 // role's name, no password.
 #include "LabDatabase.h"
+#include "app/Language.h"
 #include "data/DbError.h"
 #include "data/ServerSettings.h"
 
@@ -21,17 +22,29 @@
 
 namespace {
 
+void Print(const QString& text, std::FILE* stream = stdout)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+}
+
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: labdb create SETTINGS [WORKSTATION]\n"
-                 "       labdb copy DATABASE SETTINGS\n"
-                 "       labdb upgrade SETTINGS [WORKSTATION]\n"
-                 "       labdb harden SUPERUSER\n"
-                 "SETTINGS is a VornickTest.ini naming the server and the database's owner;\n"
-                 "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;\n"
-                 "SUPERUSER is a VornickTest.ini naming the server's superuser and the database.\n");
+    Print(QCoreApplication::translate(
+              "labdb", "usage: labdb create SETTINGS [WORKSTATION]\n"
+                       "       labdb copy DATABASE SETTINGS\n"
+                       "       labdb upgrade SETTINGS [WORKSTATION]\n"
+                       "       labdb harden SUPERUSER\n"
+                       "SETTINGS is a VornickTest.ini naming the server and the database's owner;\n"
+                       "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;\n"
+                       "SUPERUSER is a VornickTest.ini naming the server's superuser and the database."),
+          stderr);
     return 2;
+}
+
+void TellWorkstationSettings(const QString& workstation)
+{
+    Print(QCoreApplication::translate("labdb", "wrote the workstations' settings file %1").arg(workstation));
 }
 
 }
@@ -41,6 +54,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     try {
+        Language::Start(QCoreApplication::applicationDirPath());
         const QString workstation = args.size() == 3 ? args[2] : QString();
         // Refused before the server is touched, which would otherwise be left
         // with a workstation password written nowhere.
@@ -48,9 +62,9 @@ int main(int argc, char* argv[])
             ServerSettings::RequireFolderFor(workstation);
         if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("create")) {
             LabDatabase::Create(ServerSettings::Read(args[1]), workstation);
-            std::printf("created the tables, the functions and the roles\n");
+            Print(QCoreApplication::translate("labdb", "created the tables, the functions and the roles"));
             if (!workstation.isEmpty())
-                std::printf("wrote the workstations' settings file %s\n", qPrintable(workstation));
+                TellWorkstationSettings(workstation);
             return 0;
         }
         if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("upgrade")) {
@@ -58,33 +72,38 @@ int main(int argc, char* argv[])
             const LabDatabase::Versions versions = LabDatabase::Upgrade(server);
             if (!workstation.isEmpty()) {
                 LabDatabase::WriteWorkstationSettings(server, workstation);
-                std::printf("wrote the workstations' settings file %s\n", qPrintable(workstation));
+                TellWorkstationSettings(workstation);
             }
             if (versions.before == versions.after)
-                std::printf("the tables are at version %d already\n", versions.after);
+                Print(QCoreApplication::translate("labdb", "the tables are at version %1 already").arg(versions.after));
             else
-                std::printf("brought the tables from version %d to version %d\n", versions.before, versions.after);
+                Print(QCoreApplication::translate("labdb", "brought the tables from version %1 to version %2")
+                          .arg(versions.before)
+                          .arg(versions.after));
             return 0;
         }
         if (args.size() == 3 && args[0] == QLatin1String("copy")) {
             const LabDatabase::Copied copied = LabDatabase::CopyFrom(args[1], ServerSettings::Read(args[2]));
-            std::printf("copied %d students, %d tests and %d results\n", copied.students, copied.tests,
-                        copied.results);
+            Print(QCoreApplication::translate("labdb", "copied %1 students, %2 tests and %3 results")
+                      .arg(copied.students)
+                      .arg(copied.tests)
+                      .arg(copied.results));
             if (!copied.shortPasswords.empty())
-                std::printf("these students' passwords are shorter than %d characters; give them new ones:\n",
-                            LabDatabase::ShortestPassword);
+                Print(QCoreApplication::translate(
+                          "labdb", "these students' passwords are shorter than %1 characters; give them new ones:")
+                          .arg(LabDatabase::ShortestPassword));
             for (const LabDatabase::Account& account : copied.shortPasswords)
-                std::printf("  %lld %s\n", static_cast<long long>(account.number), qPrintable(account.name));
+                Print(QStringLiteral("  %1 %2").arg(account.number).arg(account.name));
             return 0;
         }
         if (args.size() == 2 && args[0] == QLatin1String("harden")) {
             LabDatabase::Harden(ServerSettings::Read(args[1]));
-            std::printf("took setseed, pg_sleep, the advisory locks, the large objects and the signals to other "
-                        "sessions from everyone but the superuser\n");
+            Print(QCoreApplication::translate("labdb", "took setseed, pg_sleep, the advisory locks, the large objects "
+                                                       "and the signals to other sessions from everyone but the superuser"));
             return 0;
         }
     } catch (const DbError& error) {
-        std::fprintf(stderr, "labdb: %s\n", error.what());
+        Print(QStringLiteral("labdb: ") + error.message(), stderr);
         return 1;
     }
     return Usage();

@@ -16,6 +16,7 @@
 #include "app/TestRows.h"
 #include "app/TestRules.h"
 #include "data/Connection.h"
+#include "app/Language.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/ServerSettings.h"
@@ -51,27 +52,27 @@ void Print(const QString& text, std::FILE* stream = stdout)
 }
 
 struct Options {
-    QCommandLineOption title{QStringLiteral("title"), QStringLiteral("The new test's title (default: from the file)."),
+    QCommandLineOption title{QStringLiteral("title"), QCoreApplication::translate("vornick-admin", "The new test's title (default: from the file)."),
                              QStringLiteral("T")};
     QCommandLineOption minutes{QStringLiteral("minutes"),
-                               QStringLiteral("The test's length in minutes (default: %1).").arg(DefaultMinutes),
+                               QCoreApplication::translate("vornick-admin", "The test's length in minutes (default: %1).").arg(DefaultMinutes),
                                QStringLiteral("N")};
-    QCommandLineOption description{QStringLiteral("description"), QStringLiteral("The test's description."),
+    QCommandLineOption description{QStringLiteral("description"), QCoreApplication::translate("vornick-admin", "The test's description."),
                                    QStringLiteral("D")};
     QCommandLineOption first{QStringLiteral("first"),
-                             QStringLiteral("Take only the first N usable questions (at most 25)."), QStringLiteral("N")};
-    QCommandLineOption format{QStringLiteral("format"), QStringLiteral("gift or aiken."), QStringLiteral("F")};
-    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("The file to write (default: standard output)."),
+                             QCoreApplication::translate("vornick-admin", "Take only the first N usable questions (at most 25)."), QStringLiteral("N")};
+    QCommandLineOption format{QStringLiteral("format"), QCoreApplication::translate("vornick-admin", "gift or aiken."), QStringLiteral("F")};
+    QCommandLineOption output{QStringLiteral("output"), QCoreApplication::translate("vornick-admin", "The file to write (default: standard output)."),
                               QStringLiteral("FILE")};
-    QCommandLineOption test{QStringLiteral("test"), QStringLiteral("Only this test's results (its number or title)."),
+    QCommandLineOption test{QStringLiteral("test"), QCoreApplication::translate("vornick-admin", "Only this test's results (its number or title)."),
                             QStringLiteral("TEST")};
     QCommandLineOption student{QStringLiteral("student"),
-                               QStringLiteral("Only this student's results (their number or name)."),
+                               QCoreApplication::translate("vornick-admin", "Only this student's results (their number or name)."),
                                QStringLiteral("NAME_OR_NUMBER")};
-    QCommandLineOption database{QStringLiteral("database"), QStringLiteral("An Ostrel.mdb to work on."),
+    QCommandLineOption database{QStringLiteral("database"), QCoreApplication::translate("vornick-admin", "An Ostrel.mdb to work on."),
                                 QStringLiteral("PATH")};
     QCommandLineOption settings{QStringLiteral("settings"),
-                                QStringLiteral("A VornickTest.ini naming a lab's server and its owner."), QStringLiteral("INI")};
+                                QCoreApplication::translate("vornick-admin", "A VornickTest.ini naming a lab's server and its owner."), QStringLiteral("INI")};
 };
 
 void Require(bool condition, const QString& message, bool usage = false)
@@ -84,7 +85,7 @@ void Require(bool condition, const QString& message, bool usage = false)
 void OnlyOptions(const QCommandLineParser& parser, const QStringList& allowed)
 {
     for (const QString& name : parser.optionNames())
-        Require(allowed.contains(name), QStringLiteral("--%1 does not go with this command.").arg(name), true);
+        Require(allowed.contains(name), QCoreApplication::translate("vornick-admin", "--%1 does not go with this command.").arg(name), true);
 }
 
 // A lab workstations' settings file names no one who may read the tables;
@@ -92,14 +93,15 @@ void OnlyOptions(const QCommandLineParser& parser, const QStringList& allowed)
 void RequireOwner(const ServerSettings& server)
 {
     Require(server.adminUser.isEmpty(),
-            QStringLiteral("the settings file is a lab workstation's, which signs no one in who reads the tables: "
-                           "give the database owner's settings file with --settings."));
+            QCoreApplication::translate("vornick-admin", "the settings file is a lab workstation's, which signs no one "
+                                                         "in who reads the tables: give the database owner's settings "
+                                                         "file with --settings."));
 }
 
 void OpenDatabase(Connection& connection, const QCommandLineParser& parser, const Options& options)
 {
     Require(!(parser.isSet(options.database) && parser.isSet(options.settings)),
-            QStringLiteral("give --database or --settings, not both."), true);
+            QCoreApplication::translate("vornick-admin", "give --database or --settings, not both."), true);
     if (parser.isSet(options.database)) {
         connection.Open(parser.value(options.database));
     } else if (parser.isSet(options.settings)) {
@@ -136,7 +138,7 @@ qint64 StoreNewTest(Connection& connection, const TestDraft& draft, bool titleFr
     Recordset tests;
     tests.Open(Sql::AllTests(), connection);
     const QString refusal = TestRules::TitleRefusal(draft.title, StoredTitles(tests));
-    Require(refusal.isEmpty(), refusal + (titleFromFile ? QStringLiteral(" (The title came from the file; give one "
+    Require(refusal.isEmpty(), refusal + (titleFromFile ? QCoreApplication::translate("vornick-admin", " (The title came from the file; give one "
                                                                          "with --title.)") : QString()));
     tests.AddNew();
     tests.SetField(QStringLiteral("fldTestName"), StoredTitle(draft));
@@ -155,16 +157,16 @@ std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutco
                                             const QCommandLineParser& parser, const Options& options)
 {
     const auto usable = static_cast<int>(outcome.questions.size());
-    Require(usable > 0, QStringLiteral("%1: no question in the file can be used; nothing was stored.").arg(file));
+    Require(usable > 0, QCoreApplication::translate("vornick-admin", "%1: no question in the file can be used; nothing was stored.").arg(file));
     int first = TestDraft::Slots;
     if (parser.isSet(options.first)) {
         bool number = false;
         first = parser.value(options.first).toInt(&number);
         Require(number && first >= 1 && first <= TestDraft::Slots,
-                QStringLiteral("--first takes a number from 1 to %1.").arg(TestDraft::Slots), true);
+                QCoreApplication::translate("vornick-admin", "--first takes a number from 1 to %1.").arg(TestDraft::Slots), true);
     } else {
         Require(usable <= TestDraft::Slots,
-                QStringLiteral("%1 holds %2 usable questions and a test takes at most %3: split the file, or take the "
+                QCoreApplication::translate("vornick-admin", "%1 holds %2 usable questions and a test takes at most %3: split the file, or take the "
                                "first %3 with --first %3.").arg(file).arg(usable).arg(TestDraft::Slots));
     }
     std::vector<DraftQuestion> questions = outcome.Questions();
@@ -172,7 +174,7 @@ std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutco
         QStringList lines;
         for (int i = first; i < usable; ++i)
             lines << QString::number(outcome.questions[static_cast<std::size_t>(i)].line);
-        Print(QStringLiteral("Not taken (past the first %1): the questions on lines %2.").arg(first).arg(lines.join(QStringLiteral(", "))));
+        Print(QCoreApplication::translate("vornick-admin", "Not taken (past the first %1): the questions on lines %2.").arg(first).arg(lines.join(QStringLiteral(", "))));
         questions.resize(static_cast<std::size_t>(first));
     }
     return questions;
@@ -191,7 +193,7 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
     }
     const QuestionFile::Loaded loaded = QuestionFile::Load(file);
     Require(!loaded.outcome.Refused(), file + QStringLiteral(": ") + QuestionFile::Located(loaded.outcome.refusal));
-    Print(QStringLiteral("Read %1 as %2.").arg(file, QuestionFile::FormatName(loaded.format)));
+    Print(QCoreApplication::translate("vornick-admin", "Read %1 as %2.").arg(file, QuestionFile::FormatName(loaded.format)));
     Print(QuestionFile::Report(loaded.outcome));
     draft.questions = QuestionsToStore(file, loaded.outcome, parser, options);
     const bool titleFromFile = !parser.isSet(options.title);
@@ -205,9 +207,9 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
     const auto count = static_cast<int>(draft.questions.size());
     const QString stored = StoredTitle(draft);
     Print(count < TestDraft::Slots
-              ? QStringLiteral("Stored test %1 \"%2\" with %3 of %4 questions: unfinished, hidden from students until "
+              ? QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 of %4 questions: unfinished, hidden from students until "
                                "its questions are written.").arg(number).arg(stored).arg(count).arg(TestDraft::Slots)
-              : QStringLiteral("Stored test %1 \"%2\" with %3 questions.").arg(number).arg(stored).arg(count));
+              : QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 questions.").arg(number).arg(stored).arg(count));
 }
 
 // Moves `tests` to the test numbered `test`, or else titled so (with or
@@ -225,10 +227,10 @@ void FindTest(Recordset& tests, const QString& test)
         const QString title = tests.Text(QStringLiteral("fldTestName"));
         if (title != test && TestRules::VisibleTitle(title) != test)
             continue;
-        Require(!found, QStringLiteral("several tests are titled \"%1\"; give the test's number.").arg(test));
+        Require(!found, QCoreApplication::translate("vornick-admin", "several tests are titled \"%1\"; give the test's number.").arg(test));
         found = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
     }
-    Require(found.has_value(), QStringLiteral("no test is numbered or titled \"%1\".").arg(test));
+    Require(found.has_value(), QCoreApplication::translate("vornick-admin", "no test is numbered or titled \"%1\".").arg(test));
     for (tests.MoveFirst(); tests.Field(QStringLiteral("fldTestNumber")).toLongLong() != *found;)
         tests.MoveNext();
 }
@@ -238,10 +240,10 @@ void FindTest(Recordset& tests, const QString& test)
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
     const QString folder = QFileInfo(path).absolutePath();
-    Require(QFileInfo(folder).isDir(), QStringLiteral("%1 cannot be written: the folder %2 does not exist.").arg(path, folder));
+    Require(QFileInfo(folder).isDir(), QCoreApplication::translate("vornick-admin", "%1 cannot be written: the folder %2 does not exist.").arg(path, folder));
     QSaveFile file(path);
     Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit(),
-            QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString()));
+            QCoreApplication::translate("vornick-admin", "%1 cannot be written: %2.").arg(path, file.errorString()));
 }
 
 void Export(const QString& test, const QCommandLineParser& parser, const Options& options)
@@ -250,7 +252,7 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
                          QStringLiteral("settings")});
     const QString format = parser.value(options.format).toLower();
     Require(format == QLatin1String("gift") || format == QLatin1String("aiken"),
-            QStringLiteral("export needs --format gift or --format aiken."), true);
+            QCoreApplication::translate("vornick-admin", "export needs --format gift or --format aiken."), true);
     Connection connection(QStringLiteral("vornick-admin"));
     OpenDatabase(connection, parser, options);
     Recordset tests;
@@ -260,7 +262,7 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
     const WriteOutcome written = format == QLatin1String("gift") ? Gift::Write(draft) : Aiken::Write(draft);
     if (parser.isSet(options.output)) {
         WriteFile(parser.value(options.output), written.text.toUtf8());
-        Print(QStringLiteral("Wrote %1 questions of test %2 \"%3\" to %4.")
+        Print(QCoreApplication::translate("vornick-admin", "Wrote %1 questions of test %2 \"%3\" to %4.")
                   .arg(QString::number(written.questions), tests.Text(QStringLiteral("fldTestNumber")), draft.title,
                        parser.value(options.output)));
     } else {
@@ -284,10 +286,10 @@ qint64 FindStudent(Connection& connection, const QString& student)
             return own;
         if (students.Text(QStringLiteral("fldStudentName")) != student)
             continue;
-        Require(!named, QStringLiteral("several students are named \"%1\"; give the student's number.").arg(student));
+        Require(!named, QCoreApplication::translate("vornick-admin", "several students are named \"%1\"; give the student's number.").arg(student));
         named = own;
     }
-    Require(named.has_value(), QStringLiteral("no student is numbered or named \"%1\".").arg(student));
+    Require(named.has_value(), QCoreApplication::translate("vornick-admin", "no student is numbered or named \"%1\".").arg(student));
     return *named;
 }
 
@@ -303,7 +305,7 @@ void Results(const QCommandLineParser& parser, const Options& options)
 {
     OnlyOptions(parser, {QStringLiteral("test"), QStringLiteral("student"), QStringLiteral("output"),
                          QStringLiteral("database"), QStringLiteral("settings")});
-    Require(parser.isSet(options.output), QStringLiteral("results needs --output FILE."), true);
+    Require(parser.isSet(options.output), QCoreApplication::translate("vornick-admin", "results needs --output FILE."), true);
     Connection connection(QStringLiteral("vornick-admin"));
     OpenDatabase(connection, parser, options);
     std::optional<qint64> test;
@@ -314,7 +316,7 @@ void Results(const QCommandLineParser& parser, const Options& options)
         student = FindStudent(connection, parser.value(options.student));
     const std::vector<Attempt> attempts = AttemptRows::Load(connection, test, student);
     WriteFile(parser.value(options.output), Csv::Results(attempts));
-    Print(QStringLiteral("Wrote %1 to %2.").arg(Csv::ResultsCount(attempts.size()), parser.value(options.output)));
+    Print(QCoreApplication::translate("vornick-admin", "Wrote %1 to %2.").arg(Csv::ResultsCount(attempts.size()), parser.value(options.output)));
 }
 
 void Analysis(const QString& test, const QCommandLineParser& parser, const Options& options)
@@ -338,11 +340,9 @@ void Analysis(const QString& test, const QCommandLineParser& parser, const Optio
             rows.push_back(row);
         WriteFile(parser.value(options.output), Csv::Document(rows));
     }
-    Print(QStringLiteral("Test %1 \"%2\"").arg(number).arg(draft.title));
+    Print(QCoreApplication::translate("vornick-admin", "Test %1 \"%2\"").arg(number).arg(draft.title));
     Print(AnalysisText::Report(figures).join(u'\n'));
 }
-
-QString Tr(const char* text) { return QCoreApplication::translate("vornick-admin", text); }
 
 const QStringList DatabaseOptions{QStringLiteral("database"), QStringLiteral("settings")};
 
@@ -353,25 +353,33 @@ void ExtraTime(const QStringList& words, const QCommandLineParser& parser, const
     if (words.size() == 3) {
         percent = AttemptControl::ExtraPercent(words[2]);
         Require(percent.has_value(),
-                Tr("extra time is a whole number from 0 to %1.").arg(AttemptControl::MostExtraPercent), true);
+                QCoreApplication::translate("vornick-admin", "extra time is a whole number from 0 to %1.")
+                    .arg(AttemptControl::MostExtraPercent),
+                true);
     }
     Connection connection(QStringLiteral("vornick-admin"));
     OpenDatabase(connection, parser, options);
     const qint64 student = FindStudent(connection, words[1]);
     if (percent) {
         AttemptControl::SetExtraTime(connection, student, *percent);
-        Print(Tr("%1 now has %2% extra time.").arg(words[1]).arg(*percent));
+        Print(QCoreApplication::translate("vornick-admin", "%1 now has %2% extra time.").arg(words[1]).arg(*percent));
     } else {
-        Print(Tr("%1 has %2% extra time.").arg(words[1]).arg(AttemptControl::ExtraTimeOf(connection, student)));
+        Print(QCoreApplication::translate("vornick-admin", "%1 has %2% extra time.")
+                  .arg(words[1])
+                  .arg(AttemptControl::ExtraTimeOf(connection, student)));
     }
 }
 
 // A refused change says why, and that nothing changed.
 void RequireRunning(Refusal refusal, const QString& student, const QString& test)
 {
-    Require(refusal != Refusal::NoAttempt, Tr("%1 has not begun \"%2\"; nothing was changed.").arg(student, test));
-    Require(refusal != Refusal::Finished,
-            Tr("%1's attempt at \"%2\" is finished already; nothing was changed.").arg(student, test));
+    Require(refusal != Refusal::NoAttempt,
+            QCoreApplication::translate("vornick-admin", "%1 has not begun \"%2\"; nothing was changed.")
+                .arg(student, test));
+    Require(
+        refusal != Refusal::Finished,
+        QCoreApplication::translate("vornick-admin", "%1's attempt at \"%2\" is finished already; nothing was changed.")
+            .arg(student, test));
 }
 
 void MoreTime(const QStringList& words, const QCommandLineParser& parser, const Options& options)
@@ -380,13 +388,16 @@ void MoreTime(const QStringList& words, const QCommandLineParser& parser, const 
     bool number = false;
     const int minutes = words[3].toInt(&number);
     Require(number && minutes >= 1 && minutes <= AttemptControl::MostMoreMinutes,
-            Tr("more time is a whole number of minutes from 1 to %1.").arg(AttemptControl::MostMoreMinutes), true);
+            QCoreApplication::translate("vornick-admin", "more time is a whole number of minutes from 1 to %1.")
+                .arg(AttemptControl::MostMoreMinutes),
+            true);
     Connection connection(QStringLiteral("vornick-admin"));
     OpenDatabase(connection, parser, options);
     const qint64 student = FindStudent(connection, words[1]);
     const qint64 test = FindTestNumber(connection, words[2]);
     RequireRunning(AttemptControl::GiveMoreTime(connection, student, test, minutes), words[1], words[2]);
-    Print(Tr("Gave %1 %2 more minutes on \"%3\".").arg(words[1]).arg(minutes).arg(words[2]));
+    Print(QCoreApplication::translate("vornick-admin", "Gave %1 %n more minutes on \"%2\".", nullptr, minutes)
+              .arg(words[1], words[2]));
 }
 
 void Finish(const QStringList& words, const QCommandLineParser& parser, const Options& options)
@@ -398,7 +409,7 @@ void Finish(const QStringList& words, const QCommandLineParser& parser, const Op
     const qint64 test = FindTestNumber(connection, words[2]);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     RequireRunning(AttemptControl::FinishNow(connection, student, test, today), words[1], words[2]);
-    Print(Tr("Finished %1's attempt at \"%2\".").arg(words[1], words[2]));
+    Print(QCoreApplication::translate("vornick-admin", "Finished %1's attempt at \"%2\".").arg(words[1], words[2]));
 }
 
 // One line per attempt in progress, tab-separated under a header line.
@@ -409,8 +420,8 @@ void Attempts(const QCommandLineParser& parser, const Options& options)
     OpenDatabase(connection, parser, options);
     const RunningAttempts attempts = AttemptControl::Running(connection);
     if (attempts.empty())
-        return Print(Tr("No attempt is in progress."));
-    Print(Tr("Student\tTest\tBegan\tAnswered\tTime left"));
+        return Print(QCoreApplication::translate("vornick-admin", "No attempt is in progress."));
+    Print(QCoreApplication::translate("vornick-admin", "Student\tTest\tBegan\tAnswered\tTime left"));
     for (const RunningAttempt& attempt : attempts) {
         const QString began = attempt.began
             ? QDateTime::fromSecsSinceEpoch(*attempt.began).toString(QStringLiteral("yyyy-MM-dd HH:mm"))
@@ -424,23 +435,26 @@ void Attempts(const QCommandLineParser& parser, const Options& options)
 
 QString Usage()
 {
-    return QStringLiteral(
-        "usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]\n"
-        "       vornick-admin export TEST --format gift|aiken [--output FILE]\n"
-        "       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE\n"
-        "       vornick-admin analysis TEST [--output FILE.csv]\n"
-        "       vornick-admin extra-time STUDENT [PERCENT]\n"
-        "       vornick-admin attempts\n"
-        "       vornick-admin more-time STUDENT TEST MINUTES\n"
-        "       vornick-admin finish STUDENT TEST\n"
-        "All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
-        "work on the database of the program beside this tool. TEST is a test's number or its title.\n"
-        "FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an\n"
-        "unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or\n"
-        "those of a test, a student or both); analysis prints a test's item statistics and with --output\n"
-        "saves its per-slot table as CSV. extra-time shows or sets a student's extra time (0 to 400 percent of\n"
-        "every test's length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,\n"
-        "finish grades one now. STUDENT is a student's number or name.").arg(DefaultMinutes);
+    return QCoreApplication::translate(
+               "vornick-admin",
+               "usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]\n"
+               "       vornick-admin export TEST --format gift|aiken [--output FILE]\n"
+               "       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE\n"
+               "       vornick-admin analysis TEST [--output FILE.csv]\n"
+               "       vornick-admin extra-time STUDENT [PERCENT]\n"
+               "       vornick-admin attempts\n"
+               "       vornick-admin more-time STUDENT TEST MINUTES\n"
+               "       vornick-admin finish STUDENT TEST\n"
+               "All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
+               "work on the database of the program beside this tool. TEST is a test's number or its title.\n"
+               "FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an\n"
+               "unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or\n"
+               "those of a test, a student or both); analysis prints a test's item statistics and with --output\n"
+               "saves its per-slot table as CSV. extra-time shows or sets a student's extra time (0 to 400 percent of\n"
+               "every test's length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes "
+               "to one,\n"
+               "finish grades one now. STUDENT is a student's number or name.")
+        .arg(DefaultMinutes);
 }
 
 void Run(const QStringList& arguments)
@@ -454,31 +468,43 @@ void Run(const QStringList& arguments)
     Require(parsed, parser.errorText(), true);
     const QStringList words = parser.positionalArguments();
     if (words.value(0) == QLatin1String("results")) {
-        Require(words.size() == 1, QStringLiteral("results takes no file or test; use --test and --student."), true);
+        Require(
+            words.size() == 1,
+            QCoreApplication::translate("vornick-admin", "results takes no file or test; use --test and --student."),
+            true);
         return Results(parser, options);
     }
     if (words.value(0) == QLatin1String("attempts")) {
-        Require(words.size() == 1, Tr("attempts takes nothing more."), true);
+        Require(words.size() == 1, QCoreApplication::translate("vornick-admin", "attempts takes nothing more."), true);
         return Attempts(parser, options);
     }
     if (words.value(0) == QLatin1String("extra-time")) {
-        Require(words.size() == 2 || words.size() == 3, Tr("extra-time takes a student and, to set it, a percentage."), true);
+        Require(
+            words.size() == 2 || words.size() == 3,
+            QCoreApplication::translate("vornick-admin", "extra-time takes a student and, to set it, a percentage."),
+            true);
         return ExtraTime(words, parser, options);
     }
     if (words.value(0) == QLatin1String("more-time")) {
-        Require(words.size() == 4, Tr("more-time takes a student, a test and the minutes to add."), true);
+        Require(
+            words.size() == 4,
+            QCoreApplication::translate("vornick-admin", "more-time takes a student, a test and the minutes to add."),
+            true);
         return MoreTime(words, parser, options);
     }
     if (words.value(0) == QLatin1String("finish")) {
-        Require(words.size() == 3, Tr("finish takes a student and a test."), true);
+        Require(words.size() == 3, QCoreApplication::translate("vornick-admin", "finish takes a student and a test."),
+                true);
         return Finish(words, parser, options);
     }
-    Require(words.size() == 2, QStringLiteral("give a command and its file or test."), true);
+    Require(words.size() == 2, QCoreApplication::translate("vornick-admin", "give a command and its file or test."),
+            true);
     if (words[0] == QLatin1String("import"))
         return Import(words[1], parser, options);
     if (words[0] == QLatin1String("analysis"))
         return Analysis(words[1], parser, options);
-    Require(words[0] == QLatin1String("export"), QStringLiteral("unknown command \"%1\".").arg(words[0]), true);
+    Require(words[0] == QLatin1String("export"),
+            QCoreApplication::translate("vornick-admin", "unknown command \"%1\".").arg(words[0]), true);
     Export(words[1], parser, options);
 }
 
@@ -494,6 +520,11 @@ int Fail(const QString& message)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    try {
+        Language::Start(QCoreApplication::applicationDirPath());
+    } catch (const DbError& error) {
+        return Fail(error.message());
+    }
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2 && (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))) {
         Print(Usage());
@@ -505,7 +536,7 @@ int main(int argc, char* argv[])
     } catch (const Failure& failure) {
         if (!failure.usage)
             return Fail(failure.message);
-        Fail(failure.message + QStringLiteral(" See vornick-admin --help."));
+        Fail(failure.message + QCoreApplication::translate("vornick-admin", " See vornick-admin --help."));
         return 2;
     } catch (const DbError& error) {
         return Fail(error.message());

@@ -3,6 +3,7 @@
 //   vornick-passwd --reset             the database of the program beside this tool
 //   vornick-passwd --reset DATABASE    an Ostrel.mdb
 //   vornick-passwd --reset SETTINGS    the database a VornickTest.ini names
+#include "app/Language.h"
 #include "data/AdminPassword.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
@@ -14,12 +15,21 @@
 
 namespace {
 
+void Print(const QString& text, std::FILE* stream = stdout)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+QString Tr(const char* text) { return QCoreApplication::translate("vornick-passwd", text); }
+
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: vornick-passwd --reset [DATABASE | SETTINGS]\n"
-                 "Puts the administrator's password back to the default. Without a path, the database\n"
-                 "of the program installed beside this tool; a path ending in .ini is a settings file.\n");
+    Print(Tr(QT_TRANSLATE_NOOP("vornick-passwd",
+                               "usage: vornick-passwd --reset [DATABASE | SETTINGS]\n"
+                               "Puts the administrator's password back to the default. Without a path, the database\n"
+                               "of the program installed beside this tool; a path ending in .ini is a settings file.")),
+          stderr);
     return 2;
 }
 
@@ -27,11 +37,12 @@ int Usage()
 // is the server's, which only the database's owner sets anew.
 int LabAdministratorNote(const QString& role)
 {
-    std::fprintf(stderr,
-                 "vornick-passwd: on this lab's server the administrator signs in as the role %s, whose\n"
-                 "password the server keeps. As the database's owner, give it a new one with psql:\n"
-                 "    \\password %s\n",
-                 qPrintable(role), qPrintable(role));
+    Print(Tr(QT_TRANSLATE_NOOP("vornick-passwd",
+                               "vornick-passwd: on this lab's server the administrator signs in as the role %1, whose\n"
+                               "password the server keeps. As the database's owner, give it a new one with psql:\n"
+                               "    \\password %1"))
+              .arg(role),
+          stderr);
     return 1;
 }
 
@@ -49,6 +60,12 @@ DatabaseLocation LocationOf(const QStringList& args)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    try {
+        Language::Start(QCoreApplication::applicationDirPath());
+    } catch (const DbError& error) {
+        Print(QStringLiteral("vornick-passwd: ") + error.message(), stderr);
+        return 1;
+    }
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.size() > 2 || args[0] != QLatin1String("--reset"))
         return Usage();
@@ -59,12 +76,12 @@ int main(int argc, char* argv[])
         Connection connection(QStringLiteral("vornick-passwd"));
         connection.Open(location);
         const bool changed = AdminPassword::Reset(connection);
-        std::printf(changed ? "The administrator's password of %s is \"%s\" again.\n"
-                            : "The administrator's password of %s was \"%s\" already.\n",
-                    qPrintable(location.Describe()), qPrintable(AdminPassword::Default));
+        Print((changed ? Tr(QT_TRANSLATE_NOOP("vornick-passwd", "The administrator's password of %1 is \"%2\" again."))
+                       : Tr(QT_TRANSLATE_NOOP("vornick-passwd", "The administrator's password of %1 was \"%2\" already.")))
+                  .arg(location.Describe(), AdminPassword::Default));
         return 0;
     } catch (const DbError& error) {
-        std::fprintf(stderr, "vornick-passwd: %s\n", error.what());
+        Print(QStringLiteral("vornick-passwd: ") + error.message(), stderr);
         return 1;
     }
 }

@@ -22,8 +22,10 @@ QString FlagNames(const ItemAnalysis::SlotFigures& slot);
 // The table's column headings, and its rows: slot, question (from
 // `questions`, slot 1 first), facility, discrimination, the four choice
 // counts overall, in the top group and in the bottom group, and the flags'
-// reasons.
+// reasons (in English, as files keep them). The screen's headings are
+// ColumnHeadings, in the language shown.
 QStringList TableHeader();
+QStringList ColumnHeadings();
 std::vector<QStringList> TableRows(const ItemAnalysis::TestFigures& figures, const QStringList& questions);
 
 // What the figures cannot tell yet: the warning when there are few attempts,

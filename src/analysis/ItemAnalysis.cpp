@@ -1,6 +1,9 @@
 #include "ItemAnalysis.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
+#include <functional>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -60,9 +63,31 @@ ChoiceCounts Count(const std::vector<SlotChoices>& attempts, std::size_t slot, a
     return counts;
 }
 
-QString FalseName(Choice choice)
+// A flag's sentence is written twice: as the teacher reads it (translated,
+// the locale's numbers) and as files keep it (English, '.'), so that a saved
+// CSV is the same in every language.
+class Words {
+public:
+    explicit Words(bool shown) : shown_(shown) {}
+    QString Text(const char* source) const
+    {
+        return shown_ ? QCoreApplication::translate("ItemAnalysis", source) : QString::fromUtf8(source);
+    }
+    QString Number(const Figure& figure) const { return shown_ ? ShownHere(figure) : Shown(figure); }
+    QString Count(qint64 count) const { return shown_ ? QLocale().toString(count) : QString::number(count); }
+    QString FalseName(Choice choice) const
+    {
+        return Text(choice == Choice::False1 ? QT_TRANSLATE_NOOP("ItemAnalysis", "false answer 1")
+                                             : QT_TRANSLATE_NOOP("ItemAnalysis", "false answer 2"));
+    }
+
+private:
+    bool shown_;
+};
+
+FlagReason Flagged(Flag flag, const std::function<QString(const Words&)>& sentence)
 {
-    return choice == Choice::False1 ? QStringLiteral("false answer 1") : QStringLiteral("false answer 2");
+    return {flag, sentence(Words(true)), sentence(Words(false))};
 }
 
 // Each text's choosers against the total of the other slots.
@@ -110,7 +135,7 @@ std::optional<double> EvidenceAgainstKey(qint64 chose, double rF, qint64 keyed, 
 }
 
 // The flag names the false answer with the most evidence against the key.
-std::optional<QString> WrongKeyReason(const SlotFigures& slot, const RestSums& rest, qint64 n)
+std::optional<FlagReason> WrongKeyReason(const SlotFigures& slot, const RestSums& rest, qint64 n)
 {
     const qint64 keyed = slot.all[Index(Choice::Answer)];
     // Nobody choosing the keyed answer says nothing for it: counted as 0.
@@ -131,26 +156,36 @@ std::optional<QString> WrongKeyReason(const SlotFigures& slot, const RestSums& r
     }
     if (likeliest == Choice::None)
         return std::nullopt;
-    return QStringLiteral("Possible wrong key: %1 (chosen by %2, r = %3) goes with high totals more than the keyed "
-                          "answer (chosen by %4, r = %5); %1 is probably right.")
-        .arg(FalseName(likeliest)).arg(slot.all[Index(likeliest)]).arg(Shown(likeliestR)).arg(keyed).arg(Shown(rK));
+    return Flagged(Flag::WrongKey, [&](const Words& w) {
+        return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Possible wrong key: %1 (chosen by %2, r = %3) goes with high "
+                                                        "totals more than the keyed answer (chosen by %4, r = %5); "
+                                                        "%1 is probably right."))
+            .arg(w.FalseName(likeliest), w.Count(slot.all[Index(likeliest)]), w.Number(likeliestR), w.Count(keyed),
+                 w.Number(rK));
+    });
 }
 
 void AddFlags(SlotFigures& slot, const RestSums& rest, qint64 n)
 {
     if (n >= KeyCheckAttempts) {
-        if (const std::optional<QString> reason = WrongKeyReason(slot, rest, n))
-            slot.flags.push_back({Flag::WrongKey, *reason});
+        if (const std::optional<FlagReason> reason = WrongKeyReason(slot, rest, n))
+            slot.flags.push_back(*reason);
     }
     if (slot.discrimination && *slot.discrimination < 0)
-        slot.flags.push_back({Flag::NegativeDiscrimination,
-                              QStringLiteral("Negative discrimination: r = %1, weaker attempts got it right more "
-                                             "often than stronger ones.").arg(Shown(slot.discrimination))});
+        slot.flags.push_back(Flagged(Flag::NegativeDiscrimination, [&](const Words& w) {
+            return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Negative discrimination: r = %1, weaker attempts got it "
+                                                            "right more often than stronger ones."))
+                .arg(w.Number(slot.discrimination));
+        }));
     if (slot.facility && *slot.facility > TooEasyAbove)
-        slot.flags.push_back({Flag::TooEasy, QStringLiteral("Too easy: facility %1, above 0.9.").arg(Shown(slot.facility))});
+        slot.flags.push_back(Flagged(Flag::TooEasy, [&](const Words& w) {
+            return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Too easy: facility %1, above 0.9.")).arg(w.Number(slot.facility));
+        }));
     if (slot.facility && *slot.facility < TooHardBelow)
-        slot.flags.push_back({Flag::TooHard, QStringLiteral("Too hard: facility %1, below 0.25 (under chance for three "
-                                                            "answers).").arg(Shown(slot.facility))});
+        slot.flags.push_back(Flagged(Flag::TooHard, [&](const Words& w) {
+            return w.Text(QT_TRANSLATE_NOOP("ItemAnalysis", "Too hard: facility %1, below 0.25 (under chance for three answers)."))
+                .arg(w.Number(slot.facility));
+        }));
 }
 
 SlotFigures SlotOf(const std::vector<SlotChoices>& attempts, const std::vector<int>& totals,
@@ -228,6 +263,11 @@ TestFigures Analyse(const std::vector<SlotChoices>& attempts)
 QString Shown(const Figure& figure, int decimals)
 {
     return figure ? QString::number(*figure, 'f', decimals) : QStringLiteral("not defined");
+}
+
+QString ShownHere(const Figure& figure, int decimals)
+{
+    return figure ? QLocale().toString(*figure, 'f', decimals) : QCoreApplication::translate("ItemAnalysis", "not defined");
 }
 
 }

@@ -27,7 +27,8 @@ enum class Flag { WrongKey, NegativeDiscrimination, TooEasy, TooHard };
 
 struct FlagReason {
     Flag flag;
-    QString reason;  // one line, for the teacher
+    QString reason;    // one line, for the teacher, in the language shown
+    QString recorded;  // the same in English with '.', as files keep it
 };
 
 struct SlotFigures {
@@ -73,5 +74,8 @@ TestFigures Analyse(const std::vector<SlotChoices>& attempts);
 
 // A figure with `decimals` places, or "not defined".
 QString Shown(const Figure& figure, int decimals = 2);
+// The same as the screen and the paper show it: the locale's decimal sign and
+// "not defined" in the language shown.
+QString ShownHere(const Figure& figure, int decimals = 2);
 
 }

@@ -5,6 +5,7 @@
 #include "data/DbError.h"
 
 #include <QString>
+#include <QCoreApplication>
 
 namespace {
 
@@ -38,7 +39,7 @@ void IgnoreErrors(const std::function<void()>& step)
 
 void NoticeWaitingForServer(bool waiting)
 {
-    platform().ShowNotice(waiting ? QStringLiteral("The connection to the server was lost. Your answer is kept, and "
+    platform().ShowNotice(waiting ? QCoreApplication::translate("ErrorPolicy", "The connection to the server was lost. Your answer is kept, and "
                                                    "VornickTest is trying again to reach the server. Please wait.")
                                   : QString());
 }

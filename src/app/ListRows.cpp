@@ -1,13 +1,16 @@
 #include "ListRows.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
 
 constexpr int NameColumns = 40;
 constexpr int GradeColumns = 13;
-const QString NotTakenText = QStringLiteral("Not Taken");
-const QString UnfinishedText = QStringLiteral("Unfinished");
+// What stands where the score would: shown in the program's language.
+QString NotTakenText() { return QCoreApplication::translate("ResultsRow", "Not Taken"); }
+QString UnfinishedText() { return QCoreApplication::translate("ResultsRow", "Unfinished"); }
 
 // One blank for each whole number from the text's length up to `last`.
 QString PadTo(const QString& text, int last)
@@ -44,17 +47,18 @@ QString Taken(const QString& testName, const QString& grade, const QString& date
     return PadTo(testName, NameColumns) + PadTo(grade, GradeColumns) + date;
 }
 
-QString NotTaken(const QString& testName) { return PadTo(testName, NameColumns) + NotTakenText; }
+QString NotTaken(const QString& testName) { return PadTo(testName, NameColumns) + NotTakenText(); }
 
-QString Unfinished(const QString& testName) { return PadTo(testName, NameColumns) + UnfinishedText; }
+QString Unfinished(const QString& testName) { return PadTo(testName, NameColumns) + UnfinishedText(); }
 
 QString TestName(const QString& row) { return row.left(NameColumns).trimmed(); }
 
-bool ShowsNotAtScore(const QString& row) { return row.mid(NameColumns + 1, 3) == QLatin1String("Not"); }
+// The first three letters of "Not Taken" in the language shown.
+bool ShowsNotAtScore(const QString& row) { return row.mid(NameColumns + 1, 3) == NotTakenText().left(3); }
 
-bool EndsNotTaken(const QString& row) { return row.endsWith(NotTakenText); }
+bool EndsNotTaken(const QString& row) { return row.endsWith(NotTakenText()); }
 
-bool ShowsUnfinished(const QString& row) { return row.mid(NameColumns + 1) == UnfinishedText; }
+bool ShowsUnfinished(const QString& row) { return row.mid(NameColumns + 1) == UnfinishedText(); }
 
 }
 

@@ -21,7 +21,8 @@ QString Unfinished(const QString& testName);
 
 // The test name: the first 40 characters, trimmed.
 QString TestName(const QString& row);
-// True when characters 42 to 44 are "Not" (a test that can be taken).
+// True when characters 42 to 44 are the first three of "Not Taken" (a test
+// that can be taken).
 bool ShowsNotAtScore(const QString& row);
 // True when the row ends in "Not Taken" (its last nine characters).
 bool EndsNotTaken(const QString& row);

@@ -27,6 +27,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <QCoreApplication>
 
 namespace {
 
@@ -225,11 +226,11 @@ PrintOutcome SaveAsPdf(const PageModel& page)
 
 PrintOutcome PrintOnPrinter(QPrinter& printer, const PageModel& page)
 {
-    printer.setDocName(QStringLiteral("VornickTest report"));
+    printer.setDocName(QCoreApplication::translate("QtPlatform", "VornickTest report"));
     PrintOutcome outcome;
     outcome.error = DrawReport(page, printer);
     if (outcome.error.isEmpty() && printer.printerState() == QPrinter::Error)
-        outcome.error = QStringLiteral("The printer %1 reported an error.").arg(printer.printerName());
+        outcome.error = QCoreApplication::translate("QtPlatform", "The printer %1 reported an error.").arg(printer.printerName());
     outcome.printed = outcome.error.isEmpty();
     return outcome;
 }
@@ -275,14 +276,14 @@ void QtPlatform::ShowHelp(QWidget* over)
     const QString path = ProgramFolder() + QStringLiteral("/HelpFile.hlp");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        MsgBox(QStringLiteral("The user guide could not be opened:\n%1").arg(path), MsgButtons::OK, QString());
+        MsgBox(QCoreApplication::translate("QtPlatform", "The user guide could not be opened:\n%1").arg(path), MsgButtons::OK, QString());
         return;
     }
     if (!help_) {
         help_ = new HelpViewer;
         help_->setAttribute(Qt::WA_DeleteOnClose);
         help_->setObjectName(QStringLiteral("HelpViewer"));
-        help_->setWindowTitle(QStringLiteral("VornickTest Help"));
+        help_->setWindowTitle(QCoreApplication::translate("QtPlatform", "VornickTest Help"));
         help_->setOpenExternalLinks(false);
         help_->resize(HelpSize);
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), help_);

@@ -1,4 +1,5 @@
 #include "TestRules.h"
+#include <QCoreApplication>
 
 namespace TestRules {
 
@@ -29,22 +30,22 @@ QString VisibleTitle(const QString& storedTitle)
                                      : storedTitle;
 }
 
-QString NoTitleMessage() { return QStringLiteral("You must give the test a title."); }
+QString NoTitleMessage() { return QCoreApplication::translate("TestRules", "You must give the test a title."); }
 
 QString LongTitleMessage()
 {
-    return QStringLiteral("The test title can be at most %1 characters long.").arg(LongestTitle);
+    return QCoreApplication::translate("TestRules", "The test title can be at most %1 characters long.").arg(LongestTitle);
 }
 
 QString TakenTitleMessage(const QString& title)
 {
-    return QStringLiteral("Another test already has the title \"%1\".\nPlease choose a different title.")
+    return QCoreApplication::translate("TestRules", "Another test already has the title \"%1\".\nPlease choose a different title.")
         .arg(VisibleTitle(title));
 }
 
 QString MinutesMessage()
 {
-    return QStringLiteral("The length of the test must be a whole number of minutes from 0 to %1.").arg(LongestMinutes);
+    return QCoreApplication::translate("TestRules", "The length of the test must be a whole number of minutes from 0 to %1.").arg(LongestMinutes);
 }
 
 QString TitleRefusal(const QString& title, const QStringList& otherTitles)

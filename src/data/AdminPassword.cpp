@@ -10,6 +10,7 @@
 #include <optional>
 #include <sodium.h>
 #include <stdexcept>
+#include <QCoreApplication>
 
 namespace {
 
@@ -27,7 +28,7 @@ AdminPassword::HashCost hashCost = AdminPassword::HashCost::Interactive;
 void StartSodium()
 {
     if (sodium_init() < 0)
-        throw DbError(QStringLiteral("The password library could not be started."));
+        throw DbError(QCoreApplication::translate("AdminPassword", "The password library could not be started."));
 }
 
 void Run(QSqlQuery& query)
@@ -77,7 +78,7 @@ QByteArray Hash(const QString& password)
                           interactive ? crypto_pwhash_OPSLIMIT_INTERACTIVE : crypto_pwhash_OPSLIMIT_MIN,
                           interactive ? crypto_pwhash_MEMLIMIT_INTERACTIVE : crypto_pwhash_MEMLIMIT_MIN)
         != 0)
-        throw DbError(QStringLiteral("There is not enough memory to store the new password."));
+        throw DbError(QCoreApplication::translate("AdminPassword", "There is not enough memory to store the new password."));
     return QByteArray(hash);
 }
 

@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <thread>
+#include <QCoreApplication>
 
 namespace {
 
@@ -62,7 +63,7 @@ QString ServerConnectOptions(const ServerSettings& server)
         if (value.isEmpty())
             continue;
         if (value.contains(u';'))
-            throw DbError(QStringLiteral("The %1 of the settings file may not hold a ';'.").arg(key));
+            throw DbError(QCoreApplication::translate("Connection", "The %1 of the settings file may not hold a ';'.").arg(key));
         QString quoted = value;
         quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
         options += u';' + key + QStringLiteral("='") + quoted + u'\'';
@@ -86,20 +87,20 @@ QString FileOpenFailure(const QString& path, const QString& engineMessage)
     const QFileInfo folder(file.absolutePath());
     const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
     if (!folder.isDir())
-        return QStringLiteral("The database %1 cannot be found: its folder %2 does not exist.")
+        return QCoreApplication::translate("Connection", "The database %1 cannot be found: its folder %2 does not exist.")
             .arg(shown, QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (!folder.isExecutable() || (file.exists() && !file.isReadable())) {
         const QString closed = folder.isExecutable()
-            ? QStringLiteral("the file")
-            : QStringLiteral("its folder %1").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-        return QStringLiteral("The database %1 cannot be read by this user account (%2 is closed to it).\n"
+            ? QCoreApplication::translate("Connection", "the file")
+            : QCoreApplication::translate("Connection", "its folder %1").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return QCoreApplication::translate("Connection", "The database %1 cannot be read by this user account (%2 is closed to it).\n"
                               "Ask the person who installed VornickTest to give this account access to the "
                               "database file and its folder.")
             .arg(shown, closed);
     }
     if (!file.exists())
-        return QStringLiteral("The database %1 does not exist.").arg(shown);
-    return QStringLiteral("The database %1 cannot be opened: %2").arg(shown, engineMessage);
+        return QCoreApplication::translate("Connection", "The database %1 does not exist.").arg(shown);
+    return QCoreApplication::translate("Connection", "The database %1 cannot be opened: %2").arg(shown, engineMessage);
 }
 
 }
@@ -159,10 +160,10 @@ void Connection::RequireWritable(const QString& databasePath)
     const QFileInfo folder(file.absolutePath());
     if (file.isWritable() && folder.isWritable())
         return;
-    const QString what = file.isWritable() ? QStringLiteral("its folder %1").arg(QDir::toNativeSeparators(folder.filePath()))
-                                           : QStringLiteral("the file");
+    const QString what = file.isWritable() ? QCoreApplication::translate("Connection", "its folder %1").arg(QDir::toNativeSeparators(folder.filePath()))
+                                           : QCoreApplication::translate("Connection", "the file");
     Close();
-    throw DbError(QStringLiteral("The database %1 cannot be written by this user account (%2 is read-only for it), "
+    throw DbError(QCoreApplication::translate("Connection", "The database %1 cannot be written by this user account (%2 is read-only for it), "
                                  "so no answer or change could be stored.\n"
                                  "Ask the person who installed VornickTest to give this account write access to the "
                                  "database file and its folder.")
@@ -336,7 +337,7 @@ void Connection::OpenWith(const QString& driver, const std::function<void(QSqlDa
             const QString message = EngineMessage(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
-            throw DbError(message.isEmpty() ? QStringLiteral("The database driver %1 is not installed.").arg(driver)
+            throw DbError(message.isEmpty() ? QCoreApplication::translate("Connection", "The database driver %1 is not installed.").arg(driver)
                                             : message);
         }
         configure(db);
@@ -385,7 +386,7 @@ QSqlDatabase Connection::Database() const { return QSqlDatabase::database(name_,
 QSqlQuery& Connection::Prepared(const QString& sql)
 {
     if (!IsOpen())
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(QCoreApplication::translate("Connection", "Operation is not allowed when the object is closed."));
     auto found = prepared_.find(sql);
     if (found != prepared_.end())
         return *found->second;
@@ -500,7 +501,7 @@ bool Connection::ConnectionLost()
 bool Connection::ReconnectBefore(Clock::time_point limit)
 {
     if (!server_)  // a lab workstation nobody is signed in on
-        throw DbError(QStringLiteral("This session has ended; please sign in again."));
+        throw DbError(QCoreApplication::translate("Connection", "This session has ended; please sign in again."));
     if (serverGone_)
         limit = Clock::now();
     bool waiting = false;
@@ -568,7 +569,7 @@ Connection::ReadTransaction::~ReadTransaction()
 Connection::Transaction::Transaction(Connection& connection) : connection_(connection)
 {
     if (!connection_.IsOpen())
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(QCoreApplication::translate("Connection", "Operation is not allowed when the object is closed."));
     // Beginning is safe to repeat: a server that restarted since the last
     // step is reconnected to first.
     connection_.Repeatable(Unit::Read, [this] {

@@ -8,15 +8,14 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
-const QString ChangedByAnotherUser = QStringLiteral(
-    "This record was changed or deleted by another user since it was read; your change was not saved.");
+QString ChangedByAnotherUser() { return QCoreApplication::translate("Recordset", "This record was changed or deleted by another user since it was read; your change was not saved."); }
 
-const QString NoCurrentRecord = QStringLiteral(
-    "Either BOF or EOF is True, or the current record has been deleted. "
-    "Requested operation requires a current record.");
+QString NoCurrentRecord() { return QCoreApplication::translate("Recordset", "Either BOF or EOF is True, or the current record has been deleted. "
+    "Requested operation requires a current record."); }
 
 QString TableOf(const QString& sql)
 {
@@ -42,7 +41,7 @@ QString KeyColumnOf(const QString& table)
 void Recordset::Open(const SqlText& sql, Connection& connection)
 {
     if (open_)
-        throw DbError(QStringLiteral("Operation is not allowed when the object is open."));
+        throw DbError(QCoreApplication::translate("Recordset", "Operation is not allowed when the object is open."));
     connection.Repeatable(Connection::Unit::Read, [&] {
         QSqlQuery& query = connection.Prepared(sql.text);
         for (int i = 0; i < sql.values.size(); ++i)
@@ -123,7 +122,7 @@ void Recordset::Close()
 void Recordset::RequireOpen() const
 {
     if (!open_)
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(QCoreApplication::translate("Recordset", "Operation is not allowed when the object is closed."));
 }
 
 int Recordset::RecordCount() const
@@ -159,7 +158,7 @@ void Recordset::MoveNext()
 {
     RequireOpen();
     if (Eof())
-        throw DbError(NoCurrentRecord);
+        throw DbError(NoCurrentRecord());
     pending_.reset();
     ++position_;
     SkipDeleted();
@@ -173,7 +172,7 @@ int Recordset::ColumnIndex(const QString& name) const
         return found.value();
     const auto anyCase = columnIndex_.constFind(name.toLower());
     if (anyCase == columnIndex_.constEnd())
-        throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the "
+        throw DbError(QCoreApplication::translate("Recordset", "Item cannot be found in the collection corresponding to the "
                                      "requested name or ordinal: %1").arg(name));
     const int column = anyCase.value();
     columnIndex_.insert(name, column);
@@ -185,7 +184,7 @@ const Recordset::Row& Recordset::CurrentRow() const
     if (pending_)
         return *pending_;
     if (Eof() || rows_[position_].deleted)
-        throw DbError(NoCurrentRecord);
+        throw DbError(NoCurrentRecord());
     return rows_[position_];
 }
 
@@ -291,7 +290,7 @@ void Recordset::StoreChanges(Row& row)
                             .arg(table_, assignments.join(QStringLiteral(", ")), keyColumn_,
                                  unchanged.join(QStringLiteral(" AND ")));
     if (Execute(sql, values).rowsAffected == 0)
-        throw DbError(ChangedByAnotherUser);
+        throw DbError(ChangedByAnotherUser());
     std::fill(row.changed.begin(), row.changed.end(), false);
     row.stored.clear();
 }
@@ -300,7 +299,7 @@ void Recordset::Delete()
 {
     RequireOpen();
     if (pending_)
-        throw DbError(NoCurrentRecord);
+        throw DbError(NoCurrentRecord());
     Row& row = EditableRow();
     const QVariant key = row.values[static_cast<std::size_t>(ColumnIndex(keyColumn_))];
     // A row another workstation deleted first is gone all the same: done.

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QUuid>
 #include <functional>
+#include <QCoreApplication>
 
 namespace {
 
@@ -229,7 +230,7 @@ QStringList StepsForward(Connection& connection)
 
 DbError UnknownVersion(int version, int current)
 {
-    return DbError(QStringLiteral("The database has schema version %1, which this copy of VornickTest does not know "
+    return DbError(QCoreApplication::translate("Schema", "The database has schema version %1, which this copy of VornickTest does not know "
                                   "(it knows versions up to %2). It was left untouched: use the VornickTest that last "
                                   "opened it, or a newer one.")
                        .arg(version)
@@ -241,7 +242,7 @@ DbError UnknownVersion(int version, int current)
 void Schema::CreateDatabase(const QString& path)
 {
     if (QFileInfo::exists(path))
-        throw DbError(QStringLiteral("A database already exists at %1; it is left untouched.").arg(path));
+        throw DbError(QCoreApplication::translate("Schema", "A database already exists at %1; it is left untouched.").arg(path));
     const QString name = QStringLiteral("schema-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     try {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -268,9 +269,9 @@ bool Schema::HasTables(Connection& connection)
 void Schema::CreateTables(Connection& connection)
 {
     if (!connection.IsOpen())
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(QCoreApplication::translate("Schema", "Operation is not allowed when the object is closed."));
     if (HasTables(connection))
-        throw DbError(QStringLiteral("The database already has the program's tables; it is left untouched."));
+        throw DbError(QCoreApplication::translate("Schema", "The database already has the program's tables; it is left untouched."));
     QSqlDatabase db = connection.Database();
     const bool server = IsServer(connection);
     RunAllOrNone(db, server, [&] {
@@ -311,7 +312,7 @@ int Schema::BringForward(Connection& connection)
             return now == current ? QStringList() : StepsForward(connection);
         });
     } catch (const DbError& error) {
-        throw DbError(QStringLiteral("The database is of an older version and could not be brought up to date: %1\n"
+        throw DbError(QCoreApplication::translate("Schema", "The database is of an older version and could not be brought up to date: %1\n"
                                      "It was left untouched.")
                           .arg(error.message()));
     }

@@ -7,16 +7,19 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
+#include <QCoreApplication>
 
 namespace {
 
 const QString ServerSection = QStringLiteral("postgresql");
 const QString FileSection = QStringLiteral("database");
+const QString GeneralSection = QStringLiteral("general");
 
 // The keys each section may hold; anything else is refused by name, so that
 // a misspelt key never passes for one that was left out.
 const QHash<QString, QStringList> KnownKeys{
     {FileSection, {QStringLiteral("file")}},
+    {GeneralSection, {QStringLiteral("language")}},
     {ServerSection,
      {QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("database"), QStringLiteral("user"),
       QStringLiteral("password"), QStringLiteral("passwordfile"), QStringLiteral("sslmode"),
@@ -35,7 +38,7 @@ public:
     {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw DbError(QStringLiteral("The settings file %1 cannot be read.").arg(path));
+            throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 cannot be read.").arg(path));
         QString text = QString::fromUtf8(file.readAll());
         if (text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);
@@ -62,26 +65,26 @@ private:
         if (bare.startsWith(u'[') && bare.endsWith(u']')) {
             section_ = bare.mid(1, bare.size() - 2).trimmed().toLower();
             if (!KnownKeys.contains(section_))
-                Refuse(QStringLiteral("has a section the program does not know: [%1]").arg(bare.mid(1, bare.size() - 2)),
+                Refuse(QCoreApplication::translate("ServerSettings", "has a section the program does not know: [%1]").arg(bare.mid(1, bare.size() - 2)),
                        number);
             sections_ << section_;
             return;
         }
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
-            Refuse(QStringLiteral("has a line that is neither [Section] nor key=value"), number);
+            Refuse(QCoreApplication::translate("ServerSettings", "has a line that is neither [Section] nor key=value"), number);
         const QString key = line.left(equals).trimmed();
         if (section_.isEmpty() || !KnownKeys.value(section_).contains(key.toLower()))
-            Refuse(QStringLiteral("has a key the program does not know: %1").arg(key), number);
+            Refuse(QCoreApplication::translate("ServerSettings", "has a key the program does not know: %1").arg(key), number);
         const QString name = section_ + u'/' + key.toLower();
         if (values_.contains(name))
-            Refuse(QStringLiteral("names %1 twice").arg(key), number);
+            Refuse(QCoreApplication::translate("ServerSettings", "names %1 twice").arg(key), number);
         values_.insert(name, line.mid(equals + 1));
     }
 
     [[noreturn]] void Refuse(const QString& what, int number) const
     {
-        throw DbError(QStringLiteral("The settings file %1 %2 (line %3).").arg(path_, what).arg(number));
+        throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 %2 (line %3).").arg(path_, what).arg(number));
     }
 
     QString path_;
@@ -102,7 +105,7 @@ QString PasswordFromFile(const QString& settingsPath, const QString& passwordFil
     const QString path = NamedPath(settingsPath, passwordFile);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DbError(QStringLiteral("The password file %1 named in %2 cannot be read: %3")
+        throw DbError(QCoreApplication::translate("ServerSettings", "The password file %1 named in %2 cannot be read: %3")
                           .arg(path, settingsPath, file.errorString()));
     QByteArray firstLine = file.readLine();
     while (firstLine.endsWith('\n') || firstLine.endsWith('\r'))
@@ -125,10 +128,10 @@ ServerSettings ServerFrom(const SettingsFile& ini, const QString& settingsPath)
     if (ini.Has(ServerSection, QStringLiteral("port")))
         settings.port = ini.Value(ServerSection, QStringLiteral("port")).trimmed().toInt(&portIsNumber);
     if (settings.database.isEmpty())
-        throw DbError(QStringLiteral("The settings file %1 names no database: its [PostgreSQL] section "
+        throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 names no database: its [PostgreSQL] section "
                                      "needs a line database=NAME.").arg(settingsPath));
     if (!portIsNumber || settings.port <= 0 || settings.port > 65535)
-        throw DbError(QStringLiteral("The settings file %1 names no valid port.").arg(settingsPath));
+        throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 names no valid port.").arg(settingsPath));
     const QString passwordFile = ini.Value(ServerSection, QStringLiteral("passwordfile"));
     settings.password = passwordFile.isEmpty() ? ini.Value(ServerSection, QStringLiteral("password"))
                                                : PasswordFromFile(settingsPath, passwordFile);
@@ -153,7 +156,7 @@ void ServerSettings::Write(const QString& settingsPath) const
     for (const auto& [key, value] : lines) {
         // A line break would end the value early when the file is read back.
         if (value.contains(u'\n') || value.contains(u'\r'))
-            throw DbError(QStringLiteral("The %1 for the settings file %2 holds a line break.").arg(key, settingsPath));
+            throw DbError(QCoreApplication::translate("ServerSettings", "The %1 for the settings file %2 holds a line break.").arg(key, settingsPath));
         if (!value.isEmpty())
             text += key + u'=' + value + u'\n';
     }
@@ -161,14 +164,14 @@ void ServerSettings::Write(const QString& settingsPath) const
     QFile file(settingsPath);
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw DbError(QStringLiteral("The settings file %1 cannot be written: %2.").arg(settingsPath, file.errorString()));
+        throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 cannot be written: %2.").arg(settingsPath, file.errorString()));
 }
 
 void ServerSettings::RequireFolderFor(const QString& settingsPath)
 {
     const QString folder = QFileInfo(settingsPath).absolutePath();
     if (!QFileInfo(folder).isDir())
-        throw DbError(QStringLiteral("The settings file %1 cannot be written: the folder %2 does not exist.")
+        throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 cannot be written: the folder %2 does not exist.")
                           .arg(settingsPath, folder));
 }
 
@@ -178,12 +181,15 @@ DatabaseLocation DatabaseLocation::Read(const QString& settingsPath)
     const bool namesServer = ini.HasSection(ServerSection);
     const QString file = ini.Value(FileSection, QStringLiteral("file"));
     if (namesServer && !file.isEmpty())
-        throw DbError(QStringLiteral("The settings file %1 names both a database file and a server; "
+        throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 names both a database file and a server; "
                                      "it may name only one.").arg(settingsPath));
     if (namesServer)
         return {ServerFrom(ini, settingsPath), {}};
+    // A file that only chooses the language keeps the database beside it.
+    if (!ini.HasSection(FileSection) && ini.HasSection(GeneralSection))
+        return {std::nullopt, NamedPath(settingsPath, QStringLiteral("Ostrel.mdb"))};
     if (file.isEmpty())
-        throw DbError(QStringLiteral("The settings file %1 names no database: it needs a [Database] section "
+        throw DbError(QCoreApplication::translate("ServerSettings", "The settings file %1 names no database: it needs a [Database] section "
                                      "with a line file=PATH, or a [PostgreSQL] section.").arg(settingsPath));
     return {std::nullopt, NamedPath(settingsPath, file)};
 }
@@ -197,9 +203,17 @@ DatabaseLocation DatabaseLocation::Beside(const QString& programFolder)
     return Read(settingsPath);
 }
 
+QString LanguageSetting(const QString& programFolder)
+{
+    const QString settingsPath = QDir(programFolder).filePath(ServerSettings::FileName);
+    if (!QFileInfo::exists(settingsPath))
+        return {};
+    return SettingsFile(settingsPath).Value(GeneralSection, QStringLiteral("language")).trimmed();
+}
+
 QString DatabaseLocation::Describe() const
 {
     if (server)
-        return QStringLiteral("the database %1 on %2").arg(server->database, server->host);
+        return QCoreApplication::translate("ServerSettings", "the database %1 on %2").arg(server->database, server->host);
     return file;
 }

@@ -56,3 +56,8 @@ struct DatabaseLocation {
     // The file's path or the server's database, for messages.
     QString Describe() const;
 };
+
+// The language the settings file beside the program fixes ([General]
+// language=CODE, such as de or pt_BR), or "" when it fixes none. Throws
+// DbError when the file cannot be read or holds what the program does not know.
+QString LanguageSetting(const QString& programFolder);

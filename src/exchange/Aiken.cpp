@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 #include <vector>
+#include <QCoreApplication>
 
 namespace {
 
@@ -49,7 +50,7 @@ public:
             pending_.question += u'\n';
             pending_.question += text;
         } else {
-            LeaveOut(pending_.line, QStringLiteral("The question has no \"ANSWER:\" line after its options."));
+            LeaveOut(pending_.line, QCoreApplication::translate("Aiken", "The question has no \"ANSWER:\" line after its options."));
             pending_ = Pending{number, text.toString(), {}};
         }
     }
@@ -57,30 +58,30 @@ public:
     void End()
     {
         if (pending_.Started())
-            LeaveOut(pending_.line, QStringLiteral("The question has no \"ANSWER:\" line."));
+            LeaveOut(pending_.line, QCoreApplication::translate("Aiken", "The question has no \"ANSWER:\" line."));
     }
 
 private:
     void Answer(int number, QStringView letter)
     {
         if (!pending_.Started())
-            return LeaveOut(number, QStringLiteral("An \"ANSWER:\" line with no question before it."));
+            return LeaveOut(number, QCoreApplication::translate("Aiken", "An \"ANSWER:\" line with no question before it."));
         const Pending question = std::exchange(pending_, Pending{});
         const auto options = static_cast<qsizetype>(question.options.size());
         if (options != 3)
-            return LeaveOut(question.line, QStringLiteral("The question has %1 options; the program needs exactly "
+            return LeaveOut(question.line, QCoreApplication::translate("Aiken", "The question has %1 options; the program needs exactly "
                                                           "three: one right answer and two false ones.").arg(options));
         if (letter.size() != 1 || letter[0] < u'A' || letter[0] > u'Z')
-            return LeaveOut(number, QStringLiteral("\"ANSWER:\" must be followed by one option letter, such as "
+            return LeaveOut(number, QCoreApplication::translate("Aiken", "\"ANSWER:\" must be followed by one option letter, such as "
                                                    "ANSWER: B."));
         const auto right = std::find_if(question.options.begin(), question.options.end(),
                                         [&](const Option& o) { return o.letter == letter[0]; });
         if (right == question.options.end())
-            return LeaveOut(number, QStringLiteral("ANSWER: %1 names none of the question's options.").arg(letter[0]));
+            return LeaveOut(number, QCoreApplication::translate("Aiken", "ANSWER: %1 names none of the question's options.").arg(letter[0]));
         const auto sameLetter = std::count_if(question.options.begin(), question.options.end(),
                                               [&](const Option& o) { return o.letter == right->letter; });
         if (sameLetter > 1)
-            return LeaveOut(question.line, QStringLiteral("Two options are lettered %1.").arg(right->letter));
+            return LeaveOut(question.line, QCoreApplication::translate("Aiken", "Two options are lettered %1.").arg(right->letter));
         std::vector<QString> phonies;
         for (const Option& option : question.options) {
             if (&option != &*right)
@@ -93,9 +94,9 @@ private:
     {
         for (const QString* text : {&texts.question, &texts.answer, &texts.phony1, &texts.phony2}) {
             if (text->isEmpty())
-                return LeaveOut(line, QStringLiteral("The question has an empty option."));
+                return LeaveOut(line, QCoreApplication::translate("Aiken", "The question has an empty option."));
             if (text->size() > QuestionFile::LongestText)
-                return LeaveOut(line, QStringLiteral("The question has a text of %1 characters; a question or an "
+                return LeaveOut(line, QCoreApplication::translate("Aiken", "The question has a text of %1 characters; a question or an "
                                                      "answer may have at most %2.")
                                           .arg(QuestionFile::Grouped(text->size()),
                                                QuestionFile::Grouped(QuestionFile::LongestText)));
@@ -115,11 +116,11 @@ QString OneLine(const QString& text, int slot, QuestionFile::WriterNotes& notes)
     QString line = text;
     if (line.contains(u'\n')) {
         line.replace(u'\n', u' ');
-        notes.Add(QStringLiteral("a line break, which Aiken cannot hold; each is written as a blank."), slot);
+        notes.Add(QCoreApplication::translate("Aiken", "a line break, which Aiken cannot hold; each is written as a blank."), slot);
     }
     const QString trimmed = line.trimmed();
     if (trimmed != line)
-        notes.Add(QStringLiteral("blanks at the start or end of a text, which Aiken cannot hold; they are left out."),
+        notes.Add(QCoreApplication::translate("Aiken", "blanks at the start or end of a text, which Aiken cannot hold; they are left out."),
                   slot);
     return trimmed;
 }
@@ -130,7 +131,7 @@ QString OneQuestionLine(const QString& text, int slot, QuestionFile::WriterNotes
     const QString line = OneLine(text, slot, notes);
     if (!line.startsWith(AnswerMark))
         return line;
-    notes.Add(QStringLiteral("a question beginning with \"ANSWER:\", which Aiken takes for the answer line; "
+    notes.Add(QCoreApplication::translate("Aiken", "a question beginning with \"ANSWER:\", which Aiken takes for the answer line; "
                              "written after the word \"Question:\"."),
               slot);
     return QStringLiteral("Question: ") + line;
@@ -170,7 +171,7 @@ WriteOutcome Aiken::Write(const TestDraft& draft)
         const QString phony1 = OneLine(texts.phony1, slot, notes);
         const QString phony2 = OneLine(texts.phony2, slot, notes);
         if (answer.isEmpty() || phony1.isEmpty() || phony2.isEmpty())
-            notes.Add(QStringLiteral("an empty answer; reading the file back leaves the question out."), slot);
+            notes.Add(QCoreApplication::translate("Aiken", "an empty answer; reading the file back leaves the question out."), slot);
         written.text += QStringLiteral("%1\nA. %2\nB. %3\nC. %4\nANSWER: A\n\n")
                             .arg(question, answer, phony1, phony2);
     }

@@ -1,6 +1,7 @@
 #include "Csv.h"
 
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 namespace {
 
@@ -56,7 +57,7 @@ QByteArray Csv::Document(const std::vector<QStringList>& rows)
 
 QString Csv::ResultsCount(std::size_t count)
 {
-    return count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
+    return count == 1 ? QCoreApplication::translate("Csv", "1 result") : QCoreApplication::translate("Csv", "%n results", nullptr, int(count));
 }
 
 QByteArray Csv::Results(const std::vector<Attempt>& attempts)

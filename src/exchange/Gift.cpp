@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <optional>
+#include <QCoreApplication>
 
 namespace {
 
-const QString Needs = QStringLiteral("the program needs one right answer (=) and two false answers (~).");
+QString Needs() { return QCoreApplication::translate("Gift", "the program needs one right answer (=) and two false answers (~)."); }
 
 // HTML costs the parser time that grows with the nesting; this many tags
 // read in one file at worst in about a second.
@@ -326,13 +327,13 @@ public:
     void Read()
     {
         if (const qsizetype lone = LoneBackslash(text_); lone >= 0)
-            return LeaveOut(block_.LineAt(lone), QStringLiteral("The line ends in a \"\\\" that escapes nothing; "
+            return LeaveOut(block_.LineAt(lone), QCoreApplication::translate("Gift", "The line ends in a \"\\\" that escapes nothing; "
                                                                "write \\\\ for a backslash."));
         qsizetype at = SkipBlanks(text_, 0);
         if (text_.mid(at).startsWith(u"::")) {
             const qsizetype end = FindTitleEnd(text_, at + 2);
             if (end < 0)
-                return LeaveOut(block_.LineAt(at), QStringLiteral("The question title opened with \"::\" is never "
+                return LeaveOut(block_.LineAt(at), QCoreApplication::translate("Gift", "The question title opened with \"::\" is never "
                                                                  "closed with \"::\"."));
             title_ = Unescape(text_.mid(at + 2, end - at - 2));
             at = SkipBlanks(text_, end + 2);
@@ -346,24 +347,24 @@ private:
     {
         const qsizetype open = FindUnescaped(text_, u"{}", start);
         if (open < 0)
-            return LeaveOut(block_.FirstLine(), Sentence(QStringLiteral("a text without answers in { }: a "
+            return LeaveOut(block_.FirstLine(), Sentence(QCoreApplication::translate("Gift", "a text without answers in { }: a "
                                                                        "description, not a question.")));
         if (text_[open] == u'}')
-            return LeaveOut(block_.LineAt(open), QStringLiteral("A \"}\" with no \"{\" before it; write \\} for a "
+            return LeaveOut(block_.LineAt(open), QCoreApplication::translate("Gift", "A \"}\" with no \"{\" before it; write \\} for a "
                                                                "brace inside a text."));
         const qsizetype close = FindUnescaped(text_, u"{}", open + 1);
         if (close < 0) {
             const QString hint = text_.mid(open).contains(u"\\}")
-                ? QStringLiteral(" (\\} is a brace inside a text, not the end of the answers)") : QString();
-            return LeaveOut(block_.LineAt(open), QStringLiteral("The answers opened with \"{\" here are never "
+                ? QCoreApplication::translate("Gift", " (\\} is a brace inside a text, not the end of the answers)") : QString();
+            return LeaveOut(block_.LineAt(open), QCoreApplication::translate("Gift", "The answers opened with \"{\" here are never "
                                                                "closed with \"}\"%1.").arg(hint));
         }
         if (text_[close] == u'{')
-            return LeaveOut(block_.LineAt(close), QStringLiteral("A second \"{\" before the answers opened on line "
+            return LeaveOut(block_.LineAt(close), QCoreApplication::translate("Gift", "A second \"{\" before the answers opened on line "
                                                                 "%1 were closed; write \\{ for a brace inside a text.")
                                                       .arg(block_.LineAt(open)));
         if (const qsizetype more = FindUnescaped(text_, u"{}", close + 1); more >= 0)
-            return LeaveOut(block_.LineAt(more), QStringLiteral("A second set of answers after those on line %1; "
+            return LeaveOut(block_.LineAt(more), QCoreApplication::translate("Gift", "A second set of answers after those on line %1; "
                                                                "leave a blank line between two questions.")
                                                      .arg(block_.LineAt(open)));
         // Answers in the middle of the text leave a blank in their place.
@@ -379,15 +380,14 @@ private:
         const QStringView content = text_.mid(from, to - from);
         const qsizetype first = SkipBlanks(content, 0);
         if (first == content.size())
-            return LeaveOutAs(QStringLiteral("an essay question (no answers to choose from); ") + Needs);
+            return LeaveOutAs(QCoreApplication::translate("Gift", "an essay question (no answers to choose from); ") + Needs());
         if (content[first] == u'#')
-            return LeaveOutAs(QStringLiteral("a numeric question; ") + Needs);
+            return LeaveOutAs(QCoreApplication::translate("Gift", "a numeric question; ") + Needs());
         if (IsTrueFalse(content))
-            return LeaveOutAs(QStringLiteral("a true/false question; ") + Needs);
+            return LeaveOutAs(QCoreApplication::translate("Gift", "a true/false question; ") + Needs());
         const qsizetype mark = FindUnescaped(content, u"=~", 0);
         if (mark != first)
-            return LeaveOut(block_.LineAt(from + first), Sentence(QStringLiteral(
-                "text before the first answer; each answer begins with = (right) or ~ (false).")));
+            return LeaveOut(block_.LineAt(from + first), Sentence(QCoreApplication::translate("Gift", "text before the first answer; each answer begins with = (right) or ~ (false).")));
         Answers answers;
         for (qsizetype at = mark; at >= 0;) {
             const qsizetype next = FindUnescaped(content, u"=~", at + 1);
@@ -401,43 +401,43 @@ private:
     void Judge(const QString& questionText, const Answers& answers)
     {
         if (answers.Matching())
-            return LeaveOutAs(QStringLiteral("a matching question; ") + Needs);
+            return LeaveOutAs(QCoreApplication::translate("Gift", "a matching question; ") + Needs());
         if (answers.falses == 0)
-            return LeaveOutAs(QStringLiteral("a short answer question (the student types the answer); ") + Needs);
+            return LeaveOutAs(QCoreApplication::translate("Gift", "a short answer question (the student types the answer); ") + Needs());
         if (answers.weighted)
-            return LeaveOutAs(QStringLiteral("weighted answers (such as %50%); the program counts an answer only "
+            return LeaveOutAs(QCoreApplication::translate("Gift", "weighted answers (such as %50%); the program counts an answer only "
                                              "as right or wrong."));
         if (answers.rights != 1 || answers.falses != 2)
-            return LeaveOutAs(QStringLiteral("%1 right and %2 false answers; ").arg(answers.rights).arg(answers.falses)
-                              + Needs);
+            return LeaveOutAs(QCoreApplication::translate("Gift", "%1 right and %2 false answers; ").arg(answers.rights).arg(answers.falses)
+                              + Needs());
         const std::optional<QString> question = Readable(questionText, format_);
         if (!question)
             return;
         if (question->isEmpty())
-            return LeaveOutAs(QStringLiteral("no question text."));
+            return LeaveOutAs(QCoreApplication::translate("Gift", "no question text."));
         DraftQuestion texts{*question, {}, {}, {}};
         for (const Answer& answer : answers.kept) {  // one right, two false, in file order
             const std::optional<QString> text = Readable(answer.text, answer.format);
             if (!text)
                 return;
             if (text->isEmpty())
-                return LeaveOut(block_.LineAt(answer.at), Sentence(QStringLiteral("an empty answer.")));
+                return LeaveOut(block_.LineAt(answer.at), Sentence(QCoreApplication::translate("Gift", "an empty answer.")));
             (answer.right ? texts.answer : texts.phony1.isNull() ? texts.phony1 : texts.phony2) = *text;
         }
         for (const QString* text : {&texts.question, &texts.answer, &texts.phony1, &texts.phony2}) {
             if (text->size() > QuestionFile::LongestText)
-                return LeaveOutAs(QStringLiteral("a text of %1 characters; a question or an answer may have at "
+                return LeaveOutAs(QCoreApplication::translate("Gift", "a text of %1 characters; a question or an answer may have at "
                                                  "most %2.")
                                       .arg(QuestionFile::Grouped(text->size()),
                                            QuestionFile::Grouped(QuestionFile::LongestText)));
         }
         if (answers.feedback)
-            outcome_.notes.push_back({block_.FirstLine(), Sentence(QStringLiteral("feedback left out."))});
+            outcome_.notes.push_back({block_.FirstLine(), Sentence(QCoreApplication::translate("Gift", "feedback left out."))});
         if (pictureLeftOut_)
-            outcome_.notes.push_back({block_.FirstLine(), Sentence(QStringLiteral("picture left out; its alt text "
+            outcome_.notes.push_back({block_.FirstLine(), Sentence(QCoreApplication::translate("Gift", "picture left out; its alt text "
                                                                                  "stays in brackets."))});
         if (scriptLeftOut_)
-            outcome_.notes.push_back({block_.FirstLine(), Sentence(QStringLiteral("script or style left out."))});
+            outcome_.notes.push_back({block_.FirstLine(), Sentence(QCoreApplication::translate("Gift", "script or style left out."))});
         outcome_.questions.push_back({block_.FirstLine(), texts});
     }
 
@@ -450,12 +450,12 @@ private:
             return text;
         const int tags = HtmlText::Tags(text);
         if (tags > HtmlText::MostTags) {
-            LeaveOutAs(QStringLiteral("an HTML text with %1 tags; the program reads at most %2 in one text.")
+            LeaveOutAs(QCoreApplication::translate("Gift", "an HTML text with %1 tags; the program reads at most %2 in one text.")
                            .arg(QuestionFile::Grouped(tags), QuestionFile::Grouped(HtmlText::MostTags)));
             return std::nullopt;
         }
         if (tags > htmlTagsLeft_) {
-            LeaveOutAs(QStringLiteral("past the first %1 HTML tags of the file, more than the program reads in one "
+            LeaveOutAs(QCoreApplication::translate("Gift", "past the first %1 HTML tags of the file, more than the program reads in one "
                                       "file; split the file and import each part.")
                            .arg(QuestionFile::Grouped(MostHtmlTagsInAFile)));
             return std::nullopt;
@@ -563,7 +563,7 @@ ReadOutcome Gift::Read(const QByteArray& bytes)
         if (const std::size_t closing = BlankLineInAnswers(split.blocks, i); closing > i) {
             const Block& block = split.blocks[i];
             outcome.leftOut.push_back({block.LineAt(FindUnescaped(block.text, u"{", 0)),
-                                       QStringLiteral("A blank line (line %1) ended the question inside its answers "
+                                       QCoreApplication::translate("Gift", "A blank line (line %1) ended the question inside its answers "
                                                       "opened with \"{\" here; leave no blank line between \"{\" and "
                                                       "\"}\".").arg(block.endedBy)});
             i = closing;
@@ -582,7 +582,7 @@ WriteOutcome Gift::Write(const TestDraft& draft)
     const std::vector<QuestionFile::SlotQuestion> writable = QuestionFile::WritableQuestions(draft, notes);
     for (const auto& [slot, texts] : writable) {
         if (texts.answer.isEmpty() || texts.phony1.isEmpty() || texts.phony2.isEmpty())
-            notes.Add(QStringLiteral("an empty answer; reading the file back leaves the question out."), slot);
+            notes.Add(QCoreApplication::translate("Gift", "an empty answer; reading the file back leaves the question out."), slot);
         written.text += QStringLiteral("::Q%1:: %2 {\n\t=%3\n\t~%4\n\t~%5\n}\n\n")
                             .arg(QString::number(slot), EscapeQuestion(texts.question), EscapeAnswer(texts.answer),
                                  EscapeAnswer(texts.phony1), EscapeAnswer(texts.phony2));

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
+#include <QCoreApplication>
 
 std::vector<DraftQuestion> ReadOutcome::Questions() const
 {
@@ -25,7 +26,7 @@ FileNote Refusal(int line, const QString& text) { return FileNote{line, text}; }
 
 FileNote TooLarge(qint64 bytes)
 {
-    return Refusal(0, QStringLiteral("The file has %1 bytes; a question file may have at most %2 (10 MB).")
+    return Refusal(0, QCoreApplication::translate("QuestionFile", "The file has %1 bytes; a question file may have at most %2 (10 MB).")
                           .arg(QuestionFile::Grouped(bytes), QuestionFile::Grouped(QuestionFile::LargestFile)));
 }
 
@@ -62,11 +63,11 @@ FileNote FirstNonTextByte(const QByteArray& bytes)
     for (qsizetype i = 0; i < bytes.size();) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte == 0)
-            return Refusal(line, QStringLiteral("The file holds a NUL byte here, so it is not a text file. "
+            return Refusal(line, QCoreApplication::translate("QuestionFile", "The file holds a NUL byte here, so it is not a text file. "
                                                 "Choose a GIFT or Aiken file saved as text."));
         const int length = Utf8SequenceLength(bytes, i);
         if (length == 0)
-            return Refusal(line, QStringLiteral("The file holds a byte that is not UTF-8 text here (0x%1). "
+            return Refusal(line, QCoreApplication::translate("QuestionFile", "The file holds a byte that is not UTF-8 text here (0x%1). "
                                                 "Save the file as UTF-8 and import it again.")
                                      .arg(QString::number(byte, 16).toUpper().rightJustified(2, u'0')));
         line += byte == '\n' ? 1 : 0;
@@ -126,12 +127,12 @@ QuestionFile::Decoded DecodeUtf16(const QByteArray& bytes, QStringDecoder::Encod
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes.mid(mark));
     if (decoder.hasError() || bytes.size() % 2 != 0)
-        return {{}, Refusal(0, QStringLiteral("The file is marked as UTF-16 text but is not. "
+        return {{}, Refusal(0, QCoreApplication::translate("QuestionFile", "The file is marked as UTF-16 text but is not. "
                                               "Save the file as UTF-8 and import it again."))};
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     if (nul >= 0)
         return {{}, Refusal(static_cast<int>(QStringView(text).left(nul).count(u'\n')) + 1,
-                            QStringLiteral("The file holds a NUL character here, so it is not a text file."))};
+                            QCoreApplication::translate("QuestionFile", "The file holds a NUL character here, so it is not a text file."))};
     return {std::move(text), {}};
 }
 
@@ -166,7 +167,7 @@ QuestionFile::Decoded QuestionFile::Decode(const QByteArray& bytes)
     if (!decoded.refusal.text.isEmpty())
         return decoded;
     if (IsBlank(decoded.text))
-        return {{}, Refusal(0, QStringLiteral("The file is empty."))};
+        return {{}, Refusal(0, QCoreApplication::translate("QuestionFile", "The file is empty."))};
     decoded.text = UnixLineEnds(decoded.text);
     return decoded;
 }
@@ -180,7 +181,7 @@ QString QuestionFile::Grouped(qint64 number)
 
 QString QuestionFile::Located(const FileNote& note)
 {
-    return note.line > 0 ? QStringLiteral("Line %1: %2").arg(note.line).arg(note.text) : note.text;
+    return note.line > 0 ? QCoreApplication::translate("QuestionFile", "Line %1: %2").arg(note.line).arg(note.text) : note.text;
 }
 
 QuestionFormat QuestionFile::Guess(const QString& fileName, const QByteArray& bytes)
@@ -194,7 +195,7 @@ QuestionFormat QuestionFile::Guess(const QString& fileName, const QByteArray& by
 
 QString QuestionFile::FormatName(QuestionFormat format)
 {
-    return format == QuestionFormat::Gift ? QStringLiteral("GIFT") : QStringLiteral("Aiken");
+    return format == QuestionFormat::Gift ? QCoreApplication::translate("QuestionFile", "GIFT") : QCoreApplication::translate("QuestionFile", "Aiken");
 }
 
 QuestionFile::Loaded QuestionFile::Load(const QString& path)
@@ -202,7 +203,7 @@ QuestionFile::Loaded QuestionFile::Load(const QString& path)
     Loaded loaded;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        loaded.outcome.refusal = Refusal(0, QStringLiteral("The file %1 cannot be opened: %2.").arg(path, file.errorString()));
+        loaded.outcome.refusal = Refusal(0, QCoreApplication::translate("QuestionFile", "The file %1 cannot be opened: %2.").arg(path, file.errorString()));
         return loaded;
     }
     // Refused by its size before anything is read; reading one byte past the
@@ -230,7 +231,7 @@ void AppendList(QStringList& lines, const QString& heading, const std::vector<Fi
     for (std::size_t i = 0; i < listed; ++i)
         lines << QuestionFile::Located(notes[i]);
     if (listed < notes.size())
-        lines << QStringLiteral("... and %1 more.").arg(notes.size() - listed);
+        lines << QCoreApplication::translate("QuestionFile", "... and %1 more.").arg(notes.size() - listed);
 }
 
 }
@@ -240,10 +241,10 @@ QString QuestionFile::Report(const ReadOutcome& outcome, int longestList)
     if (outcome.Refused())
         return Located(outcome.refusal);
     QStringList lines;
-    lines << QStringLiteral("Questions that can be used: %1.").arg(outcome.questions.size());
-    AppendList(lines, QStringLiteral("Questions left out: %1.").arg(outcome.leftOut.size()), outcome.leftOut,
+    lines << QCoreApplication::translate("QuestionFile", "Questions that can be used: %1.").arg(outcome.questions.size());
+    AppendList(lines, QCoreApplication::translate("QuestionFile", "Questions left out: %1.").arg(outcome.leftOut.size()), outcome.leftOut,
                longestList);
-    AppendList(lines, QStringLiteral("Notes:"), outcome.notes, longestList);
+    AppendList(lines, QCoreApplication::translate("QuestionFile", "Notes:"), outcome.notes, longestList);
     return lines.join(u'\n');
 }
 
@@ -267,7 +268,7 @@ QString Numbered(const std::vector<int>& numbers)
         while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1)
             ++last;
         if (last >= i + 2)
-            parts << QStringLiteral("%1 to %2").arg(numbers[i]).arg(numbers[last]);
+            parts << QCoreApplication::translate("QuestionFile", "%1 to %2").arg(numbers[i]).arg(numbers[last]);
         else
             for (std::size_t k = i; k <= last; ++k)
                 parts << QString::number(numbers[k]);
@@ -275,8 +276,8 @@ QString Numbered(const std::vector<int>& numbers)
     }
     const bool several = numbers.size() > 1;
     const QString last = parts.takeLast();
-    return (several ? QStringLiteral("Questions ") : QStringLiteral("Question "))
-           + (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+    return (several ? QCoreApplication::translate("QuestionFile", "Questions ") : QCoreApplication::translate("QuestionFile", "Question "))
+           + (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QCoreApplication::translate("QuestionFile", " and ") + last);
 }
 
 }
@@ -311,19 +312,19 @@ std::vector<QuestionFile::SlotQuestion> QuestionFile::WritableQuestions(const Te
         const int slot = static_cast<int>(i) + 1;
         const DraftQuestion& stored = draft.questions[i];
         if (stored.question.trimmed().isEmpty()) {
-            notes.Add(QStringLiteral("no question text; left out of the file."), slot);
+            notes.Add(QCoreApplication::translate("QuestionFile", "no question text; left out of the file."), slot);
             continue;
         }
         bool changed = false;
         DraftQuestion texts{FileSafe(stored.question, changed), FileSafe(stored.answer, changed),
                             FileSafe(stored.phony1, changed), FileSafe(stored.phony2, changed)};
         if (changed)
-            notes.Add(QStringLiteral("a carriage return or NUL character, which a text file cannot hold; "
+            notes.Add(QCoreApplication::translate("QuestionFile", "a carriage return or NUL character, which a text file cannot hold; "
                                      "a carriage return is written as a line break, a NUL character left out."),
                       slot);
         for (const QString* text : {&texts.question, &texts.answer, &texts.phony1, &texts.phony2}) {
             if (text->size() > LongestText)
-                notes.Add(QStringLiteral("a text longer than %1 characters; reading the file back leaves the "
+                notes.Add(QCoreApplication::translate("QuestionFile", "a text longer than %1 characters; reading the file back leaves the "
                                          "question out.").arg(Grouped(LongestText)),
                           slot);
         }

@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -83,7 +84,7 @@ public:
             const int rows = std::max(1, (LineLength(line) + cellsPerLine_ - 1) / cellsPerLine_);
             if (row_ + rows > linesPerPage_ && row_ > 0) {
                 if (!device_.newPage())
-                    return QStringLiteral("The printer could not start a new page.");
+                    return QCoreApplication::translate("ReportPrinter", "The printer could not start a new page.");
                 row_ = 0;
             }
             for (const PageModel::Piece& piece : line)
@@ -128,17 +129,17 @@ QString DrawReport(const PageModel& page, QPagedPaintDevice& device)
     ChooseLayout(page, device);
     QPainter painter;
     if (!painter.begin(&device))
-        return QStringLiteral("The printer could not be started.");
+        return QCoreApplication::translate("ReportPrinter", "The printer could not be started.");
     const QString error = ReportDrawer(page, device, painter).Draw();
     if (!painter.end() && error.isEmpty())
-        return QStringLiteral("The printer could not finish the document.");
+        return QCoreApplication::translate("ReportPrinter", "The printer could not finish the document.");
     return error;
 }
 
 QString UniqueReportPath(const QString& folder, const QDateTime& now)
 {
     const QString stem = QDir(folder).filePath(
-        QStringLiteral("VornickTest report ") + now.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
+        QCoreApplication::translate("ReportPrinter", "VornickTest report %1").arg(now.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))));
     QString path = stem + QStringLiteral(".pdf");
     for (int copy = 2; QFileInfo::exists(path); ++copy)
         path = stem + QStringLiteral(" (%1).pdf").arg(copy);
@@ -153,7 +154,7 @@ SavedReport SaveReportAsPdf(const PageModel& page, const QString& folder, const 
         // Opening the file first gives the system's reason when it cannot be written.
         QFile probe(path);
         if (!probe.open(QIODevice::WriteOnly)) {
-            saved.error = QStringLiteral("The report could not be saved as %1:\n%2").arg(path, probe.errorString());
+            saved.error = QCoreApplication::translate("ReportPrinter", "The report could not be saved as %1:\n%2").arg(path, probe.errorString());
             return saved;
         }
     }
@@ -161,11 +162,11 @@ SavedReport SaveReportAsPdf(const PageModel& page, const QString& folder, const 
     {
         QPdfWriter writer(path);
         writer.setCreator(QStringLiteral("VornickTest"));
-        writer.setTitle(QStringLiteral("VornickTest report"));
+        writer.setTitle(QCoreApplication::translate("ReportPrinter", "VornickTest report"));
         error = DrawReport(page, writer);
     }
     if (error.isEmpty() && QFileInfo(path).size() == 0)
-        error = QStringLiteral("The report could not be written to %1.").arg(path);
+        error = QCoreApplication::translate("ReportPrinter", "The report could not be written to %1.").arg(path);
     if (!error.isEmpty()) {
         QFile::remove(path);
         saved.error = error;

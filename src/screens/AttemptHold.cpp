@@ -10,8 +10,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("AttemptHold", text); }
-
 // Runs the step and tells the user when it is refused or the database fails
 // (another workstation finished the attempt meanwhile, say).
 bool Told(const QString& title, const std::function<Refusal()>& step)
@@ -24,9 +22,9 @@ bool Told(const QString& title, const std::function<Refusal()>& step)
         return false;
     }
     if (refusal == Refusal::Finished)
-        MsgBox(Tr("This attempt is finished already."), title);
+        MsgBox(QCoreApplication::translate("AttemptHold", "This attempt is finished already."), title);
     else if (refusal == Refusal::NoAttempt)
-        MsgBox(Tr("The student has not begun this test."), title);
+        MsgBox(QCoreApplication::translate("AttemptHold", "The student has not begun this test."), title);
     return refusal == Refusal::None;
 }
 
@@ -34,16 +32,19 @@ bool Told(const QString& title, const std::function<Refusal()>& step)
 
 bool AttemptHold::GiveMoreTime(qint64 student, qint64 test)
 {
-    const QString title = Tr("Give More Time");
-    const std::optional<int> minutes =
-        platform().AskWholeNumber(Tr("Minutes to add to this attempt (1 to %1):").arg(AttemptControl::MostMoreMinutes),
-                                  title, 1, AttemptControl::MostMoreMinutes, 10);
+    const QString title = QCoreApplication::translate("AttemptHold", "Give More Time");
+    const std::optional<int> minutes = platform().AskWholeNumber(
+        QCoreApplication::translate("AttemptHold", "Minutes to add to this attempt (1 to %1):")
+            .arg(AttemptControl::MostMoreMinutes),
+        title, 1, AttemptControl::MostMoreMinutes, 10);
     return minutes && Told(title, [&] { return Administrator().GiveMoreTime(student, test, *minutes); });
 }
 
 bool AttemptHold::FinishNow(qint64 student, qint64 test)
 {
-    const QString title = Tr("Finish Now");
-    return AskYesNo(Tr("Finish this attempt now? It will be graded from the answers stored."), title)
+    const QString title = QCoreApplication::translate("AttemptHold", "Finish Now");
+    return AskYesNo(QCoreApplication::translate("AttemptHold", "Finish this attempt now? It will be graded from the "
+                                                               "answers stored."),
+                    title)
         && Told(title, [&] { return Administrator().FinishNow(student, test); });
 }

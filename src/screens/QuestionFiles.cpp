@@ -14,11 +14,12 @@
 #include <QLineEdit>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QCoreApplication>
 
 namespace {
 
-const QString ImportTitle = QStringLiteral("Import Questions");
-const QString ExportTitle = QStringLiteral("Export Questions");
+QString ImportTitle() { return QCoreApplication::translate("QuestionFiles", "Import Questions"); }
+QString ExportTitle() { return QCoreApplication::translate("QuestionFiles", "Export Questions"); }
 // A message box shows this many of the questions left out and the notes.
 constexpr int LongestListInABox = 12;
 
@@ -27,9 +28,9 @@ QString WhyNoTest(const ReadOutcome& outcome)
 {
     const auto usable = static_cast<int>(outcome.questions.size());
     if (usable == 0)
-        return QStringLiteral("No question in this file can be used; nothing is stored.");
+        return QCoreApplication::translate("QuestionFiles", "No question in this file can be used; nothing is stored.");
     if (usable > TestDraft::Slots)
-        return QStringLiteral("A test takes at most %1 questions and this file holds %2 usable ones. Split the file "
+        return QCoreApplication::translate("QuestionFiles", "A test takes at most %1 questions and this file holds %2 usable ones. Split the file "
                               "and import each part.").arg(TestDraft::Slots).arg(usable);
     return {};
 }
@@ -39,21 +40,21 @@ QString WhyNoTest(const ReadOutcome& outcome)
 bool QuestionFiles::PrepareImport()
 {
     const FileChoice choice = platform().ChooseFile(
-        FileDialogKind::Open, ImportTitle,
-        {QStringLiteral("Question files (*.gift *.txt)"), QStringLiteral("All files (*)")}, DocumentsFolder());
+        FileDialogKind::Open, ImportTitle(),
+        {QCoreApplication::translate("QuestionFiles", "Question files (*.gift *.txt)"), QCoreApplication::translate("QuestionFiles", "All files (*)")}, DocumentsFolder());
     if (choice.path.isEmpty())
         return false;
     const QuestionFile::Loaded loaded = QuestionFile::Load(choice.path);
     const ReadOutcome& outcome = loaded.outcome;
     if (outcome.Refused()) {
-        MsgBox(QStringLiteral("This file cannot be imported.\n") + QuestionFile::Located(outcome.refusal), ImportTitle);
+        MsgBox(QCoreApplication::translate("QuestionFiles", "This file cannot be imported.\n") + QuestionFile::Located(outcome.refusal), ImportTitle());
         return false;
     }
     const QString whyNoTest = WhyNoTest(outcome);
-    MsgBox(QStringLiteral("Read %1 as %2.\n").arg(QFileInfo(choice.path).fileName(), QuestionFile::FormatName(loaded.format))
+    MsgBox(QCoreApplication::translate("QuestionFiles", "Read %1 as %2.\n").arg(QFileInfo(choice.path).fileName(), QuestionFile::FormatName(loaded.format))
                + QuestionFile::Report(outcome, LongestListInABox)
                + (whyNoTest.isEmpty() ? QString() : QStringLiteral("\n\n") + whyNoTest),
-           ImportTitle);
+           ImportTitle());
     if (!whyNoTest.isEmpty())
         return false;
     Module1::blnNewTest = true;
@@ -84,7 +85,7 @@ void QuestionFiles::ExportTest(const Recordset& tests)
     const TestDraft draft = TestRows::Draft(tests);
     const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt")};
     const FileChoice choice = platform().ChooseFile(
-        FileDialogKind::Save, ExportTitle, {QStringLiteral("GIFT files (*.gift)"), QStringLiteral("Aiken files (*.txt)")},
+        FileDialogKind::Save, ExportTitle(), {QCoreApplication::translate("QuestionFiles", "GIFT files (*.gift)"), QCoreApplication::translate("QuestionFiles", "Aiken files (*.txt)")},
         DocumentsFolder() + u'/' + FileNameFor(draft.title) + suffixes[0]);
     if (choice.path.isEmpty())
         return;
@@ -96,12 +97,12 @@ void QuestionFiles::ExportTest(const Recordset& tests)
     QSaveFile file(path);
     const QByteArray bytes = written.text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        MsgBox(QStringLiteral("The file %1 cannot be written: %2.").arg(path, file.errorString()), ExportTitle);
+        MsgBox(QCoreApplication::translate("QuestionFiles", "The file %1 cannot be written: %2.").arg(path, file.errorString()), ExportTitle());
         return;
     }
-    QStringList lines{QStringLiteral("%1 questions of \"%2\" written to %3 as %4.")
+    QStringList lines{QCoreApplication::translate("QuestionFiles", "%1 questions of \"%2\" written to %3 as %4.")
                           .arg(written.questions)
-                          .arg(draft.title, QDir::toNativeSeparators(path), aiken ? QStringLiteral("Aiken") : QStringLiteral("GIFT"))};
+                          .arg(draft.title, QDir::toNativeSeparators(path), aiken ? QCoreApplication::translate("QuestionFiles", "Aiken") : QCoreApplication::translate("QuestionFiles", "GIFT"))};
     lines += written.notes;
-    MsgBox(lines.join(u'\n'), ExportTitle);
+    MsgBox(lines.join(u'\n'), ExportTitle());
 }

@@ -9,16 +9,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QCoreApplication>
 
 namespace {
-const QString SaveResultsTitle = QStringLiteral("Save Results");
+QString SaveResultsTitle() { return QCoreApplication::translate("ResultsFiles", "Save Results"); }
 }
 
 bool ResultsFiles::SaveCsv(const QByteArray& bytes, const QString& title, const QString& suggestedName,
                            const QString& what)
 {
     const FileChoice choice = platform().ChooseFile(FileDialogKind::Save, title,
-                                                    {QStringLiteral("CSV files (*.csv)")},
+                                                    {QCoreApplication::translate("ResultsFiles", "CSV files (*.csv)")},
                                                     QuestionFiles::DocumentsFolder() + u'/' + suggestedName);
     if (choice.path.isEmpty())
         return false;
@@ -27,10 +28,10 @@ bool ResultsFiles::SaveCsv(const QByteArray& bytes, const QString& title, const 
         path += QStringLiteral(".csv");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        MsgBox(QStringLiteral("The file %1 cannot be written: %2.").arg(path, file.errorString()), title);
+        MsgBox(QCoreApplication::translate("ResultsFiles", "The file %1 cannot be written: %2.").arg(path, file.errorString()), title);
         return false;
     }
-    MsgBox(QStringLiteral("%1 written to %2.").arg(what, QDir::toNativeSeparators(path)), title);
+    MsgBox(QCoreApplication::translate("ResultsFiles", "%1 written to %2.").arg(what, QDir::toNativeSeparators(path)), title);
     return true;
 }
 
@@ -38,8 +39,8 @@ void ResultsFiles::SaveResults(std::optional<qint64> test, std::optional<qint64>
 {
     const std::vector<Attempt> attempts = AttemptRows::Load(Module1::cnDatabase, test, student);
     if (attempts.empty()) {
-        MsgBox(QStringLiteral("There are no results to save yet."), SaveResultsTitle);
+        MsgBox(QCoreApplication::translate("ResultsFiles", "There are no results to save yet."), SaveResultsTitle());
         return;
     }
-    SaveCsv(Csv::Results(attempts), SaveResultsTitle, suggestedName, Csv::ResultsCount(attempts.size()));
+    SaveCsv(Csv::Results(attempts), SaveResultsTitle(), suggestedName, Csv::ResultsCount(attempts.size()));
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 void ShowResultRows(QListWidget& list, const ResultRows& rows)
 {
@@ -43,7 +44,7 @@ void PrintWithNotice(QLabel& lblPrinting, const PageModel& page)
     if (!outcome.error.isEmpty())
         MsgBox(outcome.error);
     else if (!outcome.pdfPath.isEmpty())
-        MsgBox(QStringLiteral("No printer is installed, so the report was saved as\n%1").arg(outcome.pdfPath));
+        MsgBox(QCoreApplication::translate("ResultsList", "No printer is installed, so the report was saved as\n%1").arg(outcome.pdfPath));
 }
 
 void UseListFont(QWidget& list)
@@ -61,7 +62,7 @@ void SetResultsHeading(QLabel& heading, const QListWidget& list)
     heading.setWordWrap(false);
     // Laid out by the row builder itself, so the words sit where a row's
     // name, score and date begin.
-    heading.setText(ResultsRow::Taken(QStringLiteral("Test"), QStringLiteral("Score"), QStringLiteral("Date Taken")));
+    heading.setText(ResultsRow::Taken(QCoreApplication::translate("ResultsList", "Test"), QCoreApplication::translate("ResultsList", "Score"), QCoreApplication::translate("ResultsList", "Date Taken")));
     // A row's text starts past the list's frame and the item's text margin
     // (the style's focus-frame margin plus one pixel, as item views draw it).
     const int itemMargin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
@@ -80,7 +81,7 @@ ResultsListControls BuildResultsList(QWidget& screen)
     UseListFont(*controls.lstResults);
     SetResultsHeading(*controls.Label1, *controls.lstResults);
     controls.Label1->setBuddy(controls.lstResults);
-    controls.lblPrinting = new QLabel(QStringLiteral("Printing...."), &screen);
+    controls.lblPrinting = new QLabel(QCoreApplication::translate("ResultsList", "Printing...."), &screen);
     controls.lblPrinting->setObjectName(QStringLiteral("lblPrinting"));
     controls.lblPrinting->setVisible(false);
     return controls;
@@ -103,6 +104,6 @@ void LayOutResultsScreen(QWidget& screen, const ResultsListControls& controls,
 
 void TellTestGone(const std::function<void()>& refill)
 {
-    MsgBox(QStringLiteral("This test is no longer available."));
+    MsgBox(QCoreApplication::translate("ResultsList", "This test is no longer available."));
     refill();
 }

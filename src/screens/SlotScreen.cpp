@@ -182,7 +182,8 @@ QGridLayout* SlotForm::BuildSlotNumbers()
         number->setText(QString::number(i + 1));
         number->setFont(Bold(*number, SlotNumberPointSize));
         number->setAlignment(Qt::AlignCenter);
-        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("888")));
+        // Wide enough for the review's widest number with its mark ("25✗").
+        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("88\u2717")));
         const auto index = static_cast<std::int16_t>(i);
         connect(number, &ClickableLabel::clicked, this,
                 [this, index] { RunGuarded([&] { lblQuestionNumber_Click(index); }); });
@@ -196,7 +197,7 @@ QGridLayout* SlotForm::BuildSlotNumbers()
 
 QGridLayout* SlotForm::BuildQuestionArea()
 {
-    QuestionNumber = new QLabel(QStringLiteral("Question #"), this);
+    QuestionNumber = new QLabel(tr("Question #"), this);
     QuestionNumber->setObjectName(QStringLiteral("QuestionNumber"));
     QuestionNumber->setFont(Bold(*QuestionNumber, HeadingPointSize));
     lblQuestion = new QLabel(this);
@@ -235,10 +236,10 @@ QGridLayout* SlotForm::BuildQuestionArea()
 QHBoxLayout* SlotForm::BuildSlotButtons()
 {
     cmdPrev = NamedButton(QStringLiteral("<<<"), QStringLiteral("cmdPrev"), this);
-    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
+    cmdPrev->setAccessibleName(tr("Previous question"));
     cmdNext = NamedButton(QStringLiteral(">>>"), QStringLiteral("cmdNext"), this);
-    cmdNext->setAccessibleName(QStringLiteral("Next question"));
-    cmdDone = NamedButton(QStringLiteral("&Done"), QStringLiteral("cmdDone"), this);
+    cmdNext->setAccessibleName(tr("Next question"));
+    cmdDone = NamedButton(tr("&Done"), QStringLiteral("cmdDone"), this);
     GiveStepKeys(cmdPrev, cmdNext);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrev);
@@ -254,7 +255,7 @@ void SlotForm::NameAnswerButtons(const std::array<QString, 3>& notes)
 {
     const std::array<QLabel*, 3> lines = AnswerLines();
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        QString name = QStringLiteral("Answer %1").arg(k + 1);
+        QString name = tr("Answer %1").arg(k + 1);
         if (!lines[k]->text().isEmpty())
             name += QStringLiteral(": ") + lines[k]->text();
         if (!notes[k].isEmpty())

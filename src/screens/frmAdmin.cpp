@@ -106,11 +106,11 @@ QListWidget* NamedList(const QString& name, QWidget* parent)
 
 frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
 {
-    setWindowTitle(QStringLiteral("Vornick Test Taker - Administrative Functions"));
+    setWindowTitle(tr("Vornick Test Taker - Administrative Functions"));
 
-    const QStringList captions{QStringLiteral("Students:"), QStringLiteral("Name:"), QStringLiteral("Password:"),
-                               QStringLiteral("Tests:"),
-                               QStringLiteral("Note: The brackets \"<>\" depict unfinished tests which are not "
+    const QStringList captions{tr("Students:"), tr("Name:"), tr("Password:"),
+                               tr("Tests:"),
+                               tr("Note: The brackets \"<>\" depict unfinished tests which are not "
                                               "available to students.")};
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         Label1[i] = new QLabel(captions[static_cast<int>(i)], this);
@@ -118,13 +118,13 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     }
 
     lstTests = NamedList(QStringLiteral("lstTests"), this);
-    cmdAddTest = NamedButton(QStringLiteral("&Add"), QStringLiteral("cmdAddTest"), this);
-    cmdEdit = NamedButton(QStringLiteral("&Edit"), QStringLiteral("cmdEdit"), this);
-    cmdImport = NamedButton(QStringLiteral("&Import\u2026"), QStringLiteral("cmdImport"), this);
-    cmdExport = NamedButton(QStringLiteral("Ex&port\u2026"), QStringLiteral("cmdExport"), this);
-    cmdDeleteTest = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteTest"), this);
-    cmdStatistics = NamedButton(QStringLiteral("S&tatistics\u2026"), QStringLiteral("cmdStatistics"), this);
-    cmdSaveResults = NamedButton(QStringLiteral("Save &Results\u2026"), QStringLiteral("cmdSaveResults"), this);
+    cmdAddTest = NamedButton(tr("&Add"), QStringLiteral("cmdAddTest"), this);
+    cmdEdit = NamedButton(tr("&Edit"), QStringLiteral("cmdEdit"), this);
+    cmdImport = NamedButton(tr("&Import\u2026"), QStringLiteral("cmdImport"), this);
+    cmdExport = NamedButton(tr("Ex&port\u2026"), QStringLiteral("cmdExport"), this);
+    cmdDeleteTest = NamedButton(tr("&Delete"), QStringLiteral("cmdDeleteTest"), this);
+    cmdStatistics = NamedButton(tr("S&tatistics\u2026"), QStringLiteral("cmdStatistics"), this);
+    cmdSaveResults = NamedButton(tr("Save &Results\u2026"), QStringLiteral("cmdSaveResults"), this);
     cmdAttempts = NamedButton(tr("Attempts in Pro&gress\u2026"), QStringLiteral("cmdAttempts"), this);
 
     lstStudents = NamedList(QStringLiteral("lstStudents"), this);
@@ -142,16 +142,16 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     txtStudentNumber = new QLineEdit(this);
     txtStudentNumber->setObjectName(QStringLiteral("txtStudentNumber"));
     txtStudentNumber->setVisible(false);
-    cmdAddStudent = NamedButton(QStringLiteral("Add/&Save"), QStringLiteral("cmdAddStudent"), this);
-    cmdNew = NamedButton(QStringLiteral("&Clear"), QStringLiteral("cmdNew"), this);
-    cmdDeleteStudent = NamedButton(QStringLiteral("De&lete"), QStringLiteral("cmdDeleteStudent"), this);
-    cmdView = NamedButton(QStringLiteral("&View Test Results"), QStringLiteral("cmdView"), this);
-    cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
-    cmdChangePassword = NamedButton(QStringLiteral("Change Pass&word\u2026"), QStringLiteral("cmdChangePassword"), this);
+    cmdAddStudent = NamedButton(tr("Add/&Save"), QStringLiteral("cmdAddStudent"), this);
+    cmdNew = NamedButton(tr("&Clear"), QStringLiteral("cmdNew"), this);
+    cmdDeleteStudent = NamedButton(tr("De&lete"), QStringLiteral("cmdDeleteStudent"), this);
+    cmdView = NamedButton(tr("&View Test Results"), QStringLiteral("cmdView"), this);
+    cmdExit = NamedButton(tr("E&xit"), QStringLiteral("cmdExit"), this);
+    cmdChangePassword = NamedButton(tr("Change Pass&word\u2026"), QStringLiteral("cmdChangePassword"), this);
 
     // The described captions name both Delete buttons alike; screen readers tell them apart.
-    cmdDeleteTest->setAccessibleName(QStringLiteral("Delete test"));
-    cmdDeleteStudent->setAccessibleName(QStringLiteral("Delete student"));
+    cmdDeleteTest->setAccessibleName(tr("Delete test"));
+    cmdDeleteStudent->setAccessibleName(tr("Delete student"));
     Label1[0]->setBuddy(lstStudents);
     Label1[1]->setBuddy(txtName);
     Label1[2]->setBuddy(txtPassword);
@@ -315,31 +315,31 @@ void frmAdmin::lstStudents_Click()
 void frmAdmin::cmdAddStudent_Click()
 {
     if (txtName->text().isEmpty()) {
-        MsgBox(QStringLiteral("You must enter a student name."), QStringLiteral("Error"));
+        MsgBox(tr("You must enter a student name."), tr("Error"));
         txtName->setFocus();
         return;
     }
     if (txtPassword->text().isEmpty()) {
-        MsgBox(QStringLiteral("You must enter a password."), QStringLiteral("Error"));
+        MsgBox(tr("You must enter a password."), tr("Error"));
         txtPassword->setFocus();
         return;
     }
     if (ShortNewLabPassword(txtPassword->text())) {
-        MsgBox(QStringLiteral("Lab passwords must be at least 8 characters long."), QStringLiteral("Error"));
+        MsgBox(tr("Lab passwords must be at least 8 characters long."), tr("Error"));
         txtPassword->setFocus();
         return;
     }
     const std::optional<int> extraTime = AttemptControl::ExtraPercent(txtExtraTime->text());
     if (!extraTime) {
         MsgBox(tr("Extra time must be a whole number from 0 to %1.").arg(AttemptControl::MostExtraPercent),
-               QStringLiteral("Error"));
+               tr("Error"));
         txtExtraTime->setFocus();
         return;
     }
     if (NameTakenByAnother(txtName->text())) {
-        MsgBox(QStringLiteral("Another student already has the name \"%1\".\nPlease give this student a different name.")
+        MsgBox(tr("Another student already has the name \"%1\".\nPlease give this student a different name.")
                    .arg(txtName->text()),
-               QStringLiteral("Error"));
+               tr("Error"));
         txtName->setFocus();
         return;
     }
@@ -405,8 +405,8 @@ void frmAdmin::cmdDeleteStudent_Click()
     const qint64 number = Val(txtStudentNumber->text());
     if (!MoveToStudent(number))
         return;
-    if (!AskYesNo(QStringLiteral("Are you sure you want to delete this student and all the test results?"),
-                  QStringLiteral("Delete The Current Student")))
+    if (!AskYesNo(tr("Are you sure you want to delete this student and all the test results?"),
+                  tr("Delete The Current Student")))
         return;
     // The account and every result of it go together, or nothing goes.
     if (!RunAllOrNothing(cnDatabase, [number] {
@@ -433,7 +433,7 @@ void frmAdmin::DeleteResultsOfStudent(qint64 number)
 void frmAdmin::cmdView_Click()
 {
     if (SelectedText(lstStudents).isEmpty()) {
-        MsgBox(QStringLiteral("Select a student first!"), QStringLiteral("Error"));
+        MsgBox(tr("Select a student first!"), tr("Error"));
         return;
     }
     Hide();
@@ -549,8 +549,8 @@ void frmAdmin::cmdDeleteTest_Click()
 {
     if (!SelectedKey(lstTests))
         return;
-    if (!AskYesNo(QStringLiteral("Are you sure you want to delete this test\r\n and all the corresponding student results?"),
-                  QStringLiteral("Delete The Selected Test")))
+    if (!AskYesNo(tr("Are you sure you want to delete this test\r\n and all the corresponding student results?"),
+                  tr("Delete The Selected Test")))
         return;
     if (!FindSelectedTest())
         return;
@@ -592,8 +592,7 @@ void frmAdmin::cmdSaveResults_Click()
 {
     if (FindSelectedTest())
         ResultsFiles::SaveResults(rsTests.Field(TestNumberField).toLongLong(), std::nullopt,
-                                  QuestionFiles::FileNameFor(rsTests.Text(QStringLiteral("fldTestName")))
-                                      + QStringLiteral(" results.csv"));
+                                  tr("%1 results.csv").arg(QuestionFiles::FileNameFor(rsTests.Text(QStringLiteral("fldTestName")))));
 }
 
 void frmAdmin::cmdAttempts_Click()

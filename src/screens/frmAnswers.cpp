@@ -49,7 +49,7 @@ void frmAnswers::OpenFrom(Form& opener, Refusal refusal, const std::function<voi
     if (refusal == Refusal::TestGone)
         return TellTestGone(refill);
     if (refusal == Refusal::NotFinished)
-        MsgBox(QStringLiteral("This test has not been finished yet."));
+        MsgBox(tr("This test has not been finished yet."));
     if (refusal != Refusal::None)
         return refill();
     IgnoreErrors([] { Screens::Show<frmAnswers>(); });
@@ -66,7 +66,7 @@ const ReviewTexts& frmAnswers::Texts()
 // Every failing step is skipped.
 void frmAnswers::Form_Load()
 {
-    IgnoreErrors([this] { setWindowTitle(QStringLiteral("Results of: ") + Texts().TestText(QStringLiteral("fldTestName"))); });
+    IgnoreErrors([this] { setWindowTitle(tr("Results of: %1").arg(Texts().TestText(QStringLiteral("fldTestName")))); });
     Colour_Question_Numbers();
     CurrentQuestion = 1;
     Load_Question();
@@ -83,9 +83,9 @@ void frmAnswers::Colour_Question_Numbers()
         QLabel& number = *lblQuestionNumber[static_cast<std::size_t>(slot - 1)];
         SetTextColour(number, right ? SlotColours::Right() : SlotColours::Missed());
         number.setText(QString::number(slot) + (right ? QStringLiteral("\u2713") : QStringLiteral("\u2717")));
-        number.setAccessibleName(QStringLiteral("Question %1, %2")
+        number.setAccessibleName(tr("Question %1, %2")
                                      .arg(slot)
-                                     .arg(right ? QStringLiteral("right") : QStringLiteral("missed")));
+                                     .arg(right ? tr("right") : tr("missed")));
     }
 }
 
@@ -103,9 +103,9 @@ void frmAnswers::Mark_Lines(int chosenIndex, const std::array<QString, 3>& order
         lines[k]->setFont(font);
         QStringList said;
         if (order[k] == QLatin1String("1"))
-            said << QStringLiteral("right answer");
+            said << tr("right answer");
         if (chosen)
-            said << QStringLiteral("your answer");
+            said << tr("your answer");
         notes[k] = said.join(QStringLiteral(", "));
     }
     NameAnswerButtons(notes);
@@ -145,7 +145,7 @@ void frmAnswers::Load_Question()
         }
     }
     Mark_Lines(chosenIndex, order);
-    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
+    QuestionNumber->setText(tr("Question %1").arg(slot));
 }
 
 void frmAnswers::cmdNext_Click()

@@ -17,7 +17,7 @@ using namespace Module1;
 
 namespace {
 
-const QString Title = QStringLiteral("Change Password");
+QString Title() { return frmChangePassword::tr("Change Password"); }
 
 QLineEdit* NamedPasswordBox(const QString& name, QWidget* parent)
 {
@@ -32,13 +32,13 @@ QLineEdit* NamedPasswordBox(const QString& name, QWidget* parent)
 
 frmChangePassword::frmChangePassword() : Form(QStringLiteral("frmChangePassword"))
 {
-    setWindowTitle(Title);
+    setWindowTitle(Title());
     txtCurrent = NamedPasswordBox(QStringLiteral("txtCurrent"), this);
     txtNew = NamedPasswordBox(QStringLiteral("txtNew"), this);
     txtRepeat = NamedPasswordBox(QStringLiteral("txtRepeat"), this);
     const std::array<QLineEdit*, 3> boxes{txtCurrent, txtNew, txtRepeat};
-    const QStringList captions{QStringLiteral("C&urrent password:"), QStringLiteral("&New password:"),
-                               QStringLiteral("&Repeat new password:")};
+    const QStringList captions{tr("C&urrent password:"), tr("&New password:"),
+                               tr("&Repeat new password:")};
     auto* fields = new QGridLayout;
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         Label1[i] = new QLabel(captions[static_cast<int>(i)], this);
@@ -47,8 +47,8 @@ frmChangePassword::frmChangePassword() : Form(QStringLiteral("frmChangePassword"
         fields->addWidget(Label1[i], static_cast<int>(i), 0);
         fields->addWidget(boxes[i], static_cast<int>(i), 1);
     }
-    cmdOK = NamedButton(QStringLiteral("&OK"), QStringLiteral("cmdOK"), this);
-    cmdCancel = NamedButton(QStringLiteral("&Cancel"), QStringLiteral("cmdCancel"), this);
+    cmdOK = NamedButton(tr("&OK"), QStringLiteral("cmdOK"), this);
+    cmdCancel = NamedButton(tr("&Cancel"), QStringLiteral("cmdCancel"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -75,25 +75,25 @@ frmChangePassword::frmChangePassword() : Form(QStringLiteral("frmChangePassword"
 void frmChangePassword::cmdOK_Click()
 {
     if (!AdminPassword::Matches(cnDatabase, txtCurrent->text())) {
-        Refuse(QStringLiteral("Invalid password"), txtCurrent);
+        Refuse(tr("Invalid password"), txtCurrent);
         return;
     }
     if (txtNew->text().isEmpty()) {
-        Refuse(QStringLiteral("You must enter a new password."), txtNew);
+        Refuse(tr("You must enter a new password."), txtNew);
         return;
     }
     if (txtRepeat->text() != txtNew->text()) {
-        Refuse(QStringLiteral("The new password and its repeat are not the same."), txtRepeat);
+        Refuse(tr("The new password and its repeat are not the same."), txtRepeat);
         return;
     }
     AdminPassword::Change(cnDatabase, txtNew->text());
-    MsgBox(QStringLiteral("The administrator's password has been changed."), Title);
+    MsgBox(tr("The administrator's password has been changed."), Title());
     Screens::Unload(*this);
 }
 
 void frmChangePassword::Refuse(const QString& message, QLineEdit* box)
 {
-    MsgBox(message, QStringLiteral("Error"));
+    MsgBox(message, tr("Error"));
     box->clear();
     box->setFocus();
 }

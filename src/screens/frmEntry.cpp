@@ -20,16 +20,16 @@ using namespace Module1;
 
 frmEntry::frmEntry() : Form(QStringLiteral("frmEntry"))
 {
-    setWindowTitle(QStringLiteral("Vornick Test Taker   Vs. 1.0"));
+    setWindowTitle(tr("Vornick Test Taker   Vs. 1.0"));
 
-    Label1[0] = new QLabel(QStringLiteral("Student ID:"), this);
-    Label1[1] = new QLabel(QStringLiteral("Password:"), this);
-    Label2 = new QLabel(QStringLiteral("Press F1 for help"), this);
+    Label1[0] = new QLabel(tr("Student ID:"), this);
+    Label1[1] = new QLabel(tr("Password:"), this);
+    Label2 = new QLabel(tr("Press F1 for help"), this);
     txtName = new QLineEdit(this);
     txtPassword = new QLineEdit(this);
     UseAsPasswordBox(*txtPassword);
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdExit = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
+    cmdExit = new QPushButton(tr("&Cancel"), this);
     Label1[0]->setObjectName(QStringLiteral("Label1_0"));
     Label1[1]->setObjectName(QStringLiteral("Label1_1"));
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -102,7 +102,7 @@ void frmEntry::cmdOK_Click()
         Hide();
         return;
     }
-    platform().MsgBox(QStringLiteral("Invalid password"), MsgButtons::OK, QStringLiteral(" "));
+    platform().MsgBox(tr("Invalid password"), MsgButtons::OK, QStringLiteral(" "));
 }
 
 void frmEntry::ClearBoxes()

@@ -20,10 +20,10 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"))
     Label1 = list.Label1;
     lstResults = list.lstResults;
     lblPrinting = list.lblPrinting;
-    cmdTakeTest = NamedButton(QStringLiteral("&Take Selected Test"), QStringLiteral("cmdTakeTest"), this);
-    cmdReview = NamedButton(QStringLiteral("&Review Missed Questions"), QStringLiteral("cmdReview"), this);
-    cmdPrint = NamedButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
-    cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
+    cmdTakeTest = NamedButton(tr("&Take Selected Test"), QStringLiteral("cmdTakeTest"), this);
+    cmdReview = NamedButton(tr("&Review Missed Questions"), QStringLiteral("cmdReview"), this);
+    cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), this);
+    cmdExit = NamedButton(tr("E&xit"), QStringLiteral("cmdExit"), this);
     LayOutResultsScreen(*this, list, {cmdTakeTest, cmdReview, cmdPrint}, cmdExit);
     resize(760, 420);
 
@@ -35,7 +35,7 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"))
 
 void frmMain::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Test Results For ") + Student().StudentName());
+    setWindowTitle(tr("Test Results For %1").arg(Student().StudentName()));
     Load_Test_List();
 }
 
@@ -75,8 +75,8 @@ void frmMain::cmdTakeTest_Click()
     case Refusal::TestGone:
         return TellTestGone([this] { Load_Test_List(); });
     case Refusal::BadLength:
-        MsgBox(QStringLiteral("This test cannot be started: its length is not a whole number of minutes "
-                              "from 0 to %1.\nPlease tell your teacher.").arg(TestRules::LongestMinutes));
+        MsgBox(tr("This test cannot be started: its length is not a whole number of minutes "
+                  "from 0 to %1.\nPlease tell your teacher.").arg(TestRules::LongestMinutes));
         return;
     case Refusal::Finished:
     case Refusal::NotFinished:

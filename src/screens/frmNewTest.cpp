@@ -55,28 +55,28 @@ QLabel* BuddyLabel(const QString& caption, const QString& name, QWidget* box, QW
 
 frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
 {
-    setWindowTitle(QStringLiteral("Add New Test"));
+    setWindowTitle(tr("Add New Test"));
     cmdPrev = new QPushButton(QStringLiteral("<<"), this);
     cmdPrev->setObjectName(QStringLiteral("cmdPrev"));
-    cmdPrev->setAccessibleName(QStringLiteral("Previous question"));
-    lblQuestion = new QLabel(QStringLiteral("Question 1"), this);
+    cmdPrev->setAccessibleName(tr("Previous question"));
+    lblQuestion = new QLabel(tr("Question 1"), this);
     lblQuestion->setObjectName(QStringLiteral("lblQuestion"));
     lblQuestion->setAlignment(Qt::AlignCenter);
     cmdNext = new QPushButton(QStringLiteral(">>"), this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setAccessibleName(QStringLiteral("Next question"));
+    cmdNext->setAccessibleName(tr("Next question"));
     txtQuestion = FieldBox(QStringLiteral("txtQuestion"), this);
     txtAnswer = FieldBox(QStringLiteral("txtAnswer"), this);
     txtPhony1 = FieldBox(QStringLiteral("txtPhony1"), this);
     txtPhony2 = FieldBox(QStringLiteral("txtPhony2"), this);
-    Label2 = BuddyLabel(QStringLiteral("Question:"), QStringLiteral("Label2"), txtQuestion, this);
-    Label3 = BuddyLabel(QStringLiteral("Answer:"), QStringLiteral("Label3"), txtAnswer, this);
-    Label4 = BuddyLabel(QStringLiteral("False Answer:"), QStringLiteral("Label4"), txtPhony1, this);
-    Label5 = BuddyLabel(QStringLiteral("False Answer:"), QStringLiteral("Label5"), txtPhony2, this);
+    Label2 = BuddyLabel(tr("Question:"), QStringLiteral("Label2"), txtQuestion, this);
+    Label3 = BuddyLabel(tr("Answer:"), QStringLiteral("Label3"), txtAnswer, this);
+    Label4 = BuddyLabel(tr("False Answer:"), QStringLiteral("Label4"), txtPhony1, this);
+    Label5 = BuddyLabel(tr("False Answer:"), QStringLiteral("Label5"), txtPhony2, this);
     // Both boxes' labels read "False Answer:"; screen readers tell them apart.
-    txtPhony1->setAccessibleName(QStringLiteral("False answer 1"));
-    txtPhony2->setAccessibleName(QStringLiteral("False answer 2"));
-    cmdSave = new QPushButton(QStringLiteral("E&xit"), this);
+    txtPhony1->setAccessibleName(tr("False answer 1"));
+    txtPhony2->setAccessibleName(tr("False answer 2"));
+    cmdSave = new QPushButton(tr("E&xit"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
 
     auto* stepping = new QHBoxLayout;
@@ -179,7 +179,7 @@ void frmNewTest::Load_Question()
         IgnoreErrors([&] { txtPhony1->setPlainText(rsTests.Text(Phony1Field(slot))); });
         IgnoreErrors([&] { txtPhony2->setPlainText(rsTests.Text(Phony2Field(slot))); });
     }
-    lblQuestion->setText(QStringLiteral("Question %1").arg(slot));
+    lblQuestion->setText(tr("Question %1").arg(slot));
     txtQuestion->setFocus();
 }
 
@@ -232,8 +232,8 @@ void frmNewTest::cmdSave_Click()
     Save_Question();
     const int unwritten = CountUnwrittenQuestions();
     if (unwritten > 0
-        && !AskYesNo(QStringLiteral("There are %1 questions left to write.\r\nAre you sure you want to exit?").arg(unwritten),
-                     QStringLiteral("Incomplete Test")))
+        && !AskYesNo(tr("There are %n questions left to write.\r\nAre you sure you want to exit?", nullptr, unwritten),
+                     tr("Incomplete Test")))
         return;
     Finish(unwritten == 0);
 }

@@ -20,24 +20,24 @@ using namespace Module1;
 
 frmNewTestIntro::frmNewTestIntro() : Form(QStringLiteral("frmNewTestIntro"))
 {
-    setWindowTitle(QStringLiteral("Create New Test"));
-    Label1 = new QLabel(QStringLiteral("Test Name:"), this);
+    setWindowTitle(tr("Create New Test"));
+    Label1 = new QLabel(tr("Test Name:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtTestName = new QLineEdit(this);
     txtTestName->setObjectName(QStringLiteral("txtTestName"));
-    Label2 = new QLabel(QStringLiteral("Description of test/instructions:"), this);
+    Label2 = new QLabel(tr("Description of test/instructions:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     txtDescription = new QPlainTextEdit(this);
     txtDescription->setObjectName(QStringLiteral("txtDescription"));
     UseAsFieldBox(*txtDescription);
-    Label3 = new QLabel(QStringLiteral("Length of test in minutes:"), this);
+    Label3 = new QLabel(tr("Length of test in minutes:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     txtMinutes = new QLineEdit(this);
     txtMinutes->setObjectName(QStringLiteral("txtMinutes"));
     txtMinutes->setMaximumWidth(90);
-    cmdNext = new QPushButton(QStringLiteral("&Next"), this);
+    cmdNext = new QPushButton(tr("&Next"), this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     Label1->setBuddy(txtTestName);
     Label2->setBuddy(txtDescription);
@@ -90,7 +90,7 @@ void frmNewTestIntro::cmdNext_Click()
     if (title.isEmpty())
         return Refuse(TestRules::NoTitleMessage(), txtTestName);
     if (txtMinutes->text().isEmpty())
-        return Refuse(QStringLiteral("You must specify the length of the test."), txtMinutes);
+        return Refuse(tr("You must specify the length of the test."), txtMinutes);
     if (TestRules::VisibleTitle(title).size() > TestRules::LongestTitle)
         return Refuse(TestRules::LongTitleMessage(), txtTestName);
     if (!TestRules::WholeMinutes(txtMinutes->text()))
@@ -122,7 +122,7 @@ bool frmNewTestIntro::TitleTaken(const QString& title) const
 
 void frmNewTestIntro::Refuse(const QString& message, QWidget* box)
 {
-    MsgBox(message, QStringLiteral("Required Field"));
+    MsgBox(message, tr("Required Field"));
     box->setFocus();
 }
 

@@ -45,7 +45,7 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     QGridLayout* numbers = BuildSlotNumbers();
     QGridLayout* question = BuildQuestionArea();
     QHBoxLayout* buttons = BuildSlotButtons();
-    Label2 = new QLabel(QStringLiteral("Remaining time:"), this);
+    Label2 = new QLabel(tr("Remaining time:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     lblTime = new QLabel(this);
     lblTime->setObjectName(QStringLiteral("lblTime"));
@@ -135,9 +135,7 @@ void frmQuestions::Mark_Slot(int slot, bool answered)
     QLabel& number = *lblQuestionNumber[static_cast<std::size_t>(slot - 1)];
     if (answered)
         SetTextColour(number, SlotColours::Right());
-    number.setAccessibleName(QStringLiteral("Question %1, %2")
-                                 .arg(slot)
-                                 .arg(answered ? QStringLiteral("answered") : QStringLiteral("not answered")));
+    number.setAccessibleName((answered ? tr("Question %1, answered") : tr("Question %1, not answered")).arg(slot));
 }
 
 void frmQuestions::Start_Countdown(qint64 secondsLeft)
@@ -153,12 +151,12 @@ void frmQuestions::Start_Countdown(qint64 secondsLeft)
 // The clock turns red once the time left is short: 5 minutes, or 1 minute
 // on a test of 5 minutes or less; a notice beside it says so in words, for
 // those who cannot tell red, and screen readers announce it. The clock's
-// accessible name carries the time, read with its label's words.
+// accessible name carries the time after the words "Remaining time".
 void frmQuestions::Show_Time()
 {
     const QString time = ClockText(MinutesLeft, SecondsLeft);
     lblTime->setText(time);
-    lblTime->setAccessibleName(Label2->text().chopped(1) + u' ' + time);
+    lblTime->setAccessibleName(tr("Remaining time %1").arg(time));
     const int secondsLeft = MinutesLeft * 60 + SecondsLeft;
     if (secondsLeft > warnAtSeconds_) {
         // More time given after the warning: the clock is plain again.
@@ -171,8 +169,8 @@ void frmQuestions::Show_Time()
     SetTextColour(*lblTime, SlotColours::Missed());
     if (lblTimeNotice->isHidden() || secondsLeft == OneMinute) {
         SetTextColour(*lblTimeNotice, SlotColours::Missed());
-        lblTimeNotice->Announce(QStringLiteral("\u26a0"), secondsLeft > OneMinute ? QStringLiteral("5 minutes left")
-                                                                                    : QStringLiteral("1 minute left"));
+        lblTimeNotice->Announce(QStringLiteral("\u26a0"),
+                                secondsLeft > OneMinute ? tr("5 minutes left") : tr("1 minute left"));
     }
 }
 
@@ -190,7 +188,7 @@ void frmQuestions::Load_Question()
     for (std::size_t k = 0; k < lines.size(); ++k)
         lines[k]->setText(shown.answers[k]);
     NameAnswerButtons();
-    QuestionNumber->setText(QStringLiteral("Question ") + QString::number(slot));
+    QuestionNumber->setText(tr("Question %1").arg(slot));
 }
 
 // Leaves the slot on screen: a chosen answer is stored at once (the first
@@ -291,7 +289,7 @@ void frmQuestions::Finished_By_Teacher()
     tmrListen->stop();
     Finishing = true;
     QPointer<frmQuestions> self(this);
-    MsgBox(QStringLiteral("Your teacher has finished this test."));
+    MsgBox(tr("Your teacher has finished this test."));
     if (self)
         Return_Home();
 }
@@ -308,7 +306,7 @@ void frmQuestions::Time_Is_Up()
     timeIsUp_ = true;
     IgnoreErrors([this] { Store_Chosen_Answer(); });
     QPointer<frmQuestions> self(this);
-    MsgBox(QStringLiteral("Time Is Up!"));
+    MsgBox(tr("Time Is Up!"));
     if (self)
         cmdDone_Click();
 }
@@ -361,7 +359,7 @@ void frmQuestions::CloseByFrame()
     if (qApp->isSavingSession())
         return Leave_Attempt();
     QPointer<frmQuestions> self(this);
-    const MsgAnswer answer = platform().MsgBox(QStringLiteral("Finish this test now? Your answers will be graded."),
+    const MsgAnswer answer = platform().MsgBox(tr("Finish this test now? Your answers will be graded."),
                                                MsgButtons::YesNoDefaultNo, QString());
     if (self && answer == MsgAnswer::Yes)
         cmdDone_Click();

@@ -18,10 +18,10 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
     lblExtraTime = new QLabel(this);
     lblExtraTime->setObjectName(QStringLiteral("lblExtraTime"));
     lblExtraTime->setVisible(false);
-    Label1 = new QLabel(QStringLiteral("You can advance the question using the buttons or by directly clicking on "
-                                       "the number of the question.  When answered, the number of the question "
-                                       "will turn green.  If you finish before time runs out, press the \"Done\" "
-                                       "button."),
+    Label1 = new QLabel(tr("You can advance the question using the buttons or by directly clicking on "
+                       "the number of the question.  When answered, the number of the question "
+                       "will turn green.  If you finish before time runs out, press the \"Done\" "
+                       "button."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     for (QLabel* label : {lblDescription, lblTime, lblExtraTime, Label1}) {
@@ -31,7 +31,7 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
     QFont timeFont = lblTime->font();
     timeFont.setBold(true);
     lblTime->setFont(timeFont);
-    cmdBegin = new QPushButton(QStringLiteral("&Begin"), this);
+    cmdBegin = new QPushButton(tr("&Begin"), this);
     cmdBegin->setObjectName(QStringLiteral("cmdBegin"));
     cmdBegin->setDefault(true);
 
@@ -46,7 +46,7 @@ frmQuestionsIntro::frmQuestionsIntro() : Form(QStringLiteral("frmQuestionsIntro"
     layout->addWidget(Label1);
     layout->addStretch();
     layout->addLayout(buttons);
-    setMinimumWidth(460);
+    setMinimumWidth(560);
 
     OnClick(cmdBegin, &frmQuestionsIntro::cmdBegin_Click);
 }
@@ -56,9 +56,11 @@ void frmQuestionsIntro::Form_Load()
     const StudentWork::Intro intro = Student().TestIntro();
     setWindowTitle(intro.testName);
     lblDescription->setText(intro.description);
-    lblTime->setText(QStringLiteral("You will be given ") + intro.minutes + QStringLiteral(" minutes ")
-                     + QStringLiteral("to complete this test."));
-    lblExtraTime->setText(tr("This includes %1 minutes of extra time.").arg(intro.extraMinutes));
+    bool whole = false;
+    const int minutes = intro.minutes.toInt(&whole);
+    lblTime->setText(whole ? tr("You will be given %n minutes to complete this test.", nullptr, minutes)
+                           : tr("You will be given %1 minutes to complete this test.").arg(intro.minutes));
+    lblExtraTime->setText(tr("This includes %n minutes of extra time.", nullptr, intro.extraMinutes));
     lblExtraTime->setVisible(intro.extraMinutes > 0);
 }
 

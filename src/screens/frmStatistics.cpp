@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -34,7 +35,7 @@ public:
     explicit GradeHistogram(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("picHistogram"));
-        setAccessibleName(QStringLiteral("Histogram of grades"));
+        setAccessibleName(frmStatistics::tr("Histogram of grades"));
         setMinimumSize(320, 160);
     }
 
@@ -100,10 +101,10 @@ public:
 
 QTableWidgetItem* FigureItem(const Figure& figure)
 {
-    return new NumberItem(Shown(figure), figure.value_or(-std::numeric_limits<double>::infinity()));
+    return new NumberItem(ShownHere(figure), figure.value_or(-std::numeric_limits<double>::infinity()));
 }
 
-QTableWidgetItem* CountItem(int count) { return new NumberItem(QString::number(count), count); }
+QTableWidgetItem* CountItem(int count) { return new NumberItem(QLocale().toString(count), count); }
 
 // The counts in the table's order: answer, false 1, false 2, none.
 void PutCounts(QTableWidget& table, int row, int firstColumn, const ChoiceCounts& counts)
@@ -128,31 +129,31 @@ frmStatistics::frmStatistics() : Form(QStringLiteral("frmStatistics"))
     lblWarning->setTextFormat(Qt::PlainText);
     picHistogram = new GradeHistogram(this);
 
-    Label1 = new QLabel(QStringLiteral("&Questions:"), this);
+    Label1 = new QLabel(tr("&Questions:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     grdSlots = new QTableWidget(0, FlagsColumn + 1, this);
     grdSlots->setObjectName(QStringLiteral("grdSlots"));
-    grdSlots->setHorizontalHeaderLabels(AnalysisText::TableHeader());
-    grdSlots->setAccessibleName(QStringLiteral("Questions"));
+    grdSlots->setHorizontalHeaderLabels(AnalysisText::ColumnHeadings());
+    grdSlots->setAccessibleName(tr("Questions"));
     grdSlots->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdSlots->setSelectionMode(QAbstractItemView::SingleSelection);
     grdSlots->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdSlots->verticalHeader()->setVisible(false);
     Label1->setBuddy(grdSlots);
 
-    Label2 = new QLabel(QStringLiteral("&Flags:"), this);
+    Label2 = new QLabel(tr("&Flags:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     lstFlags = new PickList(this);
     lstFlags->setObjectName(QStringLiteral("lstFlags"));
     lstFlags->setItemDelegate(new ListRowLook(lstFlags));
-    lstFlags->setAccessibleName(QStringLiteral("Flags"));
+    lstFlags->setAccessibleName(tr("Flags"));
     Label2->setBuddy(lstFlags);
 
-    cmdEdit = NamedButton(QStringLiteral("&Edit Question"), QStringLiteral("cmdEdit"), this);
-    cmdPrint = NamedButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
-    cmdSave = NamedButton(QStringLiteral("&Save as CSV\u2026"), QStringLiteral("cmdSave"), this);
-    cmdClose = NamedButton(QStringLiteral("&Close"), QStringLiteral("cmdClose"), this);
-    lblPrinting = new QLabel(QStringLiteral("Printing...."), this);
+    cmdEdit = NamedButton(tr("&Edit Question"), QStringLiteral("cmdEdit"), this);
+    cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), this);
+    cmdSave = NamedButton(tr("&Save as CSV\u2026"), QStringLiteral("cmdSave"), this);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
+    lblPrinting = new QLabel(tr("Printing...."), this);
     lblPrinting->setObjectName(QStringLiteral("lblPrinting"));
     lblPrinting->setVisible(false);
     BuildLayout();
@@ -212,7 +213,7 @@ void frmStatistics::ShowTest(const Recordset& tests)
     const qint64 test = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
     figures_ = Analyse(FinishedChoices(AttemptRows::Load(Module1::cnDatabase, test, std::nullopt)));
 
-    setWindowTitle(QStringLiteral("Statistics: ") + title_);
+    setWindowTitle(tr("Statistics: %1").arg(title_));
     lblSummary->setText(AnalysisText::Summary(figures_).join(u'\n'));
     const QStringList notes = AnalysisText::Notes(figures_);
     lblWarning->setText(notes.join(u'\n'));
@@ -251,7 +252,7 @@ void frmStatistics::FillFlags()
     lstFlags->clear();
     for (const SlotFigures& slot : figures_.perSlot) {
         for (const FlagReason& flag : slot.flags)
-            AddKeyedRow(*lstFlags, QStringLiteral("Question %1: %2").arg(slot.slot).arg(flag.reason), slot.slot);
+            AddKeyedRow(*lstFlags, tr("Question %1: %2").arg(slot.slot).arg(flag.reason), slot.slot);
     }
 }
 
@@ -259,7 +260,7 @@ void frmStatistics::lstFlags_Click()
 {
     const std::optional<qint64> slot = SelectedKey(lstFlags);
     for (int row = 0; slot && row < grdSlots->rowCount(); ++row) {
-        if (grdSlots->item(row, SlotColumn)->text().toLongLong() == *slot) {
+        if (grdSlots->item(row, SlotColumn)->data(Qt::UserRole).toLongLong() == *slot) {
             grdSlots->selectRow(row);
             grdSlots->scrollToItem(grdSlots->item(row, SlotColumn));
         }
@@ -271,7 +272,7 @@ int frmStatistics::SelectedSlot() const
     const QList<QTableWidgetItem*> selected = grdSlots->selectedItems();
     if (selected.isEmpty())
         return 0;
-    return grdSlots->item(selected.first()->row(), SlotColumn)->text().toInt();
+    return grdSlots->item(selected.first()->row(), SlotColumn)->data(Qt::UserRole).toInt();
 }
 
 // The editor opens on the test from the administration screen, at the slot;
@@ -296,9 +297,9 @@ void frmStatistics::cmdSave_Click()
     std::vector<QStringList> rows{AnalysisText::TableHeader()};
     for (const QStringList& row : AnalysisText::TableRows(figures_, questions_))
         rows.push_back(row);
-    ResultsFiles::SaveCsv(Csv::Document(rows), QStringLiteral("Save Statistics"),
-                          QuestionFiles::FileNameFor(title_) + QStringLiteral(" statistics.csv"),
-                          QStringLiteral("The statistics of %1 questions").arg(figures_.perSlot.size()));
+    ResultsFiles::SaveCsv(Csv::Document(rows), tr("Save Statistics"),
+                          tr("%1 statistics.csv").arg(QuestionFiles::FileNameFor(title_)),
+                          tr("The statistics of %n questions", nullptr, int(figures_.perSlot.size())));
 }
 
 void frmStatistics::cmdClose_Click()

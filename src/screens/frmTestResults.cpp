@@ -23,11 +23,11 @@ frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
     Label1 = list.Label1;
     lstResults = list.lstResults;
     lblPrinting = list.lblPrinting;
-    cmdView = NamedButton(QStringLiteral("&View Missed Questions"), QStringLiteral("cmdView"), this);
-    cmdDelete = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"), this);
-    cmdPrint = NamedButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
-    cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
-    cmdSave = NamedButton(QStringLiteral("&Save Results\u2026"), QStringLiteral("cmdSave"), this);
+    cmdView = NamedButton(tr("&View Missed Questions"), QStringLiteral("cmdView"), this);
+    cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), this);
+    cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), this);
+    cmdExit = NamedButton(tr("E&xit"), QStringLiteral("cmdExit"), this);
+    cmdSave = NamedButton(tr("&Save Results\u2026"), QStringLiteral("cmdSave"), this);
     cmdMoreTime = NamedButton(tr("Give &More Time\u2026"), QStringLiteral("cmdMoreTime"), this);
     cmdFinishNow = NamedButton(tr("&Finish Now"), QStringLiteral("cmdFinishNow"), this);
     LayOutResultsScreen(*this, list, {cmdView, cmdDelete, cmdPrint, cmdSave, cmdMoreTime, cmdFinishNow}, cmdExit);
@@ -47,7 +47,7 @@ void frmTestResults::Form_Load()
 {
     const QListWidget* students = Screens::Get<frmAdmin>().lstStudents;
     studentNumber_ = SelectedKey(students).value_or(0);
-    setWindowTitle(QStringLiteral("Test Results For ") + KeyedRow::NameOf(SelectedText(students)));
+    setWindowTitle(tr("Test Results For %1").arg(KeyedRow::NameOf(SelectedText(students))));
     Load_Test_Results();
 }
 
@@ -115,8 +115,8 @@ void frmTestResults::cmdDelete_Click()
     const std::optional<qint64> test = SelectedResultTest();
     if (!test)
         return;
-    if (!AskYesNo(QStringLiteral("Are you sure you want to delete this test result?"),
-                  QStringLiteral("Delete The Test Result")))
+    if (!AskYesNo(tr("Are you sure you want to delete this test result?"),
+                  tr("Delete The Test Result")))
         return;
     rsDeleteResult.Open(Sql::ResultOfStudentInTest(studentNumber_, *test), cnDatabase);
     // A result that is gone already (the list was older than the table)
@@ -132,7 +132,7 @@ void frmTestResults::cmdPrint_Click() { PrintResultsList(*this, *lblPrinting, *l
 void frmTestResults::cmdSave_Click()
 {
     const QString student = KeyedRow::NameOf(SelectedText(Screens::Get<frmAdmin>().lstStudents));
-    ResultsFiles::SaveResults(std::nullopt, studentNumber_, QuestionFiles::FileNameFor(student) + QStringLiteral(" results.csv"));
+    ResultsFiles::SaveResults(std::nullopt, studentNumber_, tr("%1 results.csv").arg(QuestionFiles::FileNameFor(student)));
 }
 
 void frmTestResults::cmdExit_Click()

@@ -9,6 +9,7 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <limits>
@@ -101,7 +102,7 @@ int AttemptControl::ExtraTimeOf(Connection& connection, qint64 student)
     Recordset students;
     students.Open(Sql::StudentByNumber(student), connection);
     if (students.RecordCount() == 0)
-        throw DbError(QStringLiteral("There is no such student."));
+        throw DbError(QCoreApplication::translate("AttemptControl", "There is no such student."));
     return students.Field(QStringLiteral("fldExtraTime")).toInt();
 }
 
@@ -110,7 +111,7 @@ void AttemptControl::SetExtraTime(Connection& connection, qint64 student, int pe
     Recordset students;
     students.Open(Sql::StudentByNumber(student), connection);
     if (students.RecordCount() == 0)
-        throw DbError(QStringLiteral("There is no such student."));
+        throw DbError(QCoreApplication::translate("AttemptControl", "There is no such student."));
     students.SetField(QStringLiteral("fldExtraTime"), percent);
     students.Update();
 }

@@ -13,6 +13,7 @@
 #include "data/DbError.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 using namespace Module1;
 
@@ -172,7 +173,7 @@ std::int16_t Embedded::TestMinutes()
 {
     const auto minutes = TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")));
     if (!minutes)
-        throw DbError(QStringLiteral("Overflow"));
+        throw DbError(QCoreApplication::translate("EmbeddedWork", "Overflow"));
     return *minutes;
 }
 

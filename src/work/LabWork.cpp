@@ -13,6 +13,7 @@
 
 #include <QHash>
 #include <optional>
+#include <QCoreApplication>
 
 namespace {
 
@@ -157,7 +158,7 @@ void Lab::OpenTest(qint64 testNumber)
 const LabSession::TestInfo& Lab::OpenedTest() const
 {
     if (!test_)
-        throw DbError(QStringLiteral("This test is no longer available."));
+        throw DbError(QCoreApplication::translate("LabWork", "This test is no longer available."));
     return *test_;
 }
 
@@ -192,7 +193,7 @@ std::int16_t Lab::TestMinutes()
 {
     const auto minutes = TestRules::WholeMinutes(OpenedTest().minutes);
     if (!minutes)
-        throw DbError(QStringLiteral("Overflow"));
+        throw DbError(QCoreApplication::translate("LabWork", "Overflow"));
     return *minutes;
 }
 

@@ -1,0 +1,111 @@
+#include "Language.h"
+
+#include "data/DbError.h"
+#include "data/ServerSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <vector>
+
+namespace {
+
+const QString English = QStringLiteral("en");
+// Where the build embeds the compiled translations (vornicktest_CODE.qm).
+const QString OurFolder = QStringLiteral(":/i18n");
+
+QString Normal(QString code) { return code.replace(u'-', u'_'); }
+
+// The translators Install put in place, removed when another language comes.
+std::vector<QTranslator*>& Installed()
+{
+    static std::vector<QTranslator*> translators;
+    return translators;
+}
+
+void RemoveInstalled()
+{
+    for (QTranslator* translator : Installed()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    Installed().clear();
+}
+
+void Put(QTranslator* translator)
+{
+    QCoreApplication::installTranslator(translator);
+    Installed().push_back(translator);
+}
+
+}
+
+namespace Language {
+
+QStringList Shipped()
+{
+    QStringList codes{English};
+    const QStringList files = QDir(OurFolder).entryList({QStringLiteral("vornicktest_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        codes << file.mid(12, file.size() - 12 - 3);
+    return codes;
+}
+
+QString Choose(const QString& fixed, const QStringList& wanted)
+{
+    const QStringList shipped = Shipped();
+    if (!fixed.isEmpty()) {
+        if (!shipped.contains(Normal(fixed)))
+            throw DbError(QCoreApplication::translate("Language", "The settings file names the language \"%1\", "
+                                                                  "which this program does not have. It has: %2.")
+                              .arg(fixed, shipped.join(QStringLiteral(", "))));
+        return Normal(fixed);
+    }
+    for (const QString& asked : wanted) {
+        const QString code = Normal(asked);
+        if (shipped.contains(code))
+            return code;
+        const QString language = code.section(u'_', 0, 0);
+        for (const QString& have : shipped)
+            if (have.section(u'_', 0, 0) == language)
+                return have;
+    }
+    return English;
+}
+
+QString Start(const QString& programFolder)
+{
+    const QString code = Choose(LanguageSetting(programFolder), QLocale::system().uiLanguages());
+    Install(code);
+    return code;
+}
+
+bool Install(const QString& code)
+{
+    RemoveInstalled();
+    // Numbers on screen and paper follow the language; in English they stay
+    // as the program always wrote them (a '.' and no grouping).
+    if (code == English) {
+        QLocale::setDefault(QLocale::c());
+        return true;
+    }
+    const QLocale system = QLocale::system();
+    QLocale::setDefault(system.language() == QLocale(code).language() ? system : QLocale(code));
+    auto* ours = new QTranslator;
+    const bool loaded = ours->load(QStringLiteral("vornicktest_") + code, OurFolder);
+    Put(ours);
+    // Qt's own words: the buttons of message boxes, the file dialogs.
+    auto* qt = new QTranslator;
+    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        Put(qt);
+    else
+        delete qt;
+    return loaded;
+}
+
+bool RightToLeft(const QString& code) { return QLocale(code).textDirection() == Qt::RightToLeft; }
+
+}

@@ -1,0 +1,193 @@
+// The program in the school's language: which language is chosen, what the
+// tools and screens say in it, the numbers and Qt's own buttons, Arabic's
+// mirrored screens, and what is stored staying English.
+#include "TestEnv.h"
+#include "analysis/AnalysisText.h"
+#include "app/Language.h"
+#include "app/ListRows.h"
+#include "data/ServerSettings.h"
+#include "exchange/Csv.h"
+#include "screens/Screens.h"
+#include "screens/frmEntry.h"
+#include "screens/frmQuestionsIntro.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+// vornick-passwd as installed in `folder`, run with the environment's language `language`.
+struct Run {
+    int code = -1;
+    QString err;
+};
+
+Run Passwd(const QString& folder, const QString& language)
+{
+    const QString tool = folder + QStringLiteral("/vornick-passwd");
+    if (!QFile::exists(tool))
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/vornick-passwd"), tool);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), language);
+    process.setProcessEnvironment(environment);
+    process.start(tool, {});
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The x at which the text's character `at` is drawn in a line laid out right to left.
+qreal DrawnAt(const QString& text, int at)
+{
+    QTextLayout layout(text, QApplication::font());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine().setLineWidth(1000);
+    layout.endLayout();
+    return layout.lineAt(0).cursorToX(at);
+}
+
+}
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        Screens::DiscardAll();
+        Language::Install(QStringLiteral("en"));
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+
+    // The desktop's first language that ships, by its full code or its
+    // language alone; English when none does; the settings file's code wins
+    // and an unknown one is refused by name.
+    void chosenFromTheDesktopOrTheSettingsFile()
+    {
+        QCOMPARE(Language::Shipped(), QStringList({"en", "ar", "de", "es", "fr", "pt_BR"}));
+        QCOMPARE(Language::Choose({}, {"ja-JP", "de-AT", "fr"}), QStringLiteral("de"));
+        QCOMPARE(Language::Choose({}, {"pt-PT"}), QStringLiteral("pt_BR"));
+        QCOMPARE(Language::Choose({}, {"ar-EG"}), QStringLiteral("ar"));
+        QCOMPARE(Language::Choose({}, {"ja", "C"}), QStringLiteral("en"));
+        QCOMPARE(Language::Choose({}, {}), QStringLiteral("en"));
+        QCOMPARE(Language::Choose(QStringLiteral("pt-BR"), {"de"}), QStringLiteral("pt_BR"));
+        QCOMPARE(Language::Choose(QStringLiteral("en"), {"de"}), QStringLiteral("en"));
+        QCOMPARE(FailureOf([] { Language::Choose(QStringLiteral("klingon"), {"de"}); }),
+                 QStringLiteral("The settings file names the language \"klingon\", which this program does not have. "
+                                "It has: en, ar, de, es, fr, pt_BR."));
+
+        QTemporaryDir dir;
+        QCOMPARE(LanguageSetting(dir.path()), QString());
+        WriteFile(dir, "VornickTest.ini", "[Database]\nfile=school.mdb\n\n[General]\nlanguage = fr \n");
+        QCOMPARE(LanguageSetting(dir.path()), QStringLiteral("fr"));
+        QCOMPARE(DatabaseLocation::Beside(dir.path()).file, dir.filePath("school.mdb"));
+        // A file that only fixes the language keeps the database beside it.
+        WriteFile(dir, "VornickTest.ini", "[General]\nlanguage=de\n");
+        QCOMPARE(DatabaseLocation::Beside(dir.path()).file, dir.filePath("Ostrel.mdb"));
+        WriteFile(dir, "VornickTest.ini", "[General]\nlangauge=de\n");
+        QVERIFY(FailureOf([&] { LanguageSetting(dir.path()); }).contains("has a key the program does not know: langauge"));
+    }
+
+    // The tools read the same key beside them, else the desktop's language.
+    void toolsSpeakTheLanguage()
+    {
+        QTemporaryDir dir;
+        Run run = Passwd(dir.path(), QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.startsWith("Aufruf: vornick-passwd --reset [DATENBANK | EINSTELLUNGEN]\n"), qPrintable(run.err));
+        QVERIFY(Passwd(dir.path(), QStringLiteral("C")).err.startsWith("usage: vornick-passwd --reset"));
+        WriteFile(dir, "VornickTest.ini", "[General]\nlanguage=es\n");
+        QVERIFY(Passwd(dir.path(), QStringLiteral("de_DE.UTF-8")).err.startsWith("uso: vornick-passwd --reset [BASE | CONFIGURACIÓN]\n"));
+        WriteFile(dir, "VornickTest.ini", "[General]\nlanguage=xx\n");
+        run = Passwd(dir.path(), QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, QStringLiteral("vornick-passwd: The settings file names the language \"xx\", which this program "
+                                         "does not have. It has: en, ar, de, es, fr, pt_BR.\n"));
+    }
+
+    // German: the screens, Qt's own buttons, the plural, the locale's numbers;
+    // the list's "Not Taken" row still opens a test; what files keep stays English.
+    void germanOnScreenEnglishInFiles()
+    {
+        QVERIFY(Language::Install(QStringLiteral("de")));
+        QMessageBox box(QMessageBox::NoIcon, "t", "x", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+        QCOMPARE(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+        frmEntry entry;
+        QCOMPARE(entry.Label1[0]->text(), QStringLiteral("Schüler-ID:"));
+        QCOMPARE(entry.cmdExit->text(), QStringLiteral("Abbre&chen"));
+        QCOMPARE(QCoreApplication::translate("frmQuestionsIntro", "You will be given %n minutes to complete this test.",
+                                             nullptr, 1),
+                 QStringLiteral("Sie haben 1 Minute Zeit, um diesen Test zu bearbeiten."));
+        QCOMPARE(Csv::ResultsCount(3), QStringLiteral("3 Ergebnisse"));
+        const QString row = ResultsRow::NotTaken(QStringLiteral("Erdkunde"));
+        QCOMPARE(row, QStringLiteral("Erdkunde") + QString(33, u' ') + QStringLiteral("Nicht abgelegt"));
+        QVERIFY(ResultsRow::ShowsNotAtScore(row) && ResultsRow::EndsNotTaken(row)
+                && !ResultsRow::ShowsNotAtScore(ResultsRow::Taken(QStringLiteral("Erdkunde"), "84", "1.2.2026")));
+        QCOMPARE(ItemAnalysis::ShownHere(0.894), QStringLiteral("0,89"));
+        QCOMPARE(ItemAnalysis::ShownHere(std::nullopt), QStringLiteral("nicht definiert"));
+        QCOMPARE(ItemAnalysis::Shown(0.894), QStringLiteral("0.89"));
+        QCOMPARE(ItemAnalysis::Shown(std::nullopt), QStringLiteral("not defined"));
+        QCOMPARE(AnalysisText::TableHeader().mid(0, 5), QStringList({"Slot", "Question", "Facility", "Discrimination", "Answer"}));
+        QCOMPARE(AnalysisText::ColumnHeadings().mid(0, 5), QStringList({"Nr.", "Frage", "Quote", "Trennschärfe", "Lösung"}));
+
+        // Everyone right but one, who chose nothing: too easy, said in German
+        // with "0,96" and kept in English with "0.96".
+        std::vector<SlotChoices> attempts(25);
+        for (auto& attempt : attempts)
+            attempt.fill(Choice::Answer);
+        attempts[0][0] = Choice::None;
+        const ItemAnalysis::TestFigures figures = ItemAnalysis::Analyse(attempts);
+        QCOMPARE(figures.perSlot[0].flags.back().reason, QStringLiteral("Zu leicht: Lösungsquote 0,96, über 0,9."));
+        QCOMPARE(figures.perSlot[0].flags.back().recorded, QStringLiteral("Too easy: facility 0.96, above 0.9."));
+        QVERIFY(AnalysisText::TableRows(figures, {}).front().last().endsWith("Too easy: facility 0.96, above 0.9."));
+    }
+
+    // Arabic: the screens mirror (a label right of its box), plurals have
+    // their dual, and a title mixing Arabic and Latin reads in the right order.
+    void arabicReadsRightToLeft()
+    {
+        QVERIFY(Language::Install(QStringLiteral("ar")) && Language::RightToLeft(QStringLiteral("ar"))
+                && !Language::RightToLeft(QStringLiteral("de")));
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        frmEntry entry;
+        entry.resize(600, 200);
+        entry.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&entry));
+        QCOMPARE(entry.Label1[0]->text(), QStringLiteral("رقم الطالب:"));
+        QVERIFY(entry.Label1[0]->geometry().left() > entry.txtName->geometry().right());
+        QVERIFY(entry.cmdOK->geometry().left() > entry.cmdExit->geometry().right());
+        QCOMPARE(QCoreApplication::translate("frmStatistics", "The statistics of %n questions", nullptr, 2),
+                 QStringLiteral("إحصاءات سؤالين"));
+        QCOMPARE(Csv::ResultsCount(11), QStringLiteral("11 نتيجة"));
+        // "Results of: World 2": the Arabic words first, at the right; the Latin title to their left, in its own order.
+        const QString title = QCoreApplication::translate("frmAnswers", "Results of: %1").arg("World 2");
+        QCOMPARE(title, QStringLiteral("نتائج: World 2"));
+        QVERIFY(DrawnAt(title, 1) > DrawnAt(title, 9));
+        QVERIFY(DrawnAt(title, 2) < DrawnAt(title, 1));  // Arabic right to left
+        QVERIFY(DrawnAt(title, 8) < DrawnAt(title, 9));  // "World" left to right
+    }
+
+    // English, chosen or left alone, is the program as it always was.
+    void englishIsAsBefore()
+    {
+        QVERIFY(Language::Install(QStringLiteral("en")));
+        frmEntry entry;
+        QCOMPARE(entry.Label1[0]->text(), QStringLiteral("Student ID:"));
+        QCOMPARE(ItemAnalysis::ShownHere(0.894), QStringLiteral("0.89"));
+        QCOMPARE(QCoreApplication::translate("frmQuestionsIntro", "You will be given %n minutes to complete this test.",
+                                             nullptr, 1),
+                 QStringLiteral("You will be given 1 minutes to complete this test."));
+        QCOMPARE(ResultsRow::NotTaken(QStringLiteral("Erdkunde")), QStringLiteral("Erdkunde") + QString(33, u' ') + "Not Taken");
+        QCOMPARE(QLocale().toString(12345), QStringLiteral("12345"));
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "test_language.moc"

@@ -1,0 +1,1841 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AdminPassword</name>
+    <message>
+        <source>The password library could not be started.</source>
+        <translation>Die Passwort-Bibliothek konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to store the new password.</source>
+        <translation>Es ist nicht genug Speicher frei, um das neue Passwort zu speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>Aiken</name>
+    <message>
+        <source>The question has no &quot;ANSWER:&quot; line after its options.</source>
+        <translation>Der Frage folgt nach ihren Antworten keine Zeile &quot;ANSWER:&quot;.</translation>
+    </message>
+    <message>
+        <source>The question has no &quot;ANSWER:&quot; line.</source>
+        <translation>Der Frage folgt keine Zeile &quot;ANSWER:&quot;.</translation>
+    </message>
+    <message>
+        <source>An &quot;ANSWER:&quot; line with no question before it.</source>
+        <translation>Eine Zeile &quot;ANSWER:&quot; ohne vorangehende Frage.</translation>
+    </message>
+    <message>
+        <source>The question has %1 options; the program needs exactly three: one right answer and two false ones.</source>
+        <translation>Die Frage hat %1 Antworten; das Programm braucht genau drei: eine richtige und zwei falsche.</translation>
+    </message>
+    <message>
+        <source>&quot;ANSWER:&quot; must be followed by one option letter, such as ANSWER: B.</source>
+        <translation>Auf &quot;ANSWER:&quot; muss genau ein Antwortbuchstabe folgen, zum Beispiel ANSWER: B.</translation>
+    </message>
+    <message>
+        <source>Two options are lettered %1.</source>
+        <translation>Zwei Antworten tragen den Buchstaben %1.</translation>
+    </message>
+    <message>
+        <source>The question has an empty option.</source>
+        <translation>Die Frage hat eine leere Antwort.</translation>
+    </message>
+    <message>
+        <source>The question has a text of %1 characters; a question or an answer may have at most %2.</source>
+        <translation>Die Frage hat einen Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</translation>
+    </message>
+    <message>
+        <source>a line break, which Aiken cannot hold; each is written as a blank.</source>
+        <translation>ein Zeilenumbruch, den Aiken nicht kennt; jeder wird als Leerzeichen geschrieben.</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of a text, which Aiken cannot hold; they are left out.</source>
+        <translation>Leerzeichen am Anfang oder Ende eines Textes, die Aiken nicht kennt; sie werden weggelassen.</translation>
+    </message>
+    <message>
+        <source>a question beginning with &quot;ANSWER:&quot;, which Aiken takes for the answer line; written after the word &quot;Question:&quot;.</source>
+        <translation>eine Frage, die mit &quot;ANSWER:&quot; beginnt, was Aiken für die Antwortzeile hält; sie wird nach dem Wort &quot;Question:&quot; geschrieben.</translation>
+    </message>
+    <message>
+        <source>an empty answer; reading the file back leaves the question out.</source>
+        <translation>eine leere Antwort; beim Wiedereinlesen der Datei entfällt die Frage.</translation>
+    </message>
+    <message>
+        <source>ANSWER: %1 names none of the question&apos;s options.</source>
+        <translation>ANSWER: %1 nennt keine der Antworten der Frage.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisText</name>
+    <message>
+        <source>Warning: fewer than 5 finished attempts; these figures mean little.</source>
+        <translation>Achtung: weniger als 5 abgeschlossene Versuche; diese Werte sagen wenig aus.</translation>
+    </message>
+    <message>
+        <source>possible wrong key</source>
+        <translation>möglicher Schlüsselfehler</translation>
+    </message>
+    <message>
+        <source>negative discrimination</source>
+        <translation>negative Trennschärfe</translation>
+    </message>
+    <message>
+        <source>too easy</source>
+        <translation>zu leicht</translation>
+    </message>
+    <message>
+        <source>too hard</source>
+        <translation>zu schwer</translation>
+    </message>
+    <message>
+        <source>Finished attempts (N): %L1</source>
+        <translation>Abgeschlossene Versuche (N): %L1</translation>
+    </message>
+    <message>
+        <source>Mean grade: %1   Standard deviation: %2   Lowest: %3   Highest: %4</source>
+        <translation>Durchschnittsnote: %1   Standardabweichung: %2   Niedrigste: %3   Höchste: %4</translation>
+    </message>
+    <message>
+        <source>Reliability (Cronbach&apos;s alpha, KR-20): %1   Standard error of measurement: %2</source>
+        <translation>Reliabilität (Cronbachs Alpha, KR-20): %1   Standardmessfehler: %2</translation>
+    </message>
+    <message>
+        <source>Top and bottom groups: %L1 attempts each (27%)</source>
+        <translation>Obere und untere Gruppe: je %L1 Versuche (27 %)</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <extracomment>A column of at most nine characters.</extracomment>
+        <translation>Quote</translation>
+    </message>
+    <message>
+        <source>Discrimination</source>
+        <translation>Trennschärfe</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Four columns of at most six characters each.</extracomment>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>False 1</source>
+        <translation>Falsch 1</translation>
+    </message>
+    <message>
+        <source>False 2</source>
+        <translation>Falsch 2</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Top answer</source>
+        <translation>Oben Lösung</translation>
+    </message>
+    <message>
+        <source>Top false 1</source>
+        <translation>Oben falsch 1</translation>
+    </message>
+    <message>
+        <source>Top false 2</source>
+        <translation>Oben falsch 2</translation>
+    </message>
+    <message>
+        <source>Top none</source>
+        <translation>Oben keine</translation>
+    </message>
+    <message>
+        <source>Bottom answer</source>
+        <translation>Unten Lösung</translation>
+    </message>
+    <message>
+        <source>Bottom false 1</source>
+        <translation>Unten falsch 1</translation>
+    </message>
+    <message>
+        <source>Bottom false 2</source>
+        <translation>Unten falsch 2</translation>
+    </message>
+    <message>
+        <source>Bottom none</source>
+        <translation>Unten keine</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Choices: A the answer, F1 and F2 the false answers, - none; T: in the top group, B: in the bottom group.</source>
+        <translation>Antworten: A die richtige, F1 und F2 die falschen, - keine; T: in der oberen Gruppe, B: in der unteren Gruppe.</translation>
+    </message>
+    <message>
+        <source>Discrim.</source>
+        <extracomment>Short for discrimination: a column of at most nine characters.</extracomment>
+        <translation>Trennsch.</translation>
+    </message>
+    <message>
+        <source>False1</source>
+        <translation>Falsch1</translation>
+    </message>
+    <message>
+        <source>False2</source>
+        <translation>Falsch2</translation>
+    </message>
+    <message>
+        <source>  Flags</source>
+        <translation>  Hinweise</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Nr. %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
+        <translation>Unter 20 abgeschlossenen Versuchen werden Schlüssel nicht geprüft, daher wird keiner als möglicherweise falsch gekennzeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>AttemptControl</name>
+    <message>
+        <source>There is no such student.</source>
+        <translation>Diesen Schüler gibt es nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>AttemptHold</name>
+    <message>
+        <source>This attempt is finished already.</source>
+        <translation>Dieser Versuch ist bereits abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The student has not begun this test.</source>
+        <translation>Der Schüler hat diesen Test noch nicht begonnen.</translation>
+    </message>
+    <message>
+        <source>Give More Time</source>
+        <translation>Mehr Zeit geben</translation>
+    </message>
+    <message>
+        <source>Minutes to add to this attempt (1 to %1):</source>
+        <translation>Minuten, die dieser Versuch zusätzlich erhält (1 bis %1):</translation>
+    </message>
+    <message>
+        <source>Finish Now</source>
+        <translation>Jetzt abschließen</translation>
+    </message>
+    <message>
+        <source>Finish this attempt now? It will be graded from the answers stored.</source>
+        <translation>Diesen Versuch jetzt abschließen? Er wird nach den gespeicherten Antworten bewertet.</translation>
+    </message>
+</context>
+<context>
+    <name>Connection</name>
+    <message>
+        <source>The %1 of the settings file may not hold a &apos;;&apos;.</source>
+        <translation>Der Wert %1 der Einstellungsdatei darf kein &quot;;&quot; enthalten.</translation>
+    </message>
+    <message>
+        <source>its folder %1</source>
+        <translation>ihr Ordner %1</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>die Datei</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be written by this user account (%2 is read-only for it), so no answer or change could be stored.
+Ask the person who installed VornickTest to give this account write access to the database file and its folder.</source>
+        <translation>Die Datenbank %1 kann von diesem Benutzerkonto nicht beschrieben werden (%2 ist für es schreibgeschützt), daher konnte keine Antwort und keine Änderung gespeichert werden.
+Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Schreibrechte für die Datenbankdatei und ihren Ordner zu geben.</translation>
+    </message>
+    <message>
+        <source>The database driver %1 is not installed.</source>
+        <translation>Der Datenbanktreiber %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Der Vorgang ist bei geschlossenem Objekt nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be found: its folder %2 does not exist.</source>
+        <translation>Die Datenbank %1 wird nicht gefunden: Ihr Ordner %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read by this user account (%2 is closed to it).
+Ask the person who installed VornickTest to give this account access to the database file and its folder.</source>
+        <translation>Die Datenbank %1 kann von diesem Benutzerkonto nicht gelesen werden (%2 ist ihm verschlossen).
+Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff auf die Datenbankdatei und ihren Ordner zu geben.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>Die Datenbank %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened: %2</source>
+        <translation>Die Datenbank %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>This session has ended; please sign in again.</source>
+        <translation>Diese Sitzung ist beendet; bitte melden Sie sich erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>1 result</source>
+        <translation>1 Ergebnis</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>%n Ergebnis</numerusform>
+            <numerusform>%n Ergebnisse</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedWork</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorPolicy</name>
+    <message>
+        <source>The connection to the server was lost. Your answer is kept, and VornickTest is trying again to reach the server. Please wait.</source>
+        <translation>Die Verbindung zum Server ist unterbrochen. Ihre Antwort ist gesichert, und VornickTest versucht erneut, den Server zu erreichen. Bitte warten Sie.</translation>
+    </message>
+</context>
+<context>
+    <name>Gift</name>
+    <message>
+        <source>the program needs one right answer (=) and two false answers (~).</source>
+        <translation>das Programm braucht eine richtige Antwort (=) und zwei falsche Antworten (~).</translation>
+    </message>
+    <message>
+        <source>The line ends in a &quot;\&quot; that escapes nothing; write \\ for a backslash.</source>
+        <translation>Die Zeile endet mit einem &quot;\&quot;, das nichts maskiert; schreiben Sie \\ für einen Backslash.</translation>
+    </message>
+    <message>
+        <source>The question title opened with &quot;::&quot; is never closed with &quot;::&quot;.</source>
+        <translation>Der mit &quot;::&quot; begonnene Fragetitel wird nie mit &quot;::&quot; geschlossen.</translation>
+    </message>
+    <message>
+        <source>a text without answers in { }: a description, not a question.</source>
+        <translation>ein Text ohne Antworten in { }: eine Beschreibung, keine Frage.</translation>
+    </message>
+    <message>
+        <source>A &quot;}&quot; with no &quot;{&quot; before it; write \} for a brace inside a text.</source>
+        <translation>Eine &quot;}&quot; ohne vorangehende &quot;{&quot;; schreiben Sie \} für eine geschweifte Klammer im Text.</translation>
+    </message>
+    <message>
+        <source> (\} is a brace inside a text, not the end of the answers)</source>
+        <translation> (\} ist eine Klammer im Text, nicht das Ende der Antworten)</translation>
+    </message>
+    <message>
+        <source>The answers opened with &quot;{&quot; here are never closed with &quot;}&quot;%1.</source>
+        <translation>Die hier mit &quot;{&quot; geöffneten Antworten werden nie mit &quot;}&quot; geschlossen%1.</translation>
+    </message>
+    <message>
+        <source>A second &quot;{&quot; before the answers opened on line %1 were closed; write \{ for a brace inside a text.</source>
+        <translation>Eine zweite &quot;{&quot;, bevor die in Zeile %1 geöffneten Antworten geschlossen wurden; schreiben Sie \{ für eine geschweifte Klammer im Text.</translation>
+    </message>
+    <message>
+        <source>A second set of answers after those on line %1; leave a blank line between two questions.</source>
+        <translation>Ein zweiter Satz Antworten nach dem in Zeile %1; lassen Sie zwischen zwei Fragen eine Leerzeile.</translation>
+    </message>
+    <message>
+        <source>an essay question (no answers to choose from); </source>
+        <translation>eine Freitextfrage (keine Antworten zur Auswahl); </translation>
+    </message>
+    <message>
+        <source>a numeric question; </source>
+        <translation>eine Zahlenfrage; </translation>
+    </message>
+    <message>
+        <source>a true/false question; </source>
+        <translation>eine Richtig/Falsch-Frage; </translation>
+    </message>
+    <message>
+        <source>text before the first answer; each answer begins with = (right) or ~ (false).</source>
+        <translation>Text vor der ersten Antwort; jede Antwort beginnt mit = (richtig) oder ~ (falsch).</translation>
+    </message>
+    <message>
+        <source>a matching question; </source>
+        <translation>eine Zuordnungsfrage; </translation>
+    </message>
+    <message>
+        <source>a short answer question (the student types the answer); </source>
+        <translation>eine Kurzantwortfrage (die Antwort wird eingetippt); </translation>
+    </message>
+    <message>
+        <source>weighted answers (such as %50%); the program counts an answer only as right or wrong.</source>
+        <translation>gewichtete Antworten (etwa %50%); das Programm wertet eine Antwort nur als richtig oder falsch.</translation>
+    </message>
+    <message>
+        <source>%1 right and %2 false answers; </source>
+        <translation>%1 richtige und %2 falsche Antworten; </translation>
+    </message>
+    <message>
+        <source>no question text.</source>
+        <translation>kein Fragetext.</translation>
+    </message>
+    <message>
+        <source>an empty answer.</source>
+        <translation>eine leere Antwort.</translation>
+    </message>
+    <message>
+        <source>a text of %1 characters; a question or an answer may have at most %2.</source>
+        <translation>ein Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</translation>
+    </message>
+    <message>
+        <source>feedback left out.</source>
+        <translation>Rückmeldung weggelassen.</translation>
+    </message>
+    <message>
+        <source>an empty answer; reading the file back leaves the question out.</source>
+        <translation>eine leere Antwort; beim Wiedereinlesen der Datei entfällt die Frage.</translation>
+    </message>
+    <message>
+        <source>picture left out; its alt text stays in brackets.</source>
+        <translation>Bild weggelassen; sein Alternativtext bleibt in Klammern stehen.</translation>
+    </message>
+    <message>
+        <source>script or style left out.</source>
+        <translation>Skript oder Stil weggelassen.</translation>
+    </message>
+    <message>
+        <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
+        <translation>ein HTML-Text mit %1 Tags; das Programm liest höchstens %2 in einem Text.</translation>
+    </message>
+    <message>
+        <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
+        <translation>nach den ersten %1 HTML-Tags der Datei, mehr als das Programm in einer Datei liest; teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
+    </message>
+    <message>
+        <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
+        <translation>Eine Leerzeile (Zeile %1) beendete die Frage innerhalb ihrer hier mit &quot;{&quot; geöffneten Antworten; lassen Sie zwischen &quot;{&quot; und &quot;}&quot; keine Leerzeile.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemAnalysis</name>
+    <message>
+        <source>false answer 1</source>
+        <translation>falsche Antwort 1</translation>
+    </message>
+    <message>
+        <source>false answer 2</source>
+        <translation>falsche Antwort 2</translation>
+    </message>
+    <message>
+        <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
+        <translation>Negative Trennschärfe: r = %1, schwächere Versuche lösten die Frage öfter als stärkere.</translation>
+    </message>
+    <message>
+        <source>Too easy: facility %1, above 0.9.</source>
+        <translation>Zu leicht: Lösungsquote %1, über 0,9.</translation>
+    </message>
+    <message>
+        <source>Too hard: facility %1, below 0.25 (under chance for three answers).</source>
+        <translation>Zu schwer: Lösungsquote %1, unter 0,25 (unter der Ratewahrscheinlichkeit bei drei Antworten).</translation>
+    </message>
+    <message>
+        <source>not defined</source>
+        <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>Possible wrong key: %1 (chosen by %2, r = %3) goes with high totals more than the keyed answer (chosen by %4, r = %5); %1 is probably right.</source>
+        <translation>Möglicher Schlüsselfehler: %1 (von %2 gewählt, r = %3) geht stärker mit hohen Gesamtpunktzahlen einher als die als richtig hinterlegte Antwort (von %4 gewählt, r = %5); %1 ist wahrscheinlich richtig.</translation>
+    </message>
+</context>
+<context>
+    <name>LabDatabase</name>
+    <message>
+        <source>The server&apos;s database already holds data (the %1 table has rows); nothing was copied.</source>
+        <translation>Die Datenbank des Servers enthält bereits Daten (die Tabelle %1 hat Zeilen); es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>Copying the %1 row with %2 %3: %4</source>
+        <translation>Beim Kopieren der Zeile aus %1 mit %2 %3: %4</translation>
+    </message>
+</context>
+<context>
+    <name>LabWork</name>
+    <message>
+        <source>This test is no longer available.</source>
+        <translation>Dieser Test ist nicht mehr verfügbar.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The settings file names the language &quot;%1&quot;, which this program does not have. It has: %2.</source>
+        <translation>Die Einstellungsdatei nennt die Sprache &quot;%1&quot;, die dieses Programm nicht hat. Vorhanden sind: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>VornickTest report</source>
+        <translation>VornickTest-Bericht</translation>
+    </message>
+    <message>
+        <source>The printer %1 reported an error.</source>
+        <translation>Der Drucker %1 hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened:
+%1</source>
+        <translation>Das Benutzerhandbuch konnte nicht geöffnet werden:
+%1</translation>
+    </message>
+    <message>
+        <source>VornickTest Help</source>
+        <translation>VornickTest-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionFile</name>
+    <message>
+        <source>The file has %1 bytes; a question file may have at most %2 (10 MB).</source>
+        <translation>Die Datei hat %1 Bytes; eine Fragendatei darf höchstens %2 haben (10 MB).</translation>
+    </message>
+    <message>
+        <source>The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text.</source>
+        <translation>Die Datei enthält hier ein NUL-Byte und ist daher keine Textdatei. Wählen Sie eine als Text gespeicherte GIFT- oder Aiken-Datei.</translation>
+    </message>
+    <message>
+        <source>The file holds a byte that is not UTF-8 text here (0x%1). Save the file as UTF-8 and import it again.</source>
+        <translation>Die Datei enthält hier ein Byte, das kein UTF-8-Text ist (0x%1). Speichern Sie die Datei als UTF-8 und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The file is marked as UTF-16 text but is not. Save the file as UTF-8 and import it again.</source>
+        <translation>Die Datei ist als UTF-16-Text gekennzeichnet, ist es aber nicht. Speichern Sie die Datei als UTF-8 und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The file holds a NUL character here, so it is not a text file.</source>
+        <translation>Die Datei enthält hier ein NUL-Zeichen und ist daher keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>GIFT</source>
+        <translation>GIFT</translation>
+    </message>
+    <message>
+        <source>Aiken</source>
+        <translation>Aiken</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Questions that can be used: %1.</source>
+        <translation>Verwendbare Fragen: %1.</translation>
+    </message>
+    <message>
+        <source>Questions left out: %1.</source>
+        <translation>Ausgelassene Fragen: %1.</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Hinweise:</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Questions </source>
+        <translation>Fragen </translation>
+    </message>
+    <message>
+        <source>Question </source>
+        <translation>Frage </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>no question text; left out of the file.</source>
+        <translation>kein Fragetext; nicht in die Datei übernommen.</translation>
+    </message>
+    <message>
+        <source>a carriage return or NUL character, which a text file cannot hold; a carriage return is written as a line break, a NUL character left out.</source>
+        <translation>ein Wagenrücklauf oder NUL-Zeichen, das eine Textdatei nicht aufnehmen kann; ein Wagenrücklauf wird als Zeilenumbruch geschrieben, ein NUL-Zeichen weggelassen.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
+        <translation>ein Text mit mehr als %1 Zeichen; beim Wiedereinlesen der Datei entfällt die Frage.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionFiles</name>
+    <message>
+        <source>Import Questions</source>
+        <translation>Fragen importieren</translation>
+    </message>
+    <message>
+        <source>Export Questions</source>
+        <translation>Fragen exportieren</translation>
+    </message>
+    <message>
+        <source>No question in this file can be used; nothing is stored.</source>
+        <translation>Keine Frage dieser Datei ist verwendbar; es wird nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
+        <translation>Ein Test hat höchstens %1 Fragen, und diese Datei enthält %2 verwendbare. Teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
+    </message>
+    <message>
+        <source>Question files (*.gift *.txt)</source>
+        <translation>Fragendateien (*.gift *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be imported.
+</source>
+        <translation>Diese Datei kann nicht importiert werden.
+</translation>
+    </message>
+    <message>
+        <source>Read %1 as %2.
+</source>
+        <translation>%1 als %2 gelesen.
+</translation>
+    </message>
+    <message>
+        <source>GIFT files (*.gift)</source>
+        <translation>GIFT-Dateien (*.gift)</translation>
+    </message>
+    <message>
+        <source>Aiken files (*.txt)</source>
+        <translation>Aiken-Dateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 questions of &quot;%2&quot; written to %3 as %4.</source>
+        <translation>%1 Fragen von &quot;%2&quot; als %4 nach %3 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Aiken</source>
+        <translation>Aiken</translation>
+    </message>
+    <message>
+        <source>GIFT</source>
+        <translation>GIFT</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>This record was changed or deleted by another user since it was read; your change was not saved.</source>
+        <translation>Dieser Datensatz wurde seit dem Lesen von einem anderen Benutzer geändert oder gelöscht; Ihre Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF oder EOF ist True, oder der aktuelle Datensatz wurde gelöscht. Der Vorgang erfordert einen aktuellen Datensatz.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>Der Vorgang ist bei geöffnetem Objekt nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Der Vorgang ist bei geschlossenem Objekt nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal: %1</source>
+        <translation>In der Auflistung wurde kein Element mit dem angeforderten Namen oder der Ordinalzahl gefunden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>Der Drucker konnte keine neue Seite beginnen.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The printer could not finish the document.</source>
+        <translation>Der Drucker konnte das Dokument nicht abschließen.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1:
+%2</source>
+        <translation>Der Bericht konnte nicht als %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>VornickTest report %1</source>
+        <translation>VornickTest-Bericht %1</translation>
+    </message>
+    <message>
+        <source>VornickTest report</source>
+        <translation>VornickTest-Bericht</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFiles</name>
+    <message>
+        <source>Save Results</source>
+        <translation>Ergebnisse speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 written to %2.</source>
+        <translation>%1 nach %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>There are no results to save yet.</source>
+        <translation>Es gibt noch keine Ergebnisse zum Speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsList</name>
+    <message>
+        <source>No printer is installed, so the report was saved as
+%1</source>
+        <translation>Es ist kein Drucker eingerichtet, daher wurde der Bericht gespeichert als
+%1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Printing....</source>
+        <translation>Drucken ...</translation>
+    </message>
+    <message>
+        <source>This test is no longer available.</source>
+        <translation>Dieser Test ist nicht mehr verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsRow</name>
+    <message>
+        <source>Not Taken</source>
+        <translation>Nicht abgelegt</translation>
+    </message>
+    <message>
+        <source>Unfinished</source>
+        <translation>Unvollendet</translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>The database has schema version %1, which this copy of VornickTest does not know (it knows versions up to %2). It was left untouched: use the VornickTest that last opened it, or a newer one.</source>
+        <translation>Die Datenbank hat die Schemaversion %1, die diese VornickTest-Version nicht kennt (sie kennt Versionen bis %2). Sie wurde nicht verändert: Verwenden Sie das VornickTest, das sie zuletzt geöffnet hat, oder ein neueres.</translation>
+    </message>
+    <message>
+        <source>A database already exists at %1; it is left untouched.</source>
+        <translation>Unter %1 gibt es bereits eine Datenbank; sie wird nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Der Vorgang ist bei geschlossenem Objekt nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>The database already has the program&apos;s tables; it is left untouched.</source>
+        <translation>Die Datenbank hat bereits die Tabellen des Programms; sie wird nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The database is of an older version and could not be brought up to date: %1
+It was left untouched.</source>
+        <translation>Die Datenbank hat eine ältere Version und konnte nicht aktualisiert werden: %1
+Sie wurde nicht verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>has a section the program does not know: [%1]</source>
+        <translation>enthält einen Abschnitt, den das Programm nicht kennt: [%1]</translation>
+    </message>
+    <message>
+        <source>has a line that is neither [Section] nor key=value</source>
+        <translation>enthält eine Zeile, die weder [Abschnitt] noch Schlüssel=Wert ist</translation>
+    </message>
+    <message>
+        <source>has a key the program does not know: %1</source>
+        <translation>enthält einen Schlüssel, den das Programm nicht kennt: %1</translation>
+    </message>
+    <message>
+        <source>names %1 twice</source>
+        <translation>nennt %1 zweimal</translation>
+    </message>
+    <message>
+        <source>The settings file %1 %2 (line %3).</source>
+        <translation>Die Einstellungsdatei %1 %2 (Zeile %3).</translation>
+    </message>
+    <message>
+        <source>The password file %1 named in %2 cannot be read: %3</source>
+        <translation>Die in %2 genannte Passwortdatei %1 kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names no database: its [PostgreSQL] section needs a line database=NAME.</source>
+        <translation>Die Einstellungsdatei %1 nennt keine Datenbank: ihr Abschnitt [PostgreSQL] braucht eine Zeile database=NAME.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names no valid port.</source>
+        <translation>Die Einstellungsdatei %1 nennt keinen gültigen Port.</translation>
+    </message>
+    <message>
+        <source>The %1 for the settings file %2 holds a line break.</source>
+        <translation>Der Wert %1 für die Einstellungsdatei %2 enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names both a database file and a server; it may name only one.</source>
+        <translation>Die Einstellungsdatei %1 nennt sowohl eine Datenbankdatei als auch einen Server; sie darf nur eines nennen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names no database: it needs a [Database] section with a line file=PATH, or a [PostgreSQL] section.</source>
+        <translation>Die Einstellungsdatei %1 nennt keine Datenbank: Sie braucht einen Abschnitt [Database] mit einer Zeile file=PFAD oder einen Abschnitt [PostgreSQL].</translation>
+    </message>
+    <message>
+        <source>the database %1 on %2</source>
+        <translation>die Datenbank %1 auf %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: the folder %2 does not exist.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: Der Ordner %2 existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>SlotForm</name>
+    <message>
+        <source>Question #</source>
+        <translation>Frage Nr.</translation>
+    </message>
+    <message>
+        <source>Previous question</source>
+        <translation>Vorige Frage</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Nächste Frage</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRules</name>
+    <message>
+        <source>You must give the test a title.</source>
+        <translation>Sie müssen dem Test einen Titel geben.</translation>
+    </message>
+    <message>
+        <source>The test title can be at most %1 characters long.</source>
+        <translation>Der Titel eines Tests darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Another test already has the title &quot;%1&quot;.
+Please choose a different title.</source>
+        <translation>Ein anderer Test hat bereits den Titel &quot;%1&quot;.
+Bitte wählen Sie einen anderen Titel.</translation>
+    </message>
+    <message>
+        <source>The length of the test must be a whole number of minutes from 0 to %1.</source>
+        <translation>Die Dauer des Tests muss eine ganze Zahl von Minuten zwischen 0 und %1 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAdmin</name>
+    <message>
+        <source>Vornick Test Taker - Administrative Functions</source>
+        <translation>Vornick Test Taker - Verwaltung</translation>
+    </message>
+    <message>
+        <source>Students:</source>
+        <translation>Schüler:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Tests:</source>
+        <translation>Tests:</translation>
+    </message>
+    <message>
+        <source>Note: The brackets &quot;&lt;&gt;&quot; depict unfinished tests which are not available to students.</source>
+        <translation>Hinweis: Die Klammern &quot;&lt;&gt;&quot; kennzeichnen unfertige Tests, die den Schülern nicht zur Verfügung stehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port…</source>
+        <translation>Ex&amp;portieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistik…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Results…</source>
+        <translation>E&amp;rgebnisse speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>Leere&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;View Test Results</source>
+        <translation>Testergebnisse &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>You must enter a student name.</source>
+        <translation>Sie müssen einen Schülernamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>You must enter a password.</source>
+        <translation>Sie müssen ein Passwort eingeben.</translation>
+    </message>
+    <message>
+        <source>Another student already has the name &quot;%1&quot;.
+Please give this student a different name.</source>
+        <translation>Ein anderer Schüler heißt bereits &quot;%1&quot;.
+Bitte geben Sie diesem Schüler einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this student and all the test results?</source>
+        <translation>Wollen Sie diesen Schüler und alle seine Testergebnisse wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete The Current Student</source>
+        <translation>Aktuellen Schüler löschen</translation>
+    </message>
+    <message>
+        <source>Select a student first!</source>
+        <translation>Wählen Sie zuerst einen Schüler aus!</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this test<byte value="xd"/>
+ and all the corresponding student results?</source>
+        <translation>Wollen Sie diesen Test<byte value="xd"/>
+ und alle zugehörigen Schülerergebnisse wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete The Selected Test</source>
+        <translation>Ausgewählten Test löschen</translation>
+    </message>
+    <message>
+        <source>%1 results.csv</source>
+        <translation>%1 Ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>Attempts in Pro&amp;gress…</source>
+        <translation>Laufende &amp;Versuche…</translation>
+    </message>
+    <message>
+        <source>Extra ti&amp;me (%):</source>
+        <translation>&amp;Zeitverlängerung (%):</translation>
+    </message>
+    <message>
+        <source>Add/&amp;Save</source>
+        <translation>Hinzufügen/&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Lös&amp;chen</translation>
+    </message>
+    <message>
+        <source>Change Pass&amp;word…</source>
+        <translation>Pass&amp;wort ändern…</translation>
+    </message>
+    <message>
+        <source>Delete test</source>
+        <translation>Test löschen</translation>
+    </message>
+    <message>
+        <source>Delete student</source>
+        <translation>Schüler löschen</translation>
+    </message>
+    <message>
+        <source>Lab passwords must be at least 8 characters long.</source>
+        <translation>Passwörter im Computerraum müssen mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Extra time must be a whole number from 0 to %1.</source>
+        <translation>Die Zeitverlängerung muss eine ganze Zahl von 0 bis %1 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAnswers</name>
+    <message>
+        <source>Results of: %1</source>
+        <translation>Ergebnisse von: %1</translation>
+    </message>
+    <message>
+        <source>Question %1, %2</source>
+        <translation>Frage %1, %2</translation>
+    </message>
+    <message>
+        <source>right answer</source>
+        <translation>richtige Antwort</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <translation>Ihre Antwort</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Frage %1</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>This test has not been finished yet.</source>
+        <translation>Dieser Test ist noch nicht abgeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAttempts</name>
+    <message>
+        <source>Attempts in Progress</source>
+        <translation>Laufende Versuche</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Began</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Beantwortet</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Give &amp;More Time…</source>
+        <translation>&amp;Mehr Zeit geben…</translation>
+    </message>
+    <message>
+        <source>&amp;Finish Now</source>
+        <translation>Jetzt a&amp;bschließen</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>frmChangePassword</name>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent password:</source>
+        <translation>&amp;Aktuelles Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Neues Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat new password:</source>
+        <translation>Neues Passwort &amp;wiederholen:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Ungültiges Passwort</translation>
+    </message>
+    <message>
+        <source>You must enter a new password.</source>
+        <translation>Sie müssen ein neues Passwort eingeben.</translation>
+    </message>
+    <message>
+        <source>The new password and its repeat are not the same.</source>
+        <translation>Das neue Passwort und seine Wiederholung stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password has been changed.</source>
+        <translation>Das Passwort des Administrators wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>frmEntry</name>
+    <message>
+        <source>Vornick Test Taker   Vs. 1.0</source>
+        <translation>Vornick Test Taker   Vs. 1.0</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <translation>Schüler-ID:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Press F1 for help</source>
+        <translation>F1 drücken für Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Ungültiges Passwort</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;Take Selected Test</source>
+        <translation>Ausgewählten &amp;Test beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Review Missed Questions</source>
+        <translation>Falsche Antworten &amp;ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>Test Results For %1</source>
+        <translation>Testergebnisse von %1</translation>
+    </message>
+    <message>
+        <source>This test cannot be started: its length is not a whole number of minutes from 0 to %1.
+Please tell your teacher.</source>
+        <translation>Dieser Test kann nicht begonnen werden: Seine Dauer ist keine ganze Zahl von Minuten zwischen 0 und %1.
+Bitte sagen Sie Ihrer Lehrkraft Bescheid.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNewTest</name>
+    <message>
+        <source>Add New Test</source>
+        <translation>Neuen Test anlegen</translation>
+    </message>
+    <message>
+        <source>Previous question</source>
+        <translation>Vorige Frage</translation>
+    </message>
+    <message>
+        <source>Question 1</source>
+        <translation>Frage 1</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Nächste Frage</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Frage:</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message>
+        <source>False Answer:</source>
+        <translation>Falsche Antwort:</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Frage %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n questions left to write.<byte value="xd"/>
+Are you sure you want to exit?</source>
+        <translation>
+            <numerusform>Es ist noch %n Frage zu schreiben.<byte value="xd"/>
+Wollen Sie wirklich beenden?</numerusform>
+            <numerusform>Es sind noch %n Fragen zu schreiben.<byte value="xd"/>
+Wollen Sie wirklich beenden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Incomplete Test</source>
+        <translation>Unvollständiger Test</translation>
+    </message>
+    <message>
+        <source>False answer 1</source>
+        <translation>Falsche Antwort 1</translation>
+    </message>
+    <message>
+        <source>False answer 2</source>
+        <translation>Falsche Antwort 2</translation>
+    </message>
+</context>
+<context>
+    <name>frmNewTestIntro</name>
+    <message>
+        <source>Create New Test</source>
+        <translation>Neuen Test erstellen</translation>
+    </message>
+    <message>
+        <source>Test Name:</source>
+        <translation>Name des Tests:</translation>
+    </message>
+    <message>
+        <source>Description of test/instructions:</source>
+        <translation>Beschreibung des Tests/Anleitung:</translation>
+    </message>
+    <message>
+        <source>Length of test in minutes:</source>
+        <translation>Dauer des Tests in Minuten:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>You must specify the length of the test.</source>
+        <translation>Sie müssen die Dauer des Tests angeben.</translation>
+    </message>
+    <message>
+        <source>Required Field</source>
+        <translation>Pflichtfeld</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuestions</name>
+    <message>
+        <source>Remaining time:</source>
+        <translation>Verbleibende Zeit:</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Frage %1</translation>
+    </message>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>Die Zeit ist um!</translation>
+    </message>
+    <message>
+        <source>Finish this test now? Your answers will be graded.</source>
+        <translation>Diesen Test jetzt beenden? Ihre Antworten werden bewertet.</translation>
+    </message>
+    <message>
+        <source>Question %1, answered</source>
+        <translation>Frage %1, beantwortet</translation>
+    </message>
+    <message>
+        <source>Question %1, not answered</source>
+        <translation>Frage %1, nicht beantwortet</translation>
+    </message>
+    <message>
+        <source>Remaining time %1</source>
+        <translation>Verbleibende Zeit %1</translation>
+    </message>
+    <message>
+        <source>5 minutes left</source>
+        <translation>Noch 5 Minuten</translation>
+    </message>
+    <message>
+        <source>1 minute left</source>
+        <translation>Noch 1 Minute</translation>
+    </message>
+    <message>
+        <source>Your teacher has finished this test.</source>
+        <translation>Ihre Lehrkraft hat diesen Test beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuestionsIntro</name>
+    <message>
+        <source>You can advance the question using the buttons or by directly clicking on the number of the question.  When answered, the number of the question will turn green.  If you finish before time runs out, press the &quot;Done&quot; button.</source>
+        <translation>Sie können mit den Schaltflächen oder durch einen Klick auf die Nummer einer Frage zu ihr wechseln.  Beantwortete Fragen erhalten eine grüne Nummer.  Wenn Sie vor Ablauf der Zeit fertig sind, klicken Sie auf &quot;Fertig&quot;.</translation>
+    </message>
+    <message>
+        <source>&amp;Begin</source>
+        <translation>&amp;Beginnen</translation>
+    </message>
+    <message numerus="yes">
+        <source>You will be given %n minutes to complete this test.</source>
+        <translation>
+            <numerusform>Sie haben %n Minute Zeit, um diesen Test zu bearbeiten.</numerusform>
+            <numerusform>Sie haben %n Minuten Zeit, um diesen Test zu bearbeiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You will be given %1 minutes to complete this test.</source>
+        <translation>Sie haben %1 Minuten Zeit, um diesen Test zu bearbeiten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This includes %n minutes of extra time.</source>
+        <translation>
+            <numerusform>Darin ist %n Minute Zeitverlängerung enthalten.</numerusform>
+            <numerusform>Darin sind %n Minuten Zeitverlängerung enthalten.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>&amp;Questions:</source>
+        <translation>&amp;Fragen:</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Flags:</source>
+        <translation>&amp;Hinweise:</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Question</source>
+        <translation>Frage &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>Als CSV &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Printing....</source>
+        <translation>Drucken ...</translation>
+    </message>
+    <message>
+        <source>Statistics: %1</source>
+        <translation>Statistik: %1</translation>
+    </message>
+    <message>
+        <source>Question %1: %2</source>
+        <translation>Frage %1: %2</translation>
+    </message>
+    <message>
+        <source>Save Statistics</source>
+        <translation>Statistik speichern</translation>
+    </message>
+    <message>
+        <source>%1 statistics.csv</source>
+        <translation>%1 Statistik.csv</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statistics of %n questions</source>
+        <translation>
+            <numerusform>Die Statistik von %n Frage</numerusform>
+            <numerusform>Die Statistik von %n Fragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Histogram of grades</source>
+        <translation>Histogramm der Noten</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestResults</name>
+    <message>
+        <source>&amp;View Missed Questions</source>
+        <translation>Fehlende Antworten &amp;ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results…</source>
+        <translation>Ergebnisse &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Test Results For %1</source>
+        <translation>Testergebnisse von %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this test result?</source>
+        <translation>Wollen Sie dieses Testergebnis wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete The Test Result</source>
+        <translation>Testergebnis löschen</translation>
+    </message>
+    <message>
+        <source>%1 results.csv</source>
+        <translation>%1 Ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>Give &amp;More Time…</source>
+        <translation>&amp;Mehr Zeit geben…</translation>
+    </message>
+    <message>
+        <source>&amp;Finish Now</source>
+        <translation>Jetzt a&amp;bschließen</translation>
+    </message>
+</context>
+<context>
+    <name>labdb</name>
+    <message>
+        <source>wrote the workstations&apos; settings file %1</source>
+        <translation>Einstellungsdatei der Arbeitsplätze %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>created the tables, the functions and the roles</source>
+        <translation>Tabellen, Funktionen und Rollen angelegt</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1 already</source>
+        <translation>die Tabellen haben bereits Version %1</translation>
+    </message>
+    <message>
+        <source>brought the tables from version %1 to version %2</source>
+        <translation>Tabellen von Version %1 auf Version %2 gebracht</translation>
+    </message>
+    <message>
+        <source>copied %1 students, %2 tests and %3 results</source>
+        <translation>%1 Schüler, %2 Tests und %3 Ergebnisse kopiert</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>Aufruf: labdb create EINSTELLUNGEN [ARBEITSPLATZ]
+        labdb copy DATENBANK EINSTELLUNGEN
+        labdb upgrade EINSTELLUNGEN [ARBEITSPLATZ]
+        labdb harden SUPERUSER
+EINSTELLUNGEN ist eine VornickTest.ini, die den Server und den Eigentümer der Datenbank nennt;
+ARBEITSPLATZ ist die für die Arbeitsplätze zu schreibende VornickTest.ini; DATENBANK ist eine Ostrel.mdb;
+SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenbank nennt.</translation>
+    </message>
+    <message>
+        <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
+        <translation>die Passwörter dieser Schüler sind kürzer als %1 Zeichen; geben Sie ihnen neue:</translation>
+    </message>
+    <message>
+        <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
+        <translation>setseed, pg_sleep, die Advisory Locks, die Large Objects und die Signale an andere Sitzungen allen außer dem Superuser entzogen</translation>
+    </message>
+</context>
+<context>
+    <name>vornick-admin</name>
+    <message>
+        <source>The new test&apos;s title (default: from the file).</source>
+        <translation>Der Titel des neuen Tests (Vorgabe: aus der Datei).</translation>
+    </message>
+    <message>
+        <source>The test&apos;s length in minutes (default: %1).</source>
+        <translation>Die Dauer des Tests in Minuten (Vorgabe: %1).</translation>
+    </message>
+    <message>
+        <source>The test&apos;s description.</source>
+        <translation>Die Beschreibung des Tests.</translation>
+    </message>
+    <message>
+        <source>Take only the first N usable questions (at most 25).</source>
+        <translation>Nur die ersten N verwendbaren Fragen übernehmen (höchstens 25).</translation>
+    </message>
+    <message>
+        <source>gift or aiken.</source>
+        <translation>gift oder aiken.</translation>
+    </message>
+    <message>
+        <source>The file to write (default: standard output).</source>
+        <translation>Die zu schreibende Datei (Vorgabe: Standardausgabe).</translation>
+    </message>
+    <message>
+        <source>Only this test&apos;s results (its number or title).</source>
+        <translation>Nur die Ergebnisse dieses Tests (seine Nummer oder sein Titel).</translation>
+    </message>
+    <message>
+        <source>Only this student&apos;s results (their number or name).</source>
+        <translation>Nur die Ergebnisse dieses Schülers (Nummer oder Name).</translation>
+    </message>
+    <message>
+        <source>An Ostrel.mdb to work on.</source>
+        <translation>Eine Ostrel.mdb, mit der gearbeitet wird.</translation>
+    </message>
+    <message>
+        <source>A VornickTest.ini naming a lab&apos;s server and its owner.</source>
+        <translation>Eine VornickTest.ini, die den Server eines Computerraums und seinen Eigentümer nennt.</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with this command.</source>
+        <translation>--%1 passt nicht zu diesem Befehl.</translation>
+    </message>
+    <message>
+        <source>give --database or --settings, not both.</source>
+        <translation>Geben Sie --database oder --settings an, nicht beides.</translation>
+    </message>
+    <message>
+        <source> (The title came from the file; give one with --title.)</source>
+        <translation> (Der Titel stammt aus der Datei; geben Sie einen mit --title an.)</translation>
+    </message>
+    <message>
+        <source>%1: no question in the file can be used; nothing was stored.</source>
+        <translation>%1: Keine Frage der Datei ist verwendbar; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>--first takes a number from 1 to %1.</source>
+        <translation>--first erwartet eine Zahl von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 usable questions and a test takes at most %3: split the file, or take the first %3 with --first %3.</source>
+        <translation>%1 enthält %2 verwendbare Fragen, und ein Test hat höchstens %3: Teilen Sie die Datei, oder übernehmen Sie die ersten %3 mit --first %3.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions on lines %2.</source>
+        <translation>Nicht übernommen (nach den ersten %1): die Fragen in den Zeilen %2.</translation>
+    </message>
+    <message>
+        <source>Read %1 as %2.</source>
+        <translation>%1 als %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>Stored test %1 &quot;%2&quot; with %3 of %4 questions: unfinished, hidden from students until its questions are written.</source>
+        <translation>Test %1 &quot;%2&quot; mit %3 von %4 Fragen gespeichert: unfertig, für Schüler verborgen, bis seine Fragen geschrieben sind.</translation>
+    </message>
+    <message>
+        <source>Stored test %1 &quot;%2&quot; with %3 questions.</source>
+        <translation>Test %1 &quot;%2&quot; mit %3 Fragen gespeichert.</translation>
+    </message>
+    <message>
+        <source>several tests are titled &quot;%1&quot;; give the test&apos;s number.</source>
+        <translation>mehrere Tests heißen &quot;%1&quot;; geben Sie die Nummer des Tests an.</translation>
+    </message>
+    <message>
+        <source>no test is numbered or titled &quot;%1&quot;.</source>
+        <translation>kein Test hat die Nummer oder den Titel &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>export needs --format gift or --format aiken.</source>
+        <translation>export braucht --format gift oder --format aiken.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
+        <translation>%1 Fragen von Test %2 &quot;%3&quot; nach %4 geschrieben.</translation>
+    </message>
+    <message>
+        <source>several students are named &quot;%1&quot;; give the student&apos;s number.</source>
+        <translation>mehrere Schüler heißen &quot;%1&quot;; geben Sie die Nummer des Schülers an.</translation>
+    </message>
+    <message>
+        <source>no student is numbered or named &quot;%1&quot;.</source>
+        <translation>kein Schüler hat die Nummer oder den Namen &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>results needs --output FILE.</source>
+        <translation>results braucht --output DATEI.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 to %2.</source>
+        <translation>%1 nach %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Test %1 &quot;%2&quot;</source>
+        <translation>Test %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>results takes no file or test; use --test and --student.</source>
+        <translation>results nimmt keine Datei und keinen Test; verwenden Sie --test und --student.</translation>
+    </message>
+    <message>
+        <source>give a command and its file or test.</source>
+        <translation>Geben Sie einen Befehl und seine Datei oder seinen Test an.</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;.</source>
+        <translation>unbekannter Befehl &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source> See vornick-admin --help.</source>
+        <translation> Siehe vornick-admin --help.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the folder %2 does not exist.</source>
+        <translation>%1 kann nicht geschrieben werden: Der Ordner %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>the settings file is a lab workstation&apos;s, which signs no one in who reads the tables: give the database owner&apos;s settings file with --settings.</source>
+        <translation>die Einstellungsdatei ist die eines Arbeitsplatzes im Computerraum, die niemanden anmeldet, der die Tabellen lesen darf: Geben Sie mit --settings die Einstellungsdatei des Datenbank-Eigentümers an.</translation>
+    </message>
+    <message>
+        <source>extra time is a whole number from 0 to %1.</source>
+        <translation>die Zeitverlängerung ist eine ganze Zahl von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>%1 now has %2% extra time.</source>
+        <translation>%1 hat jetzt %2 % Zeitverlängerung.</translation>
+    </message>
+    <message>
+        <source>%1 has %2% extra time.</source>
+        <translation>%1 hat %2 % Zeitverlängerung.</translation>
+    </message>
+    <message>
+        <source>%1 has not begun &quot;%2&quot;; nothing was changed.</source>
+        <translation>%1 hat &quot;%2&quot; noch nicht begonnen; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s attempt at &quot;%2&quot; is finished already; nothing was changed.</source>
+        <translation>Der Versuch von %1 bei &quot;%2&quot; ist bereits abgeschlossen; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>more time is a whole number of minutes from 1 to %1.</source>
+        <translation>mehr Zeit ist eine ganze Zahl von Minuten von 1 bis %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Gave %1 %n more minutes on &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>%1 hat %n Minute mehr für &quot;%2&quot; erhalten.</numerusform>
+            <numerusform>%1 hat %n Minuten mehr für &quot;%2&quot; erhalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Finished %1&apos;s attempt at &quot;%2&quot;.</source>
+        <translation>Der Versuch von %1 bei &quot;%2&quot; wurde abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>No attempt is in progress.</source>
+        <translation>Es läuft kein Versuch.</translation>
+    </message>
+    <message>
+        <source>Student	Test	Began	Answered	Time left</source>
+        <translation>Schüler	Test	Begonnen	Beantwortet	Restzeit</translation>
+    </message>
+    <message>
+        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+       vornick-admin export TEST --format gift|aiken [--output FILE]
+       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+       vornick-admin analysis TEST [--output FILE.csv]
+       vornick-admin extra-time STUDENT [PERCENT]
+       vornick-admin attempts
+       vornick-admin more-time STUDENT TEST MINUTES
+       vornick-admin finish STUDENT TEST
+All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
+work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
+FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an
+unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
+those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
+saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
+every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
+finish grades one now. STUDENT is a student&apos;s number or name.</source>
+        <translation>Aufruf: vornick-admin import DATEI [--title T] [--minutes N] [--description D] [--first N]
+        vornick-admin export TEST --format gift|aiken [--output DATEI]
+        vornick-admin results [--test TEST] [--student NAME_ODER_NUMMER] --output DATEI
+        vornick-admin analysis TEST [--output DATEI.csv]
+        vornick-admin extra-time SCHÜLER [PROZENT]
+        vornick-admin attempts
+        vornick-admin more-time SCHÜLER TEST MINUTEN
+        vornick-admin finish SCHÜLER TEST
+Alle nehmen --database PFAD (eine Ostrel.mdb) oder --settings INI (eine VornickTest.ini); ohne sie
+arbeiten sie mit der Datenbank des Programms neben diesem Werkzeug. TEST ist die Nummer oder der Titel eines Tests.
+DATEI ist eine GIFT- oder Aiken-Datei; ein Test hat höchstens 25 Fragen, weniger als 25 ergeben einen
+unfertigen Test. Die Dauer ist ohne Angabe %1 Minuten. results schreibt Versuche als CSV (alle, oder
+die eines Tests, eines Schülers oder beider); analysis gibt die Aufgabenstatistik eines Tests aus und
+speichert mit --output ihre Tabelle je Frage als CSV. extra-time zeigt oder setzt die Zeitverlängerung eines
+Schülers (0 bis 400 Prozent der Dauer jedes Tests); attempts listet die laufenden Versuche; more-time gibt einem
+von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist die Nummer oder der Name eines Schülers.</translation>
+    </message>
+    <message>
+        <source>attempts takes nothing more.</source>
+        <translation>attempts nimmt nichts weiter.</translation>
+    </message>
+    <message>
+        <source>extra-time takes a student and, to set it, a percentage.</source>
+        <translation>extra-time nimmt einen Schüler und, um sie festzulegen, einen Prozentsatz.</translation>
+    </message>
+    <message>
+        <source>more-time takes a student, a test and the minutes to add.</source>
+        <translation>more-time nimmt einen Schüler, einen Test und die hinzuzufügenden Minuten.</translation>
+    </message>
+    <message>
+        <source>finish takes a student and a test.</source>
+        <translation>finish nimmt einen Schüler und einen Test.</translation>
+    </message>
+</context>
+<context>
+    <name>vornick-passwd</name>
+    <message>
+        <source>usage: vornick-passwd --reset [DATABASE | SETTINGS]
+Puts the administrator&apos;s password back to the default. Without a path, the database
+of the program installed beside this tool; a path ending in .ini is a settings file.</source>
+        <translation>Aufruf: vornick-passwd --reset [DATENBANK | EINSTELLUNGEN]
+Setzt das Passwort des Administrators auf die Vorgabe zurück. Ohne Pfad die Datenbank
+des neben diesem Werkzeug installierten Programms; ein Pfad mit der Endung .ini ist eine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>vornick-passwd: on this lab&apos;s server the administrator signs in as the role %1, whose
+password the server keeps. As the database&apos;s owner, give it a new one with psql:
+    \password %1</source>
+        <translation>vornick-passwd: Auf dem Server dieses Computerraums meldet sich der Administrator als Rolle %1 an, deren
+Passwort der Server verwaltet. Geben Sie ihr als Eigentümer der Datenbank mit psql ein neues:
+    \password %1</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password of %1 is &quot;%2&quot; again.</source>
+        <translation>Das Passwort des Administrators von %1 ist wieder &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password of %1 was &quot;%2&quot; already.</source>
+        <translation>Das Passwort des Administrators von %1 war bereits &quot;%2&quot;.</translation>
+    </message>
+</context>
+</TS>

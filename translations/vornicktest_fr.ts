@@ -1,0 +1,1841 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AdminPassword</name>
+    <message>
+        <source>The password library could not be started.</source>
+        <translation>La bibliothèque des mots de passe n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to store the new password.</source>
+        <translation>La mémoire est insuffisante pour enregistrer le nouveau mot de passe.</translation>
+    </message>
+</context>
+<context>
+    <name>Aiken</name>
+    <message>
+        <source>The question has no &quot;ANSWER:&quot; line after its options.</source>
+        <translation>La question n&apos;a pas de ligne &quot;ANSWER:&quot; après ses propositions.</translation>
+    </message>
+    <message>
+        <source>The question has no &quot;ANSWER:&quot; line.</source>
+        <translation>La question n&apos;a pas de ligne &quot;ANSWER:&quot;.</translation>
+    </message>
+    <message>
+        <source>An &quot;ANSWER:&quot; line with no question before it.</source>
+        <translation>Une ligne &quot;ANSWER:&quot; sans question avant elle.</translation>
+    </message>
+    <message>
+        <source>The question has %1 options; the program needs exactly three: one right answer and two false ones.</source>
+        <translation>La question a %1 propositions ; le programme en demande exactement trois : une bonne réponse et deux fausses.</translation>
+    </message>
+    <message>
+        <source>&quot;ANSWER:&quot; must be followed by one option letter, such as ANSWER: B.</source>
+        <translation>&quot;ANSWER:&quot; doit être suivi d&apos;une seule lettre de proposition, par exemple ANSWER: B.</translation>
+    </message>
+    <message>
+        <source>Two options are lettered %1.</source>
+        <translation>Deux propositions portent la lettre %1.</translation>
+    </message>
+    <message>
+        <source>The question has an empty option.</source>
+        <translation>La question a une proposition vide.</translation>
+    </message>
+    <message>
+        <source>The question has a text of %1 characters; a question or an answer may have at most %2.</source>
+        <translation>La question a un texte de %1 caractères ; une question ou une réponse en compte au plus %2.</translation>
+    </message>
+    <message>
+        <source>a line break, which Aiken cannot hold; each is written as a blank.</source>
+        <translation>un saut de ligne, qu&apos;Aiken ne peut pas contenir ; chacun est écrit comme une espace.</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of a text, which Aiken cannot hold; they are left out.</source>
+        <translation>des espaces au début ou à la fin d&apos;un texte, qu&apos;Aiken ne peut pas contenir ; ils sont supprimés.</translation>
+    </message>
+    <message>
+        <source>a question beginning with &quot;ANSWER:&quot;, which Aiken takes for the answer line; written after the word &quot;Question:&quot;.</source>
+        <translation>une question commençant par &quot;ANSWER:&quot;, qu&apos;Aiken prend pour la ligne de réponse ; elle est écrite après le mot &quot;Question:&quot;.</translation>
+    </message>
+    <message>
+        <source>an empty answer; reading the file back leaves the question out.</source>
+        <translation>une réponse vide ; à la relecture du fichier, la question est ignorée.</translation>
+    </message>
+    <message>
+        <source>ANSWER: %1 names none of the question&apos;s options.</source>
+        <translation>ANSWER: %1 ne désigne aucune des propositions de la question.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisText</name>
+    <message>
+        <source>Warning: fewer than 5 finished attempts; these figures mean little.</source>
+        <translation>Attention : moins de 5 tentatives terminées ; ces chiffres sont peu significatifs.</translation>
+    </message>
+    <message>
+        <source>possible wrong key</source>
+        <translation>clé peut-être erronée</translation>
+    </message>
+    <message>
+        <source>negative discrimination</source>
+        <translation>discrimination négative</translation>
+    </message>
+    <message>
+        <source>too easy</source>
+        <translation>trop facile</translation>
+    </message>
+    <message>
+        <source>too hard</source>
+        <translation>trop difficile</translation>
+    </message>
+    <message>
+        <source>Finished attempts (N): %L1</source>
+        <translation>Tentatives terminées (N) : %L1</translation>
+    </message>
+    <message>
+        <source>Mean grade: %1   Standard deviation: %2   Lowest: %3   Highest: %4</source>
+        <translation>Note moyenne : %1   Écart type : %2   Minimum : %3   Maximum : %4</translation>
+    </message>
+    <message>
+        <source>Reliability (Cronbach&apos;s alpha, KR-20): %1   Standard error of measurement: %2</source>
+        <translation>Fidélité (alpha de Cronbach, KR-20) : %1   Erreur type de mesure : %2</translation>
+    </message>
+    <message>
+        <source>Top and bottom groups: %L1 attempts each (27%)</source>
+        <translation>Groupes supérieur et inférieur : %L1 tentatives chacun (27 %)</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <extracomment>A column of at most nine characters.</extracomment>
+        <translation>Réussite</translation>
+    </message>
+    <message>
+        <source>Discrimination</source>
+        <translation>Discrimination</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Four columns of at most six characters each.</extracomment>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>False 1</source>
+        <translation>Fausse 1</translation>
+    </message>
+    <message>
+        <source>False 2</source>
+        <translation>Fausse 2</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Top answer</source>
+        <translation>Sup. réponse</translation>
+    </message>
+    <message>
+        <source>Top false 1</source>
+        <translation>Sup. fausse 1</translation>
+    </message>
+    <message>
+        <source>Top false 2</source>
+        <translation>Sup. fausse 2</translation>
+    </message>
+    <message>
+        <source>Top none</source>
+        <translation>Sup. aucune</translation>
+    </message>
+    <message>
+        <source>Bottom answer</source>
+        <translation>Inf. réponse</translation>
+    </message>
+    <message>
+        <source>Bottom false 1</source>
+        <translation>Inf. fausse 1</translation>
+    </message>
+    <message>
+        <source>Bottom false 2</source>
+        <translation>Inf. fausse 2</translation>
+    </message>
+    <message>
+        <source>Bottom none</source>
+        <translation>Inf. aucune</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>Choices: A the answer, F1 and F2 the false answers, - none; T: in the top group, B: in the bottom group.</source>
+        <translation>Choix : A la bonne réponse, F1 et F2 les fausses, - aucune ; T : dans le groupe supérieur, B : dans le groupe inférieur.</translation>
+    </message>
+    <message>
+        <source>Discrim.</source>
+        <extracomment>Short for discrimination: a column of at most nine characters.</extracomment>
+        <translation>Discrim.</translation>
+    </message>
+    <message>
+        <source>False1</source>
+        <translation>Fausse1</translation>
+    </message>
+    <message>
+        <source>False2</source>
+        <translation>Fausse2</translation>
+    </message>
+    <message>
+        <source>  Flags</source>
+        <translation>  Alertes</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>N° %1 : %2</translation>
+    </message>
+    <message>
+        <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
+        <translation>Les clés ne sont pas vérifiées en dessous de 20 tentatives terminées : aucune n&apos;est donc signalée comme peut-être erronée.</translation>
+    </message>
+</context>
+<context>
+    <name>AttemptControl</name>
+    <message>
+        <source>There is no such student.</source>
+        <translation>Cet élève n&apos;existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>AttemptHold</name>
+    <message>
+        <source>This attempt is finished already.</source>
+        <translation>Cette tentative est déjà terminée.</translation>
+    </message>
+    <message>
+        <source>The student has not begun this test.</source>
+        <translation>L&apos;élève n&apos;a pas encore commencé ce test.</translation>
+    </message>
+    <message>
+        <source>Give More Time</source>
+        <translation>Donner plus de temps</translation>
+    </message>
+    <message>
+        <source>Minutes to add to this attempt (1 to %1):</source>
+        <translation>Minutes à ajouter à cette tentative (1 à %1) :</translation>
+    </message>
+    <message>
+        <source>Finish Now</source>
+        <translation>Terminer maintenant</translation>
+    </message>
+    <message>
+        <source>Finish this attempt now? It will be graded from the answers stored.</source>
+        <translation>Terminer cette tentative maintenant ? Elle sera notée d&apos;après les réponses enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>Connection</name>
+    <message>
+        <source>The %1 of the settings file may not hold a &apos;;&apos;.</source>
+        <translation>La valeur %1 du fichier de paramètres ne peut pas contenir de &quot;;&quot;.</translation>
+    </message>
+    <message>
+        <source>its folder %1</source>
+        <translation>son dossier %1</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>le fichier</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be written by this user account (%2 is read-only for it), so no answer or change could be stored.
+Ask the person who installed VornickTest to give this account write access to the database file and its folder.</source>
+        <translation>La base de données %1 n&apos;est pas accessible en écriture pour ce compte (%2 est en lecture seule pour lui) : aucune réponse ni modification n&apos;a pu être enregistrée.
+Demandez à la personne qui a installé VornickTest de donner à ce compte le droit d&apos;écrire dans le fichier de la base et dans son dossier.</translation>
+    </message>
+    <message>
+        <source>The database driver %1 is not installed.</source>
+        <translation>Le pilote de base de données %1 n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Opération non autorisée lorsque l&apos;objet est fermé.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be found: its folder %2 does not exist.</source>
+        <translation>La base de données %1 est introuvable : son dossier %2 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read by this user account (%2 is closed to it).
+Ask the person who installed VornickTest to give this account access to the database file and its folder.</source>
+        <translation>La base de données %1 n&apos;est pas lisible pour ce compte (%2 lui est fermé).
+Demandez à la personne qui a installé VornickTest de donner à ce compte l&apos;accès au fichier de la base et à son dossier.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>La base de données %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened: %2</source>
+        <translation>La base de données %1 ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>This session has ended; please sign in again.</source>
+        <translation>Cette session est terminée ; veuillez vous reconnecter.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>1 result</source>
+        <translation>1 résultat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>%n résultat</numerusform>
+            <numerusform>%n résultats</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedWork</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorPolicy</name>
+    <message>
+        <source>The connection to the server was lost. Your answer is kept, and VornickTest is trying again to reach the server. Please wait.</source>
+        <translation>La connexion au serveur a été perdue. Votre réponse est conservée et VornickTest essaie de joindre à nouveau le serveur. Veuillez patienter.</translation>
+    </message>
+</context>
+<context>
+    <name>Gift</name>
+    <message>
+        <source>the program needs one right answer (=) and two false answers (~).</source>
+        <translation>le programme demande une bonne réponse (=) et deux fausses réponses (~).</translation>
+    </message>
+    <message>
+        <source>The line ends in a &quot;\&quot; that escapes nothing; write \\ for a backslash.</source>
+        <translation>La ligne se termine par un &quot;\&quot; qui n&apos;échappe rien ; écrivez \\ pour une barre oblique inverse.</translation>
+    </message>
+    <message>
+        <source>The question title opened with &quot;::&quot; is never closed with &quot;::&quot;.</source>
+        <translation>Le titre de question ouvert par &quot;::&quot; n&apos;est jamais fermé par &quot;::&quot;.</translation>
+    </message>
+    <message>
+        <source>a text without answers in { }: a description, not a question.</source>
+        <translation>un texte sans réponses entre { } : une description, pas une question.</translation>
+    </message>
+    <message>
+        <source>A &quot;}&quot; with no &quot;{&quot; before it; write \} for a brace inside a text.</source>
+        <translation>Une &quot;}&quot; sans &quot;{&quot; avant elle ; écrivez \} pour une accolade dans un texte.</translation>
+    </message>
+    <message>
+        <source> (\} is a brace inside a text, not the end of the answers)</source>
+        <translation> (\} est une accolade dans un texte, pas la fin des réponses)</translation>
+    </message>
+    <message>
+        <source>The answers opened with &quot;{&quot; here are never closed with &quot;}&quot;%1.</source>
+        <translation>Les réponses ouvertes ici par &quot;{&quot; ne sont jamais fermées par &quot;}&quot;%1.</translation>
+    </message>
+    <message>
+        <source>A second &quot;{&quot; before the answers opened on line %1 were closed; write \{ for a brace inside a text.</source>
+        <translation>Une deuxième &quot;{&quot; avant la fermeture des réponses ouvertes à la ligne %1 ; écrivez \{ pour une accolade dans un texte.</translation>
+    </message>
+    <message>
+        <source>A second set of answers after those on line %1; leave a blank line between two questions.</source>
+        <translation>Une deuxième série de réponses après celles de la ligne %1 ; laissez une ligne vide entre deux questions.</translation>
+    </message>
+    <message>
+        <source>an essay question (no answers to choose from); </source>
+        <translation>une question ouverte (aucune réponse à choisir) ; </translation>
+    </message>
+    <message>
+        <source>a numeric question; </source>
+        <translation>une question numérique ; </translation>
+    </message>
+    <message>
+        <source>a true/false question; </source>
+        <translation>une question vrai/faux ; </translation>
+    </message>
+    <message>
+        <source>text before the first answer; each answer begins with = (right) or ~ (false).</source>
+        <translation>du texte avant la première réponse ; chaque réponse commence par = (bonne) ou ~ (fausse).</translation>
+    </message>
+    <message>
+        <source>a matching question; </source>
+        <translation>une question d&apos;appariement ; </translation>
+    </message>
+    <message>
+        <source>a short answer question (the student types the answer); </source>
+        <translation>une question à réponse courte (l&apos;élève tape la réponse) ; </translation>
+    </message>
+    <message>
+        <source>weighted answers (such as %50%); the program counts an answer only as right or wrong.</source>
+        <translation>des réponses pondérées (comme %50%) ; le programme compte une réponse seulement comme juste ou fausse.</translation>
+    </message>
+    <message>
+        <source>%1 right and %2 false answers; </source>
+        <translation>%1 bonnes et %2 fausses réponses ; </translation>
+    </message>
+    <message>
+        <source>no question text.</source>
+        <translation>aucun texte de question.</translation>
+    </message>
+    <message>
+        <source>an empty answer.</source>
+        <translation>une réponse vide.</translation>
+    </message>
+    <message>
+        <source>a text of %1 characters; a question or an answer may have at most %2.</source>
+        <translation>un texte de %1 caractères ; une question ou une réponse en compte au plus %2.</translation>
+    </message>
+    <message>
+        <source>feedback left out.</source>
+        <translation>commentaire ignoré.</translation>
+    </message>
+    <message>
+        <source>an empty answer; reading the file back leaves the question out.</source>
+        <translation>une réponse vide ; à la relecture du fichier, la question est ignorée.</translation>
+    </message>
+    <message>
+        <source>picture left out; its alt text stays in brackets.</source>
+        <translation>image ignorée ; son texte de remplacement reste entre crochets.</translation>
+    </message>
+    <message>
+        <source>script or style left out.</source>
+        <translation>script ou style ignoré.</translation>
+    </message>
+    <message>
+        <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
+        <translation>un texte HTML de %1 balises ; le programme en lit au plus %2 dans un texte.</translation>
+    </message>
+    <message>
+        <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
+        <translation>au-delà des %1 premières balises HTML du fichier, plus que le programme n&apos;en lit dans un fichier ; divisez le fichier et importez chaque partie.</translation>
+    </message>
+    <message>
+        <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
+        <translation>Une ligne vide (ligne %1) a terminé la question à l&apos;intérieur de ses réponses ouvertes ici par &quot;{&quot; ; ne laissez aucune ligne vide entre &quot;{&quot; et &quot;}&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemAnalysis</name>
+    <message>
+        <source>false answer 1</source>
+        <translation>fausse réponse 1</translation>
+    </message>
+    <message>
+        <source>false answer 2</source>
+        <translation>fausse réponse 2</translation>
+    </message>
+    <message>
+        <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
+        <translation>Discrimination négative : r = %1, les tentatives les plus faibles ont réussi plus souvent que les meilleures.</translation>
+    </message>
+    <message>
+        <source>Too easy: facility %1, above 0.9.</source>
+        <translation>Trop facile : taux de réussite %1, au-dessus de 0,9.</translation>
+    </message>
+    <message>
+        <source>Too hard: facility %1, below 0.25 (under chance for three answers).</source>
+        <translation>Trop difficile : taux de réussite %1, en dessous de 0,25 (moins que le hasard pour trois réponses).</translation>
+    </message>
+    <message>
+        <source>not defined</source>
+        <translation>non défini</translation>
+    </message>
+    <message>
+        <source>Possible wrong key: %1 (chosen by %2, r = %3) goes with high totals more than the keyed answer (chosen by %4, r = %5); %1 is probably right.</source>
+        <translation>Clé peut-être erronée : %1 (choisie par %2, r = %3) va davantage avec les scores élevés que la réponse indiquée comme juste (choisie par %4, r = %5) ; %1 est probablement la bonne.</translation>
+    </message>
+</context>
+<context>
+    <name>LabDatabase</name>
+    <message>
+        <source>The server&apos;s database already holds data (the %1 table has rows); nothing was copied.</source>
+        <translation>La base de données du serveur contient déjà des données (la table %1 a des lignes) ; rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>Copying the %1 row with %2 %3: %4</source>
+        <translation>Copie de la ligne de %1 avec %2 %3 : %4</translation>
+    </message>
+</context>
+<context>
+    <name>LabWork</name>
+    <message>
+        <source>This test is no longer available.</source>
+        <translation>Ce test n&apos;est plus disponible.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The settings file names the language &quot;%1&quot;, which this program does not have. It has: %2.</source>
+        <translation>Le fichier de paramètres indique la langue &quot;%1&quot;, que ce programme ne possède pas. Langues disponibles : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>VornickTest report</source>
+        <translation>Rapport VornickTest</translation>
+    </message>
+    <message>
+        <source>The printer %1 reported an error.</source>
+        <translation>L&apos;imprimante %1 a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened:
+%1</source>
+        <translation>Le guide d&apos;utilisation n&apos;a pas pu être ouvert :
+%1</translation>
+    </message>
+    <message>
+        <source>VornickTest Help</source>
+        <translation>Aide de VornickTest</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionFile</name>
+    <message>
+        <source>The file has %1 bytes; a question file may have at most %2 (10 MB).</source>
+        <translation>Le fichier fait %1 octets ; un fichier de questions en fait au plus %2 (10 Mo).</translation>
+    </message>
+    <message>
+        <source>The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text.</source>
+        <translation>Le fichier contient ici un octet NUL : ce n&apos;est donc pas un fichier texte. Choisissez un fichier GIFT ou Aiken enregistré en texte.</translation>
+    </message>
+    <message>
+        <source>The file holds a byte that is not UTF-8 text here (0x%1). Save the file as UTF-8 and import it again.</source>
+        <translation>Le fichier contient ici un octet qui n&apos;est pas du texte UTF-8 (0x%1). Enregistrez le fichier en UTF-8 et importez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The file is marked as UTF-16 text but is not. Save the file as UTF-8 and import it again.</source>
+        <translation>Le fichier est marqué comme texte UTF-16 mais n&apos;en est pas. Enregistrez le fichier en UTF-8 et importez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The file holds a NUL character here, so it is not a text file.</source>
+        <translation>Le fichier contient ici un caractère NUL : ce n&apos;est donc pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>GIFT</source>
+        <translation>GIFT</translation>
+    </message>
+    <message>
+        <source>Aiken</source>
+        <translation>Aiken</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Questions that can be used: %1.</source>
+        <translation>Questions utilisables : %1.</translation>
+    </message>
+    <message>
+        <source>Questions left out: %1.</source>
+        <translation>Questions ignorées : %1.</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Remarques :</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Questions </source>
+        <translation>Questions </translation>
+    </message>
+    <message>
+        <source>Question </source>
+        <translation>Question </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>no question text; left out of the file.</source>
+        <translation>aucun texte de question ; non reprise dans le fichier.</translation>
+    </message>
+    <message>
+        <source>a carriage return or NUL character, which a text file cannot hold; a carriage return is written as a line break, a NUL character left out.</source>
+        <translation>un retour chariot ou un caractère NUL, qu&apos;un fichier texte ne peut pas contenir ; un retour chariot est écrit comme saut de ligne, un caractère NUL est supprimé.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
+        <translation>un texte de plus de %1 caractères ; à la relecture du fichier, la question est ignorée.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionFiles</name>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importer des questions</translation>
+    </message>
+    <message>
+        <source>Export Questions</source>
+        <translation>Exporter des questions</translation>
+    </message>
+    <message>
+        <source>No question in this file can be used; nothing is stored.</source>
+        <translation>Aucune question de ce fichier n&apos;est utilisable ; rien n&apos;est enregistré.</translation>
+    </message>
+    <message>
+        <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
+        <translation>Un test compte au plus %1 questions et ce fichier en contient %2 utilisables. Divisez le fichier et importez chaque partie.</translation>
+    </message>
+    <message>
+        <source>Question files (*.gift *.txt)</source>
+        <translation>Fichiers de questions (*.gift *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be imported.
+</source>
+        <translation>Ce fichier ne peut pas être importé.
+</translation>
+    </message>
+    <message>
+        <source>Read %1 as %2.
+</source>
+        <translation>%1 lu au format %2.
+</translation>
+    </message>
+    <message>
+        <source>GIFT files (*.gift)</source>
+        <translation>Fichiers GIFT (*.gift)</translation>
+    </message>
+    <message>
+        <source>Aiken files (*.txt)</source>
+        <translation>Fichiers Aiken (*.txt)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>%1 questions of &quot;%2&quot; written to %3 as %4.</source>
+        <translation>%1 questions de &quot;%2&quot; écrites dans %3 au format %4.</translation>
+    </message>
+    <message>
+        <source>Aiken</source>
+        <translation>Aiken</translation>
+    </message>
+    <message>
+        <source>GIFT</source>
+        <translation>GIFT</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>This record was changed or deleted by another user since it was read; your change was not saved.</source>
+        <translation>Cet enregistrement a été modifié ou supprimé par un autre utilisateur depuis sa lecture ; votre modification n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF ou EOF est True, ou l&apos;enregistrement actuel a été supprimé. L&apos;opération demandée nécessite un enregistrement actuel.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>Opération non autorisée lorsque l&apos;objet est ouvert.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Opération non autorisée lorsque l&apos;objet est fermé.</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal: %1</source>
+        <translation>Aucun élément ne correspond au nom ou au numéro demandé dans la collection : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu commencer une nouvelle page.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>The printer could not finish the document.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu terminer le document.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1:
+%2</source>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>VornickTest report %1</source>
+        <translation>Rapport VornickTest %1</translation>
+    </message>
+    <message>
+        <source>VornickTest report</source>
+        <translation>Rapport VornickTest</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFiles</name>
+    <message>
+        <source>Save Results</source>
+        <translation>Enregistrer les résultats</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>%1 written to %2.</source>
+        <translation>%1 écrit(s) dans %2.</translation>
+    </message>
+    <message>
+        <source>There are no results to save yet.</source>
+        <translation>Il n&apos;y a pas encore de résultats à enregistrer.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsList</name>
+    <message>
+        <source>No printer is installed, so the report was saved as
+%1</source>
+        <translation>Aucune imprimante n&apos;est installée : le rapport a été enregistré sous
+%1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Printing....</source>
+        <translation>Impression...</translation>
+    </message>
+    <message>
+        <source>This test is no longer available.</source>
+        <translation>Ce test n&apos;est plus disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsRow</name>
+    <message>
+        <source>Not Taken</source>
+        <translation>Non passé</translation>
+    </message>
+    <message>
+        <source>Unfinished</source>
+        <translation>Inachevé</translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>The database has schema version %1, which this copy of VornickTest does not know (it knows versions up to %2). It was left untouched: use the VornickTest that last opened it, or a newer one.</source>
+        <translation>La base de données a la version de schéma %1, que cette copie de VornickTest ne connaît pas (elle connaît les versions jusqu&apos;à %2). Elle n&apos;a pas été modifiée : utilisez le VornickTest qui l&apos;a ouverte en dernier, ou un plus récent.</translation>
+    </message>
+    <message>
+        <source>A database already exists at %1; it is left untouched.</source>
+        <translation>Une base de données existe déjà à l&apos;emplacement %1 ; elle n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Opération non autorisée lorsque l&apos;objet est fermé.</translation>
+    </message>
+    <message>
+        <source>The database already has the program&apos;s tables; it is left untouched.</source>
+        <translation>La base de données a déjà les tables du programme ; elle n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>The database is of an older version and could not be brought up to date: %1
+It was left untouched.</source>
+        <translation>La base de données est d&apos;une version plus ancienne et n&apos;a pas pu être mise à jour : %1
+Elle n&apos;a pas été modifiée.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>has a section the program does not know: [%1]</source>
+        <translation>contient une section que le programme ne connaît pas : [%1]</translation>
+    </message>
+    <message>
+        <source>has a line that is neither [Section] nor key=value</source>
+        <translation>contient une ligne qui n&apos;est ni [Section] ni clé=valeur</translation>
+    </message>
+    <message>
+        <source>has a key the program does not know: %1</source>
+        <translation>contient une clé que le programme ne connaît pas : %1</translation>
+    </message>
+    <message>
+        <source>names %1 twice</source>
+        <translation>indique %1 deux fois</translation>
+    </message>
+    <message>
+        <source>The settings file %1 %2 (line %3).</source>
+        <translation>Le fichier de paramètres %1 %2 (ligne %3).</translation>
+    </message>
+    <message>
+        <source>The password file %1 named in %2 cannot be read: %3</source>
+        <translation>Le fichier de mot de passe %1 indiqué dans %2 ne peut pas être lu : %3</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names no database: its [PostgreSQL] section needs a line database=NAME.</source>
+        <translation>Le fichier de paramètres %1 n&apos;indique aucune base de données : sa section [PostgreSQL] doit avoir une ligne database=NOM.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names no valid port.</source>
+        <translation>Le fichier de paramètres %1 n&apos;indique aucun port valide.</translation>
+    </message>
+    <message>
+        <source>The %1 for the settings file %2 holds a line break.</source>
+        <translation>La valeur %1 pour le fichier de paramètres %2 contient un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names both a database file and a server; it may name only one.</source>
+        <translation>Le fichier de paramètres %1 indique à la fois un fichier de base de données et un serveur ; il ne peut en indiquer qu&apos;un.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 names no database: it needs a [Database] section with a line file=PATH, or a [PostgreSQL] section.</source>
+        <translation>Le fichier de paramètres %1 n&apos;indique aucune base de données : il lui faut une section [Database] avec une ligne file=CHEMIN, ou une section [PostgreSQL].</translation>
+    </message>
+    <message>
+        <source>the database %1 on %2</source>
+        <translation>la base de données %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: %2.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written: the folder %2 does not exist.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être écrit : le dossier %2 n&apos;existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>SlotForm</name>
+    <message>
+        <source>Question #</source>
+        <translation>Question n°</translation>
+    </message>
+    <message>
+        <source>Previous question</source>
+        <translation>Question précédente</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Question suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Terminé</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Réponse %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestRules</name>
+    <message>
+        <source>You must give the test a title.</source>
+        <translation>Vous devez donner un titre au test.</translation>
+    </message>
+    <message>
+        <source>The test title can be at most %1 characters long.</source>
+        <translation>Le titre d&apos;un test peut compter au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Another test already has the title &quot;%1&quot;.
+Please choose a different title.</source>
+        <translation>Un autre test porte déjà le titre &quot;%1&quot;.
+Veuillez choisir un autre titre.</translation>
+    </message>
+    <message>
+        <source>The length of the test must be a whole number of minutes from 0 to %1.</source>
+        <translation>La durée du test doit être un nombre entier de minutes entre 0 et %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAdmin</name>
+    <message>
+        <source>Vornick Test Taker - Administrative Functions</source>
+        <translation>Vornick Test Taker - Administration</translation>
+    </message>
+    <message>
+        <source>Students:</source>
+        <translation>Élèves :</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Tests:</source>
+        <translation>Tests :</translation>
+    </message>
+    <message>
+        <source>Note: The brackets &quot;&lt;&gt;&quot; depict unfinished tests which are not available to students.</source>
+        <translation>Remarque : les chevrons &quot;&lt;&gt;&quot; signalent les tests inachevés, que les élèves ne voient pas.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port…</source>
+        <translation>Ex&amp;porter…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistiques…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Results…</source>
+        <translation>Enregistrer les &amp;résultats…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;View Test Results</source>
+        <translation>&amp;Voir les résultats</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>You must enter a student name.</source>
+        <translation>Vous devez saisir un nom d&apos;élève.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>You must enter a password.</source>
+        <translation>Vous devez saisir un mot de passe.</translation>
+    </message>
+    <message>
+        <source>Another student already has the name &quot;%1&quot;.
+Please give this student a different name.</source>
+        <translation>Un autre élève porte déjà le nom &quot;%1&quot;.
+Veuillez donner un autre nom à cet élève.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this student and all the test results?</source>
+        <translation>Voulez-vous vraiment supprimer cet élève et tous ses résultats ?</translation>
+    </message>
+    <message>
+        <source>Delete The Current Student</source>
+        <translation>Supprimer l&apos;élève</translation>
+    </message>
+    <message>
+        <source>Select a student first!</source>
+        <translation>Choisissez d&apos;abord un élève !</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this test<byte value="xd"/>
+ and all the corresponding student results?</source>
+        <translation>Voulez-vous vraiment supprimer ce test<byte value="xd"/>
+ et tous les résultats des élèves qui s&apos;y rapportent ?</translation>
+    </message>
+    <message>
+        <source>Delete The Selected Test</source>
+        <translation>Supprimer le test choisi</translation>
+    </message>
+    <message>
+        <source>%1 results.csv</source>
+        <translation>%1 résultats.csv</translation>
+    </message>
+    <message>
+        <source>Attempts in Pro&amp;gress…</source>
+        <translation>Tentatives en &amp;cours…</translation>
+    </message>
+    <message>
+        <source>Extra ti&amp;me (%):</source>
+        <translation>Temps supp&amp;lémentaire (%) :</translation>
+    </message>
+    <message>
+        <source>Add/&amp;Save</source>
+        <translation>Ajouter/Enre&amp;gistrer</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>S&amp;upprimer</translation>
+    </message>
+    <message>
+        <source>Change Pass&amp;word…</source>
+        <translation>C&amp;hanger le mot de passe…</translation>
+    </message>
+    <message>
+        <source>Delete test</source>
+        <translation>Supprimer le test</translation>
+    </message>
+    <message>
+        <source>Delete student</source>
+        <translation>Supprimer l&apos;élève</translation>
+    </message>
+    <message>
+        <source>Lab passwords must be at least 8 characters long.</source>
+        <translation>En salle informatique, les mots de passe doivent compter au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Extra time must be a whole number from 0 to %1.</source>
+        <translation>Le temps supplémentaire doit être un nombre entier de 0 à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAnswers</name>
+    <message>
+        <source>Results of: %1</source>
+        <translation>Résultats de : %1</translation>
+    </message>
+    <message>
+        <source>Question %1, %2</source>
+        <translation>Question %1, %2</translation>
+    </message>
+    <message>
+        <source>right answer</source>
+        <translation>bonne réponse</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <translation>votre réponse</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Question %1</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>manquée</translation>
+    </message>
+    <message>
+        <source>This test has not been finished yet.</source>
+        <translation>Ce test n&apos;est pas encore terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAttempts</name>
+    <message>
+        <source>Attempts in Progress</source>
+        <translation>Tentatives en cours</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Began</source>
+        <translation>Commencée</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Répondues</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Give &amp;More Time…</source>
+        <translation>Donner plus de &amp;temps…</translation>
+    </message>
+    <message>
+        <source>&amp;Finish Now</source>
+        <translation>Terminer &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>frmChangePassword</name>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent password:</source>
+        <translation>Mot de passe a&amp;ctuel :</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat new password:</source>
+        <translation>&amp;Répéter le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>You must enter a new password.</source>
+        <translation>Vous devez saisir un nouveau mot de passe.</translation>
+    </message>
+    <message>
+        <source>The new password and its repeat are not the same.</source>
+        <translation>Le nouveau mot de passe et sa répétition ne sont pas identiques.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password has been changed.</source>
+        <translation>Le mot de passe de l&apos;administrateur a été changé.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>frmEntry</name>
+    <message>
+        <source>Vornick Test Taker   Vs. 1.0</source>
+        <translation>Vornick Test Taker   Vs. 1.0</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <translation>Identifiant élève :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Press F1 for help</source>
+        <translation>F1 pour l&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;Take Selected Test</source>
+        <translation>Passer le &amp;test choisi</translation>
+    </message>
+    <message>
+        <source>&amp;Review Missed Questions</source>
+        <translation>&amp;Revoir les questions manquées</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Test Results For %1</source>
+        <translation>Résultats de %1</translation>
+    </message>
+    <message>
+        <source>This test cannot be started: its length is not a whole number of minutes from 0 to %1.
+Please tell your teacher.</source>
+        <translation>Ce test ne peut pas commencer : sa durée n&apos;est pas un nombre entier de minutes entre 0 et %1.
+Veuillez le signaler à votre professeur.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNewTest</name>
+    <message>
+        <source>Add New Test</source>
+        <translation>Ajouter un test</translation>
+    </message>
+    <message>
+        <source>Previous question</source>
+        <translation>Question précédente</translation>
+    </message>
+    <message>
+        <source>Question 1</source>
+        <translation>Question 1</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Question suivante</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Question :</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Réponse :</translation>
+    </message>
+    <message>
+        <source>False Answer:</source>
+        <translation>Fausse réponse :</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Question %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n questions left to write.<byte value="xd"/>
+Are you sure you want to exit?</source>
+        <translation>
+            <numerusform>Il reste %n question à rédiger.<byte value="xd"/>
+Voulez-vous vraiment quitter ?</numerusform>
+            <numerusform>Il reste %n questions à rédiger.<byte value="xd"/>
+Voulez-vous vraiment quitter ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Incomplete Test</source>
+        <translation>Test incomplet</translation>
+    </message>
+    <message>
+        <source>False answer 1</source>
+        <translation>Réponse fausse 1</translation>
+    </message>
+    <message>
+        <source>False answer 2</source>
+        <translation>Réponse fausse 2</translation>
+    </message>
+</context>
+<context>
+    <name>frmNewTestIntro</name>
+    <message>
+        <source>Create New Test</source>
+        <translation>Créer un test</translation>
+    </message>
+    <message>
+        <source>Test Name:</source>
+        <translation>Nom du test :</translation>
+    </message>
+    <message>
+        <source>Description of test/instructions:</source>
+        <translation>Description du test / consignes :</translation>
+    </message>
+    <message>
+        <source>Length of test in minutes:</source>
+        <translation>Durée du test en minutes :</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>You must specify the length of the test.</source>
+        <translation>Vous devez indiquer la durée du test.</translation>
+    </message>
+    <message>
+        <source>Required Field</source>
+        <translation>Champ obligatoire</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuestions</name>
+    <message>
+        <source>Remaining time:</source>
+        <translation>Temps restant :</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Question %1</translation>
+    </message>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>Le temps est écoulé !</translation>
+    </message>
+    <message>
+        <source>Finish this test now? Your answers will be graded.</source>
+        <translation>Terminer ce test maintenant ? Vos réponses seront notées.</translation>
+    </message>
+    <message>
+        <source>Question %1, answered</source>
+        <translation>Question %1, répondue</translation>
+    </message>
+    <message>
+        <source>Question %1, not answered</source>
+        <translation>Question %1, sans réponse</translation>
+    </message>
+    <message>
+        <source>Remaining time %1</source>
+        <translation>Temps restant %1</translation>
+    </message>
+    <message>
+        <source>5 minutes left</source>
+        <translation>Plus que 5 minutes</translation>
+    </message>
+    <message>
+        <source>1 minute left</source>
+        <translation>Plus que 1 minute</translation>
+    </message>
+    <message>
+        <source>Your teacher has finished this test.</source>
+        <translation>Votre enseignant a terminé ce test.</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuestionsIntro</name>
+    <message>
+        <source>You can advance the question using the buttons or by directly clicking on the number of the question.  When answered, the number of the question will turn green.  If you finish before time runs out, press the &quot;Done&quot; button.</source>
+        <translation>Vous pouvez passer d&apos;une question à l&apos;autre avec les boutons ou en cliquant directement sur le numéro de la question.  Une fois répondue, le numéro de la question devient vert.  Si vous finissez avant la fin du temps, cliquez sur le bouton &quot;Terminé&quot;.</translation>
+    </message>
+    <message>
+        <source>&amp;Begin</source>
+        <translation>&amp;Commencer</translation>
+    </message>
+    <message numerus="yes">
+        <source>You will be given %n minutes to complete this test.</source>
+        <translation>
+            <numerusform>Vous disposez de %n minute pour faire ce test.</numerusform>
+            <numerusform>Vous disposez de %n minutes pour faire ce test.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You will be given %1 minutes to complete this test.</source>
+        <translation>Vous disposez de %1 minutes pour faire ce test.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This includes %n minutes of extra time.</source>
+        <translation>
+            <numerusform>Cela comprend %n minute de temps supplémentaire.</numerusform>
+            <numerusform>Cela comprend %n minutes de temps supplémentaire.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>&amp;Questions:</source>
+        <translation>&amp;Questions :</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>&amp;Flags:</source>
+        <translation>&amp;Alertes :</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Question</source>
+        <translation>&amp;Modifier la question</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>&amp;Enregistrer en CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Printing....</source>
+        <translation>Impression...</translation>
+    </message>
+    <message>
+        <source>Statistics: %1</source>
+        <translation>Statistiques : %1</translation>
+    </message>
+    <message>
+        <source>Question %1: %2</source>
+        <translation>Question %1 : %2</translation>
+    </message>
+    <message>
+        <source>Save Statistics</source>
+        <translation>Enregistrer les statistiques</translation>
+    </message>
+    <message>
+        <source>%1 statistics.csv</source>
+        <translation>%1 statistiques.csv</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statistics of %n questions</source>
+        <translation>
+            <numerusform>Les statistiques de %n question</numerusform>
+            <numerusform>Les statistiques de %n questions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Histogram of grades</source>
+        <translation>Histogramme des notes</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestResults</name>
+    <message>
+        <source>&amp;View Missed Questions</source>
+        <translation>&amp;Voir les questions manquées</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results…</source>
+        <translation>&amp;Enregistrer les résultats…</translation>
+    </message>
+    <message>
+        <source>Test Results For %1</source>
+        <translation>Résultats de %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this test result?</source>
+        <translation>Voulez-vous vraiment supprimer ce résultat ?</translation>
+    </message>
+    <message>
+        <source>Delete The Test Result</source>
+        <translation>Supprimer le résultat</translation>
+    </message>
+    <message>
+        <source>%1 results.csv</source>
+        <translation>%1 résultats.csv</translation>
+    </message>
+    <message>
+        <source>Give &amp;More Time…</source>
+        <translation>Donner plus de &amp;temps…</translation>
+    </message>
+    <message>
+        <source>&amp;Finish Now</source>
+        <translation>Terminer &amp;maintenant</translation>
+    </message>
+</context>
+<context>
+    <name>labdb</name>
+    <message>
+        <source>wrote the workstations&apos; settings file %1</source>
+        <translation>fichier de paramètres des postes %1 écrit</translation>
+    </message>
+    <message>
+        <source>created the tables, the functions and the roles</source>
+        <translation>tables, fonctions et rôles créés</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1 already</source>
+        <translation>les tables sont déjà en version %1</translation>
+    </message>
+    <message>
+        <source>brought the tables from version %1 to version %2</source>
+        <translation>tables passées de la version %1 à la version %2</translation>
+    </message>
+    <message>
+        <source>copied %1 students, %2 tests and %3 results</source>
+        <translation>%1 élèves, %2 tests et %3 résultats copiés</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>usage : labdb create PARAMÈTRES [POSTE]
+        labdb copy BASE PARAMÈTRES
+        labdb upgrade PARAMÈTRES [POSTE]
+        labdb harden SUPERUTILISATEUR
+PARAMÈTRES est un VornickTest.ini indiquant le serveur et le propriétaire de la base ;
+POSTE est le VornickTest.ini à écrire pour les postes de travail ; BASE est une Ostrel.mdb ;
+SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur et la base.</translation>
+    </message>
+    <message>
+        <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
+        <translation>les mots de passe de ces élèves comptent moins de %1 caractères ; donnez-leur-en de nouveaux :</translation>
+    </message>
+    <message>
+        <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
+        <translation>setseed, pg_sleep, les verrous consultatifs, les grands objets et les signaux aux autres sessions retirés à tous sauf au superutilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>vornick-admin</name>
+    <message>
+        <source>The new test&apos;s title (default: from the file).</source>
+        <translation>Le titre du nouveau test (par défaut : celui du fichier).</translation>
+    </message>
+    <message>
+        <source>The test&apos;s length in minutes (default: %1).</source>
+        <translation>La durée du test en minutes (par défaut : %1).</translation>
+    </message>
+    <message>
+        <source>The test&apos;s description.</source>
+        <translation>La description du test.</translation>
+    </message>
+    <message>
+        <source>Take only the first N usable questions (at most 25).</source>
+        <translation>Ne prendre que les N premières questions utilisables (25 au plus).</translation>
+    </message>
+    <message>
+        <source>gift or aiken.</source>
+        <translation>gift ou aiken.</translation>
+    </message>
+    <message>
+        <source>The file to write (default: standard output).</source>
+        <translation>Le fichier à écrire (par défaut : la sortie standard).</translation>
+    </message>
+    <message>
+        <source>Only this test&apos;s results (its number or title).</source>
+        <translation>Seulement les résultats de ce test (son numéro ou son titre).</translation>
+    </message>
+    <message>
+        <source>Only this student&apos;s results (their number or name).</source>
+        <translation>Seulement les résultats de cet élève (son numéro ou son nom).</translation>
+    </message>
+    <message>
+        <source>An Ostrel.mdb to work on.</source>
+        <translation>Une Ostrel.mdb sur laquelle travailler.</translation>
+    </message>
+    <message>
+        <source>A VornickTest.ini naming a lab&apos;s server and its owner.</source>
+        <translation>Un VornickTest.ini indiquant le serveur d&apos;une salle et son propriétaire.</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with this command.</source>
+        <translation>--%1 ne va pas avec cette commande.</translation>
+    </message>
+    <message>
+        <source>give --database or --settings, not both.</source>
+        <translation>donnez --database ou --settings, pas les deux.</translation>
+    </message>
+    <message>
+        <source> (The title came from the file; give one with --title.)</source>
+        <translation> (Le titre vient du fichier ; donnez-en un avec --title.)</translation>
+    </message>
+    <message>
+        <source>%1: no question in the file can be used; nothing was stored.</source>
+        <translation>%1 : aucune question du fichier n&apos;est utilisable ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>--first takes a number from 1 to %1.</source>
+        <translation>--first attend un nombre de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 usable questions and a test takes at most %3: split the file, or take the first %3 with --first %3.</source>
+        <translation>%1 contient %2 questions utilisables et un test en compte au plus %3 : divisez le fichier, ou prenez les %3 premières avec --first %3.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions on lines %2.</source>
+        <translation>Non reprises (au-delà des %1 premières) : les questions des lignes %2.</translation>
+    </message>
+    <message>
+        <source>Read %1 as %2.</source>
+        <translation>%1 lu au format %2.</translation>
+    </message>
+    <message>
+        <source>Stored test %1 &quot;%2&quot; with %3 of %4 questions: unfinished, hidden from students until its questions are written.</source>
+        <translation>Test %1 &quot;%2&quot; enregistré avec %3 questions sur %4 : inachevé, caché aux élèves jusqu&apos;à ce que ses questions soient rédigées.</translation>
+    </message>
+    <message>
+        <source>Stored test %1 &quot;%2&quot; with %3 questions.</source>
+        <translation>Test %1 &quot;%2&quot; enregistré avec %3 questions.</translation>
+    </message>
+    <message>
+        <source>several tests are titled &quot;%1&quot;; give the test&apos;s number.</source>
+        <translation>plusieurs tests s&apos;intitulent &quot;%1&quot; ; donnez le numéro du test.</translation>
+    </message>
+    <message>
+        <source>no test is numbered or titled &quot;%1&quot;.</source>
+        <translation>aucun test ne porte le numéro ou le titre &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>export needs --format gift or --format aiken.</source>
+        <translation>export demande --format gift ou --format aiken.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
+        <translation>%1 questions du test %2 &quot;%3&quot; écrites dans %4.</translation>
+    </message>
+    <message>
+        <source>several students are named &quot;%1&quot;; give the student&apos;s number.</source>
+        <translation>plusieurs élèves s&apos;appellent &quot;%1&quot; ; donnez le numéro de l&apos;élève.</translation>
+    </message>
+    <message>
+        <source>no student is numbered or named &quot;%1&quot;.</source>
+        <translation>aucun élève ne porte le numéro ou le nom &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>results needs --output FILE.</source>
+        <translation>results demande --output FICHIER.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 to %2.</source>
+        <translation>%1 écrit(s) dans %2.</translation>
+    </message>
+    <message>
+        <source>Test %1 &quot;%2&quot;</source>
+        <translation>Test %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>results takes no file or test; use --test and --student.</source>
+        <translation>results ne prend ni fichier ni test ; utilisez --test et --student.</translation>
+    </message>
+    <message>
+        <source>give a command and its file or test.</source>
+        <translation>donnez une commande et son fichier ou son test.</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;.</source>
+        <translation>commande inconnue &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source> See vornick-admin --help.</source>
+        <translation> Voir vornick-admin --help.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the folder %2 does not exist.</source>
+        <translation>%1 ne peut pas être écrit : le dossier %2 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>the settings file is a lab workstation&apos;s, which signs no one in who reads the tables: give the database owner&apos;s settings file with --settings.</source>
+        <translation>le fichier de paramètres est celui d&apos;un poste de la salle, qui ne connecte personne ayant le droit de lire les tables : donnez avec --settings le fichier de paramètres du propriétaire de la base.</translation>
+    </message>
+    <message>
+        <source>extra time is a whole number from 0 to %1.</source>
+        <translation>le temps supplémentaire est un nombre entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>%1 now has %2% extra time.</source>
+        <translation>%1 a désormais %2 % de temps supplémentaire.</translation>
+    </message>
+    <message>
+        <source>%1 has %2% extra time.</source>
+        <translation>%1 a %2 % de temps supplémentaire.</translation>
+    </message>
+    <message>
+        <source>%1 has not begun &quot;%2&quot;; nothing was changed.</source>
+        <translation>%1 n&apos;a pas commencé &quot;%2&quot; ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s attempt at &quot;%2&quot; is finished already; nothing was changed.</source>
+        <translation>La tentative de %1 à &quot;%2&quot; est déjà terminée ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>more time is a whole number of minutes from 1 to %1.</source>
+        <translation>le temps ajouté est un nombre entier de minutes de 1 à %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Gave %1 %n more minutes on &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>%1 a reçu %n minute de plus pour &quot;%2&quot;.</numerusform>
+            <numerusform>%1 a reçu %n minutes de plus pour &quot;%2&quot;.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Finished %1&apos;s attempt at &quot;%2&quot;.</source>
+        <translation>La tentative de %1 à &quot;%2&quot; est terminée.</translation>
+    </message>
+    <message>
+        <source>No attempt is in progress.</source>
+        <translation>Aucune tentative n&apos;est en cours.</translation>
+    </message>
+    <message>
+        <source>Student	Test	Began	Answered	Time left</source>
+        <translation>Élève	Test	Commencée	Répondues	Temps restant</translation>
+    </message>
+    <message>
+        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+       vornick-admin export TEST --format gift|aiken [--output FILE]
+       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+       vornick-admin analysis TEST [--output FILE.csv]
+       vornick-admin extra-time STUDENT [PERCENT]
+       vornick-admin attempts
+       vornick-admin more-time STUDENT TEST MINUTES
+       vornick-admin finish STUDENT TEST
+All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
+work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
+FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an
+unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
+those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
+saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
+every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
+finish grades one now. STUDENT is a student&apos;s number or name.</source>
+        <translation>usage : vornick-admin import FICHIER [--title T] [--minutes N] [--description D] [--first N]
+        vornick-admin export TEST --format gift|aiken [--output FICHIER]
+        vornick-admin results [--test TEST] [--student NOM_OU_NUMÉRO] --output FICHIER
+        vornick-admin analysis TEST [--output FICHIER.csv]
+        vornick-admin extra-time ÉLÈVE [POURCENTAGE]
+        vornick-admin attempts
+        vornick-admin more-time ÉLÈVE TEST MINUTES
+        vornick-admin finish ÉLÈVE TEST
+Toutes acceptent --database CHEMIN (une Ostrel.mdb) ou --settings INI (un VornickTest.ini) ; sans elles,
+elles travaillent sur la base du programme installé à côté de cet outil. TEST est le numéro ou le titre d&apos;un test.
+FICHIER est un fichier GIFT ou Aiken ; un test compte au plus 25 questions, et moins de 25 donnent un
+test inachevé. La durée par défaut est de %1 minutes. results écrit les tentatives en CSV (toutes, ou
+celles d&apos;un test, d&apos;un élève ou des deux) ; analysis affiche les statistiques d&apos;items d&apos;un test et, avec --output,
+enregistre son tableau par question en CSV. extra-time affiche ou fixe le temps supplémentaire d&apos;un élève
+(0 à 400 pour cent de la durée de chaque test) ; attempts liste les tentatives en cours ; more-time ajoute
+de 1 à 600 minutes à l&apos;une d&apos;elles, finish la note tout de suite. ÉLÈVE est le numéro ou le nom d&apos;un élève.</translation>
+    </message>
+    <message>
+        <source>attempts takes nothing more.</source>
+        <translation>attempts n&apos;accepte rien de plus.</translation>
+    </message>
+    <message>
+        <source>extra-time takes a student and, to set it, a percentage.</source>
+        <translation>extra-time prend un élève et, pour le fixer, un pourcentage.</translation>
+    </message>
+    <message>
+        <source>more-time takes a student, a test and the minutes to add.</source>
+        <translation>more-time prend un élève, un test et les minutes à ajouter.</translation>
+    </message>
+    <message>
+        <source>finish takes a student and a test.</source>
+        <translation>finish prend un élève et un test.</translation>
+    </message>
+</context>
+<context>
+    <name>vornick-passwd</name>
+    <message>
+        <source>usage: vornick-passwd --reset [DATABASE | SETTINGS]
+Puts the administrator&apos;s password back to the default. Without a path, the database
+of the program installed beside this tool; a path ending in .ini is a settings file.</source>
+        <translation>usage : vornick-passwd --reset [BASE | PARAMÈTRES]
+Remet le mot de passe de l&apos;administrateur à sa valeur par défaut. Sans chemin, la base
+du programme installé à côté de cet outil ; un chemin finissant par .ini est un fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>vornick-passwd: on this lab&apos;s server the administrator signs in as the role %1, whose
+password the server keeps. As the database&apos;s owner, give it a new one with psql:
+    \password %1</source>
+        <translation>vornick-passwd : sur le serveur de cette salle, l&apos;administrateur se connecte avec le rôle %1, dont
+le serveur garde le mot de passe. En tant que propriétaire de la base, donnez-lui-en un nouveau avec psql :
+    \password %1</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password of %1 is &quot;%2&quot; again.</source>
+        <translation>Le mot de passe de l&apos;administrateur de %1 est de nouveau &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s password of %1 was &quot;%2&quot; already.</source>
+        <translation>Le mot de passe de l&apos;administrateur de %1 était déjà &quot;%2&quot;.</translation>
+    </message>
+</context>
+</TS>
