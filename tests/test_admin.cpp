@@ -194,6 +194,15 @@ void TestAdmin::accounts()
     admin.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&admin));
     QVERIFY(Rows(admin.lstStudents).contains(StudentRow("Yve", yve)));
+
+    // An older database's twin keeps the name they share under a new password.
+    const qint64 twin = env.AddStudent(QStringLiteral("Zed"), QStringLiteral("z2"));
+    QTest::keyClick(&admin, Qt::Key_F5);
+    PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, twin));
+    TypeInto(admin.txtPassword, QStringLiteral("new"));
+    Click(admin.cmdAddStudent);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldPassword FROM Passwords WHERE fldStudentName = 'Zed' ORDER BY fldStudentNumber")),
+             (QStringList{"z", "new"}));
 }
 
 // A student goes with all their results; a test with all of its results;
@@ -385,6 +394,20 @@ void TestAdmin::writingAndEditingTests()
     const QStringList stored = StoredRow(env);
     QCOMPARE(stored[1] + stored[12] + stored[101], u'<' + title + QStringLiteral(">   a"));
     VerifyBackOnCatalogue(admin);
+
+    // An older database's twin title is kept by an edit that leaves it as it is.
+    const qint64 twin = env.AddTest(QStringLiteral("Draft"));
+    QTest::keyClick(&admin, Qt::Key_F5);
+    QueueUser(env, [](frmNewTestIntro& intro) {
+        intro.txtMinutes->setText(QStringLiteral("9"));
+        Click(intro.cmdNext);
+        if (intro.isVisible())
+            Click(intro.cmdCancel);
+    });
+    PickRow(admin.lstTests, RowOfNumber(admin.lstTests, twin));
+    Click(admin.cmdEdit);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName, fldTime FROM Tests WHERE fldTestNumber = ?"), {twin}),
+             QStringList{"Draft|9"});
 }
 
 // Titles are stored without blanks at either end and must differ from every

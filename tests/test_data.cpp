@@ -102,12 +102,14 @@ void TestData::otherProgramsAtTheDatabaseFile()
     long_.waitForFinished();
 }
 
-// Missing or damaged files are reported once read, and opening never creates
-// the file; the folder's name holds characters a database URI would misread.
+// Missing or damaged files are reported once read, a missing one by its
+// path, and opening never creates the file; the folder's name holds
+// characters a database URI would misread.
 void TestData::missingOrDamagedFilesAreReported()
 {
     const QList<std::pair<QByteArray, QString>> files{
-        {QByteArray(), ""}, {"this is not a database at all, just some text.......", "not a database"},
+        {QByteArray(), "The database %1 does not exist."},
+        {"this is not a database at all, just some text.......", "not a database"},
         {"", "no such table"}, {QByteArray("SQLite format 3\0", 16) + QByteArray(200, '\x01'), ""}};
     for (const auto& [content, expected] : files) {
         QTemporaryDir dir;
@@ -119,9 +121,14 @@ void TestData::missingOrDamagedFilesAreReported()
             connection.Open(path);
             Recordset().Open(Sql::AllPasswords(), connection);
         });
-        QVERIFY2(!failure.isEmpty() && failure.contains(expected), qPrintable(failure));
+        const QString told = content.isNull() ? expected.arg(path) : expected;
+        QVERIFY2(!failure.isEmpty() && failure.contains(told), qPrintable(failure));
         QCOMPARE(QFile::exists(path), !content.isNull());
     }
+    QTemporaryDir dir;
+    const QString gone = dir.filePath(QStringLiteral("gone"));
+    QCOMPARE(FailureOf([&] { Connection(QStringLiteral("gone")).Open(gone + QStringLiteral("/Ostrel.mdb")); }),
+             QStringLiteral("The database %1/Ostrel.mdb cannot be found: its folder %1 does not exist.").arg(gone));
 }
 
 // A database this user cannot change is told at start, naming the path and
@@ -151,6 +158,14 @@ void TestData::unwritableDatabaseIsToldAtStart()
     QCOMPARE(open(), told.arg(env.DatabasePath(), QStringLiteral("the file")));
     QVERIFY(mode(env.DatabasePath(), 0666) && mode(folder, 0555));
     QCOMPARE(open(), told.arg(env.DatabasePath(), QStringLiteral("its folder ") + folder));
+    // One it cannot even read is told so, not taken for a missing file.
+    const QString closed = QStringLiteral("The database %1 cannot be read by this user account (%2 is closed to it).\n"
+                                          "Ask the person who installed VornickTest to give this account access to the "
+                                          "database file and its folder.");
+    QVERIFY(mode(folder, 0777) && mode(env.DatabasePath(), 0));
+    QCOMPARE(open(), closed.arg(env.DatabasePath(), QStringLiteral("the file")));
+    QVERIFY(mode(env.DatabasePath(), 0666) && mode(folder, 0666));
+    QCOMPARE(open(), closed.arg(env.DatabasePath(), QStringLiteral("its folder ") + folder));
     QVERIFY(mode(folder, 0777));
     QCOMPARE(open(), QStringLiteral("opened"));
 }

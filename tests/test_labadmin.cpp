@@ -71,7 +71,9 @@ QString ChangePassword(TestEnv& env, const QString& current, const QString& fres
 
 // Worked out with Python's hashlib.pbkdf2_hmac and hmac. The second password
 // is written decomposed, with a soft hyphen and a no-break space, which a
-// signing-in client turns into "Grüße 1".
+// signing-in client turns into "Grüße 1"; the third has compatibility
+// characters (a ligature, a superscript, a circled digit), which it turns
+// into "fig2 1".
 void TestLabAdmin::verifierIsMadeAsTheServerChecksIt()
 {
     QCOMPARE(RolePassword::ScramVerifier(QStringLiteral("pencil"),
@@ -82,6 +84,10 @@ void TestLabAdmin::verifierIsMadeAsTheServerChecksIt()
                                          QByteArray::fromHex("000102030405060708090a0b0c0d0e0f")),
              QStringLiteral("SCRAM-SHA-256$4096:AAECAwQFBgcICQoLDA0ODw==$5xBQXt89eNbk2+rPDTxwuftrRcU5AelqFAgdlEIVIH0=:"
                             "/E8TfV3ctE4aIqQnFKpn7Wnu6OC6jxvN1wulHVlGj/o="));
+    QCOMPARE(RolePassword::ScramVerifier(QStringLiteral(u"\uFB01g\u00B2 \u2460"),
+                                         QByteArray::fromHex("000102030405060708090a0b0c0d0e0f")),
+             QStringLiteral("SCRAM-SHA-256$4096:AAECAwQFBgcICQoLDA0ODw==$uGeR416Uvd+bcoxuW0ZKZi25xd4IjEYFaCOCOrqujJg=:"
+                            "494VrBvWrh5TEBlxbHXXV/HKv7jcuZAQmUOmx3yvNus="));
 }
 
 // A refused password keeps the workstation role; the right one works the
@@ -151,7 +157,11 @@ void TestLabAdmin::toolsLeaveTheServerToTheOwner()
          "password the server keeps. As the database's owner, give it a new one with psql:\n    \\password lab_admin\n"},
         {{folder.filePath(QStringLiteral("vornick-admin")), "results", "--output", folder.filePath(QStringLiteral("all.csv"))},
          "vornick-admin: the settings file names the lab workstations' role lab_workstation, which reads no table: give "
-         "the database owner's settings file with --settings.\n"}};
+         "the database owner's settings file with --settings.\n"},
+        // Refused before the server is reached: its folder is not there.
+        {{built + "/../tools/labdb", "create", settings, folder.filePath(QStringLiteral("none/VornickTest.ini"))},
+         "labdb: The settings file " + folder.filePath(QStringLiteral("none/VornickTest.ini")) + " cannot be written: "
+         "the folder " + folder.filePath(QStringLiteral("none")) + " does not exist.\n"}};
     for (const auto& [arguments, refusal] : runs) {
         QProcess tool;
         tool.start(arguments[0], arguments.mid(1));

@@ -183,10 +183,11 @@ void TestLabSafe::sessionTakesOnlyItsOwnAttempt()
     // The server dates the attempt by its own clock, in the workstation's format.
     QCOMPARE(a.Finish(test, QStringLiteral("d.M.'yr' yy")), 36);
     const QDate today = QDate::currentDate();
-    // Day and month with and without leading zeros, the year in two and four digits, quoted text.
+    // Day and month with and without leading zeros, the year in two and four
+    // digits, quoted text, names unpadded.
     QCOMPARE(env.Scalar(QStringLiteral("SELECT vt_short_date(?, DATE '2026-03-04')"),
-                        {QStringLiteral("d/M/yy yyyy dd MM 'at' x")}).toString(),
-             QStringLiteral("4/3/26 2026 04 03 at x"));
+                        {QStringLiteral("d/M/yy yyyy dd MM 'at' x MMMM|MMM|dddd|ddd")}).toString(),
+             QStringLiteral("4/3/26 2026 04 03 at x March|Mar|Wednesday|Wed"));
     QCOMPARE(FailureOf([&] { a.Store(test, 3, 1); }), QStringLiteral("This attempt is not running."));
     const std::vector<LabSession::ReviewSlot> review = a.Review(test);
     QCOMPARE(review.size(), std::size_t(25));

@@ -266,7 +266,6 @@ void TestQuestionFiles::adminToolImportsAndExports()
     const QList<std::pair<QStringList, QString>> refused{
         {{gift}, "Another test already has the title \"Geography\". Please choose a different title. (The title came "
                  "from the file; give one with --title.)"},
-        {{gift, "--minutes", "1.5"}, "The length of the test must be a whole number of minutes from 0 to 32767."},
         {{binary}, binary + ": Line 2: The file holds a NUL byte here, so it is not a text file. Choose a GIFT or "
                             "Aiken file saved as text."},
         {{bank}, bank + " holds 26 usable questions and a test takes at most 25: split the file, or take the first 25 "
@@ -281,9 +280,18 @@ void TestQuestionFiles::adminToolImportsAndExports()
              QStringList{"bank|30|Q25|C25"});
 
     const QString missing = files.filePath(QStringLiteral("none.mdb"));
-    QCOMPARE(tool({"import", gift, "--title", "X", "--database", missing}).code, 1);
+    QCOMPARE(Error(tool({"import", gift, "--title", "X", "--database", missing})),
+             "1 vornick-admin: The database " + missing + " does not exist.\n");
     QVERIFY(!QFile::exists(missing));
-    QCOMPARE(tool({"import", gift, "--format", "gift"}).code, 2);  // --format is for export
+    // A wrong command line says what is wrong, and exits with 2.
+    const QList<std::pair<QStringList, QString>> wrong{
+        {{"import", gift, "--format", "gift"}, "--format does not go with this command."},  // it is for export
+        {{"import", gift, "--minutes", "1.5"}, "The length of the test must be a whole number of minutes from 0 to 32767."},
+        {{"import", gift, "--colour"}, "Unknown option 'colour'."},
+        {{"import", gift, "--minutes"}, "Missing value after '--minutes'."}};
+    for (const auto& [arguments, message] : wrong)
+        QCOMPARE(Error(tool(arguments)), "2 vornick-admin: " + message + " See vornick-admin --help.\n");
+    QCOMPARE(TestCount(env), 2);
 
     const qint64 algebra = env.AddTest(QStringLiteral("Algebra"));
     env.Exec(QStringLiteral("UPDATE Tests SET fldQ2 = ?, fldQ2Answer = ?, fldQ2Phony1 = ? WHERE fldTestNumber = ?"),
@@ -314,6 +322,10 @@ void TestQuestionFiles::adminToolImportsAndExports()
     QCOMPARE(ran.err, QStringLiteral("vornick-admin: note: Questions 2 to 25: no question text; left out of the file.\n"));
     QCOMPARE(Error(tool({"export", "Nope", "--format", "gift"})),
              QStringLiteral("1 vornick-admin: no test is numbered or titled \"Nope\".\n"));
+    const QString nowhere = files.filePath(QStringLiteral("none/algebra.gift"));
+    QCOMPARE(Error(tool({"export", "Algebra", "--format", "gift", "--output", nowhere})),
+             "1 vornick-admin: " + nowhere + " cannot be written: the folder " + files.filePath(QStringLiteral("none"))
+                 + " does not exist.\n");
 }
 
 // Import... and Export... on the screen: a cancelled dialog does nothing; the

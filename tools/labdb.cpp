@@ -37,6 +37,10 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments().mid(1);
     try {
         const QString workstation = args.size() == 3 ? args[2] : QString();
+        // Refused before the server is touched, which would otherwise be left
+        // with a workstation password written nowhere.
+        if (!workstation.isEmpty() && args[0] != QLatin1String("copy"))
+            ServerSettings::RequireFolderFor(workstation);
         if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("create")) {
             LabDatabase::Create(ServerSettings::Read(args[1]), workstation);
             std::printf("created the tables, the functions and the roles\n");

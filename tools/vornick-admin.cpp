@@ -21,6 +21,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 #include <optional>
@@ -92,12 +93,7 @@ void OpenDatabase(Connection& connection, const QCommandLineParser& parser, cons
     Require(!(parser.isSet(options.database) && parser.isSet(options.settings)),
             QStringLiteral("give --database or --settings, not both."), true);
     if (parser.isSet(options.database)) {
-        const QString path = parser.value(options.database);
-        try {
-            connection.Open(path);
-        } catch (const DbError& error) {
-            throw Failure{path + QStringLiteral(": ") + error.message()};
-        }
+        connection.Open(parser.value(options.database));
     } else if (parser.isSet(options.settings)) {
         const ServerSettings server = ServerSettings::Read(parser.value(options.settings));
         RequireOwner(server);
@@ -182,7 +178,7 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
     draft.minutes = DefaultMinutes;
     if (parser.isSet(options.minutes)) {
         const auto minutes = TestRules::WholeMinutes(parser.value(options.minutes));
-        Require(minutes.has_value(), TestRules::MinutesMessage());
+        Require(minutes.has_value(), TestRules::MinutesMessage(), true);
         draft.minutes = *minutes;
     }
     const QuestionFile::Loaded loaded = QuestionFile::Load(file);
@@ -229,8 +225,12 @@ void FindTest(Recordset& tests, const QString& test)
         tests.MoveNext();
 }
 
+// A missing folder is named as such: the file system's own reason for it is
+// only "Unknown error".
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
+    const QString folder = QFileInfo(path).absolutePath();
+    Require(QFileInfo(folder).isDir(), QStringLiteral("%1 cannot be written: the folder %2 does not exist.").arg(path, folder));
     QSaveFile file(path);
     Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit(),
             QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString()));
@@ -355,7 +355,9 @@ void Run(const QStringList& arguments)
     QCommandLineParser parser;
     parser.addOptions({options.title, options.minutes, options.description, options.first, options.format,
                        options.output, options.test, options.student, options.database, options.settings});
-    Require(parser.parse(arguments), parser.errorText(), true);
+    // The reason is known only once parsing has failed.
+    const bool parsed = parser.parse(arguments);
+    Require(parsed, parser.errorText(), true);
     const QStringList words = parser.positionalArguments();
     if (words.value(0) == QLatin1String("results")) {
         Require(words.size() == 1, QStringLiteral("results takes no file or test; use --test and --student."), true);

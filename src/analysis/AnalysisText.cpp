@@ -4,9 +4,6 @@ namespace AnalysisText {
 
 using namespace ItemAnalysis;
 
-const QString FewAttemptsWarning = QStringLiteral(
-    "Warning: fewer than 5 finished attempts; these figures mean little.");
-
 namespace {
 
 QString Flagged(Flag flag)
@@ -54,6 +51,16 @@ QStringList Summary(const TestFigures& figures)
     return lines;
 }
 
+QStringList Notes(const TestFigures& figures)
+{
+    QStringList notes;
+    if (figures.fewAttempts)
+        notes << QStringLiteral("Warning: fewer than 5 finished attempts; these figures mean little.");
+    if (figures.attempts < KeyCheckAttempts)
+        notes << QStringLiteral("Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.");
+    return notes;
+}
+
 QString Reasons(const SlotFigures& slot)
 {
     QStringList reasons;
@@ -94,9 +101,7 @@ std::vector<QStringList> TableRows(const TestFigures& figures, const QStringList
 
 QStringList Report(const TestFigures& figures)
 {
-    QStringList lines = Summary(figures);
-    if (figures.fewAttempts)
-        lines << FewAttemptsWarning;
+    QStringList lines = Summary(figures) + Notes(figures);
     const QString bar = QStringLiteral("  |");
     lines << QString()
           << QStringLiteral("Choices: A the answer, F1 and F2 the false answers, - none; T: in the top group, B: in "

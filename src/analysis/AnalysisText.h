@@ -26,10 +26,12 @@ QString FlagNames(const ItemAnalysis::SlotFigures& slot);
 QStringList TableHeader();
 std::vector<QStringList> TableRows(const ItemAnalysis::TestFigures& figures, const QStringList& questions);
 
-// The summary (and the warning when there are few attempts), a fixed-column table of every slot and each flag's reason
-// on a line of its own.
-QStringList Report(const ItemAnalysis::TestFigures& figures);
+// What the figures cannot tell yet: the warning when there are few attempts,
+// and why no key is flagged as possibly wrong below 20 attempts.
+QStringList Notes(const ItemAnalysis::TestFigures& figures);
 
-extern const QString FewAttemptsWarning;
+// The summary and the notes, a fixed-column table of every slot and each
+// flag's reason on a line of its own.
+QStringList Report(const ItemAnalysis::TestFigures& figures);
 
 }

@@ -11,6 +11,12 @@ namespace {
 
 constexpr double TooEasyAbove = 0.9;
 constexpr double TooHardBelow = 0.25;
+// The wrong-key rule's limits. Steiger's Z tests against equal correlations,
+// while a right key's r is usually far above its false answers'; so a Z
+// of 1.1 suffices, a level set against false alarms by simulated classes.
+constexpr qint64 WrongKeyChoosers = 5;
+constexpr double WrongKeyMargin = 0.2;
+constexpr double WrongKeyZ = 1.1;
 
 std::size_t Index(Choice choice) { return static_cast<std::size_t>(choice); }
 
@@ -73,29 +79,61 @@ Figure ChoiceCorrelation(const SlotFigures& slot, const RestSums& rest, qint64 n
     return Pearson(n, chose, chose, rest.sum, rest.squares, rest.byChoice[Index(choice)]);
 }
 
-std::optional<QString> WrongKeyReason(const SlotFigures& slot, const RestSums& rest, qint64 n, int group)
+// Steiger's (1980) Z for the difference of two correlations that share one
+// variable, here the rest of the test R: the false answer's rF = r(F, R)
+// against the key's rK = r(K, R), where F and K themselves correlate rFK:
+// Z = (atanh rF - atanh rK) sqrt(n - 3) / sqrt(2 - 2 s), s = psi / (1 - m^2)^2,
+// psi = rFK (1 - 2 m^2) - m^2 (1 - 2 m^2 - rFK^2) / 2, m = (rF + rK) / 2.
+// When only F and K were chosen (rFK = -1) it is the test of rF > 0.
+double SteigerZ(double rF, double rK, double rFK, double n)
 {
-    const int keyedTop = slot.top[Index(Choice::Answer)];
-    for (const Choice wrong : {Choice::False1, Choice::False2}) {
-        if (slot.top[Index(wrong)] > keyedTop)
-            return QStringLiteral("Possible wrong key: %1 of the top %2 chose %3, %4 the keyed answer.")
-                .arg(slot.top[Index(wrong)]).arg(group).arg(FalseName(wrong)).arg(keyedTop);
-    }
-    // Nobody choosing the keyed answer says nothing for it: counted as 0.
-    const Figure keyed = slot.all[Index(Choice::Answer)] == 0 ? Figure(0.0) : slot.discrimination;
-    for (const Choice wrong : {Choice::False1, Choice::False2}) {
-        const Figure r = ChoiceCorrelation(slot, rest, n, wrong);
-        if (r && keyed && *r > *keyed)
-            return QStringLiteral("Possible wrong key: %1 goes with high totals (r = %2) more than the keyed answer "
-                                  "(r = %3).").arg(FalseName(wrong), Shown(r), Shown(keyed));
-    }
-    return std::nullopt;
+    const double m2 = (rF + rK) * (rF + rK) / 4;
+    const double psi = rFK * (1 - 2 * m2) - m2 * (1 - 2 * m2 - rFK * rFK) / 2;
+    const double s = psi / ((1 - m2) * (1 - m2));
+    return (std::atanh(rF) - std::atanh(rK)) * std::sqrt(n - 3) / std::sqrt(2 - 2 * s);
 }
 
-void AddFlags(SlotFigures& slot, const RestSums& rest, qint64 n, int group)
+// Whether a false answer beats the keyed answer: chosen by enough attempts,
+// going with high totals (rF above 0), by a clear margin over the key's rK and
+// significantly so.
+bool BeatsKey(qint64 chose, double rF, qint64 keyed, double rK, qint64 n)
 {
-    if (const std::optional<QString> reason = WrongKeyReason(slot, rest, n, group))
-        slot.flags.push_back({Flag::WrongKey, *reason});
+    if (chose < WrongKeyChoosers || rF <= 0 || rF - rK < WrongKeyMargin)
+        return false;
+    // Choosing F and choosing K exclude each other, so r(F, K) follows from the counts.
+    const double rFK = keyed == 0 ? 0.0
+                                  : -std::sqrt(static_cast<double>(chose * keyed) /
+                                               static_cast<double>((n - chose) * (n - keyed)));
+    return SteigerZ(rF, rK, rFK, static_cast<double>(n)) >= WrongKeyZ;
+}
+
+// The flag names the false answer that beats the key with the higher r.
+std::optional<QString> WrongKeyReason(const SlotFigures& slot, const RestSums& rest, qint64 n)
+{
+    const qint64 keyed = slot.all[Index(Choice::Answer)];
+    // Nobody choosing the keyed answer says nothing for it: counted as 0.
+    const Figure rK = keyed == 0 ? Figure(0.0) : slot.discrimination;
+    Choice likeliest = Choice::None;
+    Figure best;
+    for (const Choice wrong : {Choice::False1, Choice::False2}) {
+        const Figure rF = ChoiceCorrelation(slot, rest, n, wrong);
+        if (rF && rK && BeatsKey(slot.all[Index(wrong)], *rF, keyed, *rK, n) && (!best || *rF > *best)) {
+            likeliest = wrong;
+            best = rF;
+        }
+    }
+    if (!best)
+        return std::nullopt;
+    return QStringLiteral("Possible wrong key: %1 goes with high totals (r = %2) clearly more than the keyed answer "
+                          "(r = %3); %1 is probably right.").arg(FalseName(likeliest), Shown(best), Shown(rK));
+}
+
+void AddFlags(SlotFigures& slot, const RestSums& rest, qint64 n)
+{
+    if (n >= KeyCheckAttempts) {
+        if (const std::optional<QString> reason = WrongKeyReason(slot, rest, n))
+            slot.flags.push_back({Flag::WrongKey, *reason});
+    }
     if (slot.discrimination && *slot.discrimination < 0)
         slot.flags.push_back({Flag::NegativeDiscrimination,
                               QStringLiteral("Negative discrimination: r = %1, weaker attempts got it right more "
@@ -127,7 +165,7 @@ SlotFigures SlotOf(const std::vector<SlotChoices>& attempts, const std::vector<i
     figures.discrimination = ChoiceCorrelation(figures, rest, n, Choice::Answer);
     figures.top = Count(attempts, slot, order.begin(), order.begin() + group);
     figures.bottom = Count(attempts, slot, order.end() - group, order.end());
-    AddFlags(figures, rest, n, group);
+    AddFlags(figures, rest, n);
     return figures;
 }
 

@@ -65,6 +65,8 @@ struct TestFigures {
 };
 
 constexpr int FewAttempts = 5;
+// Below this many finished attempts no key is flagged as possibly wrong.
+constexpr int KeyCheckAttempts = 20;
 constexpr int PointsPerSlot = 4;
 
 TestFigures Analyse(const std::vector<SlotChoices>& attempts);

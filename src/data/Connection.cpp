@@ -58,6 +58,30 @@ QString ReadWriteUri(const QString& path)
     return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
 }
 
+// Why a database file could not be opened, naming it: the engine says only
+// "unable to open database file", whatever the cause.
+QString FileOpenFailure(const QString& path, const QString& engineMessage)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (!folder.isDir())
+        return QStringLiteral("The database %1 cannot be found: its folder %2 does not exist.")
+            .arg(shown, QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (!folder.isExecutable() || (file.exists() && !file.isReadable())) {
+        const QString closed = folder.isExecutable()
+            ? QStringLiteral("the file")
+            : QStringLiteral("its folder %1").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return QStringLiteral("The database %1 cannot be read by this user account (%2 is closed to it).\n"
+                              "Ask the person who installed VornickTest to give this account access to the "
+                              "database file and its folder.")
+            .arg(shown, closed);
+    }
+    if (!file.exists())
+        return QStringLiteral("The database %1 does not exist.").arg(shown);
+    return QStringLiteral("The database %1 cannot be opened: %2").arg(shown, engineMessage);
+}
+
 }
 
 Connection::Connection(QString name) : name_(std::move(name)) {}
@@ -126,10 +150,14 @@ void Connection::RequireWritable(const QString& databasePath)
 void Connection::Open(const QString& databasePath)
 {
     Close();
-    OpenWith(QStringLiteral("QSQLITE"), [&](QSqlDatabase& db) {
-        db.setDatabaseName(ReadWriteUri(databasePath));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
-    });
+    try {
+        OpenWith(QStringLiteral("QSQLITE"), [&](QSqlDatabase& db) {
+            db.setDatabaseName(ReadWriteUri(databasePath));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        });
+    } catch (const DbError& error) {
+        throw DbError(FileOpenFailure(databasePath, error.message()));
+    }
     engine_ = DbEngine::SQLite;
     Exec(QStringLiteral("PRAGMA synchronous=FULL"));
 }

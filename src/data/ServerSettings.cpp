@@ -157,10 +157,19 @@ void ServerSettings::Write(const QString& settingsPath) const
         if (!value.isEmpty())
             text += key + u'=' + value + u'\n';
     }
+    RequireFolderFor(settingsPath);
     QFile file(settingsPath);
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw DbError(QStringLiteral("The settings file %1 cannot be written.").arg(settingsPath));
+        throw DbError(QStringLiteral("The settings file %1 cannot be written: %2.").arg(settingsPath, file.errorString()));
+}
+
+void ServerSettings::RequireFolderFor(const QString& settingsPath)
+{
+    const QString folder = QFileInfo(settingsPath).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        throw DbError(QStringLiteral("The settings file %1 cannot be written: the folder %2 does not exist.")
+                          .arg(settingsPath, folder));
 }
 
 DatabaseLocation DatabaseLocation::Read(const QString& settingsPath)

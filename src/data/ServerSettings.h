@@ -33,6 +33,11 @@ struct ServerSettings {
     // Writes a settings file naming this server, every value as it is;
     // empty ones are left out.
     void Write(const QString& settingsPath) const;
+
+    // Throws DbError naming the folder when the folder a settings file is to
+    // be written in does not exist, so that a tool can refuse before it
+    // changes anything.
+    static void RequireFolderFor(const QString& settingsPath);
 };
 
 // The database the program uses. Without a settings file beside the program,

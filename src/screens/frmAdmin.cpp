@@ -323,18 +323,19 @@ void frmAdmin::cmdAddStudent_Click()
     Fill_Student_List();
 }
 
-// Names are compared exactly, as sign-in compares them; the student being
-// edited may keep their own name.
+// Names are compared exactly, as sign-in compares them. Only a changed name
+// is checked: the student being edited keeps their own name even where an
+// older database holds a twin of it.
 bool frmAdmin::NameTakenByAnother(const QString& name)
 {
     Recordset named;
     named.Open(Sql::StudentsNamed(name), cnDatabase);
     const qint64 self = txtStudentNumber->text().isEmpty() ? -1 : Val(txtStudentNumber->text());
     for (named.MoveFirst(); !named.Eof(); named.MoveNext()) {
-        if (named.Field(StudentNumberField).toLongLong() != self)
-            return true;
+        if (named.Field(StudentNumberField).toLongLong() == self)
+            return false;
     }
-    return false;
+    return named.RecordCount() != 0;
 }
 
 void frmAdmin::ClearStudentBoxes()

@@ -102,17 +102,22 @@ void frmNewTestIntro::cmdNext_Click()
     Screens::Show<frmNewTest>();
 }
 
+// Only a changed title is checked: an edited test keeps its own title even
+// where an older database holds a twin of it.
 bool frmNewTestIntro::TitleTaken(const QString& title) const
 {
     const QString visible = TestRules::VisibleTitle(title);
     Recordset titles;
     titles.Open(Sql::TestTitles(), cnDatabase);
+    bool taken = false;
     for (titles.MoveFirst(); !titles.Eof(); titles.MoveNext()) {
-        if (titles.Field(QStringLiteral("fldTestNumber")).toLongLong() != editedTest_.value_or(-1)
-            && TestRules::VisibleTitle(titles.Text(QStringLiteral("fldTestName"))) == visible)
-            return true;
+        if (TestRules::VisibleTitle(titles.Text(QStringLiteral("fldTestName"))) != visible)
+            continue;
+        if (titles.Field(QStringLiteral("fldTestNumber")).toLongLong() == editedTest_.value_or(-1))
+            return false;
+        taken = true;
     }
-    return false;
+    return taken;
 }
 
 void frmNewTestIntro::Refuse(const QString& message, QWidget* box)

@@ -213,8 +213,9 @@ void frmStatistics::ShowTest(const Recordset& tests)
 
     setWindowTitle(QStringLiteral("Statistics: ") + title_);
     lblSummary->setText(AnalysisText::Summary(figures_).join(u'\n'));
-    lblWarning->setText(figures_.fewAttempts ? AnalysisText::FewAttemptsWarning : QString());
-    lblWarning->setVisible(figures_.fewAttempts);
+    const QStringList notes = AnalysisText::Notes(figures_);
+    lblWarning->setText(notes.join(u'\n'));
+    lblWarning->setVisible(!notes.isEmpty());
     picHistogram->SetCounts(figures_.histogram);
     FillTable();
     FillFlags();
