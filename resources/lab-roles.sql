@@ -377,7 +377,7 @@ BEGIN
   REVOKE ALL ON ALL FUNCTIONS IN SCHEMA public FROM PUBLIC;
   EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA public FROM %I', workstation);
   EXECUTE format('GRANT SELECT ON SchemaVersion TO %I, %I', workstation, administrator);
-  EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator TO %I', administrator);
+  EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator, Pictures TO %I', administrator);
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
   EXECUTE format('GRANT EXECUTE ON FUNCTION vt_sign_in(TEXT, TEXT), vt_sign_out(UUID), vt_student_rows(UUID), '
                  'vt_test(UUID, BIGINT), vt_begin(UUID, BIGINT), vt_slot(UUID, BIGINT, INTEGER), '

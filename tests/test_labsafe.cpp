@@ -59,12 +59,14 @@ void TestLabSafe::workstationRoleReachesNoTable_data()
     QTest::addColumn<int>("version");
     QTest::addColumn<QStringList>("steps");
     // The owner's tables, open to every role.
-    QTest::newRow("version 1") << 1 << QStringList{"DROP TABLE StudentSessions, ShownOrders", "GRANT ALL ON SCHEMA public TO PUBLIC",
+    QTest::newRow("version 1") << 1 << QStringList{"DROP TABLE Pictures", "DROP TABLE StudentSessions, ShownOrders", "GRANT ALL ON SCHEMA public TO PUBLIC",
                                                    "GRANT ALL ON ALL TABLES IN SCHEMA public TO PUBLIC"};
     // Functions that took the date from the workstation and any answer however late.
-    QTest::newRow("version 2") << 2 << QStringList{"DROP FUNCTION vt_short_date(TEXT, DATE)",
+    QTest::newRow("version 2") << 2 << QStringList{"DROP TABLE Pictures", "DROP FUNCTION vt_short_date(TEXT, DATE)",
         "DROP FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER)",
         "CREATE FUNCTION vt_store(UUID, BIGINT, INTEGER, INTEGER) RETURNS VOID LANGUAGE sql AS ''"};
+    // No pictures yet.
+    QTest::newRow("version 3") << 3 << QStringList{"DROP TABLE Pictures"};
 }
 
 // A server database of an older version is brought forward by labdb
@@ -84,7 +86,7 @@ void TestLabSafe::workstationRoleReachesNoTable()
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade) VALUES (?, ?, '2131X', 0)"),
              {ann, test});
     const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 3}));
+    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 4}));
     QCOMPARE(env.Rows(QStringLiteral("SELECT proname || ':' || prorettype::regtype FROM pg_proc "
                                      "WHERE proname IN ('vt_store', 'vt_short_date') ORDER BY proname")),
              QStringList({"vt_short_date:text", "vt_store:boolean"}));
@@ -97,7 +99,7 @@ void TestLabSafe::workstationRoleReachesNoTable()
     const QString open = QStringLiteral("SELECT fldVersion FROM SchemaVersion");
     const QStringList forbidden{
         "SELECT fldQ1Answer FROM Tests", "SELECT fldPassword FROM Passwords", "SELECT fldQ1 FROM Results",
-        "SELECT fldPasswordHash FROM Administrator", "SELECT * FROM StudentSessions", "SELECT * FROM ShownOrders",
+        "SELECT fldPasswordHash FROM Administrator", "SELECT fldBytes FROM Pictures", "DELETE FROM Pictures", "SELECT * FROM StudentSessions", "SELECT * FROM ShownOrders",
         "UPDATE Results SET fldGrade = 100", "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (1, 2, 100)",
         "DELETE FROM Results", "TRUNCATE Results", "UPDATE SchemaVersion SET fldVersion = 1", "DROP TABLE Results",
         "ALTER TABLE Results DISABLE TRIGGER OneAttemptPerStudentAndTest", "CREATE TABLE Keys (fldKey TEXT)",

@@ -146,13 +146,32 @@ QStringList StepsFromLanded(Connection& connection)
     return steps;
 }
 
+// The version that added the Pictures table on the connection's engine.
+int PicturesSince(bool server) { return server ? 4 : 2; }
+
+// The statements of the schema that make the Pictures table and its rule.
+QStringList PictureSteps(Connection& connection)
+{
+    static const QRegularExpression pictures(QStringLiteral("^CREATE\\s+(TABLE|TRIGGER)\\s+Pictures"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QStringList steps;
+    for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
+        if (pictures.match(statement).hasMatch())
+            steps << statement;
+    }
+    return steps;
+}
+
 // The steps from version `found` to the current one, the new version's
-// stamp last. A server's roles and functions can be applied again, so they
-// come after either older version.
+// stamp last. The landed schema's steps make every table it lacks, the
+// Pictures table among them. A server's roles and functions can be applied
+// again, so they come after any older version.
 QStringList StepsFrom(Connection& connection, int found)
 {
     const bool server = IsServer(connection);
     QStringList steps = found == 0 ? StepsFromLanded(connection) : QStringList();
+    if (found > 0 && found < PicturesSince(server))
+        steps << PictureSteps(connection);
     if (server)
         steps << Schema::Statements(Schema::LabRolesText());
     return steps + VersionStamp(server);

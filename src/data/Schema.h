@@ -17,9 +17,10 @@ namespace Schema {
 // and administrator roles and the functions the workstation role works
 // through (resources/lab-roles.sql); a file stays at version 1. Version 3,
 // on a server, has the server date finished attempts and refuse answers
-// stored long past an attempt's deadline.
-constexpr int FileVersion = 1;
-constexpr int ServerVersion = 3;
+// stored long past an attempt's deadline. Version 2 of a file and 4 of a
+// server add the Pictures table, a question's picture beside its slot.
+constexpr int FileVersion = 2;
+constexpr int ServerVersion = 4;
 
 QString Text();
 QString PostgreSqlText();

@@ -297,6 +297,7 @@ std::vector<QuestionFile::SlotQuestion> QuestionFile::WritableQuestions(const Te
                                          "question out.").arg(Grouped(LongestText)),
                           slot);
         }
+        texts.picture = stored.picture;
         writable.push_back({slot, std::move(texts)});
     }
     return writable;

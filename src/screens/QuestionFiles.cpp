@@ -3,6 +3,7 @@
 #include "Screens.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestPictures.h"
 #include "app/TestRows.h"
 #include "app/TestRules.h"
 #include "exchange/Aiken.h"
@@ -81,7 +82,8 @@ QString QuestionFiles::FileNameFor(const QString& title)
 
 void QuestionFiles::ExportTest(const Recordset& tests)
 {
-    const TestDraft draft = TestRows::Draft(tests);
+    TestDraft draft = TestRows::Draft(tests);
+    TestPictures::ReadInto(Module1::cnDatabase, tests.Field(QStringLiteral("fldTestNumber")).toLongLong(), draft);
     const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt")};
     const FileChoice choice = platform().ChooseFile(
         FileDialogKind::Save, ExportTitle, {QStringLiteral("GIFT files (*.gift)"), QStringLiteral("Aiken files (*.txt)")},

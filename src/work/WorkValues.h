@@ -1,6 +1,9 @@
 #pragma once
 
+#include "exchange/Picture.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The plain values the work layer hands to the screens.
@@ -25,4 +28,6 @@ public:
     virtual ~ReviewTexts() = default;
     virtual QString TestText(const QString& field) const = 0;
     virtual QString ResultText(const QString& field) const = 0;
+    // The slot's picture, if it has one.
+    virtual std::optional<Picture> SlotPicture(int slot) const = 0;
 };
