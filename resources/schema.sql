@@ -1,7 +1,9 @@
 -- The tables of the test-taker's database.
 -- Keys are assigned by the database and never reused; text fields take any length.
--- The schema's version is the file's user_version, set by the program when it
--- creates the tables or brings an older file forward.
+-- The schema's version is the file's user_version, set at the end of this
+-- text, so a file made from it with the sqlite3 shell
+-- (sqlite3 Ostrel.mdb < schema.sql) is of the version the program expects.
+-- A file of an older version is brought forward when the program opens it.
 
 CREATE TABLE Passwords (
   fldStudentNumber INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -196,3 +198,5 @@ CREATE TRIGGER PicturesGoWithTheirTest AFTER DELETE ON Tests
 BEGIN
   DELETE FROM Pictures WHERE fldTestNumber = OLD.fldTestNumber;
 END;
+
+PRAGMA user_version = 2;

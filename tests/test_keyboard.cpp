@@ -5,21 +5,27 @@
 #include "UserActions.h"
 #include "app/Module1.h"
 #include "app/QtPlatform.h"
+#include "screens/ScreenRoles.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmAnswers.h"
+#include "screens/frmChangePassword.h"
 #include "screens/frmEntry.h"
 #include "screens/frmMain.h"
 #include "screens/frmNewTest.h"
 #include "screens/frmNewTestIntro.h"
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
+#include "screens/frmStatistics.h"
+#include "screens/frmTestResults.h"
 
 #include <QAccessible>
 #include <QtTest>
 #include <QtWidgets>
+#include <cmath>
 #include <functional>
+#include <memory>
 
 using namespace Module1;
 
@@ -93,6 +99,53 @@ bool RowTinted(QListWidget& list, int row)
     return false;
 }
 
+// What a screen reader reads as a control's name, and what it is told the control is.
+QString Heard(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
+QAccessible::Role RoleOf(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->role(); }
+
+// The words of an alert each time it appears, which is when screen readers announce it.
+class AlertsHeard : public QObject {
+public:
+    QStringList words;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            words << Heard(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+// WCAG 2.1's contrast ratio of two colours.
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 * 255 ? v / 255 / 12.92 : std::pow((v / 255 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue()) + 0.05;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+// A label's text colour against its window's background, as drawn.
+double TextContrast(const QLabel& label)
+{
+    return Contrast(label.palette().color(QPalette::WindowText), label.window()->palette().color(QPalette::Window));
+}
+
+// The least contrast of a control's outermost ring of pixels against its window's background.
+double EdgeContrast(QWidget& widget)
+{
+    const QImage drawn = widget.grab().toImage();
+    const QColor background = widget.window()->palette().color(QPalette::Window);
+    double least = 100;
+    for (int x = 0; x < drawn.width(); ++x) {
+        for (int y = 0; y < drawn.height(); ++y) {
+            if (x == 0 || y == 0 || x == drawn.width() - 1 || y == drawn.height() - 1)
+                least = std::min(least, Contrast(drawn.pixelColor(x, y), background));
+        }
+    }
+    return least;
+}
+
 QString Rgb(const QColor& c) { return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue()); }
 
 // A review's slot as "number text colour | each line's colour, B for bold and underlined".
@@ -127,6 +180,7 @@ private slots:
         TestEnv env;
         env.AddStudent(QStringLiteral("Ada"), QStringLiteral("pw"));
         env.AddTest(QStringLiteral("Fractions"), 10);
+        env.AddTest(QStringLiteral("Algebra"), 10);
         Screens::Show<frmEntry>();
         frmEntry& entry = Screens::Get<frmEntry>();
         Activate(entry);
@@ -141,14 +195,25 @@ private slots:
         frmMain& home = Screens::Get<frmMain>();
         Activate(home);
         QCOMPARE(ReaderFaults(home), QString());
+        QCOMPARE(RoleOf(&home), QAccessible::Window);
+        // The list takes the focus with no row current and the first Down picks row 1;
+        // Ctrl+Space unpicks it (the row then outlined, not tinted) and Take does nothing.
         home.lstResults->setFocus();
-        QVERIFY(!RowTinted(*home.lstResults, 0));
-        Press(Qt::Key_Space);
-        QVERIFY(RowTinted(*home.lstResults, 0));
+        QVERIFY(!RowTinted(*home.lstResults, 0) && home.lstResults->currentRow() == -1);
+        Press(Qt::Key_Down);
+        QVERIFY(RowTinted(*home.lstResults, 0) && home.lstResults->item(0)->isSelected());
+        Press(Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(!RowTinted(*home.lstResults, 0) && home.lstResults->currentRow() == 0);
+        Click(home.cmdTakeTest);
+        QVERIFY(!Screens::IsLoaded<frmQuestions>() && env.fake.shown.empty());
+        home.lstResults->setFocus();
+        Press(Qt::Key_Down);
+        QVERIFY(home.lstResults->item(0)->isSelected());
         Press(Qt::Key_Tab);
         QCOMPARE(Focused(), QStringLiteral("cmdTakeTest"));
         env.fake.modalUsers.push_back([](QWidget& intro) {
             QCOMPARE(ReaderFaults(intro), QString());
+            QCOMPARE(RoleOf(&intro), QAccessible::Dialog);
             QTest::keyClick(static_cast<frmQuestionsIntro&>(intro).cmdBegin, Qt::Key_Return);
         });
         Press(Qt::Key_Return);
@@ -158,6 +223,11 @@ private slots:
         test.Timer1->stop();
         Activate(test);
         QCOMPARE(ReaderFaults(test) + Focused(), QStringLiteral("optAnswer_0"));
+        // The keyboard's place shows from the first moment, at 3:1 or more all around.
+        QVERIFY(EdgeContrast(*test.optAnswer[0]) >= 3 && EdgeContrast(*test.optAnswer[1]) < 1.1);
+        QCOMPARE(Heard(test.lblTime), QStringLiteral("Remaining time 10:00"));
+        test.Timer1_Timer();
+        QCOMPARE(Heard(test.lblTime), QStringLiteral("Remaining time 9:59"));
         const QString order = ShownOrder(test);
         Press(Qt::Key_Space);
         QString steps;
@@ -167,14 +237,28 @@ private slots:
             steps += QString::number(CurrentQuestion);
         }
         QCOMPARE(steps, QStringLiteral("2321"));
+        QCOMPARE(QStringList({Heard(test.lblQuestionNumber[0]), Heard(test.lblQuestionNumber[1])}),
+                 QStringList({"Question 1, answered", "Question 2, not answered"}));
         Press(Qt::Key_Tab);
         QCOMPARE(Focused(), QStringLiteral("cmdPrev"));
 
-        for (int tick = 0; tick < 299; ++tick)
+        // The last 5 minutes: the clock red at 4.5:1 on the window, a notice beside it
+        // in words, announced at 5:00 and again at 1:00.
+        AlertsHeard alerts;
+        test.lblTimeNotice->installEventFilter(&alerts);
+        for (int tick = 0; tick < 298; ++tick)
             test.Timer1_Timer();
         QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:01 0,0,0"));
+        QVERIFY(alerts.words.isEmpty() && test.lblTimeNotice->isHidden());
         test.Timer1_Timer();
-        QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)), QStringLiteral("5:00 255,0,0"));
+        QCOMPARE(test.lblTime->text() + u' ' + Rgb(TextColour(*test.lblTime)) + u' ' + test.lblTimeNotice->text(),
+                 QStringLiteral("5:00 217,0,0 \u26a0 5 minutes left"));
+        QVERIFY(TextContrast(*test.lblTime) >= 4.5 && TextContrast(*test.lblTimeNotice) >= 4.5);
+        QVERIFY(test.lblTimeNotice->isVisible() && RoleOf(test.lblTimeNotice) == QAccessible::AlertMessage);
+        for (int tick = 0; tick < 240; ++tick)
+            test.Timer1_Timer();
+        QCOMPARE(Heard(test.lblTime) + u'|' + alerts.words.join(u'|'),
+                 QStringLiteral("Remaining time 1:00|5 minutes left|1 minute left"));
 
         env.fake.answers = {MsgAnswer::No, MsgAnswer::Yes};
         test.close();
@@ -232,6 +316,7 @@ private slots:
         pressAll(admin.lstTests, Qt::Key_A, 2);
         QCOMPARE(focus, QStringList({"cmdDeleteStudent", "cmdDeleteTest", "cmdDeleteStudent", "cmdDeleteTest",
                                      "cmdAddStudent", "cmdAddTest", "cmdAddStudent"}));
+        QCOMPARE(Heard(admin.cmdDeleteTest) + u'|' + Heard(admin.cmdDeleteStudent), QStringLiteral("Delete test|Delete student"));
 
         env.fake.modalUsers.push_back([](QWidget& form) {
             auto& intro = static_cast<frmNewTestIntro&>(form);
@@ -248,6 +333,7 @@ private slots:
         frmNewTest& editor = Screens::Get<frmNewTest>();
         Activate(editor);
         QCOMPARE(ReaderFaults(editor), QString());
+        QCOMPARE(Heard(editor.txtPhony1) + u'|' + Heard(editor.txtPhony2), QStringLiteral("False answer 1|False answer 2"));
         editor.txtQuestion->setFocus();
         env.fake.answers.push_back(MsgAnswer::Yes);  // keep the test unfinished
         Press(Qt::Key_X, Qt::AltModifier);
@@ -256,9 +342,44 @@ private slots:
         QVERIFY(!Screens::IsLoaded<frmNewTest>() && admin.isVisible());
     }
 
-    // The review's colours on a light and a dark palette: the described colours
-    // where they read at 3:1 on the window, else the nearest shade that does (worked
-    // out by the WCAG 2.1 formula); black lines in the palette's text colour.
+    // One letter, one control on each screen; only the described captions share theirs.
+    void mnemonicsNamedOncePerScreen()
+    {
+        TestEnv env;
+        std::vector<std::unique_ptr<Form>> screens;
+        screens.push_back(std::make_unique<frmEntry>());
+        screens.push_back(std::make_unique<frmMain>());
+        screens.push_back(std::make_unique<frmQuestionsIntro>());
+        screens.push_back(std::make_unique<frmQuestions>());
+        screens.push_back(std::make_unique<frmAnswers>());
+        screens.push_back(std::make_unique<frmAdmin>());
+        screens.push_back(std::make_unique<frmTestResults>());
+        screens.push_back(std::make_unique<frmNewTestIntro>());
+        screens.push_back(std::make_unique<frmNewTest>());
+        screens.push_back(std::make_unique<frmChangePassword>());
+        screens.push_back(std::make_unique<frmStatistics>());
+        QStringList shared;
+        for (const auto& screen : screens) {
+            QMap<QString, QStringList> owners;
+            for (QWidget* control : screen->findChildren<QWidget*>()) {
+                const auto* button = qobject_cast<QAbstractButton*>(control);
+                const auto* label = qobject_cast<QLabel*>(control);
+                const QString caption = button ? button->text() : label ? label->text() : QString();
+                if (!QKeySequence::mnemonic(caption).isEmpty())
+                    owners[QKeySequence::mnemonic(caption).toString()] << caption;
+            }
+            for (auto letter = owners.cbegin(); letter != owners.cend(); ++letter) {
+                if (letter->size() > 1)
+                    shared << screen->objectName() + u' ' + letter.key() + u' ' + letter->join(u' ');
+            }
+        }
+        QCOMPARE(shared, QStringList({"frmAdmin Alt+A &Add &Add/Save", "frmAdmin Alt+D &Delete &Delete"}));
+    }
+
+    // The review's colours and the red clock's on a light and a dark palette: the
+    // described colours where they read on the window at 3:1 (large slot numbers) or
+    // 4.5:1 (answer lines, the clock), else the nearest shade that does (worked out
+    // by the WCAG 2.1 formula); black lines in the palette's text colour.
     void coloursReadOnLightAndDarkPalettes()
     {
         TestEnv env;
@@ -281,14 +402,22 @@ private slots:
             drawn << Drawn(review, 1);
             review.cmdNext_Click();
             drawn << Drawn(review, 2);
+            QWidget screen;
+            QLabel clock(&screen);
+            QFont bold = clock.font();
+            bold.setBold(true);
+            clock.setFont(bold);
+            SetTextColour(clock, QColor(255, 0, 0));
+            drawn << Rgb(TextColour(clock));
+            QVERIFY(TextContrast(*review.lblAnswer1) >= 4.5 && TextContrast(clock) >= 4.5);
             Screens::Unload(review);
             ProcessEvents();
         }
         QApplication::setPalette(before);
         QCOMPARE(drawn, QStringList({"1\u2713 0,166,0|0,0,0|0,128,0B|0,0,0",
-                                     "2\u2717 255,0,0|0,128,0|0,0,0|0,0,0B",
-                                     "1\u2713 0,255,0|230,230,230|102,179,102B|230,230,230",
-                                     "2\u2717 255,115,115|102,179,102|230,230,230|230,230,230B"}));
+                                     "2\u2717 255,0,0|0,128,0|0,0,0|0,0,0B", "230,0,0",
+                                     "1\u2713 0,255,0|230,230,230|166,211,166B|230,230,230",
+                                     "2\u2717 255,115,115|166,211,166|230,230,230|230,230,230B", "255,179,179"}));
     }
 
     // F1's section is the screen's own: the guide opens scrolled to it, beside

@@ -25,6 +25,8 @@ class TestQuestionFiles : public QObject {
 private slots:
     void writtenFilesReadBack();
     void filesAsWrittenInPractice();
+    void textsAsTheTeacherWroteThem_data();
+    void textsAsTheTeacherWroteThem();
     void filesThatAreNoQuestionFiles();
     void adminToolImportsAndExports();
     void importReportCancelAndStore();
@@ -85,11 +87,11 @@ QByteArray Bank()
 void TestQuestionFiles::writtenFilesReadBack()
 {
     TestDraft one{QStringLiteral("<Optics/Light>"), {}, 10, {{QStringLiteral(" [x] 1:2{3}\n"),
-                                                               QStringLiteral("%5 -> 6"), QStringLiteral("a\\b"),
+                                                               QStringLiteral("%5 -> 6"), QStringLiteral("[html]a\\b"),
                                                                QStringLiteral("=#~\t")}}};
     QCOMPARE(Gift::Write(one).text, QStringLiteral("$CATEGORY: Optics//Light\n\n"
                                                    "::Q1:: \\ [x] 1\\:2\\{3\\}\\n {\n"
-                                                   "\t=\\%5 -\\> 6\n\t~a\\\\b\n\t~\\=\\#\\~\\\t\n}\n\n"));
+                                                   "\t=\\%5 -\\> 6\n\t~[plain][html]a\\\\b\n\t~\\=\\#\\~\\\t\n}\n\n"));
 
     TestDraft draft{QStringLiteral("Physics / Optics"), {}, 30, {}};
     for (qsizetype i = 0; i < SpecialTexts.size(); ++i) {
@@ -168,8 +170,9 @@ void TestQuestionFiles::filesAsWrittenInPractice()
     QCOMPARE(Listed(read.notes), QStringList{QStringLiteral("Line 7: Feedback left out.")});
     // A long list in the report ends with the count of the rest.
     QVERIFY(QuestionFile::Report(read, 2).endsWith(QStringLiteral("\n... and 6 more.\nNotes:\nLine 7: Feedback left out.")));
-    QCOMPARE(HtmlText::ToPlain(u"  <ul><li>one</li><li>two<br><br>three</li></ul> a <b >  b</b> 1 < 2 &bogus; &#0; "),
-             QStringLiteral("one\ntwo\n\nthree\na b 1 < 2 &bogus; &#0;"));
+    QCOMPARE(HtmlText::ToPlain(u"  <ul><li>one</li><li>two<br><br>three</li></ul> a <b >  b</b> 1 < 2 &bogus; &#0; "
+                               u"<table><tr><td>x</td><td>y</td></tr></table>z<!-- c -->").text,
+             QStringLiteral("one\ntwo\n\nthree\na b 1 < 2 &bogus; \uFFFD\nx y\nz"));
 
     // Aiken: both option styles, questions that run over lines, each way a
     // question is left out; the format guessed by name and contents.
@@ -190,6 +193,109 @@ void TestQuestionFiles::filesAsWrittenInPractice()
     QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.txt"), aikenFile), QuestionFormat::Aiken);
     QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.GIFT"), aikenFile), QuestionFormat::Gift);
     QCOMPARE(QuestionFile::Guess(QStringLiteral("quiz.txt"), "Q {=a ~b ~c}\n"), QuestionFormat::Gift);
+}
+
+namespace {
+
+// A text as UTF-16, little or big endian, with or without a byte-order mark.
+QByteArray Utf16(const QString& text, bool bigEndian, bool marked)
+{
+    QByteArray bytes = marked ? QByteArray("\xFF\xFE") : QByteArray();
+    bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    if (bigEndian) {
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+            std::swap(bytes[i], bytes[i + 1]);
+    }
+    return bytes;
+}
+
+// `count` questions whose HTML question text has `tags` tags each.
+QByteArray TaggedQuestions(int count, int tags)
+{
+    QByteArray bytes;
+    for (int q = 1; q <= count; ++q)
+        bytes += "[html]Q" + QByteArray::number(q) + QByteArray("<i>x</i>").repeated(tags / 2)
+                 + QByteArray(tags % 2 ? "<b>" : "") + " {=a ~b ~c}\n\n";
+    return bytes;
+}
+
+}
+
+void TestQuestionFiles::textsAsTheTeacherWroteThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("read");  // format, questions, then what is left out and noted
+    const QString aiken = QStringLiteral("What?\r\nA. a\r\nB. b\r\nC. c\r\nANSWER: B\r\n");
+    const QStringList aikenRead{"Aiken", "1:What?|b|a|c"};
+    QTest::newRow("references") << "q.gift" << QByteArray("[html]&Omega; &pi;&le;&ne; &rarr;&infin; &notin; &copy "
+                                                          "&#x1F600;{=&Aring;ngstr&ouml;m ~&frac12; ~&hellip;}")
+                                << QStringList{"GIFT", "1:Ω π≤≠ →∞ ∉ © 😀|Ångström|½|…"};
+    QTest::newRow("less than") << "q.gift" << QByteArray("[html]<p>Is 3<5 and 7>2 true?</p>{=yes ~no ~<b>never</b>}")
+                               << QStringList{"GIFT", "1:Is 3<5 and 7>2 true?|yes|no|never"};
+    QTest::newRow("raised and lowered") << "q.gift"
+        << QByteArray("[html]πr<sup>2</sup>, H<sub>2</sub>O, 10<sup>-3</sup>, x<sup>n+1</sup>, e<sup>ab</sup>, "
+                      "a<sub>y</sub>, C<sub>(aq)</sub> {=m<sup> 2 </sup> ~s<sup></sup> ~x<sub>i</sub>}")
+        << QStringList{"GIFT", "1:πr², H₂O, 10⁻³, xⁿ⁺¹, e^ab, a_y, C_(aq)|m²|s|xᵢ"};
+    QTest::newRow("pictures") << "q.gift"
+        << QByteArray("::Pet::[html]Which animal? <img src=\"cat.png\" alt=\" a  grey cat \"><img src=\"x.png\"> "
+                      "{=cat ~dog ~cow}")
+        << QStringList{"GIFT", "1:Which animal? [a grey cat]|cat|dog|cow",
+                       "note Line 1: \"Pet\": picture left out; its alt text stays in brackets."};
+    QTest::newRow("scripts") << "q.gift"
+        << QByteArray("[html]<style>p \\{color: red\\}</style>Two<script>alert(1)</script> plus two? {=4 ~3 ~5}")
+        << QStringList{"GIFT", "1:Two plus two?|4|3|5", "note Line 1: Script or style left out."};
+    QTest::newRow("answer formats") << "q.gift"
+        << QByteArray("What is CO2? {=[moodle]carbon dioxide ~[html]<b>carbon</b> monoxide ~ [plain]<b>x</b>}\n\n"
+                      "[html]Q&amp;A {=a&amp;b ~[PLAIN]a&amp;b ~[markdown]*c*}\n\n"
+                      "Bracket {=[x] a ~[html b ~c}")
+        << QStringList{"GIFT", "1:What is CO2?|carbon dioxide|carbon monoxide|<b>x</b>", "3:Q&A|a&b|a&amp;b|*c*",
+                       "5:Bracket|[x] a|[html b|c"};
+    QTest::newRow("arrows and percent") << "q.gift"
+        << QByteArray("Q {=a->b ~c ~d}\n\nPairs {=a -> b =c -> d}\n\nR {=x ~%e% of y ~%5z}\n\n"
+                      "W {=x ~%-33.3% y ~z}")
+        << QStringList{"GIFT", "1:Q|a->b|c|d", "5:R|x|%e% of y|%5z",
+                       "left out Line 3: A matching question; the program needs one right answer (=) and two false answers (~).",
+                       "left out Line 7: Weighted answers (such as %50%); the program counts an answer only as right or "
+                       "wrong."};
+    QTest::newRow("blank line in answers") << "q.gift"
+        << QByteArray("Q {=a\n\n~b\n// c\n\n~c\n}\n\nNext {=x ~y ~z}\n\nOpen {=a ~b\n\nOther {=x ~y ~z}\n")
+        << QStringList{"GIFT", "9:Next|x|y|z", "13:Other|x|y|z",
+                       "left out Line 1: A blank line (line 2) ended the question inside its answers opened with \"{\" "
+                       "here; leave no blank line between \"{\" and \"}\".",
+                       "left out Line 11: The answers opened with \"{\" here are never closed with \"}\"."};
+    QTest::newRow("Aiken UTF-16LE") << "quiz.txt" << Utf16(aiken, false, true) << aikenRead;
+    QTest::newRow("Aiken UTF-16BE") << "quiz.txt" << Utf16(aiken, true, true) << aikenRead;
+    QTest::newRow("Aiken UTF-16LE unmarked") << "quiz.txt" << Utf16(aiken, false, false) << aikenRead;
+    QTest::newRow("Aiken UTF-16BE unmarked") << "quiz.txt" << Utf16(QStringLiteral("Ελληνικά;\nA. α\nB. β\nC. γ\nANSWER: A"), true, false)
+                                             << QStringList{"Aiken", "1:Ελληνικά;|α|β|γ"};
+    QTest::newRow("tags in a text") << "q.gift" << TaggedQuestions(1, 2'000) + TaggedQuestions(1, 2'001)
+        << QStringList{"GIFT", "1:Q1" + QString("x").repeated(1'000) + "|a|b|c",
+                       "left out Line 3: An HTML text with 2,001 tags; the program reads at most 2,000 in one text."};
+    QStringList fifty{"GIFT"};
+    for (int q = 1; q <= 50; ++q)
+        fifty << QStringLiteral("%1:Q%2%3|a|b|c").arg(2 * q - 1).arg(q).arg(QString("x").repeated(1'000));
+    QTest::newRow("tags in a file") << "q.gift" << TaggedQuestions(51, 2'000)
+        << fifty + QStringList{"left out Line 101: Past the first 100,000 HTML tags of the file, more than the program "
+                               "reads in one file; split the file and import each part."};
+}
+
+// Each text stored as the teacher wrote it, each kind of question left out
+// as such, whatever the file's encoding.
+void TestQuestionFiles::textsAsTheTeacherWroteThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, read);
+    QTemporaryDir files;
+    const QuestionFile::Loaded loaded = QuestionFile::Load(WriteFile(files, name, bytes));
+    QStringList got{QuestionFile::FormatName(loaded.format)};
+    got << Found(loaded.outcome);
+    for (const QString& leftOut : Listed(loaded.outcome.leftOut))
+        got << QStringLiteral("left out ") + leftOut;
+    for (const QString& note : Listed(loaded.outcome.notes))
+        got << QStringLiteral("note ") + note;
+    QCOMPARE(got, read);
 }
 
 // Bytes that are no text, or no text at all, are refused by both readers

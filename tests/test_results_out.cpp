@@ -214,6 +214,9 @@ void TestResultsOut::handWorkedClass()
     Click(admin.cmdStatistics);
     frmStatistics& window = Screens::Get<frmStatistics>();
     QVERIFY(window.isVisible() && !admin.isVisible());
+    // The window, and the size its layout asks for, fit a 1024 by 768 screen.
+    const QSize screen(1024, 768);
+    QVERIFY(screen.expandedTo(window.frameGeometry().size()) == screen && screen.expandedTo(window.sizeHint()) == screen);
     QCOMPARE(window.lblSummary->text(),
              QStringLiteral("Finished attempts (N): 6\n"
                             "Mean grade: 88.0   Standard deviation: 3.3   Lowest: 84   Highest: 92\n"

@@ -14,6 +14,7 @@
 #include "screens/frmQuestions.h"
 #include "screens/frmTestResults.h"
 
+#include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -89,6 +90,56 @@ QString VersionOf(TestEnv& env)
                                           : QStringLiteral("PRAGMA user_version")).toString();
 }
 
+// A student, a test and her graded attempt, as SQL for the sqlite3 shell.
+const QByteArray ShellRows = "INSERT INTO Passwords (fldStudentName, fldPassword) VALUES ('Ann', 'pine');\n"
+                             "INSERT INTO Tests (fldTestName, fldTime, fldQ1, fldQ1Answer) VALUES ('Rivers', 20, 'Longest?', 'Nile');\n"
+                             "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDate) "
+                             "VALUES (1, 1, '1231C', 4, '01/12/2026');\n";
+
+// Makes Ostrel.mdb in `folder` as a technician would: sqlite3 Ostrel.mdb < FILE.
+void MakeWithShell(const QTemporaryDir& folder, const QByteArray& sql)
+{
+    QProcess shell;
+    shell.start(QStringLiteral("sqlite3"), {folder.filePath(QStringLiteral("Ostrel.mdb"))});
+    QVERIFY2(shell.waitForStarted(), qPrintable(shell.errorString()));
+    shell.write(sql);
+    shell.closeWriteChannel();
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.readAllStandardError(), QByteArray());
+    QCOMPARE(shell.exitCode(), 0);
+}
+
+// The schema file as it was before deadlines, the one-attempt rule and the
+// recorded version: today's text with those three cut out.
+QByteArray SchemaBeforeDeadlines()
+{
+    QByteArray text = ReadFile(QStringLiteral(SCHEMA_FILE));
+    const qsizetype rule = text.indexOf("CREATE TRIGGER OneAttemptPerStudentAndTest");
+    const qsizetype ruleEnd = text.indexOf("END;", rule);
+    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER") || !text.contains("PRAGMA user_version = 1;"))
+        return {};
+    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER", "").replace("PRAGMA user_version = 1;", "");
+}
+
+QStringList RowsOf(Connection& connection, const QString& sql)
+{
+    QSqlQuery query(connection.Database());
+    if (!query.exec(sql))
+        return {query.lastError().text()};
+    QStringList rows;
+    while (query.next()) {
+        QStringList values;
+        for (int field = 0; field < query.record().count(); ++field)
+            values << (query.isNull(field) ? QStringLiteral("NULL") : query.value(field).toString());
+        rows << values.join(u'|');
+    }
+    return rows;
+}
+
+const QString AnnsAttempt = QStringLiteral(
+    "SELECT fldStudentName, fldPassword, fldTestName, fldTime, fldQ1Answer, Results.fldQ1, fldGrade, fldDate "
+    "FROM Results JOIN Passwords USING (fldStudentNumber) JOIN Tests USING (fldTestNumber)");
+
 }
 
 class TestResume : public QObject {
@@ -137,6 +188,7 @@ private slots:
         QVERIFY(ClickRow(home, QStringLiteral("Geography")));
         Click(home.cmdReview);
         QVERIFY(!Screens::IsLoaded<frmAnswers>() && home.isVisible());
+        QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test has not been finished yet."));
 
         frmQuestions& screen = Take(env, QStringLiteral("Geography"), false);
         QVERIFY2(screen.lblTime->text() == QStringLiteral("12:34") || screen.lblTime->text() == QStringLiteral("12:33"),
@@ -166,8 +218,12 @@ private slots:
         frmTestResults& results = Screens::Get<frmTestResults>();
         QCOMPARE(Rows(results.lstResults), QStringList{Unfinished(QStringLiteral("Geography"))});
         PickRow(results.lstResults, 0);
+        const auto toldBefore = env.fake.shown.size();
         Click(results.cmdView);
         QVERIFY(!Screens::IsLoaded<frmAnswers>() && results.isVisible());
+        QCOMPARE(env.fake.shown.size(), toldBefore + 1);
+        QCOMPARE(env.fake.shown.back().text, QStringLiteral("This test has not been finished yet."));
+        QVERIFY(env.fake.shown.back().title.isEmpty());  // the program's own title
 
         // Past its deadline: "Time Is Up!", graded from what was stored (slot 13 right too).
         EndProgram();
@@ -177,8 +233,8 @@ private slots:
         QVERIFY(ClickRow(again, QStringLiteral("Geography")));
         Click(again.cmdTakeTest);
         ProcessEvents();
-        QCOMPARE(env.fake.shown.size(), std::size_t(1));
-        QCOMPARE(env.fake.shown[0].text, QStringLiteral("Time Is Up!"));
+        QCOMPARE(env.fake.shown.size(), std::size_t(3));
+        QCOMPARE(env.fake.shown[2].text, QStringLiteral("Time Is Up!"));
         QVERIFY(!Screens::IsLoaded<frmQuestions>() && again.isVisible());
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results")), QStringList{"36|" + env.fake.today});
     }
@@ -255,15 +311,14 @@ private slots:
         QVERIFY(ReadFile(env.DatabasePath()) == before);
         QCOMPARE(VersionOf(env), QStringLiteral("7"));
 
-        // A landed database that somehow has the one-attempt rule already: the
-        // upgrade fails after adding the deadline field, which must go again.
+        // A landed database with an index where the administrator's table
+        // belongs: the upgrade fails after adding the deadline field, which
+        // must go again.
         EndProgram();
         env.fake.shown.clear();
         env.fake.ended = false;
         MakeLandedDatabase(env);
-        env.Exec(server ? QStringLiteral("CREATE FUNCTION OneAttemptPerStudentAndTest() RETURNS trigger LANGUAGE plpgsql "
-                                         "AS $$ BEGIN RETURN NEW; END $$")
-                        : QStringLiteral("CREATE TRIGGER OneAttemptPerStudentAndTest BEFORE INSERT ON Results BEGIN SELECT 1; END"));
+        env.Exec(QStringLiteral("CREATE INDEX Administrator ON Results (fldDate)"));
         RunProgram();
         QVERIFY(env.fake.ended && env.fake.shown.size() == 1);
         QVERIFY2(env.fake.shown[0].text.startsWith(QStringLiteral("The database is of an older version and could not be brought "
@@ -273,6 +328,61 @@ private slots:
         QVERIFY(!FailureOf([&] { env.Exec(QStringLiteral("SELECT fldDeadline FROM Results")); }).isEmpty());
         if (!server)
             QCOMPARE(VersionOf(env), QStringLiteral("0"));
+    }
+
+    // A file made with the sqlite3 shell from the schema file opens as it is,
+    // not a byte changed; one made from the schema before deadlines is
+    // brought forward. Every row the shell stored is read back.
+    void shellMadeDatabaseOpens_data()
+    {
+        QTest::addColumn<bool>("older");
+        QTest::newRow("today's schema") << false;
+        QTest::newRow("the schema before deadlines") << true;
+    }
+    void shellMadeDatabaseOpens()
+    {
+        if (TestEnv::OnServer()) QSKIP("a database file; the file pass runs it");
+        QFETCH(bool, older);
+        const QByteArray schema = older ? SchemaBeforeDeadlines() : ReadFile(QStringLiteral(SCHEMA_FILE));
+        QVERIFY(!schema.isEmpty());
+        QTemporaryDir folder;
+        MakeWithShell(folder, schema + ShellRows);
+        const QString file = folder.filePath(QStringLiteral("Ostrel.mdb"));
+        const QByteArray made = ReadFile(file);
+        Connection connection(QStringLiteral("shell-made"));
+        const QString refused = FailureOf([&] { connection.OpenProgramDatabase(folder.path()); });
+        QVERIFY2(refused.isEmpty(), qPrintable(refused));
+        QCOMPARE(RowsOf(connection, AnnsAttempt), QStringList{"Ann|pine|Rivers|20|Nile|1231C|4|01/12/2026"});
+        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"1"});
+        QCOMPARE(RowsOf(connection, QStringLiteral("SELECT fldDeadline FROM Results")), QStringList{"NULL"});
+        QCOMPARE(RowsOf(connection, QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, 1)")),
+                 QStringList{"This student has already begun this test. Unable to fetch row"});
+        if (!older)
+            QVERIFY(ReadFile(file) == made);
+    }
+
+    // Two programs open one older file: the second waits while the first
+    // brings it forward, then finds it of the current version and leaves it.
+    void secondProgramWaitsForTheUpgrade()
+    {
+        if (TestEnv::OnServer()) QSKIP("a database file; the file pass runs it");
+        QTemporaryDir folder;
+        MakeWithShell(folder, SchemaBeforeDeadlines() + ShellRows);
+        QProcess first;
+        first.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dbholder"),
+                    {folder.filePath(QStringLiteral("Ostrel.mdb")), QStringLiteral("1500"),
+                     QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline INTEGER"),
+                     QStringLiteral("PRAGMA user_version = 1")});
+        QVERIFY(first.waitForStarted() && first.waitForReadyRead(30000));
+        QCOMPARE(first.readLine(), QByteArray("locked\n"));
+        Connection second(QStringLiteral("second"));
+        const QString refused = FailureOf([&] { second.OpenProgramDatabase(folder.path()); });
+        QVERIFY2(refused.isEmpty(), qPrintable(refused));
+        QVERIFY(first.waitForFinished(30000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"1"});
+        QCOMPARE(RowsOf(second, QStringLiteral("SELECT fldGrade, fldDeadline FROM Results")), QStringList{"4|NULL"});
+        QCOMPARE(RowsOf(second, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'")), QStringList());
     }
 };
 

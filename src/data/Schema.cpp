@@ -9,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSet>
 #include <QStringList>
 #include <QUuid>
 #include <functional>
@@ -125,53 +127,92 @@ QVariant FirstValue(QSqlDatabase db, const QString& sql)
     return query.next() ? query.value(0) : QVariant();
 }
 
-// What the landed schema lacks: the deadline field, the one-attempt rule,
-// and the tables of the version 1 schema it does not have (the version table;
-// the administrator's, which some databases without a version have already).
-QStringList StepsFromLanded(Connection& connection)
+// The objects the database really has, as "kind name" in lower case (kinds:
+// table, index, trigger, function).
+QSet<QString> PresentObjects(Connection& connection)
 {
-    QStringList steps{QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline ")
-                      + (IsServer(connection) ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER"))};
-    static const QRegularExpression rule(QStringLiteral("^CREATE\\s+(TRIGGER|FUNCTION)\\b"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression table(QStringLiteral("^CREATE\\s+TABLE\\s+(\\w+)"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    const QStringList present = connection.Database().tables();
-    for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
-        const QRegularExpressionMatch created = table.match(statement);
-        if (rule.match(statement).hasMatch()
-            || (created.hasMatch() && !present.contains(created.captured(1), Qt::CaseInsensitive)))
-            steps << statement;
-    }
-    return steps;
+    const QString sql = IsServer(connection)
+        ? QStringLiteral("SELECT CASE c.relkind WHEN 'i' THEN 'index ' ELSE 'table ' END || c.relname FROM pg_class c "
+                         "WHERE c.relnamespace = current_schema()::regnamespace AND c.relkind IN ('r', 'p', 'i') "
+                         "UNION ALL SELECT 'function ' || p.proname FROM pg_proc p "
+                         "WHERE p.pronamespace = current_schema()::regnamespace "
+                         "UNION ALL SELECT 'trigger ' || lower(t.tgname) FROM pg_trigger t JOIN pg_class c ON c.oid = t.tgrelid "
+                         "WHERE c.relnamespace = current_schema()::regnamespace AND NOT t.tgisinternal")
+        : QStringLiteral("SELECT type || ' ' || lower(name) FROM sqlite_master");
+    QSqlQuery query(connection.Database());
+    if (!query.exec(sql))
+        throw DbError(EngineMessage(query.lastError()));
+    QSet<QString> present;
+    while (query.next())
+        present.insert(query.value(0).toString());
+    return present;
 }
 
-// The version that added the Pictures table on the connection's engine.
-int PicturesSince(bool server) { return server ? 4 : 2; }
-
-// The statements of the schema that make the Pictures table and its rule.
-QStringList PictureSteps(Connection& connection)
+// The column definitions of a CREATE TABLE statement ("fldDeadline INTEGER"),
+// table constraints left out.
+QStringList ColumnDefinitions(const QString& createTable)
 {
-    static const QRegularExpression pictures(QStringLiteral("^CREATE\\s+(TABLE|TRIGGER)\\s+Pictures"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression constraint(QStringLiteral("^(PRIMARY|UNIQUE|CHECK|FOREIGN|CONSTRAINT)\\b"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    const qsizetype open = createTable.indexOf(u'(');
+    const QString body = createTable.mid(open + 1, createTable.lastIndexOf(u')') - open - 1);
+    QStringList columns;
+    QString pending;
+    int depth = 0;
+    for (const QChar c : body + u',') {
+        depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
+        if (c != u',' || depth > 0) {
+            pending += c;
+            continue;
+        }
+        const QString column = pending.simplified();
+        if (!column.isEmpty() && !constraint.match(column).hasMatch())
+            columns << column;
+        pending.clear();
+    }
+    return columns;
+}
+
+// What the database lacks of its engine's schema text, found by looking
+// rather than trusted to its version (a file made from the schema text by
+// hand records whatever the text says): each missing table, index, trigger
+// or function, and each missing field of a table that is there.
+QStringList MissingSteps(Connection& connection)
+{
+    static const QRegularExpression created(
+        QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(TABLE|INDEX|TRIGGER|FUNCTION)\\s+(\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QSet<QString> present = PresentObjects(connection);
     QStringList steps;
     for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
-        if (pictures.match(statement).hasMatch())
+        const QRegularExpressionMatch object = created.match(statement);
+        if (!object.hasMatch())
+            continue;
+        const QString kind = object.captured(1).toLower();
+        const QString name = object.captured(2);
+        if (!present.contains(kind + u' ' + name.toLower())) {
             steps << statement;
+            continue;
+        }
+        if (kind != QLatin1String("table"))
+            continue;
+        // In lower case, as the server keeps unquoted names (SQLite ignores case).
+        const QSqlRecord fields = connection.Database().record(name.toLower());
+        for (const QString& column : ColumnDefinitions(statement)) {
+            if (!fields.contains(column.section(u' ', 0, 0)))
+                steps << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(name, column);
+        }
     }
     return steps;
 }
 
-// The steps from version `found` to the current one, the new version's
-// stamp last. The landed schema's steps make every table it lacks, the
-// Pictures table among them. A server's roles and functions can be applied
-// again, so they come after any older version.
-QStringList StepsFrom(Connection& connection, int found)
+// The steps from an older version to the current one, the new version's
+// stamp last. A server's roles and functions can be applied again, so they
+// come after any older version.
+QStringList StepsForward(Connection& connection)
 {
     const bool server = IsServer(connection);
-    QStringList steps = found == 0 ? StepsFromLanded(connection) : QStringList();
-    if (found > 0 && found < PicturesSince(server))
-        steps << PictureSteps(connection);
+    QStringList steps = MissingSteps(connection);
     if (server)
         steps << Schema::Statements(Schema::LabRolesText());
     return steps + VersionStamp(server);
@@ -258,7 +299,7 @@ int Schema::BringForward(Connection& connection)
             if (IsServer(connection))
                 Run(db, QStringLiteral("LOCK TABLE Results IN ACCESS EXCLUSIVE MODE"));
             const int now = Version(connection);
-            return now == current ? QStringList() : StepsFrom(connection, now);
+            return now == current ? QStringList() : StepsForward(connection);
         });
     } catch (const DbError& error) {
         throw DbError(QStringLiteral("The database is of an older version and could not be brought up to date: %1\n"

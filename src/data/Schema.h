@@ -19,6 +19,8 @@ namespace Schema {
 // on a server, has the server date finished attempts and refuse answers
 // stored long past an attempt's deadline. Version 2 of a file and 4 of a
 // server add the Pictures table, a question's picture beside its slot.
+// resources/schema.sql ends by
+// setting the file's version, which must equal FileVersion.
 constexpr int FileVersion = 2;
 constexpr int ServerVersion = 4;
 

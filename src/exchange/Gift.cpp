@@ -3,10 +3,15 @@
 #include "HtmlText.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 const QString Needs = QStringLiteral("the program needs one right answer (=) and two false answers (~).");
+
+// HTML costs the parser time that grows with the nesting; this many tags
+// read in one file at worst in about a second.
+constexpr int MostHtmlTagsInAFile = 100'000;
 
 // Characters that stand for themselves after a backslash.
 bool IsEscapable(QChar c)
@@ -105,6 +110,7 @@ bool IsBlankText(QStringView text) { return SkipBlanks(text, 0) == text.size(); 
 struct Block {
     QString text;
     std::vector<std::pair<qsizetype, int>> lines;
+    int endedBy = 0;  // the blank line after it
 
     int LineAt(qsizetype offset) const
     {
@@ -149,12 +155,13 @@ Split SplitIntoBlocks(const QString& text)
 {
     Split split;
     Block current;
+    int lineNumber = 0;
     const auto finish = [&] {
+        current.endedBy = lineNumber;
         if (!current.lines.empty())
             split.blocks.push_back(std::move(current));
         current = Block();
     };
-    int lineNumber = 0;
     for (qsizetype start = 0; start <= text.size();) {
         qsizetype end = text.indexOf(u'\n', start);
         end = end < 0 ? text.size() : end;
@@ -177,20 +184,46 @@ Split SplitIntoBlocks(const QString& text)
     return split;
 }
 
+// The unescaped braces of a text, in order.
+QString Braces(QStringView text)
+{
+    QString braces;
+    for (qsizetype at = FindUnescaped(text, u"{}", 0); at >= 0; at = FindUnescaped(text, u"{}", at + 1))
+        braces += text[at];
+    return braces;
+}
+
+// A question whose answers a blank line cut in two: block `first` opens
+// them with its only brace, the blocks after it have none until one whose
+// only brace closes them. Gives that block's index, or 0.
+std::size_t BlankLineInAnswers(const std::vector<Block>& blocks, std::size_t first)
+{
+    if (Braces(blocks[first].text) != u"{")
+        return 0;
+    for (std::size_t next = first + 1; next < blocks.size(); ++next) {
+        const QString braces = Braces(blocks[next].text);
+        if (!braces.isEmpty())
+            return braces == QLatin1String("}") ? next : 0;
+    }
+    return 0;
+}
+
 enum class TextFormat { Plain, Html };
 
-// A format mark such as [html] where the question text starts; `at` moves past it.
-TextFormat ReadFormat(QStringView text, qsizetype& at)
+// A format mark such as [html] where a question or an answer starts; `at`
+// moves past it. Without a mark a question is plain and an answer takes its
+// question's format.
+std::optional<TextFormat> ReadFormat(QStringView text, qsizetype& at)
 {
     if (at >= text.size() || text[at] != u'[')
-        return TextFormat::Plain;
+        return std::nullopt;
     const qsizetype close = text.mid(at, 12).indexOf(u']');
     if (close < 0)
-        return TextFormat::Plain;
+        return std::nullopt;
     const QString name = text.mid(at + 1, close - 1).toString().toLower();
     if (name != QLatin1String("html") && name != QLatin1String("moodle") && name != QLatin1String("plain")
         && name != QLatin1String("markdown"))
-        return TextFormat::Plain;
+        return std::nullopt;
     at += close + 1;
     return name == QLatin1String("html") ? TextFormat::Html : TextFormat::Plain;
 }
@@ -199,9 +232,10 @@ struct Answer {
     bool right = false;
     bool weighted = false;
     bool feedback = false;
-    bool matching = false;
+    bool pair = false;  // "x -> y"
     qsizetype at = 0;  // in the block
-    QString text;
+    QString text;       // escapes resolved, in its format
+    TextFormat format = TextFormat::Plain;
 };
 
 bool IsTrueFalse(QStringView content)
@@ -212,53 +246,71 @@ bool IsTrueFalse(QStringView content)
            || head == QLatin1String("FALSE");
 }
 
-// What the answers of a question come to: counts and kinds of all, texts
-// of the first three (all a usable question has).
+// What the answers of a question come to: counts and kinds of all, the
+// first three (all a usable question has).
 struct Answers {
     int rights = 0;
     int falses = 0;
     bool weighted = false;
     bool feedback = false;
-    bool matching = false;
+    bool allPairs = true;
     std::vector<Answer> kept;
+
+    // A matching question: every answer a right "x -> y". Anywhere else
+    // "->" is part of an answer's text.
+    bool Matching() const { return falses == 0 && allPairs; }
 
     void Add(Answer answer)
     {
         ++(answer.right ? rights : falses);
         weighted |= answer.weighted;
         feedback |= answer.feedback;
-        matching |= answer.matching;
+        allPairs &= answer.pair;
         if (kept.size() < 3)
             kept.push_back(std::move(answer));
     }
-    const Answer& Right() const { return *std::find_if(kept.begin(), kept.end(), [](const Answer& a) { return a.right; }); }
-    const Answer& False(int which) const
-    {
-        auto found = std::find_if(kept.begin(), kept.end(), [](const Answer& a) { return !a.right; });
-        return which == 0 ? *found : *std::find_if(std::next(found), kept.end(), [](const Answer& a) { return !a.right; });
-    }
 };
 
+// The length of a weight such as "%50%", "%-33.33333%" or "%.5%" at the
+// start of `text`, or 0: "%e%" and "%.5%" are text, not weights.
+qsizetype WeightLength(QStringView text)
+{
+    if (!text.startsWith(u'%'))
+        return 0;
+    qsizetype at = 1;
+    if (at < text.size() && text[at] == u'-')
+        ++at;
+    const auto isDigit = [&](qsizetype i) { return i < text.size() && text[i] >= u'0' && text[i] <= u'9'; };
+    if (!isDigit(at))
+        return 0;
+    while (isDigit(at))
+        ++at;
+    if (at < text.size() && text[at] == u'.')
+        ++at;
+    while (isDigit(at))
+        ++at;
+    return at < text.size() && text[at] == u'%' ? at + 1 : 0;
+}
+
 // One answer from its mark ("=" or "~") to the next: an optional weight
-// (%50%), the text, and the feedback after "#".
-Answer ReadAnswer(QStringView piece, qsizetype at, TextFormat format)
+// (%50%), an optional format of its own (else the question's), the text,
+// and the feedback after "#".
+Answer ReadAnswer(QStringView piece, qsizetype at, TextFormat questionFormat)
 {
     Answer answer;
     answer.right = piece[0] == u'=';
     answer.at = at;
     qsizetype start = SkipBlanks(piece, 1);
-    if (start < piece.size() && piece[start] == u'%') {
-        const qsizetype close = piece.indexOf(u'%', start + 1);
-        if (close > 0) {
-            answer.weighted = true;
-            start = close + 1;
-        }
+    if (const qsizetype weight = WeightLength(piece.mid(start)); weight > 0) {
+        answer.weighted = true;
+        start = SkipBlanks(piece, start + weight);
     }
+    answer.format = ReadFormat(piece, start).value_or(questionFormat);
     const qsizetype hash = FindUnescaped(piece, u"#", start);
     answer.feedback = hash >= 0;
     const QStringView raw = piece.mid(start, (hash < 0 ? piece.size() : hash) - start);
-    answer.matching = answer.right && raw.contains(u"->");
-    answer.text = format == TextFormat::Html ? HtmlText::ToPlain(Unescape(raw)) : Unescape(raw);
+    answer.pair = answer.right && raw.contains(u"->");
+    answer.text = Unescape(raw);
     return answer;
 }
 
@@ -266,7 +318,10 @@ Answer ReadAnswer(QStringView piece, qsizetype at, TextFormat format)
 // reason it is left out.
 class BlockReader {
 public:
-    BlockReader(const Block& block, ReadOutcome& outcome) : block_(block), text_(block.text), outcome_(outcome) {}
+    BlockReader(const Block& block, ReadOutcome& outcome, int& htmlTagsLeft)
+        : block_(block), text_(block.text), outcome_(outcome), htmlTagsLeft_(htmlTagsLeft)
+    {
+    }
 
     void Read()
     {
@@ -282,7 +337,7 @@ public:
             title_ = Unescape(text_.mid(at + 2, end - at - 2));
             at = SkipBlanks(text_, end + 2);
         }
-        format_ = ReadFormat(text_, at);
+        format_ = ReadFormat(text_, at).value_or(TextFormat::Plain);
         ReadBraces(at);
     }
 
@@ -316,10 +371,7 @@ private:
         QString question = text_.mid(start, open - start).toString();
         if (!IsBlankText(after))
             question += QStringLiteral("_____") + after.toString();
-        question = Unescape(question);
-        if (format_ == TextFormat::Html)
-            question = HtmlText::ToPlain(question);
-        ReadAnswers(question, open + 1, close);
+        ReadAnswers(Unescape(question), open + 1, close);
     }
 
     void ReadAnswers(const QString& question, qsizetype from, qsizetype to)
@@ -346,9 +398,9 @@ private:
         Judge(question, answers);
     }
 
-    void Judge(const QString& question, const Answers& answers)
+    void Judge(const QString& questionText, const Answers& answers)
     {
-        if (answers.matching)
+        if (answers.Matching())
             return LeaveOutAs(QStringLiteral("a matching question; ") + Needs);
         if (answers.falses == 0)
             return LeaveOutAs(QStringLiteral("a short answer question (the student types the answer); ") + Needs);
@@ -358,13 +410,20 @@ private:
         if (answers.rights != 1 || answers.falses != 2)
             return LeaveOutAs(QStringLiteral("%1 right and %2 false answers; ").arg(answers.rights).arg(answers.falses)
                               + Needs);
-        if (question.isEmpty())
+        const std::optional<QString> question = Readable(questionText, format_);
+        if (!question)
+            return;
+        if (question->isEmpty())
             return LeaveOutAs(QStringLiteral("no question text."));
-        for (const Answer& answer : answers.kept) {
-            if (answer.text.isEmpty())
+        DraftQuestion texts{*question, {}, {}, {}};
+        for (const Answer& answer : answers.kept) {  // one right, two false, in file order
+            const std::optional<QString> text = Readable(answer.text, answer.format);
+            if (!text)
+                return;
+            if (text->isEmpty())
                 return LeaveOut(block_.LineAt(answer.at), Sentence(QStringLiteral("an empty answer.")));
+            (answer.right ? texts.answer : texts.phony1.isNull() ? texts.phony1 : texts.phony2) = *text;
         }
-        const DraftQuestion texts{question, answers.Right().text, answers.False(0).text, answers.False(1).text};
         for (const QString* text : {&texts.question, &texts.answer, &texts.phony1, &texts.phony2}) {
             if (text->size() > QuestionFile::LongestText)
                 return LeaveOutAs(QStringLiteral("a text of %1 characters; a question or an answer may have at "
@@ -374,7 +433,38 @@ private:
         }
         if (answers.feedback)
             outcome_.notes.push_back({block_.FirstLine(), Sentence(QStringLiteral("feedback left out."))});
+        if (pictureLeftOut_)
+            outcome_.notes.push_back({block_.FirstLine(), Sentence(QStringLiteral("picture left out; its alt text "
+                                                                                 "stays in brackets."))});
+        if (scriptLeftOut_)
+            outcome_.notes.push_back({block_.FirstLine(), Sentence(QStringLiteral("script or style left out."))});
         outcome_.questions.push_back({block_.FirstLine(), texts});
+    }
+
+    // The text as a student reads it: HTML as its plain text, within the
+    // limits on tags that keep a file's reading quick; nothing when the
+    // question is left out for its tags.
+    std::optional<QString> Readable(const QString& text, TextFormat format)
+    {
+        if (format != TextFormat::Html)
+            return text;
+        const int tags = HtmlText::Tags(text);
+        if (tags > HtmlText::MostTags) {
+            LeaveOutAs(QStringLiteral("an HTML text with %1 tags; the program reads at most %2 in one text.")
+                           .arg(QuestionFile::Grouped(tags), QuestionFile::Grouped(HtmlText::MostTags)));
+            return std::nullopt;
+        }
+        if (tags > htmlTagsLeft_) {
+            LeaveOutAs(QStringLiteral("past the first %1 HTML tags of the file, more than the program reads in one "
+                                      "file; split the file and import each part.")
+                           .arg(QuestionFile::Grouped(MostHtmlTagsInAFile)));
+            return std::nullopt;
+        }
+        htmlTagsLeft_ -= tags;
+        HtmlText::Plain plain = HtmlText::ToPlain(text);
+        pictureLeftOut_ |= plain.pictureLeftOut;
+        scriptLeftOut_ |= plain.scriptLeftOut;
+        return std::move(plain.text);
     }
 
     // "A true/false question; ..." or, for a titled question,
@@ -392,8 +482,11 @@ private:
     const Block& block_;
     QStringView text_;
     ReadOutcome& outcome_;
+    int& htmlTagsLeft_;  // in the whole file
     QString title_;
     TextFormat format_ = TextFormat::Plain;
+    bool pictureLeftOut_ = false;
+    bool scriptLeftOut_ = false;
 };
 
 // ---- Writing ----------------------------------------------------------------
@@ -423,6 +516,13 @@ QString Escape(const QString& text)
     return escaped;
 }
 
+// A text that starts with "[" is marked [plain], so its start is not taken
+// for a format.
+QString MarkedPlain(const QString& escaped)
+{
+    return escaped.startsWith(u'[') ? QStringLiteral("[plain]") + escaped : escaped;
+}
+
 // An answer also keeps a leading "%" from reading as a weight and "->"
 // from reading as a matching pair.
 QString EscapeAnswer(const QString& text)
@@ -430,16 +530,10 @@ QString EscapeAnswer(const QString& text)
     QString escaped = Escape(text);
     if (escaped.startsWith(u'%'))
         escaped.prepend(u'\\');
-    return escaped.replace(QStringLiteral("->"), QStringLiteral("-\\>"));
+    return MarkedPlain(escaped.replace(QStringLiteral("->"), QStringLiteral("-\\>")));
 }
 
-// A question that starts with "[" is marked [plain], so its start is not
-// taken for a format.
-QString EscapeQuestion(const QString& text)
-{
-    const QString escaped = Escape(text);
-    return escaped.startsWith(u'[') ? QStringLiteral("[plain]") + escaped : escaped;
-}
+QString EscapeQuestion(const QString& text) { return MarkedPlain(Escape(text)); }
 
 // The category line that names the test: its title without the unfinished
 // marks, a slash doubled, on one line.
@@ -464,8 +558,19 @@ ReadOutcome Gift::Read(const QByteArray& bytes)
     }
     const Split split = SplitIntoBlocks(decoded.text);
     outcome.proposedTitle = split.category;
-    for (const Block& block : split.blocks)
-        BlockReader(block, outcome).Read();
+    int htmlTagsLeft = MostHtmlTagsInAFile;
+    for (std::size_t i = 0; i < split.blocks.size(); ++i) {
+        if (const std::size_t closing = BlankLineInAnswers(split.blocks, i); closing > i) {
+            const Block& block = split.blocks[i];
+            outcome.leftOut.push_back({block.LineAt(FindUnescaped(block.text, u"{", 0)),
+                                       QStringLiteral("A blank line (line %1) ended the question inside its answers "
+                                                      "opened with \"{\" here; leave no blank line between \"{\" and "
+                                                      "\"}\".").arg(block.endedBy)});
+            i = closing;
+            continue;
+        }
+        BlockReader(split.blocks[i], outcome, htmlTagsLeft).Read();
+    }
     return outcome;
 }
 

@@ -1,73 +1,26 @@
 #include "HtmlText.h"
 
-#include <QStringList>
-#include <array>
+#include <gumbo.h>
+
+#include <QByteArray>
+#include <memory>
+#include <vector>
 
 namespace {
 
-// The named references of the Latin-1 characters, from U+00A0 on, in order.
-const QStringList Latin1Names = QStringLiteral(
-    "nbsp iexcl cent pound curren yen brvbar sect uml copy ordf laquo not shy reg macr deg plusmn sup2 sup3 "
-    "acute micro para middot cedil sup1 ordm raquo frac14 frac12 frac34 iquest Agrave Aacute Acirc Atilde "
-    "Auml Aring AElig Ccedil Egrave Eacute Ecirc Euml Igrave Iacute Icirc Iuml ETH Ntilde Ograve Oacute "
-    "Ocirc Otilde Ouml times Oslash Ugrave Uacute Ucirc Uuml Yacute THORN szlig agrave aacute acirc atilde "
-    "auml aring aelig ccedil egrave eacute ecirc euml igrave iacute icirc iuml eth ntilde ograve oacute "
-    "ocirc otilde ouml divide oslash ugrave uacute ucirc uuml yacute thorn yuml").split(u' ');
-
-struct NamedCharacter {
-    const char* name;
-    char32_t code;
-};
-constexpr std::array<NamedCharacter, 16> OtherNames{{
-    {"amp", U'&'}, {"lt", U'<'}, {"gt", U'>'}, {"quot", U'"'}, {"apos", U'\''}, {"ndash", U'\u2013'},
-    {"mdash", U'\u2014'}, {"lsquo", U'\u2018'}, {"rsquo", U'\u2019'}, {"ldquo", U'\u201C'},
-    {"rdquo", U'\u201D'}, {"hellip", U'\u2026'}, {"bull", U'\u2022'}, {"euro", U'\u20AC'},
-    {"trade", U'\u2122'}, {"minus", U'\u2212'},
-}};
-
-// Tags whose edges break the line: <br> itself and the blocks of text.
-const QStringList BreakingTags = QStringLiteral(
-    "br p div li ul ol dl dt dd h1 h2 h3 h4 h5 h6 tr table blockquote pre hr section article header footer")
-                                     .split(u' ');
-
-constexpr qsizetype LongestReference = 10;
-
 bool IsHtmlSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
-
-// The character a reference names, or an empty text when it names none.
-QString Referenced(QStringView name)
-{
-    if (name.startsWith(u'#')) {
-        const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
-        bool ok = false;
-        const char32_t code = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
-        const bool character = ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-        return character ? QString::fromUcs4(&code, 1) : QString();
-    }
-    const qsizetype latin1 = Latin1Names.indexOf(name.toString());
-    if (latin1 >= 0)
-        return QChar(static_cast<char16_t>(0xA0 + latin1));
-    for (const NamedCharacter& named : OtherNames) {
-        if (name == QLatin1String(named.name))
-            return QString::fromUcs4(&named.code, 1);
-    }
-    return {};
-}
 
 // Builds the plain text: white space waits until the next visible character
 // so that none is left at either end or beside a line break.
 class PlainText {
 public:
-    explicit PlainText(qsizetype size) { text_.reserve(size); }
-
     void Space() { space_ = true; }
     void Break(bool lineBreak)
     {
         // <br> adds a line each time; the edges of blocks make one break.
         breaks_ = lineBreak ? breaks_ + 1 : std::max(breaks_, 1);
     }
-    template <class Characters>
-    void Add(Characters characters)
+    void Add(QStringView characters)
     {
         if (breaks_ > 0 && !text_.isEmpty())
             text_.append(QString(breaks_, u'\n'));
@@ -77,6 +30,20 @@ public:
         space_ = false;
         text_.append(characters);
     }
+    // Text as it comes from the parser: runs of white space become one Space().
+    void AddText(QStringView text)
+    {
+        qsizetype run = 0;
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            if (i < text.size() && !IsHtmlSpace(text[i]))
+                continue;
+            if (i > run)
+                Add(text.mid(run, i - run));
+            if (i < text.size())
+                Space();
+            run = i + 1;
+        }
+    }
     QString Take() { return std::move(text_); }
 
 private:
@@ -85,56 +52,186 @@ private:
     int breaks_ = 0;
 };
 
-QString TagName(QStringView tag)
+// Unicode's raised forms of 0-9 + - = ( ) n i, and its lowered forms of those
+// and of the letters that have one.
+QChar Raised(QChar c)
 {
-    qsizetype i = tag.startsWith(u'/') ? 1 : 0;
-    const qsizetype start = i;
-    while (i < tag.size() && tag[i].isLetterOrNumber())
-        ++i;
-    return tag.mid(start, i - start).toString().toLower();
+    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    if (c >= u'0' && c <= u'9')
+        return digits[c.unicode() - u'0'];
+    const qsizetype at = QStringView(u"+-\u2212=()ni").indexOf(c);
+    return at < 0 ? QChar() : QStringView(u"⁺⁻⁻⁼⁽⁾ⁿⁱ")[at];
 }
 
+QChar Lowered(QChar c)
+{
+    if (c >= u'0' && c <= u'9')
+        return QChar(static_cast<char16_t>(0x2080 + (c.unicode() - u'0')));
+    const qsizetype at = QStringView(u"+-\u2212=()aeoxəhklmnpstijruv").indexOf(c);
+    return at < 0 ? QChar() : QStringView(u"₊₋₋₌₍₎ₐₑₒₓₔₕₖₗₘₙₚₛₜᵢⱼᵣᵤᵥ")[at];
 }
 
-QString HtmlText::ToPlain(QStringView html)
+// "2" raised is "²"; a text with a character that has no raised form is
+// written after the mark instead, as "^ab".
+QString Shifted(const QString& text, QChar (*shift)(QChar), QChar mark)
 {
-    PlainText plain(html.size());
-    // The next '>' is looked for only once the last one found is passed, so
-    // a run of '<' that opens no tag costs one pass, not one per '<'.
-    qsizetype nextClose = -1;  // html.size() when there is none
-    for (qsizetype i = 0; i < html.size(); ++i) {
-        const QChar c = html[i];
-        if (c == u'<' && html.mid(i).startsWith(u"<!--")) {
-            const qsizetype end = html.indexOf(u"-->", i + 4);
-            i = end < 0 ? html.size() : end + 2;
-            continue;
-        }
-        if (c == u'<' && nextClose < i) {
-            nextClose = html.indexOf(u'>', i);
-            nextClose = nextClose < 0 ? html.size() : nextClose;
-        }
-        if (c == u'<' && nextClose < html.size()) {
-            const QString name = TagName(html.mid(i + 1, nextClose - i - 1));
-            if (!name.isEmpty()) {
-                if (BreakingTags.contains(name))
-                    plain.Break(name == QLatin1String("br"));
-                i = nextClose;
-                continue;
-            }
-        }
-        if (c == u'&') {
-            const qsizetype end = html.mid(i, LongestReference).indexOf(u';');
-            const QString character = end > 1 ? Referenced(html.mid(i + 1, end - 1)) : QString();
-            if (!character.isEmpty()) {
-                plain.Add(character);
-                i += end;
-                continue;
-            }
-        }
-        if (IsHtmlSpace(c))
-            plain.Space();
-        else
-            plain.Add(c);
+    QString shifted;
+    for (QChar c : text) {
+        const QChar moved = shift(c);
+        if (moved.isNull())
+            return mark + text;
+        shifted += moved;
     }
-    return plain.Take();
+    return shifted;
+}
+
+bool Breaks(GumboTag tag)
+{
+    switch (tag) {
+    case GUMBO_TAG_P: case GUMBO_TAG_DIV: case GUMBO_TAG_LI: case GUMBO_TAG_UL: case GUMBO_TAG_OL:
+    case GUMBO_TAG_DL: case GUMBO_TAG_DT: case GUMBO_TAG_DD: case GUMBO_TAG_H1: case GUMBO_TAG_H2:
+    case GUMBO_TAG_H3: case GUMBO_TAG_H4: case GUMBO_TAG_H5: case GUMBO_TAG_H6: case GUMBO_TAG_TR:
+    case GUMBO_TAG_TABLE: case GUMBO_TAG_CAPTION: case GUMBO_TAG_BLOCKQUOTE: case GUMBO_TAG_PRE: case GUMBO_TAG_HR:
+    case GUMBO_TAG_SECTION: case GUMBO_TAG_ARTICLE: case GUMBO_TAG_HEADER: case GUMBO_TAG_FOOTER:
+    case GUMBO_TAG_ADDRESS: case GUMBO_TAG_FIGURE: case GUMBO_TAG_FIGCAPTION:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString FromUtf8(const char* text) { return QString::fromUtf8(text); }
+
+struct ParsedHtml {
+    explicit ParsedHtml(QStringView html) : utf8(html.toUtf8())
+    {
+        options.fragment_context = GUMBO_TAG_BODY;
+        options.max_errors = 0;  // the errors are not read; keeping them costs memory
+        output = gumbo_parse_with_options(&options, utf8.constData(), static_cast<size_t>(utf8.size()));
+    }
+    ~ParsedHtml() { gumbo_destroy_output(&options, output); }
+    ParsedHtml(const ParsedHtml&) = delete;
+    ParsedHtml& operator=(const ParsedHtml&) = delete;
+
+    QByteArray utf8;
+    GumboOptions options = kGumboDefaultOptions;
+    GumboOutput* output = nullptr;
+};
+
+// Walks the tree without recursion, so that no nesting can exhaust the stack.
+class Walker {
+public:
+    HtmlText::Plain Walk(const GumboNode* root)
+    {
+        texts_.emplace_back();
+        Enter(root);
+        while (!open_.empty()) {
+            Frame& frame = open_.back();
+            const GumboVector& children = frame.node->v.element.children;
+            if (frame.next < children.length)
+                Enter(static_cast<const GumboNode*>(children.data[frame.next++]));
+            else
+                Leave();
+        }
+        plain_.text = texts_.back().Take();
+        return std::move(plain_);
+    }
+
+private:
+    struct Frame {
+        const GumboNode* node;
+        unsigned next = 0;
+    };
+
+    PlainText& Text() { return texts_.back(); }
+
+    void Enter(const GumboNode* node)
+    {
+        switch (node->type) {
+        case GUMBO_NODE_TEXT: case GUMBO_NODE_WHITESPACE: case GUMBO_NODE_CDATA:
+            return Text().AddText(FromUtf8(node->v.text.text));
+        case GUMBO_NODE_ELEMENT:
+            return EnterElement(node);
+        default:  // comments, and templates, whose content is not shown
+            return;
+        }
+    }
+
+    void EnterElement(const GumboNode* node)
+    {
+        const GumboTag tag = node->v.element.tag;
+        switch (tag) {
+        case GUMBO_TAG_SCRIPT: case GUMBO_TAG_STYLE:
+            plain_.scriptLeftOut = true;
+            return;
+        case GUMBO_TAG_IMG:
+            return Picture(node);
+        case GUMBO_TAG_BR:
+            return Text().Break(true);
+        case GUMBO_TAG_SUP: case GUMBO_TAG_SUB:
+            texts_.emplace_back();
+            break;
+        default:
+            Edge(tag);
+        }
+        open_.push_back({node});
+    }
+
+    void Leave()
+    {
+        const GumboTag tag = open_.back().node->v.element.tag;
+        open_.pop_back();
+        if (tag == GUMBO_TAG_SUP || tag == GUMBO_TAG_SUB) {
+            const QString shifted = texts_.back().Take().replace(u'\n', u' ');
+            texts_.pop_back();
+            if (!shifted.isEmpty())
+                Text().Add(tag == GUMBO_TAG_SUP ? Shifted(shifted, Raised, u'^') : Shifted(shifted, Lowered, u'_'));
+        } else {
+            Edge(tag);
+        }
+    }
+
+    // The edges of blocks break the line; those of table cells part them.
+    void Edge(GumboTag tag)
+    {
+        if (Breaks(tag))
+            Text().Break(false);
+        else if (tag == GUMBO_TAG_TD || tag == GUMBO_TAG_TH)
+            Text().Space();
+    }
+
+    void Picture(const GumboNode* node)
+    {
+        plain_.pictureLeftOut = true;
+        const GumboAttribute* alt = gumbo_get_attribute(&node->v.element.attributes, "alt");
+        PlainText described;
+        if (alt)
+            described.AddText(FromUtf8(alt->value));
+        const QString text = described.Take();
+        if (!text.isEmpty())
+            Text().Add(u'[' + text + u']');
+    }
+
+    std::vector<Frame> open_;
+    std::vector<PlainText> texts_;  // a superscript's or subscript's own, on top of the text's
+    HtmlText::Plain plain_;
+};
+
+}
+
+int HtmlText::Tags(QStringView html)
+{
+    int tags = 0;
+    for (qsizetype i = 0; i + 1 < html.size(); ++i) {
+        const QChar next = html[i + 1];
+        if (html[i] == u'<' && ((next.unicode() < 128 && next.isLetter()) || next == u'/' || next == u'!'))
+            ++tags;
+    }
+    return tags;
+}
+
+HtmlText::Plain HtmlText::ToPlain(QStringView html)
+{
+    const ParsedHtml parsed(html);
+    return Walker().Walk(parsed.output->root);
 }

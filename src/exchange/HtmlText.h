@@ -3,10 +3,28 @@
 #include <QString>
 #include <QStringView>
 
-// The plain text a reader sees in an HTML fragment: tags and comments
-// dropped, line breaks (<br>) and the edges of paragraphs, list items and
-// the like as line breaks, every other run of white space as one blank,
-// character references decoded, no blanks at either end.
+// The plain text a reader sees in an HTML fragment, read by an HTML5 parser
+// (gumbo): every character reference decoded, a "<" that opens no tag kept
+// as text, comments dropped; line breaks (<br>) and the edges of paragraphs,
+// list items and the like as line breaks, table cells apart by a blank, every
+// other run of white space as one blank, no blanks at either end.
+// Superscripts and subscripts become Unicode's raised and lowered characters
+// where every character has one (x<sup>2</sup> is x²), else "^" or "_"
+// before the text; a picture leaves its alt text in brackets; scripts and
+// styles are dropped.
 namespace HtmlText {
-QString ToPlain(QStringView html);
+
+// The parser's work grows with the square of the nesting, so a reader counts
+// the tags of a text before handing it over.
+constexpr int MostTags = 2'000;
+// The tags of a text: each "<" followed by a letter, "/" or "!".
+int Tags(QStringView html);
+
+struct Plain {
+    QString text;
+    bool pictureLeftOut = false;
+    bool scriptLeftOut = false;  // a script or a style sheet
+};
+Plain ToPlain(QStringView html);
+
 }

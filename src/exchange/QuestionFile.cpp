@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
+#include <optional>
 
 std::vector<DraftQuestion> ReadOutcome::Questions() const
 {
@@ -91,16 +92,40 @@ QString UnixLineEnds(const QString& text)
     return lines;
 }
 
-bool IsUtf16(const QByteArray& bytes)
+std::optional<QStringDecoder::Encoding> Utf16Mark(const QByteArray& bytes)
 {
-    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
 }
 
-QuestionFile::Decoded DecodeUtf16(const QByteArray& bytes)
+// UTF-16 saved without a byte-order mark: an even number of bytes with NUL
+// bytes on one side of each pair only, in at least a quarter of the pairs,
+// as any text with Latin letters, digits or line breaks has. UTF-8 text has
+// no NUL byte at all.
+std::optional<QStringDecoder::Encoding> Utf16Unmarked(const QByteArray& bytes)
 {
-    QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
-                           QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes.mid(2));
+    if (bytes.isEmpty() || bytes.size() % 2 != 0)
+        return std::nullopt;
+    qsizetype nulFirst = 0, nulSecond = 0;
+    for (qsizetype i = 0; i < bytes.size(); i += 2) {
+        nulFirst += bytes[i] == '\0';
+        nulSecond += bytes[i + 1] == '\0';
+    }
+    const qsizetype pairs = bytes.size() / 2;
+    if (nulFirst == 0 && nulSecond * 4 >= pairs)
+        return QStringDecoder::Utf16LE;
+    if (nulSecond == 0 && nulFirst * 4 >= pairs)
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+QuestionFile::Decoded DecodeUtf16(const QByteArray& bytes, QStringDecoder::Encoding encoding, qsizetype mark)
+{
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes.mid(mark));
     if (decoder.hasError() || bytes.size() % 2 != 0)
         return {{}, Refusal(0, QStringLiteral("The file is marked as UTF-16 text but is not. "
                                               "Save the file as UTF-8 and import it again."))};
@@ -127,9 +152,14 @@ QuestionFile::Decoded QuestionFile::Decode(const QByteArray& bytes)
     if (bytes.size() > LargestFile)
         return {{}, TooLarge(bytes.size())};
     Decoded decoded;
-    if (IsUtf16(bytes)) {
-        decoded = DecodeUtf16(bytes);
-    } else {
+    const std::optional<QStringDecoder::Encoding> marked = Utf16Mark(bytes);
+    const std::optional<QStringDecoder::Encoding> unmarked = marked ? std::nullopt : Utf16Unmarked(bytes);
+    if (marked)
+        decoded = DecodeUtf16(bytes, *marked, 2);
+    else if (unmarked)
+        decoded = DecodeUtf16(bytes, *unmarked, 0);
+    // What does not decode as UTF-16 without a mark is refused for its NUL bytes.
+    if (!marked && (!unmarked || !decoded.refusal.text.isEmpty())) {
         decoded.refusal = FirstNonTextByte(bytes);
         if (decoded.refusal.text.isEmpty())
             decoded.text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
@@ -160,8 +190,8 @@ QuestionFormat QuestionFile::Guess(const QString& fileName, const QByteArray& by
         return QuestionFormat::Moodle;
     if (fileName.endsWith(QLatin1String(".gift"), Qt::CaseInsensitive))
         return QuestionFormat::Gift;
-    const bool answerLine = bytes.startsWith("ANSWER:") || bytes.contains("\nANSWER:")
-                            || bytes.contains("\rANSWER:");
+    const QString text = Decode(bytes).text;  // UTF-16 too
+    const bool answerLine = text.startsWith(QLatin1String("ANSWER:")) || text.contains(QLatin1String("\nANSWER:"));
     return answerLine ? QuestionFormat::Aiken : QuestionFormat::Gift;
 }
 

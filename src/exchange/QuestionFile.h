@@ -58,7 +58,7 @@ struct Decoded {
     FileNote refusal;
 };
 // The bytes as text: UTF-8 (with or without a byte-order mark) or UTF-16
-// with one. Refuses an empty or oversized file, a NUL byte and anything that
+// (little or big endian, with a byte-order mark or without). Refuses an empty or oversized file, a NUL byte and anything that
 // is not UTF-8, naming the line.
 Decoded Decode(const QByteArray& bytes);
 
@@ -69,7 +69,7 @@ QString Grouped(qint64 number);
 QString Located(const FileNote& note);
 
 // Moodle XML when the file is named .xml or begins as XML; else Aiken when
-// the file has an "ANSWER:" line and is not named .gift; GIFT otherwise.
+// the file's text has an "ANSWER:" line and is not named .gift; GIFT otherwise.
 QuestionFormat Guess(const QString& fileName, const QByteArray& bytes);
 QString FormatName(QuestionFormat format);
 // The format named "gift", "aiken" or "moodle", in any case.

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "ScreenRoles.h"
 #include "Screens.h"
 #include "app/Platform.h"
 
@@ -19,6 +20,7 @@
 
 Form::Form(const QString& formName)
 {
+    InstallScreenRoles();
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose, false);
     // F1 opens the user guide from every screen, at the section named like the screen.

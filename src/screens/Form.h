@@ -35,6 +35,9 @@ public:
     bool IsUnloading() const { return unloading_; }
     void MarkUnloading() { unloading_ = true; }
     void MarkUnloaded() { unloaded_ = true; }
+    // A screen shown modally is a dialog to screen readers.
+    void MarkDialog() { dialog_ = true; }
+    bool IsDialog() const { return dialog_; }
 
     // The text of a list's selected row, or "" when none is selected.
     static QString SelectedText(const QListWidget* list);
@@ -76,6 +79,7 @@ private:
 
     bool unloading_ = false;
     bool unloaded_ = false;
+    bool dialog_ = false;
     bool placed_ = false;
     bool keyboardReady_ = false;
 };

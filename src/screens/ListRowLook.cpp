@@ -1,5 +1,6 @@
 #include "ListRowLook.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 void ListRowLook::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -17,4 +18,20 @@ void ListRowLook::paint(QPainter* painter, const QStyleOptionViewItem& option, c
     painter->setPen(pen);
     painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     painter->restore();
+}
+
+void PickList::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    if (selectedItems().isEmpty())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void PickList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !currentIndex().isValid() && count() > 0) {
+        setCurrentRow(0);
+        return event->accept();
+    }
+    QListWidget::keyPressEvent(event);
 }

@@ -74,7 +74,7 @@ ResultsListControls BuildResultsList(QWidget& screen)
     ResultsListControls controls;
     controls.Label1 = new QLabel(&screen);
     controls.Label1->setObjectName(QStringLiteral("Label1"));
-    controls.lstResults = new QListWidget(&screen);
+    controls.lstResults = new PickList(&screen);
     controls.lstResults->setObjectName(QStringLiteral("lstResults"));
     controls.lstResults->setItemDelegate(new ListRowLook(controls.lstResults));
     UseListFont(*controls.lstResults);

@@ -46,7 +46,11 @@ void Screens::Unload(Form& form)
     form.deleteLater();
 }
 
-void Screens::ShowModal(Form& form) { platform().RunModal(form); }
+void Screens::ShowModal(Form& form)
+{
+    form.MarkDialog();
+    platform().RunModal(form);
+}
 
 void Screens::DiscardAll()
 {

@@ -11,6 +11,8 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 #include <cmath>
 
@@ -42,6 +44,45 @@ void MakeDataLabel(QLabel& label, const QString& objectName)
 
 }
 
+namespace {
+
+constexpr int FocusWidth = 2;
+constexpr int FocusRoom = 4;
+
+// An answer's option button with a focus mark of its own: a frame in the
+// window's text colour around the button whenever it holds the focus, from
+// the first moment of a test. The style marks the focus only after a key has
+// moved it, and then in a faint shade of the background.
+class AnswerOption : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+    QSize sizeHint() const override { return QRadioButton::sizeHint() + QSize(2 * FocusRoom, 2 * FocusRoom); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.rect = rect().adjusted(FocusRoom, FocusRoom, -FocusRoom, -FocusRoom);
+        option.state.setFlag(QStyle::State_HasFocus, false);
+        painter.drawControl(QStyle::CE_RadioButton, option);
+        if (!hasFocus())
+            return;
+        const QColor mark = palette().color(QPalette::WindowText);
+        const int w = width(), h = height();
+        for (const QRect& edge : {QRect(0, 0, w, FocusWidth), QRect(0, h - FocusWidth, w, FocusWidth),
+                                  QRect(0, 0, FocusWidth, h), QRect(w - FocusWidth, 0, FocusWidth, h)})
+            painter.fillRect(edge, mark);
+    }
+};
+
+}
+
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -64,8 +105,6 @@ QColor OtherLine() { return QColor(0, 0, 0); }
 
 namespace {
 
-constexpr double LeastContrast = 3.0;
-
 // Relative luminance and contrast ratio as WCAG 2.1 defines them.
 double Luminance(const QColor& colour)
 {
@@ -83,14 +122,22 @@ double Contrast(const QColor& a, const QColor& b)
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
+// Large text (18 points, or 14 points bold) reads at 3:1 against its
+// background; smaller text needs 4.5:1.
+double LeastContrastFor(const QFont& font)
+{
+    const double points = font.pointSizeF();
+    return points >= 18 || (font.bold() && points >= 14) ? 3.0 : 4.5;
+}
+
 // `wanted` mixed in steps of 5% toward black or white, whichever stands out
 // more from the background, until it reaches the least contrast.
-QColor ReadableOn(const QColor& background, const QColor& wanted)
+QColor ReadableOn(const QColor& background, const QColor& wanted, double leastContrast)
 {
     const QColor target = Contrast(background, Qt::black) >= Contrast(background, Qt::white) ? Qt::black : Qt::white;
     const auto mix = [](int from, int to, double share) { return qRound(from + (to - from) * share); };
     QColor colour = wanted;
-    for (int step = 1; step <= 20 && Contrast(colour, background) < LeastContrast; ++step) {
+    for (int step = 1; step <= 20 && Contrast(colour, background) < leastContrast; ++step) {
         const double share = step / 20.0;
         colour = QColor(mix(wanted.red(), target.red(), share), mix(wanted.green(), target.green(), share),
                         mix(wanted.blue(), target.blue(), share));
@@ -106,7 +153,7 @@ void SetTextColour(QLabel& label, const QColor& colour)
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, colour == SlotColours::OtherLine()
                                                ? window.color(QPalette::WindowText)
-                                               : ReadableOn(window.color(QPalette::Window), colour));
+                                               : ReadableOn(window.color(QPalette::Window), colour, LeastContrastFor(label.font())));
     label.setPalette(palette);
 }
 
@@ -168,7 +215,7 @@ QGridLayout* SlotForm::BuildQuestionArea()
     layout->addWidget(picQuestion, 2, 0, 1, 2);
     std::array<QLabel*, 3> lines{};
     for (int k = 0; k < 3; ++k) {
-        auto* option = new QRadioButton(this);
+        auto* option = new AnswerOption(this);
         option->setObjectName(QStringLiteral("optAnswer_%1").arg(k));
         choice_->addButton(option, k);
         // A click on the answer text chooses its line, as a click on the button does.

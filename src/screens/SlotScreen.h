@@ -44,7 +44,8 @@ QColor OtherLine();   // black
 // Sets a label's text colour as it reads on its window's background: black
 // stands for the palette's own text colour, and any other colour keeps its
 // hue but is darkened (on a light background) or lightened (on a dark one)
-// until it stands out at least 3:1, the contrast large text needs.
+// until it stands out as the label's font needs: 3:1 for large text (18
+// points, or 14 bold), 4.5:1 for any other. Set the font first.
 void SetTextColour(QLabel& label, const QColor& colour);
 QColor TextColour(const QLabel& label);
 

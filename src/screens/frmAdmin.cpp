@@ -90,7 +90,7 @@ protected:
 
 QListWidget* NamedList(const QString& name, QWidget* parent)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new PickList(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setItemDelegate(new NameOnlyDelegate(list));
@@ -138,8 +138,11 @@ frmAdmin::frmAdmin() : Form(QStringLiteral("frmAdmin"))
     cmdDeleteStudent = NamedButton(QStringLiteral("&Delete"), QStringLiteral("cmdDeleteStudent"), this);
     cmdView = NamedButton(QStringLiteral("&View Test Results"), QStringLiteral("cmdView"), this);
     cmdExit = NamedButton(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), this);
-    cmdChangePassword = NamedButton(QStringLiteral("Change &Password…"), QStringLiteral("cmdChangePassword"), this);
+    cmdChangePassword = NamedButton(QStringLiteral("Change Pass&word\u2026"), QStringLiteral("cmdChangePassword"), this);
 
+    // The described captions name both Delete buttons alike; screen readers tell them apart.
+    cmdDeleteTest->setAccessibleName(QStringLiteral("Delete test"));
+    cmdDeleteStudent->setAccessibleName(QStringLiteral("Delete student"));
     Label1[0]->setBuddy(lstStudents);
     Label1[1]->setBuddy(txtName);
     Label1[2]->setBuddy(txtPassword);

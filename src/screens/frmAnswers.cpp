@@ -5,6 +5,7 @@
 #include "Screens.h"
 #include "app/AnswerRecord.h"
 #include "app/Module1.h"
+#include "app/Platform.h"
 #include "frmMain.h"
 #include "frmTestResults.h"
 #include "work/RecordsetWork.h"
@@ -48,6 +49,8 @@ void frmAnswers::OpenFrom(Form& opener, Refusal refusal, const std::function<voi
 {
     if (refusal == Refusal::TestGone)
         return TellTestGone(refill);
+    if (refusal == Refusal::NotFinished)
+        MsgBox(QStringLiteral("This test has not been finished yet."));
     if (refusal != Refusal::None)
         return refill();
     IgnoreErrors([] { Screens::Show<frmAnswers>(); });

@@ -78,6 +78,9 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
     Label3 = BuddyLabel(QStringLiteral("Answer:"), QStringLiteral("Label3"), txtAnswer, this);
     Label4 = BuddyLabel(QStringLiteral("False Answer:"), QStringLiteral("Label4"), txtPhony1, this);
     Label5 = BuddyLabel(QStringLiteral("False Answer:"), QStringLiteral("Label5"), txtPhony2, this);
+    // Both boxes' labels read "False Answer:"; screen readers tell them apart.
+    txtPhony1->setAccessibleName(QStringLiteral("False answer 1"));
+    txtPhony2->setAccessibleName(QStringLiteral("False answer 2"));
     cmdSave = new QPushButton(QStringLiteral("E&xit"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     imgPicture = new QLabel(this);

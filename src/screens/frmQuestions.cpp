@@ -1,6 +1,7 @@
 #include "frmQuestions.h"
 
 #include "PictureView.h"
+#include "ScreenRoles.h"
 #include "Screens.h"
 #include "app/AnswerRecord.h"
 #include "app/ListRows.h"
@@ -26,6 +27,8 @@ using namespace Module1;
 namespace {
 
 constexpr int TickMs = 1000;
+constexpr int FiveMinutes = 5 * 60;
+constexpr int OneMinute = 60;
 
 // Minutes without leading zeros, seconds as two digits: 45:00, 9:05, 0:00.
 QString ClockText(std::int16_t minutes, std::int16_t seconds)
@@ -49,13 +52,18 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     clockFont.setBold(true);
     lblTime->setFont(clockFont);
     lblTime->setMinimumWidth(lblTime->fontMetrics().horizontalAdvance(QStringLiteral("00000:00")));
-    Label2->setBuddy(lblTime);
+    // The time's own text is what a screen reader reads: no buddy names the clock.
+    lblTimeNotice = new AlertLabel(this);
+    lblTimeNotice->setObjectName(QStringLiteral("lblTimeNotice"));
+    lblTimeNotice->setFont(clockFont);
+    lblTimeNotice->setVisible(false);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickMs);
 
     auto* clock = new QHBoxLayout;
     clock->addStretch();
+    clock->addWidget(lblTimeNotice);
     clock->addWidget(Label2);
     clock->addWidget(lblTime);
     auto* layout = new QVBoxLayout(this);
@@ -99,40 +107,61 @@ void frmQuestions::Form_Load()
     if (continuing)
         secondsLeft = Student().SecondsLeft();
     CurrentQuestion = 1;
-    Colour_Answered_Slots();
+    Mark_Answered_Slots();
     Load_Question();
     if (continuing.value_or(false) && secondsLeft.value_or(0) <= 0)
         return Time_Is_Up();
     Start_Countdown(secondsLeft.value_or(0));
 }
 
-// The numbers of the slots with a stored answer turn green.
-void frmQuestions::Colour_Answered_Slots()
+// The numbers of the slots with a stored answer turn green; every number
+// tells a screen reader whether its slot is answered.
+void frmQuestions::Mark_Answered_Slots()
 {
     for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
-        IgnoreErrors([&] {
-            if (Student().Answered(slot))
-                SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(slot - 1)], SlotColours::Right());
-        });
+        bool answered = false;
+        IgnoreErrors([&] { answered = Student().Answered(slot); });
+        Mark_Slot(slot, answered);
     }
+}
+
+void frmQuestions::Mark_Slot(int slot, bool answered)
+{
+    QLabel& number = *lblQuestionNumber[static_cast<std::size_t>(slot - 1)];
+    if (answered)
+        SetTextColour(number, SlotColours::Right());
+    number.setAccessibleName(QStringLiteral("Question %1, %2")
+                                 .arg(slot)
+                                 .arg(answered ? QStringLiteral("answered") : QStringLiteral("not answered")));
 }
 
 void frmQuestions::Start_Countdown(qint64 secondsLeft)
 {
     MinutesLeft = static_cast<std::int16_t>(secondsLeft / 60);
     SecondsLeft = static_cast<std::int16_t>(secondsLeft % 60);
-    IgnoreErrors([this] { warnAtSeconds_ = Student().TestMinutes() > 5 ? 5 * 60 : 60; });
+    IgnoreErrors([this] { warnAtSeconds_ = Student().TestMinutes() > 5 ? FiveMinutes : OneMinute; });
     Show_Time();
     Timer1->start();
 }
 
 // The clock turns red once the time left is short: 5 minutes, or 1 minute
-// on a test of 5 minutes or less.
+// on a test of 5 minutes or less; a notice beside it says so in words, for
+// those who cannot tell red, and screen readers announce it. The clock's
+// accessible name carries the time, read with its label's words.
 void frmQuestions::Show_Time()
 {
-    lblTime->setText(ClockText(MinutesLeft, SecondsLeft));
-    if (MinutesLeft * 60 + SecondsLeft <= warnAtSeconds_)
-        SetTextColour(*lblTime, SlotColours::Missed());
+    const QString time = ClockText(MinutesLeft, SecondsLeft);
+    lblTime->setText(time);
+    lblTime->setAccessibleName(Label2->text().chopped(1) + u' ' + time);
+    const int secondsLeft = MinutesLeft * 60 + SecondsLeft;
+    if (secondsLeft > warnAtSeconds_)
+        return;
+    SetTextColour(*lblTime, SlotColours::Missed());
+    if (lblTimeNotice->isHidden() || secondsLeft == OneMinute) {
+        SetTextColour(*lblTimeNotice, SlotColours::Missed());
+        lblTimeNotice->Announce(QStringLiteral("\u26a0"), secondsLeft > OneMinute ? QStringLiteral("5 minutes left")
+                                                                                    : QStringLiteral("1 minute left"));
+    }
 }
 
 // Shows slot CurrentQuestion: a fresh order while it is unanswered, the stored
@@ -161,7 +190,7 @@ void frmQuestions::lblQuestionNumber_Click(std::int16_t index)
     if (Store_Chosen_Answer()) {
         if (Finishing)
             return;
-        SetTextColour(*lblQuestionNumber[static_cast<std::size_t>(CurrentQuestion - 1)], SlotColours::Right());
+        Mark_Slot(CurrentQuestion, true);
     }
     CurrentQuestion = static_cast<std::int16_t>(index + 1);
     if (CurrentQuestion == 26)

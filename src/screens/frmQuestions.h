@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+class AlertLabel;
 class QLabel;
 class QTimer;
 
@@ -29,6 +30,8 @@ public:
 
     QLabel* Label2 = nullptr;
     QLabel* lblTime = nullptr;
+    // Beside the clock in the last minutes: "5 minutes left", then "1 minute left".
+    AlertLabel* lblTimeNotice = nullptr;
     QTimer* Timer1 = nullptr;
 
     std::int16_t MinutesLeft = 0;
@@ -39,7 +42,8 @@ protected:
     void CloseByFrame() override;
 
 private:
-    void Colour_Answered_Slots();
+    void Mark_Answered_Slots();
+    void Mark_Slot(int slot, bool answered);
     void Load_Question();
     bool Store_Chosen_Answer();
     void Start_Countdown(qint64 secondsLeft);

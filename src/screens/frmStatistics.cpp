@@ -142,7 +142,7 @@ frmStatistics::frmStatistics() : Form(QStringLiteral("frmStatistics"))
 
     Label2 = new QLabel(QStringLiteral("&Flags:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    lstFlags = new QListWidget(this);
+    lstFlags = new PickList(this);
     lstFlags->setObjectName(QStringLiteral("lstFlags"));
     lstFlags->setItemDelegate(new ListRowLook(lstFlags));
     lstFlags->setAccessibleName(QStringLiteral("Flags"));
@@ -192,7 +192,8 @@ void frmStatistics::BuildLayout()
     layout->addWidget(Label2);
     layout->addWidget(lstFlags, 1);
     layout->addLayout(buttons);
-    resize(1100, 720);
+    // Fits a 1024 by 768 screen with its frame and a panel; the table scrolls.
+    resize(960, 640);
 
     setTabOrder(grdSlots, lstFlags);
     setTabOrder(lstFlags, cmdEdit);

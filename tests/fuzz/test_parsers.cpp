@@ -27,6 +27,8 @@ private slots:
             "$CATEGORY: a//b\n\n::T:: Q\\: x {=a#fb ~b ~%50%c}\n\n// c\nQ2 {\n=a\n~b\n~c\n####g\n}\n",
             "\xEF\xBB\xBF[html]<p>a&amp;b<br>c</p> {=&lt;x&gt; ~y ~z}\r\n\r\nQ {T}\r\nQ {#1:2}\r\nQ {=a -> b}",
             "On {~x =y ~z} day \\{\\}\\n\\\\ {}\n\n::open {=a",
+            "[html]<p>3<5 x<sup>2</sup><img alt=a><script>s</script>&Omega;<table><td>a</table> {=[moodle]a ~%e% b\n\n"
+            "~[html]<b>c->d</b>}",
             "Q\nA. a\nB) b\nC. c\nANSWER: B\n\nQ2\nA) x\nB. y\nANSWER: C\nANSWER: A\n",
         };
         for (const QByteArray& seed : seeds) {
