@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace {
 
@@ -36,9 +37,24 @@ struct Question {
     QString category;
 };
 
-QString PlainOf(const Text& text)
+const QRegularExpression& ImageTag()
 {
-    return text.format == QLatin1String("html") ? HtmlText::ToPlain(text.text) : text.text;
+    static const QRegularExpression tag(QStringLiteral("<img\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    return tag;
+}
+
+// The text as a student reads it; an html text without its first picture
+// when that picture is kept apart.
+QString PlainOf(const Text& text, bool pictureKept = false)
+{
+    if (text.format != QLatin1String("html"))
+        return text.text;
+    QString html = text.text;
+    if (pictureKept) {
+        const QRegularExpressionMatch first = ImageTag().match(html);
+        html.remove(first.capturedStart(), first.capturedLength());
+    }
+    return HtmlText::ToPlain(html).text;
 }
 
 // Reads up to the end of the element the reader stands on.
@@ -104,14 +120,13 @@ struct Image {
 // The <img> tags of an html text, in order.
 std::vector<Image> ImagesIn(const QString& html)
 {
-    static const QRegularExpression tag(QStringLiteral("<img\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression attribute(QStringLiteral("\\b(src|alt)\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"),
                                               QRegularExpression::CaseInsensitiveOption);
     std::vector<Image> images;
-    for (const QRegularExpressionMatch& found : tag.globalMatch(html)) {
+    for (const QRegularExpressionMatch& found : ImageTag().globalMatch(html)) {
         Image image;
         for (const QRegularExpressionMatch& pair : attribute.globalMatch(found.captured())) {
-            const QString value = HtmlText::ToPlain(pair.captured(3) + pair.captured(4));
+            const QString value = HtmlText::ToPlain(pair.captured(3) + pair.captured(4)).text;
             (pair.captured(1).compare(QLatin1String("src"), Qt::CaseInsensitive) == 0 ? image.src : image.alt) = value;
         }
         images.push_back(image);
@@ -155,7 +170,9 @@ private:
         const QString why = WhyLeftOut(question);
         if (!why.isEmpty())
             return outcome_.leftOut.push_back({question.line, Named(question, why)});
-        DraftQuestion draft{PlainOf(question.text), {}, {}, {}, {}};
+        DraftQuestion draft;
+        draft.picture = PictureOf(question);
+        draft.question = PlainOf(question.text, draft.picture.has_value());
         QString* nextFalse = &draft.phony1;
         for (const Answer& answer : question.answers) {
             if (answer.fraction == 100) {
@@ -174,12 +191,20 @@ private:
                                                         .arg(QuestionFile::Grouped(text->size()),
                                                              QuestionFile::Grouped(QuestionFile::LongestText)))});
         }
-        draft.picture = PictureOf(question);
         outcome_.questions.push_back({question.line, std::move(draft)});
     }
 
     static QString WhyLeftOut(const Question& question)
     {
+        // The HTML reader's work grows with the square of the nesting.
+        const auto tooManyTags = [](const Text& text) {
+            return text.format == QLatin1String("html") && HtmlText::Tags(text.text) > HtmlText::MostTags;
+        };
+        if (tooManyTags(question.text)
+            || std::any_of(question.answers.begin(), question.answers.end(),
+                           [&](const Answer& answer) { return tooManyTags(answer.text); }))
+            return Tr("an HTML text with more than %1 tags; the program reads at most that many in one text.")
+                .arg(QuestionFile::Grouped(HtmlText::MostTags));
         if (question.type != QLatin1String("multichoice"))
             return Tr("a question of type \"%1\"; only multiple choice (multichoice) can be used.").arg(question.type);
         if (question.answers.size() != 3)
