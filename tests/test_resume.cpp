@@ -116,9 +116,9 @@ QByteArray SchemaBeforeDeadlines()
     QByteArray text = ReadFile(QStringLiteral(SCHEMA_FILE));
     const qsizetype rule = text.indexOf("CREATE TRIGGER OneAttemptPerStudentAndTest");
     const qsizetype ruleEnd = text.indexOf("END;", rule);
-    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER") || !text.contains("PRAGMA user_version = 1;"))
+    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER") || !text.contains("PRAGMA user_version = 2;"))
         return {};
-    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER", "").replace("PRAGMA user_version = 1;", "");
+    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER", "").replace("PRAGMA user_version = 2;", "");
 }
 
 QStringList RowsOf(Connection& connection, const QString& sql)
@@ -353,7 +353,7 @@ private slots:
         const QString refused = FailureOf([&] { connection.OpenProgramDatabase(folder.path()); });
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QCOMPARE(RowsOf(connection, AnnsAttempt), QStringList{"Ann|pine|Rivers|20|Nile|1231C|4|01/12/2026"});
-        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"1"});
+        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"2"});
         QCOMPARE(RowsOf(connection, QStringLiteral("SELECT fldDeadline FROM Results")), QStringList{"NULL"});
         QCOMPARE(RowsOf(connection, QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, 1)")),
                  QStringList{"This student has already begun this test. Unable to fetch row"});
@@ -372,7 +372,7 @@ private slots:
         first.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dbholder"),
                     {folder.filePath(QStringLiteral("Ostrel.mdb")), QStringLiteral("1500"),
                      QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline INTEGER"),
-                     QStringLiteral("PRAGMA user_version = 1")});
+                     QStringLiteral("PRAGMA user_version = 2")});
         QVERIFY(first.waitForStarted() && first.waitForReadyRead(30000));
         QCOMPARE(first.readLine(), QByteArray("locked\n"));
         Connection second(QStringLiteral("second"));
@@ -380,7 +380,7 @@ private slots:
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QVERIFY(first.waitForFinished(30000));
         QCOMPARE(first.exitCode(), 0);
-        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"1"});
+        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"2"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT fldGrade, fldDeadline FROM Results")), QStringList{"4|NULL"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'")), QStringList());
     }
