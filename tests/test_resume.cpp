@@ -382,7 +382,7 @@ private slots:
         QCOMPARE(first.exitCode(), 0);
         QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"2"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT fldGrade, fldDeadline FROM Results")), QStringList{"4|NULL"});
-        QCOMPARE(RowsOf(second, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'")), QStringList());
+        QCOMPARE(RowsOf(second, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'")), QStringList{"PicturesGoWithTheirTest"});
     }
 };
 
