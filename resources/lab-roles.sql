@@ -552,7 +552,7 @@ BEGIN
   REVOKE ALL ON ALL FUNCTIONS IN SCHEMA public FROM PUBLIC;
   EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA public FROM %I', students);
   EXECUTE format('GRANT SELECT ON SchemaVersion TO %I, %I', students, administrator);
-  EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator TO %I', administrator);
+  EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator, Pictures TO %I', administrator);
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
   EXECUTE format('GRANT EXECUTE ON FUNCTION vt_student_rows(), vt_test(BIGINT), vt_begin(BIGINT), '
                  'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER), vt_finish(BIGINT, TEXT), '

@@ -89,12 +89,14 @@ void TestLabSafe::studentRoleReachesNoTable_data()
     QTest::addColumn<int>("version");
     QTest::addColumn<QStringList>("steps");
     // The owner's tables, open to every role.
-    QTest::newRow("version 1") << 1 << QStringList{"DROP TRIGGER StudentRolesFollowPasswords ON Passwords", "DROP TABLE StudentRoles, ShownOrders", "GRANT ALL ON SCHEMA public TO PUBLIC",
+    QTest::newRow("version 1") << 1 << QStringList{"DROP TABLE Pictures", "DROP TRIGGER StudentRolesFollowPasswords ON Passwords", "DROP TABLE StudentRoles, ShownOrders", "GRANT ALL ON SCHEMA public TO PUBLIC",
                                                    "GRANT ALL ON ALL TABLES IN SCHEMA public TO PUBLIC"};
     // The shared workstation role with its password in every settings file.
-    QTest::newRow("version 3") << 3 << QStringList{"DROP TRIGGER StudentRolesFollowPasswords ON Passwords", "DROP TABLE StudentRoles",
+    QTest::newRow("version 3") << 3 << QStringList{"DROP TABLE Pictures", "DROP TRIGGER StudentRolesFollowPasswords ON Passwords", "DROP TABLE StudentRoles",
         "DO $$ BEGIN EXECUTE format('ALTER ROLE %I LOGIN PASSWORD ''shared''', current_database() || '_workstation'); END $$",
         "CREATE TABLE StudentSessions (fldToken UUID)"};
+    // No pictures yet.
+    QTest::newRow("version 5") << 5 << QStringList{"DROP TABLE Pictures"};
 }
 
 // A server database of an older version is brought forward by labdb
@@ -119,7 +121,7 @@ void TestLabSafe::studentRoleReachesNoTable()
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade) VALUES (?, ?, '2131X', 0)"),
              {ann, test});
     const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 5}));
+    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 6}));
     const ServerSettings workstation = Workstation(env);
     QCOMPARE(workstation.user + u'|' + workstation.password + u'|' + workstation.adminUser,
              QStringLiteral("||") + env.Owner().database + QStringLiteral("_admin"));
@@ -135,7 +137,7 @@ void TestLabSafe::studentRoleReachesNoTable()
     const QString open = QStringLiteral("SELECT fldVersion FROM SchemaVersion");
     const QStringList forbidden{
         "SELECT fldQ1Answer FROM Tests", "SELECT fldPassword FROM Passwords", "SELECT fldQ1 FROM Results",
-        "SELECT fldPasswordHash FROM Administrator", "SELECT * FROM StudentRoles", "SELECT * FROM ShownOrders",
+        "SELECT fldPasswordHash FROM Administrator", "SELECT fldBytes FROM Pictures", "DELETE FROM Pictures", "SELECT * FROM StudentRoles", "SELECT * FROM ShownOrders",
         "UPDATE Results SET fldGrade = 100", "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (1, 2, 100)",
         "DELETE FROM Results", "TRUNCATE Results", "UPDATE SchemaVersion SET fldVersion = 1", "DROP TABLE Results",
         "ALTER TABLE Results DISABLE TRIGGER OneAttemptPerStudentAndTest", "CREATE TABLE Keys (fldKey TEXT)",
@@ -153,7 +155,7 @@ void TestLabSafe::studentRoleReachesNoTable()
     };
     QCOMPARE(Accepted(student, QStringList{open} + forbidden).join(u';'), open);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldGrade FROM Results")), QStringList{"2131X|0"});
-    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM pg_tables WHERE schemaname = 'public'")).toInt(), 7);
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM pg_tables WHERE schemaname = 'public'")).toInt(), 8);
 }
 
 // Through the functions a student signs in as their own role with the exact

@@ -3,19 +3,24 @@
 #include "Screens.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestPictures.h"
 #include "app/TestRows.h"
 #include "app/TestRules.h"
-#include "exchange/Aiken.h"
-#include "exchange/Gift.h"
+#include "exchange/QuestionFile.h"
 #include "frmNewTestIntro.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
+#include <array>
 
 namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("QuestionFiles", text); }
 
 const QString ImportTitle = QStringLiteral("Import Questions");
 const QString ExportTitle = QStringLiteral("Export Questions");
@@ -40,7 +45,7 @@ bool QuestionFiles::PrepareImport()
 {
     const FileChoice choice = platform().ChooseFile(
         FileDialogKind::Open, ImportTitle,
-        {QStringLiteral("Question files (*.gift *.txt)"), QStringLiteral("All files (*)")}, DocumentsFolder());
+        {QStringLiteral("Question files (*.gift *.txt *.xml)"), QStringLiteral("All files (*)")}, DocumentsFolder());
     if (choice.path.isEmpty())
         return false;
     const QuestionFile::Loaded loaded = QuestionFile::Load(choice.path);
@@ -81,18 +86,21 @@ QString QuestionFiles::FileNameFor(const QString& title)
 
 void QuestionFiles::ExportTest(const Recordset& tests)
 {
-    const TestDraft draft = TestRows::Draft(tests);
-    const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt")};
+    TestDraft draft = TestRows::Draft(tests);
+    TestPictures::ReadInto(Module1::cnDatabase, tests.Field(QStringLiteral("fldTestNumber")).toLongLong(), draft);
+    const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt"), QStringLiteral(".xml")};
+    const std::array formats{QuestionFormat::Gift, QuestionFormat::Aiken, QuestionFormat::Moodle};
     const FileChoice choice = platform().ChooseFile(
-        FileDialogKind::Save, ExportTitle, {QStringLiteral("GIFT files (*.gift)"), QStringLiteral("Aiken files (*.txt)")},
+        FileDialogKind::Save, ExportTitle,
+        {QStringLiteral("GIFT files (*.gift)"), QStringLiteral("Aiken files (*.txt)"), tr("Moodle XML files (*.xml)")},
         DocumentsFolder() + u'/' + FileNameFor(draft.title) + suffixes[0]);
     if (choice.path.isEmpty())
         return;
-    const bool aiken = choice.filter == 1;
+    const auto chosen = static_cast<std::size_t>(std::clamp(choice.filter, 0, 2));
     QString path = choice.path;
     if (QFileInfo(path).suffix().isEmpty())
-        path += suffixes[aiken ? 1 : 0];
-    const WriteOutcome written = aiken ? Aiken::Write(draft) : Gift::Write(draft);
+        path += suffixes[static_cast<qsizetype>(chosen)];
+    const WriteOutcome written = QuestionFile::Write(formats[chosen], draft);
     QSaveFile file(path);
     const QByteArray bytes = written.text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -101,7 +109,7 @@ void QuestionFiles::ExportTest(const Recordset& tests)
     }
     QStringList lines{QStringLiteral("%1 questions of \"%2\" written to %3 as %4.")
                           .arg(written.questions)
-                          .arg(draft.title, QDir::toNativeSeparators(path), aiken ? QStringLiteral("Aiken") : QStringLiteral("GIFT"))};
+                          .arg(draft.title, QDir::toNativeSeparators(path), QuestionFile::FormatName(formats[chosen]))};
     lines += written.notes;
     MsgBox(lines.join(u'\n'), ExportTitle);
 }

@@ -21,6 +21,7 @@ class ReviewedTexts : public ReviewTexts {
 public:
     QString TestText(const QString& field) const override { return test.value(field); }
     QString ResultText(const QString& field) const override { return result.value(field); }
+    std::optional<Picture> SlotPicture(int) const override { return std::nullopt; }
 
     QHash<QString, QString> test;
     QHash<QString, QString> result;
