@@ -528,6 +528,35 @@ BEGIN
 END
 $$;
 
+-- The picture of slot `slot`, if it has one, for the student's own attempt
+-- at the test: while it runs, until its time is over (as vt_slot gives the
+-- slot's texts), and once it is graded, for its review. A test the student
+-- has not begun is refused, as is every other student's attempt, which no
+-- argument can name. Pictures are read only here, one slot at a time.
+CREATE OR REPLACE FUNCTION vt_picture(test BIGINT, slot INTEGER)
+RETURNS TABLE (picture BYTEA, picture_format TEXT, width INTEGER, height INTEGER, description TEXT)
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+DECLARE
+  attempt BIGINT;
+  graded BOOLEAN;
+BEGIN
+  PERFORM vt_require(test::TEXT, slot::TEXT);
+  attempt := vt_attempt_of(vt_me(), test);
+  IF attempt IS NULL THEN
+    RAISE EXCEPTION 'This attempt is not running.';
+  END IF;
+  SELECT fldGrade IS NOT NULL INTO graded FROM Results WHERE fldResultNumber = attempt;
+  IF NOT graded THEN
+    PERFORM vt_open_test(test);
+    IF vt_past_deadline(attempt, 0) THEN
+      RETURN;
+    END IF;
+  END IF;
+  RETURN QUERY SELECT p.fldBytes, p.fldFormat, p.fldWidth, p.fldHeight, p.fldDescription FROM Pictures p
+  WHERE p.fldTestNumber = test AND p.fldSlot = slot;
+END
+$$;
+
 -- The roles and what each may do. Nobody else may connect to the database,
 -- create anything in it, or run a function of it. The workstation role of
 -- version 3, whose password every workstation held, may do nothing more.
@@ -556,7 +585,7 @@ BEGIN
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
   EXECUTE format('GRANT EXECUTE ON FUNCTION vt_student_rows(), vt_test(BIGINT), vt_begin(BIGINT), '
                  'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER), vt_finish(BIGINT, TEXT), '
-                 'vt_review(BIGINT), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
+                 'vt_review(BIGINT), vt_picture(BIGINT, INTEGER), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
   IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = workstation) THEN
     EXECUTE format('REVOKE ALL ON DATABASE %I FROM %I', current_database(), workstation);
     EXECUTE format('REVOKE ALL ON SCHEMA public FROM %I', workstation);

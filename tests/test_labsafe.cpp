@@ -29,6 +29,7 @@ private slots:
     void studentRoleReachesNoTable();
     void sessionTakesOnlyItsOwnAttempt();
     void noKeyOrGradeBeforeACommittedFinish();
+    void picturesOnlyForOwnAttempt();
     void drawsCannotBeSteered();
     void noStudentStopsAnother();
     void storeRacingAFinishIsRefused();
@@ -307,6 +308,44 @@ void TestLabSafe::noKeyOrGradeBeforeACommittedFinish()
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldDate = to_char(current_date, 'YYYY-MM-DD') FROM Results")), QStringList{"true"});
     // Nothing is stored into a graded attempt.
     QCOMPARE(FailureOf([&] { session.Store(test, 1, 1); }), QStringLiteral("This attempt is not running."));
+}
+
+// A student's psql reads no picture from the table, none of a test not
+// begun (another student's graded attempt at it notwithstanding), none once
+// the attempt's time is over; its own running attempt's and, graded, its
+// review's pictures it gets.
+void TestLabSafe::picturesOnlyForOwnAttempt()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 bob = env.AddStudent(QStringLiteral("Bob"), QStringLiteral("banana split"));
+    const qint64 taken = env.AddTest(QStringLiteral("T"));
+    const qint64 other = env.AddTest(QStringLiteral("U"));
+    for (const qint64 test : {taken, other})
+        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (?, 2, decode('89504e47', 'hex'), 'png', 2, 1, 'Two dots')"), {test});
+    env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) VALUES (?, ?, 0)"), {bob, other});
+    Connection annPsql(QStringLiteral("ann-psql")), bobPsql(QStringLiteral("bob-psql"));
+    annPsql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    bobPsql.Open(AsStudent(env, QStringLiteral("Bob"), QStringLiteral("banana split")));
+    const auto picture = [](qint64 test, int slot) {
+        return QStringLiteral("SELECT encode(picture, 'hex') || '|' || description FROM vt_picture(%1, %2)").arg(test).arg(slot);
+    };
+    const QString notRunning = QStringLiteral("refused: ERROR:  This attempt is not running.");
+    QCOMPARE(Outcome(annPsql, QStringLiteral("SELECT fldDescription FROM Pictures")).left(35),
+             QStringLiteral("refused: ERROR:  permission denied "));
+    QCOMPARE(Outcome(annPsql, picture(other, 2)), notRunning);
+    QCOMPARE(Outcome(annPsql, picture(taken, 2)), notRunning);
+    QCOMPARE(Outcome(bobPsql, picture(other, 2)), QStringLiteral("89504e47|Two dots"));  // Bob's review
+    QCOMPARE(Outcome(annPsql, QStringLiteral("SELECT vt_picture(NULL, 2)")), QStringLiteral("refused: ERROR:  A value is missing."));
+
+    Outcome(annPsql, QStringLiteral("SELECT seconds_left FROM vt_begin(%1)").arg(taken));
+    QCOMPARE(Outcome(annPsql, picture(taken, 2)) + u';' + Outcome(annPsql, picture(taken, 3)),
+             QStringLiteral("89504e47|Two dots;"));
+    QCOMPARE(Outcome(annPsql, picture(other, 2)), notRunning);
+    env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = fldDeadline - 3600 WHERE fldStudentNumber = ?"), {ann});
+    QCOMPARE(Outcome(annPsql, picture(taken, 2)), QString());  // time over
+    env.Exec(QStringLiteral("UPDATE Results SET fldGrade = 0 WHERE fldStudentNumber = ?"), {ann});
+    QCOMPARE(Outcome(annPsql, picture(taken, 2)), QStringLiteral("89504e47|Two dots"));
 }
 
 // The seeded draw: setseed before every slot shown (refused once the server

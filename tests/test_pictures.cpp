@@ -10,6 +10,8 @@
 #include "screens/PictureView.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
+#include "screens/frmAnswers.h"
+#include "screens/frmMain.h"
 #include "screens/frmNewTest.h"
 #include "screens/frmNewTestIntro.h"
 #include "screens/frmQuestions.h"
@@ -157,7 +159,8 @@ private slots:
 
     // The editor refuses a file that is no picture and a picture without a
     // description; the stored picture comes back on the slot, is shown under
-    // the question on the test screen and goes with its test.
+    // the question on the test screen and in the review (on a lab workstation
+    // through the student's own role) and goes with its test.
     void editorAndTestScreen()
     {
         TestEnv env;
@@ -201,8 +204,6 @@ private slots:
         QCOMPARE(PictureCount(env), 1);
         EndProgram();
 
-        if (env.OnLab())
-            return;  // the lab's student functions carry no picture yet
         const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
         SignIn(env, ann);
         frmQuestions& screen = Take(env, QStringLiteral("Rivers"));
@@ -223,6 +224,15 @@ private slots:
         QVERIFY(!view.findChild<QDialog*>(QStringLiteral("PictureWindow")));
         Click(screen.cmdNext);
         QVERIFY(!view.isVisible());
+        // The review shows it again once the attempt is finished.
+        env.fake.answers = {MsgAnswer::Yes};
+        Click(screen.cmdDone);
+        frmMain& home = Screens::Get<frmMain>();
+        PickRow(home.lstResults, 0);
+        Click(home.cmdReview);
+        const PictureView& reviewed = *Screens::Get<frmAnswers>().picQuestion;
+        QVERIFY(reviewed.isVisible());
+        QCOMPARE(reviewed.accessibleDescription(), QStringLiteral("A red square"));
         EndProgram();
 
         env.Exec(QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = ?"), {test});

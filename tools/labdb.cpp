@@ -2,8 +2,8 @@
 // workstations use (VornickTest.ini):
 //   labdb create SETTINGS [WORKSTATION]   creates the tables, the functions and
 //                                  the roles on the empty database
-//   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests and
-//                                  results into it, keeping their numbers
+//   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests,
+//                                  results and pictures into it, keeping their numbers
 //   labdb upgrade SETTINGS [WORKSTATION]  brings the tables of an older version up to date
 //   labdb harden SUPERUSER         takes from everyone the server's functions a
 //                                  student could harm others with
@@ -68,8 +68,8 @@ int main(int argc, char* argv[])
         }
         if (args.size() == 3 && args[0] == QLatin1String("copy")) {
             const LabDatabase::Copied copied = LabDatabase::CopyFrom(args[1], ServerSettings::Read(args[2]));
-            std::printf("copied %d students, %d tests and %d results\n", copied.students, copied.tests,
-                        copied.results);
+            std::printf("copied %d students, %d tests, %d results and %d pictures\n", copied.students, copied.tests,
+                        copied.results, copied.pictures);
             if (!copied.shortPasswords.empty())
                 std::printf("these students' passwords are shorter than %d characters; give them new ones:\n",
                             LabDatabase::ShortestPassword);
