@@ -106,14 +106,18 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
         boxes->addWidget(rows[i].first, i, 0, Qt::AlignTop);
         boxes->addWidget(rows[i].second, i, 1);
     }
-    auto* picture = new QVBoxLayout;
+    // The picture's column is a widget of its own, so a screen reader takes
+    // it whole, after the four boxes beside it.
+    auto* pictureColumn = new QWidget(this);
+    auto* picture = new QVBoxLayout(pictureColumn);
+    picture->setContentsMargins(0, 0, 0, 0);
     picture->addWidget(imgPicture, 0, Qt::AlignHCenter);
     picture->addWidget(lblPictureDescription);
     picture->addWidget(txtPictureDescription);
     picture->addWidget(cmdPicture);
     picture->addWidget(cmdRemovePicture);
     picture->addStretch();
-    boxes->addLayout(picture, 0, 2, 4, 1);
+    boxes->addWidget(pictureColumn, 0, 2, 4, 1);
     boxes->setRowStretch(0, 2);
     for (int i = 1; i < 4; ++i)
         boxes->setRowStretch(i, 1);
