@@ -10,6 +10,7 @@
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmAnswers.h"
+#include "screens/frmAttempts.h"
 #include "screens/frmEntry.h"
 #include "screens/frmMain.h"
 #include "screens/frmNewTest.h"
@@ -20,6 +21,7 @@
 #include "screens/frmTestResults.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QImage>
@@ -32,6 +34,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <cstdio>
@@ -181,6 +184,33 @@ void SeedClass()
     db.close();
 }
 
+// Two attempts under way, by the database file's clock: Ben's at Geography
+// Review with 12 minutes left and 7 answers, Chloé's at World Capitals with
+// 3 minutes left (30 given for 20: 50% extra time) and 20 answers.
+void SeedRunningAttempts()
+{
+    QSqlDatabase db = QSqlDatabase::database(QStringLiteral("seed"));
+    db.open();
+    QSqlQuery q(db);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const auto answered = [](int count) {
+        QStringList fields, values;
+        for (int s = 1; s <= count; ++s) {
+            fields << QStringLiteral(", fldQ%1").arg(s);
+            values << QStringLiteral(", '1231C'");
+        }
+        return std::pair{fields.join(QString()), values.join(QString())};
+    };
+    const auto [benFields, benValues] = answered(7);
+    q.exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldMinutesGiven, fldDeadline%1) "
+                          "VALUES (2, 2, 45, %2%3)").arg(benFields).arg(now + 12 * 60).arg(benValues));
+    const auto [chloeFields, chloeValues] = answered(20);
+    q.exec(QStringLiteral("UPDATE Passwords SET fldExtraTime = 50 WHERE fldStudentNumber = 3"));
+    q.exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldMinutesGiven, fldDeadline%1) "
+                          "VALUES (3, 1, 30, %2%3)").arg(chloeFields).arg(now + 3 * 60).arg(chloeValues));
+    db.close();
+}
+
 void SelectRow(QListWidget& list, const QString& startingWith)
 {
     for (int i = 0; i < list.count(); ++i) {
@@ -255,6 +285,13 @@ void Tour()
     statistics.grdSlots->sortByColumn(3, Qt::AscendingOrder);
     statistics.grdSlots->selectRow(0);
     Snapshot(statistics, QStringLiteral("frmStatistics"));
+    Screens::Unload(statistics);
+
+    SeedRunningAttempts();
+    admin.cmdAttempts_Click();
+    frmAttempts& attempts = Screens::Get<frmAttempts>();
+    attempts.lstAttempts->setCurrentItem(attempts.lstAttempts->topLevelItem(0));
+    Snapshot(attempts, QStringLiteral("frmAttempts"));
 }
 
 QPalette DarkPalette()
