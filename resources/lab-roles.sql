@@ -227,6 +227,13 @@ LANGUAGE sql IMMUTABLE SET search_path = pg_catalog AS $$
   SELECT (test_minutes * (100 + COALESCE(extra_percent, 0)) + 99) / 100
 $$;
 
+-- The seconds from `now_seconds` to an attempt's deadline, never more than
+-- its `minutes` and none when it has no deadline.
+CREATE OR REPLACE FUNCTION vt_seconds_left(deadline BIGINT, minutes INTEGER, now_seconds BIGINT) RETURNS BIGINT
+LANGUAGE sql IMMUTABLE SET search_path = pg_catalog AS $$
+  SELECT greatest(least(COALESCE(deadline - now_seconds, 0), 60 * minutes), 0)
+$$;
+
 -- The minutes the student would be given for the test, for its introduction.
 CREATE OR REPLACE FUNCTION vt_minutes_for(test BIGINT) RETURNS INTEGER
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
@@ -265,8 +272,8 @@ BEGIN
   END IF;
   SELECT fldTime INTO test_minutes FROM Tests WHERE fldTestNumber = test;
   finished := attempt.fldGrade IS NOT NULL;
-  seconds_left := greatest(least(attempt.fldDeadline - vt_clock_seconds(),
-                                 60 * COALESCE(attempt.fldMinutesGiven, test_minutes)), 0);
+  seconds_left := vt_seconds_left(attempt.fldDeadline, COALESCE(attempt.fldMinutesGiven, test_minutes),
+                                  vt_clock_seconds());
   RETURN NEXT;
 END
 $$;
@@ -348,8 +355,8 @@ BEGIN
     UPDATE Results SET fldMinutesGiven = length_seconds / 60, fldDeadline = now_seconds + length_seconds
     WHERE fldResultNumber = attempt.fldResultNumber RETURNING * INTO attempt;
   END IF;
-  length_seconds := 60 * COALESCE(attempt.fldMinutesGiven, found_test.fldTime);
-  seconds_left := greatest(least(COALESCE(attempt.fldDeadline - now_seconds, 0), length_seconds), 0);
+  seconds_left := vt_seconds_left(attempt.fldDeadline, COALESCE(attempt.fldMinutesGiven, found_test.fldTime),
+                                  now_seconds);
   record_json := to_jsonb(attempt);
   SELECT string_agg(CASE WHEN COALESCE(record_json ->> ('fldq' || s), '') = '' THEN '0' ELSE '1' END, '' ORDER BY s)
   INTO answered FROM generate_series(1, 25) AS s;
