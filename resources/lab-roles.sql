@@ -227,6 +227,13 @@ LANGUAGE sql IMMUTABLE SET search_path = pg_catalog AS $$
   SELECT (test_minutes * (100 + COALESCE(extra_percent, 0)) + 99) / 100
 $$;
 
+-- The seconds from `now_seconds` to an attempt's deadline, never more than
+-- its `minutes` and none when it has no deadline.
+CREATE OR REPLACE FUNCTION vt_seconds_left(deadline BIGINT, minutes INTEGER, now_seconds BIGINT) RETURNS BIGINT
+LANGUAGE sql IMMUTABLE SET search_path = pg_catalog AS $$
+  SELECT greatest(least(COALESCE(deadline - now_seconds, 0), 60 * minutes), 0)
+$$;
+
 -- The minutes the student would be given for the test, for its introduction.
 CREATE OR REPLACE FUNCTION vt_minutes_for(test BIGINT) RETURNS INTEGER
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
@@ -265,8 +272,8 @@ BEGIN
   END IF;
   SELECT fldTime INTO test_minutes FROM Tests WHERE fldTestNumber = test;
   finished := attempt.fldGrade IS NOT NULL;
-  seconds_left := greatest(least(attempt.fldDeadline - vt_clock_seconds(),
-                                 60 * COALESCE(attempt.fldMinutesGiven, test_minutes)), 0);
+  seconds_left := vt_seconds_left(attempt.fldDeadline, COALESCE(attempt.fldMinutesGiven, test_minutes),
+                                  vt_clock_seconds());
   RETURN NEXT;
 END
 $$;
@@ -348,8 +355,8 @@ BEGIN
     UPDATE Results SET fldMinutesGiven = length_seconds / 60, fldDeadline = now_seconds + length_seconds
     WHERE fldResultNumber = attempt.fldResultNumber RETURNING * INTO attempt;
   END IF;
-  length_seconds := 60 * COALESCE(attempt.fldMinutesGiven, found_test.fldTime);
-  seconds_left := greatest(least(COALESCE(attempt.fldDeadline - now_seconds, 0), length_seconds), 0);
+  seconds_left := vt_seconds_left(attempt.fldDeadline, COALESCE(attempt.fldMinutesGiven, found_test.fldTime),
+                                  now_seconds);
   record_json := to_jsonb(attempt);
   SELECT string_agg(CASE WHEN COALESCE(record_json ->> ('fldq' || s), '') = '' THEN '0' ELSE '1' END, '' ORDER BY s)
   INTO answered FROM generate_series(1, 25) AS s;
@@ -528,6 +535,35 @@ BEGIN
 END
 $$;
 
+-- The picture of slot `slot`, if it has one, for the student's own attempt
+-- at the test: while it runs, until its time is over (as vt_slot gives the
+-- slot's texts), and once it is graded, for its review. A test the student
+-- has not begun is refused, as is every other student's attempt, which no
+-- argument can name. Pictures are read only here, one slot at a time.
+CREATE OR REPLACE FUNCTION vt_picture(test BIGINT, slot INTEGER)
+RETURNS TABLE (picture BYTEA, picture_format TEXT, width INTEGER, height INTEGER, description TEXT)
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+DECLARE
+  attempt BIGINT;
+  graded BOOLEAN;
+BEGIN
+  PERFORM vt_require(test::TEXT, slot::TEXT);
+  attempt := vt_attempt_of(vt_me(), test);
+  IF attempt IS NULL THEN
+    RAISE EXCEPTION 'This attempt is not running.';
+  END IF;
+  SELECT fldGrade IS NOT NULL INTO graded FROM Results WHERE fldResultNumber = attempt;
+  IF NOT graded THEN
+    PERFORM vt_open_test(test);
+    IF vt_past_deadline(attempt, 0) THEN
+      RETURN;
+    END IF;
+  END IF;
+  RETURN QUERY SELECT p.fldBytes, p.fldFormat, p.fldWidth, p.fldHeight, p.fldDescription FROM Pictures p
+  WHERE p.fldTestNumber = test AND p.fldSlot = slot;
+END
+$$;
+
 -- The roles and what each may do. Nobody else may connect to the database,
 -- create anything in it, or run a function of it. The workstation role of
 -- version 3, whose password every workstation held, may do nothing more.
@@ -552,11 +588,11 @@ BEGIN
   REVOKE ALL ON ALL FUNCTIONS IN SCHEMA public FROM PUBLIC;
   EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA public FROM %I', students);
   EXECUTE format('GRANT SELECT ON SchemaVersion TO %I, %I', students, administrator);
-  EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator TO %I', administrator);
+  EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator, Pictures TO %I', administrator);
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
   EXECUTE format('GRANT EXECUTE ON FUNCTION vt_student_rows(), vt_test(BIGINT), vt_begin(BIGINT), '
                  'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER), vt_finish(BIGINT, TEXT), '
-                 'vt_review(BIGINT), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
+                 'vt_review(BIGINT), vt_picture(BIGINT, INTEGER), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
   IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = workstation) THEN
     EXECUTE format('REVOKE ALL ON DATABASE %I FROM %I', current_database(), workstation);
     EXECUTE format('REVOKE ALL ON SCHEMA public FROM %I', workstation);

@@ -204,3 +204,18 @@ FOR EACH ROW EXECUTE FUNCTION OneAttemptPerStudentAndTest();
 CREATE TABLE SchemaVersion (
   fldVersion INTEGER NOT NULL
 );
+
+-- A question's picture, at most one per slot of a test: its encoded bytes
+-- (png, jpeg, gif, bmp or webp), size in pixels and the description read to
+-- students who cannot see it. Only the slot shown reads its picture; the
+-- lists never touch this table. A test's pictures go with the test.
+CREATE TABLE Pictures (
+  fldTestNumber BIGINT NOT NULL REFERENCES Tests (fldTestNumber) ON DELETE CASCADE,
+  fldSlot INTEGER NOT NULL CHECK (fldSlot BETWEEN 1 AND 25),
+  fldBytes BYTEA NOT NULL,
+  fldFormat TEXT NOT NULL,
+  fldWidth INTEGER NOT NULL,
+  fldHeight INTEGER NOT NULL,
+  fldDescription TEXT NOT NULL,
+  PRIMARY KEY (fldTestNumber, fldSlot)
+);

@@ -186,4 +186,24 @@ BEGIN
   SELECT RAISE(ABORT, 'This student has already begun this test.');
 END;
 
-PRAGMA user_version = 2;
+-- A question's picture, at most one per slot of a test: its encoded bytes
+-- (png, jpeg, gif, bmp or webp), size in pixels and the description read to
+-- students who cannot see it. Only the slot shown reads its picture; the
+-- lists never touch this table. A test's pictures go with the test.
+CREATE TABLE Pictures (
+  fldTestNumber INTEGER NOT NULL,
+  fldSlot INTEGER NOT NULL CHECK (fldSlot BETWEEN 1 AND 25),
+  fldBytes BLOB NOT NULL,
+  fldFormat TEXT NOT NULL,
+  fldWidth INTEGER NOT NULL,
+  fldHeight INTEGER NOT NULL,
+  fldDescription TEXT NOT NULL,
+  PRIMARY KEY (fldTestNumber, fldSlot)
+);
+
+CREATE TRIGGER PicturesGoWithTheirTest AFTER DELETE ON Tests
+BEGIN
+  DELETE FROM Pictures WHERE fldTestNumber = OLD.fldTestNumber;
+END;
+
+PRAGMA user_version = 3;

@@ -139,6 +139,7 @@ void TestLab::settingsAreReadAsWritten()
 }
 
 // labdb creates a database once; it copies a file's rows with their numbers
+// (a picture byte for byte, one of a test gone left behind)
 // into an empty one only, gives every student their role and lists the
 // passwords too short for a lab, and new rows are numbered past every number the
 // file used, a deleted one's too. Twin attempts from a file made before the
@@ -161,14 +162,19 @@ void TestLab::createOnceThenCopyKeepsNumbersAndRefusesData()
               "INSERT INTO Tests (fldTestNumber, fldTestName, fldTime, fldQ25Phony2) VALUES (9, '<Draft>', 30, 'Ω')",
               "INSERT INTO Results (fldResultNumber, fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDate) "
               "VALUES (41, 17, 9, '1231C', 4, '06/12/2026')",
-              "INSERT INTO Results (fldResultNumber, fldStudentNumber, fldTestNumber) VALUES (42, 17, 9)"})
+              "INSERT INTO Results (fldResultNumber, fldStudentNumber, fldTestNumber) VALUES (42, 17, 9)",
+              "INSERT INTO Pictures VALUES (9, 25, X'89504E470D0A00FF', 'png', 2, 1, 'A dot')",
+              "INSERT INTO Pictures VALUES (8, 1, X'00', 'png', 1, 1, 'Test 8 is gone')"})
             QVERIFY2(seed.exec(QString::fromUtf8(sql)), sql);
     }
     const ServerSettings target = TestServer::FreshDatabase(false);
     LabDatabase::Create(target);
     QVERIFY_THROWS_EXCEPTION(DbError, LabDatabase::Create(target));
     const LabDatabase::Copied copied = LabDatabase::CopyFrom(file, target);
-    QCOMPARE(QList<int>({copied.students, copied.tests, copied.results}), QList<int>({2, 1, 2}));
+    QCOMPARE(QList<int>({copied.students, copied.tests, copied.results, copied.pictures}), QList<int>({2, 1, 2, 1}));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestNumber, fldSlot, encode(fldBytes, 'hex'), fldFormat, fldWidth, fldHeight, "
+                                     "fldDescription FROM Pictures")),
+             QStringList{"9|25|89504e470d0a00ff|png|2|1|A dot"});
     QCOMPARE(env.Rows(QStringLiteral("SELECT * FROM Passwords ORDER BY fldStudentNumber")),
              (QStringList{"3|Ann|one|0", "17|O'Neil|NULL|0"}));
     // Each student has their role; the passwords too short for a lab are listed.

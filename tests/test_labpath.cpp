@@ -4,6 +4,7 @@
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
+#include "screens/PictureView.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
 #include "work/StudentWork.h"
@@ -16,6 +17,21 @@
 
 using namespace Module1;
 
+namespace {
+
+QByteArray RedSquarePng()
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+}
+
 class TestLabPath : public QObject {
     Q_OBJECT
 
@@ -25,7 +41,8 @@ private slots:
     // workstation stores lines (a changed one too, as the attempt is left),
     // and the server writes the records, shows no text past the deadline and
     // takes no answer more than ten seconds past it, grades and dates. The review shows each slot as the student
-    // saw it. A test finished elsewhere since the list was filled is refused.
+    // saw it. A slot's picture comes on the test screen and in the review.
+    // A test finished elsewhere since the list was filled is refused.
     void attemptThroughTheServer()
     {
         if (!TestEnv::OnServer())
@@ -36,6 +53,7 @@ private slots:
         const qint64 algebra = env.AddTest(QStringLiteral("Algebra"));
         const qint64 geometry = env.AddTest(QStringLiteral("Geometry"));
         env.AddTest(QStringLiteral("<Draft"));
+        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (?, 2, ?, 'png', 4, 4, 'A red square')"), {algebra, RedSquarePng()});
         const QString result = QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) "
                                               "VALUES (?, ?, 88, 'then')");
         env.Exec(result, {bob, algebra});
@@ -48,8 +66,10 @@ private slots:
 
         frmQuestions& screen = Take(env, QStringLiteral("Algebra"));
         ChooseRight(screen);
+        QVERIFY(!screen.picQuestion->isVisible());
         Click(screen.cmdNext);
         const QString secondOrder = ShownOrder(screen);
+        QVERIFY(screen.picQuestion->isVisible());  // slot 2's picture, through the student's role
         const int wrongLine = secondOrder.indexOf(u'1') == 0 ? 2 : 1;
         Choose(screen, wrongLine);
         Click(screen.cmdNext);
@@ -90,7 +110,8 @@ private slots:
         for (const QLabel* number : review.lblQuestionNumber)
             colours += TextColour(*number) == QColor(255, 0, 0) ? u'r' : u'g';
         QCOMPARE(colours.left(6), QStringLiteral("ggggrr"));
-        Click(review.cmdNext);  // slot 2 as the student saw it, the right line chosen
+        Click(review.cmdNext);  // slot 2 as the student saw it, its picture, the right line chosen
+        QCOMPARE(review.picQuestion->accessibleDescription(), QStringLiteral("A red square"));
         QString seen;
         for (const QLabel* line : {review.lblAnswer1, review.lblAnswer2, review.lblAnswer3})
             seen += QString::number(QStringList({"A2", "P2a", "P2b"}).indexOf(line->text()) + 1);

@@ -88,7 +88,7 @@ private slots:
             if (missing == "Ostrel.mdb")
                 QFile::remove(env.DatabasePath());
             else if (missing == "Tests")
-                env.Exec(QStringLiteral("DROP TABLE Tests"));
+                env.Exec(server ? QStringLiteral("DROP TABLE Tests CASCADE") : QStringLiteral("DROP TABLE Tests"));  // a server's Pictures refer to it
             else {
                 QFile ini(env.fake.programFolder + QStringLiteral("/VornickTest.ini"));
                 QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[PostgreSQL]\nhost=127.0.0.1\nport=1\ndatabase=lab\n") > 0);

@@ -20,6 +20,7 @@ namespace {
 struct Table {
     QString name;
     QString key;
+    QString rows = QStringLiteral("SELECT * FROM %1");  // the source's rows to copy
 };
 
 const Table Tables[] = {
@@ -27,6 +28,12 @@ const Table Tables[] = {
     {QStringLiteral("Tests"), QStringLiteral("fldTestNumber")},
     {QStringLiteral("Results"), QStringLiteral("fldResultNumber")},
 };
+
+// A file of the version before pictures has no Pictures table. A picture
+// whose test is gone would never be shown; the server's table refuses it, so
+// it stays behind rather than stopping the copy.
+const Table PicturesTable{QStringLiteral("Pictures"), QStringLiteral("fldTestNumber"),
+                          QStringLiteral("SELECT * FROM %1 WHERE fldTestNumber IN (SELECT fldTestNumber FROM Tests)")};
 
 QSqlQuery Run(QSqlDatabase db, const QString& sql)
 {
@@ -59,7 +66,7 @@ QStringList SharedColumns(const QSqlRecord& source, const QSqlRecord& target)
 
 int CopyTable(Connection& source, Connection& target, const Table& table)
 {
-    QSqlQuery rows = Run(source.Database(), QStringLiteral("SELECT * FROM %1").arg(table.name));
+    QSqlQuery rows = Run(source.Database(), table.rows.arg(table.name));
     const QSqlQuery targetShape = Run(target.Database(), QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(table.name));
     const QStringList columns = SharedColumns(rows.record(), targetShape.record());
     const QStringList marks(columns.size(), QStringLiteral("?"));
@@ -179,6 +186,8 @@ LabDatabase::Copied LabDatabase::CopyFrom(const QString& databaseFile, const Ser
         Run(db, QStringLiteral("ALTER TABLE Results DISABLE TRIGGER OneAttemptPerStudentAndTest"));
         copied.results = CopyTable(source, target, Tables[2]);
         Run(db, QStringLiteral("ALTER TABLE Results ENABLE TRIGGER OneAttemptPerStudentAndTest"));
+        if (source.Database().tables().contains(PicturesTable.name, Qt::CaseInsensitive))
+            copied.pictures = CopyTable(source, target, PicturesTable);
         for (const Table& table : Tables)
             MoveKeysPastUsedNumbers(source, target, table);
         copied.shortPasswords = ShortPasswords(target);

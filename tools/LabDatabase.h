@@ -44,10 +44,11 @@ struct Copied {
     int students = 0;
     int tests = 0;
     int results = 0;
+    int pictures = 0;
     std::vector<Account> shortPasswords;  // copied as they are, to be renewed
 };
 
-// Copies every student, test and result of the database file into the
+// Copies every student, test, result and picture of the database file into the
 // server's database, keeping their numbers, all or nothing; afterwards the
 // server numbers new rows past the highest numbers the file ever used
 // (deleted rows' numbers included), so none is given twice. Creates the tables

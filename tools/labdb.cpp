@@ -2,8 +2,8 @@
 // workstations use (VornickTest.ini):
 //   labdb create SETTINGS [WORKSTATION]   creates the tables, the functions and
 //                                  the roles on the empty database
-//   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests and
-//                                  results into it, keeping their numbers
+//   labdb copy DATABASE SETTINGS   copies an Ostrel.mdb's students, tests,
+//                                  results and pictures into it, keeping their numbers
 //   labdb upgrade SETTINGS [WORKSTATION]  brings the tables of an older version up to date
 //   labdb harden SUPERUSER         takes from everyone the server's functions a
 //                                  student could harm others with
@@ -84,10 +84,11 @@ int main(int argc, char* argv[])
         }
         if (args.size() == 3 && args[0] == QLatin1String("copy")) {
             const LabDatabase::Copied copied = LabDatabase::CopyFrom(args[1], ServerSettings::Read(args[2]));
-            Print(QCoreApplication::translate("labdb", "copied %1 students, %2 tests and %3 results")
+            Print(QCoreApplication::translate("labdb", "copied %1 students, %2 tests, %3 results and %4 pictures")
                       .arg(copied.students)
                       .arg(copied.tests)
-                      .arg(copied.results));
+                      .arg(copied.results)
+                      .arg(copied.pictures));
             if (!copied.shortPasswords.empty())
                 Print(QCoreApplication::translate(
                           "labdb", "these students' passwords are shorter than %1 characters; give them new ones:")

@@ -1,6 +1,6 @@
 // A technician's tool on the program's own database:
 //   vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
-//   vornick-admin export TEST --format gift|aiken [--output FILE]
+//   vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
 //   vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
 //   vornick-admin analysis TEST [--output FILE.csv]
 //   vornick-admin extra-time STUDENT [PERCENT]
@@ -13,6 +13,7 @@
 // and one line on stderr, and leaves the database and the files as they were.
 #include "analysis/AnalysisText.h"
 #include "app/AttemptRows.h"
+#include "app/TestPictures.h"
 #include "app/TestRows.h"
 #include "app/TestRules.h"
 #include "data/Connection.h"
@@ -20,9 +21,8 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/ServerSettings.h"
-#include "exchange/Aiken.h"
 #include "exchange/Csv.h"
-#include "exchange/Gift.h"
+#include "exchange/QuestionFile.h"
 #include "work/AttemptControl.h"
 
 #include <QCommandLineParser>
@@ -61,7 +61,7 @@ struct Options {
                                    QStringLiteral("D")};
     QCommandLineOption first{QStringLiteral("first"),
                              QCoreApplication::translate("vornick-admin", "Take only the first N usable questions (at most 25)."), QStringLiteral("N")};
-    QCommandLineOption format{QStringLiteral("format"), QCoreApplication::translate("vornick-admin", "gift or aiken."), QStringLiteral("F")};
+    QCommandLineOption format{QStringLiteral("format"), QCoreApplication::translate("vornick-admin", "gift, aiken or moodle."), QStringLiteral("F")};
     QCommandLineOption output{QStringLiteral("output"), QCoreApplication::translate("vornick-admin", "The file to write (default: standard output)."),
                               QStringLiteral("FILE")};
     QCommandLineOption test{QStringLiteral("test"), QCoreApplication::translate("vornick-admin", "Only this test's results (its number or title)."),
@@ -147,6 +147,7 @@ qint64 StoreNewTest(Connection& connection, const TestDraft& draft, bool titleFr
     TestRows::WriteQuestions(tests, draft.questions);
     tests.Update();
     const qint64 number = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+    TestPictures::WriteFrom(connection, number, draft.questions);
     storing.Commit();
     return number;
 }
@@ -250,16 +251,17 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
 {
     OnlyOptions(parser, {QStringLiteral("format"), QStringLiteral("output"), QStringLiteral("database"),
                          QStringLiteral("settings")});
-    const QString format = parser.value(options.format).toLower();
-    Require(format == QLatin1String("gift") || format == QLatin1String("aiken"),
-            QCoreApplication::translate("vornick-admin", "export needs --format gift or --format aiken."), true);
+    const std::optional<QuestionFormat> format = QuestionFile::FormatNamed(parser.value(options.format));
+    Require(format.has_value(),
+            QCoreApplication::translate("vornick-admin", "export needs --format gift, --format aiken or --format moodle."), true);
     Connection connection(QStringLiteral("vornick-admin"));
     OpenDatabase(connection, parser, options);
     Recordset tests;
     tests.Open(Sql::AllTests(), connection);
     FindTest(tests, test);
-    const TestDraft draft = TestRows::Draft(tests);
-    const WriteOutcome written = format == QLatin1String("gift") ? Gift::Write(draft) : Aiken::Write(draft);
+    TestDraft draft = TestRows::Draft(tests);
+    TestPictures::ReadInto(connection, tests.Field(QStringLiteral("fldTestNumber")).toLongLong(), draft);
+    const WriteOutcome written = QuestionFile::Write(*format, draft);
     if (parser.isSet(options.output)) {
         WriteFile(parser.value(options.output), written.text.toUtf8());
         Print(QCoreApplication::translate("vornick-admin", "Wrote %1 questions of test %2 \"%3\" to %4.")
@@ -438,7 +440,7 @@ QString Usage()
     return QCoreApplication::translate(
                "vornick-admin",
                "usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]\n"
-               "       vornick-admin export TEST --format gift|aiken [--output FILE]\n"
+               "       vornick-admin export TEST --format gift|aiken|moodle [--output FILE]\n"
                "       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE\n"
                "       vornick-admin analysis TEST [--output FILE.csv]\n"
                "       vornick-admin extra-time STUDENT [PERCENT]\n"
@@ -447,7 +449,7 @@ QString Usage()
                "       vornick-admin finish STUDENT TEST\n"
                "All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
                "work on the database of the program beside this tool. TEST is a test's number or its title.\n"
-               "FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an\n"
+               "FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an\n"
                "unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or\n"
                "those of a test, a student or both); analysis prints a test's item statistics and with --output\n"
                "saves its per-slot table as CSV. extra-time shows or sets a student's extra time (0 to 400 percent of\n"

@@ -66,6 +66,10 @@
         <source>ANSWER: %1 names none of the question&apos;s options.</source>
         <translation>ANSWER: %1 لا يشير إلى أي من خيارات السؤال.</translation>
     </message>
+    <message>
+        <source>picture left out (Aiken carries no pictures).</source>
+        <translation>حُذفت الصورة (لا يحمل Aiken صورًا).</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -494,6 +498,99 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
 </context>
 <context>
+    <name>Moodle</name>
+    <message>
+        <source>The file is XML but not a Moodle question file (it has no &lt;quiz&gt;).</source>
+        <translation>الملف بتنسيق XML لكنه ليس ملف أسئلة Moodle (ليس فيه &lt;quiz&gt;).</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML here: %1.</source>
+        <translation>الملف ليس XML سليم البنية في هذا الموضع: %1.</translation>
+    </message>
+    <message>
+        <source>an empty text.</source>
+        <translation>نص فارغ.</translation>
+    </message>
+    <message>
+        <source>a text of %1 characters; at most %2 can be used.</source>
+        <translation>نص من %1 حرفًا؛ يمكن استخدام %2 على الأكثر.</translation>
+    </message>
+    <message>
+        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
+        <translation>نص HTML فيه أكثر من %1 وسم؛ يقرأ البرنامج هذا العدد على الأكثر في النص الواحد.</translation>
+    </message>
+    <message>
+        <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
+        <translation>سؤال من النوع &quot;%1&quot;؛ لا يُستخدم إلا الاختيار من متعدد (multichoice).</translation>
+    </message>
+    <message>
+        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>%1 إجابات؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</translation>
+    </message>
+    <message>
+        <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
+        <translation>إجابات بنسب غير واحدة بـ100 واثنتين بـ0؛ يعدّ البرنامج الإجابة صحيحة أو خاطئة فقط.</translation>
+    </message>
+    <message>
+        <source>only the first of its %1 pictures is kept.</source>
+        <translation>لا يُحتفظ إلا بأولى صوره الـ%1.</translation>
+    </message>
+    <message>
+        <source>its picture &quot;%1&quot; is not in the file; left out.</source>
+        <translation>صورته &quot;%1&quot; ليست في الملف؛ حُذفت.</translation>
+    </message>
+    <message>
+        <source>it is not a picture inside the file.</source>
+        <translation>ليست صورة داخل الملف.</translation>
+    </message>
+    <message>
+        <source>its picture is left out: %1</source>
+        <translation>حُذفت صورته: %1</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>ليس لصورته نص بديل؛ اكتب لها وصفًا في محرر الأسئلة.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureView</name>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>The file is larger than 50 MB, too large for a question&apos;s picture.</source>
+        <translation>حجم الملف أكبر من 50 ميغابايت، وهو كبير جدًا لصورة سؤال.</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>الملف ليس صورة يستطيع هذا البرنامج عرضها (PNG أو JPEG أو GIF أو BMP أو WebP).</translation>
+    </message>
+    <message>
+        <source>The picture in the file cannot be read: %1.</source>
+        <translation>تتعذر قراءة الصورة في الملف: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>يتعذر فتح الملف %1: %2.</translation>
+    </message>
+    <message>
+        <source>A picture needs a description for students who cannot see it. Type one in the box under the picture, or remove the picture.</source>
+        <translation>تحتاج الصورة إلى وصف للطلاب الذين لا يستطيعون رؤيتها. اكتب وصفًا في المربع أسفل الصورة، أو أزل الصورة.</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
+        <translation>يجوز أن يضم وصف الصورة %1 حرفًا على الأكثر؛ وهذا الوصف يضم %2.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s base64 text is damaged.</source>
+        <translation>نص base64 الخاص بالصورة تالف.</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>VornickTest report</source>
@@ -543,14 +640,6 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>Line %1: %2</source>
         <translation>السطر %1: %2</translation>
-    </message>
-    <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
-    </message>
-    <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
@@ -604,24 +693,12 @@ Ask the person who installed VornickTest to give this account access to the data
 <context>
     <name>QuestionFiles</name>
     <message>
-        <source>Import Questions</source>
-        <translation>استيراد الأسئلة</translation>
-    </message>
-    <message>
-        <source>Export Questions</source>
-        <translation>تصدير الأسئلة</translation>
-    </message>
-    <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>لا يصلح أي سؤال في هذا الملف للاستخدام؛ لم يُحفظ شيء.</translation>
     </message>
     <message>
         <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
         <translation>يضم الاختبار %1 سؤالًا على الأكثر، وفي هذا الملف %2 سؤالًا صالحًا. قسّم الملف واستورد كل جزء.</translation>
-    </message>
-    <message>
-        <source>Question files (*.gift *.txt)</source>
-        <translation>ملفات الأسئلة (*.gift *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -656,12 +733,20 @@ Ask the person who installed VornickTest to give this account access to the data
         <translation>كُتب %1 سؤالًا من &quot;%2&quot; في %3 بتنسيق %4.</translation>
     </message>
     <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
+        <source>Question files (*.gift *.txt *.xml)</source>
+        <translation>ملفات الأسئلة (*.gift *.txt *.xml)</translation>
     </message>
     <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>ملفات Moodle XML ‏(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>استيراد الأسئلة</translation>
+    </message>
+    <message>
+        <source>Export Questions</source>
+        <translation>تصدير الأسئلة</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1400,36 @@ Are you sure you want to exit?</source>
         <source>False answer 2</source>
         <translation>الإجابة الخاطئة 2</translation>
     </message>
+    <message>
+        <source>Picture&apos;s description:</source>
+        <translation>وصف الصورة:</translation>
+    </message>
+    <message>
+        <source>&amp;Picture…</source>
+        <translation>&amp;صورة…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Picture</source>
+        <translation>إ&amp;زالة الصورة</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</source>
+        <translation>الصور (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the question&apos;s picture.
+%1</source>
+        <translation>لا يمكن استخدام هذا الملف صورةً للسؤال.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>
@@ -1567,10 +1682,6 @@ Are you sure you want to exit?</source>
         <translation>نُقلت الجداول من الإصدار %1 إلى الإصدار %2</translation>
     </message>
     <message>
-        <source>copied %1 students, %2 tests and %3 results</source>
-        <translation>نُسخ %1 طالبًا و%2 اختبارًا و%3 نتيجة</translation>
-    </message>
-    <message>
         <source>usage: labdb create SETTINGS [WORKSTATION]
        labdb copy DATABASE SETTINGS
        labdb upgrade SETTINGS [WORKSTATION]
@@ -1594,6 +1705,10 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>سُحبت setseed وpg_sleep والأقفال الاستشارية والكائنات الكبيرة وإرسال الإشارات إلى الجلسات الأخرى من الجميع عدا المستخدم الأعلى</translation>
     </message>
+    <message>
+        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
+        <translation>نُسخ %1 طالبًا و%2 اختبارًا و%3 نتيجة و%4 صورة</translation>
+    </message>
 </context>
 <context>
     <name>vornick-admin</name>
@@ -1612,10 +1727,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
     <message>
         <source>Take only the first N usable questions (at most 25).</source>
         <translation>خذ أول N سؤالًا صالحًا فقط (25 على الأكثر).</translation>
-    </message>
-    <message>
-        <source>gift or aiken.</source>
-        <translation>gift أو aiken.</translation>
     </message>
     <message>
         <source>The file to write (default: standard output).</source>
@@ -1688,10 +1799,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
     <message>
         <source>%1 cannot be written: %2.</source>
         <translation>لا يمكن كتابة %1: %2.</translation>
-    </message>
-    <message>
-        <source>export needs --format gift or --format aiken.</source>
-        <translation>يحتاج export إلى --format gift أو --format aiken.</translation>
     </message>
     <message>
         <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
@@ -1789,40 +1896,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
         <translation>الطالب	الاختبار	البدء	المُجاب عنها	الوقت المتبقي</translation>
     </message>
     <message>
-        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
-       vornick-admin export TEST --format gift|aiken [--output FILE]
-       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
-       vornick-admin analysis TEST [--output FILE.csv]
-       vornick-admin extra-time STUDENT [PERCENT]
-       vornick-admin attempts
-       vornick-admin more-time STUDENT TEST MINUTES
-       vornick-admin finish STUDENT TEST
-All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
-work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
-FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an
-unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
-those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
-saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
-every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
-        <translation>الاستخدام: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
-           vornick-admin export TEST --format gift|aiken [--output FILE]
-           vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
-           vornick-admin analysis TEST [--output FILE.csv]
-           vornick-admin extra-time STUDENT [PERCENT]
-           vornick-admin attempts
-           vornick-admin more-time STUDENT TEST MINUTES
-           vornick-admin finish STUDENT TEST
-تقبل جميعها --database PATH (ملف Ostrel.mdb) أو --settings INI (ملف VornickTest.ini)؛ ومن دونهما
-تعمل على قاعدة بيانات البرنامج المثبّت بجانب هذه الأداة. TEST رقم الاختبار أو عنوانه.
-FILE ملف GIFT أو Aiken؛ يضم الاختبار 25 سؤالًا على الأكثر، وأقل من 25 يجعل
-الاختبار غير مكتمل. المدة الافتراضية %1 دقيقة. يكتب results المحاولات بتنسيق CSV (كلها، أو
-محاولات اختبار أو طالب أو كليهما)؛ ويعرض analysis إحصاءات أسئلة الاختبار ومع --output
-يحفظ جدوله لكل سؤال بتنسيق CSV. يعرض extra-time الوقت الإضافي لطالب أو يحدده (من 0 إلى 400 بالمئة
-من مدة كل اختبار)؛ ويسرد attempts المحاولات الجارية؛ ويضيف more-time من 1 إلى 600 دقيقة إلى إحداها،
-وينهي finish إحداها ويصححها فورًا. STUDENT رقم الطالب أو اسمه.</translation>
-    </message>
-    <message>
         <source>attempts takes nothing more.</source>
         <translation>لا يقبل attempts أي شيء آخر.</translation>
     </message>
@@ -1837,6 +1910,48 @@ FILE ملف GIFT أو Aiken؛ يضم الاختبار 25 سؤالًا على ا�
     <message>
         <source>finish takes a student and a test.</source>
         <translation>يقبل finish طالبًا واختبارًا.</translation>
+    </message>
+    <message>
+        <source>gift, aiken or moodle.</source>
+        <translation>gift أو aiken أو moodle.</translation>
+    </message>
+    <message>
+        <source>export needs --format gift, --format aiken or --format moodle.</source>
+        <translation>يحتاج export إلى --format gift أو --format aiken أو --format moodle.</translation>
+    </message>
+    <message>
+        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+       vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
+       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+       vornick-admin analysis TEST [--output FILE.csv]
+       vornick-admin extra-time STUDENT [PERCENT]
+       vornick-admin attempts
+       vornick-admin more-time STUDENT TEST MINUTES
+       vornick-admin finish STUDENT TEST
+All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
+work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
+FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
+unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
+those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
+saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
+every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
+finish grades one now. STUDENT is a student&apos;s number or name.</source>
+        <translation>الاستخدام: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+           vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
+           vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+           vornick-admin analysis TEST [--output FILE.csv]
+           vornick-admin extra-time STUDENT [PERCENT]
+           vornick-admin attempts
+           vornick-admin more-time STUDENT TEST MINUTES
+           vornick-admin finish STUDENT TEST
+تقبل جميعها --database PATH (ملف Ostrel.mdb) أو --settings INI (ملف VornickTest.ini)؛ ومن دونهما
+تعمل على قاعدة بيانات البرنامج المثبّت بجانب هذه الأداة. TEST رقم الاختبار أو عنوانه.
+FILE ملف GIFT أو Aiken أو Moodle XML؛ يضم الاختبار 25 سؤالًا على الأكثر، وأقل من 25 يجعل
+الاختبار غير مكتمل. المدة الافتراضية %1 دقيقة. يكتب results المحاولات بتنسيق CSV (كلها، أو
+محاولات اختبار أو طالب أو كليهما)؛ ويعرض analysis إحصاءات أسئلة الاختبار ومع --output
+يحفظ جدوله لكل سؤال بتنسيق CSV. يعرض extra-time الوقت الإضافي لطالب أو يحدده (من 0 إلى 400 بالمئة
+من مدة كل اختبار)؛ ويسرد attempts المحاولات الجارية؛ ويضيف more-time من 1 إلى 600 دقيقة إلى إحداها،
+وينهي finish إحداها ويصححها فورًا. STUDENT رقم الطالب أو اسمه.</translation>
     </message>
 </context>
 <context>

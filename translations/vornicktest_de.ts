@@ -66,6 +66,10 @@
         <source>ANSWER: %1 names none of the question&apos;s options.</source>
         <translation>ANSWER: %1 nennt keine der Antworten der Frage.</translation>
     </message>
+    <message>
+        <source>picture left out (Aiken carries no pictures).</source>
+        <translation>Bild weggelassen (Aiken kennt keine Bilder).</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -490,6 +494,99 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
 </context>
 <context>
+    <name>Moodle</name>
+    <message>
+        <source>The file is XML but not a Moodle question file (it has no &lt;quiz&gt;).</source>
+        <translation>Die Datei ist XML, aber keine Moodle-Fragendatei (sie hat kein &lt;quiz&gt;).</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML here: %1.</source>
+        <translation>Die Datei ist an dieser Stelle kein wohlgeformtes XML: %1.</translation>
+    </message>
+    <message>
+        <source>an empty text.</source>
+        <translation>ein leerer Text.</translation>
+    </message>
+    <message>
+        <source>a text of %1 characters; at most %2 can be used.</source>
+        <translation>ein Text mit %1 Zeichen; höchstens %2 können verwendet werden.</translation>
+    </message>
+    <message>
+        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
+        <translation>ein HTML-Text mit mehr als %1 Tags; das Programm liest höchstens so viele in einem Text.</translation>
+    </message>
+    <message>
+        <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
+        <translation>eine Frage vom Typ „%1“; nur Multiple-Choice-Fragen (multichoice) können verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>%1 Antworten; das Programm braucht genau drei, eine richtige (fraction 100) und zwei falsche (fraction 0).</translation>
+    </message>
+    <message>
+        <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
+        <translation>Antworten mit anderen Bewertungen als einmal 100 und zweimal 0; das Programm wertet eine Antwort nur als richtig oder falsch.</translation>
+    </message>
+    <message>
+        <source>only the first of its %1 pictures is kept.</source>
+        <translation>von ihren %1 Bildern wird nur das erste übernommen.</translation>
+    </message>
+    <message>
+        <source>its picture &quot;%1&quot; is not in the file; left out.</source>
+        <translation>ihr Bild „%1“ ist nicht in der Datei; weggelassen.</translation>
+    </message>
+    <message>
+        <source>it is not a picture inside the file.</source>
+        <translation>es ist kein in der Datei eingebettetes Bild.</translation>
+    </message>
+    <message>
+        <source>its picture is left out: %1</source>
+        <translation>ihr Bild wird weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>ihr Bild hat keinen Alternativtext; schreiben Sie im Fragen-Editor eine Beschreibung dazu.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureView</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>The file is larger than 50 MB, too large for a question&apos;s picture.</source>
+        <translation>Die Datei ist größer als 50 MB und damit zu groß für das Bild einer Frage.</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>Die Datei ist kein Bild, das dieses Programm zeigen kann (PNG, JPEG, GIF, BMP oder WebP).</translation>
+    </message>
+    <message>
+        <source>The picture in the file cannot be read: %1.</source>
+        <translation>Das Bild in der Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>A picture needs a description for students who cannot see it. Type one in the box under the picture, or remove the picture.</source>
+        <translation>Ein Bild braucht eine Beschreibung für Schüler, die es nicht sehen können. Geben Sie eine in das Feld unter dem Bild ein, oder entfernen Sie das Bild.</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
+        <translation>Die Beschreibung eines Bildes darf höchstens %1 Zeichen haben; diese hat %2.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s base64 text is damaged.</source>
+        <translation>Der Base64-Text des Bildes ist beschädigt.</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>VornickTest report</source>
@@ -539,14 +636,6 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
-    </message>
-    <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
@@ -600,24 +689,12 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
 <context>
     <name>QuestionFiles</name>
     <message>
-        <source>Import Questions</source>
-        <translation>Fragen importieren</translation>
-    </message>
-    <message>
-        <source>Export Questions</source>
-        <translation>Fragen exportieren</translation>
-    </message>
-    <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Keine Frage dieser Datei ist verwendbar; es wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
         <translation>Ein Test hat höchstens %1 Fragen, und diese Datei enthält %2 verwendbare. Teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
-    </message>
-    <message>
-        <source>Question files (*.gift *.txt)</source>
-        <translation>Fragendateien (*.gift *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -652,12 +729,20 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <translation>%1 Fragen von &quot;%2&quot; als %4 nach %3 geschrieben.</translation>
     </message>
     <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
+        <source>Question files (*.gift *.txt *.xml)</source>
+        <translation>Fragendateien (*.gift *.txt *.xml)</translation>
     </message>
     <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Moodle-XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>Fragen importieren</translation>
+    </message>
+    <message>
+        <source>Export Questions</source>
+        <translation>Fragen exportieren</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1388,36 @@ Wollen Sie wirklich beenden?</numerusform>
         <source>False answer 2</source>
         <translation>Falsche Antwort 2</translation>
     </message>
+    <message>
+        <source>Picture&apos;s description:</source>
+        <translation>Beschreibung des Bildes:</translation>
+    </message>
+    <message>
+        <source>&amp;Picture…</source>
+        <translation>&amp;Bild…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Picture</source>
+        <translation>Bild ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the question&apos;s picture.
+%1</source>
+        <translation>Diese Datei kann nicht als Bild der Frage verwendet werden.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>
@@ -1543,10 +1658,6 @@ Wollen Sie wirklich beenden?</numerusform>
         <translation>Tabellen von Version %1 auf Version %2 gebracht</translation>
     </message>
     <message>
-        <source>copied %1 students, %2 tests and %3 results</source>
-        <translation>%1 Schüler, %2 Tests und %3 Ergebnisse kopiert</translation>
-    </message>
-    <message>
         <source>usage: labdb create SETTINGS [WORKSTATION]
        labdb copy DATABASE SETTINGS
        labdb upgrade SETTINGS [WORKSTATION]
@@ -1570,6 +1681,10 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>setseed, pg_sleep, die Advisory Locks, die Large Objects und die Signale an andere Sitzungen allen außer dem Superuser entzogen</translation>
     </message>
+    <message>
+        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
+        <translation>%1 Schüler, %2 Tests, %3 Ergebnisse und %4 Bilder kopiert</translation>
+    </message>
 </context>
 <context>
     <name>vornick-admin</name>
@@ -1588,10 +1703,6 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     <message>
         <source>Take only the first N usable questions (at most 25).</source>
         <translation>Nur die ersten N verwendbaren Fragen übernehmen (höchstens 25).</translation>
-    </message>
-    <message>
-        <source>gift or aiken.</source>
-        <translation>gift oder aiken.</translation>
     </message>
     <message>
         <source>The file to write (default: standard output).</source>
@@ -1664,10 +1775,6 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     <message>
         <source>%1 cannot be written: %2.</source>
         <translation>%1 kann nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>export needs --format gift or --format aiken.</source>
-        <translation>export braucht --format gift oder --format aiken.</translation>
     </message>
     <message>
         <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
@@ -1761,40 +1868,6 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
         <translation>Schüler	Test	Begonnen	Beantwortet	Restzeit</translation>
     </message>
     <message>
-        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
-       vornick-admin export TEST --format gift|aiken [--output FILE]
-       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
-       vornick-admin analysis TEST [--output FILE.csv]
-       vornick-admin extra-time STUDENT [PERCENT]
-       vornick-admin attempts
-       vornick-admin more-time STUDENT TEST MINUTES
-       vornick-admin finish STUDENT TEST
-All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
-work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
-FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an
-unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
-those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
-saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
-every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
-        <translation>Aufruf: vornick-admin import DATEI [--title T] [--minutes N] [--description D] [--first N]
-        vornick-admin export TEST --format gift|aiken [--output DATEI]
-        vornick-admin results [--test TEST] [--student NAME_ODER_NUMMER] --output DATEI
-        vornick-admin analysis TEST [--output DATEI.csv]
-        vornick-admin extra-time SCHÜLER [PROZENT]
-        vornick-admin attempts
-        vornick-admin more-time SCHÜLER TEST MINUTEN
-        vornick-admin finish SCHÜLER TEST
-Alle nehmen --database PFAD (eine Ostrel.mdb) oder --settings INI (eine VornickTest.ini); ohne sie
-arbeiten sie mit der Datenbank des Programms neben diesem Werkzeug. TEST ist die Nummer oder der Titel eines Tests.
-DATEI ist eine GIFT- oder Aiken-Datei; ein Test hat höchstens 25 Fragen, weniger als 25 ergeben einen
-unfertigen Test. Die Dauer ist ohne Angabe %1 Minuten. results schreibt Versuche als CSV (alle, oder
-die eines Tests, eines Schülers oder beider); analysis gibt die Aufgabenstatistik eines Tests aus und
-speichert mit --output ihre Tabelle je Frage als CSV. extra-time zeigt oder setzt die Zeitverlängerung eines
-Schülers (0 bis 400 Prozent der Dauer jedes Tests); attempts listet die laufenden Versuche; more-time gibt einem
-von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist die Nummer oder der Name eines Schülers.</translation>
-    </message>
-    <message>
         <source>attempts takes nothing more.</source>
         <translation>attempts nimmt nichts weiter.</translation>
     </message>
@@ -1809,6 +1882,48 @@ von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist d
     <message>
         <source>finish takes a student and a test.</source>
         <translation>finish nimmt einen Schüler und einen Test.</translation>
+    </message>
+    <message>
+        <source>gift, aiken or moodle.</source>
+        <translation>gift, aiken oder moodle.</translation>
+    </message>
+    <message>
+        <source>export needs --format gift, --format aiken or --format moodle.</source>
+        <translation>export braucht --format gift, --format aiken oder --format moodle.</translation>
+    </message>
+    <message>
+        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+       vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
+       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+       vornick-admin analysis TEST [--output FILE.csv]
+       vornick-admin extra-time STUDENT [PERCENT]
+       vornick-admin attempts
+       vornick-admin more-time STUDENT TEST MINUTES
+       vornick-admin finish STUDENT TEST
+All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
+work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
+FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
+unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
+those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
+saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
+every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
+finish grades one now. STUDENT is a student&apos;s number or name.</source>
+        <translation>Aufruf: vornick-admin import DATEI [--title T] [--minutes N] [--description D] [--first N]
+        vornick-admin export TEST --format gift|aiken|moodle [--output DATEI]
+        vornick-admin results [--test TEST] [--student NAME_ODER_NUMMER] --output DATEI
+        vornick-admin analysis TEST [--output DATEI.csv]
+        vornick-admin extra-time SCHÜLER [PROZENT]
+        vornick-admin attempts
+        vornick-admin more-time SCHÜLER TEST MINUTEN
+        vornick-admin finish SCHÜLER TEST
+Alle nehmen --database PFAD (eine Ostrel.mdb) oder --settings INI (eine VornickTest.ini); ohne sie
+arbeiten sie mit der Datenbank des Programms neben diesem Werkzeug. TEST ist die Nummer oder der Titel eines Tests.
+DATEI ist eine GIFT-, Aiken- oder Moodle-XML-Datei; ein Test hat höchstens 25 Fragen, weniger als 25 ergeben einen
+unfertigen Test. Die Dauer ist ohne Angabe %1 Minuten. results schreibt Versuche als CSV (alle, oder
+die eines Tests, eines Schülers oder beider); analysis gibt die Aufgabenstatistik eines Tests aus und
+speichert mit --output ihre Tabelle je Frage als CSV. extra-time zeigt oder setzt die Zeitverlängerung eines
+Schülers (0 bis 400 Prozent der Dauer jedes Tests); attempts listet die laufenden Versuche; more-time gibt einem
+von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist die Nummer oder der Name eines Schülers.</translation>
     </message>
 </context>
 <context>

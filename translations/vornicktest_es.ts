@@ -66,6 +66,10 @@
         <source>ANSWER: %1 names none of the question&apos;s options.</source>
         <translation>ANSWER: %1 no corresponde a ninguna opción de la pregunta.</translation>
     </message>
+    <message>
+        <source>picture left out (Aiken carries no pictures).</source>
+        <translation>imagen omitida (Aiken no admite imágenes).</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -490,6 +494,99 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
 </context>
 <context>
+    <name>Moodle</name>
+    <message>
+        <source>The file is XML but not a Moodle question file (it has no &lt;quiz&gt;).</source>
+        <translation>El archivo es XML pero no es un archivo de preguntas de Moodle (no tiene &lt;quiz&gt;).</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML here: %1.</source>
+        <translation>El archivo no es XML bien formado en este punto: %1.</translation>
+    </message>
+    <message>
+        <source>an empty text.</source>
+        <translation>un texto vacío.</translation>
+    </message>
+    <message>
+        <source>a text of %1 characters; at most %2 can be used.</source>
+        <translation>un texto de %1 caracteres; como máximo se pueden usar %2.</translation>
+    </message>
+    <message>
+        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
+        <translation>un texto HTML con más de %1 etiquetas; el programa lee como máximo esa cantidad en un texto.</translation>
+    </message>
+    <message>
+        <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
+        <translation>una pregunta de tipo «%1»; solo se pueden usar preguntas de opción múltiple (multichoice).</translation>
+    </message>
+    <message>
+        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>%1 respuestas; el programa necesita exactamente tres, una correcta (fraction 100) y dos falsas (fraction 0).</translation>
+    </message>
+    <message>
+        <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
+        <translation>respuestas con fracciones distintas de una de 100 y dos de 0; el programa cuenta una respuesta solo como correcta o falsa.</translation>
+    </message>
+    <message>
+        <source>only the first of its %1 pictures is kept.</source>
+        <translation>solo se conserva la primera de sus %1 imágenes.</translation>
+    </message>
+    <message>
+        <source>its picture &quot;%1&quot; is not in the file; left out.</source>
+        <translation>su imagen «%1» no está en el archivo; se omite.</translation>
+    </message>
+    <message>
+        <source>it is not a picture inside the file.</source>
+        <translation>no es una imagen contenida en el archivo.</translation>
+    </message>
+    <message>
+        <source>its picture is left out: %1</source>
+        <translation>su imagen se omite: %1</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>su imagen no tiene texto alternativo; escriba una descripción para ella en el editor de preguntas.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureView</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>The file is larger than 50 MB, too large for a question&apos;s picture.</source>
+        <translation>El archivo ocupa más de 50 MB, demasiado para la imagen de una pregunta.</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>El archivo no es una imagen que este programa pueda mostrar (PNG, JPEG, GIF, BMP o WebP).</translation>
+    </message>
+    <message>
+        <source>The picture in the file cannot be read: %1.</source>
+        <translation>No se puede leer la imagen del archivo: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>A picture needs a description for students who cannot see it. Type one in the box under the picture, or remove the picture.</source>
+        <translation>Una imagen necesita una descripción para los alumnos que no pueden verla. Escriba una en el cuadro bajo la imagen, o quite la imagen.</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
+        <translation>La descripción de una imagen puede tener como máximo %1 caracteres; esta tiene %2.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s base64 text is damaged.</source>
+        <translation>El texto base64 de la imagen está dañado.</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>VornickTest report</source>
@@ -539,14 +636,6 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
-    </message>
-    <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
-    </message>
-    <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
@@ -600,24 +689,12 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
 <context>
     <name>QuestionFiles</name>
     <message>
-        <source>Import Questions</source>
-        <translation>Importar preguntas</translation>
-    </message>
-    <message>
-        <source>Export Questions</source>
-        <translation>Exportar preguntas</translation>
-    </message>
-    <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Ninguna pregunta de este archivo se puede usar; no se guarda nada.</translation>
     </message>
     <message>
         <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
         <translation>Una prueba tiene como máximo %1 preguntas y este archivo contiene %2 utilizables. Divida el archivo e importe cada parte.</translation>
-    </message>
-    <message>
-        <source>Question files (*.gift *.txt)</source>
-        <translation>Archivos de preguntas (*.gift *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -652,12 +729,20 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <translation>%1 preguntas de &quot;%2&quot; escritas en %3 como %4.</translation>
     </message>
     <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
+        <source>Question files (*.gift *.txt *.xml)</source>
+        <translation>Archivos de preguntas (*.gift *.txt *.xml)</translation>
     </message>
     <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Archivos Moodle XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importar preguntas</translation>
+    </message>
+    <message>
+        <source>Export Questions</source>
+        <translation>Exportar preguntas</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1388,36 @@ Are you sure you want to exit?</source>
         <source>False answer 2</source>
         <translation>Respuesta falsa 2</translation>
     </message>
+    <message>
+        <source>Picture&apos;s description:</source>
+        <translation>Descripción de la imagen:</translation>
+    </message>
+    <message>
+        <source>&amp;Picture…</source>
+        <translation>&amp;Imagen…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Picture</source>
+        <translation>&amp;Quitar imagen</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the question&apos;s picture.
+%1</source>
+        <translation>Este archivo no puede usarse como imagen de la pregunta.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>
@@ -1543,10 +1658,6 @@ Are you sure you want to exit?</source>
         <translation>tablas llevadas de la versión %1 a la versión %2</translation>
     </message>
     <message>
-        <source>copied %1 students, %2 tests and %3 results</source>
-        <translation>copiados %1 alumnos, %2 pruebas y %3 resultados</translation>
-    </message>
-    <message>
         <source>usage: labdb create SETTINGS [WORKSTATION]
        labdb copy DATABASE SETTINGS
        labdb upgrade SETTINGS [WORKSTATION]
@@ -1570,6 +1681,10 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>retirados a todos salvo al superusuario setseed, pg_sleep, los bloqueos consultivos, los objetos grandes y las señales a otras sesiones</translation>
     </message>
+    <message>
+        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
+        <translation>copiados %1 alumnos, %2 pruebas, %3 resultados y %4 imágenes</translation>
+    </message>
 </context>
 <context>
     <name>vornick-admin</name>
@@ -1588,10 +1703,6 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     <message>
         <source>Take only the first N usable questions (at most 25).</source>
         <translation>Tomar solo las N primeras preguntas utilizables (25 como máximo).</translation>
-    </message>
-    <message>
-        <source>gift or aiken.</source>
-        <translation>gift o aiken.</translation>
     </message>
     <message>
         <source>The file to write (default: standard output).</source>
@@ -1664,10 +1775,6 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     <message>
         <source>%1 cannot be written: %2.</source>
         <translation>No se puede escribir %1: %2.</translation>
-    </message>
-    <message>
-        <source>export needs --format gift or --format aiken.</source>
-        <translation>export necesita --format gift o --format aiken.</translation>
     </message>
     <message>
         <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
@@ -1761,40 +1868,6 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
         <translation>Alumno	Prueba	Empezado	Respondidas	Tiempo restante</translation>
     </message>
     <message>
-        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
-       vornick-admin export TEST --format gift|aiken [--output FILE]
-       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
-       vornick-admin analysis TEST [--output FILE.csv]
-       vornick-admin extra-time STUDENT [PERCENT]
-       vornick-admin attempts
-       vornick-admin more-time STUDENT TEST MINUTES
-       vornick-admin finish STUDENT TEST
-All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
-work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
-FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an
-unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
-those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
-saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
-every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
-        <translation>uso: vornick-admin import ARCHIVO [--title T] [--minutes N] [--description D] [--first N]
-     vornick-admin export PRUEBA --format gift|aiken [--output ARCHIVO]
-     vornick-admin results [--test PRUEBA] [--student NOMBRE_O_NÚMERO] --output ARCHIVO
-     vornick-admin analysis PRUEBA [--output ARCHIVO.csv]
-     vornick-admin extra-time ALUMNO [PORCENTAJE]
-     vornick-admin attempts
-     vornick-admin more-time ALUMNO PRUEBA MINUTOS
-     vornick-admin finish ALUMNO PRUEBA
-Todas admiten --database RUTA (una Ostrel.mdb) o --settings INI (un VornickTest.ini); sin ellas
-trabajan con la base de datos del programa instalado junto a esta herramienta. PRUEBA es el número o el título de una prueba.
-ARCHIVO es un archivo GIFT o Aiken; una prueba tiene como máximo 25 preguntas, y menos de 25 dan una
-prueba sin terminar. La duración por omisión es de %1 minutos. results escribe los intentos como CSV (todos, o
-los de una prueba, un alumno o ambos); analysis muestra las estadísticas de ítems de una prueba y con --output
-guarda su tabla por pregunta como CSV. extra-time muestra o fija el tiempo adicional de un alumno (del 0 al
-400 por ciento de la duración de cada prueba); attempts lista los intentos en curso; more-time añade de 1 a 600
-minutos a uno de ellos, finish lo califica en el acto. ALUMNO es el número o el nombre de un alumno.</translation>
-    </message>
-    <message>
         <source>attempts takes nothing more.</source>
         <translation>attempts no admite nada más.</translation>
     </message>
@@ -1809,6 +1882,48 @@ minutos a uno de ellos, finish lo califica en el acto. ALUMNO es el número o el
     <message>
         <source>finish takes a student and a test.</source>
         <translation>finish admite un alumno y una prueba.</translation>
+    </message>
+    <message>
+        <source>gift, aiken or moodle.</source>
+        <translation>gift, aiken o moodle.</translation>
+    </message>
+    <message>
+        <source>export needs --format gift, --format aiken or --format moodle.</source>
+        <translation>export necesita --format gift, --format aiken o --format moodle.</translation>
+    </message>
+    <message>
+        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+       vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
+       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+       vornick-admin analysis TEST [--output FILE.csv]
+       vornick-admin extra-time STUDENT [PERCENT]
+       vornick-admin attempts
+       vornick-admin more-time STUDENT TEST MINUTES
+       vornick-admin finish STUDENT TEST
+All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
+work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
+FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
+unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
+those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
+saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
+every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
+finish grades one now. STUDENT is a student&apos;s number or name.</source>
+        <translation>uso: vornick-admin import ARCHIVO [--title T] [--minutes N] [--description D] [--first N]
+     vornick-admin export PRUEBA --format gift|aiken|moodle [--output ARCHIVO]
+     vornick-admin results [--test PRUEBA] [--student NOMBRE_O_NÚMERO] --output ARCHIVO
+     vornick-admin analysis PRUEBA [--output ARCHIVO.csv]
+     vornick-admin extra-time ALUMNO [PORCENTAJE]
+     vornick-admin attempts
+     vornick-admin more-time ALUMNO PRUEBA MINUTOS
+     vornick-admin finish ALUMNO PRUEBA
+Todas admiten --database RUTA (una Ostrel.mdb) o --settings INI (un VornickTest.ini); sin ellas
+trabajan con la base de datos del programa instalado junto a esta herramienta. PRUEBA es el número o el título de una prueba.
+ARCHIVO es un archivo GIFT, Aiken o Moodle XML; una prueba tiene como máximo 25 preguntas, y menos de 25 dan una
+prueba sin terminar. La duración por omisión es de %1 minutos. results escribe los intentos como CSV (todos, o
+los de una prueba, un alumno o ambos); analysis muestra las estadísticas de ítems de una prueba y con --output
+guarda su tabla por pregunta como CSV. extra-time muestra o fija el tiempo adicional de un alumno (del 0 al
+400 por ciento de la duración de cada prueba); attempts lista los intentos en curso; more-time añade de 1 a 600
+minutos a uno de ellos, finish lo califica en el acto. ALUMNO es el número o el nombre de un alumno.</translation>
     </message>
 </context>
 <context>

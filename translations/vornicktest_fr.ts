@@ -66,6 +66,10 @@
         <source>ANSWER: %1 names none of the question&apos;s options.</source>
         <translation>ANSWER: %1 ne désigne aucune des propositions de la question.</translation>
     </message>
+    <message>
+        <source>picture left out (Aiken carries no pictures).</source>
+        <translation>image omise (Aiken ne porte pas d&apos;images).</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -490,6 +494,99 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     </message>
 </context>
 <context>
+    <name>Moodle</name>
+    <message>
+        <source>The file is XML but not a Moodle question file (it has no &lt;quiz&gt;).</source>
+        <translation>Le fichier est en XML mais n&apos;est pas un fichier de questions Moodle (il n&apos;a pas de &lt;quiz&gt;).</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML here: %1.</source>
+        <translation>Le fichier n&apos;est pas du XML bien formé à cet endroit : %1.</translation>
+    </message>
+    <message>
+        <source>an empty text.</source>
+        <translation>un texte vide.</translation>
+    </message>
+    <message>
+        <source>a text of %1 characters; at most %2 can be used.</source>
+        <translation>un texte de %1 caractères ; au plus %2 peuvent être utilisés.</translation>
+    </message>
+    <message>
+        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
+        <translation>un texte HTML de plus de %1 balises ; le programme en lit au plus autant dans un texte.</translation>
+    </message>
+    <message>
+        <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
+        <translation>une question de type « %1 » ; seules les questions à choix multiple (multichoice) peuvent être utilisées.</translation>
+    </message>
+    <message>
+        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>%1 réponses ; le programme en demande exactement trois, une juste (fraction 100) et deux fausses (fraction 0).</translation>
+    </message>
+    <message>
+        <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
+        <translation>des réponses de fractions autres qu&apos;une de 100 et deux de 0 ; le programme ne compte une réponse que juste ou fausse.</translation>
+    </message>
+    <message>
+        <source>only the first of its %1 pictures is kept.</source>
+        <translation>seule la première de ses %1 images est gardée.</translation>
+    </message>
+    <message>
+        <source>its picture &quot;%1&quot; is not in the file; left out.</source>
+        <translation>son image « %1 » n&apos;est pas dans le fichier ; omise.</translation>
+    </message>
+    <message>
+        <source>it is not a picture inside the file.</source>
+        <translation>ce n&apos;est pas une image contenue dans le fichier.</translation>
+    </message>
+    <message>
+        <source>its picture is left out: %1</source>
+        <translation>son image est omise : %1</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>son image n&apos;a pas de texte alternatif ; écrivez-en une description dans l&apos;éditeur de questions.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureView</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>The file is larger than 50 MB, too large for a question&apos;s picture.</source>
+        <translation>Le fichier dépasse 50 Mo, trop pour l&apos;image d&apos;une question.</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>Le fichier n&apos;est pas une image que ce programme peut afficher (PNG, JPEG, GIF, BMP ou WebP).</translation>
+    </message>
+    <message>
+        <source>The picture in the file cannot be read: %1.</source>
+        <translation>L&apos;image du fichier ne peut pas être lue : %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>A picture needs a description for students who cannot see it. Type one in the box under the picture, or remove the picture.</source>
+        <translation>Une image doit avoir une description pour les élèves qui ne peuvent pas la voir. Saisissez-en une dans la zone sous l&apos;image, ou retirez l&apos;image.</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
+        <translation>La description d&apos;une image compte au plus %1 caractères ; celle-ci en a %2.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s base64 text is damaged.</source>
+        <translation>Le texte base64 de l&apos;image est endommagé.</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>VornickTest report</source>
@@ -539,14 +636,6 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     <message>
         <source>Line %1: %2</source>
         <translation>Ligne %1 : %2</translation>
-    </message>
-    <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
-    </message>
-    <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
@@ -600,24 +689,12 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
 <context>
     <name>QuestionFiles</name>
     <message>
-        <source>Import Questions</source>
-        <translation>Importer des questions</translation>
-    </message>
-    <message>
-        <source>Export Questions</source>
-        <translation>Exporter des questions</translation>
-    </message>
-    <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Aucune question de ce fichier n&apos;est utilisable ; rien n&apos;est enregistré.</translation>
     </message>
     <message>
         <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
         <translation>Un test compte au plus %1 questions et ce fichier en contient %2 utilisables. Divisez le fichier et importez chaque partie.</translation>
-    </message>
-    <message>
-        <source>Question files (*.gift *.txt)</source>
-        <translation>Fichiers de questions (*.gift *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -652,12 +729,20 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <translation>%1 questions de &quot;%2&quot; écrites dans %3 au format %4.</translation>
     </message>
     <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
+        <source>Question files (*.gift *.txt *.xml)</source>
+        <translation>Fichiers de questions (*.gift *.txt *.xml)</translation>
     </message>
     <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Fichiers Moodle XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importer des questions</translation>
+    </message>
+    <message>
+        <source>Export Questions</source>
+        <translation>Exporter des questions</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1388,36 @@ Voulez-vous vraiment quitter ?</numerusform>
         <source>False answer 2</source>
         <translation>Réponse fausse 2</translation>
     </message>
+    <message>
+        <source>Picture&apos;s description:</source>
+        <translation>Description de l&apos;image :</translation>
+    </message>
+    <message>
+        <source>&amp;Picture…</source>
+        <translation>&amp;Image…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Picture</source>
+        <translation>&amp;Retirer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the question&apos;s picture.
+%1</source>
+        <translation>Ce fichier ne peut pas servir d&apos;image à la question.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>
@@ -1543,10 +1658,6 @@ Voulez-vous vraiment quitter ?</numerusform>
         <translation>tables passées de la version %1 à la version %2</translation>
     </message>
     <message>
-        <source>copied %1 students, %2 tests and %3 results</source>
-        <translation>%1 élèves, %2 tests et %3 résultats copiés</translation>
-    </message>
-    <message>
         <source>usage: labdb create SETTINGS [WORKSTATION]
        labdb copy DATABASE SETTINGS
        labdb upgrade SETTINGS [WORKSTATION]
@@ -1570,6 +1681,10 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>setseed, pg_sleep, les verrous consultatifs, les grands objets et les signaux aux autres sessions retirés à tous sauf au superutilisateur</translation>
     </message>
+    <message>
+        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
+        <translation>%1 élèves, %2 tests, %3 résultats et %4 images copiés</translation>
+    </message>
 </context>
 <context>
     <name>vornick-admin</name>
@@ -1588,10 +1703,6 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
     <message>
         <source>Take only the first N usable questions (at most 25).</source>
         <translation>Ne prendre que les N premières questions utilisables (25 au plus).</translation>
-    </message>
-    <message>
-        <source>gift or aiken.</source>
-        <translation>gift ou aiken.</translation>
     </message>
     <message>
         <source>The file to write (default: standard output).</source>
@@ -1664,10 +1775,6 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
     <message>
         <source>%1 cannot be written: %2.</source>
         <translation>%1 ne peut pas être écrit : %2.</translation>
-    </message>
-    <message>
-        <source>export needs --format gift or --format aiken.</source>
-        <translation>export demande --format gift ou --format aiken.</translation>
     </message>
     <message>
         <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
@@ -1761,40 +1868,6 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
         <translation>Élève	Test	Commencée	Répondues	Temps restant</translation>
     </message>
     <message>
-        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
-       vornick-admin export TEST --format gift|aiken [--output FILE]
-       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
-       vornick-admin analysis TEST [--output FILE.csv]
-       vornick-admin extra-time STUDENT [PERCENT]
-       vornick-admin attempts
-       vornick-admin more-time STUDENT TEST MINUTES
-       vornick-admin finish STUDENT TEST
-All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
-work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
-FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an
-unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
-those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
-saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
-every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
-        <translation>usage : vornick-admin import FICHIER [--title T] [--minutes N] [--description D] [--first N]
-        vornick-admin export TEST --format gift|aiken [--output FICHIER]
-        vornick-admin results [--test TEST] [--student NOM_OU_NUMÉRO] --output FICHIER
-        vornick-admin analysis TEST [--output FICHIER.csv]
-        vornick-admin extra-time ÉLÈVE [POURCENTAGE]
-        vornick-admin attempts
-        vornick-admin more-time ÉLÈVE TEST MINUTES
-        vornick-admin finish ÉLÈVE TEST
-Toutes acceptent --database CHEMIN (une Ostrel.mdb) ou --settings INI (un VornickTest.ini) ; sans elles,
-elles travaillent sur la base du programme installé à côté de cet outil. TEST est le numéro ou le titre d&apos;un test.
-FICHIER est un fichier GIFT ou Aiken ; un test compte au plus 25 questions, et moins de 25 donnent un
-test inachevé. La durée par défaut est de %1 minutes. results écrit les tentatives en CSV (toutes, ou
-celles d&apos;un test, d&apos;un élève ou des deux) ; analysis affiche les statistiques d&apos;items d&apos;un test et, avec --output,
-enregistre son tableau par question en CSV. extra-time affiche ou fixe le temps supplémentaire d&apos;un élève
-(0 à 400 pour cent de la durée de chaque test) ; attempts liste les tentatives en cours ; more-time ajoute
-de 1 à 600 minutes à l&apos;une d&apos;elles, finish la note tout de suite. ÉLÈVE est le numéro ou le nom d&apos;un élève.</translation>
-    </message>
-    <message>
         <source>attempts takes nothing more.</source>
         <translation>attempts n&apos;accepte rien de plus.</translation>
     </message>
@@ -1809,6 +1882,48 @@ de 1 à 600 minutes à l&apos;une d&apos;elles, finish la note tout de suite. É
     <message>
         <source>finish takes a student and a test.</source>
         <translation>finish prend un élève et un test.</translation>
+    </message>
+    <message>
+        <source>gift, aiken or moodle.</source>
+        <translation>gift, aiken ou moodle.</translation>
+    </message>
+    <message>
+        <source>export needs --format gift, --format aiken or --format moodle.</source>
+        <translation>export demande --format gift, --format aiken ou --format moodle.</translation>
+    </message>
+    <message>
+        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+       vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
+       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+       vornick-admin analysis TEST [--output FILE.csv]
+       vornick-admin extra-time STUDENT [PERCENT]
+       vornick-admin attempts
+       vornick-admin more-time STUDENT TEST MINUTES
+       vornick-admin finish STUDENT TEST
+All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
+work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
+FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
+unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
+those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
+saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
+every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
+finish grades one now. STUDENT is a student&apos;s number or name.</source>
+        <translation>usage : vornick-admin import FICHIER [--title T] [--minutes N] [--description D] [--first N]
+        vornick-admin export TEST --format gift|aiken|moodle [--output FICHIER]
+        vornick-admin results [--test TEST] [--student NOM_OU_NUMÉRO] --output FICHIER
+        vornick-admin analysis TEST [--output FICHIER.csv]
+        vornick-admin extra-time ÉLÈVE [POURCENTAGE]
+        vornick-admin attempts
+        vornick-admin more-time ÉLÈVE TEST MINUTES
+        vornick-admin finish ÉLÈVE TEST
+Toutes acceptent --database CHEMIN (une Ostrel.mdb) ou --settings INI (un VornickTest.ini) ; sans elles,
+elles travaillent sur la base du programme installé à côté de cet outil. TEST est le numéro ou le titre d&apos;un test.
+FICHIER est un fichier GIFT, Aiken ou Moodle XML ; un test compte au plus 25 questions, et moins de 25 donnent un
+test inachevé. La durée par défaut est de %1 minutes. results écrit les tentatives en CSV (toutes, ou
+celles d&apos;un test, d&apos;un élève ou des deux) ; analysis affiche les statistiques d&apos;items d&apos;un test et, avec --output,
+enregistre son tableau par question en CSV. extra-time affiche ou fixe le temps supplémentaire d&apos;un élève
+(0 à 400 pour cent de la durée de chaque test) ; attempts liste les tentatives en cours ; more-time ajoute
+de 1 à 600 minutes à l&apos;une d&apos;elles, finish la note tout de suite. ÉLÈVE est le numéro ou le nom d&apos;un élève.</translation>
     </message>
 </context>
 <context>

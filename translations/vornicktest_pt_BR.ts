@@ -66,6 +66,10 @@
         <source>ANSWER: %1 names none of the question&apos;s options.</source>
         <translation>ANSWER: %1 não corresponde a nenhuma alternativa da questão.</translation>
     </message>
+    <message>
+        <source>picture left out (Aiken carries no pictures).</source>
+        <translation>imagem omitida (Aiken não comporta imagens).</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
@@ -490,6 +494,99 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     </message>
 </context>
 <context>
+    <name>Moodle</name>
+    <message>
+        <source>The file is XML but not a Moodle question file (it has no &lt;quiz&gt;).</source>
+        <translation>O arquivo é XML, mas não é um arquivo de questões do Moodle (não tem &lt;quiz&gt;).</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML here: %1.</source>
+        <translation>O arquivo não é um XML bem formado neste ponto: %1.</translation>
+    </message>
+    <message>
+        <source>an empty text.</source>
+        <translation>um texto vazio.</translation>
+    </message>
+    <message>
+        <source>a text of %1 characters; at most %2 can be used.</source>
+        <translation>um texto de %1 caracteres; no máximo %2 podem ser usados.</translation>
+    </message>
+    <message>
+        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
+        <translation>um texto HTML com mais de %1 tags; o programa lê no máximo essa quantidade em um texto.</translation>
+    </message>
+    <message>
+        <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
+        <translation>uma questão do tipo &quot;%1&quot;; só questões de múltipla escolha (multichoice) podem ser usadas.</translation>
+    </message>
+    <message>
+        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>%1 respostas; o programa precisa de exatamente três, uma certa (fraction 100) e duas erradas (fraction 0).</translation>
+    </message>
+    <message>
+        <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
+        <translation>respostas com frações diferentes de uma de 100 e duas de 0; o programa conta uma resposta só como certa ou errada.</translation>
+    </message>
+    <message>
+        <source>only the first of its %1 pictures is kept.</source>
+        <translation>só a primeira das suas %1 imagens é mantida.</translation>
+    </message>
+    <message>
+        <source>its picture &quot;%1&quot; is not in the file; left out.</source>
+        <translation>a imagem &quot;%1&quot; não está no arquivo; omitida.</translation>
+    </message>
+    <message>
+        <source>it is not a picture inside the file.</source>
+        <translation>não é uma imagem contida no arquivo.</translation>
+    </message>
+    <message>
+        <source>its picture is left out: %1</source>
+        <translation>a imagem foi omitida: %1</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>a imagem não tem texto alternativo; escreva uma descrição para ela no editor de questões.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureView</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>The file is larger than 50 MB, too large for a question&apos;s picture.</source>
+        <translation>O arquivo tem mais de 50 MB, grande demais para a imagem de uma questão.</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>O arquivo não é uma imagem que este programa possa mostrar (PNG, JPEG, GIF, BMP ou WebP).</translation>
+    </message>
+    <message>
+        <source>The picture in the file cannot be read: %1.</source>
+        <translation>A imagem do arquivo não pode ser lida: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>O arquivo %1 não pode ser aberto: %2.</translation>
+    </message>
+    <message>
+        <source>A picture needs a description for students who cannot see it. Type one in the box under the picture, or remove the picture.</source>
+        <translation>Uma imagem precisa de uma descrição para os alunos que não podem vê-la. Digite uma na caixa abaixo da imagem ou remova a imagem.</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
+        <translation>A descrição de uma imagem pode ter no máximo %1 caracteres; esta tem %2.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s base64 text is damaged.</source>
+        <translation>O texto base64 da imagem está danificado.</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>VornickTest report</source>
@@ -539,14 +636,6 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>Line %1: %2</source>
         <translation>Linha %1: %2</translation>
-    </message>
-    <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
-    </message>
-    <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
@@ -600,24 +689,12 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
 <context>
     <name>QuestionFiles</name>
     <message>
-        <source>Import Questions</source>
-        <translation>Importar questões</translation>
-    </message>
-    <message>
-        <source>Export Questions</source>
-        <translation>Exportar questões</translation>
-    </message>
-    <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Nenhuma questão deste arquivo pode ser usada; nada foi salvo.</translation>
     </message>
     <message>
         <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
         <translation>Uma prova tem no máximo %1 questões e este arquivo tem %2 que podem ser usadas. Divida o arquivo e importe cada parte.</translation>
-    </message>
-    <message>
-        <source>Question files (*.gift *.txt)</source>
-        <translation>Arquivos de questões (*.gift *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -652,12 +729,20 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <translation>%1 questões de &quot;%2&quot; gravadas em %3 como %4.</translation>
     </message>
     <message>
-        <source>Aiken</source>
-        <translation>Aiken</translation>
+        <source>Question files (*.gift *.txt *.xml)</source>
+        <translation>Arquivos de questões (*.gift *.txt *.xml)</translation>
     </message>
     <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Arquivos Moodle XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importar questões</translation>
+    </message>
+    <message>
+        <source>Export Questions</source>
+        <translation>Exportar questões</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1388,36 @@ Tem certeza de que deseja sair?</numerusform>
         <source>False answer 2</source>
         <translation>Resposta falsa 2</translation>
     </message>
+    <message>
+        <source>Picture&apos;s description:</source>
+        <translation>Descrição da imagem:</translation>
+    </message>
+    <message>
+        <source>&amp;Picture…</source>
+        <translation>&amp;Imagem…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Picture</source>
+        <translation>&amp;Remover imagem</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</source>
+        <translation>Imagens (*.png *.jpg *.jpeg *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the question&apos;s picture.
+%1</source>
+        <translation>Este arquivo não pode ser usado como imagem da questão.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>
@@ -1543,10 +1658,6 @@ Tem certeza de que deseja sair?</numerusform>
         <translation>tabelas levadas da versão %1 para a versão %2</translation>
     </message>
     <message>
-        <source>copied %1 students, %2 tests and %3 results</source>
-        <translation>copiados %1 alunos, %2 provas e %3 resultados</translation>
-    </message>
-    <message>
         <source>usage: labdb create SETTINGS [WORKSTATION]
        labdb copy DATABASE SETTINGS
        labdb upgrade SETTINGS [WORKSTATION]
@@ -1570,6 +1681,10 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>retirados de todos, exceto do superusuário, setseed, pg_sleep, os bloqueios consultivos, os objetos grandes e os sinais a outras sessões</translation>
     </message>
+    <message>
+        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
+        <translation>copiados %1 alunos, %2 provas, %3 resultados e %4 imagens</translation>
+    </message>
 </context>
 <context>
     <name>vornick-admin</name>
@@ -1588,10 +1703,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
     <message>
         <source>Take only the first N usable questions (at most 25).</source>
         <translation>Usar só as N primeiras questões utilizáveis (no máximo 25).</translation>
-    </message>
-    <message>
-        <source>gift or aiken.</source>
-        <translation>gift ou aiken.</translation>
     </message>
     <message>
         <source>The file to write (default: standard output).</source>
@@ -1664,10 +1775,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
     <message>
         <source>%1 cannot be written: %2.</source>
         <translation>Não é possível gravar %1: %2.</translation>
-    </message>
-    <message>
-        <source>export needs --format gift or --format aiken.</source>
-        <translation>export precisa de --format gift ou --format aiken.</translation>
     </message>
     <message>
         <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
@@ -1761,40 +1868,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
         <translation>Aluno	Prova	Iniciada	Respondidas	Tempo restante</translation>
     </message>
     <message>
-        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
-       vornick-admin export TEST --format gift|aiken [--output FILE]
-       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
-       vornick-admin analysis TEST [--output FILE.csv]
-       vornick-admin extra-time STUDENT [PERCENT]
-       vornick-admin attempts
-       vornick-admin more-time STUDENT TEST MINUTES
-       vornick-admin finish STUDENT TEST
-All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
-work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
-FILE is a GIFT or an Aiken file; a test takes at most 25 questions, and fewer than 25 make an
-unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
-those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
-saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
-every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
-        <translation>uso: vornick-admin import ARQUIVO [--title T] [--minutes N] [--description D] [--first N]
-     vornick-admin export PROVA --format gift|aiken [--output ARQUIVO]
-     vornick-admin results [--test PROVA] [--student NOME_OU_NÚMERO] --output ARQUIVO
-     vornick-admin analysis PROVA [--output ARQUIVO.csv]
-     vornick-admin extra-time ALUNO [PORCENTAGEM]
-     vornick-admin attempts
-     vornick-admin more-time ALUNO PROVA MINUTOS
-     vornick-admin finish ALUNO PROVA
-Todos aceitam --database CAMINHO (um Ostrel.mdb) ou --settings INI (um VornickTest.ini); sem eles,
-trabalham com o banco de dados do programa instalado ao lado desta ferramenta. PROVA é o número ou o título de uma prova.
-ARQUIVO é um arquivo GIFT ou Aiken; uma prova tem no máximo 25 questões, e menos de 25 formam uma
-prova não concluída. A duração padrão é de %1 minutos. results grava as tentativas como CSV (todas, ou
-as de uma prova, de um aluno ou de ambos); analysis mostra as estatísticas dos itens de uma prova e, com --output,
-salva a tabela por questão como CSV. extra-time mostra ou define o tempo adicional de um aluno (de 0 a
-400 por cento da duração de cada prova); attempts lista as tentativas em andamento; more-time acrescenta de 1 a 600
-minutos a uma delas, finish a corrige na hora. ALUNO é o número ou o nome de um aluno.</translation>
-    </message>
-    <message>
         <source>attempts takes nothing more.</source>
         <translation>attempts não aceita mais nada.</translation>
     </message>
@@ -1809,6 +1882,48 @@ minutos a uma delas, finish a corrige na hora. ALUNO é o número ou o nome de u
     <message>
         <source>finish takes a student and a test.</source>
         <translation>finish aceita um aluno e uma prova.</translation>
+    </message>
+    <message>
+        <source>gift, aiken or moodle.</source>
+        <translation>gift, aiken ou moodle.</translation>
+    </message>
+    <message>
+        <source>export needs --format gift, --format aiken or --format moodle.</source>
+        <translation>export precisa de --format gift, --format aiken ou --format moodle.</translation>
+    </message>
+    <message>
+        <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
+       vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
+       vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
+       vornick-admin analysis TEST [--output FILE.csv]
+       vornick-admin extra-time STUDENT [PERCENT]
+       vornick-admin attempts
+       vornick-admin more-time STUDENT TEST MINUTES
+       vornick-admin finish STUDENT TEST
+All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
+work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
+FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
+unfinished test. The length defaults to %1 minutes. results writes attempts as CSV (all of them, or
+those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
+saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
+every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
+finish grades one now. STUDENT is a student&apos;s number or name.</source>
+        <translation>uso: vornick-admin import ARQUIVO [--title T] [--minutes N] [--description D] [--first N]
+     vornick-admin export PROVA --format gift|aiken|moodle [--output ARQUIVO]
+     vornick-admin results [--test PROVA] [--student NOME_OU_NÚMERO] --output ARQUIVO
+     vornick-admin analysis PROVA [--output ARQUIVO.csv]
+     vornick-admin extra-time ALUNO [PORCENTAGEM]
+     vornick-admin attempts
+     vornick-admin more-time ALUNO PROVA MINUTOS
+     vornick-admin finish ALUNO PROVA
+Todos aceitam --database CAMINHO (um Ostrel.mdb) ou --settings INI (um VornickTest.ini); sem eles,
+trabalham com o banco de dados do programa instalado ao lado desta ferramenta. PROVA é o número ou o título de uma prova.
+ARQUIVO é um arquivo GIFT, Aiken ou Moodle XML; uma prova tem no máximo 25 questões, e menos de 25 formam uma
+prova não concluída. A duração padrão é de %1 minutos. results grava as tentativas como CSV (todas, ou
+as de uma prova, de um aluno ou de ambos); analysis mostra as estatísticas dos itens de uma prova e, com --output,
+salva a tabela por questão como CSV. extra-time mostra ou define o tempo adicional de um aluno (de 0 a
+400 por cento da duração de cada prova); attempts lista as tentativas em andamento; more-time acrescenta de 1 a 600
+minutos a uma delas, finish a corrige na hora. ALUNO é o número ou o nome de um aluno.</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,19 @@ LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
     return shown;
 }
 
+std::optional<LabSession::SlotPicture> LabSession::PictureOf(qint64 testNumber, int slot)
+{
+    std::optional<SlotPicture> picture;
+    Call(Repeatable, QStringLiteral("SELECT picture, picture_format, width, height, description FROM vt_picture(?, ?)"),
+         {testNumber, slot}, [&picture](QSqlQuery& query) {
+             picture.reset();
+             if (query.next())
+                 picture = SlotPicture{query.value(0).toByteArray(), query.value(1).toString(), query.value(2).toInt(),
+                                       query.value(3).toInt(), query.value(4).toString()};
+         });
+    return picture;
+}
+
 bool LabSession::Store(qint64 testNumber, int slot, int line)
 {
     bool stored = false;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "Connection.h"
@@ -73,6 +75,16 @@ public:
         int chosenLine = 0;  // 0 when none is stored
     };
     Slot Show(qint64 testNumber, int slot);
+    // The slot's picture, for the running attempt until its time is over or
+    // for a graded one's review; nullopt when the slot has none.
+    struct SlotPicture {
+        QByteArray bytes;
+        QString format;
+        int width = 0;
+        int height = 0;
+        QString description;
+    };
+    std::optional<SlotPicture> PictureOf(qint64 testNumber, int slot);
     // False when the server took no answer: the attempt's time ran out more
     // than a few seconds ago.
     bool Store(qint64 testNumber, int slot, int line);

@@ -22,10 +22,11 @@ namespace Schema {
 // sign in), keys and grades leave only a committed finish, and the answer
 // orders come from a source no session can seed. File version 2 and server
 // version 5 keep each student's extra time and each attempt's minutes given.
-// resources/schema.sql ends by setting the file's version, which must equal
-// FileVersion.
-constexpr int FileVersion = 2;
-constexpr int ServerVersion = 5;
+// File version 3 and server version 6 add the Pictures table, a question's
+// picture beside its slot. resources/schema.sql ends by setting the file's
+// version, which must equal FileVersion.
+constexpr int FileVersion = 3;
+constexpr int ServerVersion = 6;
 
 QString Text();
 QString PostgreSqlText();

@@ -1,5 +1,6 @@
 #include "Aiken.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -172,6 +173,8 @@ WriteOutcome Aiken::Write(const TestDraft& draft)
         const QString phony2 = OneLine(texts.phony2, slot, notes);
         if (answer.isEmpty() || phony1.isEmpty() || phony2.isEmpty())
             notes.Add(QCoreApplication::translate("Aiken", "an empty answer; reading the file back leaves the question out."), slot);
+        if (texts.picture)
+            notes.Add(QCoreApplication::translate("Aiken", "picture left out (Aiken carries no pictures)."), slot);
         written.text += QStringLiteral("%1\nA. %2\nB. %3\nC. %4\nANSWER: A\n\n")
                             .arg(question, answer, phony1, phony2);
     }

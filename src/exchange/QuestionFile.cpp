@@ -2,6 +2,7 @@
 
 #include "Aiken.h"
 #include "Gift.h"
+#include "Moodle.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -186,6 +187,8 @@ QString QuestionFile::Located(const FileNote& note)
 
 QuestionFormat QuestionFile::Guess(const QString& fileName, const QByteArray& bytes)
 {
+    if (fileName.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive) || bytes.trimmed().startsWith("<?xml"))
+        return QuestionFormat::Moodle;
     if (fileName.endsWith(QLatin1String(".gift"), Qt::CaseInsensitive))
         return QuestionFormat::Gift;
     const QString text = Decode(bytes).text;  // UTF-16 too
@@ -195,7 +198,31 @@ QuestionFormat QuestionFile::Guess(const QString& fileName, const QByteArray& by
 
 QString QuestionFile::FormatName(QuestionFormat format)
 {
-    return format == QuestionFormat::Gift ? QCoreApplication::translate("QuestionFile", "GIFT") : QCoreApplication::translate("QuestionFile", "Aiken");
+    switch (format) {
+    case QuestionFormat::Gift: return QStringLiteral("GIFT");
+    case QuestionFormat::Aiken: return QStringLiteral("Aiken");
+    case QuestionFormat::Moodle: break;
+    }
+    return QStringLiteral("Moodle XML");
+}
+
+std::optional<QuestionFormat> QuestionFile::FormatNamed(const QString& name)
+{
+    for (QuestionFormat format : {QuestionFormat::Gift, QuestionFormat::Aiken, QuestionFormat::Moodle}) {
+        if (FormatName(format).section(u' ', 0, 0).compare(name, Qt::CaseInsensitive) == 0)
+            return format;
+    }
+    return std::nullopt;
+}
+
+WriteOutcome QuestionFile::Write(QuestionFormat format, const TestDraft& draft)
+{
+    switch (format) {
+    case QuestionFormat::Gift: return Gift::Write(draft);
+    case QuestionFormat::Aiken: return Aiken::Write(draft);
+    case QuestionFormat::Moodle: break;
+    }
+    return Moodle::Write(draft);
 }
 
 QuestionFile::Loaded QuestionFile::Load(const QString& path)
@@ -208,13 +235,18 @@ QuestionFile::Loaded QuestionFile::Load(const QString& path)
     }
     // Refused by its size before anything is read; reading one byte past the
     // limit also catches a file that grows meanwhile.
-    if (file.size() > LargestFile) {
+    const qint64 largest = path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive) ? LargestXmlFile : LargestFile;
+    if (file.size() > largest) {
         loaded.outcome.refusal = TooLarge(file.size());
         return loaded;
     }
-    const QByteArray bytes = file.read(LargestFile + 1);
+    const QByteArray bytes = file.read(largest + 1);
     loaded.format = Guess(path, bytes);
-    loaded.outcome = loaded.format == QuestionFormat::Gift ? Gift::Read(bytes) : Aiken::Read(bytes);
+    switch (loaded.format) {
+    case QuestionFormat::Gift: loaded.outcome = Gift::Read(bytes); break;
+    case QuestionFormat::Aiken: loaded.outcome = Aiken::Read(bytes); break;
+    case QuestionFormat::Moodle: loaded.outcome = Moodle::Read(bytes); break;
+    }
     if (loaded.outcome.proposedTitle.isEmpty())
         loaded.outcome.proposedTitle = QFileInfo(path).completeBaseName();
     return loaded;
@@ -328,6 +360,7 @@ std::vector<QuestionFile::SlotQuestion> QuestionFile::WritableQuestions(const Te
                                          "question out.").arg(Grouped(LongestText)),
                           slot);
         }
+        texts.picture = stored.picture;
         writable.push_back({slot, std::move(texts)});
     }
     return writable;

@@ -5,9 +5,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
-enum class QuestionFormat { Gift, Aiken };
+enum class QuestionFormat { Gift, Aiken, Moodle };
 
 // Something a reader has to tell the teacher about a place in a file.
 struct FileNote {
@@ -45,8 +46,10 @@ struct WriteOutcome {
 // files, the limits, the choice of reader and the report of what was found.
 namespace QuestionFile {
 
-// Larger files are refused by their size before they are read.
+// Larger files are refused by their size before they are read; a Moodle
+// XML file, which carries its pictures, may be larger.
 constexpr qint64 LargestFile = 10'000'000;
+constexpr qint64 LargestXmlFile = 100'000'000;
 // The longest question or answer taken from a file, in characters.
 constexpr int LongestText = 65'536;
 
@@ -65,9 +68,14 @@ QString Grouped(qint64 number);
 // "Line 7: " or nothing for the file as a whole, before the note's text.
 QString Located(const FileNote& note);
 
-// Aiken when the file's text has an "ANSWER:" line and is not named .gift; GIFT otherwise.
+// Moodle XML when the file is named .xml or begins as XML; else Aiken when
+// the file's text has an "ANSWER:" line and is not named .gift; GIFT otherwise.
 QuestionFormat Guess(const QString& fileName, const QByteArray& bytes);
 QString FormatName(QuestionFormat format);
+// The format named "gift", "aiken" or "moodle", in any case.
+std::optional<QuestionFormat> FormatNamed(const QString& name);
+// The draft in the format's writer.
+WriteOutcome Write(QuestionFormat format, const TestDraft& draft);
 
 struct Loaded {
     QuestionFormat format = QuestionFormat::Gift;

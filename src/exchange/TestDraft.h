@@ -1,15 +1,19 @@
 #pragma once
 
+#include "Picture.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
 // One question slot as a question file carries it: the question, its right
-// answer and its two false answers.
+// answer, its two false answers and, if it has one, its picture.
 struct DraftQuestion {
     QString question;
     QString answer;
     QString phony1;
     QString phony2;
+    std::optional<Picture> picture = std::nullopt;
 
     bool operator==(const DraftQuestion&) const = default;
 };

@@ -3,18 +3,21 @@
 #include "Screens.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestPictures.h"
 #include "app/TestRows.h"
 #include "app/TestRules.h"
-#include "exchange/Aiken.h"
-#include "exchange/Gift.h"
+#include "exchange/QuestionFile.h"
 #include "frmNewTestIntro.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QCoreApplication>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -41,7 +44,7 @@ bool QuestionFiles::PrepareImport()
 {
     const FileChoice choice = platform().ChooseFile(
         FileDialogKind::Open, ImportTitle(),
-        {QCoreApplication::translate("QuestionFiles", "Question files (*.gift *.txt)"), QCoreApplication::translate("QuestionFiles", "All files (*)")}, DocumentsFolder());
+        {QCoreApplication::translate("QuestionFiles", "Question files (*.gift *.txt *.xml)"), QCoreApplication::translate("QuestionFiles", "All files (*)")}, DocumentsFolder());
     if (choice.path.isEmpty())
         return false;
     const QuestionFile::Loaded loaded = QuestionFile::Load(choice.path);
@@ -82,18 +85,21 @@ QString QuestionFiles::FileNameFor(const QString& title)
 
 void QuestionFiles::ExportTest(const Recordset& tests)
 {
-    const TestDraft draft = TestRows::Draft(tests);
-    const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt")};
+    TestDraft draft = TestRows::Draft(tests);
+    TestPictures::ReadInto(Module1::cnDatabase, tests.Field(QStringLiteral("fldTestNumber")).toLongLong(), draft);
+    const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt"), QStringLiteral(".xml")};
+    const std::array formats{QuestionFormat::Gift, QuestionFormat::Aiken, QuestionFormat::Moodle};
     const FileChoice choice = platform().ChooseFile(
-        FileDialogKind::Save, ExportTitle(), {QCoreApplication::translate("QuestionFiles", "GIFT files (*.gift)"), QCoreApplication::translate("QuestionFiles", "Aiken files (*.txt)")},
+        FileDialogKind::Save, ExportTitle(),
+        {QCoreApplication::translate("QuestionFiles", "GIFT files (*.gift)"), QCoreApplication::translate("QuestionFiles", "Aiken files (*.txt)"), QCoreApplication::translate("QuestionFiles", "Moodle XML files (*.xml)")},
         DocumentsFolder() + u'/' + FileNameFor(draft.title) + suffixes[0]);
     if (choice.path.isEmpty())
         return;
-    const bool aiken = choice.filter == 1;
+    const auto chosen = static_cast<std::size_t>(std::clamp(choice.filter, 0, 2));
     QString path = choice.path;
     if (QFileInfo(path).suffix().isEmpty())
-        path += suffixes[aiken ? 1 : 0];
-    const WriteOutcome written = aiken ? Aiken::Write(draft) : Gift::Write(draft);
+        path += suffixes[static_cast<qsizetype>(chosen)];
+    const WriteOutcome written = QuestionFile::Write(formats[chosen], draft);
     QSaveFile file(path);
     const QByteArray bytes = written.text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -102,7 +108,7 @@ void QuestionFiles::ExportTest(const Recordset& tests)
     }
     QStringList lines{QCoreApplication::translate("QuestionFiles", "%1 questions of \"%2\" written to %3 as %4.")
                           .arg(written.questions)
-                          .arg(draft.title, QDir::toNativeSeparators(path), aiken ? QCoreApplication::translate("QuestionFiles", "Aiken") : QCoreApplication::translate("QuestionFiles", "GIFT"))};
+                          .arg(draft.title, QDir::toNativeSeparators(path), QuestionFile::FormatName(formats[chosen]))};
     lines += written.notes;
     MsgBox(lines.join(u'\n'), ExportTitle());
 }

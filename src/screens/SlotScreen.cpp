@@ -1,5 +1,7 @@
 #include "SlotScreen.h"
 
+#include "PictureView.h"
+
 #include <QButtonGroup>
 #include <QColor>
 #include <QFont>
@@ -210,6 +212,8 @@ QGridLayout* SlotForm::BuildQuestionArea()
     layout->setVerticalSpacing(10);
     layout->addWidget(QuestionNumber, 0, 0, 1, 2);
     layout->addWidget(lblQuestion, 1, 0, 1, 2);
+    picQuestion = new PictureView(this);
+    layout->addWidget(picQuestion, 2, 0, 1, 2);
     std::array<QLabel*, 3> lines{};
     for (int k = 0; k < 3; ++k) {
         auto* option = new AnswerOption(this);
@@ -223,8 +227,8 @@ QGridLayout* SlotForm::BuildQuestionArea()
         connect(answer, &ClickableLabel::clicked, option, &QAbstractButton::click);
         optAnswer[static_cast<std::size_t>(k)] = option;
         lines[static_cast<std::size_t>(k)] = answer;
-        layout->addWidget(option, k + 2, 0, Qt::AlignTop);
-        layout->addWidget(answer, k + 2, 1);
+        layout->addWidget(option, k + 3, 0, Qt::AlignTop);
+        layout->addWidget(answer, k + 3, 1);
     }
     lblAnswer1 = lines[0];
     lblAnswer2 = lines[1];
@@ -267,6 +271,7 @@ void SlotForm::NameAnswerButtons(const std::array<QString, 3>& notes)
 void SlotForm::ClearSlot()
 {
     lblQuestion->clear();
+    picQuestion->Show(std::nullopt);
     for (QLabel* line : AnswerLines())
         line->clear();
     choice_->setExclusive(false);

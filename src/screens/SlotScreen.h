@@ -10,6 +10,7 @@ class QButtonGroup;
 class QColor;
 class QGridLayout;
 class QHBoxLayout;
+class PictureView;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -68,6 +69,7 @@ public:
     std::array<QLabel*, 25> lblQuestionNumber{};
     QLabel* QuestionNumber = nullptr;
     QLabel* lblQuestion = nullptr;
+    PictureView* picQuestion = nullptr;
     QLabel* lblAnswer1 = nullptr;
     QLabel* lblAnswer2 = nullptr;
     QLabel* lblAnswer3 = nullptr;
@@ -80,8 +82,9 @@ protected:
     // The labels "1" to "25" (bold, centred) in two rows, 1 to 13 and 14 to
     // 25; a click runs lblQuestionNumber_Click.
     QGridLayout* BuildSlotNumbers();
-    // "Question #", the question and the three answer lines, each an option
-    // button beside a word-wrapping label.
+    // "Question #", the question, its picture (hidden while the slot has
+    // none) and the three answer lines, each an option button beside a
+    // word-wrapping label.
     QGridLayout* BuildQuestionArea();
     // "<<<" and ">>>" at the left, "&Done" at the right.
     QHBoxLayout* BuildSlotButtons();
@@ -90,7 +93,7 @@ protected:
     // Names each option button for screen readers by its line's answer,
     // followed by the note for that line ("right answer", ...) if any.
     void NameAnswerButtons(const std::array<QString, 3>& notes = {});
-    // Empties the question and the answer lines and leaves all three option
+    // Empties the question, its picture and the answer lines and leaves all three option
     // buttons unselected (an exclusive group cannot otherwise return to
     // having none checked).
     void ClearSlot();

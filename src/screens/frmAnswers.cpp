@@ -1,6 +1,7 @@
 #include "frmAnswers.h"
 
 #include "ResultsList.h"
+#include "PictureView.h"
 #include "Screens.h"
 #include "app/AnswerRecord.h"
 #include "app/Module1.h"
@@ -135,6 +136,7 @@ void frmAnswers::Load_Question()
             SelectChoice(optAnswer, parts.chosenIndex);
         });
         IgnoreErrors([&] { lblQuestion->setText(Texts().TestText(AnswerRecords::SlotField(slot))); });
+        IgnoreErrors([&] { picQuestion->Show(Texts().SlotPicture(slot)); });
         for (std::size_t k = 0; k < lines.size(); ++k) {
             const QString field = AnswerRecords::AnswerFieldFor(slot, order[k]);
             if (field.isEmpty())

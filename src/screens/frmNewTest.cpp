@@ -3,17 +3,21 @@
 #include "Screens.h"
 #include "TextBoxes.h"
 #include "app/AnswerRecord.h"
+#include "QuestionFiles.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestPictures.h"
 #include "app/TestRows.h"
 #include "app/TestRules.h"
 #include "frmAdmin.h"
 #include "frmNewTestIntro.h"
+#include "data/Connection.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,6 +30,7 @@ using namespace Module1;
 namespace {
 
 constexpr int Slots = AnswerRecords::Slots;
+constexpr int PreviewSide = 160;
 const QString TestNameField = QStringLiteral("fldTestName");
 
 QString QuestionField(int slot) { return AnswerRecords::SlotField(slot); }
@@ -78,6 +83,17 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
     txtPhony2->setAccessibleName(tr("False answer 2"));
     cmdSave = new QPushButton(tr("E&xit"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    imgPicture = new QLabel(this);
+    imgPicture->setObjectName(QStringLiteral("imgPicture"));
+    imgPicture->setAlignment(Qt::AlignCenter);
+    imgPicture->setFixedSize(PreviewSide, PreviewSide);
+    txtPictureDescription = new QLineEdit(this);
+    txtPictureDescription->setObjectName(QStringLiteral("txtPictureDescription"));
+    txtPictureDescription->setMaxLength(Pictures::LongestDescription);
+    lblPictureDescription = BuddyLabel(tr("Picture's description:"), QStringLiteral("lblPictureDescription"),
+                                       txtPictureDescription, this);
+    cmdPicture = NamedButton(tr("&Picture\u2026"), QStringLiteral("cmdPicture"), this);
+    cmdRemovePicture = NamedButton(tr("&Remove Picture"), QStringLiteral("cmdRemovePicture"), this);
 
     auto* stepping = new QHBoxLayout;
     stepping->addWidget(cmdPrev);
@@ -90,6 +106,18 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
         boxes->addWidget(rows[i].first, i, 0, Qt::AlignTop);
         boxes->addWidget(rows[i].second, i, 1);
     }
+    // The picture's column is a widget of its own, so a screen reader takes
+    // it whole, after the four boxes beside it.
+    auto* pictureColumn = new QWidget(this);
+    auto* picture = new QVBoxLayout(pictureColumn);
+    picture->setContentsMargins(0, 0, 0, 0);
+    picture->addWidget(imgPicture, 0, Qt::AlignHCenter);
+    picture->addWidget(lblPictureDescription);
+    picture->addWidget(txtPictureDescription);
+    picture->addWidget(cmdPicture);
+    picture->addWidget(cmdRemovePicture);
+    picture->addStretch();
+    boxes->addWidget(pictureColumn, 0, 2, 4, 1);
     boxes->setRowStretch(0, 2);
     for (int i = 1; i < 4; ++i)
         boxes->setRowStretch(i, 1);
@@ -100,9 +128,12 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
     layout->addLayout(stepping);
     layout->addLayout(boxes, 1);
     layout->addLayout(bottom);
-    resize(620, 520);
+    resize(820, 520);
 
-    setTabOrder(txtQuestion, txtAnswer);
+    setTabOrder(txtQuestion, cmdPicture);
+    setTabOrder(cmdPicture, txtPictureDescription);
+    setTabOrder(txtPictureDescription, cmdRemovePicture);
+    setTabOrder(cmdRemovePicture, txtAnswer);
     setTabOrder(txtAnswer, txtPhony1);
     setTabOrder(txtPhony1, txtPhony2);
     setTabOrder(txtPhony2, cmdPrev);
@@ -113,6 +144,9 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
     OnClick(cmdNext, &frmNewTest::cmdNext_Click);
     OnClick(cmdPrev, &frmNewTest::cmdPrev_Click);
     OnClick(cmdSave, &frmNewTest::cmdSave_Click);
+    OnClick(cmdPicture, &frmNewTest::cmdPicture_Click);
+    OnClick(cmdRemovePicture, &frmNewTest::cmdRemovePicture_Click);
+    connect(txtPictureDescription, &QLineEdit::textEdited, this, [this] { pictureChanged_ = true; });
 }
 
 // Runs the new test screen first; after its Next the test's row is written
@@ -148,20 +182,83 @@ void frmNewTest::StoreTestHeading()
     }
     rsTests.SetField(QStringLiteral("fldDescription"), BoxText(*intro.txtDescription));
     rsTests.SetField(QStringLiteral("fldTime"), intro.Minutes());
+    Connection::Transaction storing(cnDatabase);
     rsTests.Update();
+    if (blnNewTest)
+        TestPictures::WriteFrom(cnDatabase, TestNumber(), imported);
+    storing.Commit();
 }
 
-void frmNewTest::Save_Question()
+bool frmNewTest::Save_Question()
 {
     const int slot = CurrentQuestion;
+    if (picture_) {
+        picture_->description = txtPictureDescription->text();
+        const QString refusal = Pictures::DescriptionRefusal(picture_->description);
+        if (!refusal.isEmpty()) {
+            MsgBox(refusal, tr("Picture"));
+            txtPictureDescription->setFocus();
+            return false;
+        }
+    }
     if (IsSlot(slot)) {
         rsTests.SetField(QuestionField(slot), BoxText(*txtQuestion));
         rsTests.SetField(AnswerField(slot), BoxText(*txtAnswer));
         rsTests.SetField(Phony1Field(slot), BoxText(*txtPhony1));
         rsTests.SetField(Phony2Field(slot), BoxText(*txtPhony2));
     }
+    // The texts and the picture are stored together or not at all.
+    Connection::Transaction storing(cnDatabase);
     rsTests.Update();
+    if (IsSlot(slot) && pictureChanged_)
+        TestPictures::Keep(cnDatabase, TestNumber(), slot, picture_);
+    storing.Commit();
+    pictureChanged_ = false;
     txtQuestion->setFocus();
+    return true;
+}
+
+qint64 frmNewTest::TestNumber() const { return rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(); }
+
+void frmNewTest::ShowPicture()
+{
+    imgPicture->clear();
+    imgPicture->setAccessibleDescription(picture_ ? picture_->description : QString());
+    if (picture_)
+        imgPicture->setPixmap(QPixmap::fromImage(Pictures::Image(*picture_))
+                                  .scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    txtPictureDescription->setText(picture_ ? picture_->description : QString());
+    txtPictureDescription->setEnabled(picture_.has_value());
+    cmdRemovePicture->setEnabled(picture_.has_value());
+}
+
+// A chosen file replaces the slot's picture once it is found to be one; the
+// description typed so far stays. Stored with the slot's texts.
+void frmNewTest::cmdPicture_Click()
+{
+    const FileChoice choice = platform().ChooseFile(
+        FileDialogKind::Open, tr("Picture"),
+        {tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp)"), tr("All files (*)")}, QuestionFiles::DocumentsFolder());
+    if (choice.path.isEmpty())
+        return;
+    Pictures::Prepared prepared = Pictures::FromFile(choice.path);
+    if (!prepared.picture) {
+        MsgBox(tr("This file cannot be used as the question's picture.\n%1").arg(prepared.refusal), tr("Picture"));
+        return;
+    }
+    const QString description = txtPictureDescription->text();
+    picture_ = std::move(prepared.picture);
+    picture_->description = description;
+    pictureChanged_ = true;
+    ShowPicture();
+    txtPictureDescription->setFocus();
+}
+
+void frmNewTest::cmdRemovePicture_Click()
+{
+    picture_.reset();
+    pictureChanged_ = true;
+    ShowPicture();
 }
 
 // Shows the slot as stored; a Null field, or one that cannot be read,
@@ -179,33 +276,35 @@ void frmNewTest::Load_Question()
         IgnoreErrors([&] { txtPhony1->setPlainText(rsTests.Text(Phony1Field(slot))); });
         IgnoreErrors([&] { txtPhony2->setPlainText(rsTests.Text(Phony2Field(slot))); });
     }
+    picture_.reset();
+    pictureChanged_ = false;
+    if (IsSlot(slot))
+        IgnoreErrors([&] { picture_ = TestPictures::Read(cnDatabase, TestNumber(), slot); });
+    ShowPicture();
     lblQuestion->setText(tr("Question %1").arg(slot));
     txtQuestion->setFocus();
 }
 
 void frmNewTest::cmdNext_Click()
 {
-    if (CurrentQuestion == Slots)
+    if (CurrentQuestion == Slots || !Save_Question())
         return;
-    Save_Question();
     ++CurrentQuestion;
     Load_Question();
 }
 
 void frmNewTest::cmdPrev_Click()
 {
-    if (CurrentQuestion == 1)
+    if (CurrentQuestion == 1 || !Save_Question())
         return;
-    Save_Question();
     --CurrentQuestion;
     Load_Question();
 }
 
 void frmNewTest::GoToSlot(int slot)
 {
-    if (slot == CurrentQuestion || !IsSlot(slot))
+    if (slot == CurrentQuestion || !IsSlot(slot) || !Save_Question())
         return;
-    Save_Question();
     CurrentQuestion = static_cast<std::int16_t>(slot);
     Load_Question();
 }
@@ -229,7 +328,8 @@ int frmNewTest::CountUnwrittenQuestions()
 // hidden from students behind its "<" and ">".
 void frmNewTest::cmdSave_Click()
 {
-    Save_Question();
+    if (!Save_Question())
+        return;
     const int unwritten = CountUnwrittenQuestions();
     if (unwritten > 0
         && !AskYesNo(tr("There are %n questions left to write.\r\nAre you sure you want to exit?", nullptr, unwritten),

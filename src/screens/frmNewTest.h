@@ -1,8 +1,12 @@
 #pragma once
 
 #include "Form.h"
+#include "exchange/Picture.h"
+
+#include <optional>
 
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -19,6 +23,8 @@ public:
     void cmdNext_Click();
     void cmdPrev_Click();
     void cmdSave_Click();
+    void cmdPicture_Click();
+    void cmdRemovePicture_Click();
     // Stores the slot on screen and shows slot `slot` (1 to 25), as the arrows do.
     void GoToSlot(int slot);
 
@@ -34,17 +40,33 @@ public:
     QPushButton* cmdPrev = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdSave = nullptr;
+    // The slot's picture, small, with its description and its two buttons.
+    QLabel* imgPicture = nullptr;
+    QLabel* lblPictureDescription = nullptr;
+    QLineEdit* txtPictureDescription = nullptr;
+    QPushButton* cmdPicture = nullptr;
+    QPushButton* cmdRemovePicture = nullptr;
 
 protected:
     void CloseByFrame() override;
 
 private:
-    void Save_Question();
+    // Stores the slot on screen; false (nothing stored, after a message
+    // saying why) when its picture has no fitting description.
+    bool Save_Question();
     void Load_Question();
+    qint64 TestNumber() const;
+    void ShowPicture();
+    bool StorePicture();
     // Writes the intro's title, description and length into the test's row.
     void StoreTestHeading();
     static int CountUnwrittenQuestions();
     // Marks or unmarks the stored name, refreshes the catalogue and returns
     // to the administration screen.
     void Finish(bool complete);
+
+    // The picture of the slot on screen as it will be stored, and whether it
+    // differs from the stored one.
+    std::optional<Picture> picture_;
+    bool pictureChanged_ = false;
 };

@@ -1,5 +1,6 @@
 #include "frmQuestions.h"
 
+#include "PictureView.h"
 #include "ScreenRoles.h"
 #include "Screens.h"
 #include "app/AnswerRecord.h"
@@ -184,6 +185,7 @@ void frmQuestions::Load_Question()
     ClearSlot();
     SelectChoice(optAnswer, shown.chosenIndex);
     lblQuestion->setText(shown.question);
+    picQuestion->Show(shown.picture);
     const std::array<QLabel*, 3> lines = AnswerLines();
     for (std::size_t k = 0; k < lines.size(); ++k)
         lines[k]->setText(shown.answers[k]);

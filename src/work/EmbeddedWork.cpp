@@ -8,6 +8,7 @@
 #include "app/ErrorPolicy.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/TestPictures.h"
 #include "app/TestRules.h"
 #include "data/AdminPassword.h"
 #include "data/DbError.h"
@@ -179,7 +180,8 @@ std::int16_t Embedded::TestMinutes()
 
 // A fresh order while the slot is unanswered, the stored order and choice
 // once it is answered; the order is kept in AnswerRecord for the store.
-// Every read that fails is skipped and leaves its text empty.
+// Every read that fails is skipped and leaves its text empty (or the slot
+// without its picture).
 StudentWork::Shown Embedded::Slot(int slot)
 {
     platform().Randomize();
@@ -199,6 +201,9 @@ StudentWork::Shown Embedded::Slot(int slot)
         if (!field.isEmpty())
             IgnoreErrors([&] { shown.answers[static_cast<std::size_t>(k)] = rsTests.Text(field); });
     }
+    IgnoreErrors([&] {
+        shown.picture = TestPictures::Read(cnDatabase, rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), slot);
+    });
     AnswerRecord = order;
     return shown;
 }

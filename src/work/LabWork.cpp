@@ -17,14 +17,30 @@
 
 namespace {
 
-// A finished attempt as the server's review hands it over, by field name.
+// A slot's picture from the server, held only while its slot is on screen.
+std::optional<Picture> PictureOf(LabSession& session, qint64 testNumber, int slot)
+{
+    const std::optional<LabSession::SlotPicture> found = session.PictureOf(testNumber, slot);
+    if (!found)
+        return std::nullopt;
+    return Picture{found->bytes, found->format, found->width, found->height, found->description};
+}
+
+// A finished attempt as the server's review hands it over, by field name;
+// each slot's picture is asked for when the slot is shown.
 class ReviewedTexts : public ReviewTexts {
 public:
     QString TestText(const QString& field) const override { return test.value(field); }
     QString ResultText(const QString& field) const override { return result.value(field); }
+    std::optional<Picture> SlotPicture(int slot) const override
+    {
+        return session ? PictureOf(*session, testNumber, slot) : std::nullopt;
+    }
 
     QHash<QString, QString> test;
     QHash<QString, QString> result;
+    LabSession* session = nullptr;
+    qint64 testNumber = 0;
 };
 
 // A student on a lab workstation: every step is one of the server's student
@@ -134,6 +150,8 @@ Refusal Lab::ReadyReview(qint64 testNumber)
 void Lab::TakeReview(qint64 testNumber, const QString& testName)
 {
     ReviewedTexts review;
+    review.session = &session_;
+    review.testNumber = testNumber;
     review.test.insert(QStringLiteral("fldTestName"), testName);
     int slot = 0;
     for (const LabSession::ReviewSlot& reviewed : session_.Review(testNumber)) {
@@ -201,7 +219,10 @@ StudentWork::Shown Lab::Slot(int slot)
 {
     const LabSession::Slot shown = session_.Show(testNumber_, slot);
     storedLines_.at(Index(slot)) = shown.chosenLine;
-    return {shown.question, shown.answers, shown.chosenLine - 1};
+    Shown onScreen{shown.question, shown.answers, shown.chosenLine - 1, std::nullopt};
+    // As on the embedded path, a picture that cannot be read leaves the slot without it.
+    IgnoreErrors([&] { onScreen.picture = PictureOf(session_, testNumber_, slot); });
+    return onScreen;
 }
 
 void Lab::Store(int slot, int line)

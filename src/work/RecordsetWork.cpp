@@ -3,6 +3,7 @@
 #include "app/ErrorPolicy.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
+#include "app/TestPictures.h"
 #include "app/TestRules.h"
 
 using namespace Module1;
@@ -24,6 +25,10 @@ class RecordsetTexts : public ReviewTexts {
 public:
     QString TestText(const QString& field) const override { return rsTests.Text(field); }
     QString ResultText(const QString& field) const override { return rsResults.Text(field); }
+    std::optional<Picture> SlotPicture(int slot) const override
+    {
+        return TestPictures::Read(cnDatabase, rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), slot);
+    }
 };
 
 }

@@ -68,12 +68,14 @@ public:
     virtual std::int16_t TestMinutes() = 0;
     virtual bool Answered(int slot) = 0;
 
-    // A slot as shown: its answers in the order drawn (or stored), and the
-    // index (0 to 2) of the line chosen, -1 for none.
+    // A slot as shown: its answers in the order drawn (or stored), the
+    // index (0 to 2) of the line chosen, -1 for none, and its picture if it
+    // has one.
     struct Shown {
         QString question;
         std::array<QString, 3> answers;
         int chosenIndex = -1;
+        std::optional<Picture> picture;
     };
     virtual Shown Slot(int slot) = 0;
     // Stores line 1 to 3 as the answer to the slot last shown.

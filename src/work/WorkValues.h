@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/Picture.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
@@ -39,4 +41,6 @@ public:
     virtual ~ReviewTexts() = default;
     virtual QString TestText(const QString& field) const = 0;
     virtual QString ResultText(const QString& field) const = 0;
+    // The slot's picture, if it has one.
+    virtual std::optional<Picture> SlotPicture(int slot) const = 0;
 };

@@ -1,0 +1,348 @@
+#include "Moodle.h"
+
+#include "HtmlText.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
+#include <QUrl>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <algorithm>
+
+namespace {
+
+const QString PluginFile = QStringLiteral("@@PLUGINFILE@@/");
+
+// A text element as the file has it: its text, format and embedded files.
+struct Text {
+    QString text;
+    QString format;
+    QHash<QString, QByteArray> files;  // by name, base64
+};
+
+struct Answer {
+    double fraction = 0;
+    Text text;
+};
+
+struct Question {
+    int line = 0;
+    QString type;
+    QString name;
+    Text text;
+    std::vector<Answer> answers;
+    QString category;
+};
+
+const QRegularExpression& ImageTag()
+{
+    static const QRegularExpression tag(QStringLiteral("<img\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    return tag;
+}
+
+// The text as a student reads it; an html text without its first picture
+// when that picture is kept apart.
+QString PlainOf(const Text& text, bool pictureKept = false)
+{
+    if (text.format != QLatin1String("html"))
+        return text.text;
+    QString html = text.text;
+    if (pictureKept) {
+        const QRegularExpressionMatch first = ImageTag().match(html);
+        html.remove(first.capturedStart(), first.capturedLength());
+    }
+    return HtmlText::ToPlain(html).text;
+}
+
+// Reads up to the end of the element the reader stands on.
+class QuestionReader {
+public:
+    explicit QuestionReader(QXmlStreamReader& xml) : xml_(xml) {}
+
+    Question Read()
+    {
+        Question question;
+        question.line = static_cast<int>(xml_.lineNumber());
+        question.type = xml_.attributes().value(QLatin1String("type")).toString();
+        while (xml_.readNextStartElement()) {
+            const auto name = xml_.name();
+            if (name == QLatin1String("name"))
+                question.name = ReadText().text;
+            else if (name == QLatin1String("questiontext"))
+                question.text = ReadText();
+            else if (name == QLatin1String("category"))
+                question.category = ReadText().text;
+            else if (name == QLatin1String("answer"))
+                question.answers.push_back(ReadAnswer());
+            else
+                xml_.skipCurrentElement();
+        }
+        return question;
+    }
+
+private:
+    Text ReadText()
+    {
+        Text text;
+        text.format = xml_.attributes().value(QLatin1String("format")).toString();
+        while (xml_.readNextStartElement()) {
+            if (xml_.name() == QLatin1String("text")) {
+                text.text = xml_.readElementText(QXmlStreamReader::SkipChildElements);
+            } else if (xml_.name() == QLatin1String("file")) {
+                const QString name = xml_.attributes().value(QLatin1String("name")).toString();
+                text.files.insert(name, xml_.readElementText(QXmlStreamReader::SkipChildElements).toLatin1());
+            } else {
+                xml_.skipCurrentElement();
+            }
+        }
+        return text;
+    }
+
+    Answer ReadAnswer()
+    {
+        Answer answer;
+        answer.fraction = xml_.attributes().value(QLatin1String("fraction")).toDouble();
+        answer.text = ReadText();
+        return answer;
+    }
+
+    QXmlStreamReader& xml_;
+};
+
+struct Image {
+    QString src;
+    QString alt;
+};
+
+// The <img> tags of an html text, in order.
+std::vector<Image> ImagesIn(const QString& html)
+{
+    static const QRegularExpression attribute(QStringLiteral("\\b(src|alt)\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    std::vector<Image> images;
+    for (const QRegularExpressionMatch& found : ImageTag().globalMatch(html)) {
+        Image image;
+        for (const QRegularExpressionMatch& pair : attribute.globalMatch(found.captured())) {
+            const QString value = HtmlText::ToPlain(pair.captured(3) + pair.captured(4)).text;
+            (pair.captured(1).compare(QLatin1String("src"), Qt::CaseInsensitive) == 0 ? image.src : image.alt) = value;
+        }
+        images.push_back(image);
+    }
+    return images;
+}
+
+class Reader {
+public:
+    ReadOutcome Read(const QByteArray& bytes)
+    {
+        QXmlStreamReader xml(bytes);
+        if (xml.readNextStartElement() && xml.name() == QLatin1String("quiz")) {
+            while (xml.readNextStartElement()) {
+                if (xml.name() == QLatin1String("question"))
+                    Take(QuestionReader(xml).Read());
+                else
+                    xml.skipCurrentElement();
+            }
+        } else if (!xml.hasError()) {
+            outcome_.refusal = {static_cast<int>(xml.lineNumber()),
+                                QCoreApplication::translate("Moodle", "The file is XML but not a Moodle question file (it has no <quiz>).")};
+            return outcome_;
+        }
+        if (xml.hasError()) {
+            ReadOutcome refused;
+            refused.refusal = {static_cast<int>(xml.lineNumber()),
+                               QCoreApplication::translate("Moodle", "The file is not well-formed XML here: %1.").arg(xml.errorString())};
+            return refused;
+        }
+        return outcome_;
+    }
+
+private:
+    void Take(const Question& question)
+    {
+        if (question.type == QLatin1String("category")) {
+            outcome_.proposedTitle = question.category.section(u'/', -1).trimmed();
+            return;
+        }
+        const QString why = WhyLeftOut(question);
+        if (!why.isEmpty())
+            return outcome_.leftOut.push_back({question.line, Named(question, why)});
+        DraftQuestion draft;
+        draft.picture = PictureOf(question);
+        draft.question = PlainOf(question.text, draft.picture.has_value());
+        QString* nextFalse = &draft.phony1;
+        for (const Answer& answer : question.answers) {
+            if (answer.fraction == 100) {
+                draft.answer = PlainOf(answer.text);
+            } else {
+                *nextFalse = PlainOf(answer.text);
+                nextFalse = &draft.phony2;
+            }
+        }
+        for (const QString* text : {&draft.question, &draft.answer, &draft.phony1, &draft.phony2}) {
+            if (text->trimmed().isEmpty())
+                return outcome_.leftOut.push_back({question.line, Named(question, QCoreApplication::translate("Moodle", "an empty text."))});
+            if (text->size() > QuestionFile::LongestText)
+                return outcome_.leftOut.push_back(
+                    {question.line, Named(question, QCoreApplication::translate("Moodle", "a text of %1 characters; at most %2 can be used.")
+                                                        .arg(QuestionFile::Grouped(text->size()),
+                                                             QuestionFile::Grouped(QuestionFile::LongestText)))});
+        }
+        outcome_.questions.push_back({question.line, std::move(draft)});
+    }
+
+    static QString WhyLeftOut(const Question& question)
+    {
+        // The HTML reader's work grows with the square of the nesting.
+        const auto tooManyTags = [](const Text& text) {
+            return text.format == QLatin1String("html") && HtmlText::Tags(text.text) > HtmlText::MostTags;
+        };
+        if (tooManyTags(question.text)
+            || std::any_of(question.answers.begin(), question.answers.end(),
+                           [&](const Answer& answer) { return tooManyTags(answer.text); }))
+            return QCoreApplication::translate("Moodle", "an HTML text with more than %1 tags; the program reads at most that many in one text.")
+                .arg(QuestionFile::Grouped(HtmlText::MostTags));
+        if (question.type != QLatin1String("multichoice"))
+            return QCoreApplication::translate("Moodle", "a question of type \"%1\"; only multiple choice (multichoice) can be used.").arg(question.type);
+        if (question.answers.size() != 3)
+            return QCoreApplication::translate("Moodle", "%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).")
+                .arg(question.answers.size());
+        int rights = 0;
+        int falses = 0;
+        for (const Answer& answer : question.answers) {
+            rights += answer.fraction == 100 ? 1 : 0;
+            falses += answer.fraction == 0 ? 1 : 0;
+        }
+        if (rights != 1 || falses != 2)
+            return QCoreApplication::translate("Moodle", "answers of fractions other than one of 100 and two of 0; the program counts an answer only "
+                      "as right or false.");
+        return {};
+    }
+
+    static QString Named(const Question& question, const QString& why)
+    {
+        return question.name.isEmpty() ? why.left(1).toUpper() + why.mid(1) : u'"' + question.name + QStringLiteral("\": ") + why;
+    }
+
+    // The first picture of the question text, if it can be read; notes what
+    // is left out of it.
+    std::optional<Picture> PictureOf(const Question& question)
+    {
+        if (question.text.format != QLatin1String("html"))
+            return std::nullopt;
+        const std::vector<Image> images = ImagesIn(question.text.text);
+        if (images.empty())
+            return std::nullopt;
+        if (images.size() > 1)
+            Note(question, QCoreApplication::translate("Moodle", "only the first of its %1 pictures is kept.").arg(images.size()));
+        const Image& image = images.front();
+        Pictures::Prepared prepared;
+        if (image.src.startsWith(PluginFile)) {
+            const QString name = QUrl::fromPercentEncoding(image.src.mid(PluginFile.size()).toUtf8());
+            if (!question.text.files.contains(name)) {
+                Note(question, QCoreApplication::translate("Moodle", "its picture \"%1\" is not in the file; left out.").arg(name));
+                return std::nullopt;
+            }
+            prepared = Pictures::FromBase64(question.text.files.value(name));
+        } else {
+            const std::optional<Picture> picture = Pictures::FromDataUri(image.src);
+            prepared = picture ? Pictures::Prepared{picture, {}}
+                               : Pictures::Prepared{std::nullopt, QCoreApplication::translate("Moodle", "it is not a picture inside the file.")};
+        }
+        if (!prepared.picture) {
+            Note(question, QCoreApplication::translate("Moodle", "its picture is left out: %1").arg(prepared.refusal));
+            return std::nullopt;
+        }
+        prepared.picture->description = image.alt.trimmed().left(Pictures::LongestDescription);
+        if (prepared.picture->description.isEmpty()) {
+            // Stored, so the same in every language; the note asks for a real description.
+            prepared.picture->description = QStringLiteral("Picture");
+            Note(question, QCoreApplication::translate("Moodle", "its picture has no alt text; write a description for it in the question editor."));
+        }
+        return prepared.picture;
+    }
+
+    void Note(const Question& question, const QString& what) { outcome_.notes.push_back({question.line, Named(question, what)}); }
+
+    ReadOutcome outcome_;
+};
+
+void WriteText(QXmlStreamWriter& xml, const QString& element, const QString& text, const QString& format)
+{
+    xml.writeStartElement(element);
+    xml.writeAttribute(QStringLiteral("format"), format);
+    xml.writeTextElement(QStringLiteral("text"), text);
+}
+
+QString Html(const QString& text) { return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")); }
+
+void WriteQuestionText(QXmlStreamWriter& xml, const DraftQuestion& question)
+{
+    if (!question.picture) {
+        WriteText(xml, QStringLiteral("questiontext"), question.question, QStringLiteral("plain_text"));
+        xml.writeEndElement();
+        return;
+    }
+    const Picture& picture = *question.picture;
+    const QString name = QStringLiteral("picture.") + (picture.format == QLatin1String("jpeg") ? QStringLiteral("jpg") : picture.format);
+    WriteText(xml, QStringLiteral("questiontext"),
+              QStringLiteral("<p>%1</p><p><img src=\"%2%3\" alt=\"%4\" width=\"%5\" height=\"%6\"></p>")
+                  .arg(Html(question.question), PluginFile, name, picture.description.toHtmlEscaped())
+                  .arg(picture.width)
+                  .arg(picture.height),
+              QStringLiteral("html"));
+    xml.writeStartElement(QStringLiteral("file"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("path"), QStringLiteral("/"));
+    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
+    xml.writeCharacters(QString::fromLatin1(picture.bytes.toBase64()));
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
+void WriteAnswer(QXmlStreamWriter& xml, const QString& text, int fraction)
+{
+    xml.writeStartElement(QStringLiteral("answer"));
+    xml.writeAttribute(QStringLiteral("fraction"), QString::number(fraction));
+    xml.writeAttribute(QStringLiteral("format"), QStringLiteral("plain_text"));
+    xml.writeTextElement(QStringLiteral("text"), text);
+    xml.writeEndElement();
+}
+
+}
+
+ReadOutcome Moodle::Read(const QByteArray& bytes) { return Reader().Read(bytes); }
+
+WriteOutcome Moodle::Write(const TestDraft& draft)
+{
+    QuestionFile::WriterNotes notes;
+    const std::vector<QuestionFile::SlotQuestion> questions = QuestionFile::WritableQuestions(draft, notes);
+    WriteOutcome outcome;
+    QXmlStreamWriter xml(&outcome.text);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("quiz"));
+    xml.writeStartElement(QStringLiteral("question"));
+    xml.writeAttribute(QStringLiteral("type"), QStringLiteral("category"));
+    WriteText(xml, QStringLiteral("category"), QStringLiteral("$course$/") + draft.title, QStringLiteral("plain_text"));
+    xml.writeEndElement();
+    xml.writeEndElement();
+    for (const QuestionFile::SlotQuestion& question : questions) {
+        xml.writeStartElement(QStringLiteral("question"));
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("multichoice"));
+        WriteText(xml, QStringLiteral("name"), QStringLiteral("Question %1").arg(question.slot), QStringLiteral("plain_text"));
+        xml.writeEndElement();
+        WriteQuestionText(xml, question.texts);
+        xml.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));
+        xml.writeTextElement(QStringLiteral("shuffleanswers"), QStringLiteral("true"));
+        WriteAnswer(xml, question.texts.answer, 100);
+        WriteAnswer(xml, question.texts.phony1, 0);
+        WriteAnswer(xml, question.texts.phony2, 0);
+        xml.writeEndElement();
+        ++outcome.questions;
+    }
+    xml.writeEndDocument();
+    outcome.notes = notes.Notes();
+    return outcome;
+}

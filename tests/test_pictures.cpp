@@ -1,0 +1,268 @@
+// Pictures in questions: made fit for storing, refused when unreadable,
+// written in the editor, shown on the test screen, carried by Moodle XML, and
+// brought into a database of the version before them.
+#include "StudentDesk.h"
+#include "TestEnv.h"
+#include "UserActions.h"
+#include "app/Module1.h"
+#include "exchange/Moodle.h"
+#include "exchange/Picture.h"
+#include "screens/PictureView.h"
+#include "screens/Screens.h"
+#include "screens/frmAdmin.h"
+#include "screens/frmAnswers.h"
+#include "screens/frmMain.h"
+#include "screens/frmNewTest.h"
+#include "screens/frmNewTestIntro.h"
+#include "screens/frmQuestions.h"
+
+#include <QBuffer>
+#include <QDialog>
+#include <QPushButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+namespace {
+
+QByteArray Encode(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// Every pixel a colour of its own: a photograph as far as the encoder knows.
+QImage Photo(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 5 + x * 3) % 256, (x * y) % 251));
+    return image;
+}
+
+// A red square on white, 40 by 30.
+QImage Drawing()
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 5; y < 15; ++y)
+        for (int x = 10; x < 20; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    return image;
+}
+
+void EndProgram()
+{
+    Screens::DiscardAll();
+    ProcessEvents();
+    Module1::Reset();
+}
+
+qint64 PictureCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Pictures")).toLongLong(); }
+
+}
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Large pictures are scaled to 1600 pixels and encoded as their kind
+    // asks; small ones are kept byte for byte; anything else is refused.
+    void preparedForStoring()
+    {
+        const Pictures::Prepared photo = Pictures::FromBytes(Encode(Photo(2000, 1000), "PNG"));
+        QVERIFY(photo.picture);
+        QCOMPARE(QStringList({photo.picture->format, QString::number(photo.picture->width), QString::number(photo.picture->height)}),
+                 QStringList({"jpeg", "1600", "800"}));
+        QVERIFY(photo.picture->bytes.size() < 1'100'000);
+        QImage plan(3200, 200, QImage::Format_RGB32);
+        plan.fill(Qt::blue);
+        const Pictures::Prepared drawing = Pictures::FromBytes(Encode(plan, "BMP"));
+        QCOMPARE(QStringList({drawing.picture->format, QString::number(drawing.picture->width), QString::number(drawing.picture->height)}),
+                 QStringList({"png", "1600", "100"}));
+        const QByteArray small = Encode(Drawing(), "PNG");
+        const Pictures::Prepared kept = Pictures::FromBytes(small);
+        QVERIFY(kept.picture && kept.picture->bytes == small && kept.picture->width == 40 && kept.picture->height == 30);
+        QCOMPARE(Pictures::FromBytes(Encode(Drawing(), "JPEG")).picture->format, QStringLiteral("jpeg"));
+
+        for (const QByteArray& bad : {QByteArray("not a picture at all"), small.left(small.size() / 2), QByteArray()}) {
+            const Pictures::Prepared refused = Pictures::FromBytes(bad);
+            QVERIFY(!refused.picture && !refused.refusal.isEmpty());
+        }
+        QVERIFY(!Pictures::DescriptionRefusal(QStringLiteral("  ")).isEmpty());
+        QVERIFY(Pictures::DescriptionRefusal(QString(250, u'd')).isEmpty());
+        QCOMPARE(Pictures::DescriptionRefusal(QString(251, u'd')),
+                 QStringLiteral("A picture's description may have at most 250 characters; this one has 251."));
+    }
+
+    // Written and read back: the same texts and the same pixels.
+    void moodleRoundTrip()
+    {
+        TestDraft draft;
+        draft.title = QStringLiteral("Maps & <Plans>");
+        Picture picture = *Pictures::FromBytes(Encode(Drawing(), "PNG")).picture;
+        picture.description = QStringLiteral("A red \"square\" <on> white & nothing else");
+        draft.questions = {{QStringLiteral("Which colour is <b>the</b> square?\nLook & see."), QStringLiteral("Red"),
+                            QStringLiteral("Blue & green"), QStringLiteral("<none>"), picture},
+                           {QStringLiteral("  Two\n lines  "), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), {}}};
+        const WriteOutcome written = Moodle::Write(draft);
+        QCOMPARE(written.questions, 2);
+        const ReadOutcome read = Moodle::Read(written.text.toUtf8());
+        QVERIFY2(read.leftOut.empty() && read.notes.empty(), qPrintable(QuestionFile::Report(read)));
+        QCOMPARE(read.proposedTitle, draft.title);
+        QCOMPARE(read.Questions(), draft.questions);
+        QCOMPARE(Pictures::Image(*read.questions[0].texts.picture), Drawing());
+    }
+
+    // What cannot be used is named with its line; a broken file is refused at its line.
+    void moodleImportReports()
+    {
+        const QByteArray png = Encode(Drawing(), "PNG").toBase64();
+        const QByteArray file = "<?xml version=\"1.0\"?>\n<quiz>\n"
+            "<question type=\"category\"><category><text>$course$/Top/Rivers</text></category></question>\n"
+            "<question type=\"truefalse\"><name><text>TF</text></name>\n"
+            "<answer fraction=\"100\"><text>true</text></answer><answer fraction=\"0\"><text>false</text></answer></question>\n"
+            "<question type=\"multichoice\"><questiontext format=\"html\"><text>Four?</text></questiontext>\n"
+            "<answer fraction=\"100\"><text>a</text></answer><answer fraction=\"0\"><text>b</text></answer>"
+            "<answer fraction=\"0\"><text>c</text></answer><answer fraction=\"0\"><text>d</text></answer></question>\n"
+            "<question type=\"multichoice\"><questiontext format=\"html\"><text>Half?</text></questiontext>\n"
+            "<answer fraction=\"50\"><text>a</text></answer><answer fraction=\"50\"><text>b</text></answer>"
+            "<answer fraction=\"0\"><text>c</text></answer></question>\n"
+            "<question type=\"multichoice\">\n<questiontext format=\"html\"><text><![CDATA[<p>The <i>Nile</i>:</p>"
+            "<img src=\"@@PLUGINFILE@@/nile%20map.png\" alt=\"A map of the Nile\">]]></text>\n"
+            "<file name=\"nile map.png\" path=\"/\" encoding=\"base64\">" + png + "</file></questiontext>\n"
+            "<answer fraction=\"100.0000000\" format=\"plain_text\"><text>Egypt</text></answer>"
+            "<answer fraction=\"0\"><text>Peru</text></answer><answer fraction=\"0\"><text>Chad</text></answer></question>\n"
+            "</quiz>\n";
+        const ReadOutcome read = Moodle::Read(file);
+        QCOMPARE(QuestionFile::Report(read),
+                 QStringLiteral("Questions that can be used: 1.\nQuestions left out: 3.\n"
+                                "Line 4: \"TF\": a question of type \"truefalse\"; only multiple choice (multichoice) can be used.\n"
+                                "Line 6: 4 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).\n"
+                                "Line 8: Answers of fractions other than one of 100 and two of 0; the program counts an answer "
+                                "only as right or false."));
+        QCOMPARE(read.proposedTitle, QStringLiteral("Rivers"));
+        QCOMPARE(read.questions[0].line, 10);
+        const DraftQuestion& nile = read.questions[0].texts;
+        QCOMPARE(nile.question + u'|' + nile.answer + u'|' + nile.picture->description, QStringLiteral("The Nile:|Egypt|A map of the Nile"));
+        QCOMPARE(Pictures::Image(*nile.picture), Drawing());
+
+        const ReadOutcome broken = Moodle::Read("<?xml version=\"1.0\"?>\n<quiz>\n<question type=\"multichoice\">\n</quiz>\n");
+        QVERIFY(broken.Refused() && broken.questions.empty());
+        QCOMPARE(broken.refusal.line, 4);
+    }
+
+    // The editor refuses a file that is no picture and a picture without a
+    // description; the stored picture comes back on the slot, is shown under
+    // the question on the test screen and in the review (on a lab workstation
+    // through the student's own role) and goes with its test.
+    void editorAndTestScreen()
+    {
+        TestEnv env;
+        const qint64 test = env.AddTest(QStringLiteral("Rivers"));
+        QTemporaryDir files;
+        const QString junk = WriteFile(files, QStringLiteral("junk.png"), "PNG? no");
+        const QString png = WriteFile(files, QStringLiteral("square.png"), Encode(Drawing(), "PNG"));
+        frmAdmin& admin = SignInAdmin();
+        env.fake.modalUsers.push_back([](QWidget& window) { Click(static_cast<frmNewTestIntro&>(window).cmdNext); });
+        PickRow(admin.lstTests, 0);
+        Click(admin.cmdEdit);
+        frmNewTest& editor = Screens::Get<frmNewTest>();
+
+        env.fake.fileChoices = {{junk, 0}};
+        Click(editor.cmdPicture);
+        QVERIFY(LastBox(env.fake).startsWith(QStringLiteral("This file cannot be used as the question's picture.\n")));
+        QVERIFY(editor.imgPicture->pixmap().isNull() && !editor.cmdRemovePicture->isEnabled());
+        env.fake.fileChoices = {{png, 0}};
+        Click(editor.cmdPicture);
+        QCOMPARE(editor.imgPicture->pixmap().size(), QSize(160, 120));
+        Click(editor.cmdNext);  // no description: refused, still on slot 1, nothing stored
+        QCOMPARE(LastBox(env.fake), QStringLiteral("A picture needs a description for students who cannot see it. Type one in "
+                                                   "the box under the picture, or remove the picture.|Picture|OK"));
+        QCOMPARE(Module1::CurrentQuestion, std::int16_t(1));
+        QCOMPARE(PictureCount(env), 0);
+        TypeInto(editor.txtPictureDescription, QStringLiteral("A red square"));
+        Click(editor.cmdNext);
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestNumber, fldSlot, fldFormat, fldWidth, fldHeight, fldDescription FROM Pictures")),
+                 QStringList{QStringLiteral("%1|1|png|40|30|A red square").arg(test)});
+        QVERIFY(editor.imgPicture->pixmap().isNull());  // slot 2 has none
+        Click(editor.cmdPrev);
+        QCOMPARE(editor.txtPictureDescription->text(), QStringLiteral("A red square"));
+        Click(editor.cmdRemovePicture);
+        Click(editor.cmdNext);
+        QCOMPARE(PictureCount(env), 0);
+        Click(editor.cmdPrev);
+        env.fake.fileChoices = {{png, 0}};
+        Click(editor.cmdPicture);
+        TypeInto(editor.txtPictureDescription, QStringLiteral("A red square"));
+        editor.close();  // stored as Exit stores
+        QCOMPARE(PictureCount(env), 1);
+        EndProgram();
+
+        const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
+        SignIn(env, ann);
+        frmQuestions& screen = Take(env, QStringLiteral("Rivers"));
+        PictureView& view = *screen.picQuestion;
+        QVERIFY(view.isVisible());
+        QCOMPARE(view.accessibleDescription(), QStringLiteral("A red square"));
+        screen.resize(1000, 800);
+        ProcessEvents();
+        QCOMPARE(view.ShownSize(), QSize(40, 30));  // never enlarged
+        view.resize(20, 200);
+        QCOMPARE(view.ShownSize(), QSize(20, 15));  // scaled to the space
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_Return);
+        auto* window = view.findChild<QDialog*>(QStringLiteral("PictureWindow"));
+        QVERIFY(window && window->isVisible());
+        QTest::keyClick(window, Qt::Key_Escape);
+        ProcessEvents();
+        QVERIFY(!view.findChild<QDialog*>(QStringLiteral("PictureWindow")));
+        Click(screen.cmdNext);
+        QVERIFY(!view.isVisible());
+        // The review shows it again once the attempt is finished.
+        env.fake.answers = {MsgAnswer::Yes};
+        Click(screen.cmdDone);
+        frmMain& home = Screens::Get<frmMain>();
+        PickRow(home.lstResults, 0);
+        Click(home.cmdReview);
+        const PictureView& reviewed = *Screens::Get<frmAnswers>().picQuestion;
+        QVERIFY(reviewed.isVisible());
+        QCOMPARE(reviewed.accessibleDescription(), QStringLiteral("A red square"));
+        EndProgram();
+
+        env.Exec(QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = ?"), {test});
+        QCOMPARE(PictureCount(env), 0);
+    }
+
+    // A database of the version before pictures gets the table and its rule, its rows kept.
+    void upgradeAddsPictures()
+    {
+        TestEnv env;
+        if (env.OnLab())
+            QSKIP("a lab workstation's role owns no table to bring forward; labdb does");
+        env.AddTest(QStringLiteral("Old"));
+        env.Exec(QStringLiteral("DROP TABLE Pictures"));
+        if (!TestEnv::OnServer())
+            env.Exec(QStringLiteral("DROP TRIGGER PicturesGoWithTheirTest"));
+        env.Exec(TestEnv::OnServer() ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 5")
+                                     : QStringLiteral("PRAGMA user_version = 2"));
+        QCOMPARE(FailureOf([&] { env.OpenDatabase(); }), QString());
+        QCOMPARE(env.Scalar(TestEnv::OnServer() ? QStringLiteral("SELECT fldVersion FROM SchemaVersion")
+                                                : QStringLiteral("PRAGMA user_version")).toInt(),
+                 TestEnv::OnServer() ? 6 : 3);
+        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (1, 3, ?, 'png', 40, 30, 'd')"), {Encode(Drawing(), "PNG")});
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName FROM Tests")), QStringList{"Old"});
+        const QString refused = FailureOf([&] { env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (1, 26, 'x', 'png', 1, 1, 'd')")); });
+        QVERIFY(!refused.isEmpty());
+        env.Exec(QStringLiteral("DELETE FROM Tests"));
+        QCOMPARE(PictureCount(env), 0);  // the rule that takes them with their test came too
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "test_pictures.moc"
