@@ -161,6 +161,24 @@ QString Drawn(const frmAnswers& review, int slot)
 }
 
 // The guide from the source tree, as the program finds it beside itself.
+// The guide shows `heading` at its top, or, for a section near the end that
+// cannot scroll to the top, scrolled to the end with `heading` in view.
+bool OpenedAt(QTextBrowser& viewer, const QString& heading)
+{
+    const QString top = viewer.cursorForPosition(QPoint(4, 4)).block().text();
+    const QScrollBar& bar = *viewer.verticalScrollBar();
+    const QRect found = viewer.cursorRect(viewer.document()->find(heading));
+    return top.startsWith(heading) || (bar.value() == bar.maximum() && viewer.viewport()->rect().contains(found));
+}
+
+// The first words of the first text a guide's file has after the anchor `name`.
+QString TextAfterAnchor(const QString& html, const QString& name)
+{
+    static const QRegularExpression text(QStringLiteral("^(?:\\s*<[^>]*>)*\\s*([^<]{1,30})"));
+    const qsizetype anchor = html.indexOf(QStringLiteral("<a name=\"%1\">").arg(name));
+    return text.match(html.mid(anchor)).captured(1);
+}
+
 class GuidePlatform : public QtPlatform {
 public:
     using QtPlatform::QtPlatform;
@@ -466,11 +484,37 @@ private slots:
             QVERIFY(viewer);
             QCOMPARE(viewer->pos(), QPoint(122, 28));  // the offscreen frames are 2 pixels wide
             // A section near the guide's end cannot scroll to the top; it must show whole.
-            const QString top = viewer->cursorForPosition(QPoint(4, 4)).block().text();
-            const QScrollBar& bar = *viewer->verticalScrollBar();
-            const QRect found = viewer->cursorRect(viewer->document()->find(heading));
-            if (!top.startsWith(heading) && !(bar.value() == bar.maximum() && viewer->viewport()->rect().contains(found)))
-                wrong << name + u':' + top.left(40);
+            if (!OpenedAt(*viewer, heading))
+                wrong << name + u':' + viewer->cursorForPosition(QPoint(4, 4)).block().text().left(40);
+        }
+        QCOMPARE(wrong.join(u';'), QString());
+
+        // F1 in each language opens that language's guide, which has every
+        // screen's section: each anchor of the English guide, in its order.
+        const QStringList anchors{"frmEntry", "frmMain", "frmQuestionsIntro", "frmQuestions", "frmAnswers", "frmAdmin",
+                                  "frmNewTestIntro", "frmNewTest", "frmTestResults", "frmChangePassword", "frmStatistics"};
+        const QList<std::pair<QString, QString>> guides{
+            {"de", "VornickTest – Benutzerhandbuch"}, {"fr", "Guide d'utilisation de VornickTest"},
+            {"es", "Guía del usuario de VornickTest"}, {"pt_BR", "Guia do usuário do VornickTest"},
+            {"ar", "دليل المستخدم لبرنامج VornickTest"}};
+        const auto english = qScopeGuard([] { Language::Install(QStringLiteral("en")); });
+        for (const auto& [code, title] : guides) {
+            QVERIFY(Language::Install(code));
+            QFile file(QStringLiteral(HELP_FOLDER "/HelpFile_%1.hlp").arg(code));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            QStringList found;
+            for (const auto& anchor : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(html))
+                found << anchor.captured(1);
+            QCOMPARE(found, anchors);
+            for (const QString& name : anchors) {
+                screen.setObjectName(name);
+                platform.ShowHelp(&screen);
+                auto* viewer = qobject_cast<QTextBrowser*>(QApplication::topLevelAt(QPoint(400, 60)));
+                QVERIFY(viewer && viewer->document()->toPlainText().startsWith(title));
+                if (!OpenedAt(*viewer, TextAfterAnchor(html, name)))
+                    wrong << code + u'/' + name;
+            }
         }
         QCOMPARE(wrong.join(u';'), QString());
 

@@ -160,7 +160,7 @@ private slots:
         entry.resize(600, 200);
         entry.show();
         QVERIFY(QTest::qWaitForWindowExposed(&entry));
-        QCOMPARE(entry.Label1[0]->text(), QStringLiteral("رقم الطالب:"));
+        QCOMPARE(entry.Label1[0]->text(), QStringLiteral("معرّف الطالب:"));
         QVERIFY(entry.Label1[0]->geometry().left() > entry.txtName->geometry().right());
         QVERIFY(entry.cmdOK->geometry().left() > entry.cmdExit->geometry().right());
         QCOMPARE(QCoreApplication::translate("frmStatistics", "The statistics of %n questions", nullptr, 2),

@@ -1,8 +1,10 @@
 // The real platform's own pieces, offscreen: the date, the random generator,
 // the printing route, the help window and the single-instance lock.
 #include "TestEnv.h"
+#include "app/Language.h"
 #include "app/QtPlatform.h"
 #include "data/Schema.h"
+#include "report/ReportPrinter.h"
 #include "report/ResultsReport.h"
 
 #include <QPrinter>
@@ -35,6 +37,19 @@ QStringList PdfLines(const QString& path)
     pdftotext.waitForFinished(30000);
     return QString::fromUtf8(pdftotext.readAllStandardOutput())
         .split(QRegularExpression(QStringLiteral("\\s*[\\n\\f]")), Qt::SkipEmptyParts);
+}
+
+// Where pdftotext finds each word of a PDF's first page: its left and right edge, in points.
+QMap<QString, std::pair<double, double>> PdfWords(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, "-"});
+    pdftotext.waitForFinished(30000);
+    QMap<QString, std::pair<double, double>> words;
+    static const QRegularExpression word(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]+)<"));
+    for (const auto& found : word.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput())))
+        words.insert(found.captured(3), {found.captured(1).toDouble(), found.captured(2).toDouble()});
+    return words;
 }
 
 qint64 LockHolder(const QString& lock)
@@ -115,16 +130,48 @@ private slots:
         QCOMPARE(PrintOnPrinter(printer, page).error, QStringLiteral("The printer could not be started."));
     }
 
+    // Arabic's report is mirrored: the heading's title at the right margin
+    // with the date to its left, each row's title right, its grade left.
+    void reportReadsRightToLeftInArabic()
+    {
+        QTemporaryDir folder;
+        const PageModel page = BuildResultsReport(QStringLiteral("Geography"), QStringLiteral("12/6/26"),
+                                                  {QStringLiteral("Rivers").leftJustified(41) + QStringLiteral("88")}, true);
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        const QString pdf = SaveReportAsPdf(page, folder.path(), QDateTime(QDate(2026, 12, 6), QTime(9, 0))).path;
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        const auto words = PdfWords(pdf);
+        QVERIFY2(words.size() == 4, qPrintable(QStringList(words.keys()).join(u' ')));
+        // A4 is 595 points wide; 12.7 mm margins; a 14-point Courier cell is 8.4 points.
+        const double rightMargin = 595.3 - 36, cell = 8.4;
+        QVERIFY(std::abs(words["Geography"].second - (rightMargin - 14 * cell)) < cell);
+        QVERIFY(std::abs(words["12/6/26"].second - (rightMargin - 49 * cell)) < cell);
+        QVERIFY(std::abs(words["Rivers"].second - (rightMargin - 4 * cell)) < cell);
+        QVERIFY(words["88"].second < words["Rivers"].first - 30 * cell);
+    }
+
     // Left by a copy that has ended, empty or garbled, or a folder in its
     // place: the program starts. A running copy: a second one ends silently.
-    // Without the guide in the program's folder, F1 says where it should be
-    // (the guide shown beside the asking screen: test_keyboard).
+    // Without the guide in the program's folder, F1 says where it should be;
+    // in German it names the German guide, and without that it shows the
+    // English one (the guide shown beside the asking screen: test_keyboard).
     void lockAndHelpInTheProgramFolder()
     {
         QTemporaryDir runtime, folder;
         PlatformIn help(folder.path());
         help.ShowHelp(nullptr);
         QCOMPARE(help.shown, QStringList{"The user guide could not be opened:\n" + folder.filePath("HelpFile.hlp")});
+        QVERIFY(Language::Install(QStringLiteral("de")));
+        help.ShowHelp(nullptr);
+        QCOMPARE(help.shown.last(), "Das Benutzerhandbuch konnte nicht geöffnet werden:\n" + folder.filePath("HelpFile_de.hlp"));
+        WriteFile(folder, QStringLiteral("HelpFile.hlp"), "<p>The English guide</p>");
+        help.ShowHelp(nullptr);
+        Language::Install(QStringLiteral("en"));
+        QTextBrowser* viewer = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            viewer = window->objectName() == QStringLiteral("HelpViewer") ? qobject_cast<QTextBrowser*>(window) : viewer;
+        QVERIFY(help.shown.size() == 2 && viewer && viewer->toPlainText() == QStringLiteral("The English guide"));
+        viewer->close();
         const QString lock = runtime.filePath(QStringLiteral("VornickTest.lock"));
         QProcess ended;
         ended.start(QStringLiteral("true"));

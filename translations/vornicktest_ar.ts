@@ -1280,7 +1280,7 @@ Please give this student a different name.</source>
     </message>
     <message>
         <source>Student ID:</source>
-        <translation>رقم الطالب:</translation>
+        <translation>معرّف الطالب:</translation>
     </message>
     <message>
         <source>Password:</source>

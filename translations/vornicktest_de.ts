@@ -1596,7 +1596,7 @@ Wollen Sie wirklich beenden?</numerusform>
     <name>frmTestResults</name>
     <message>
         <source>&amp;View Missed Questions</source>
-        <translation>Fehlende Antworten &amp;ansehen</translation>
+        <translation>Falsche Antworten &amp;ansehen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>

@@ -1382,11 +1382,11 @@ Tem certeza de que deseja sair?</numerusform>
     </message>
     <message>
         <source>False answer 1</source>
-        <translation>Resposta falsa 1</translation>
+        <translation>Resposta errada 1</translation>
     </message>
     <message>
         <source>False answer 2</source>
-        <translation>Resposta falsa 2</translation>
+        <translation>Resposta errada 2</translation>
     </message>
     <message>
         <source>Picture&apos;s description:</source>

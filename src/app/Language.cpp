@@ -35,6 +35,12 @@ void RemoveInstalled()
     Installed().clear();
 }
 
+QString& InUse()
+{
+    static QString code = English;
+    return code;
+}
+
 void Put(QTranslator* translator)
 {
     QCoreApplication::installTranslator(translator);
@@ -86,6 +92,7 @@ QString Start(const QString& programFolder)
 bool Install(const QString& code)
 {
     RemoveInstalled();
+    InUse() = code;
     // Numbers on screen and paper follow the language; in English they stay
     // as the program always wrote them (a '.' and no grouping).
     if (code == English) {
@@ -104,6 +111,13 @@ bool Install(const QString& code)
     else
         delete qt;
     return loaded;
+}
+
+QString Current() { return InUse(); }
+
+QString GuideName(const QString& code)
+{
+    return code == English ? QStringLiteral("HelpFile.hlp") : QStringLiteral("HelpFile_%1.hlp").arg(code);
 }
 
 bool RightToLeft(const QString& code) { return QLocale(code).textDirection() == Qt::RightToLeft; }

@@ -26,6 +26,13 @@ QString Start(const QString& programFolder);
 // not be loaded.
 bool Install(const QString& code);
 
+// The language Install put in place last ("en" before any).
+QString Current();
+
+// The user guide's file in the program's folder for `code`: HelpFile.hlp
+// for English, HelpFile_CODE.hlp for a translation.
+QString GuideName(const QString& code);
+
 // True for a language written right to left.
 bool RightToLeft(const QString& code);
 

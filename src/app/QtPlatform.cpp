@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "Language.h"
+
 #include "report/PageModel.h"
 #include "report/ReportPrinter.h"
 
@@ -270,14 +272,19 @@ void QtPlatform::ShowNotice(const QString& text)
 }
 
 // The guide opens at the section named like the screen that asked (an
-// anchor of HelpFile.hlp), beside that screen. Escape closes it.
+// anchor of HelpFile.hlp), beside that screen. Escape closes it. It is the
+// guide of the language in use, or the English one where that is missing.
 void QtPlatform::ShowHelp(QWidget* over)
 {
-    const QString path = ProgramFolder() + QStringLiteral("/HelpFile.hlp");
+    const QString path = ProgramFolder() + u'/' + Language::GuideName(Language::Current());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        MsgBox(QCoreApplication::translate("QtPlatform", "The user guide could not be opened:\n%1").arg(path), MsgButtons::OK, QString());
-        return;
+        file.setFileName(ProgramFolder() + u'/' + Language::GuideName(QStringLiteral("en")));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            MsgBox(QCoreApplication::translate("QtPlatform", "The user guide could not be opened:\n%1").arg(path),
+                   MsgButtons::OK, QString());
+            return;
+        }
     }
     if (!help_) {
         help_ = new HelpViewer;

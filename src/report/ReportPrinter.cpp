@@ -8,10 +8,12 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
@@ -64,12 +66,16 @@ void ChooseLayout(const PageModel& page, QPagedPaintDevice& device)
 
 // Draws the model line by line. A line longer than the page is wide goes on
 // across the following printed lines, as a line printer wraps it, so no
-// character is lost at the edge.
+// character is lost at the edge. In a language written right to left the
+// page is mirrored: column 1 stands at the right margin and each piece reads
+// from the right.
 class ReportDrawer {
 public:
     ReportDrawer(const PageModel& page, QPagedPaintDevice& device, QPainter& painter)
-        : page_(page), device_(device), painter_(painter)
+        : page_(page), device_(device), painter_(painter),
+          rightToLeft_(QGuiApplication::layoutDirection() == Qt::RightToLeft)
     {
+        painter_.setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
         const QFontMetricsF metrics(ReportFont(page, false), &device);
         cell_ = metrics.horizontalAdvance(QLatin1Char('M'));
         lineHeight_ = metrics.lineSpacing();
@@ -95,17 +101,35 @@ public:
     }
 
 private:
+    // Right to left, each run of words stands at its own mirrored column, so
+    // a row laid out in columns with blanks keeps its columns, mirrored,
+    // whatever the script of its words.
     void DrawPiece(const PageModel::Piece& piece)
     {
         painter_.setFont(ReportFont(page_, piece.bold));
-        int cell = piece.column - 1;
+        if (!rightToLeft_) {
+            DrawRun(piece.column - 1, piece.text);
+            return;
+        }
+        static const QRegularExpression words(QStringLiteral("\\S+(?: \\S+)*"));
+        for (const QRegularExpressionMatch& run : words.globalMatch(piece.text))
+            DrawRun(piece.column - 1 + static_cast<int>(run.capturedStart()), run.captured());
+    }
+
+    void DrawRun(int cell, const QString& text)
+    {
         qsizetype done = 0;
-        while (done < piece.text.size()) {
+        while (done < text.size()) {
             const int wrappedRow = cell / cellsPerLine_;
             const int cellInRow = cell % cellsPerLine_;
-            const qsizetype count = std::min<qsizetype>(cellsPerLine_ - cellInRow, piece.text.size() - done);
-            const QPointF baseline(cellInRow * cell_, (row_ + wrappedRow) * lineHeight_ + ascent_);
-            painter_.drawText(baseline, piece.text.mid(done, count));
+            const qsizetype count = std::min<qsizetype>(cellsPerLine_ - cellInRow, text.size() - done);
+            const double top = (row_ + wrappedRow) * lineHeight_;
+            if (rightToLeft_)
+                painter_.drawText(QRectF(0, top, device_.width() - cellInRow * cell_, lineHeight_),
+                                  Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextDontClip,
+                                  text.mid(done, count));
+            else
+                painter_.drawText(QPointF(cellInRow * cell_, top + ascent_), text.mid(done, count));
             done += count;
             cell += static_cast<int>(count);
         }
@@ -114,6 +138,7 @@ private:
     const PageModel& page_;
     QPagedPaintDevice& device_;
     QPainter& painter_;
+    const bool rightToLeft_;
     double cell_ = 1;
     double lineHeight_ = 1;
     double ascent_ = 0;
