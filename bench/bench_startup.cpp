@@ -1,18 +1,24 @@
 // Start-up to the visible sign-in screen as a whole process (the Qt start,
-// the single-instance check, opening the database and its two recordsets,
-// building and showing the window), beside a bare Qt window started the same
-// way. Both run offscreen.
+// the language, the single-instance check, opening the database and its two
+// recordsets, building and showing the window), beside a bare Qt window
+// started the same way; in English, and with the German and the Arabic
+// translations loaded. All run offscreen.
 #include <QCoreApplication>
 #include <QProcess>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void TimeProcess(benchmark::State& state, const char* program)
+void TimeProcess(benchmark::State& state, const char* program, const QString& language = QStringLiteral("en"))
 {
     const QString path = QCoreApplication::applicationDirPath() + u'/' + QLatin1String(program);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), language == QLatin1String("en") ? QStringLiteral("C.UTF-8")
+                                                                              : language + QStringLiteral(".UTF-8"));
+    environment.insert(QStringLiteral("BENCH_EXPECT_LANGUAGE"), language.section(u'_', 0, 0));
     for (auto _ : state) {
         QProcess process;
         process.setProcessEnvironment(environment);
@@ -26,11 +32,15 @@ void TimeProcess(benchmark::State& state, const char* program)
 
 void BareWindow(benchmark::State& state) { TimeProcess(state, "startup_bare"); }
 void SignInScreen(benchmark::State& state) { TimeProcess(state, "startup_signin"); }
+void SignInScreenGerman(benchmark::State& state) { TimeProcess(state, "startup_signin", QStringLiteral("de_DE")); }
+void SignInScreenArabic(benchmark::State& state) { TimeProcess(state, "startup_signin", QStringLiteral("ar_EG")); }
 
 }
 
 BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SignInScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SignInScreenGerman)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SignInScreenArabic)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
