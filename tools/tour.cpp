@@ -1,8 +1,10 @@
 // Walks the real screens through a sample day and saves a picture of each of
 // the nine screens (scripts/screenshots runs it under Xvfb with a window
-// manager). Usage: tour OUTPUT_FOLDER [--dark]; --dark shows every screen in
-// a dark palette, as a desktop with a dark theme would.
+// manager). Usage: tour OUTPUT_FOLDER [--dark | --language CODE]; --dark shows every screen in
+// a dark palette, as a desktop with a dark theme would; --language CODE in
+// that language.
 #include "app/ErrorPolicy.h"
+#include "app/Language.h"
 #include "app/ListRows.h"
 #include "app/Module1.h"
 #include "app/QtPlatform.h"
@@ -316,16 +318,26 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    const bool dark = argc == 3 && QByteArray(argv[2]) == "--dark";
-    if (argc != 2 && !dark) {
-        std::fprintf(stderr, "usage: tour OUTPUT_FOLDER [--dark]\n");
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const bool dark = args.size() == 2 && args[1] == QLatin1String("--dark");
+    const bool translated = args.size() == 3 && args[1] == QLatin1String("--language");
+    if (args.size() != 1 && !dark && !translated) {
+        std::fprintf(stderr, "usage: tour OUTPUT_FOLDER [--dark | --language CODE]\n");
         return 2;
+    }
+    if (translated) {
+        if (!Language::Shipped().contains(args[2]) || !Language::Install(args[2])) {
+            std::fprintf(stderr, "tour: no language %s\n", qPrintable(args[2]));
+            return 2;
+        }
+        if (Language::RightToLeft(args[2]))
+            QApplication::setLayoutDirection(Qt::RightToLeft);
     }
     if (dark) {
         QApplication::setStyle(QStringLiteral("Fusion"));
         QApplication::setPalette(DarkPalette());
     }
-    outputFolder = QString::fromLocal8Bit(argv[1]);
+    outputFolder = args[0];
     QDir().mkpath(outputFolder);
     QTemporaryDir folder;
     Seed(folder.path() + QStringLiteral("/Ostrel.mdb"));
