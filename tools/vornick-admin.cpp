@@ -13,6 +13,7 @@
 // and one line on stderr, and leaves the database and the files as they were.
 #include "analysis/AnalysisText.h"
 #include "app/AttemptRows.h"
+#include "app/ResultsExport.h"
 #include "app/TestPictures.h"
 #include "app/TestRows.h"
 #include "app/TestRules.h"
@@ -238,13 +239,23 @@ void FindTest(Recordset& tests, const QString& test)
 
 // A missing folder is named as such: the file system's own reason for it is
 // only "Unknown error".
-void WriteFile(const QString& path, const QByteArray& bytes)
+void RequireFolderOf(const QString& path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     Require(QFileInfo(folder).isDir(), QCoreApplication::translate("vornick-admin", "%1 cannot be written: the folder %2 does not exist.").arg(path, folder));
+}
+
+void RequireWritten(bool written, const QString& path, const QSaveFile& file)
+{
+    Require(written, QCoreApplication::translate("vornick-admin", "%1 cannot be written: %2.").arg(path, file.errorString()));
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    RequireFolderOf(path);
     QSaveFile file(path);
-    Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit(),
-            QCoreApplication::translate("vornick-admin", "%1 cannot be written: %2.").arg(path, file.errorString()));
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    RequireWritten(written, path, file);
 }
 
 void Export(const QString& test, const QCommandLineParser& parser, const Options& options)
@@ -316,9 +327,17 @@ void Results(const QCommandLineParser& parser, const Options& options)
         test = FindTestNumber(connection, parser.value(options.test));
     if (parser.isSet(options.student))
         student = FindStudent(connection, parser.value(options.student));
-    const std::vector<Attempt> attempts = AttemptRows::Load(connection, test, student);
-    WriteFile(parser.value(options.output), Csv::Results(attempts));
-    Print(QCoreApplication::translate("vornick-admin", "Wrote %1 to %2.").arg(Csv::ResultsCount(attempts.size()), parser.value(options.output)));
+    // Written under a temporary name beside the file and renamed at the end:
+    // a failure leaves no part of a file, and a file already there untouched.
+    const QString path = parser.value(options.output);
+    RequireFolderOf(path);
+    QSaveFile file(path);
+    RequireWritten(file.open(QIODevice::WriteOnly), path, file);
+    const std::optional<qint64> rows =
+        ResultsExport::Write(connection, test, student, file, [](qint64) { return true; });
+    RequireWritten(file.commit(), path, file);
+    Print(QCoreApplication::translate("vornick-admin", "Wrote %1 to %2.")
+              .arg(Csv::ResultsCount(static_cast<std::size_t>(rows.value_or(0))), path));
 }
 
 void Analysis(const QString& test, const QCommandLineParser& parser, const Options& options)

@@ -1,73 +1,77 @@
 #include "AttemptRows.h"
 
-#include "AnswerRecord.h"
 #include "data/Connection.h"
+#include "data/Cursor.h"
 #include "data/Recordset.h"
-
-#include <QHash>
-#include <algorithm>
 
 namespace {
 
-QHash<qint64, QString> Names(Connection& connection, const SqlText& sql, const QString& key, const QString& name)
-{
-    QHash<qint64, QString> names;
-    Recordset rows;
-    rows.Open(sql, connection);
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
-        names.insert(rows.Field(key).toLongLong(), rows.Text(name));
-    return names;
-}
+// The columns of Sql::ResultsInFileOrder, by position.
+enum Column { StudentNumber, TestNumber, Grade, Date, MinutesGiven, FirstRecord,
+              StudentName = FirstRecord + AttemptSlots, TestName };
 
-SqlText ResultsQuery(std::optional<qint64> test, std::optional<qint64> student)
+StoredAttempt AttemptAt(const Cursor& row)
 {
-    if (test && student)
-        return Sql::ResultOfStudentInTest(*student, *test);
-    if (test)
-        return Sql::ResultsOfTest(*test);
-    if (student)
-        return Sql::ResultsOfStudent(*student);
-    return Sql::AllResults();
-}
-
-Attempt AttemptOf(const Recordset& results)
-{
-    Attempt attempt;
-    attempt.studentNumber = results.Field(QStringLiteral("fldStudentNumber")).toLongLong();
-    attempt.testNumber = results.Field(QStringLiteral("fldTestNumber")).toLongLong();
-    attempt.finished = !results.IsNull(QStringLiteral("fldGrade"));
-    attempt.grade = results.Text(QStringLiteral("fldGrade"));
-    attempt.date = results.Text(QStringLiteral("fldDate"));
-    attempt.minutesGiven = results.Text(QStringLiteral("fldMinutesGiven"));
-    for (int slot = 1; slot <= AttemptSlots; ++slot)
-        attempt.choices[static_cast<std::size_t>(slot - 1)] = ChoiceOfRecord(results.Text(AnswerRecords::SlotField(slot)));
+    StoredAttempt attempt;
+    attempt.studentNumber = row.Number(StudentNumber);
+    attempt.student = row.Utf8(StudentName);
+    attempt.testNumber = row.Number(TestNumber);
+    attempt.test = row.Utf8(TestName);
+    attempt.finished = !row.IsNull(Grade);
+    attempt.grade = row.Utf8(Grade);
+    attempt.date = row.Utf8(Date);
+    attempt.minutesGiven = row.Utf8(MinutesGiven);
+    for (int slot = 0; slot < AttemptSlots; ++slot)
+        attempt.records[static_cast<std::size_t>(slot)] = row.Utf8(FirstRecord + slot);
     return attempt;
 }
 
-bool InListOrder(const Attempt& a, const Attempt& b)
+Attempt PlainAttempt(const StoredAttempt& stored)
 {
-    return std::tie(a.testNumber, a.student, a.studentNumber) < std::tie(b.testNumber, b.student, b.studentNumber);
+    Attempt attempt;
+    attempt.studentNumber = stored.studentNumber;
+    attempt.student = QString::fromUtf8(stored.student);
+    attempt.testNumber = stored.testNumber;
+    attempt.test = QString::fromUtf8(stored.test);
+    attempt.grade = QString::fromUtf8(stored.grade);
+    attempt.date = QString::fromUtf8(stored.date);
+    attempt.finished = stored.finished;
+    attempt.minutesGiven = QString::fromUtf8(stored.minutesGiven);
+    for (std::size_t slot = 0; slot < attempt.choices.size(); ++slot)
+        attempt.choices[slot] = ChoiceOfRecord(stored.records[slot]);
+    return attempt;
 }
 
+}
+
+bool AttemptRows::Each(Connection& connection, std::optional<qint64> test, std::optional<qint64> student,
+                       const std::function<bool(const StoredAttempt&)>& take)
+{
+    Cursor rows(connection, Sql::ResultsInFileOrder(connection.Engine(), test, student));
+    while (rows.Next()) {
+        if (!take(AttemptAt(rows)))
+            return false;
+    }
+    return true;
 }
 
 std::vector<Attempt> AttemptRows::Load(Connection& connection, std::optional<qint64> test,
                                        std::optional<qint64> student)
 {
-    Connection::ReadTransaction reading(connection);
-    const QHash<qint64, QString> students =
-        Names(connection, Sql::StudentNames(), QStringLiteral("fldStudentNumber"), QStringLiteral("fldStudentName"));
-    const QHash<qint64, QString> tests =
-        Names(connection, Sql::TestTitles(), QStringLiteral("fldTestNumber"), QStringLiteral("fldTestName"));
-    Recordset results;
-    results.Open(ResultsQuery(test, student), connection);
     std::vector<Attempt> attempts;
-    for (results.MoveFirst(); !results.Eof(); results.MoveNext()) {
-        Attempt attempt = AttemptOf(results);
-        attempt.student = students.value(attempt.studentNumber);
-        attempt.test = tests.value(attempt.testNumber);
-        attempts.push_back(std::move(attempt));
-    }
-    std::stable_sort(attempts.begin(), attempts.end(), InListOrder);
+    connection.Repeatable(Connection::Unit::Read, [&] {
+        attempts.clear();
+        Each(connection, test, student, [&attempts](const StoredAttempt& attempt) {
+            attempts.push_back(PlainAttempt(attempt));
+            return true;
+        });
+    });
     return attempts;
+}
+
+qint64 AttemptRows::Count(Connection& connection, std::optional<qint64> test, std::optional<qint64> student)
+{
+    Recordset count;
+    count.Open(Sql::ResultsCount(test, student), connection);
+    return count.Field(QStringLiteral("fldCount")).toLongLong();
 }

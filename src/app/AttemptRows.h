@@ -2,6 +2,7 @@
 
 #include "exchange/Attempt.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -12,8 +13,18 @@ class Connection;
 namespace AttemptRows {
 
 // Every attempt of the test, of the student, of both, or (neither given) of
-// everyone; ordered by test number, then student name, then student number.
-// An attempt whose student or test is gone shows an empty name.
+// everyone, handed to `take` one at a time as one query reads them, so that
+// no more than one is held however many there are; ordered by test number,
+// then student name (by code point), then student number. An attempt whose
+// student or test is gone shows an empty name. Stops when `take` returns
+// false; returns whether every attempt was handed over.
+bool Each(Connection& connection, std::optional<qint64> test, std::optional<qint64> student,
+          const std::function<bool(const StoredAttempt&)>& take);
+
+// The same attempts all at once, as plain values.
 std::vector<Attempt> Load(Connection& connection, std::optional<qint64> test, std::optional<qint64> student);
+
+// How many attempts Each would hand over now.
+qint64 Count(Connection& connection, std::optional<qint64> test, std::optional<qint64> student);
 
 }

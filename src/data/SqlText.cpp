@@ -1,6 +1,29 @@
 #include "SqlText.h"
 
+#include "Connection.h"
+
 #include <QStringList>
+
+namespace {
+
+// The condition narrowing Results (as r) to the test, the student or both.
+SqlText ResultsOf(std::optional<qint64> test, std::optional<qint64> student)
+{
+    QStringList conditions;
+    QVariantList values;
+    if (test) {
+        conditions << QStringLiteral("r.fldTestNumber = ?");
+        values << *test;
+    }
+    if (student) {
+        conditions << QStringLiteral("r.fldStudentNumber = ?");
+        values << *student;
+    }
+    return {conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")),
+            values};
+}
+
+}
 
 namespace Sql {
 
@@ -62,6 +85,36 @@ SqlText UnfinishedAttempts()
                            "LEFT JOIN Tests t ON t.fldTestNumber = r.fldTestNumber WHERE r.fldGrade IS NULL")
                 .arg(answered.join(QStringLiteral(" + "))),
             {}};
+}
+
+SqlText ResultsInFileOrder(DbEngine engine, std::optional<qint64> test, std::optional<qint64> student)
+{
+    QStringList columns{QStringLiteral("r.fldStudentNumber"), QStringLiteral("r.fldTestNumber"),
+                        QStringLiteral("r.fldGrade"), QStringLiteral("r.fldDate"), QStringLiteral("r.fldMinutesGiven")};
+    for (int slot = 1; slot <= 25; ++slot)
+        columns << QStringLiteral("r.fldQ%1").arg(slot);
+    columns << QStringLiteral("p.fldStudentName") << QStringLiteral("t.fldTestName");
+    // Both engines compare names byte by byte in UTF-8 (a server's default
+    // follows its language's dictionary order), and take a Null test number
+    // first. The file's order by test is that of its index, so the file
+    // sorts only each test's attempts.
+    const bool server = engine == DbEngine::PostgreSQL;
+    const SqlText narrowed = ResultsOf(test, student);
+    return {QStringLiteral("SELECT %1 FROM Results r "
+                           "LEFT JOIN Passwords p ON p.fldStudentNumber = r.fldStudentNumber "
+                           "LEFT JOIN Tests t ON t.fldTestNumber = r.fldTestNumber%2 "
+                           "ORDER BY r.fldTestNumber%3, COALESCE(p.fldStudentName, '') COLLATE %4, "
+                           "COALESCE(r.fldStudentNumber, 0), r.fldResultNumber")
+                .arg(columns.join(QStringLiteral(", ")), narrowed.text,
+                     server ? QStringLiteral(" NULLS FIRST") : QString(),
+                     server ? QStringLiteral("\"C\"") : QStringLiteral("BINARY")),
+            narrowed.values};
+}
+
+SqlText ResultsCount(std::optional<qint64> test, std::optional<qint64> student)
+{
+    const SqlText narrowed = ResultsOf(test, student);
+    return {QStringLiteral("SELECT COUNT(*) AS fldCount FROM Results r") + narrowed.text, narrowed.values};
 }
 
 }

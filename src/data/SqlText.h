@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QVariantList>
+#include <optional>
+
+enum class DbEngine;
 
 // A query as the program issues it: fixed text with its values bound as
 // parameters, never spliced into the text.
@@ -33,4 +36,14 @@ SqlText StudentByNumber(qint64 studentNumber);
 // length, its deadline, its minutes given and how many of its slots hold an
 // answer (fldAnswered).
 SqlText UnfinishedAttempts();
+// The attempts of the test, of the student, of both, or (neither given) of
+// everyone, for a results file: each attempt's student number, test number,
+// grade, date, minutes given, its 25 answer records, its student's name and
+// its test's title (Null where the student or the test is gone), ordered by
+// test number, student name (character by character, in code point order,
+// whatever the server's language), student number and result number; a
+// Null number orders first.
+SqlText ResultsInFileOrder(DbEngine engine, std::optional<qint64> test, std::optional<qint64> student);
+// How many attempts ResultsInFileOrder gives (fldCount).
+SqlText ResultsCount(std::optional<qint64> test, std::optional<qint64> student);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -29,11 +30,28 @@ struct Attempt {
     SlotChoices choices{};
 };
 
+// An attempt's fields as the database hands them over, for a results file
+// written while the rows are read: texts in UTF-8 (empty for Null) and each
+// slot's answer record as stored, valid as long as the row they are read
+// from.
+struct StoredAttempt {
+    qint64 studentNumber = 0;
+    QByteArrayView student;
+    qint64 testNumber = 0;
+    QByteArrayView test;
+    QByteArrayView grade;
+    QByteArrayView date;
+    bool finished = false;
+    QByteArrayView minutesGiven;
+    std::array<QByteArrayView, AttemptSlots> records;
+};
+
 // The choice a stored answer record holds. A record that is not exactly the
 // three order digits (1, 2 and 3 once each), the chosen line (1 to 3) and the
 // mark that line's digit calls for ("C" for the right answer, else "X") is
 // malformed and counts as no choice, as an empty one does.
 Choice ChoiceOfRecord(QStringView record);
+Choice ChoiceOfRecord(QByteArrayView record);
 
 // "answer", "false 1", "false 2", or empty for no choice.
 QString ChoiceName(Choice choice);

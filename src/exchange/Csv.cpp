@@ -1,14 +1,78 @@
 #include "Csv.h"
 
-#include <QRegularExpression>
 #include <QCoreApplication>
+#include <algorithm>
+#include <array>
 
 namespace {
 
-bool RunsAsFormula(const QString& text)
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// At least one digit from `from` on; where the digits end.
+qsizetype Digits(QByteArrayView text, qsizetype from)
 {
-    static const QRegularExpression number(QStringLiteral("^[-+]?[0-9]+(\\.[0-9]+)?$"));
-    return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text[0]) && !number.match(text).hasMatch();
+    qsizetype end = from;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    return end > from ? end : -1;
+}
+
+// A number as a spreadsheet reads one: an optional sign, digits, and
+// optionally a point and more digits.
+bool IsPlainNumber(QByteArrayView text)
+{
+    const qsizetype whole = Digits(text, text.startsWith('-') || text.startsWith('+') ? 1 : 0);
+    if (whole < 0)
+        return false;
+    if (whole == text.size())
+        return true;
+    return text[whole] == '.' && Digits(text, whole + 1) == text.size();
+}
+
+bool RunsAsFormula(QByteArrayView text)
+{
+    return !text.isEmpty() && QByteArrayView("=+-@\t\r").contains(text[0]) && !IsPlainNumber(text);
+}
+
+bool NeedsQuotes(QByteArrayView text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
+}
+
+// The field as it stands in the file, added to `out`. A text a spreadsheet
+// would run as a formula (one beginning with "=", "+", "-", "@", a tab or a
+// carriage return) gets a leading "'", so it shows as the text it is; a
+// plain number ("-0.25") stays a number. The text is UTF-8, in which no
+// byte of a longer character is one of these.
+void AppendField(QByteArray& out, QByteArrayView text)
+{
+    const bool quoted = NeedsQuotes(text);
+    if (quoted)
+        out += '"';
+    if (RunsAsFormula(text))
+        out += '\'';
+    if (!quoted) {
+        out += text;
+        return;
+    }
+    for (const char c : text) {
+        out += c;
+        if (c == '"')
+            out += c;
+    }
+    out += '"';
+}
+
+void AppendLine(QByteArray& out, const QStringList& row)
+{
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        AppendField(out, row[i].toUtf8());
+    }
+    out += "\r\n";
 }
 
 QStringList ResultsHeader()
@@ -21,38 +85,26 @@ QStringList ResultsHeader()
     return header;
 }
 
-QStringList ResultsRow(const Attempt& attempt)
+// A slot's two fields: "1" for the answer, else "0", and the choice's name.
+QByteArrayView SlotFields(Choice choice)
 {
-    QStringList row{QString::number(attempt.studentNumber), attempt.student, QString::number(attempt.testNumber),
-                    attempt.test, attempt.grade, attempt.date,
-                    attempt.finished ? QStringLiteral("yes") : QStringLiteral("no"), attempt.minutesGiven};
-    for (const Choice choice : attempt.choices)
-        row << (choice == Choice::Answer ? QStringLiteral("1") : QStringLiteral("0")) << ChoiceName(choice);
-    return row;
+    static const std::array<QByteArray, 4> fields = [] {
+        std::array<QByteArray, 4> named;
+        for (const Choice c : {Choice::None, Choice::Answer, Choice::False1, Choice::False2})
+            named[static_cast<std::size_t>(c)] = (c == Choice::Answer ? "1," : "0,") + ChoiceName(c).toUtf8();
+        return named;
+    }();
+    return fields[static_cast<std::size_t>(choice)];
 }
 
-}
-
-QString Csv::Field(const QString& text)
-{
-    const QString safe = RunsAsFormula(text) ? u'\'' + text : text;
-    if (!safe.contains(u',') && !safe.contains(u'"') && !safe.contains(u'\n') && !safe.contains(u'\r'))
-        return safe;
-    QString quoted = safe;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
 }
 
 QByteArray Csv::Document(const std::vector<QStringList>& rows)
 {
-    QString text;
-    for (const QStringList& row : rows) {
-        QStringList fields;
-        for (const QString& field : row)
-            fields << Field(field);
-        text += fields.join(u',') + QStringLiteral("\r\n");
-    }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    QByteArray bytes = ByteOrderMark;
+    for (const QStringList& row : rows)
+        AppendLine(bytes, row);
+    return bytes;
 }
 
 QString Csv::ResultsCount(std::size_t count)
@@ -60,10 +112,30 @@ QString Csv::ResultsCount(std::size_t count)
     return count == 1 ? QCoreApplication::translate("Csv", "1 result") : QCoreApplication::translate("Csv", "%n results", nullptr, int(count));
 }
 
-QByteArray Csv::Results(const std::vector<Attempt>& attempts)
+QByteArray Csv::ResultsStart()
 {
-    std::vector<QStringList> rows{ResultsHeader()};
-    for (const Attempt& attempt : attempts)
-        rows.push_back(ResultsRow(attempt));
-    return Document(rows);
+    QByteArray start = ByteOrderMark;
+    AppendLine(start, ResultsHeader());
+    return start;
+}
+
+void Csv::AppendResultsLine(QByteArray& out, const StoredAttempt& attempt)
+{
+    out += QByteArray::number(attempt.studentNumber);
+    out += ',';
+    AppendField(out, attempt.student);
+    out += ',';
+    out += QByteArray::number(attempt.testNumber);
+    out += ',';
+    for (const QByteArrayView field : {attempt.test, attempt.grade, attempt.date}) {
+        AppendField(out, field);
+        out += ',';
+    }
+    out += attempt.finished ? "yes," : "no,";
+    AppendField(out, attempt.minutesGiven);
+    for (const QByteArrayView record : attempt.records) {
+        out += ',';
+        out += SlotFields(ChoiceOfRecord(record));
+    }
+    out += "\r\n";
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 // Results and statistics saved as CSV files through the user's file dialog.
 namespace ResultsFiles {
 
@@ -12,8 +14,13 @@ namespace ResultsFiles {
 // "12 results") or why nothing was. False when cancelled or not written.
 bool SaveCsv(const QByteArray& bytes, const QString& title, const QString& suggestedName, const QString& what);
 
-// Every attempt of the test or of the student as a results file; when there
-// is none, says so and asks for no file.
-void SaveResults(std::optional<qint64> test, std::optional<qint64> student, const QString& suggestedName);
+// Every attempt of the test or of the student as a results file, written as
+// it is read; when there is none, says so and asks for no file. An export
+// that takes longer than a second shows its progress over `over`, with
+// Cancel. The file is written under a temporary name and renamed once
+// whole: a failure or a Cancel leaves no part of a file, and a file of that
+// name as it was.
+void SaveResults(QWidget* over, std::optional<qint64> test, std::optional<qint64> student,
+                 const QString& suggestedName);
 
 }

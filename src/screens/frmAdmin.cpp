@@ -591,7 +591,7 @@ void frmAdmin::cmdStatistics_Click()
 void frmAdmin::cmdSaveResults_Click()
 {
     if (FindSelectedTest())
-        ResultsFiles::SaveResults(rsTests.Field(TestNumberField).toLongLong(), std::nullopt,
+        ResultsFiles::SaveResults(this, rsTests.Field(TestNumberField).toLongLong(), std::nullopt,
                                   tr("%1 results.csv").arg(QuestionFiles::FileNameFor(rsTests.Text(QStringLiteral("fldTestName")))));
 }
 

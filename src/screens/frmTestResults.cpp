@@ -132,7 +132,7 @@ void frmTestResults::cmdPrint_Click() { PrintResultsList(*this, *lblPrinting, *l
 void frmTestResults::cmdSave_Click()
 {
     const QString student = KeyedRow::NameOf(SelectedText(Screens::Get<frmAdmin>().lstStudents));
-    ResultsFiles::SaveResults(std::nullopt, studentNumber_, tr("%1 results.csv").arg(QuestionFiles::FileNameFor(student)));
+    ResultsFiles::SaveResults(this, std::nullopt, studentNumber_, tr("%1 results.csv").arg(QuestionFiles::FileNameFor(student)));
 }
 
 void frmTestResults::cmdExit_Click()
