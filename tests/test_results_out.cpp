@@ -1,6 +1,7 @@
 // Results out of the database: saved as CSV from the administrator's screens
 // and from vornick-admin, read back with Python's csv module as a spreadsheet
-// would; the item statistics of a test, checked against figures worked out by
+// would, and byte for byte as the file is streamed on each engine; a slow
+// save shown with its progress and cancelled; the item statistics of a test, checked against figures worked out by
 // hand, through the real statistics window and through vornick-admin analysis.
 #include "TestEnv.h"
 #include "UserActions.h"
@@ -18,8 +19,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
 #include <QtTest>
 
 class TestResultsOut : public QObject {
@@ -27,6 +30,8 @@ class TestResultsOut : public QObject {
 
 private slots:
     void savedFromTheScreens();
+    void streamedBytes();
+    void cancelledSave();
     void handWorkedClass();
 };
 
@@ -202,6 +207,96 @@ void TestResultsOut::savedFromTheScreens()
              QStringLiteral("1 vornick-admin: no student is numbered or named \"Nobody\".\n"));
     QCOMPARE(run({"results"}), QStringLiteral("2 vornick-admin: results needs --output FILE. See vornick-admin --help.\n"));
     QVERIFY(!QFile::exists(none));
+}
+
+// The whole school's file from vornick-admin, byte for byte: tests by number,
+// then names by code point (not as a dictionary in the server's language
+// would: "anna" after "Zoë"), a gone student (no name) first, each field as
+// the spreadsheet must see it.
+void TestResultsOut::streamedBytes()
+{
+    TestEnv env;
+    const qint64 algebra = env.AddTest(QStringLiteral("Algebra"));
+    const qint64 geometry = env.AddTest(QStringLiteral("Geometry"));
+    const qint64 zoe = env.AddStudent(QStringLiteral("Zoë"), QStringLiteral("pw"));
+    const qint64 emile = env.AddStudent(QStringLiteral("Émile"), QStringLiteral("pw"));
+    const qint64 anna = env.AddStudent(QStringLiteral("anna"), QStringLiteral("pw"));
+    const qint64 bob = env.AddStudent(QStringLiteral("Bob"), QStringLiteral("pw"));
+    const qint64 sum = env.AddStudent(QStringLiteral("=Sum, \"x\""), QStringLiteral("pw"));
+    const QVariant none;
+    AddAttempt(env, bob, geometry, 100, {"1231C", "1231C", "1231C", "1231C", "1231C"}, QStringLiteral("1231C"));
+    AddAttempt(env, zoe, algebra, 8, {"3122C", "3121X", "2311X", none, "1233C"});
+    AddAttempt(env, emile, algebra, 4, {"1231C", none, none, none, none});
+    AddAttempt(env, anna, algebra, none, {"2311X", none, none, none, none});
+    env.Exec(QStringLiteral("UPDATE Results SET fldMinutesGiven = 45 WHERE fldStudentNumber = ?"), {anna});
+    AddAttempt(env, 999, algebra, 0, {none, none, none, none, none});
+    AddAttempt(env, bob, algebra, 12, {"1232X", none, none, none, none});
+    AddAttempt(env, sum, algebra, 0, {none, none, none, none, none});
+
+    QByteArray expected("\xEF\xBB\xBFStudent number,Student,Test number,Test,Grade,Date,Finished,Minutes given");
+    for (int slot = 1; slot <= 25; ++slot)
+        expected += QStringLiteral(",Q%1,Q%1 choice").arg(slot).toUtf8();
+    const QByteArray unanswered = ",0,";
+    const auto row = [&](qint64 student, const char* name, qint64 test, const char* rest, const QByteArray& answers) {
+        expected += "\r\n" + QByteArray::number(student) + ',' + name + ',' + QByteArray::number(test) + ',' + rest + answers;
+    };
+    row(999, "", algebra, "Algebra,0,1.12.2026,yes,", unanswered.repeated(25));
+    row(sum, "\"'=Sum, \"\"x\"\"\"", algebra, "Algebra,0,1.12.2026,yes,", unanswered.repeated(25));
+    row(bob, "Bob", algebra, "Algebra,12,1.12.2026,yes,", ",0,false 1" + unanswered.repeated(24));
+    row(zoe, "Zoë", algebra, "Algebra,8,1.12.2026,yes,",
+        ",1,answer,0,false 2,0,false 1,0,,0," + unanswered.repeated(20));
+    row(anna, "anna", algebra, "Algebra,,,no,45", ",0,false 1" + unanswered.repeated(24));
+    row(emile, "Émile", algebra, "Algebra,4,1.12.2026,yes,", ",1,answer" + unanswered.repeated(24));
+    row(bob, "Bob", geometry, "Geometry,100,1.12.2026,yes,", QByteArray(",1,answer").repeated(25));
+    expected += "\r\n";
+
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("school.csv"));
+    const ToolRun ran = RunAdminTool(env, {"results", "--output", path});
+    QCOMPARE(ran.out + ran.err, QStringLiteral("Wrote 7 results to %1.\n").arg(path));
+    QCOMPARE(ReadFile(path), expected);
+}
+
+// Save Results whose export runs slowly (its first thousand rows held up for
+// a second, as a slow disk or server would): the progress dialog shows over
+// the screen, and its Cancel keeps the file that was there as it was and
+// leaves nothing else. Saved again, the export runs to its end.
+void TestResultsOut::cancelledSave()
+{
+    TestEnv env;
+    const qint64 test = env.AddTest(QStringLiteral("Everyone"));
+    env.Exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                            "INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade) SELECT 1000 + i, %1, 100 FROM n")
+                 .arg(test));
+    QTemporaryDir files;
+    const QString path = WriteFile(files, QStringLiteral("everyone.csv"), "kept");
+    frmAdmin& admin = SignInAdmin();
+    PickRow(admin.lstTests, RowOfNumber(admin.lstTests, test));
+
+    QString shown;
+    QTimer::singleShot(0, [] { QThread::msleep(1100); });
+    QTimer canceller;
+    connect(&canceller, &QTimer::timeout, &canceller, [&] {
+        auto* dialog = admin.findChild<QProgressDialog*>();
+        if (!dialog || !dialog->isVisible())
+            return;
+        canceller.stop();
+        shown = dialog->windowTitle() + u'|' + dialog->labelText() + u'|' + QString::number(dialog->minimumDuration());
+        QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    canceller.start(0);
+    env.fake.fileChoices = {FileChoice{path, 0}};
+    Click(admin.cmdSaveResults);
+    QCOMPARE(shown, QStringLiteral("Save Results|Saving results\u2026|1000"));
+    QCOMPARE(LastBox(env.fake), QStringLiteral("Saving was cancelled; nothing was saved.|Save Results|OK"));
+    QCOMPARE(ReadFile(path), QByteArray("kept"));
+    QCOMPARE(QDir(files.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"everyone.csv"});
+
+    env.fake.fileChoices = {FileChoice{path, 0}};
+    Click(admin.cmdSaveResults);
+    QCOMPARE(LastBox(env.fake), QStringLiteral("3000 results written to %1.|Save Results|OK").arg(path));
+    QCOMPARE(ReadFile(path).count("\r\n"), 3001);
+    QCOMPARE(env.fake.unexpected, QStringList());
 }
 
 // The hand-worked class (see SeedClass) in the statistics window: summary,

@@ -313,6 +313,13 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
 </context>
 <context>
+    <name>Cursor</name>
+    <message>
+        <source>The database driver cannot hand over rows one at a time.</source>
+        <translation>لا يستطيع برنامج تشغيل قاعدة البيانات تسليم الصفوف صفًّا صفًّا.</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedWork</name>
     <message>
         <source>Overflow</source>
@@ -826,6 +833,14 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>There are no results to save yet.</source>
         <translation>لا توجد نتائج لحفظها بعد.</translation>
+    </message>
+    <message>
+        <source>Saving results…</source>
+        <translation>جارٍ حفظ النتائج…</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled; nothing was saved.</source>
+        <translation>أُلغي الحفظ؛ لم يُحفظ شيء.</translation>
     </message>
 </context>
 <context>

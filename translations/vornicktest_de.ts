@@ -309,6 +309,13 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
 </context>
 <context>
+    <name>Cursor</name>
+    <message>
+        <source>The database driver cannot hand over rows one at a time.</source>
+        <translation>Der Datenbanktreiber kann die Zeilen nicht einzeln übergeben.</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedWork</name>
     <message>
         <source>Overflow</source>
@@ -822,6 +829,14 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>There are no results to save yet.</source>
         <translation>Es gibt noch keine Ergebnisse zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Saving results…</source>
+        <translation>Ergebnisse werden gespeichert…</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled; nothing was saved.</source>
+        <translation>Das Speichern wurde abgebrochen; es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,13 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
 </context>
 <context>
+    <name>Cursor</name>
+    <message>
+        <source>The database driver cannot hand over rows one at a time.</source>
+        <translation>El controlador de base de datos no puede entregar las filas de una en una.</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedWork</name>
     <message>
         <source>Overflow</source>
@@ -822,6 +829,14 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>There are no results to save yet.</source>
         <translation>Todavía no hay resultados que guardar.</translation>
+    </message>
+    <message>
+        <source>Saving results…</source>
+        <translation>Guardando resultados…</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled; nothing was saved.</source>
+        <translation>Se canceló el guardado; no se guardó nada.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,13 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     </message>
 </context>
 <context>
+    <name>Cursor</name>
+    <message>
+        <source>The database driver cannot hand over rows one at a time.</source>
+        <translation>Le pilote de base de données ne peut pas transmettre les lignes une à une.</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedWork</name>
     <message>
         <source>Overflow</source>
@@ -822,6 +829,14 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     <message>
         <source>There are no results to save yet.</source>
         <translation>Il n&apos;y a pas encore de résultats à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Saving results…</source>
+        <translation>Enregistrement des résultats…</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled; nothing was saved.</source>
+        <translation>L&apos;enregistrement a été annulé ; rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,13 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     </message>
 </context>
 <context>
+    <name>Cursor</name>
+    <message>
+        <source>The database driver cannot hand over rows one at a time.</source>
+        <translation>O driver de banco de dados não consegue entregar as linhas uma de cada vez.</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedWork</name>
     <message>
         <source>Overflow</source>
@@ -822,6 +829,14 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>There are no results to save yet.</source>
         <translation>Ainda não há resultados para salvar.</translation>
+    </message>
+    <message>
+        <source>Saving results…</source>
+        <translation>Salvando resultados…</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled; nothing was saved.</source>
+        <translation>O salvamento foi cancelado; nada foi salvo.</translation>
     </message>
 </context>
 <context>

@@ -94,8 +94,11 @@ QByteArray NumberedParameters(const QString& text)
 
 class ServerRows : public Cursor::Engine {
 public:
-    ServerRows(Connection& connection, const SqlText& sql) : db_(DriverHandle<PGconn>(connection, "PGconn*"))
+    ServerRows(Connection& connection, const SqlText& sql) : db_(DriverHandle<PGconn>(connection, "pg_conn*"))
     {
+        // The driver reads the end of its last query's results only when it
+        // sends the next one, as this does first.
+        Drain();
         std::vector<QByteArray> texts;
         std::vector<const char*> values;
         for (const QVariant& value : sql.values) {

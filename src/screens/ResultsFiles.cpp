@@ -61,8 +61,9 @@ std::optional<qint64> WriteResults(QWidget* over, std::optional<qint64> test, st
                                    qint64 total, QSaveFile& file)
 {
     const int most = static_cast<int>(std::min<qint64>(total, INT_MAX));
-    QProgressDialog progress(QCoreApplication::translate("ResultsFiles", "Saving results\u2026"), QString(), 0, most,
-                             over);
+    QProgressDialog progress(over);  // with Qt's own Cancel, in the user's language
+    progress.setLabelText(QCoreApplication::translate("ResultsFiles", "Saving results\u2026"));
+    progress.setRange(0, most);
     progress.setObjectName(QStringLiteral("dlgSaving"));
     progress.setWindowTitle(SaveResultsTitle());
     progress.setWindowModality(Qt::ApplicationModal);
