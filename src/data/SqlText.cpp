@@ -95,19 +95,17 @@ SqlText ResultsInFileOrder(DbEngine engine, std::optional<qint64> test, std::opt
         columns << QStringLiteral("r.fldQ%1").arg(slot);
     columns << QStringLiteral("p.fldStudentName") << QStringLiteral("t.fldTestName");
     // Both engines compare names byte by byte in UTF-8 (a server's default
-    // follows its language's dictionary order), and take a Null test number
-    // first. The file's order by test is that of its index, so the file
-    // sorts only each test's attempts.
-    const bool server = engine == DbEngine::PostgreSQL;
+    // follows its language's dictionary order). The order by test is that of
+    // the test number's index, so each engine sorts only one test's attempts
+    // at a time and hands over the first row at once.
     const SqlText narrowed = ResultsOf(test, student);
     return {QStringLiteral("SELECT %1 FROM Results r "
                            "LEFT JOIN Passwords p ON p.fldStudentNumber = r.fldStudentNumber "
                            "LEFT JOIN Tests t ON t.fldTestNumber = r.fldTestNumber%2 "
-                           "ORDER BY r.fldTestNumber%3, COALESCE(p.fldStudentName, '') COLLATE %4, "
+                           "ORDER BY r.fldTestNumber, COALESCE(p.fldStudentName, '') COLLATE %3, "
                            "COALESCE(r.fldStudentNumber, 0), r.fldResultNumber")
                 .arg(columns.join(QStringLiteral(", ")), narrowed.text,
-                     server ? QStringLiteral(" NULLS FIRST") : QString(),
-                     server ? QStringLiteral("\"C\"") : QStringLiteral("BINARY")),
+                     engine == DbEngine::PostgreSQL ? QStringLiteral("\"C\"") : QStringLiteral("BINARY")),
             narrowed.values};
 }
 

@@ -41,8 +41,9 @@ SqlText UnfinishedAttempts();
 // grade, date, minutes given, its 25 answer records, its student's name and
 // its test's title (Null where the student or the test is gone), ordered by
 // test number, student name (character by character, in code point order,
-// whatever the server's language), student number and result number; a
-// Null number orders first.
+// whatever the server's language), student number and result number. A
+// Null test number (which the program never stores) comes first from a
+// file and last from a server.
 SqlText ResultsInFileOrder(DbEngine engine, std::optional<qint64> test, std::optional<qint64> student);
 // How many attempts ResultsInFileOrder gives (fldCount).
 SqlText ResultsCount(std::optional<qint64> test, std::optional<qint64> student);

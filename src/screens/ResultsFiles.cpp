@@ -109,8 +109,7 @@ void ResultsFiles::SaveResults(QWidget* over, std::optional<qint64> test, std::o
     if (!file.open(QIODevice::WriteOnly))
         return TellNotWritten(file, SaveResultsTitle());
     const std::optional<qint64> written = WriteResults(over, test, student, total, file);
-    if (!written) {
-        file.cancelWriting();
+    if (!written) {  // the file goes uncommitted: its temporary one is removed
         MsgBox(QCoreApplication::translate("ResultsFiles", "Saving was cancelled; nothing was saved."), SaveResultsTitle());
         return;
     }
