@@ -7,8 +7,8 @@
 class Connection;
 class QIODevice;
 
-// The results file (Csv::ResultsStart, then a Csv::ResultsLine per attempt
-// of AttemptRows::Each) written to `out` as one query reads the attempts,
+// The results file (Csv::ResultsStart, then Csv::AppendResultsLine for each
+// attempt of AttemptRows::Each) written to `out` as one query reads them,
 // so that memory stays the same whatever their number.
 namespace ResultsExport {
 
