@@ -183,6 +183,9 @@ private slots:
                                                        "row, in a question written as HTML for its picture; reading the "
                                                        "file back gives one blank or none for each."));
         QCOMPARE(Gift::Read(blanks.text.toUtf8()).questions.at(0).texts.question, QStringLiteral("Two blanks"));
+        small.description = QStringLiteral("Two  blanks");
+        QCOMPARE(Gift::Write({{}, {}, 0, {{QStringLiteral("q"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), small}}})
+                     .notes.size(), 2);
         // Aiken carries no picture, and says so.
         QCOMPARE(Aiken::Write({{}, {}, 0, {{QStringLiteral("q"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), small}}})
                      .notes,
@@ -201,7 +204,7 @@ private slots:
             "::Dot::[html]<p>Which colour?</p><img alt=\" A red&amp;  white\n square \" src=\"data:image/png;base64," + png
             + "\"> {=red ~blue ~green}\n\n"
               "[html]GIF, no alt: <IMG SRC='DATA:image/gif;BASE64," + gif + "'> {=a ~b ~c}\n\n"
-              "[html]BMP named JPEG <img src=\"data:image/jpeg;base64," + bmp.left(40) + "\n" + bmp.mid(40) + "\" alt=\"" + QByteArray(260, 'd') + "\">{=a ~b ~c}\n\n"
+              "[html]BMP named JPEG <img src=\"data:image/jpeg;base64," + bmp.left(40) + "\n" + bmp.mid(40) + "\" alt=\"" + QByteArray(249, 'd') + "\xF0\x9F\x91\x8B" + QByteArray(9, 'd') + "\">{=a ~b ~c}\n\n"
               "[html]Two <img src=\"data:image/png;base64," + png + "\" alt=\"first\"> <img src=\"data:image/gif;base64," + gif
             + "\" alt=\"second\"> {=a ~b ~c}\n\n"
               "[html]Broken <img src=\"data:image/png;base64,iVBOR!w0K\" alt=\"b\"> {=a ~b ~c}\n\n"
@@ -215,7 +218,7 @@ private slots:
         QCOMPARE(Read(loaded.outcome), (QStringList{
             QStringLiteral("1:Which colour?|red|blue|green|png 40x30 A red& white square"),
             QStringLiteral("4:GIF, no alt:|a|b|c|gif 1x1 Picture"),
-            QStringLiteral("6:BMP named JPEG|a|b|c|bmp 40x30 ") + QString(250, u'd'),
+            QStringLiteral("6:BMP named JPEG|a|b|c|bmp 40x30 ") + QString(249, u'd'),  // never half a character
             QStringLiteral("9:Two [second]|a|b|c|png 40x30 first"),
             QStringLiteral("11:Broken [b]|a|b|c"),
             QStringLiteral("13:Text [t]|a|b|c"),
@@ -235,6 +238,11 @@ private slots:
                            "the others stays in brackets.")}));
         QCOMPARE(Pictures::Image(*loaded.outcome.questions[0].texts.picture), Drawing());
         QCOMPARE(Pictures::Image(*loaded.outcome.questions[1].texts.picture).pixel(0, 0), qRgb(255, 255, 255));
+        // A GIFT file over 10 MB, as pictures make one, is read whole.
+        const QString big = WriteFile(files, QStringLiteral("big.gift"), "[html]Big<!--" + QByteArray(10'000'000, 'x')
+                                                                             + "--><img src=\"data:image/png;base64," + png
+                                                                             + "\" alt=\"big\"> {=a ~b ~c}\n");
+        QCOMPARE(Read(QuestionFile::Load(big).outcome), QStringList{QStringLiteral("1:Big|a|b|c|png 40x30 big")});
         QCOMPARE(Pictures::Image(*loaded.outcome.questions[2].texts.picture).convertToFormat(QImage::Format_RGB32), Drawing());
     }
 
