@@ -590,6 +590,13 @@ QString EscapeAnswer(const QString& text) { return MarkedPlain(EscapeAnswerText(
 
 QString EscapeQuestion(const QString& text) { return MarkedPlain(Escape(text)); }
 
+// The three answers in braces, each on a line of its own, and the blank
+// line that ends the question.
+QString AnswerBlock(const QString& answer, const QString& phony1, const QString& phony2)
+{
+    return QStringLiteral(" {\n\t=%1\n\t~%2\n\t~%3\n}\n\n").arg(answer, phony1, phony2);
+}
+
 // A text as HTML shows it: special characters as references, line breaks as <br>.
 QString Html(const QString& text) { return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")); }
 
@@ -601,9 +608,9 @@ QString PicturedQuestion(const DraftQuestion& texts)
     const QString html = QStringLiteral("<p>%1</p><p><img src=\"%2\" alt=\"%3\"></p>")
                              .arg(Html(texts.question), Pictures::DataUri(*texts.picture), texts.picture->description.toHtmlEscaped());
     const QString plain = QStringLiteral("[plain]");
-    return QStringLiteral("[html]") + Escape(html) + QStringLiteral(" {\n\t=%1\n\t~%2\n\t~%3\n}\n\n")
-               .arg(plain + EscapeAnswerText(texts.answer), plain + EscapeAnswerText(texts.phony1),
-                    plain + EscapeAnswerText(texts.phony2));
+    return QStringLiteral("[html]") + Escape(html)
+           + AnswerBlock(plain + EscapeAnswerText(texts.answer), plain + EscapeAnswerText(texts.phony1),
+                         plain + EscapeAnswerText(texts.phony2));
 }
 
 // Whether HTML gives back the question and its picture's description as
@@ -677,9 +684,8 @@ WriteOutcome Gift::Write(const TestDraft& draft)
             written.text += PicturedQuestion(texts);
             continue;
         }
-        written.text += QStringLiteral("%1 {\n\t=%2\n\t~%3\n\t~%4\n}\n\n")
-                            .arg(EscapeQuestion(texts.question), EscapeAnswer(texts.answer), EscapeAnswer(texts.phony1),
-                                 EscapeAnswer(texts.phony2));
+        written.text += EscapeQuestion(texts.question)
+                        + AnswerBlock(EscapeAnswer(texts.answer), EscapeAnswer(texts.phony1), EscapeAnswer(texts.phony2));
     }
     written.notes = notes.Notes();
     written.questions = static_cast<int>(writable.size());
