@@ -97,17 +97,26 @@ void Store(Recordset& rs, const QString& field, const QVariant& value)
 
 // ---- one workstation ----
 
-// The slowest slot display of a workstation: the slot's texts and picture
-// fetched, then the picture decoded as the test screen decodes it.
-struct SlowestDisplay {
-    qint64 displayNs = 0;
-    qint64 fetchNs = 0;
+// A workstation's slot displays: the slot's texts and picture fetched,
+// then the picture decoded as the test screen decodes it.
+struct Displays {
+    std::vector<qint64> displayNs;
+    qint64 slowestFetchNs = 0;
 
     void Add(qint64 fetch, qint64 decode)
     {
-        fetchNs = std::max(fetchNs, fetch);
-        displayNs = std::max(displayNs, fetch + decode);
+        slowestFetchNs = std::max(slowestFetchNs, fetch);
+        displayNs.push_back(fetch + decode);
     }
+    qint64 Slowest() const { return displayNs.empty() ? 0 : *std::max_element(displayNs.begin(), displayNs.end()); }
+    qint64 Median() const
+    {
+        std::vector<qint64> sorted = displayNs;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted.empty() ? 0 : sorted[sorted.size() / 2];
+    }
+    // "slowest fetch median" as the coordinator reads them.
+    QByteArray Words() const { return QByteArray::number(Slowest()) + ' ' + QByteArray::number(slowestFetchNs) + ' ' + QByteArray::number(Median()); }
 };
 
 // The time Pictures::Image takes on the picture, if there is one.
@@ -155,7 +164,7 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber")));
         rsResults.Update();
         qint64 slowestNs = 0;
-        SlowestDisplay display;
+        Displays display;
         int right = 0;
         const qint64 started = QDateTime::currentMSecsSinceEpoch();
         const qint64 testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
@@ -180,9 +189,8 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         rsResults.Close();
         rsTests.Close();
         ShowResultRows(*Screens::Get<frmMain>().lstResults, ResultsRows(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong()));
-        std::printf("done %lld %lld %lld %lld %lld\n", static_cast<long long>(started), static_cast<long long>(answered),
-                    static_cast<long long>(slowestNs), static_cast<long long>(display.displayNs),
-                    static_cast<long long>(display.fetchNs));
+        std::printf("done %lld %lld %lld %s\n", static_cast<long long>(started), static_cast<long long>(answered),
+                    static_cast<long long>(slowestNs), display.Words().constData());
         return 0;
     } catch (const DbError& error) {
         std::printf("error %s\n", error.what());
@@ -208,7 +216,7 @@ int TakeTestThroughFunctions(const QString& workstationSettings, int index, int 
         QElapsedTimer clock;
         session.Begin(test);
         qint64 slowestNs = 0;
-        SlowestDisplay display;
+        Displays display;
         int right = 0;
         const qint64 started = QDateTime::currentMSecsSinceEpoch();
         for (int s = 1; s <= 25; ++s) {
@@ -233,9 +241,8 @@ int TakeTestThroughFunctions(const QString& workstationSettings, int index, int 
         session.Finish(test, QStringLiteral("dd/MM/yyyy"));
         session.Rows();
         session.SignOut();
-        std::printf("done %lld %lld %lld %lld %lld %d %lld\n", static_cast<long long>(started),
-                    static_cast<long long>(answered), static_cast<long long>(slowestNs),
-                    static_cast<long long>(display.displayNs), static_cast<long long>(display.fetchNs), right,
+        std::printf("done %lld %lld %lld %s %d %lld\n", static_cast<long long>(started),
+                    static_cast<long long>(answered), static_cast<long long>(slowestNs), display.Words().constData(), right,
                     static_cast<long long>(signInNs));
         return 0;
     } catch (const DbError& error) {
@@ -401,9 +408,9 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
     qint64 first = std::numeric_limits<qint64>::max();
     qint64 last = 0;
     qint64 slowestNs = 0;
-    std::vector<qint64> displaysNs, fetchesNs;
+    std::vector<qint64> displaysNs, fetchesNs, mediansNs;
     std::map<int, int> rightSeen;
-    const qsizetype wordsOfDone = workstationSettings.isEmpty() ? 6 : 8;
+    const qsizetype wordsOfDone = workstationSettings.isEmpty() ? 7 : 9;
     std::vector<qint64> signInsNs;
     for (std::size_t i = 0; i < stations.size(); ++i) {
         auto& station = stations[i];
@@ -419,9 +426,10 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
         slowestNs = std::max(slowestNs, words[3].toLongLong());
         displaysNs.push_back(words[4].toLongLong());
         fetchesNs.push_back(words[5].toLongLong());
-        if (words.size() == 8) {
-            rightSeen[static_cast<int>(i) + 1] = words[6].toInt();
-            signInsNs.push_back(words[7].toLongLong());
+        mediansNs.push_back(words[6].toLongLong());
+        if (words.size() == 9) {
+            rightSeen[static_cast<int>(i) + 1] = words[7].toInt();
+            signInsNs.push_back(words[8].toLongLong());
         }
     }
 
@@ -441,12 +449,14 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
                 seconds > 0 ? 25.0 * finished / seconds : 0.0, 25 * finished, seconds);
     std::printf("slowest answer store: %.1f ms\n", static_cast<double>(slowestNs) / 1e6);
     if (withPictures || !workstationSettings.isEmpty()) {
-        std::sort(displaysNs.begin(), displaysNs.end());
-        std::sort(fetchesNs.begin(), fetchesNs.end());
+        for (auto* ns : {&displaysNs, &fetchesNs, &mediansNs})
+            std::sort(ns->begin(), ns->end());
         const auto ms = [](const std::vector<qint64>& ns, std::size_t at) { return ns.empty() ? 0.0 : static_cast<double>(ns[at]) / 1e6; };
-        std::printf("slowest slot display (texts%s fetched%s), of each workstation: median %.1f ms, slowest %.1f ms; "
-                    "the fetch alone: median %.1f ms, slowest %.1f ms\n",
+        std::printf("slot display (texts%s fetched%s): a workstation's median %.1f ms (the highest of them %.1f ms); "
+                    "a workstation's slowest: median %.1f ms, slowest %.1f ms; the slowest fetch alone: median %.1f ms, "
+                    "slowest %.1f ms\n",
                     withPictures ? " and picture" : "", withPictures ? ", picture decoded" : "",
+                    ms(mediansNs, mediansNs.size() / 2), ms(mediansNs, mediansNs.size() - 1),
                     ms(displaysNs, displaysNs.size() / 2), ms(displaysNs, displaysNs.size() - 1),
                     ms(fetchesNs, fetchesNs.size() / 2), ms(fetchesNs, fetchesNs.size() - 1));
     }
