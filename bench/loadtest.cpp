@@ -2,7 +2,7 @@
 // same test, each storing every answer; afterwards every answer of every
 // attempt must be in the database with the right grade.
 //
-//   loadtest FOLDER WORKSTATIONS [THINK_MS [WORKSTATION_SETTINGS]]
+//   loadtest [--pictures] FOLDER WORKSTATIONS [THINK_MS [WORKSTATION_SETTINGS]]
 //
 // FOLDER stands for the program's folder: a VornickTest.ini there names an
 // empty server database with the program's tables (see labdb create);
@@ -18,8 +18,16 @@
 // slot shown and the line chosen stored, then finish. The server draws the
 // orders, so each workstation reads which line holds the right answer from
 // the texts shown and reports how many it chose right.
+//
+// With --pictures, each of the test's 25 slots carries its own photograph of
+// about 500 KB (1600 x 1200 JPEG), and each workstation displays every slot
+// before it answers: the slot's texts and picture fetched (through the
+// server's functions, or from the tables directly) and the picture decoded.
+// The slowest display, and the slowest fetch alone, are reported.
 #include "FakePlatform.h"
+#include "BenchPictures.h"
 #include "app/Module1.h"
+#include "app/TestPictures.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/LabSession.h"
@@ -54,6 +62,8 @@ using namespace Module1;
 namespace {
 
 const QString TestTitle = QStringLiteral("Lab load test");
+constexpr qsizetype PictureBytes = 500'000;
+bool withPictures = false;
 // The server dates a finished attempt by its own clock, which is this machine's.
 const QString Today = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
 
@@ -86,6 +96,40 @@ void Store(Recordset& rs, const QString& field, const QVariant& value)
 }
 
 // ---- one workstation ----
+
+// A workstation's slot displays: the slot's texts and picture fetched,
+// then the picture decoded as the test screen decodes it.
+struct Displays {
+    std::vector<qint64> displayNs;
+    qint64 slowestFetchNs = 0;
+
+    void Add(qint64 fetch, qint64 decode)
+    {
+        slowestFetchNs = std::max(slowestFetchNs, fetch);
+        displayNs.push_back(fetch + decode);
+    }
+    qint64 Slowest() const { return displayNs.empty() ? 0 : *std::max_element(displayNs.begin(), displayNs.end()); }
+    qint64 Median() const
+    {
+        std::vector<qint64> sorted = displayNs;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted.empty() ? 0 : sorted[sorted.size() / 2];
+    }
+    // "slowest fetch median" as the coordinator reads them.
+    QByteArray Words() const { return QByteArray::number(Slowest()) + ' ' + QByteArray::number(slowestFetchNs) + ' ' + QByteArray::number(Median()); }
+};
+
+// The time Pictures::Image takes on the picture, if there is one.
+qint64 DecodeNs(const std::optional<Picture>& picture)
+{
+    if (!picture)
+        return 0;
+    QElapsedTimer clock;
+    clock.start();
+    if (Pictures::Image(*picture).isNull())
+        throw DbError(QStringLiteral("a stored picture cannot be decoded"));
+    return clock.nsecsElapsed();
+}
 
 // Waits for the coordinator's go; false when it is gone.
 bool ReadyAndWaiting()
@@ -120,9 +164,17 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber")));
         rsResults.Update();
         qint64 slowestNs = 0;
+        Displays display;
         int right = 0;
         const qint64 started = QDateTime::currentMSecsSinceEpoch();
+        const qint64 testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
         for (int s = 1; s <= 25; ++s) {
+            if (withPictures) {
+                clock.start();
+                const std::optional<Picture> picture = TestPictures::Read(cnDatabase, testNumber, s);
+                const qint64 fetched = clock.nsecsElapsed();
+                display.Add(fetched, DecodeNs(picture));
+            }
             if (thinkMs > 0)
                 QThread::msleep(static_cast<unsigned long>(thinkMs));
             const QString record = AnswerRecord(index, s);
@@ -137,8 +189,8 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         rsResults.Close();
         rsTests.Close();
         ShowResultRows(*Screens::Get<frmMain>().lstResults, ResultsRows(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong()));
-        std::printf("done %lld %lld %lld\n", static_cast<long long>(started), static_cast<long long>(answered),
-                    static_cast<long long>(slowestNs));
+        std::printf("done %lld %lld %lld %s\n", static_cast<long long>(started), static_cast<long long>(answered),
+                    static_cast<long long>(slowestNs), display.Words().constData());
         return 0;
     } catch (const DbError& error) {
         std::printf("error %s\n", error.what());
@@ -164,10 +216,19 @@ int TakeTestThroughFunctions(const QString& workstationSettings, int index, int 
         QElapsedTimer clock;
         session.Begin(test);
         qint64 slowestNs = 0;
+        Displays display;
         int right = 0;
         const qint64 started = QDateTime::currentMSecsSinceEpoch();
         for (int s = 1; s <= 25; ++s) {
+            clock.start();
             const LabSession::Slot slot = session.Show(test, s);
+            std::optional<Picture> picture;
+            if (withPictures) {
+                if (const auto found = session.PictureOf(test, s))
+                    picture = Picture{found->bytes, found->format, found->width, found->height, found->description};
+            }
+            const qint64 fetched = clock.nsecsElapsed();
+            display.Add(fetched, DecodeNs(picture));
             if (thinkMs > 0)
                 QThread::msleep(static_cast<unsigned long>(thinkMs));
             const int line = ChosenLine(index, s);
@@ -180,8 +241,9 @@ int TakeTestThroughFunctions(const QString& workstationSettings, int index, int 
         session.Finish(test, QStringLiteral("dd/MM/yyyy"));
         session.Rows();
         session.SignOut();
-        std::printf("done %lld %lld %lld %d %lld\n", static_cast<long long>(started), static_cast<long long>(answered),
-                    static_cast<long long>(slowestNs), right, static_cast<long long>(signInNs));
+        std::printf("done %lld %lld %lld %s %d %lld\n", static_cast<long long>(started),
+                    static_cast<long long>(answered), static_cast<long long>(slowestNs), display.Words().constData(), right,
+                    static_cast<long long>(signInNs));
         return 0;
     } catch (const DbError& error) {
         std::printf("error %s\n", error.what());
@@ -208,6 +270,19 @@ int Workstation(const QString& folder, int index, int thinkMs)
 
 // ---- the coordinator ----
 
+// A photograph of its own on every slot, stored as the editor stores it.
+void SeedPictures(Connection& connection)
+{
+    Recordset tests;
+    tests.Open(Sql::AllTests(), connection);
+    const qint64 test = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+    for (int s = 1; s <= 25; ++s) {
+        Picture picture = *Pictures::FromBytes(BenchPictures::Photograph({1600, 1200}, PictureBytes, s)).picture;
+        picture.description = QStringLiteral("Photograph %1").arg(s);
+        TestPictures::Write(connection, test, s, picture);
+    }
+}
+
 void Seed(Connection& connection, int workstations)
 {
     Recordset passwords;
@@ -229,6 +304,8 @@ void Seed(Connection& connection, int workstations)
         tests.SetField(QStringLiteral("fldQ%1Phony2").arg(s), QStringLiteral("Wrong %1b").arg(s));
     }
     tests.Update();
+    if (withPictures)
+        SeedPictures(connection);
 }
 
 // What each workstation's attempt must hold: whether a stored record is the
@@ -307,6 +384,8 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
         auto process = std::make_unique<QProcess>();
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QStringList arguments{QStringLiteral("--workstation"), folder, QString::number(i), QString::number(thinkMs)};
+        if (withPictures)
+            arguments.prepend(QStringLiteral("--pictures"));
         if (!workstationSettings.isEmpty())
             arguments << workstationSettings;
         process->start(QCoreApplication::applicationFilePath(), arguments);
@@ -329,8 +408,9 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
     qint64 first = std::numeric_limits<qint64>::max();
     qint64 last = 0;
     qint64 slowestNs = 0;
+    std::vector<qint64> displaysNs, fetchesNs, mediansNs;
     std::map<int, int> rightSeen;
-    const qsizetype wordsOfDone = workstationSettings.isEmpty() ? 4 : 6;
+    const qsizetype wordsOfDone = workstationSettings.isEmpty() ? 7 : 9;
     std::vector<qint64> signInsNs;
     for (std::size_t i = 0; i < stations.size(); ++i) {
         auto& station = stations[i];
@@ -344,9 +424,12 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
         first = std::min(first, words[1].toLongLong());
         last = std::max(last, words[2].toLongLong());
         slowestNs = std::max(slowestNs, words[3].toLongLong());
-        if (words.size() == 6) {
-            rightSeen[static_cast<int>(i) + 1] = words[4].toInt();
-            signInsNs.push_back(words[5].toLongLong());
+        displaysNs.push_back(words[4].toLongLong());
+        fetchesNs.push_back(words[5].toLongLong());
+        mediansNs.push_back(words[6].toLongLong());
+        if (words.size() == 9) {
+            rightSeen[static_cast<int>(i) + 1] = words[7].toInt();
+            signInsNs.push_back(words[8].toLongLong());
         }
     }
 
@@ -354,17 +437,29 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
     const int complete = Verify(connection, workstations,
                                 workstationSettings.isEmpty() ? StoredDirectly() : StoredByServer(rightSeen), answersFound);
     const double seconds = finished > 0 ? static_cast<double>(last - first) / 1000.0 : 0.0;
-    std::printf("engine: %s; workstations: %d; think time: %d ms\n",
+    std::printf("engine: %s; workstations: %d; think time: %d ms%s\n",
                 !onServer ? "SQLite"
                 : workstationSettings.isEmpty() ? "PostgreSQL, tables written directly"
                                                 : "PostgreSQL, each student's own role through the server's functions",
-                workstations, thinkMs);
+                workstations, thinkMs, withPictures ? "; a photograph of about 500 KB on each slot" : "");
     std::printf("attempts finished: %d of %d; complete and rightly graded in the database: %d\n", finished,
                 workstations, complete);
     std::printf("answers in the database: %d of %d\n", answersFound, 25 * workstations);
     std::printf("answers stored per second: %.0f (%d answers between the first and the last answer store, %.2f s)\n",
                 seconds > 0 ? 25.0 * finished / seconds : 0.0, 25 * finished, seconds);
     std::printf("slowest answer store: %.1f ms\n", static_cast<double>(slowestNs) / 1e6);
+    if (withPictures || !workstationSettings.isEmpty()) {
+        for (auto* ns : {&displaysNs, &fetchesNs, &mediansNs})
+            std::sort(ns->begin(), ns->end());
+        const auto ms = [](const std::vector<qint64>& ns, std::size_t at) { return ns.empty() ? 0.0 : static_cast<double>(ns[at]) / 1e6; };
+        std::printf("slot display (texts%s fetched%s): a workstation's median %.1f ms (the highest of them %.1f ms); "
+                    "a workstation's slowest: median %.1f ms, slowest %.1f ms; the slowest fetch alone: median %.1f ms, "
+                    "slowest %.1f ms\n",
+                    withPictures ? " and picture" : "", withPictures ? ", picture decoded" : "",
+                    ms(mediansNs, mediansNs.size() / 2), ms(mediansNs, mediansNs.size() - 1),
+                    ms(displaysNs, displaysNs.size() / 2), ms(displaysNs, displaysNs.size() - 1),
+                    ms(fetchesNs, fetchesNs.size() / 2), ms(fetchesNs, fetchesNs.size() - 1));
+    }
     if (!signInsNs.empty()) {
         std::sort(signInsNs.begin(), signInsNs.end());
         std::printf("sign-in as the student's own role (SCRAM), all at once: median %.1f ms, slowest %.1f ms\n",
@@ -394,7 +489,10 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     passOn = qInstallMessageHandler(QuietPlatformWarnings);
     QApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    withPictures = !args.isEmpty() && args.front() == QLatin1String("--pictures");
+    if (withPictures)
+        args.removeFirst();
     try {
         if (args.size() == 5 && args[0] == QLatin1String("--workstation"))
             return TakeTestThroughFunctions(args[4], args[2].toInt(), args[3].toInt());
@@ -407,6 +505,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "loadtest: %s\n", error.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: loadtest FOLDER WORKSTATIONS [THINK_MS [WORKSTATION_SETTINGS]]\n");
+    std::fprintf(stderr, "usage: loadtest [--pictures] FOLDER WORKSTATIONS [THINK_MS [WORKSTATION_SETTINGS]]\n");
     return 2;
 }

@@ -167,13 +167,19 @@ $$;
 
 -- The database's clock in whole seconds since 1970-01-01 UTC.
 CREATE OR REPLACE FUNCTION vt_clock_seconds() RETURNS BIGINT
-LANGUAGE sql VOLATILE SET search_path = pg_catalog AS $$
-  SELECT CAST(floor(extract(epoch FROM clock_timestamp())) AS BIGINT)
+LANGUAGE plpgsql VOLATILE SET search_path = pg_catalog AS $$
+BEGIN
+  RETURN CAST(floor(extract(epoch FROM clock_timestamp())) AS BIGINT);
+END
 $$;
 
 -- The helpers below hand rows over by their key rather than as row values,
 -- so that no function depends on a table's row type and the tables can still
--- be altered or dropped as before.
+-- be altered or dropped as before. Those a workstation calls for every answer
+-- are written in PL/pgSQL, which keeps a statement's plan from one call to
+-- the next (an SQL function's is made again at every call), and pick a slot's
+-- column out of an array of the 25 rather than through JSON or a statement
+-- built at run time, which cost several times as much.
 
 -- A test open to students: it exists and its title does not begin with "<".
 CREATE OR REPLACE FUNCTION vt_open_test(test BIGINT) RETURNS BIGINT
@@ -189,9 +195,14 @@ $$;
 -- The student's attempt at a test (the first, should there be twins); Null
 -- when there is none.
 CREATE OR REPLACE FUNCTION vt_attempt_of(student BIGINT, test BIGINT) RETURNS BIGINT
-LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
-  SELECT fldResultNumber FROM Results WHERE fldStudentNumber = student AND fldTestNumber = test
-  ORDER BY fldResultNumber LIMIT 1
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+DECLARE
+  attempt BIGINT;
+BEGIN
+  SELECT fldResultNumber INTO attempt FROM Results WHERE fldStudentNumber = student AND fldTestNumber = test
+  ORDER BY fldResultNumber LIMIT 1;
+  RETURN attempt;
+END
 $$;
 
 -- The student's attempt at a test, locked against every other call on it
@@ -213,11 +224,31 @@ BEGIN
 END
 $$;
 
+-- The record stored for a slot of an attempt: its order shown, the line
+-- chosen and C or X; Null when none is.
+CREATE OR REPLACE FUNCTION vt_slot_record(attempt BIGINT, slot INTEGER) RETURNS TEXT
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+DECLARE
+  kept TEXT;
+BEGIN
+  SELECT (ARRAY[fldQ1, fldQ2, fldQ3, fldQ4, fldQ5, fldQ6, fldQ7, fldQ8, fldQ9, fldQ10, fldQ11,
+                fldQ12, fldQ13, fldQ14, fldQ15, fldQ16, fldQ17, fldQ18, fldQ19, fldQ20, fldQ21,
+                fldQ22, fldQ23, fldQ24, fldQ25])[slot]
+  INTO kept FROM Results WHERE fldResultNumber = attempt;
+  RETURN kept;
+END
+$$;
+
 -- Whether the attempt's time is over: a row without a deadline counts as
 -- past it.
 CREATE OR REPLACE FUNCTION vt_past_deadline(attempt BIGINT, grace_seconds INTEGER) RETURNS BOOLEAN
-LANGUAGE sql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
-  SELECT COALESCE(vt_clock_seconds() > fldDeadline + grace_seconds, true) FROM Results WHERE fldResultNumber = attempt
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+DECLARE
+  deadline BIGINT;
+BEGIN
+  SELECT fldDeadline INTO deadline FROM Results WHERE fldResultNumber = attempt;
+  RETURN COALESCE(vt_clock_seconds() > deadline + grace_seconds, true);
+END
 $$;
 
 -- The minutes an attempt is given: the test's length with the student's
@@ -375,18 +406,37 @@ LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public,
 DECLARE
   student BIGINT := vt_me();
   attempt Results;
-  test_json JSONB;
+  texts TEXT[];
   stored TEXT;
   shown TEXT;
   answers TEXT[];
 BEGIN
   PERFORM vt_require(test::TEXT, slot::TEXT);
   SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_running_attempt(student, test);
-  SELECT to_jsonb(t) INTO test_json FROM Tests t WHERE t.fldTestNumber = vt_open_test(test);
+  -- The question, the answer and the two false answers of the slot.
+  SELECT ARRAY[(ARRAY[fldQ1, fldQ2, fldQ3, fldQ4, fldQ5, fldQ6, fldQ7, fldQ8, fldQ9, fldQ10, fldQ11,
+                    fldQ12, fldQ13, fldQ14, fldQ15, fldQ16, fldQ17, fldQ18, fldQ19, fldQ20, fldQ21,
+                    fldQ22, fldQ23, fldQ24, fldQ25])[slot],
+               (ARRAY[fldQ1Answer, fldQ2Answer, fldQ3Answer, fldQ4Answer, fldQ5Answer, fldQ6Answer,
+                    fldQ7Answer, fldQ8Answer, fldQ9Answer, fldQ10Answer, fldQ11Answer,
+                    fldQ12Answer, fldQ13Answer, fldQ14Answer, fldQ15Answer, fldQ16Answer,
+                    fldQ17Answer, fldQ18Answer, fldQ19Answer, fldQ20Answer, fldQ21Answer,
+                    fldQ22Answer, fldQ23Answer, fldQ24Answer, fldQ25Answer])[slot],
+               (ARRAY[fldQ1Phony1, fldQ2Phony1, fldQ3Phony1, fldQ4Phony1, fldQ5Phony1, fldQ6Phony1,
+                    fldQ7Phony1, fldQ8Phony1, fldQ9Phony1, fldQ10Phony1, fldQ11Phony1,
+                    fldQ12Phony1, fldQ13Phony1, fldQ14Phony1, fldQ15Phony1, fldQ16Phony1,
+                    fldQ17Phony1, fldQ18Phony1, fldQ19Phony1, fldQ20Phony1, fldQ21Phony1,
+                    fldQ22Phony1, fldQ23Phony1, fldQ24Phony1, fldQ25Phony1])[slot],
+               (ARRAY[fldQ1Phony2, fldQ2Phony2, fldQ3Phony2, fldQ4Phony2, fldQ5Phony2, fldQ6Phony2,
+                    fldQ7Phony2, fldQ8Phony2, fldQ9Phony2, fldQ10Phony2, fldQ11Phony2,
+                    fldQ12Phony2, fldQ13Phony2, fldQ14Phony2, fldQ15Phony2, fldQ16Phony2,
+                    fldQ17Phony2, fldQ18Phony2, fldQ19Phony2, fldQ20Phony2, fldQ21Phony2,
+                    fldQ22Phony2, fldQ23Phony2, fldQ24Phony2, fldQ25Phony2])[slot]]
+  INTO texts FROM Tests WHERE fldTestNumber = vt_open_test(test);
   IF slot NOT BETWEEN 1 AND 25 THEN
     RAISE EXCEPTION 'There is no question %.', slot;
   END IF;
-  stored := COALESCE(to_jsonb(attempt) ->> ('fldq' || slot), '');
+  stored := COALESCE(vt_slot_record(attempt.fldResultNumber, slot), '');
   chosen_line := 0;
   IF stored <> '' AND substr(stored, 4, 1) BETWEEN '0' AND '9' THEN
     chosen_line := CAST(substr(stored, 4, 1) AS INTEGER);
@@ -403,10 +453,9 @@ BEGIN
     ON CONFLICT (fldResultNumber, fldSlot) DO UPDATE SET fldOrder = excluded.fldOrder;
   END IF;
   FOR k IN 1..3 LOOP
-    answers[k] := test_json ->> ('fldq' || slot || CASE substr(shown, k, 1)
-                    WHEN '1' THEN 'answer' WHEN '2' THEN 'phony1' WHEN '3' THEN 'phony2' ELSE 'none' END);
+    answers[k] := CASE substr(shown, k, 1) WHEN '1' THEN texts[2] WHEN '2' THEN texts[3] WHEN '3' THEN texts[4] END;
   END LOOP;
-  question := test_json ->> ('fldq' || slot);
+  question := texts[1];
   answer1 := answers[1];
   answer2 := answers[2];
   answer3 := answers[3];
@@ -427,6 +476,7 @@ DECLARE
   student BIGINT := vt_me();
   attempt Results;
   shown TEXT;
+  kept TEXT;
 BEGIN
   PERFORM vt_require(test::TEXT, slot::TEXT, line::TEXT);
   SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_running_attempt(student, test);
@@ -436,15 +486,41 @@ BEGIN
   IF vt_past_deadline(attempt.fldResultNumber, 10) THEN
     RETURN false;
   END IF;
-  shown := NULLIF(left(COALESCE(to_jsonb(attempt) ->> ('fldq' || slot), ''), 3), '');
+  shown := NULLIF(left(COALESCE(vt_slot_record(attempt.fldResultNumber, slot), ''), 3), '');
   IF shown IS NULL THEN
     SELECT fldOrder INTO shown FROM ShownOrders WHERE fldResultNumber = attempt.fldResultNumber AND fldSlot = slot;
   END IF;
   IF shown IS NULL THEN
     RAISE EXCEPTION 'Question % has not been shown.', slot;
   END IF;
-  EXECUTE format('UPDATE Results SET %I = $1 WHERE fldResultNumber = $2', 'fldq' || slot)
-  USING shown || line || CASE WHEN position('1' IN shown) = line THEN 'C' ELSE 'X' END, attempt.fldResultNumber;
+  kept := shown || line || CASE WHEN position('1' IN shown) = line THEN 'C' ELSE 'X' END;
+  UPDATE Results SET
+    fldQ1 = CASE slot WHEN 1 THEN kept ELSE fldQ1 END,
+    fldQ2 = CASE slot WHEN 2 THEN kept ELSE fldQ2 END,
+    fldQ3 = CASE slot WHEN 3 THEN kept ELSE fldQ3 END,
+    fldQ4 = CASE slot WHEN 4 THEN kept ELSE fldQ4 END,
+    fldQ5 = CASE slot WHEN 5 THEN kept ELSE fldQ5 END,
+    fldQ6 = CASE slot WHEN 6 THEN kept ELSE fldQ6 END,
+    fldQ7 = CASE slot WHEN 7 THEN kept ELSE fldQ7 END,
+    fldQ8 = CASE slot WHEN 8 THEN kept ELSE fldQ8 END,
+    fldQ9 = CASE slot WHEN 9 THEN kept ELSE fldQ9 END,
+    fldQ10 = CASE slot WHEN 10 THEN kept ELSE fldQ10 END,
+    fldQ11 = CASE slot WHEN 11 THEN kept ELSE fldQ11 END,
+    fldQ12 = CASE slot WHEN 12 THEN kept ELSE fldQ12 END,
+    fldQ13 = CASE slot WHEN 13 THEN kept ELSE fldQ13 END,
+    fldQ14 = CASE slot WHEN 14 THEN kept ELSE fldQ14 END,
+    fldQ15 = CASE slot WHEN 15 THEN kept ELSE fldQ15 END,
+    fldQ16 = CASE slot WHEN 16 THEN kept ELSE fldQ16 END,
+    fldQ17 = CASE slot WHEN 17 THEN kept ELSE fldQ17 END,
+    fldQ18 = CASE slot WHEN 18 THEN kept ELSE fldQ18 END,
+    fldQ19 = CASE slot WHEN 19 THEN kept ELSE fldQ19 END,
+    fldQ20 = CASE slot WHEN 20 THEN kept ELSE fldQ20 END,
+    fldQ21 = CASE slot WHEN 21 THEN kept ELSE fldQ21 END,
+    fldQ22 = CASE slot WHEN 22 THEN kept ELSE fldQ22 END,
+    fldQ23 = CASE slot WHEN 23 THEN kept ELSE fldQ23 END,
+    fldQ24 = CASE slot WHEN 24 THEN kept ELSE fldQ24 END,
+    fldQ25 = CASE slot WHEN 25 THEN kept ELSE fldQ25 END
+  WHERE fldResultNumber = attempt.fldResultNumber;
   RETURN true;
 END
 $$;

@@ -1,10 +1,12 @@
 // Pictures in questions: made fit for storing, refused when unreadable,
-// written in the editor, shown on the test screen, carried by Moodle XML, and
-// brought into a database of the version before them.
+// written in the editor, shown on the test screen, carried by Moodle XML and
+// GIFT, and brought into a database of the version before them.
 #include "StudentDesk.h"
 #include "TestEnv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
+#include "exchange/Aiken.h"
+#include "exchange/Gift.h"
 #include "exchange/Moodle.h"
 #include "exchange/Picture.h"
 #include "screens/PictureView.h"
@@ -63,6 +65,25 @@ void EndProgram()
     Module1::Reset();
 }
 
+// What a reader found, question by question: its line, its texts, and its
+// picture's format, size and description; then each note with its line.
+QStringList Read(const ReadOutcome& outcome)
+{
+    QStringList read;
+    for (const FoundQuestion& found : outcome.questions) {
+        const DraftQuestion& q = found.texts;
+        read << QStringLiteral("%1:%2|%3|%4|%5").arg(found.line).arg(q.question, q.answer, q.phony1, q.phony2)
+                    + (q.picture ? QStringLiteral("|%1 %2x%3 %4").arg(q.picture->format).arg(q.picture->width)
+                                       .arg(q.picture->height).arg(q.picture->description)
+                                 : QString());
+    }
+    for (const FileNote& note : outcome.leftOut)
+        read << QStringLiteral("left out ") + QuestionFile::Located(note);
+    for (const FileNote& note : outcome.notes)
+        read << QStringLiteral("note ") + QuestionFile::Located(note);
+    return read;
+}
+
 qint64 PictureCount(TestEnv& env) { return env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Pictures")).toLongLong(); }
 
 }
@@ -117,6 +138,112 @@ private slots:
         QCOMPARE(read.proposedTitle, draft.title);
         QCOMPARE(read.Questions(), draft.questions);
         QCOMPARE(Pictures::Image(*read.questions[0].texts.picture), Drawing());
+    }
+
+    // A GIFT file carries a slot's picture inside an [html] question as a
+    // data: URI; written and read back, the same texts and the same pixels.
+    void giftRoundTrip()
+    {
+        Picture drawing = *Pictures::FromBytes(Encode(Drawing(), "PNG")).picture;
+        drawing.description = QStringLiteral("A red \"square\" <on> white & {nothing} = ~else: #1 \\ 50%");
+        Picture photo = *Pictures::FromBytes(Encode(Photo(64, 48), "JPEG")).picture;
+        photo.description = QStringLiteral("Noise");
+        TestDraft draft{QStringLiteral("Maps"), {}, 10,
+                        {{QStringLiteral("Which colour is <b>the</b> square?\nLook & see {x} = y: ~z #1 \\ [html]"),
+                          QStringLiteral("[x] Red"), QStringLiteral("%5 -> 6"), QStringLiteral(" <b>none</b>&amp;"), drawing},
+                         {QStringLiteral("[plain] No picture"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), {}},
+                         {QStringLiteral("Ελληνικά 👋 &lt;"), QStringLiteral("α"), QStringLiteral("β"), QStringLiteral("γ"), photo}}};
+        const WriteOutcome written = Gift::Write(draft);
+        QCOMPARE(written.notes, QStringList{QStringLiteral("Questions 1 and 3: a picture, written inside the question as HTML "
+                                                           "(a data: URI); other tools may not show pictures in GIFT.")});
+        const ReadOutcome read = Gift::Read(written.text.toUtf8());
+        QCOMPARE(Read(read), (QStringList{
+            QStringLiteral("3:Which colour is <b>the</b> square?\nLook & see {x} = y: ~z #1 \\ [html]|[x] Red|%5 -> 6| <b>none</b>&amp;|"
+                           "png 40x30 A red \"square\" <on> white & {nothing} = ~else: #1 \\ 50%"),
+            QStringLiteral("9:[plain] No picture|a|b|c"), QStringLiteral("15:Ελληνικά 👋 &lt;|α|β|γ|jpeg 64x48 Noise")}));
+        QCOMPARE(read.Questions(), draft.questions);  // the picture bytes too
+        QCOMPARE(Pictures::Image(*read.questions[0].texts.picture), Drawing());
+        QCOMPARE(Pictures::Image(*read.questions[2].texts.picture), Pictures::Image(photo));
+
+        // The picture question as written, worked out by hand: HTML escaped,
+        // then GIFT's escapes; the answers marked [plain].
+        const QByteArray dot = Encode(QImage(1, 1, QImage::Format_RGB32), "PNG");
+        Picture small = *Pictures::FromBytes(dot).picture;
+        small.description = QStringLiteral("A \"dot\" & more");
+        const QString base64 = QString::fromLatin1(dot.toBase64()).replace(QStringLiteral("="), QStringLiteral("\\="));
+        QCOMPARE(Gift::Write({{}, {}, 0, {{QStringLiteral("1 < 2:\nyes"), QStringLiteral("[a]"), QStringLiteral("b"),
+                                           QStringLiteral("c"), small}}}).text,
+                 QStringLiteral("::Q1:: [html]<p>1 &lt; 2\\:<br>yes</p><p><img src\\=\"data\\:image/png;base64,") + base64
+                     + QStringLiteral("\" alt\\=\"A &quot;dot&quot; &amp; more\"></p> {\n\t=[plain][a]\n\t~[plain]b\n\t~[plain]c\n}\n\n"));
+
+        // HTML keeps no blank at the edge of a line and no run of blanks: said so.
+        const WriteOutcome blanks = Gift::Write({{}, {}, 0, {{QStringLiteral(" Two  blanks\n"), QStringLiteral("a"),
+                                                              QStringLiteral("b"), QStringLiteral("c"), small}}});
+        QCOMPARE(blanks.notes.value(1), QStringLiteral("Question 1: blanks at the start or end of a line, or several in a "
+                                                       "row, in a question written as HTML for its picture; reading the "
+                                                       "file back gives one blank or none for each."));
+        QCOMPARE(Gift::Read(blanks.text.toUtf8()).questions.at(0).texts.question, QStringLiteral("Two blanks"));
+        small.description = QStringLiteral("Two  blanks");
+        QCOMPARE(Gift::Write({{}, {}, 0, {{QStringLiteral("q"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), small}}})
+                     .notes.size(), 2);
+        // Aiken carries no picture, and says so.
+        QCOMPARE(Aiken::Write({{}, {}, 0, {{QStringLiteral("q"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), small}}})
+                     .notes,
+                 QStringList{QStringLiteral("Question 1: picture left out (Aiken carries no pictures).")});
+    }
+
+    // Pictures in GIFT as other tools and teachers write them: each image
+    // type Qt reads, whatever type the URI names; no alt text; two pictures;
+    // damaged or unreadable data; a linked picture; HTML only.
+    void giftImportReports()
+    {
+        const QByteArray png = Encode(Drawing(), "PNG").toBase64();
+        const QByteArray gif = "R0lGODlhAQABAIAAAP///wAAACwAAAAAAQABAAACAkQBADs=";  // one white pixel; Qt writes no GIF
+        const QByteArray bmp = Encode(Drawing(), "BMP").toBase64();
+        const QByteArray file =
+            "::Dot::[html]<p>Which colour?</p><img alt=\" A red&amp;  white\n square \" src=\"data:image/png;base64," + png
+            + "\"> {=red ~blue ~green}\n\n"
+              "[html]GIF, no alt: <IMG SRC='DATA:image/gif;BASE64," + gif + "'> {=a ~b ~c}\n\n"
+              "[html]BMP named JPEG <img src=\"data:image/jpeg;base64," + bmp.left(40) + "\n" + bmp.mid(40) + "\" alt=\"" + QByteArray(249, 'd') + "\xF0\x9F\x91\x8B" + QByteArray(9, 'd') + "\">{=a ~b ~c}\n\n"
+              "[html]Two <img src=\"data:image/png;base64," + png + "\" alt=\"first\"> <img src=\"data:image/gif;base64," + gif
+            + "\" alt=\"second\"> {=a ~b ~c}\n\n"
+              "[html]Broken <img src=\"data:image/png;base64,iVBOR!w0K\" alt=\"b\"> {=a ~b ~c}\n\n"
+              "[html]Text <img src=\"data:image/png;base64,aGVsbG8=\" alt=\"t\"> {=a ~b ~c}\n\n"
+              "[html]Not base64 <img src=\"data:image/svg+xml,<svg/>\" alt=\"s\"> {=a ~b ~c}\n\n"
+              "[html]Linked <img src=\"cat.png\" alt=\"cat\"> then <img src=\"data:image/png;base64," + png
+            + "\" alt=\"kept\"> {=a ~b ~c}\n\n"
+              "Plain <img src=\"data:image/png;base64," + png + "\" alt=\"p\"> {=a ~b ~c}\n";
+        QTemporaryDir files;
+        const QuestionFile::Loaded loaded = QuestionFile::Load(WriteFile(files, QStringLiteral("pictures.gift"), file));
+        QCOMPARE(Read(loaded.outcome), (QStringList{
+            QStringLiteral("1:Which colour?|red|blue|green|png 40x30 A red& white square"),
+            QStringLiteral("4:GIF, no alt:|a|b|c|gif 1x1 Picture"),
+            QStringLiteral("6:BMP named JPEG|a|b|c|bmp 40x30 ") + QString(249, u'd'),  // never half a character
+            QStringLiteral("9:Two [second]|a|b|c|png 40x30 first"),
+            QStringLiteral("11:Broken [b]|a|b|c"),
+            QStringLiteral("13:Text [t]|a|b|c"),
+            QStringLiteral("15:Not base64 [s]|a|b|c"),
+            QStringLiteral("17:Linked [cat] then|a|b|c|png 40x30 kept"),
+            QStringLiteral("19:Plain <img src=\"data:image/png;base64,") + QString::fromLatin1(png) + QStringLiteral("\" alt=\"p\">|a|b|c"),
+            QStringLiteral("note Line 4: Its picture has no alt text; write a description for it in the question editor."),
+            QStringLiteral("note Line 6: Its picture's alt text has 260 characters; the first 250 are its description."),
+            QStringLiteral("note Line 9: 2 pictures; a question keeps one, the first in a data: URI, and the alt text of "
+                           "the others stays in brackets."),
+            QStringLiteral("note Line 11: Its picture is left out, its alt text in brackets: The picture's base64 text is damaged."),
+            QStringLiteral("note Line 13: Its picture is left out, its alt text in brackets: The file is not a picture this "
+                           "program can show (PNG, JPEG, GIF, BMP or WebP)."),
+            QStringLiteral("note Line 15: Its picture is left out, its alt text in brackets: The data: URI holds no picture "
+                           "in base64 (data:image/…;base64,…)."),
+            QStringLiteral("note Line 17: 2 pictures; a question keeps one, the first in a data: URI, and the alt text of "
+                           "the others stays in brackets.")}));
+        QCOMPARE(Pictures::Image(*loaded.outcome.questions[0].texts.picture), Drawing());
+        QCOMPARE(Pictures::Image(*loaded.outcome.questions[1].texts.picture).pixel(0, 0), qRgb(255, 255, 255));
+        // A GIFT file over 10 MB, as pictures make one, is read whole.
+        const QString big = WriteFile(files, QStringLiteral("big.gift"), "[html]Big<!--" + QByteArray(10'000'000, 'x')
+                                                                             + "--><img src=\"data:image/png;base64," + png
+                                                                             + "\" alt=\"big\"> {=a ~b ~c}\n");
+        QCOMPARE(Read(QuestionFile::Load(big).outcome), QStringList{QStringLiteral("1:Big|a|b|c|png 40x30 big")});
+        QCOMPARE(Pictures::Image(*loaded.outcome.questions[2].texts.picture).convertToFormat(QImage::Format_RGB32), Drawing());
     }
 
     // What cannot be used is named with its line; a broken file is refused at its line.

@@ -12,6 +12,8 @@
 #include "screens/frmNewTest.h"
 #include "screens/frmNewTestIntro.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -318,10 +320,17 @@ void TestQuestionFiles::filesThatAreNoQuestionFiles()
         {"\xED\xA0\x80", "Line 1: " + notUtf8.arg("ED")},  // a surrogate
         {"ok\n\xC0\xAF", "Line 2: " + notUtf8.arg("C0")},  // an overlong form
         {"", "The file is empty."},
-        {"\xEF\xBB\xBF \r\n\t\n", "The file is empty."},
-        {QByteArray(10'000'001, 'x'), "The file has 10,000,001 bytes; a question file may have at most 10,000,000 (10 MB)."}};
+        {"\xEF\xBB\xBF \r\n\t\n", "The file is empty."}};
     for (const auto& [bytes, text] : refused)
         QCOMPARE(refusal(bytes), text);
+    // By its size: an Aiken file over 10 MB; a GIFT file, which may carry
+    // pictures, over 100 MB.
+    const QByteArray tenMegabytes(10'000'001, 'x');
+    QCOMPARE(QuestionFile::Report(Aiken::Read(tenMegabytes)),
+             QStringLiteral("The file has 10,000,001 bytes; a question file may have at most 10,000,000 (10 MB)."));
+    QVERIFY(!Gift::Read(tenMegabytes).Refused());
+    QCOMPARE(QuestionFile::Report(Gift::Read(QByteArray(100'000'001, 'x'))),
+             QStringLiteral("The file has 100,000,001 bytes; a GIFT or Moodle XML file may have at most 100,000,000 (100 MB)."));
 
     // UTF-16 with its byte-order mark, as some editors save, reads as text.
     const QString utf16 = QStringLiteral("Ça? {=oui ~non ~peut-être}");
@@ -406,15 +415,29 @@ void TestQuestionFiles::adminToolImportsAndExports()
     env.Exec(QStringLiteral("INSERT INTO Tests (fldTestName, fldTime, fldQ1, fldQ1Answer, fldQ1Phony1, fldQ1Phony2) "
                             "VALUES ('<Draft>', 5, 'q', 'a', 'b', 'c')"));
 
+    QImage square(4, 3, QImage::Format_RGB32);
+    square.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    square.save(&buffer, "PNG");
+    env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (?, 3, ?, 'png', 4, 3, 'A \"red\" square: 4 = 4')"), {algebra, png});
+
     const QString file = files.filePath(QStringLiteral("algebra.gift"));
     ran = tool({"export", "Algebra", "--format", "gift", "--output", file});
-    QCOMPARE(Error(ran), QStringLiteral("0 "));
+    QCOMPARE(ran.err, QStringLiteral("vornick-admin: note: Question 3: a picture, written inside the question as HTML (a "
+                                     "data: URI); other tools may not show pictures in GIFT.\n"));
     QCOMPARE(ran.out, QStringLiteral("Wrote 25 questions of test %1 \"Algebra\" to %2.\n").arg(algebra).arg(file));
     QCOMPARE(tool({"import", file, "--title", "Algebra again"}).code, 0);
     const auto slotTexts = [&env](const QString& title) {  // every column after number, title, description, length
         return env.Rows(QStringLiteral("SELECT * FROM Tests WHERE fldTestName = ?"), {title}).value(0).section(u'|', 4);
     };
     QCOMPARE(slotTexts(QStringLiteral("Algebra again")), slotTexts(QStringLiteral("Algebra")));
+    const QString again = QStringLiteral("SELECT p.fldSlot, p.fldFormat, p.fldWidth, p.fldHeight, p.fldDescription FROM Pictures p "
+                                         "JOIN Tests t ON t.fldTestNumber = p.fldTestNumber WHERE t.fldTestName = 'Algebra again'");
+    QCOMPARE(env.Rows(again), QStringList{QStringLiteral("3|png|4|3|A \"red\" square: 4 = 4")});
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT p.fldBytes FROM Pictures p JOIN Tests t ON t.fldTestNumber = p.fldTestNumber "
+                                       "WHERE t.fldTestName = 'Algebra again'")).toByteArray(), png);
     QVERIFY(slotTexts(QStringLiteral("Algebra")).contains(QStringLiteral("|%100% -> all|")));
 
     ran = tool({"export", QString::number(algebra), "--format", "aiken"});
@@ -422,7 +445,8 @@ void TestQuestionFiles::adminToolImportsAndExports()
                                               "What is {x : x = ~1}? // #2 \\n\nA. %100% -> all\nB. Ζωή, naïve\nC. P2b\n")));
     QCOMPARE(ran.err, QStringLiteral(
         "vornick-admin: note: Question 2: a line break, which Aiken cannot hold; each is written as a blank.\n"
-        "vornick-admin: note: Question 2: blanks at the start or end of a text, which Aiken cannot hold; they are left out.\n"));
+        "vornick-admin: note: Question 2: blanks at the start or end of a text, which Aiken cannot hold; they are left out.\n"
+        "vornick-admin: note: Question 3: picture left out (Aiken carries no pictures).\n"));
     ran = tool({"export", "Draft", "--format", "GIFT"});
     QCOMPARE(ran.out, QStringLiteral("$CATEGORY: Draft\n\n::Q1:: q {\n\t=a\n\t~b\n\t~c\n}\n\n"));
     QCOMPARE(ran.err, QStringLiteral("vornick-admin: note: Questions 2 to 25: no question text; left out of the file.\n"));

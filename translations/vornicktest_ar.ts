@@ -443,6 +443,22 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
         <translation>أنهى سطر فارغ (السطر %1) السؤال داخل إجاباته التي فُتحت هنا بـ &quot;{&quot;؛ لا تترك سطرًا فارغًا بين &quot;{&quot; و&quot;}&quot;.</translation>
     </message>
+    <message>
+        <source>its picture is left out, its alt text in brackets: %1</source>
+        <translation>حُذفت صورته، ويبقى نصها البديل بين قوسين: %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>فيه %1 من الصور؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين قوسين.</translation>
+    </message>
+    <message>
+        <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
+        <translation>صورة، كُتبت داخل السؤال بصيغة HTML (عنوان data:)؛ قد لا تعرض برامج أخرى الصور في GIFT.</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
+        <translation>مسافات في بداية سطر أو نهايته، أو عدة مسافات متتالية، في سؤال كُتب بصيغة HTML من أجل صورته؛ عند قراءة الملف مرة أخرى تصير كل مجموعة منها مسافة واحدة أو لا شيء.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -554,10 +570,6 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>its picture is left out: %1</source>
         <translation>حُذفت صورته: %1</translation>
     </message>
-    <message>
-        <source>its picture has no alt text; write a description for it in the question editor.</source>
-        <translation>ليس لصورته نص بديل؛ اكتب لها وصفًا في محرر الأسئلة.</translation>
-    </message>
 </context>
 <context>
     <name>PictureView</name>
@@ -595,6 +607,18 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>نص base64 الخاص بالصورة تالف.</translation>
+    </message>
+    <message>
+        <source>The data: URI holds no picture in base64 (data:image/…;base64,…).</source>
+        <translation>لا يحمل عنوان data: صورة بترميز base64 (data:image/…;base64,…).</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>ليس لصورته نص بديل؛ اكتب لها وصفًا في محرر الأسئلة.</translation>
+    </message>
+    <message>
+        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
+        <translation>يضم النص البديل لصورته %1 حرفًا؛ تصير أول %2 حرفًا منها وصفًا لها.</translation>
     </message>
 </context>
 <context>
@@ -695,6 +719,10 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
         <translation>نص أطول من %1 حرفًا؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
+        <translation>حجم الملف %1 بايت؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,22 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
         <translation>Eine Leerzeile (Zeile %1) beendete die Frage innerhalb ihrer hier mit &quot;{&quot; geöffneten Antworten; lassen Sie zwischen &quot;{&quot; und &quot;}&quot; keine Leerzeile.</translation>
     </message>
+    <message>
+        <source>its picture is left out, its alt text in brackets: %1</source>
+        <translation>ihr Bild wird weggelassen, ihr Alternativtext steht in Klammern: %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>%1 Bilder; eine Frage behält nur eines, das erste in einer data:-URI, und der Alternativtext der anderen bleibt in Klammern stehen.</translation>
+    </message>
+    <message>
+        <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
+        <translation>ein Bild, als HTML in die Frage geschrieben (eine data:-URI); andere Programme zeigen Bilder in GIFT womöglich nicht an.</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
+        <translation>Leerzeichen am Anfang oder Ende einer Zeile oder mehrere hintereinander, in einer Frage, die wegen ihres Bildes als HTML geschrieben wird; beim Wiedereinlesen der Datei wird daraus jeweils ein Leerzeichen oder keines.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -550,10 +566,6 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>its picture is left out: %1</source>
         <translation>ihr Bild wird weggelassen: %1</translation>
     </message>
-    <message>
-        <source>its picture has no alt text; write a description for it in the question editor.</source>
-        <translation>ihr Bild hat keinen Alternativtext; schreiben Sie im Fragen-Editor eine Beschreibung dazu.</translation>
-    </message>
 </context>
 <context>
     <name>PictureView</name>
@@ -591,6 +603,18 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>Der Base64-Text des Bildes ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The data: URI holds no picture in base64 (data:image/…;base64,…).</source>
+        <translation>Die data:-URI enthält kein Bild in Base64 (data:image/…;base64,…).</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>ihr Bild hat keinen Alternativtext; schreiben Sie im Fragen-Editor eine Beschreibung dazu.</translation>
+    </message>
+    <message>
+        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
+        <translation>der Alternativtext ihres Bildes hat %1 Zeichen; die ersten %2 werden seine Beschreibung.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +715,10 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
         <translation>ein Text mit mehr als %1 Zeichen; beim Wiedereinlesen der Datei entfällt die Frage.</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
+        <translation>Die Datei hat %1 Bytes; eine GIFT- oder Moodle-XML-Datei darf höchstens %2 haben (100 MB).</translation>
     </message>
 </context>
 <context>

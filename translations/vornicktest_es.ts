@@ -439,6 +439,22 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
         <translation>Una línea en blanco (línea %1) cerró la pregunta dentro de sus respuestas abiertas aquí con &quot;{&quot;; no deje líneas en blanco entre &quot;{&quot; y &quot;}&quot;.</translation>
     </message>
+    <message>
+        <source>its picture is left out, its alt text in brackets: %1</source>
+        <translation>su imagen se omite y su texto alternativo queda entre corchetes: %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>%1 imágenes; una pregunta conserva solo una, la primera en una URI data:, y el texto alternativo de las demás queda entre corchetes.</translation>
+    </message>
+    <message>
+        <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
+        <translation>una imagen, escrita dentro de la pregunta como HTML (una URI data:); otros programas pueden no mostrar imágenes en GIFT.</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
+        <translation>espacios al principio o al final de una línea, o varios seguidos, en una pregunta escrita como HTML por su imagen; al volver a leer el archivo, cada grupo queda en un solo espacio o en ninguno.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -550,10 +566,6 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>its picture is left out: %1</source>
         <translation>su imagen se omite: %1</translation>
     </message>
-    <message>
-        <source>its picture has no alt text; write a description for it in the question editor.</source>
-        <translation>su imagen no tiene texto alternativo; escriba una descripción para ella en el editor de preguntas.</translation>
-    </message>
 </context>
 <context>
     <name>PictureView</name>
@@ -591,6 +603,18 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>El texto base64 de la imagen está dañado.</translation>
+    </message>
+    <message>
+        <source>The data: URI holds no picture in base64 (data:image/…;base64,…).</source>
+        <translation>La URI data: no contiene ninguna imagen en base64 (data:image/…;base64,…).</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>su imagen no tiene texto alternativo; escriba una descripción para ella en el editor de preguntas.</translation>
+    </message>
+    <message>
+        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
+        <translation>el texto alternativo de su imagen tiene %1 caracteres; los primeros %2 son su descripción.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +715,10 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
         <translation>un texto de más de %1 caracteres; al volver a leer el archivo, la pregunta se omite.</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
+        <translation>El archivo tiene %1 bytes; un archivo GIFT o Moodle XML puede tener como máximo %2 (100 MB).</translation>
     </message>
 </context>
 <context>

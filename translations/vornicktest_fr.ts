@@ -439,6 +439,22 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
         <translation>Une ligne vide (ligne %1) a terminé la question à l&apos;intérieur de ses réponses ouvertes ici par &quot;{&quot; ; ne laissez aucune ligne vide entre &quot;{&quot; et &quot;}&quot;.</translation>
     </message>
+    <message>
+        <source>its picture is left out, its alt text in brackets: %1</source>
+        <translation>son image est omise, son texte alternatif reste entre crochets : %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>%1 images ; une question n&apos;en garde qu&apos;une, la première donnée en URI data:, et le texte alternatif des autres reste entre crochets.</translation>
+    </message>
+    <message>
+        <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
+        <translation>une image, écrite dans la question en HTML (une URI data:) ; d&apos;autres logiciels peuvent ne pas afficher les images en GIFT.</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
+        <translation>des espaces en début ou en fin de ligne, ou plusieurs à la suite, dans une question écrite en HTML pour son image ; à la relecture du fichier, chacun de ces groupes devient un seul espace ou disparaît.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -550,10 +566,6 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <source>its picture is left out: %1</source>
         <translation>son image est omise : %1</translation>
     </message>
-    <message>
-        <source>its picture has no alt text; write a description for it in the question editor.</source>
-        <translation>son image n&apos;a pas de texte alternatif ; écrivez-en une description dans l&apos;éditeur de questions.</translation>
-    </message>
 </context>
 <context>
     <name>PictureView</name>
@@ -591,6 +603,18 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>Le texte base64 de l&apos;image est endommagé.</translation>
+    </message>
+    <message>
+        <source>The data: URI holds no picture in base64 (data:image/…;base64,…).</source>
+        <translation>L&apos;URI data: ne contient pas d&apos;image en base64 (data:image/…;base64,…).</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>son image n&apos;a pas de texte alternatif ; écrivez-en une description dans l&apos;éditeur de questions.</translation>
+    </message>
+    <message>
+        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
+        <translation>le texte alternatif de son image compte %1 caractères ; les %2 premiers en deviennent la description.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +715,10 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     <message>
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
         <translation>un texte de plus de %1 caractères ; à la relecture du fichier, la question est ignorée.</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
+        <translation>Le fichier fait %1 octets ; un fichier GIFT ou Moodle XML en fait au plus %2 (100 Mo).</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,22 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
         <translation>Uma linha em branco (linha %1) encerrou a questão dentro das respostas abertas aqui com &quot;{&quot;; não deixe linha em branco entre &quot;{&quot; e &quot;}&quot;.</translation>
     </message>
+    <message>
+        <source>its picture is left out, its alt text in brackets: %1</source>
+        <translation>a imagem foi omitida; o texto alternativo fica entre colchetes: %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>%1 imagens; uma questão guarda só uma, a primeira em uma URI data:, e o texto alternativo das outras fica entre colchetes.</translation>
+    </message>
+    <message>
+        <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
+        <translation>uma imagem, escrita dentro da questão como HTML (uma URI data:); outros programas podem não mostrar imagens em GIFT.</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
+        <translation>espaços no início ou no fim de uma linha, ou vários seguidos, em uma questão escrita como HTML por causa da imagem; ao ler o arquivo de novo, cada grupo vira um só espaço ou nenhum.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -550,10 +566,6 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>its picture is left out: %1</source>
         <translation>a imagem foi omitida: %1</translation>
     </message>
-    <message>
-        <source>its picture has no alt text; write a description for it in the question editor.</source>
-        <translation>a imagem não tem texto alternativo; escreva uma descrição para ela no editor de questões.</translation>
-    </message>
 </context>
 <context>
     <name>PictureView</name>
@@ -591,6 +603,18 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>O texto base64 da imagem está danificado.</translation>
+    </message>
+    <message>
+        <source>The data: URI holds no picture in base64 (data:image/…;base64,…).</source>
+        <translation>A URI data: não contém imagem em base64 (data:image/…;base64,…).</translation>
+    </message>
+    <message>
+        <source>its picture has no alt text; write a description for it in the question editor.</source>
+        <translation>a imagem não tem texto alternativo; escreva uma descrição para ela no editor de questões.</translation>
+    </message>
+    <message>
+        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
+        <translation>o texto alternativo da imagem tem %1 caracteres; os primeiros %2 são a descrição dela.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +715,10 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
         <translation>um texto com mais de %1 caracteres; ao ler o arquivo de novo, a questão é omitida.</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
+        <translation>O arquivo tem %1 bytes; um arquivo GIFT ou Moodle XML pode ter no máximo %2 (100 MB).</translation>
     </message>
 </context>
 <context>

@@ -410,12 +410,13 @@ private:
         if (answers.rights != 1 || answers.falses != 2)
             return LeaveOutAs(QCoreApplication::translate("Gift", "%1 right and %2 false answers; ").arg(answers.rights).arg(answers.falses)
                               + Needs());
-        const std::optional<QString> question = Readable(questionText, format_);
+        std::optional<Picture> picture;
+        const std::optional<QString> question = QuestionReadable(questionText, picture);
         if (!question)
             return;
         if (question->isEmpty())
             return LeaveOutAs(QCoreApplication::translate("Gift", "no question text."));
-        DraftQuestion texts{*question, {}, {}, {}};
+        DraftQuestion texts{*question, {}, {}, {}, std::move(picture)};
         for (const Answer& answer : answers.kept) {  // one right, two false, in file order
             const std::optional<QString> text = Readable(answer.text, answer.format);
             if (!text)
@@ -438,7 +439,44 @@ private:
                                                                                  "stays in brackets."))});
         if (scriptLeftOut_)
             outcome_.notes.push_back({block_.FirstLine(), Sentence(QCoreApplication::translate("Gift", "script or style left out."))});
+        for (const QString& note : pictureNotes_)
+            outcome_.notes.push_back({block_.FirstLine(), Sentence(note)});
         outcome_.questions.push_back({block_.FirstLine(), texts});
+    }
+
+    // The question as a student reads it. An [html] question keeps the first
+    // picture it carries in a data: URI as its own, out of the text; the
+    // notes say what became of its pictures.
+    std::optional<QString> QuestionReadable(const QString& text, std::optional<Picture>& picture)
+    {
+        if (format_ != TextFormat::Html)
+            return text;
+        std::optional<HtmlText::Plain> plain = Parsed(text);
+        if (!plain)
+            return std::nullopt;
+        const std::vector<HtmlText::Image> pictures = std::move(plain->pictures);
+        const auto carried = std::find_if(pictures.begin(), pictures.end(), [](const HtmlText::Image& image) {
+            return image.source.startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
+        });
+        if (carried == pictures.end())
+            return Taken(std::move(*plain));
+        Pictures::Prepared prepared = Pictures::FromDataUri(carried->source);
+        if (prepared.picture) {
+            if (const QString note = Pictures::Describe(*prepared.picture, carried->alt); !note.isEmpty())
+                pictureNotes_ << note;
+            picture = std::move(prepared.picture);
+            plain = HtmlText::ToPlain(text, carried - pictures.begin());
+        } else {
+            pictureNotes_ << QCoreApplication::translate("Gift", "its picture is left out, its alt text in brackets: %1")
+                                 .arg(prepared.refusal);
+        }
+        if (pictures.size() > 1)
+            pictureNotes_ << QCoreApplication::translate("Gift", "%1 pictures; a question keeps one, the first in a data: URI, "
+                                                                 "and the alt text of the others stays in brackets.")
+                                 .arg(pictures.size());
+        // Its pictures are told of above, not as pictures left out.
+        scriptLeftOut_ |= plain->scriptLeftOut;
+        return std::move(plain->text);
     }
 
     // The text as a student reads it: HTML as its plain text, within the
@@ -448,6 +486,16 @@ private:
     {
         if (format != TextFormat::Html)
             return text;
+        std::optional<HtmlText::Plain> plain = Parsed(text);
+        if (!plain)
+            return std::nullopt;
+        return Taken(std::move(*plain));
+    }
+
+    // The HTML read, within the limits on tags that keep a file's reading
+    // quick; nothing when the question is left out for its tags.
+    std::optional<HtmlText::Plain> Parsed(const QString& text)
+    {
         const int tags = HtmlText::Tags(text);
         if (tags > HtmlText::MostTags) {
             LeaveOutAs(QCoreApplication::translate("Gift", "an HTML text with %1 tags; the program reads at most %2 in one text.")
@@ -461,7 +509,11 @@ private:
             return std::nullopt;
         }
         htmlTagsLeft_ -= tags;
-        HtmlText::Plain plain = HtmlText::ToPlain(text);
+        return HtmlText::ToPlain(text);
+    }
+
+    QString Taken(HtmlText::Plain plain)
+    {
         pictureLeftOut_ |= plain.pictureLeftOut;
         scriptLeftOut_ |= plain.scriptLeftOut;
         return std::move(plain.text);
@@ -487,6 +539,7 @@ private:
     TextFormat format_ = TextFormat::Plain;
     bool pictureLeftOut_ = false;
     bool scriptLeftOut_ = false;
+    QStringList pictureNotes_;  // about the question's own picture
 };
 
 // ---- Writing ----------------------------------------------------------------
@@ -525,15 +578,50 @@ QString MarkedPlain(const QString& escaped)
 
 // An answer also keeps a leading "%" from reading as a weight and "->"
 // from reading as a matching pair.
-QString EscapeAnswer(const QString& text)
+QString EscapeAnswerText(const QString& text)
 {
     QString escaped = Escape(text);
     if (escaped.startsWith(u'%'))
         escaped.prepend(u'\\');
-    return MarkedPlain(escaped.replace(QStringLiteral("->"), QStringLiteral("-\\>")));
+    return escaped.replace(QStringLiteral("->"), QStringLiteral("-\\>"));
 }
 
+QString EscapeAnswer(const QString& text) { return MarkedPlain(EscapeAnswerText(text)); }
+
 QString EscapeQuestion(const QString& text) { return MarkedPlain(Escape(text)); }
+
+// The three answers in braces, each on a line of its own, and the blank
+// line that ends the question.
+QString AnswerBlock(const QString& answer, const QString& phony1, const QString& phony2)
+{
+    return QStringLiteral(" {\n\t=%1\n\t~%2\n\t~%3\n}\n\n").arg(answer, phony1, phony2);
+}
+
+// A text as HTML shows it: special characters as references, line breaks as <br>.
+QString Html(const QString& text) { return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")); }
+
+// A question with a picture: [html] with the picture after the text, in a
+// data: URI with its description as the alt text; its answers [plain], so
+// that they are not read as HTML.
+QString PicturedQuestion(const DraftQuestion& texts)
+{
+    const QString html = QStringLiteral("<p>%1</p><p><img src=\"%2\" alt=\"%3\"></p>")
+                             .arg(Html(texts.question), Pictures::DataUri(*texts.picture), texts.picture->description.toHtmlEscaped());
+    const QString plain = QStringLiteral("[plain]");
+    return QStringLiteral("[html]") + Escape(html)
+           + AnswerBlock(plain + EscapeAnswerText(texts.answer), plain + EscapeAnswerText(texts.phony1),
+                         plain + EscapeAnswerText(texts.phony2));
+}
+
+// Whether HTML gives back the question and its picture's description as
+// they are: it keeps no blank at the start or end of a line and no run of
+// blanks.
+bool HtmlKeeps(const DraftQuestion& texts)
+{
+    const HtmlText::Plain read = HtmlText::ToPlain(
+        QStringLiteral("<p>%1</p><img alt=\"%2\">").arg(Html(texts.question), texts.picture->description.toHtmlEscaped()), 0);
+    return read.text == texts.question && read.pictures.front().alt == texts.picture->description;
+}
 
 // The category line that names the test: its title without the unfinished
 // marks, a slash doubled, on one line.
@@ -551,7 +639,7 @@ QString CategoryLine(const QString& title)
 ReadOutcome Gift::Read(const QByteArray& bytes)
 {
     ReadOutcome outcome;
-    const QuestionFile::Decoded decoded = QuestionFile::Decode(bytes);
+    const QuestionFile::Decoded decoded = QuestionFile::Decode(bytes, QuestionFile::LargestPictureFile);
     if (!decoded.refusal.text.isEmpty()) {
         outcome.refusal = decoded.refusal;
         return outcome;
@@ -583,9 +671,21 @@ WriteOutcome Gift::Write(const TestDraft& draft)
     for (const auto& [slot, texts] : writable) {
         if (texts.answer.isEmpty() || texts.phony1.isEmpty() || texts.phony2.isEmpty())
             notes.Add(QCoreApplication::translate("Gift", "an empty answer; reading the file back leaves the question out."), slot);
-        written.text += QStringLiteral("::Q%1:: %2 {\n\t=%3\n\t~%4\n\t~%5\n}\n\n")
-                            .arg(QString::number(slot), EscapeQuestion(texts.question), EscapeAnswer(texts.answer),
-                                 EscapeAnswer(texts.phony1), EscapeAnswer(texts.phony2));
+        written.text += QStringLiteral("::Q%1:: ").arg(slot);
+        if (texts.picture) {
+            notes.Add(QCoreApplication::translate("Gift", "a picture, written inside the question as HTML (a data: URI); "
+                                                          "other tools may not show pictures in GIFT."),
+                      slot);
+            if (!HtmlKeeps(texts))
+                notes.Add(QCoreApplication::translate("Gift", "blanks at the start or end of a line, or several in a row, "
+                                                              "in a question written as HTML for its picture; reading the "
+                                                              "file back gives one blank or none for each."),
+                          slot);
+            written.text += PicturedQuestion(texts);
+            continue;
+        }
+        written.text += EscapeQuestion(texts.question)
+                        + AnswerBlock(EscapeAnswer(texts.answer), EscapeAnswer(texts.phony1), EscapeAnswer(texts.phony2));
     }
     written.notes = notes.Notes();
     written.questions = static_cast<int>(writable.size());

@@ -15,13 +15,19 @@
 // used when it is multiple choice with exactly one right answer (=) and two
 // false ones (~), none of them weighted (%50%); answers in the middle of the
 // text ("missing word") stand as "_____" in it. A "%" that begins no weight
-// (%e%) and "->" in a question that also has false answers are text.
+// (%e%) and "->" in a question that also has false answers are text. An
+// [html] question keeps the first picture it carries in a data: URI
+// (data:image/png;base64,...) as its picture, described by its alt text, and
+// out of its text; any other picture leaves its alt text in brackets.
 //
 // Write escapes every text so that Read gives it back character for
 // character: the escapes above, a line break as \n, a blank or tab at
 // either end of a text as "\ " or a backslash and a tab, a text that begins
 // with "[" after the mark [plain], and in answers a leading "%" as \% and
 // "->" as -\> (which would otherwise read as a weight or a matching pair).
+// A question with a picture is written as [html], the picture after its
+// text in a data: URI with the description as alt text, and its answers
+// marked [plain].
 namespace Gift {
 ReadOutcome Read(const QByteArray& bytes);
 WriteOutcome Write(const TestDraft& draft);

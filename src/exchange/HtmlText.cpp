@@ -121,6 +121,8 @@ struct ParsedHtml {
 // Walks the tree without recursion, so that no nesting can exhaust the stack.
 class Walker {
 public:
+    explicit Walker(qsizetype setApart) : setApart_(setApart) {}
+
     HtmlText::Plain Walk(const GumboNode* root)
     {
         texts_.emplace_back();
@@ -202,16 +204,20 @@ private:
 
     void Picture(const GumboNode* node)
     {
-        plain_.pictureLeftOut = true;
         const GumboAttribute* alt = gumbo_get_attribute(&node->v.element.attributes, "alt");
+        const GumboAttribute* source = gumbo_get_attribute(&node->v.element.attributes, "src");
         PlainText described;
         if (alt)
             described.AddText(FromUtf8(alt->value));
-        const QString text = described.Take();
-        if (!text.isEmpty())
-            Text().Add(u'[' + text + u']');
+        HtmlText::Image image{source ? FromUtf8(source->value).trimmed() : QString(), described.Take()};
+        const bool setApart = static_cast<qsizetype>(plain_.pictures.size()) == setApart_;
+        plain_.pictureLeftOut |= !setApart;
+        if (!setApart && !image.alt.isEmpty())
+            Text().Add(u'[' + image.alt + u']');
+        plain_.pictures.push_back(std::move(image));
     }
 
+    const qsizetype setApart_;
     std::vector<Frame> open_;
     std::vector<PlainText> texts_;  // a superscript's or subscript's own, on top of the text's
     HtmlText::Plain plain_;
@@ -230,8 +236,8 @@ int HtmlText::Tags(QStringView html)
     return tags;
 }
 
-HtmlText::Plain HtmlText::ToPlain(QStringView html)
+HtmlText::Plain HtmlText::ToPlain(QStringView html, qsizetype setApart)
 {
     const ParsedHtml parsed(html);
-    return Walker().Walk(parsed.output->root);
+    return Walker(setApart).Walk(parsed.output->root);
 }

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QRegularExpression>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -35,24 +34,13 @@ struct Question {
     QString category;
 };
 
-const QRegularExpression& ImageTag()
-{
-    static const QRegularExpression tag(QStringLiteral("<img\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
-    return tag;
-}
-
 // The text as a student reads it; an html text without its first picture
 // when that picture is kept apart.
 QString PlainOf(const Text& text, bool pictureKept = false)
 {
     if (text.format != QLatin1String("html"))
         return text.text;
-    QString html = text.text;
-    if (pictureKept) {
-        const QRegularExpressionMatch first = ImageTag().match(html);
-        html.remove(first.capturedStart(), first.capturedLength());
-    }
-    return HtmlText::ToPlain(html).text;
+    return HtmlText::ToPlain(text.text, pictureKept ? 0 : -1).text;
 }
 
 // Reads up to the end of the element the reader stands on.
@@ -109,28 +97,6 @@ private:
 
     QXmlStreamReader& xml_;
 };
-
-struct Image {
-    QString src;
-    QString alt;
-};
-
-// The <img> tags of an html text, in order.
-std::vector<Image> ImagesIn(const QString& html)
-{
-    static const QRegularExpression attribute(QStringLiteral("\\b(src|alt)\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    std::vector<Image> images;
-    for (const QRegularExpressionMatch& found : ImageTag().globalMatch(html)) {
-        Image image;
-        for (const QRegularExpressionMatch& pair : attribute.globalMatch(found.captured())) {
-            const QString value = HtmlText::ToPlain(pair.captured(3) + pair.captured(4)).text;
-            (pair.captured(1).compare(QLatin1String("src"), Qt::CaseInsensitive) == 0 ? image.src : image.alt) = value;
-        }
-        images.push_back(image);
-    }
-    return images;
-}
 
 class Reader {
 public:
@@ -231,35 +197,31 @@ private:
     {
         if (question.text.format != QLatin1String("html"))
             return std::nullopt;
-        const std::vector<Image> images = ImagesIn(question.text.text);
+        const std::vector<HtmlText::Image> images = HtmlText::ToPlain(question.text.text).pictures;
         if (images.empty())
             return std::nullopt;
         if (images.size() > 1)
             Note(question, QCoreApplication::translate("Moodle", "only the first of its %1 pictures is kept.").arg(images.size()));
-        const Image& image = images.front();
+        const HtmlText::Image& image = images.front();
         Pictures::Prepared prepared;
-        if (image.src.startsWith(PluginFile)) {
-            const QString name = QUrl::fromPercentEncoding(image.src.mid(PluginFile.size()).toUtf8());
+        if (image.source.startsWith(PluginFile)) {
+            const QString name = QUrl::fromPercentEncoding(image.source.mid(PluginFile.size()).toUtf8());
             if (!question.text.files.contains(name)) {
                 Note(question, QCoreApplication::translate("Moodle", "its picture \"%1\" is not in the file; left out.").arg(name));
                 return std::nullopt;
             }
             prepared = Pictures::FromBase64(question.text.files.value(name));
+        } else if (image.source.startsWith(QLatin1String("data:"), Qt::CaseInsensitive)) {
+            prepared = Pictures::FromDataUri(image.source);
         } else {
-            const std::optional<Picture> picture = Pictures::FromDataUri(image.src);
-            prepared = picture ? Pictures::Prepared{picture, {}}
-                               : Pictures::Prepared{std::nullopt, QCoreApplication::translate("Moodle", "it is not a picture inside the file.")};
+            prepared.refusal = QCoreApplication::translate("Moodle", "it is not a picture inside the file.");
         }
         if (!prepared.picture) {
             Note(question, QCoreApplication::translate("Moodle", "its picture is left out: %1").arg(prepared.refusal));
             return std::nullopt;
         }
-        prepared.picture->description = image.alt.trimmed().left(Pictures::LongestDescription);
-        if (prepared.picture->description.isEmpty()) {
-            // Stored, so the same in every language; the note asks for a real description.
-            prepared.picture->description = QStringLiteral("Picture");
-            Note(question, QCoreApplication::translate("Moodle", "its picture has no alt text; write a description for it in the question editor."));
-        }
+        if (const QString note = Pictures::Describe(*prepared.picture, image.alt); !note.isEmpty())
+            Note(question, note);
         return prepared.picture;
     }
 

@@ -103,13 +103,35 @@ QString Pictures::DataUri(const Picture& picture)
     return QStringLiteral("data:image/%1;base64,").arg(picture.format) + QString::fromLatin1(picture.bytes.toBase64());
 }
 
-std::optional<Picture> Pictures::FromDataUri(QStringView uri)
+Pictures::Prepared Pictures::FromDataUri(QStringView uri)
 {
     const qsizetype comma = uri.indexOf(u',');
     if (!uri.startsWith(QLatin1String("data:image/"), Qt::CaseInsensitive) || comma < 0
         || !uri.left(comma).endsWith(QLatin1String(";base64"), Qt::CaseInsensitive))
-        return std::nullopt;
-    return FromBase64(uri.mid(comma + 1).toLatin1()).picture;
+        return {std::nullopt, QCoreApplication::translate("Pictures", "The data: URI holds no picture in base64 "
+                                                                      "(data:image/…;base64,…).")};
+    return FromBase64(uri.mid(comma + 1).toLatin1());
+}
+
+QString Pictures::Describe(Picture& picture, const QString& alt)
+{
+    picture.description = alt.trimmed();
+    if (picture.description.isEmpty()) {
+        picture.description = QStringLiteral("Picture");
+        return QCoreApplication::translate("Pictures", "its picture has no alt text; write a description for it in the "
+                                                       "question editor.");
+    }
+    if (picture.description.size() > LongestDescription) {
+        const qsizetype length = picture.description.size();
+        // Never half of a character beyond the BMP.
+        picture.description.truncate(picture.description[LongestDescription - 1].isHighSurrogate() ? LongestDescription - 1
+                                                                                                   : LongestDescription);
+        return QCoreApplication::translate("Pictures", "its picture's alt text has %1 characters; the first %2 are its "
+                                                       "description.")
+            .arg(length)
+            .arg(LongestDescription);
+    }
+    return {};
 }
 
 Pictures::Prepared Pictures::FromBase64(QByteArray text)

@@ -46,9 +46,15 @@ QString DescriptionRefusal(const QString& description);
 // The picture's pixels; a null image when the bytes cannot be decoded.
 QImage Image(const Picture& picture);
 
-// "data:image/png;base64,..." and back; nullopt for a data URI that is not
-// a readable picture.
+// "data:image/png;base64,..." and back: the picture a data URI holds in
+// base64 (any image type Qt reads, whatever type the URI names), or why not.
 QString DataUri(const Picture& picture);
-std::optional<Picture> FromDataUri(QStringView uri);
+Prepared FromDataUri(QStringView uri);
+
+// Gives an imported picture the alt text of its <img> as its description:
+// a missing one becomes "Picture" (stored, so the same in every language),
+// a longer one is cut to LongestDescription characters. Gives the note that
+// tells the teacher so, empty when the alt text was taken as it is.
+QString Describe(Picture& picture, const QString& alt);
 
 }

@@ -25,10 +25,14 @@ namespace {
 
 FileNote Refusal(int line, const QString& text) { return FileNote{line, text}; }
 
-FileNote TooLarge(qint64 bytes)
+FileNote TooLarge(qint64 bytes, qint64 largest)
 {
+    if (largest == QuestionFile::LargestPictureFile)
+        return Refusal(0, QCoreApplication::translate("QuestionFile", "The file has %1 bytes; a GIFT or Moodle XML file may "
+                                                                      "have at most %2 (100 MB).")
+                              .arg(QuestionFile::Grouped(bytes), QuestionFile::Grouped(largest)));
     return Refusal(0, QCoreApplication::translate("QuestionFile", "The file has %1 bytes; a question file may have at most %2 (10 MB).")
-                          .arg(QuestionFile::Grouped(bytes), QuestionFile::Grouped(QuestionFile::LargestFile)));
+                          .arg(QuestionFile::Grouped(bytes), QuestionFile::Grouped(largest)));
 }
 
 // The length of the well-formed UTF-8 sequence that starts at `at`, or 0.
@@ -148,10 +152,10 @@ bool IsBlank(const QString& text)
 
 }
 
-QuestionFile::Decoded QuestionFile::Decode(const QByteArray& bytes)
+QuestionFile::Decoded QuestionFile::Decode(const QByteArray& bytes, qint64 largest)
 {
-    if (bytes.size() > LargestFile)
-        return {{}, TooLarge(bytes.size())};
+    if (bytes.size() > largest)
+        return {{}, TooLarge(bytes.size(), largest)};
     Decoded decoded;
     const std::optional<QStringDecoder::Encoding> marked = Utf16Mark(bytes);
     const std::optional<QStringDecoder::Encoding> unmarked = marked ? std::nullopt : Utf16Unmarked(bytes);
@@ -191,7 +195,7 @@ QuestionFormat QuestionFile::Guess(const QString& fileName, const QByteArray& by
         return QuestionFormat::Moodle;
     if (fileName.endsWith(QLatin1String(".gift"), Qt::CaseInsensitive))
         return QuestionFormat::Gift;
-    const QString text = Decode(bytes).text;  // UTF-16 too
+    const QString text = Decode(bytes, LargestPictureFile).text;  // UTF-16 too
     const bool answerLine = text.startsWith(QLatin1String("ANSWER:")) || text.contains(QLatin1String("\nANSWER:"));
     return answerLine ? QuestionFormat::Aiken : QuestionFormat::Gift;
 }
@@ -234,13 +238,13 @@ QuestionFile::Loaded QuestionFile::Load(const QString& path)
         return loaded;
     }
     // Refused by its size before anything is read; reading one byte past the
-    // limit also catches a file that grows meanwhile.
-    const qint64 largest = path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive) ? LargestXmlFile : LargestFile;
-    if (file.size() > largest) {
-        loaded.outcome.refusal = TooLarge(file.size());
+    // limit also catches a file that grows meanwhile. Aiken's reader refuses
+    // a file over its own, smaller limit.
+    if (file.size() > LargestPictureFile) {
+        loaded.outcome.refusal = TooLarge(file.size(), LargestPictureFile);
         return loaded;
     }
-    const QByteArray bytes = file.read(largest + 1);
+    const QByteArray bytes = file.read(LargestPictureFile + 1);
     loaded.format = Guess(path, bytes);
     switch (loaded.format) {
     case QuestionFormat::Gift: loaded.outcome = Gift::Read(bytes); break;

@@ -46,10 +46,11 @@ struct WriteOutcome {
 // files, the limits, the choice of reader and the report of what was found.
 namespace QuestionFile {
 
-// Larger files are refused by their size before they are read; a Moodle
-// XML file, which carries its pictures, may be larger.
+// Larger files are refused by their size before they are read; GIFT and
+// Moodle XML files, which carry pictures, may be larger than Aiken files
+// (25 pictures of 1 MB take about 34 MB in base64).
 constexpr qint64 LargestFile = 10'000'000;
-constexpr qint64 LargestXmlFile = 100'000'000;
+constexpr qint64 LargestPictureFile = 100'000'000;
 // The longest question or answer taken from a file, in characters.
 constexpr int LongestText = 65'536;
 
@@ -58,9 +59,10 @@ struct Decoded {
     FileNote refusal;
 };
 // The bytes as text: UTF-8 (with or without a byte-order mark) or UTF-16
-// (little or big endian, with a byte-order mark or without). Refuses an empty or oversized file, a NUL byte and anything that
-// is not UTF-8, naming the line.
-Decoded Decode(const QByteArray& bytes);
+// (little or big endian, with a byte-order mark or without). Refuses an
+// empty file, one over `largest` bytes (LargestFile or LargestPictureFile),
+// a NUL byte and anything that is not UTF-8, naming the line.
+Decoded Decode(const QByteArray& bytes, qint64 largest = LargestFile);
 
 // A count as "1,048,576".
 QString Grouped(qint64 number);

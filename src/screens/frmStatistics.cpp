@@ -124,9 +124,13 @@ frmStatistics::frmStatistics() : Form(QStringLiteral("frmStatistics"))
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setTextFormat(Qt::PlainText);
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // The figures and the note wrap beside the histogram rather than widen
+    // the window past the screen in a language with longer words.
+    lblSummary->setWordWrap(true);
     lblWarning = new QLabel(this);
     lblWarning->setObjectName(QStringLiteral("lblWarning"));
     lblWarning->setTextFormat(Qt::PlainText);
+    lblWarning->setWordWrap(true);
     picHistogram = new GradeHistogram(this);
 
     Label1 = new QLabel(tr("&Questions:"), this);

@@ -25,6 +25,8 @@ QString CheckQuestionFileReader(const ReadOutcome& outcome, const char* reader)
         for (const QString* text : {&found.texts.question, &found.texts.answer, &found.texts.phony1, &found.texts.phony2})
             if (text->isEmpty() || text->size() > QuestionFile::LongestText)
                 return fail(QStringLiteral("a usable question with an empty or overlong text"));
+        if (found.texts.picture && !Pictures::DescriptionRefusal(found.texts.picture->description).isEmpty())
+            return fail(QStringLiteral("a picture without a description that can be stored"));
     }
     for (const auto* notes : {&outcome.leftOut, &outcome.notes})
         for (const FileNote& note : *notes)
