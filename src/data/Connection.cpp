@@ -383,10 +383,17 @@ bool Connection::IsOpen() const
 
 QSqlDatabase Connection::Database() const { return QSqlDatabase::database(name_, false); }
 
+void Connection::RequireNoWalk() const
+{
+    if (walking_)
+        throw DbError(QCoreApplication::translate("Connection", "The database is busy saving results; try again when they are saved."));
+}
+
 QSqlQuery& Connection::Prepared(const QString& sql)
 {
     if (!IsOpen())
         throw DbError(QCoreApplication::translate("Connection", "Operation is not allowed when the object is closed."));
+    RequireNoWalk();
     auto found = prepared_.find(sql);
     if (found != prepared_.end())
         return *found->second;
@@ -399,6 +406,7 @@ QSqlQuery& Connection::Prepared(const QString& sql)
 
 void Connection::Exec(const QString& statement)
 {
+    RequireNoWalk();
     QSqlQuery query(Database());
     if (!query.exec(statement))
         throw DbError(EngineMessage(query.lastError()));
@@ -406,6 +414,7 @@ void Connection::Exec(const QString& statement)
 
 void Connection::Repeatable(Unit unit, const std::function<void()>& work)
 {
+    RequireNoWalk();
     // A store inside a read transaction would commit that transaction early.
     if (engine_ != DbEngine::PostgreSQL || writeDepth_ > 0 || (unit == Unit::Store && readDepth_ > 0))
         return work();
@@ -551,6 +560,7 @@ Connection::ReadTransaction::ReadTransaction(Connection& connection) : connectio
 {
     if (!connection_.IsOpen())
         return;
+    connection_.RequireNoWalk();
     counted_ = true;
     if (connection_.readDepth_++ == 0)
         began_ = connection_.Database().transaction();

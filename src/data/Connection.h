@@ -128,6 +128,10 @@ public:
     QSqlDatabase Database() const;
 
 private:
+    friend class Cursor;
+    // Throws while a Cursor walks this connection's rows: a server answers
+    // one query at a time, and another query would take the walk's rows.
+    void RequireNoWalk() const;
     void Exec(const QString& statement);
     void RequireWritable(const QString& databasePath);
 
@@ -153,6 +157,7 @@ private:
     int writeDepth_ = 0;  // inside a Transaction or a repeated unit
     bool opened_ = false;
     bool serverGone_ = false;  // the last reconnect gave up
+    bool walking_ = false;  // a Cursor is reading rows
     std::chrono::milliseconds reconnectLimit_ = ReconnectLimit;
     std::function<void(bool)> waitingNotice_;
 };

@@ -171,15 +171,17 @@ private:
 
 }
 
-Cursor::Cursor(Connection& connection, const SqlText& sql)
+Cursor::Cursor(Connection& connection, const SqlText& sql) : connection_(connection)
 {
+    connection.RequireNoWalk();
     if (connection.Engine() == DbEngine::PostgreSQL)
         engine_ = std::make_unique<ServerRows>(connection, sql);
     else
         engine_ = std::make_unique<SQLiteRows>(connection, sql);
+    connection.walking_ = true;
 }
 
-Cursor::~Cursor() = default;
+Cursor::~Cursor() { connection_.walking_ = false; }
 
 bool Cursor::Next() { return engine_->Next(); }
 

@@ -14,8 +14,9 @@ class Connection;
 // the engine holds, with no conversion on the way. Columns are read by
 // position, in the order the query selects them. Unlike a Recordset, a lost
 // connection is not waited for: the walk fails with the engine's message.
-// On a server no other query may run on the connection while the walk is
-// under way; a walk left before its end asks the server to stop sending.
+// No other query runs on the connection while the walk is under way (it
+// fails at once with a message saying why): on a server it would take the
+// walk's rows. A walk left before its end asks the server to stop sending.
 class Cursor {
 public:
     // Runs the query; throws DbError with the engine's message.
@@ -38,5 +39,6 @@ public:
     class Engine;
 
 private:
+    Connection& connection_;
     std::unique_ptr<Engine> engine_;
 };
