@@ -293,6 +293,10 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>This session has ended; please sign in again.</source>
         <translation>انتهت هذه الجلسة؛ يرجى تسجيل الدخول مرة أخرى.</translation>
     </message>
+    <message>
+        <source>The database is busy saving results; try again when they are saved.</source>
+        <translation>قاعدة البيانات مشغولة بحفظ النتائج؛ حاول مرة أخرى بعد حفظها.</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

@@ -293,6 +293,10 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>This session has ended; please sign in again.</source>
         <translation>Diese Sitzung ist beendet; bitte melden Sie sich erneut an.</translation>
     </message>
+    <message>
+        <source>The database is busy saving results; try again when they are saved.</source>
+        <translation>Die Datenbank speichert gerade Ergebnisse; versuchen Sie es erneut, wenn sie gespeichert sind.</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

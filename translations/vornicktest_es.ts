@@ -293,6 +293,10 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>This session has ended; please sign in again.</source>
         <translation>Esta sesión ha terminado; vuelva a iniciar sesión, por favor.</translation>
     </message>
+    <message>
+        <source>The database is busy saving results; try again when they are saved.</source>
+        <translation>La base de datos está guardando resultados; inténtelo de nuevo cuando estén guardados.</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

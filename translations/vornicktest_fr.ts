@@ -293,6 +293,10 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <source>This session has ended; please sign in again.</source>
         <translation>Cette session est terminée ; veuillez vous reconnecter.</translation>
     </message>
+    <message>
+        <source>The database is busy saving results; try again when they are saved.</source>
+        <translation>La base de données enregistre des résultats ; réessayez lorsqu&apos;ils seront enregistrés.</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

@@ -293,6 +293,10 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>This session has ended; please sign in again.</source>
         <translation>Esta sessão terminou; entre de novo, por favor.</translation>
     </message>
+    <message>
+        <source>The database is busy saving results; try again when they are saved.</source>
+        <translation>O banco de dados está salvando resultados; tente novamente quando estiverem salvos.</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>
