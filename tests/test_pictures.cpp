@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -364,6 +365,62 @@ private slots:
 
         env.Exec(QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = ?"), {test});
         QCOMPARE(PictureCount(env), 0);
+    }
+
+    // The view keeps the picture's room from its stored size at once and
+    // draws the pixels when they are decoded: only the last picture asked
+    // for, none for bytes that are no picture, and all of it when it is
+    // opened before its pixels came.
+    void decodedAwayFromTheScreen()
+    {
+        QWidget host;
+        host.resize(200, 200);
+        PictureView view(&host);
+        view.resize(100, 100);
+        QImage solid(30, 40, QImage::Format_RGB32);
+        solid.fill(Qt::blue);
+        Picture blue = *Pictures::FromBytes(Encode(solid, "PNG")).picture;
+        blue.description = QStringLiteral("A blue bar");
+        Picture red = *Pictures::FromBytes(Encode(Drawing(), "PNG")).picture;
+        red.description = QStringLiteral("A red square");
+        QSignalSpy ended(&view, &PictureView::DecodingEnded);
+        const auto settled = [&](int count) {
+            if (!QTest::qWaitFor([&] { return ended.count() >= count; }, 5000))
+                return false;
+            QTest::qWait(50);  // a decoding dropped earlier would have ended by now
+            return ended.count() == count;
+        };
+
+        view.Show(red);
+        QVERIFY(view.isVisibleTo(&host) && !view.Decoded());
+        QCOMPARE(view.sizeHint(), QSize(40, 30));
+        view.Show(blue);
+        QCOMPARE(view.sizeHint(), QSize(30, 40));
+        QVERIFY(settled(1));
+        QCOMPARE(view.accessibleDescription(), QStringLiteral("A blue bar"));
+        QCOMPARE(view.grab().toImage().pixelColor(50, 20), QColor(Qt::blue));  // centred, 30 wide
+
+        view.Show(Picture{"no picture at all", QStringLiteral("png"), 40, 30, QStringLiteral("Junk")});
+        QVERIFY(view.isVisibleTo(&host));
+        QVERIFY(settled(2));
+        QVERIFY(!view.isVisibleTo(&host) && !view.Decoded());
+        QCOMPARE(view.ShownSize(), QSize());
+
+        Picture unsized = red;
+        unsized.width = unsized.height = 0;
+        view.Show(unsized);
+        QVERIFY(!view.isVisibleTo(&host));
+        QVERIFY(settled(3));
+        QVERIFY(view.isVisibleTo(&host));
+        QCOMPARE(view.sizeHint(), QSize(40, 30));
+
+        view.Show(std::nullopt);
+        QVERIFY(!view.isVisibleTo(&host));
+        view.Show(red);
+        QDialog* window = view.OpenFullSize();
+        QVERIFY(window);
+        QCOMPARE(window->findChild<QLabel*>()->pixmap().toImage().pixelColor(15, 10), QColor(Qt::red));
+        QVERIFY(settled(4));
     }
 
     // A database of the version before pictures gets the table and its rule, its rows kept.

@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <utility>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -28,36 +30,63 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent)
 
 void PictureView::Show(const std::optional<Picture>& picture)
 {
-    image_ = picture ? Pictures::Image(*picture) : QImage();
+    if (decoding_)  // a picture still being decoded is no longer wanted
+        std::exchange(decoding_, nullptr)->deleteLater();
+    image_ = QImage();
+    natural_ = picture ? QSize(picture->width, picture->height) : QSize();
     description_ = picture ? picture->description : QString();
     setAccessibleDescription(description_);
     setToolTip(description_);
-    setVisible(!image_.isNull());
+    setVisible(!natural_.isEmpty());  // one stored without its size shows once decoded
     updateGeometry();
     update();
+    if (!picture)
+        return;
+    auto* watcher = new QFutureWatcher<QImage>(this);
+    decoding_ = watcher;
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher] {
+        if (watcher == decoding_)
+            TakeDecoded();
+    });
+    watcher->setFuture(QtConcurrent::run([shown = *picture] { return Pictures::Image(shown); }));
+}
+
+void PictureView::TakeDecoded()
+{
+    image_ = decoding_->result();
+    std::exchange(decoding_, nullptr)->deleteLater();
+    if (image_.isNull()) {
+        natural_ = QSize();
+        hide();  // stored bytes that are no picture: the slot shows as one without
+    } else if (image_.size() != natural_) {
+        natural_ = image_.size();
+        show();
+        updateGeometry();
+    }
+    update();
+    emit DecodingEnded();
 }
 
 QSize PictureView::ShownSize() const
 {
-    if (image_.isNull())
+    if (natural_.isEmpty())
         return {};
-    const QSize natural = image_.size();
-    return natural.width() <= width() && natural.height() <= height() ? natural
-                                                                       : natural.scaled(size(), Qt::KeepAspectRatio);
+    return natural_.width() <= width() && natural_.height() <= height() ? natural_
+                                                                         : natural_.scaled(size(), Qt::KeepAspectRatio);
 }
 
-QSize PictureView::sizeHint() const { return image_.size(); }
+QSize PictureView::sizeHint() const { return natural_; }
 
 QSize PictureView::minimumSizeHint() const
 {
-    return image_.isNull() ? QSize() : image_.size().scaled(SmallestSide, SmallestSide, Qt::KeepAspectRatio);
+    return natural_.isEmpty() ? QSize() : natural_.scaled(SmallestSide, SmallestSide, Qt::KeepAspectRatio);
 }
 
 int PictureView::heightForWidth(int width) const
 {
-    if (image_.isNull() || image_.width() == 0)
+    if (natural_.isEmpty())
         return 0;
-    return std::min(image_.height(), width * image_.height() / image_.width());
+    return std::min(natural_.height(), width * natural_.height() / natural_.width());
 }
 
 void PictureView::paintEvent(QPaintEvent*)
@@ -92,6 +121,10 @@ void PictureView::keyPressEvent(QKeyEvent* event)
 
 QDialog* PictureView::OpenFullSize()
 {
+    if (decoding_) {  // asked for before its pixels came
+        decoding_->waitForFinished();
+        TakeDecoded();
+    }
     if (image_.isNull())
         return nullptr;
     auto* window = new QDialog(this);

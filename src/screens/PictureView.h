@@ -2,6 +2,7 @@
 
 #include "exchange/Picture.h"
 
+#include <QFutureWatcher>
 #include <QImage>
 #include <QWidget>
 #include <optional>
@@ -13,13 +14,21 @@ class QDialog;
 // its description as what a screen reader reads. Enter, Return or a click
 // opens it at full size in a window of its own that Escape closes. Hidden
 // while the slot has no picture, so the screen is then laid out as without it.
+// The picture is decoded away from the screen's thread: the slot's texts show
+// at once, in a layout that already keeps the picture's room (its stored
+// size), and the pixels follow when they are ready.
 class PictureView : public QWidget {
     Q_OBJECT
 
 public:
     explicit PictureView(QWidget* parent);
 
+    // Shows `picture`, or hides the view for none; a picture shown before
+    // whose decoding has not ended is dropped.
     void Show(const std::optional<Picture>& picture);
+    // Whether the pixels of the picture shown are drawn (false for none, or
+    // for bytes that turned out not to be a picture: the view is then hidden).
+    bool Decoded() const { return !image_.isNull(); }
     // The size it is drawn at in the space it has now.
     QSize ShownSize() const;
     // Opens the full-size window; it is the view's child and goes with it.
@@ -30,12 +39,20 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
+signals:
+    // The picture shown was decoded, or found not to be one.
+    void DecodingEnded();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void TakeDecoded();
+
+    QSize natural_;  // the picture's own size, known before it is decoded
     QImage image_;
     QString description_;
+    QFutureWatcher<QImage>* decoding_ = nullptr;  // the picture shown, while it is decoded
 };
