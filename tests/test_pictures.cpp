@@ -398,7 +398,10 @@ private slots:
         QCOMPARE(view.sizeHint(), QSize(30, 40));
         QVERIFY(settled(1));
         QCOMPARE(view.accessibleDescription(), QStringLiteral("A blue bar"));
-        QCOMPARE(view.grab().toImage().pixelColor(50, 20), QColor(Qt::blue));  // centred, 30 wide
+        const QImage drawn = view.grab().toImage();
+        QCOMPARE(drawn.pixelColor(50, 20), QColor(Qt::blue));  // centred, 30 wide
+        QVERIFY(drawn.pixelColor(50, 60) != QColor(Qt::blue));  // and 40 high, not blown up to the 100 it has
+        QCOMPARE(view.ShownSize(), QSize(30, 40));
 
         view.Show(Picture{"no picture at all", QStringLiteral("png"), 40, 30, QStringLiteral("Junk")});
         QVERIFY(view.isVisibleTo(&host));
