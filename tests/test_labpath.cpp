@@ -70,6 +70,9 @@ private slots:
         Click(screen.cmdNext);
         const QString secondOrder = ShownOrder(screen);
         QVERIFY(screen.picQuestion->isVisible());  // slot 2's picture, through the student's role
+        QTRY_VERIFY(screen.picQuestion->Decoded());  // its bytes whole, as the server holds them
+        const QImage drawn = screen.picQuestion->grab().toImage();
+        QCOMPARE(drawn.pixelColor((drawn.width() - 4) / 2 + 2, 2), QColor(Qt::red));
         const int wrongLine = secondOrder.indexOf(u'1') == 0 ? 2 : 1;
         Choose(screen, wrongLine);
         Click(screen.cmdNext);

@@ -341,6 +341,9 @@ private slots:
         screen.resize(1000, 800);
         ProcessEvents();
         QCOMPARE(view.ShownSize(), QSize(40, 30));  // never enlarged
+        QTRY_VERIFY(view.Decoded());  // the stored bytes read back whole
+        const QImage drawn = view.grab().toImage();
+        QCOMPARE(drawn.pixelColor((drawn.width() - 40) / 2 + 15, 10), QColor(Qt::red));
         view.resize(20, 200);
         QCOMPARE(view.ShownSize(), QSize(20, 15));  // scaled to the space
         view.setFocus();

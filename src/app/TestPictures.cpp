@@ -1,6 +1,7 @@
 #include "TestPictures.h"
 
 #include "data/Connection.h"
+#include "data/Cursor.h"
 #include "data/DbError.h"
 
 #include <QSqlError>
@@ -8,8 +9,10 @@
 
 namespace {
 
+// Its numbers as text: the bytes are read as the engine holds them (see Read).
 const QString SelectPicture = QStringLiteral(
-    "SELECT fldBytes, fldFormat, fldWidth, fldHeight, fldDescription FROM Pictures WHERE fldTestNumber = ? AND fldSlot = ?");
+    "SELECT fldBytes, fldFormat, CAST(fldWidth AS TEXT), CAST(fldHeight AS TEXT), fldDescription FROM Pictures "
+    "WHERE fldTestNumber = ? AND fldSlot = ?");
 const QString StorePicture = QStringLiteral(
     "INSERT INTO Pictures (fldTestNumber, fldSlot, fldBytes, fldFormat, fldWidth, fldHeight, fldDescription) "
     "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (fldTestNumber, fldSlot) DO UPDATE SET fldBytes = excluded.fldBytes, "
@@ -17,43 +20,45 @@ const QString StorePicture = QStringLiteral(
     "fldDescription = excluded.fldDescription");
 const QString DeletePicture = QStringLiteral("DELETE FROM Pictures WHERE fldTestNumber = ? AND fldSlot = ?");
 
-void Run(Connection& connection, Connection::Unit unit, const QString& sql, const QVariantList& values,
-         const std::function<void(QSqlQuery&)>& read = {})
+void Store(Connection& connection, const QString& sql, const QVariantList& values)
 {
-    connection.Repeatable(unit, [&] {
+    connection.Repeatable(Connection::Unit::Store, [&] {
         QSqlQuery& query = connection.Prepared(sql);
         for (int i = 0; i < values.size(); ++i)
             query.bindValue(i, values[i]);
         if (!query.exec())
             throw DbError(EngineMessage(query.lastError()));
-        if (read)
-            read(query);
         query.finish();  // a statement left open would keep the file's read lock
     });
 }
 
 }
 
+// A server hands the bytes over as they are, not as hexadecimal text twice
+// their size that both ends would have to write and read.
 std::optional<Picture> TestPictures::Read(Connection& connection, qint64 testNumber, int slot)
 {
     std::optional<Picture> picture;
-    Run(connection, Connection::Unit::Read, SelectPicture, {testNumber, slot}, [&](QSqlQuery& query) {
-        if (query.next())
-            picture = Picture{query.value(0).toByteArray(), query.value(1).toString(), query.value(2).toInt(),
-                              query.value(3).toInt(), query.value(4).toString()};
+    connection.Repeatable(Connection::Unit::Read, [&] {
+        picture.reset();
+        Cursor row(connection, {SelectPicture, {testNumber, slot}}, Cursor::Values::Binary);
+        while (row.Next()) {
+            picture = Picture{row.Bytes(0).toByteArray(), QString::fromUtf8(row.Utf8(1)), static_cast<int>(row.Number(2)),
+                              static_cast<int>(row.Number(3)), QString::fromUtf8(row.Utf8(4))};
+        }
     });
     return picture;
 }
 
 void TestPictures::Write(Connection& connection, qint64 testNumber, int slot, const Picture& picture)
 {
-    Run(connection, Connection::Unit::Store, StorePicture,
-        {testNumber, slot, picture.bytes, picture.format, picture.width, picture.height, picture.description});
+    Store(connection, StorePicture,
+          {testNumber, slot, picture.bytes, picture.format, picture.width, picture.height, picture.description});
 }
 
 void TestPictures::Remove(Connection& connection, qint64 testNumber, int slot)
 {
-    Run(connection, Connection::Unit::Store, DeletePicture, {testNumber, slot});
+    Store(connection, DeletePicture, {testNumber, slot});
 }
 
 void TestPictures::ReadInto(Connection& connection, qint64 testNumber, TestDraft& draft)

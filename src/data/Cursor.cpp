@@ -15,6 +15,7 @@ public:
     virtual bool Next() = 0;
     virtual bool IsNull(int column) const = 0;
     virtual QByteArrayView Utf8(int column) const = 0;
+    virtual QByteArrayView Bytes(int column) const = 0;
 };
 
 namespace {
@@ -58,6 +59,11 @@ public:
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
         return {text, text ? sqlite3_column_bytes(statement_, column) : 0};
     }
+    QByteArrayView Bytes(int column) const override
+    {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));
+        return {bytes, bytes ? sqlite3_column_bytes(statement_, column) : 0};
+    }
 
 private:
     void Bind(int position, const QVariant& value)
@@ -94,7 +100,8 @@ QByteArray NumberedParameters(const QString& text)
 
 class ServerRows : public Cursor::Engine {
 public:
-    ServerRows(Connection& connection, const SqlText& sql) : db_(DriverHandle<PGconn>(connection, "pg_conn*"))
+    ServerRows(Connection& connection, const SqlText& sql, Cursor::Values format)
+        : db_(DriverHandle<PGconn>(connection, "pg_conn*"))
     {
         // The driver reads the end of its last query's results only when it
         // sends the next one, as this does first.
@@ -106,7 +113,7 @@ public:
             values.push_back(value.isNull() ? nullptr : texts.back().constData());
         }
         if (!PQsendQueryParams(db_, NumberedParameters(sql.text).constData(), static_cast<int>(values.size()), nullptr,
-                               values.data(), nullptr, nullptr, 0))
+                               values.data(), nullptr, nullptr, format == Cursor::Values::Binary ? 1 : 0))
             throw DbError(ConnectionMessage());
         running_ = true;
         PQsetSingleRowMode(db_);  // cannot fail right after the query was sent
@@ -136,6 +143,7 @@ public:
     {
         return {PQgetvalue(row_, 0, column), PQgetlength(row_, 0, column)};
     }
+    QByteArrayView Bytes(int column) const override { return Utf8(column); }
 
 private:
     // Asks the server to stop sending and reads what is on its way.
@@ -171,11 +179,11 @@ private:
 
 }
 
-Cursor::Cursor(Connection& connection, const SqlText& sql) : connection_(connection)
+Cursor::Cursor(Connection& connection, const SqlText& sql, Values values) : connection_(connection)
 {
     connection.RequireNoWalk();
     if (connection.Engine() == DbEngine::PostgreSQL)
-        engine_ = std::make_unique<ServerRows>(connection, sql);
+        engine_ = std::make_unique<ServerRows>(connection, sql, values);
     else
         engine_ = std::make_unique<SQLiteRows>(connection, sql);
     connection.walking_ = true;
@@ -190,3 +198,5 @@ bool Cursor::IsNull(int column) const { return engine_->IsNull(column); }
 QByteArrayView Cursor::Utf8(int column) const { return engine_->Utf8(column); }
 
 qint64 Cursor::Number(int column) const { return engine_->Utf8(column).toLongLong(); }
+
+QByteArrayView Cursor::Bytes(int column) const { return engine_->Bytes(column); }

@@ -19,8 +19,13 @@ class Connection;
 // walk's rows. A walk left before its end asks the server to stop sending.
 class Cursor {
 public:
+    // How a server hands values over: as text, or as the bytes it holds
+    // (a picture's bytes as they are, not written out as hexadecimal text;
+    // a number then comes as binary, so a query reads numbers as text).
+    enum class Values { Text, Binary };
+
     // Runs the query; throws DbError with the engine's message.
-    Cursor(Connection& connection, const SqlText& sql);
+    Cursor(Connection& connection, const SqlText& sql, Values values = Values::Text);
     ~Cursor();
     Cursor(const Cursor&) = delete;
     Cursor& operator=(const Cursor&) = delete;
@@ -35,6 +40,9 @@ public:
     QByteArrayView Utf8(int column) const;
     // The value as a whole number; 0 for Null or a text that is none.
     qint64 Number(int column) const;
+    // The bytes of a BLOB (a bytea read with Values::Binary); valid until
+    // the next move.
+    QByteArrayView Bytes(int column) const;
 
     class Engine;
 

@@ -1,5 +1,6 @@
 #include "LabSession.h"
 
+#include "Cursor.h"
 #include "DbError.h"
 
 #include <QSqlError>
@@ -143,14 +144,22 @@ LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
 
 std::optional<LabSession::SlotPicture> LabSession::PictureOf(qint64 testNumber, int slot)
 {
+    // The bytes as the server holds them, not as hexadecimal text twice their
+    // size: with a lab's workstations all asking at once, writing and reading
+    // that text is most of a picture's cost.
     std::optional<SlotPicture> picture;
-    Call(Repeatable, QStringLiteral("SELECT picture, picture_format, width, height, description FROM vt_picture(?, ?)"),
-         {testNumber, slot}, [&picture](QSqlQuery& query) {
-             picture.reset();
-             if (query.next())
-                 picture = SlotPicture{query.value(0).toByteArray(), query.value(1).toString(), query.value(2).toInt(),
-                                       query.value(3).toInt(), query.value(4).toString()};
-         });
+    const SqlText sql{QStringLiteral("SELECT picture, picture_format, CAST(width AS TEXT), CAST(height AS TEXT), "
+                                     "description FROM vt_picture(?, ?)"),
+                      {testNumber, slot}};
+    connection_.Repeatable(Repeatable, [&] {
+        picture.reset();
+        Cursor row(connection_, sql, Cursor::Values::Binary);
+        while (row.Next()) {
+            picture = SlotPicture{row.Bytes(0).toByteArray(), QString::fromUtf8(row.Utf8(1)),
+                                  static_cast<int>(row.Number(2)), static_cast<int>(row.Number(3)),
+                                  QString::fromUtf8(row.Utf8(4))};
+        }
+    });
     return picture;
 }
 
