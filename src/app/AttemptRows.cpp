@@ -44,15 +44,14 @@ Attempt PlainAttempt(const StoredAttempt& stored)
 
 }
 
-bool AttemptRows::Each(Connection& connection, std::optional<qint64> test, std::optional<qint64> student,
+void AttemptRows::Each(Connection& connection, std::optional<qint64> test, std::optional<qint64> student,
                        const std::function<bool(const StoredAttempt&)>& take)
 {
     Cursor rows(connection, Sql::ResultsInFileOrder(connection.Engine(), test, student));
     while (rows.Next()) {
         if (!take(AttemptAt(rows)))
-            return false;
+            return;
     }
-    return true;
 }
 
 std::vector<Attempt> AttemptRows::Load(Connection& connection, std::optional<qint64> test,

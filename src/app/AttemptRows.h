@@ -17,8 +17,8 @@ namespace AttemptRows {
 // no more than one is held however many there are; ordered by test number,
 // then student name (by code point), then student number. An attempt whose
 // student or test is gone shows an empty name. Stops when `take` returns
-// false; returns whether every attempt was handed over.
-bool Each(Connection& connection, std::optional<qint64> test, std::optional<qint64> student,
+// false.
+void Each(Connection& connection, std::optional<qint64> test, std::optional<qint64> student,
           const std::function<bool(const StoredAttempt&)>& take);
 
 // The same attempts all at once, as plain values.

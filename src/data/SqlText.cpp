@@ -65,10 +65,6 @@ SqlText StudentsNamed(const QString& name)
 
 SqlText TestTitles() { return {QStringLiteral("SELECT fldTestNumber, fldTestName FROM Tests"), {}}; }
 
-SqlText AllResults() { return {QStringLiteral("SELECT * FROM Results"), {}}; }
-
-SqlText StudentNames() { return {QStringLiteral("SELECT fldStudentNumber, fldStudentName FROM Passwords"), {}}; }
-
 SqlText StudentByNumber(qint64 studentNumber)
 {
     return {QStringLiteral("SELECT * FROM Passwords WHERE fldStudentNumber = ?"), {studentNumber}};

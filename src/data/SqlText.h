@@ -26,10 +26,6 @@ SqlText ResultsOfTest(qint64 testNumber);
 SqlText StudentsNamed(const QString& name);
 // Every test's number and stored title, nothing else.
 SqlText TestTitles();
-// Every attempt of every student and test.
-SqlText AllResults();
-// Every student's number and name, nothing else.
-SqlText StudentNames();
 // The student with that number, every field.
 SqlText StudentByNumber(qint64 studentNumber);
 // Every unfinished attempt with its student's name, its test's title and
