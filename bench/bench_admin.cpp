@@ -4,6 +4,7 @@
 // straight through QSqlQuery. Each reports both times and their ratio.
 #include "BenchEnv.h"
 #include "app/Module1.h"
+#include "work/StudentWork.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 
@@ -60,8 +61,7 @@ void SeedTests(BenchEnv& env)
 frmAdmin& SignedInAdmin()
 {
     cnDatabase.Open(platform().ProgramFolder() + QStringLiteral("/Ostrel.mdb"));
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    rsTests.Open(Sql::AllTests(), cnDatabase);
+    Student().ReadAtStart();
     Screens::Show<frmAdmin>();
     QCoreApplication::processEvents();
     return Screens::Get<frmAdmin>();

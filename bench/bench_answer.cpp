@@ -4,6 +4,7 @@
 // QSqlQuery with the same synchronous setting, reported as their ratio.
 #include "BenchEnv.h"
 #include "app/Module1.h"
+#include "work/StudentWork.h"
 #include "screens/Screens.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
@@ -44,8 +45,7 @@ void Seed(BenchEnv& env)
 frmQuestions& BegunAttempt(BenchEnv& env)
 {
     Module1::cnDatabase.Open(env.DatabasePath());
-    Module1::rsPasswords.Open(Sql::AllPasswords(), Module1::cnDatabase);
-    Module1::rsTests.Open(Sql::AllTests(), Module1::cnDatabase);
+    Student().ReadAtStart();
     frmMain& home = Screens::Get<frmMain>();
     home.lstResults->setCurrentRow(0);
     env.fake.modalUsers.push_back([](QWidget& intro) { static_cast<frmQuestionsIntro&>(intro).cmdBegin->click(); });

@@ -6,6 +6,7 @@
 // attempts on the large history.
 #include "BenchEnv.h"
 #include "app/Module1.h"
+#include "work/StudentWork.h"
 #include "screens/Screens.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
@@ -99,8 +100,7 @@ frmMain& SignedIn(BenchEnv& env)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Module1::Reset();
     cnDatabase.OpenProgramDatabase(env.DatabasePath().section(u'/', 0, -2));
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    rsTests.Open(Sql::AllTests(), cnDatabase);
+    Student().ReadAtStart();
     return Screens::Get<frmMain>();
 }
 

@@ -8,7 +8,7 @@
 #include "BenchEnv.h"
 #include "TestServer.h"
 #include "app/Module1.h"
-#include "app/ResultsExport.h"
+#include "work/ResultsExport.h"
 #include "data/Connection.h"
 #include "data/SqlText.h"
 

@@ -66,7 +66,7 @@ void FillResultsListOf1000Tests(benchmark::State& state)
     Module1::cnDatabase.OpenProgramDatabase(env->fake.programFolder);
     QListWidget list;
     for (auto _ : state) {
-        ShowResultRows(list, ResultsRows(Student));
+        ShowResultRows(list, ResultsRows(Module1::cnDatabase, Student));
         benchmark::DoNotOptimize(list.count());
     }
     state.counters["rows"] = list.count();

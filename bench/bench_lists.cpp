@@ -4,6 +4,7 @@
 // the fields the fill uses.
 #include "BenchEnv.h"
 #include "app/Module1.h"
+#include "work/StudentWork.h"
 #include "screens/Screens.h"
 #include "screens/frmMain.h"
 
@@ -57,8 +58,7 @@ static void LoadTestList(benchmark::State& state)
     BenchEnv env;
     Seed(env);
     Module1::cnDatabase.Open(env.DatabasePath());
-    Module1::rsPasswords.Open(Sql::AllPasswords(), Module1::cnDatabase);
-    Module1::rsTests.Open(Sql::AllTests(), Module1::cnDatabase);
+    Student().ReadAtStart();
     frmMain& home = Screens::Get<frmMain>();
     for (auto _ : state) {
         home.Load_Test_List();

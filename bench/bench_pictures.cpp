@@ -19,7 +19,8 @@
 #include "BenchEnv.h"
 #include "BenchPictures.h"
 #include "app/Module1.h"
-#include "app/TestPictures.h"
+#include "work/StudentWork.h"
+#include "work/TestPictures.h"
 #include "exchange/Picture.h"
 #include "screens/ResultsList.h"
 #include "work/RecordsetWork.h"
@@ -120,8 +121,7 @@ void OpenDatabaseOf(BenchEnv& env)
     Module1::Reset();
     SetPlatform(&env.fake);
     cnDatabase.OpenProgramDatabase(env.fake.programFolder);
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    rsTests.Open(Sql::AllTests(), cnDatabase);
+    Student().ReadAtStart();
 }
 
 void CloseAll()
@@ -244,7 +244,7 @@ void TimeLists(BenchEnv& env, ListTimes& times)
     if (admin.lstTests->count() != ListTests)
         throw std::runtime_error("the test list is not complete");
     QListWidget results;
-    times.adminResults.push_back(SecondFill([&] { ShowResultRows(results, ResultsRows(1)); }));
+    times.adminResults.push_back(SecondFill([&] { ShowResultRows(results, ResultsRows(Module1::cnDatabase, 1)); }));
     CloseAll();
 }
 

@@ -5,6 +5,7 @@
 // begun, attempt stored with its deadline), as the ratio of their medians.
 #include "BenchEnv.h"
 #include "app/Module1.h"
+#include "work/StudentWork.h"
 #include "screens/Screens.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
@@ -86,8 +87,7 @@ double TimeToTestScreen(BenchEnv& env)
     env.fake.modalUsers.push_back([](QWidget& intro) { static_cast<frmQuestionsIntro&>(intro).cmdBegin->click(); });
     const auto started = std::chrono::steady_clock::now();
     cnDatabase.OpenProgramDatabase(env.DatabasePath().section(u'/', 0, -2));
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    rsTests.Open(Sql::AllTests(), cnDatabase);
+    Student().ReadAtStart();
     frmMain& home = Screens::Get<frmMain>();
     home.lstResults->setCurrentRow(0);
     home.cmdTakeTest_Click();

@@ -4,7 +4,7 @@
 // ratio, and the analysis alone.
 #include "BenchEnv.h"
 #include "analysis/ItemAnalysis.h"
-#include "app/AttemptRows.h"
+#include "work/AttemptRows.h"
 #include "app/Module1.h"
 
 #include <QSqlDatabase>

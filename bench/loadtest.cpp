@@ -31,7 +31,7 @@
 #include "FakePlatform.h"
 #include "BenchPictures.h"
 #include "app/Module1.h"
-#include "app/TestPictures.h"
+#include "work/TestPictures.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/LabSession.h"
@@ -159,13 +159,17 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
             return 1;
 
         QElapsedTimer clock;
-        rsTests.Close();
+        Recordset named;
+        named.Open(Sql::StudentsNamed(StudentName(index)), cnDatabase);
+        const QVariant student = named.Field(QStringLiteral("fldStudentNumber"));
+        Recordset rsTests;
+        Recordset rsResults;
         rsTests.Open(Sql::AllTests(), cnDatabase);
-        rsResults.Open(Sql::ResultOfStudentInTest(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(),
+        rsResults.Open(Sql::ResultOfStudentInTest(student.toLongLong(),
                                                   rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong()),
                        cnDatabase);
         rsResults.AddNew();
-        rsResults.SetField(QStringLiteral("fldStudentNumber"), rsPasswords.Field(QStringLiteral("fldStudentNumber")));
+        rsResults.SetField(QStringLiteral("fldStudentNumber"), student);
         rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber")));
         rsResults.Update();
         qint64 slowestNs = 0;
@@ -193,7 +197,7 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         Store(rsResults, QStringLiteral("fldDate"), fake.TodayShortDate());
         rsResults.Close();
         rsTests.Close();
-        ShowResultRows(*Screens::Get<frmMain>().lstResults, ResultsRows(rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong()));
+        ShowResultRows(*Screens::Get<frmMain>().lstResults, ResultsRows(cnDatabase, student.toLongLong()));
         std::printf("done %lld %lld %lld %s\n", static_cast<long long>(started), static_cast<long long>(answered),
                     static_cast<long long>(slowestNs), display.Words().constData());
         return 0;

@@ -3,7 +3,7 @@
 #include "app/ErrorPolicy.h"
 #include "app/Language.h"
 #include "app/Module1.h"
-#include "app/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 #include "screens/Screens.h"
 #include "screens/frmEntry.h"
 

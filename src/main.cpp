@@ -2,7 +2,7 @@
 #include "app/Language.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
-#include "app/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 #include "screens/Screens.h"
 #include "screens/frmEntry.h"
 

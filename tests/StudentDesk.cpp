@@ -1,8 +1,7 @@
 #include "StudentDesk.h"
 
 #include "TestEnv.h"
-#include "app/ListRows.h"
-#include "app/Module1.h"
+#include "rules/ListRows.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
 #include "screens/frmMain.h"
@@ -13,18 +12,10 @@
 #include <QtWidgets>
 #include <stdexcept>
 
-using namespace Module1;
-
 void SignIn(TestEnv& env, qint64 studentNumber)
 {
     env.OpenDatabase();
-    if (env.SignInOnLab(studentNumber))
-        return;
-    rsPasswords.MoveFirst();
-    while (!rsPasswords.Eof() && rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong() != studentNumber)
-        rsPasswords.MoveNext();
-    if (rsPasswords.Eof())
-        throw std::runtime_error("no such student");
+    env.SignInStudent(studentNumber);
 }
 
 frmMain& Home()
@@ -74,7 +65,7 @@ frmQuestions& TakePicked(TestEnv& env, frmMain& home, bool introduced)
 
 QString ShownOrder(const frmQuestions& screen)
 {
-    const QString slot = QString::number(CurrentQuestion);
+    const QString slot = QString::number(screen.CurrentQuestion);
     const QStringList texts{QStringLiteral("A") + slot, QStringLiteral("P%1a").arg(slot), QStringLiteral("P%1b").arg(slot)};
     QString order;
     for (const QLabel* line : {screen.lblAnswer1, screen.lblAnswer2, screen.lblAnswer3}) {

@@ -147,7 +147,7 @@ void TestBlip::blipsAreSurvived()
     AwaitRestart(*pause);
     QCOMPARE(env.fake.notices, (QStringList{Waiting, QString()}));
     QVERIFY(!env.fake.ended && env.fake.shown.empty());
-    QCOMPARE(CurrentQuestion, 3);
+    QCOMPARE(screen.CurrentQuestion, 3);
     QCOMPARE(GreenNumbers(screen).left(4), QStringLiteral("1100"));
     const QString third = AnswerLineOneAndGoOn(screen);
     pause = PauseServer(server_, 3);

@@ -28,6 +28,8 @@ namespace {
 QString StoreFailure()
 {
     return FailureOf([] {
+        Recordset rsPasswords;
+        rsPasswords.Open(Sql::StudentByNumber(0), cnDatabase);
         rsPasswords.AddNew();
         rsPasswords.SetField(QStringLiteral("fldStudentName"), QStringLiteral("Waiting"));
         rsPasswords.Update();
@@ -55,6 +57,11 @@ void TestData::misuseIsReported()
     for (int test = 7; test <= 9; ++test)
         env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, ?)"), {test});
     env.OpenDatabase();
+    Recordset rsPasswords;
+    Recordset rsTests;
+    Recordset rsResults;
+    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    rsTests.Open(Sql::AllTests(), cnDatabase);
     // Null is kept apart from empty text.
     QVERIFY(!rsTests.IsNull(QStringLiteral("fldQ1")) && rsTests.IsNull(QStringLiteral("fldQ2")));
     // A deleted row is gone at once and skipped afterwards.

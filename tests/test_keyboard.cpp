@@ -5,7 +5,7 @@
 #include "UserActions.h"
 #include "app/Language.h"
 #include "app/Module1.h"
-#include "app/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 #include "screens/ScreenRoles.h"
 #include "screens/Screens.h"
 #include "screens/SlotScreen.h"
@@ -254,7 +254,7 @@ private slots:
         for (const auto& [key, modifiers] : {std::pair{Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_Right, Qt::AltModifier},
                                              {Qt::Key_PageUp, Qt::NoModifier}, {Qt::Key_Left, Qt::AltModifier}}) {
             Press(key, modifiers);
-            steps += QString::number(CurrentQuestion);
+            steps += QString::number(test.CurrentQuestion);
         }
         QCOMPARE(steps, QStringLiteral("2321"));
         QCOMPARE(QStringList({Heard(test.lblQuestionNumber[0]), Heard(test.lblQuestionNumber[1])}),

@@ -45,6 +45,11 @@ void TestLab::storesOverOtherChangesAreRefused()
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (?, ?)"),
              {ann, env.AddTest(QStringLiteral("T"))});
     env.OpenDatabase();
+    Recordset rsPasswords;
+    Recordset rsTests;
+    Recordset rsResults;
+    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    rsTests.Open(Sql::AllTests(), cnDatabase);
     rsResults.Open(Sql::ResultsOfStudent(ann), cnDatabase);
     Connection b(QStringLiteral("workstation-b"));
     b.OpenProgramDatabase(env.fake.programFolder);
@@ -53,17 +58,17 @@ void TestLab::storesOverOtherChangesAreRefused()
     other.SetField(QStringLiteral("fldPassword"), QStringLiteral("set by B"));
     other.Update();
     rsPasswords.SetField(QStringLiteral("fldPassword"), QStringLiteral("set by A"));
-    QCOMPARE(FailureOf([] { rsPasswords.Update(); }), Conflict);
+    QCOMPARE(FailureOf([&] { rsPasswords.Update(); }), Conflict);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldPassword FROM Passwords")), QStringList{"set by B"});
 
     env.Exec(QStringLiteral("UPDATE Results SET fldQ1 = '1231C'"));
     rsResults.SetField(QStringLiteral("fldQ1"), QStringLiteral("1232X"));
-    QCOMPARE(FailureOf([] { rsResults.Update(); }), Conflict);
+    QCOMPARE(FailureOf([&] { rsResults.Update(); }), Conflict);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1 FROM Results")), QStringList{"1231C"});
 
     env.Exec(QStringLiteral("DELETE FROM Tests"));
     rsTests.SetField(QStringLiteral("fldDescription"), QStringLiteral("edited"));
-    QCOMPARE(FailureOf([] { rsTests.Update(); }), Conflict);
+    QCOMPARE(FailureOf([&] { rsTests.Update(); }), Conflict);
     QCOMPARE(TestCount(env), 0);
 
     REQUIRE_SERVER();

@@ -4,7 +4,7 @@
 #include "TestEnv.h"
 #include "analysis/AnalysisText.h"
 #include "app/Language.h"
-#include "app/ListRows.h"
+#include "rules/ListRows.h"
 #include "data/ServerSettings.h"
 #include "exchange/Csv.h"
 #include "screens/Screens.h"

@@ -312,7 +312,7 @@ private slots:
         Click(editor.cmdNext);  // no description: refused, still on slot 1, nothing stored
         QCOMPARE(LastBox(env.fake), QStringLiteral("A picture needs a description for students who cannot see it. Type one in "
                                                    "the box under the picture, or remove the picture.|Picture|OK"));
-        QCOMPARE(Module1::CurrentQuestion, std::int16_t(1));
+        QCOMPARE(editor.CurrentQuestion, std::int16_t(1));
         QCOMPARE(PictureCount(env), 0);
         TypeInto(editor.txtPictureDescription, QStringLiteral("A red square"));
         Click(editor.cmdNext);

@@ -2,7 +2,7 @@
 // the printing route, the help window and the single-instance lock.
 #include "TestEnv.h"
 #include "app/Language.h"
-#include "app/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 #include "data/Schema.h"
 #include "report/ReportPrinter.h"
 #include "report/ResultsReport.h"

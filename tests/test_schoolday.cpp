@@ -54,7 +54,7 @@ struct Student {
     bool finished = false;
 };
 
-struct TestRow {
+struct TestState {
     QString name;
     int minutes = 0, written = 0;  // slots 1 to `written` hold their texts, the rest Null
 };
@@ -134,18 +134,18 @@ private slots:
             if (s == 8) {
                 // On slot 8, unanswered: back to 7 by its number, which stores nothing.
                 QTest::mouseClick(screen.lblQuestionNumber[6], Qt::LeftButton);
-                QCOMPARE(CurrentQuestion, 7);
+                QCOMPARE(screen.CurrentQuestion, 7);
                 STEP(ExpectDatabase());
                 // The slot comes back as it was left: its order kept, its line chosen.
                 QCOMPARE(ShownOrder(screen), ada_.records[7].left(3));
                 QCOMPARE(ChosenLine(screen.optAnswer), ada_.records[7].mid(3, 1).toInt());
                 STEP(Answer(screen, ada_, u'3', screen.cmdNext));
             }
-            QCOMPARE(CurrentQuestion, s);
+            QCOMPARE(screen.CurrentQuestion, s);
             STEP(Answer(screen, ada_, s % 4 == 0 ? u'2' : u'1', screen.cmdNext));
         }
         Click(screen.cmdNext);
-        QCOMPARE(CurrentQuestion, 25);
+        QCOMPARE(screen.CurrentQuestion, 25);
         STEP(ExpectDatabase());
         STEP(Answer(screen, ada_, u'1', screen.cmdDone));
         ProcessEvents();
@@ -309,7 +309,7 @@ private:
     // Picks the line showing `digit` and leaves the slot with `leave`; the record is stored at once.
     void Answer(frmQuestions& screen, Student& student, QChar digit, QPushButton* leave)
     {
-        const int s = CurrentQuestion;
+        const int s = screen.CurrentQuestion;
         const QString order = ShownOrder(screen);
         QVERIFY2(order.contains(u'1') && order.contains(u'2') && order.contains(u'3'), qPrintable(order));
         const int line = static_cast<int>(order.indexOf(digit)) + 1;
@@ -359,7 +359,7 @@ private:
     bool dayBroken_ = false;
     Student ada_{QStringLiteral("Ada Lind"), QStringLiteral("rowan tree")};
     Student bo_{QStringLiteral("Bo Quist"), QStringLiteral("elm7 leaf")};
-    QMap<qint64, TestRow> tests_;
+    QMap<qint64, TestState> tests_;
     qint64 fractions_ = 0;
     qint64 decimals_ = 0;
 };

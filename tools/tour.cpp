@@ -5,9 +5,9 @@
 // that language.
 #include "app/ErrorPolicy.h"
 #include "app/Language.h"
-#include "app/ListRows.h"
+#include "rules/ListRows.h"
 #include "app/Module1.h"
-#include "app/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 #include "data/Schema.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"

@@ -12,11 +12,11 @@
 // Success exits with 0; any error exits with 1 (2 for a wrong command line)
 // and one line on stderr, and leaves the database and the files as they were.
 #include "analysis/AnalysisText.h"
-#include "app/AttemptRows.h"
-#include "app/ResultsExport.h"
-#include "app/TestPictures.h"
-#include "app/TestRows.h"
-#include "app/TestRules.h"
+#include "work/AttemptRows.h"
+#include "work/ResultsExport.h"
+#include "work/TestPictures.h"
+#include "work/TestRows.h"
+#include "rules/TestRules.h"
 #include "data/Connection.h"
 #include "app/Language.h"
 #include "data/DbError.h"

@@ -1,7 +1,6 @@
 #include "ErrorPolicy.h"
 
 #include "Platform.h"
-#include "data/Connection.h"
 #include "data/DbError.h"
 
 #include <QString>
@@ -44,15 +43,13 @@ void NoticeWaitingForServer(bool waiting)
                                   : QString());
 }
 
-bool RunAllOrNothing(Connection& connection, const std::function<void()>& steps)
+bool TellFailure(const std::function<void()>& step, const QString& title)
 {
     try {
-        Connection::Transaction transaction(connection);
-        steps();
-        transaction.Commit();
+        step();
         return true;
     } catch (const DbError& error) {
-        platform().MsgBox(error.message(), MsgButtons::OK, QString());
+        platform().MsgBox(error.message(), MsgButtons::OK, title);
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 // The two ways a handler treats a failing database step.
@@ -13,13 +14,10 @@
 void RunGuarded(const std::function<void()>& handler);
 void IgnoreErrors(const std::function<void()>& step);
 
-class Connection;
-
 // Tells the user, through the platform's notice, while the connection to a
 // lab's server is lost and the program waits to store or read again.
 void NoticeWaitingForServer(bool waiting);
 
-// Runs `steps` as one transaction on `connection`: when a step fails,
-// everything it stored is rolled back, the user sees the engine's message,
-// and the result is false. The program goes on.
-bool RunAllOrNothing(Connection& connection, const std::function<void()>& steps);
+// Runs `step`; when the database refuses it, the user sees the engine's
+// message (under `title`) and the result is false. The program goes on.
+bool TellFailure(const std::function<void()>& step, const QString& title = QString());

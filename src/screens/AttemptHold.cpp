@@ -1,7 +1,7 @@
 #include "AttemptHold.h"
 
 #include "app/Platform.h"
-#include "data/DbError.h"
+#include "app/ErrorPolicy.h"
 #include "work/AdminWork.h"
 #include "work/AttemptControl.h"
 
@@ -15,12 +15,8 @@ namespace {
 bool Told(const QString& title, const std::function<Refusal()>& step)
 {
     Refusal refusal = Refusal::None;
-    try {
-        refusal = step();
-    } catch (const DbError& error) {
-        MsgBox(error.message(), title);
+    if (!TellFailure([&] { refusal = step(); }, title))
         return false;
-    }
     if (refusal == Refusal::Finished)
         MsgBox(QCoreApplication::translate("AttemptHold", "This attempt is finished already."), title);
     else if (refusal == Refusal::NoAttempt)

@@ -1,11 +1,9 @@
 #include "QuestionFiles.h"
 
 #include "Screens.h"
-#include "app/Module1.h"
 #include "app/Platform.h"
-#include "app/TestPictures.h"
-#include "app/TestRows.h"
-#include "app/TestRules.h"
+#include "work/AdminWork.h"
+#include "rules/TestRules.h"
 #include "exchange/QuestionFile.h"
 #include "frmNewTestIntro.h"
 
@@ -60,7 +58,6 @@ bool QuestionFiles::PrepareImport()
            ImportTitle());
     if (!whyNoTest.isEmpty())
         return false;
-    Module1::blnNewTest = true;
     frmNewTestIntro& intro = Screens::Get<frmNewTestIntro>();
     intro.txtTestName->setText(outcome.proposedTitle.left(TestRules::LongestTitle).trimmed());
     intro.importedQuestions = outcome.Questions();
@@ -83,10 +80,12 @@ QString QuestionFiles::FileNameFor(const QString& title)
     return name.isEmpty() ? QStringLiteral("questions") : name;
 }
 
-void QuestionFiles::ExportTest(const Recordset& tests)
+void QuestionFiles::ExportTest(qint64 test)
 {
-    TestDraft draft = TestRows::Draft(tests);
-    TestPictures::ReadInto(Module1::cnDatabase, tests.Field(QStringLiteral("fldTestNumber")).toLongLong(), draft);
+    const std::optional<TestDraft> stored = Administrator().Test(test, true);
+    if (!stored)
+        return;
+    const TestDraft& draft = *stored;
     const QStringList suffixes{QStringLiteral(".gift"), QStringLiteral(".txt"), QStringLiteral(".xml")};
     const std::array formats{QuestionFormat::Gift, QuestionFormat::Aiken, QuestionFormat::Moodle};
     const FileChoice choice = platform().ChooseFile(

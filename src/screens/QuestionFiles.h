@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class Recordset;
-
 // The catalogue's Import... and Export...: question files (GIFT, Aiken) in
 // and out through the user's file dialogs and message boxes.
 namespace QuestionFiles {
@@ -15,9 +13,10 @@ namespace QuestionFiles {
 // and loaded nothing, when the user cancels or the file gives no test.
 bool PrepareImport();
 
-// Writes the current test of `tests` to a GIFT or Aiken file the user
-// names, and tells what was written and what the format could not carry.
-void ExportTest(const Recordset& tests);
+// Writes the test to a GIFT, Aiken or Moodle XML file the user names, and
+// tells what was written and what the format could not carry. A test that
+// is gone writes nothing.
+void ExportTest(qint64 test);
 
 // Where file dialogs start: the user's documents folder, or else home.
 QString DocumentsFolder();

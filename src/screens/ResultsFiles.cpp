@@ -1,10 +1,8 @@
 #include "ResultsFiles.h"
 
 #include "QuestionFiles.h"
-#include "app/AttemptRows.h"
-#include "app/Module1.h"
 #include "app/Platform.h"
-#include "app/ResultsExport.h"
+#include "work/AdminWork.h"
 #include "exchange/Csv.h"
 
 #include <QCoreApplication>
@@ -70,7 +68,7 @@ std::optional<qint64> WriteResults(QWidget* over, std::optional<qint64> test, st
     progress.setAutoReset(false);
     progress.setMinimumDuration(ProgressAfterMs);
     progress.setValue(0);
-    return ResultsExport::Write(Module1::cnDatabase, test, student, file, [&](qint64 written) {
+    return Administrator().WriteResults(test, student, file, [&](qint64 written) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         // Attempts begun since they were counted go past the end of the bar.
         progress.setValue(static_cast<int>(std::min<qint64>(written, most)));
@@ -97,7 +95,7 @@ bool ResultsFiles::SaveCsv(const QByteArray& bytes, const QString& title, const 
 void ResultsFiles::SaveResults(QWidget* over, std::optional<qint64> test, std::optional<qint64> student,
                                const QString& suggestedName)
 {
-    const qint64 total = AttemptRows::Count(Module1::cnDatabase, test, student);
+    const qint64 total = Administrator().CountAttempts(test, student);
     if (total == 0) {
         MsgBox(QCoreApplication::translate("ResultsFiles", "There are no results to save yet."), SaveResultsTitle());
         return;

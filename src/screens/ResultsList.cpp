@@ -2,7 +2,7 @@
 
 #include "Form.h"
 #include "ListRowLook.h"
-#include "app/ListRows.h"
+#include "rules/ListRows.h"
 #include "app/Platform.h"
 #include "report/ResultsReport.h"
 

@@ -28,6 +28,21 @@ bool IsLoaded()
     return Find(typeid(T)) != nullptr;
 }
 
+// Loads the screen as Get does, handing it what it is about (a student, a
+// test) through `prepare` before its Form_Load runs. A screen loaded
+// already is returned as it is.
+template <class T, class Prepare>
+T& Load(Prepare&& prepare)
+{
+    if (Form* loaded = Find(typeid(T)))
+        return static_cast<T&>(*loaded);
+    auto* form = new T;
+    Register(typeid(T), form);
+    prepare(*form);
+    form->Form_Load();
+    return *form;
+}
+
 // Loads the screen if needed and shows it modeless.
 template <class T>
 void Show()

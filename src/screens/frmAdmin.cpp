@@ -5,9 +5,9 @@
 #include "ResultsFiles.h"
 #include "Screens.h"
 #include "TextBoxes.h"
-#include "app/ListRows.h"
-#include "app/Module1.h"
+#include "app/ErrorPolicy.h"
 #include "app/Platform.h"
+#include "rules/ListRows.h"
 #include "frmAttempts.h"
 #include "frmChangePassword.h"
 #include "frmEntry.h"
@@ -32,32 +32,16 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-using namespace Module1;
-
 namespace {
 
-const QString StudentNumberField = QStringLiteral("fldStudentNumber");
-const QString TestNumberField = QStringLiteral("fldTestNumber");
-
-// Fills `list` from every row of `rs`: the name, a run of blanks, the
-// number, each row carrying its number. `rs` is left past its last row.
-void FillKeyedRows(QListWidget& list, Recordset& rs, const QString& nameField, const QString& keyField, int gap)
+// Fills `list` with the rows: the name, a run of blanks, the number, each
+// row carrying its number.
+template <class Row>
+void FillKeyedRows(QListWidget& list, const std::vector<Row>& rows, int gap)
 {
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        const qint64 number = rs.Field(keyField).toLongLong();
-        Form::AddKeyedRow(list, KeyedRow::Build(rs.Text(nameField), gap, number), number);
-    }
-}
-
-// Walks `rs` from its first row to the row with that number; false, past the
-// last row, when there is none.
-bool MoveToNumber(Recordset& rs, const QString& keyField, qint64 number)
-{
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        if (rs.Field(keyField).toLongLong() == number)
-            return true;
-    }
-    return false;
+    list.clear();
+    for (const Row& row : rows)
+        Form::AddKeyedRow(list, KeyedRow::Build(row.name, gap, row.number), row.number);
 }
 
 // Selects the row carrying `number` without running the list's Click, so that
@@ -270,8 +254,6 @@ void frmAdmin::Refresh_Lists()
 {
     const std::optional<qint64> student = SelectedKey(lstStudents);
     const std::optional<qint64> test = SelectedKey(lstTests);
-    rsPasswords.Close();
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
     Fill_Student_List();
     Fill_Test_List();
     SelectQuietly(*lstStudents, student);
@@ -289,27 +271,26 @@ void frmAdmin::changeEvent(QEvent* event)
 
 void frmAdmin::Fill_Student_List()
 {
-    lstStudents->clear();
-    if (rsPasswords.RecordCount() == 0)
-        return;
-    FillKeyedRows(*lstStudents, rsPasswords, QStringLiteral("fldStudentName"), StudentNumberField,
-                  KeyedRow::StudentGap);
+    FillKeyedRows(*lstStudents, Administrator().Students(), KeyedRow::StudentGap);
 }
 
-bool frmAdmin::MoveToStudent(qint64 number)
+std::optional<qint64> frmAdmin::EditedStudent() const
 {
-    return MoveToNumber(rsPasswords, StudentNumberField, number);
+    if (txtStudentNumber->text().isEmpty())
+        return std::nullopt;
+    return Val(txtStudentNumber->text());
 }
 
 void frmAdmin::lstStudents_Click()
 {
     const std::optional<qint64> student = SelectedKey(lstStudents);
-    if (!student || !MoveToStudent(*student))
+    const std::optional<StudentAccount> account = student ? Administrator().Account(*student) : std::nullopt;
+    if (!account)
         return;
-    txtName->setText(rsPasswords.Text(QStringLiteral("fldStudentName")));
-    txtPassword->setText(rsPasswords.Text(QStringLiteral("fldPassword")));
-    txtStudentNumber->setText(rsPasswords.Text(StudentNumberField));
-    txtExtraTime->setText(QString::number(rsPasswords.Field(QStringLiteral("fldExtraTime")).toInt()));
+    txtName->setText(account->name);
+    txtPassword->setText(account->password);
+    txtStudentNumber->setText(QString::number(account->number));
+    txtExtraTime->setText(QString::number(account->extraPercent));
 }
 
 void frmAdmin::cmdAddStudent_Click()
@@ -324,7 +305,7 @@ void frmAdmin::cmdAddStudent_Click()
         txtPassword->setFocus();
         return;
     }
-    if (ShortNewLabPassword(txtPassword->text())) {
+    if (Administrator().ShortNewLabPassword(txtPassword->text(), EditedStudent())) {
         MsgBox(tr("Lab passwords must be at least 8 characters long."), tr("Error"));
         txtPassword->setFocus();
         return;
@@ -336,50 +317,17 @@ void frmAdmin::cmdAddStudent_Click()
         txtExtraTime->setFocus();
         return;
     }
-    if (NameTakenByAnother(txtName->text())) {
+    if (Administrator().NameTakenByAnother(txtName->text(), EditedStudent())) {
         MsgBox(tr("Another student already has the name \"%1\".\nPlease give this student a different name.")
                    .arg(txtName->text()),
                tr("Error"));
         txtName->setFocus();
         return;
     }
-    if (txtStudentNumber->text().isEmpty())
-        rsPasswords.AddNew();
-    else
-        MoveToStudent(Val(txtStudentNumber->text()));  // were it gone, storing reports the error
-    rsPasswords.SetField(QStringLiteral("fldStudentName"), txtName->text());
-    rsPasswords.SetField(QStringLiteral("fldPassword"), txtPassword->text());
-    rsPasswords.SetField(QStringLiteral("fldExtraTime"), *extraTime);
-    rsPasswords.Update();
+    // Were the edited student gone, storing reports the error.
+    Administrator().SaveAccount({EditedStudent().value_or(0), txtName->text(), txtPassword->text(), *extraTime});
     ClearStudentBoxes();
     Fill_Student_List();
-}
-
-// A lab's server can be reached over the network, where a short password is
-// soon guessed: a lab refuses one for a new student or as a new password. A
-// student's password that is not changed stays as it is.
-bool frmAdmin::ShortNewLabPassword(const QString& password)
-{
-    constexpr int Shortest = 8;
-    if (!cnDatabase.IsLabWorkstation() || password.size() >= Shortest)
-        return false;
-    return txtStudentNumber->text().isEmpty() || !MoveToStudent(Val(txtStudentNumber->text()))
-           || rsPasswords.Text(QStringLiteral("fldPassword")) != password;
-}
-
-// Names are compared exactly, as sign-in compares them. Only a changed name
-// is checked: the student being edited keeps their own name even where an
-// older database holds a twin of it.
-bool frmAdmin::NameTakenByAnother(const QString& name)
-{
-    Recordset named;
-    named.Open(Sql::StudentsNamed(name), cnDatabase);
-    const qint64 self = txtStudentNumber->text().isEmpty() ? -1 : Val(txtStudentNumber->text());
-    for (named.MoveFirst(); !named.Eof(); named.MoveNext()) {
-        if (named.Field(StudentNumberField).toLongLong() == self)
-            return false;
-    }
-    return named.RecordCount() != 0;
 }
 
 void frmAdmin::ClearStudentBoxes()
@@ -403,41 +351,27 @@ void frmAdmin::cmdDeleteStudent_Click()
     if (txtName->text().isEmpty() || txtStudentNumber->text().isEmpty())
         return;
     const qint64 number = Val(txtStudentNumber->text());
-    if (!MoveToStudent(number))
+    if (!Administrator().Account(number))
         return;
     if (!AskYesNo(tr("Are you sure you want to delete this student and all the test results?"),
                   tr("Delete The Current Student")))
         return;
     // The account and every result of it go together, or nothing goes.
-    if (!RunAllOrNothing(cnDatabase, [number] {
-            rsPasswords.Delete();
-            DeleteResultsOfStudent(number);
-        })) {
-        rsPasswords.Close();
-        rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    }
+    TellFailure([number] { Administrator().DeleteStudent(number); });
     ClearStudentBoxes();
     IgnoreErrors([this] { Fill_Student_List(); });
     txtName->setFocus();
 }
 
-// rsResults stays open on what was deleted.
-void frmAdmin::DeleteResultsOfStudent(qint64 number)
-{
-    rsResults.Close();
-    rsResults.Open(Sql::ResultsOfStudent(number), cnDatabase);
-    for (rsResults.MoveFirst(); !rsResults.Eof(); rsResults.MoveNext())
-        rsResults.Delete();
-}
-
 void frmAdmin::cmdView_Click()
 {
-    if (SelectedText(lstStudents).isEmpty()) {
+    const std::optional<qint64> student = SelectedKey(lstStudents);
+    if (SelectedText(lstStudents).isEmpty() || !student) {
         MsgBox(tr("Select a student first!"), tr("Error"));
         return;
     }
     Hide();
-    Screens::Show<frmTestResults>();
+    frmTestResults::ShowFor(*student, KeyedRow::NameOf(SelectedText(lstStudents)));
 }
 
 void frmAdmin::txtName_KeyPress(int keyAscii)
@@ -473,36 +407,29 @@ void frmAdmin::Form_QueryUnload()
 
 // ---- Test catalogue ---------------------------------------------------------
 
-void frmAdmin::ReopenAllTests()
-{
-    rsTests.Close();
-    rsTests.Open(Sql::AllTests(), cnDatabase);
-}
-
 void frmAdmin::Fill_Test_List()
 {
-    lstTests->clear();
-    ReopenAllTests();
-    if (rsTests.RecordCount() == 0)
-        return;
-    FillKeyedRows(*lstTests, rsTests, QStringLiteral("fldTestName"), TestNumberField, KeyedRow::TestGap);
+    FillKeyedRows(*lstTests, Administrator().Tests(), KeyedRow::TestGap);
 }
 
-bool frmAdmin::FindSelectedTest()
+std::optional<TestRow> frmAdmin::SelectedTest()
 {
     const std::optional<qint64> number = SelectedKey(lstTests);
     if (!number)
-        return false;
-    ReopenAllTests();
-    return MoveToNumber(rsTests, TestNumberField, *number);
+        return std::nullopt;
+    for (const TestRow& test : Administrator().Tests()) {
+        if (test.number == *number)
+            return test;
+    }
+    return std::nullopt;
 }
 
-void frmAdmin::OpenEditor(int slot)
+void frmAdmin::OpenEditor(std::optional<qint64> test, int slot)
 {
     Hide();
     bool shown = false;
-    IgnoreErrors([&shown] {
-        Screens::Show<frmNewTest>();
+    IgnoreErrors([&shown, test] {
+        frmNewTest::Open(test);
         shown = true;
     });
     if (shown && Screens::IsLoaded<frmNewTest>()) {
@@ -513,23 +440,15 @@ void frmAdmin::OpenEditor(int slot)
     // while loading: close whatever is left of the authoring and come back.
     Screens::Unload<frmNewTest>();
     Screens::Unload<frmNewTestIntro>();
-    blnNewTest = false;
     Show();
 }
 
-void frmAdmin::cmdAddTest_Click()
-{
-    blnNewTest = true;
-    // The new row goes into a recordset over the whole table.
-    IgnoreErrors([this] { ReopenAllTests(); });
-    OpenEditor();
-}
+void frmAdmin::cmdAddTest_Click() { OpenEditor(std::nullopt); }
 
 void frmAdmin::cmdEdit_Click()
 {
-    if (!FindSelectedTest())
-        return;
-    OpenEditor();
+    if (const std::optional<TestRow> test = SelectedTest())
+        OpenEditor(test->number);
 }
 
 // A file's questions go on as a new test, as Add does.
@@ -541,8 +460,8 @@ void frmAdmin::cmdImport_Click()
 
 void frmAdmin::cmdExport_Click()
 {
-    if (FindSelectedTest())
-        QuestionFiles::ExportTest(rsTests);
+    if (const std::optional<TestRow> test = SelectedTest())
+        QuestionFiles::ExportTest(test->number);
 }
 
 void frmAdmin::cmdDeleteTest_Click()
@@ -552,47 +471,30 @@ void frmAdmin::cmdDeleteTest_Click()
     if (!AskYesNo(tr("Are you sure you want to delete this test\r\n and all the corresponding student results?"),
                   tr("Delete The Selected Test")))
         return;
-    if (!FindSelectedTest())
+    const std::optional<TestRow> test = SelectedTest();
+    if (!test)
         return;
     // The test and every result of it go together, or nothing goes.
-    const qint64 number = rsTests.Field(TestNumberField).toLongLong();
-    RunAllOrNothing(cnDatabase, [number] {
-        rsTests.Delete();
-        if (rsResults.IsOpen())
-            rsResults.Close();
-        rsResults.Open(Sql::ResultsOfTest(number), cnDatabase);
-        DeleteOpenResults();
-    });
+    TellFailure([number = test->number] { Administrator().DeleteTest(number); });
     Fill_Test_List();
-}
-
-// rsResults holds the deleted test's results; each goes at once. An empty
-// set is closed, a non-empty one stays open.
-void frmAdmin::DeleteOpenResults()
-{
-    if (rsResults.RecordCount() == 0) {
-        rsResults.Close();
-        return;
-    }
-    for (rsResults.MoveFirst(); !rsResults.Eof(); rsResults.MoveNext())
-        rsResults.Delete();
 }
 
 void frmAdmin::cmdStatistics_Click()
 {
-    if (!FindSelectedTest())
+    const std::optional<TestRow> test = SelectedTest();
+    if (!test)
         return;
     frmStatistics& statistics = Screens::Get<frmStatistics>();
-    statistics.ShowTest(rsTests);
+    statistics.ShowTest(test->number);
     Hide();
     statistics.Show();
 }
 
 void frmAdmin::cmdSaveResults_Click()
 {
-    if (FindSelectedTest())
-        ResultsFiles::SaveResults(this, rsTests.Field(TestNumberField).toLongLong(), std::nullopt,
-                                  tr("%1 results.csv").arg(QuestionFiles::FileNameFor(rsTests.Text(QStringLiteral("fldTestName")))));
+    if (const std::optional<TestRow> test = SelectedTest())
+        ResultsFiles::SaveResults(this, test->number, std::nullopt,
+                                  tr("%1 results.csv").arg(QuestionFiles::FileNameFor(test->name)));
 }
 
 void frmAdmin::cmdAttempts_Click()
@@ -604,8 +506,8 @@ void frmAdmin::cmdAttempts_Click()
 // A test that is gone by now opens nothing: this screen shows again.
 void frmAdmin::EditSelectedTestAt(int slot)
 {
-    if (FindSelectedTest())
-        OpenEditor(slot);
+    if (const std::optional<TestRow> test = SelectedTest())
+        OpenEditor(test->number, slot);
     else
         Show();
 }

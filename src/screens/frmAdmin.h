@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form.h"
+#include "work/WorkValues.h"
 
 #include <array>
 
@@ -84,19 +85,13 @@ protected:
 private:
     void BuildLayout();
     void ClearStudentBoxes();
-    // Makes the row of the student with `number` current, searching from the
-    // first row; false when no row has it.
-    bool MoveToStudent(qint64 number);
-    // Reopens rsTests on every test, whatever another screen narrowed it to.
-    void ReopenAllTests();
-    // Reopens rsTests and makes the test of the selected row current; false
-    // without a selection or when its number is not (any longer) in the table.
-    bool FindSelectedTest();
-    bool ShortNewLabPassword(const QString& password);
-    bool NameTakenByAnother(const QString& name);
-    static void DeleteResultsOfStudent(qint64 number);
-    static void DeleteOpenResults();
-    // Shows the question editor, ignoring errors; if it ends up not open
-    // (cancelled, or it failed while loading), this screen is shown again.
-    void OpenEditor(int slot = 1);
+    // The student whose account the boxes show; none for a new one.
+    std::optional<qint64> EditedStudent() const;
+    // The test of the selected row as the table holds it now; none without a
+    // selection or when its number is not (any longer) in the table.
+    std::optional<TestRow> SelectedTest();
+    // Shows the question editor on the test (none: a new one), ignoring
+    // errors; if it ends up not open (cancelled, or it failed while
+    // loading), this screen is shown again.
+    void OpenEditor(std::optional<qint64> test, int slot = 1);
 };

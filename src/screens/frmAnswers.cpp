@@ -3,12 +3,10 @@
 #include "ResultsList.h"
 #include "PictureView.h"
 #include "Screens.h"
-#include "app/AnswerRecord.h"
-#include "app/Module1.h"
+#include "rules/AnswerRecord.h"
 #include "app/Platform.h"
 #include "frmMain.h"
 #include "frmTestResults.h"
-#include "work/RecordsetWork.h"
 #include "work/StudentWork.h"
 
 #include <QGridLayout>
@@ -18,8 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-using namespace Module1;
 
 frmAnswers::frmAnswers() : SlotForm(QStringLiteral("frmAnswers"))
 {
@@ -45,7 +41,7 @@ frmAnswers::frmAnswers() : SlotForm(QStringLiteral("frmAnswers"))
     PressOnEscape(cmdDone);
 }
 
-void frmAnswers::OpenFrom(Form& opener, Refusal refusal, const std::function<void()>& refill)
+void frmAnswers::OpenFrom(Form& opener, Refusal refusal, const ReviewTexts& texts, const std::function<void()>& refill)
 {
     if (refusal == Refusal::TestGone)
         return TellTestGone(refill);
@@ -53,16 +49,16 @@ void frmAnswers::OpenFrom(Form& opener, Refusal refusal, const std::function<voi
         MsgBox(tr("This test has not been finished yet."));
     if (refusal != Refusal::None)
         return refill();
-    IgnoreErrors([] { Screens::Show<frmAnswers>(); });
+    IgnoreErrors([&] {
+        Screens::Load<frmAnswers>([&](frmAnswers& review) {
+            review.texts_ = &texts;
+            review.opener_ = &opener;
+        }).Show();
+    });
     IgnoreErrors([&opener] { opener.Hide(); });
 }
 
-// The texts of the review being shown: the administrator's, from the rows the
-// opener left current in rsTests and rsResults, or the signed-in student's.
-const ReviewTexts& frmAnswers::Texts()
-{
-    return blnReviewFromAdmin ? RecordsetReview() : Student().Review();
-}
+const ReviewTexts& frmAnswers::Texts() const { return texts_ ? *texts_ : Student().Review(); }
 
 // Every failing step is skipped.
 void frmAnswers::Form_Load()
@@ -174,13 +170,12 @@ void frmAnswers::lblQuestionNumber_Click(std::int16_t index)
 
 void frmAnswers::cmdDone_Click() { Screens::Unload(*this); }
 
-// Returns to the screen that opened the review.
+// Returns to the screen that opened the review (the student's home screen
+// when none did).
 void frmAnswers::Form_QueryUnload()
 {
-    if (blnReviewFromAdmin) {
-        blnReviewFromAdmin = false;
-        Screens::Show<frmTestResults>();
-    } else {
+    if (opener_)
+        opener_->Show();
+    else
         Screens::Show<frmMain>();
-    }
 }

@@ -3,6 +3,7 @@
 #include "SlotScreen.h"
 #include "work/WorkValues.h"
 
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -16,10 +17,11 @@ class frmAnswers : public SlotForm {
 public:
     frmAnswers();
 
-    // Shows the review ReadyReview readied (`refusal` None) in place of
-    // `opener`, every step past a failure. A test that is gone is told and
-    // the list refilled (`refill`); an attempt not finished refills the list.
-    static void OpenFrom(Form& opener, Refusal refusal, const std::function<void()>& refill);
+    // Shows the review `texts` readied (`refusal` None) in place of
+    // `opener`, every step past a failure; closing it shows `opener` again.
+    // A test that is gone is told and the list refilled (`refill`); an
+    // attempt not finished refills the list.
+    static void OpenFrom(Form& opener, Refusal refusal, const ReviewTexts& texts, const std::function<void()>& refill);
 
     void Form_Load() override;
     void Form_QueryUnload() override;
@@ -28,9 +30,16 @@ public:
     void lblQuestionNumber_Click(std::int16_t index) override;
     void cmdDone_Click();
 
+    std::int16_t CurrentQuestion = 0;  // the slot shown, 1 to 25
+
 private:
-    static const ReviewTexts& Texts();
+    // The review shown: the one its opener readied, else the signed-in
+    // student's.
+    const ReviewTexts& Texts() const;
     void Load_Question();
     void Colour_Question_Numbers();
     void Mark_Lines(int chosenIndex, const std::array<QString, 3>& order);
+
+    const ReviewTexts* texts_ = nullptr;
+    QPointer<Form> opener_;
 };

@@ -2,7 +2,6 @@
 
 #include "AttemptHold.h"
 #include "Screens.h"
-#include "app/Module1.h"
 #include "frmAdmin.h"
 #include "work/AdminWork.h"
 
@@ -73,7 +72,7 @@ frmAttempts::frmAttempts() : Form(QStringLiteral("frmAttempts"))
 void frmAttempts::Form_Load()
 {
     Fill_Attempts();
-    if (Module1::cnDatabase.Engine() == DbEngine::PostgreSQL)
+    if (Administrator().Shared())
         Timer1->start();
 }
 

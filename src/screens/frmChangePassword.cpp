@@ -2,9 +2,8 @@
 
 #include "Screens.h"
 #include "TextBoxes.h"
-#include "app/Module1.h"
 #include "app/Platform.h"
-#include "data/AdminPassword.h"
+#include "work/AdminWork.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,7 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace Module1;
 
 namespace {
 
@@ -74,7 +72,7 @@ frmChangePassword::frmChangePassword() : Form(QStringLiteral("frmChangePassword"
 
 void frmChangePassword::cmdOK_Click()
 {
-    if (!AdminPassword::Matches(cnDatabase, txtCurrent->text())) {
+    if (!Administrator().PasswordIs(txtCurrent->text())) {
         Refuse(tr("Invalid password"), txtCurrent);
         return;
     }
@@ -86,7 +84,7 @@ void frmChangePassword::cmdOK_Click()
         Refuse(tr("The new password and its repeat are not the same."), txtRepeat);
         return;
     }
-    AdminPassword::Change(cnDatabase, txtNew->text());
+    Administrator().ChangePassword(txtNew->text());
     MsgBox(tr("The administrator's password has been changed."), Title());
     Screens::Unload(*this);
 }

@@ -2,10 +2,10 @@
 
 #include "ResultsList.h"
 #include "Screens.h"
-#include "app/ListRows.h"
+#include "rules/ListRows.h"
 #include "app/ErrorPolicy.h"
 #include "app/Platform.h"
-#include "app/TestRules.h"
+#include "rules/TestRules.h"
 #include "frmAnswers.h"
 #include "frmEntry.h"
 #include "frmQuestions.h"
@@ -86,7 +86,7 @@ void frmMain::cmdTakeTest_Click()
         break;
     }
     Hide();
-    Screens::Show<frmQuestions>();
+    frmQuestions::Take(*test);
     if (Screens::IsLoaded<frmQuestions>())
         Screens::Get<frmQuestions>().setWindowTitle(ResultsRow::TestName(row));
 }
@@ -98,5 +98,6 @@ void frmMain::cmdReview_Click()
     const std::optional<qint64> test = SelectedKey(lstResults);
     if (row.isEmpty() || ResultsRow::EndsNotTaken(row) || !test)
         return;
-    frmAnswers::OpenFrom(*this, Student().ReadyReview(*test), [this] { IgnoreErrors([this] { Load_Test_List(); }); });
+    frmAnswers::OpenFrom(*this, Student().ReadyReview(*test), Student().Review(),
+                         [this] { IgnoreErrors([this] { Load_Test_List(); }); });
 }

@@ -2,16 +2,12 @@
 
 #include "Screens.h"
 #include "TextBoxes.h"
-#include "app/AnswerRecord.h"
 #include "QuestionFiles.h"
-#include "app/Module1.h"
+#include "app/ErrorPolicy.h"
 #include "app/Platform.h"
-#include "app/TestPictures.h"
-#include "app/TestRows.h"
-#include "app/TestRules.h"
 #include "frmAdmin.h"
 #include "frmNewTestIntro.h"
-#include "data/Connection.h"
+#include "work/AdminWork.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,18 +21,10 @@
 #include <array>
 #include <utility>
 
-using namespace Module1;
-
 namespace {
 
-constexpr int Slots = AnswerRecords::Slots;
+constexpr int Slots = TestDraft::Slots;
 constexpr int PreviewSide = 160;
-const QString TestNameField = QStringLiteral("fldTestName");
-
-QString QuestionField(int slot) { return AnswerRecords::SlotField(slot); }
-QString AnswerField(int slot) { return AnswerRecords::AnswerFieldFor(slot, QStringLiteral("1")); }
-QString Phony1Field(int slot) { return AnswerRecords::AnswerFieldFor(slot, QStringLiteral("2")); }
-QString Phony2Field(int slot) { return AnswerRecords::AnswerFieldFor(slot, QStringLiteral("3")); }
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= Slots; }
 
@@ -149,44 +137,34 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
     connect(txtPictureDescription, &QLineEdit::textEdited, this, [this] { pictureChanged_ = true; });
 }
 
-// Runs the new test screen first; after its Next the test's row is written
-// at once (added for a new test), so the test exists from here on.
+void frmNewTest::Open(std::optional<qint64> test)
+{
+    Screens::Load<frmNewTest>([test](frmNewTest& editor) { editor.editedTest_ = test; }).Show();
+}
+
+// Runs the new test screen first; after its Next the test's heading is
+// written at once (a new test added, with the questions of a file), so the
+// test exists from here on. Cancel there unloads it, and this screen too.
 void frmNewTest::Form_Load()
 {
-    Screens::ShowModal(Screens::Get<frmNewTestIntro>());
-    if (blnCancelNewTest) {
-        blnCancelNewTest = false;
+    frmNewTestIntro& intro = Screens::Get<frmNewTestIntro>();
+    if (editedTest_)
+        intro.ShowStored(*editedTest_);
+    Screens::ShowModal(intro);
+    if (!Screens::IsLoaded<frmNewTestIntro>()) {
         Screens::Unload(*this);
         return;
     }
     CurrentQuestion = 1;
-    if (blnNewTest)
-        rsTests.AddNew();
-    else
-        setWindowTitle(rsTests.Text(TestNameField));
-    StoreTestHeading();
-    Load_Question();
-}
-
-// A new test from a file is stored with its questions, marked unfinished
-// while it has fewer than 25.
-void frmNewTest::StoreTestHeading()
-{
-    const frmNewTestIntro& intro = Screens::Get<frmNewTestIntro>();
-    const std::vector<DraftQuestion>& imported = intro.importedQuestions;
-    if (blnNewTest && !imported.empty()) {
-        TestRows::WriteQuestions(rsTests, imported);
-        rsTests.SetField(TestNameField, TestRules::StoredTitle(intro.Title(), imported.size() == std::size_t{Slots}));
+    const TestHeading heading = intro.Heading();
+    if (editedTest_) {
+        const std::optional<TestHeading> stored = Administrator().Heading(*editedTest_);
+        setWindowTitle(stored ? stored->title : QString());
+        Administrator().StoreHeading(*editedTest_, heading);
     } else {
-        rsTests.SetField(TestNameField, intro.Title());
+        editedTest_ = Administrator().AddTest(heading, intro.importedQuestions);
     }
-    rsTests.SetField(QStringLiteral("fldDescription"), BoxText(*intro.txtDescription));
-    rsTests.SetField(QStringLiteral("fldTime"), intro.Minutes());
-    Connection::Transaction storing(cnDatabase);
-    rsTests.Update();
-    if (blnNewTest)
-        TestPictures::WriteFrom(cnDatabase, TestNumber(), imported);
-    storing.Commit();
+    Load_Question();
 }
 
 bool frmNewTest::Save_Question()
@@ -201,24 +179,17 @@ bool frmNewTest::Save_Question()
             return false;
         }
     }
-    if (IsSlot(slot)) {
-        rsTests.SetField(QuestionField(slot), BoxText(*txtQuestion));
-        rsTests.SetField(AnswerField(slot), BoxText(*txtAnswer));
-        rsTests.SetField(Phony1Field(slot), BoxText(*txtPhony1));
-        rsTests.SetField(Phony2Field(slot), BoxText(*txtPhony2));
-    }
     // The texts and the picture are stored together or not at all.
-    Connection::Transaction storing(cnDatabase);
-    rsTests.Update();
-    if (IsSlot(slot) && pictureChanged_)
-        TestPictures::Keep(cnDatabase, TestNumber(), slot, picture_);
-    storing.Commit();
+    if (IsSlot(slot))
+        Administrator().StoreSlot(TestNumber(), slot,
+                                  {BoxText(*txtQuestion), BoxText(*txtAnswer), BoxText(*txtPhony1), BoxText(*txtPhony2)},
+                                  pictureChanged_ ? std::optional(picture_) : std::nullopt);
     pictureChanged_ = false;
     txtQuestion->setFocus();
     return true;
 }
 
-qint64 frmNewTest::TestNumber() const { return rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(); }
+qint64 frmNewTest::TestNumber() const { return editedTest_.value_or(0); }
 
 void frmNewTest::ShowPicture()
 {
@@ -261,8 +232,8 @@ void frmNewTest::cmdRemovePicture_Click()
     ShowPicture();
 }
 
-// Shows the slot as stored; a Null field, or one that cannot be read,
-// leaves its box empty.
+// Shows the slot as stored; a Null field, or a test that cannot be read,
+// leaves its boxes empty.
 void frmNewTest::Load_Question()
 {
     txtQuestion->clear();
@@ -270,16 +241,20 @@ void frmNewTest::Load_Question()
     txtPhony1->clear();
     txtPhony2->clear();
     const int slot = CurrentQuestion;
-    if (IsSlot(slot)) {
-        IgnoreErrors([&] { txtQuestion->setPlainText(rsTests.Text(QuestionField(slot))); });
-        IgnoreErrors([&] { txtAnswer->setPlainText(rsTests.Text(AnswerField(slot))); });
-        IgnoreErrors([&] { txtPhony1->setPlainText(rsTests.Text(Phony1Field(slot))); });
-        IgnoreErrors([&] { txtPhony2->setPlainText(rsTests.Text(Phony2Field(slot))); });
+    std::optional<TestDraft> stored;
+    if (IsSlot(slot))
+        IgnoreErrors([&] { stored = Administrator().Test(TestNumber()); });
+    if (stored) {
+        const DraftQuestion& question = stored->questions[static_cast<std::size_t>(slot - 1)];
+        txtQuestion->setPlainText(question.question);
+        txtAnswer->setPlainText(question.answer);
+        txtPhony1->setPlainText(question.phony1);
+        txtPhony2->setPlainText(question.phony2);
     }
     picture_.reset();
     pictureChanged_ = false;
     if (IsSlot(slot))
-        IgnoreErrors([&] { picture_ = TestPictures::Read(cnDatabase, TestNumber(), slot); });
+        IgnoreErrors([&] { picture_ = Administrator().SlotPicture(TestNumber(), slot); });
     ShowPicture();
     lblQuestion->setText(tr("Question %1").arg(slot));
     txtQuestion->setFocus();
@@ -309,20 +284,6 @@ void frmNewTest::GoToSlot(int slot)
     Load_Question();
 }
 
-void frmNewTest::Form_QueryUnload() { blnNewTest = false; }
-
-// A slot counts as unwritten when its question is Null or only blanks.
-int frmNewTest::CountUnwrittenQuestions()
-{
-    int unwritten = 0;
-    for (int slot = 1; slot <= Slots; ++slot) {
-        const QVariant question = rsTests.Field(QuestionField(slot));
-        if (question.isNull() || question.toString().trimmed().isEmpty())
-            ++unwritten;
-    }
-    return unwritten;
-}
-
 // Exit: stores the slot on screen, as moving to another slot would, then
 // publishes a complete test or, once confirmed, keeps an incomplete one
 // hidden from students behind its "<" and ">".
@@ -330,7 +291,7 @@ void frmNewTest::cmdSave_Click()
 {
     if (!Save_Question())
         return;
-    const int unwritten = CountUnwrittenQuestions();
+    const int unwritten = Administrator().UnwrittenSlots(TestNumber());
     if (unwritten > 0
         && !AskYesNo(tr("There are %n questions left to write.\r\nAre you sure you want to exit?", nullptr, unwritten),
                      tr("Incomplete Test")))
@@ -340,15 +301,7 @@ void frmNewTest::cmdSave_Click()
 
 void frmNewTest::Finish(bool complete)
 {
-    const QString name = rsTests.Text(TestNameField);
-    const bool marked = name.startsWith(u'<');
-    if (complete && marked) {
-        rsTests.SetField(TestNameField, name.mid(1, std::max<qsizetype>(0, name.size() - 2)));
-        rsTests.Update();
-    } else if (!complete && !marked) {
-        rsTests.SetField(TestNameField, QStringLiteral("<") + name + QStringLiteral(">"));
-        rsTests.Update();
-    }
+    Administrator().MarkComplete(TestNumber(), complete);
     Screens::Get<frmAdmin>().Fill_Test_List();
     Screens::Unload(*this);
     Screens::Unload<frmNewTestIntro>();

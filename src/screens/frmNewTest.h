@@ -18,8 +18,11 @@ class frmNewTest : public Form {
 public:
     frmNewTest();
 
+    // Loads and shows the editor on the test with that number, or on a new
+    // one (none).
+    static void Open(std::optional<qint64> test);
+
     void Form_Load() override;
-    void Form_QueryUnload() override;
     void cmdNext_Click();
     void cmdPrev_Click();
     void cmdSave_Click();
@@ -47,6 +50,8 @@ public:
     QPushButton* cmdPicture = nullptr;
     QPushButton* cmdRemovePicture = nullptr;
 
+    std::int16_t CurrentQuestion = 0;  // the slot shown, 1 to 25
+
 protected:
     void CloseByFrame() override;
 
@@ -58,13 +63,12 @@ private:
     qint64 TestNumber() const;
     void ShowPicture();
     bool StorePicture();
-    // Writes the intro's title, description and length into the test's row.
-    void StoreTestHeading();
-    static int CountUnwrittenQuestions();
     // Marks or unmarks the stored name, refreshes the catalogue and returns
     // to the administration screen.
     void Finish(bool complete);
 
+    // The test being edited; none until a new one is stored.
+    std::optional<qint64> editedTest_;
     // The picture of the slot on screen as it will be stored, and whether it
     // differs from the stored one.
     std::optional<Picture> picture_;

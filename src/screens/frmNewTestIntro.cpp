@@ -2,11 +2,12 @@
 
 #include "Screens.h"
 #include "TextBoxes.h"
-#include "app/Module1.h"
+#include "app/ErrorPolicy.h"
 #include "app/Platform.h"
-#include "app/TestRules.h"
+#include "rules/TestRules.h"
 #include "frmAdmin.h"
 #include "frmNewTest.h"
+#include "work/AdminWork.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,8 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-using namespace Module1;
 
 frmNewTestIntro::frmNewTestIntro() : Form(QStringLiteral("frmNewTestIntro"))
 {
@@ -72,16 +71,17 @@ frmNewTestIntro::frmNewTestIntro() : Form(QStringLiteral("frmNewTestIntro"))
     PressOnEscape(cmdCancel);
 }
 
-// For an edit, the boxes show the picked test as stored; a field that
-// cannot be read leaves its box as it was.
-void frmNewTestIntro::Form_Load()
+// A heading that cannot be read leaves the boxes as they were.
+void frmNewTestIntro::ShowStored(qint64 test)
 {
-    if (blnNewTest)
+    editedTest_ = test;
+    std::optional<TestHeading> stored;
+    IgnoreErrors([&] { stored = Administrator().Heading(test); });
+    if (!stored)
         return;
-    IgnoreErrors([this] { editedTest_ = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(); });
-    IgnoreErrors([this] { txtTestName->setText(rsTests.Text(QStringLiteral("fldTestName"))); });
-    IgnoreErrors([this] { txtDescription->setPlainText(rsTests.Text(QStringLiteral("fldDescription"))); });
-    IgnoreErrors([this] { txtMinutes->setText(rsTests.Text(QStringLiteral("fldTime"))); });
+    txtTestName->setText(stored->title);
+    txtDescription->setPlainText(stored->description);
+    txtMinutes->setText(stored->minutes);
 }
 
 void frmNewTestIntro::cmdNext_Click()
@@ -95,29 +95,11 @@ void frmNewTestIntro::cmdNext_Click()
         return Refuse(TestRules::LongTitleMessage(), txtTestName);
     if (!TestRules::WholeMinutes(txtMinutes->text()))
         return Refuse(TestRules::MinutesMessage(), txtMinutes);
-    if (TitleTaken(title))
+    if (Administrator().TitleTaken(title, editedTest_))
         return Refuse(TestRules::TakenTitleMessage(title), txtTestName);
     Screens::Get<frmNewTest>().setWindowTitle(title);
     Hide();
     Screens::Show<frmNewTest>();
-}
-
-// Only a changed title is checked: an edited test keeps its own title even
-// where an older database holds a twin of it.
-bool frmNewTestIntro::TitleTaken(const QString& title) const
-{
-    const QString visible = TestRules::VisibleTitle(title);
-    Recordset titles;
-    titles.Open(Sql::TestTitles(), cnDatabase);
-    bool taken = false;
-    for (titles.MoveFirst(); !titles.Eof(); titles.MoveNext()) {
-        if (TestRules::VisibleTitle(titles.Text(QStringLiteral("fldTestName"))) != visible)
-            continue;
-        if (titles.Field(QStringLiteral("fldTestNumber")).toLongLong() == editedTest_.value_or(-1))
-            return false;
-        taken = true;
-    }
-    return taken;
 }
 
 void frmNewTestIntro::Refuse(const QString& message, QWidget* box)
@@ -128,11 +110,11 @@ void frmNewTestIntro::Refuse(const QString& message, QWidget* box)
 
 QString frmNewTestIntro::Title() const { return txtTestName->text().trimmed(); }
 
-int frmNewTestIntro::Minutes() const { return txtMinutes->text().trimmed().toInt(); }
+TestHeading frmNewTestIntro::Heading() const { return {Title(), BoxText(*txtDescription), txtMinutes->text()}; }
 
+// The editor learns of it by this screen being gone.
 void frmNewTestIntro::cmdCancel_Click()
 {
-    blnCancelNewTest = true;
     Screens::Unload(*this);
     Screens::Show<frmAdmin>();
 }

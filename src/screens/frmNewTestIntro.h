@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "exchange/TestDraft.h"
+#include "work/WorkValues.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,14 +17,16 @@ class frmNewTestIntro : public Form {
 public:
     frmNewTestIntro();
 
-    void Form_Load() override;
+    // For an edit: the boxes show the test as stored, and its own title is
+    // not taken by it.
+    void ShowStored(qint64 test);
     void cmdNext_Click();
     void cmdCancel_Click();
 
     // The title as Next accepted it: without blanks at either end.
     QString Title() const;
-    // The length in minutes as Next accepted it.
-    int Minutes() const;
+    // The heading as Next accepted it.
+    TestHeading Heading() const;
 
     // Questions read from a file (Import...), stored with the new test at Next.
     std::vector<DraftQuestion> importedQuestions;
@@ -42,9 +45,5 @@ protected:
 
 private:
     void Refuse(const QString& message, QWidget* box);
-    // True when a test other than the one being edited has this title, the
-    // unfinished marks of both left out.
-    bool TitleTaken(const QString& title) const;
-
     std::optional<qint64> editedTest_;
 };

@@ -3,9 +3,8 @@
 #include "PictureView.h"
 #include "ScreenRoles.h"
 #include "Screens.h"
-#include "app/AnswerRecord.h"
-#include "app/ListRows.h"
-#include "app/Module1.h"
+#include "rules/AnswerRecord.h"
+#include "rules/ListRows.h"
 #include "app/Platform.h"
 #include "frmMain.h"
 #include "frmQuestionsIntro.h"
@@ -23,7 +22,6 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
-using namespace Module1;
 
 namespace {
 
@@ -97,11 +95,14 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
 // store the database refuses (an attempt begun meanwhile elsewhere) is not
 // skipped. Only the student's own row for this test is read, however long
 // the history of results.
+void frmQuestions::Take(qint64 test)
+{
+    Screens::Load<frmQuestions>([test](frmQuestions& screen) { screen.testNumber_ = test; }).Show();
+}
+
 void frmQuestions::Form_Load()
 {
-    std::optional<qint64> test;
-    IgnoreErrors([&] { test = SelectedKey(Screens::Get<frmMain>().lstResults); });
-    IgnoreErrors([&] { Student().OpenTest(test.value_or(0)); });
+    IgnoreErrors([this] { Student().OpenTest(testNumber_); });
     std::optional<bool> continuing;  // none when no attempt could be opened
     IgnoreErrors([&] { continuing = Student().OpenAttempt(); });
     if (!continuing.value_or(false)) {

@@ -17,6 +17,10 @@ class frmQuestions : public SlotForm {
 public:
     frmQuestions();
 
+    // Loads and shows the test screen on the test with that number, for the
+    // signed-in student.
+    static void Take(qint64 test);
+
     void Form_Load() override;
     void Form_QueryUnload() override;
     void lblQuestionNumber_Click(std::int16_t index) override;
@@ -38,6 +42,7 @@ public:
     // says of the attempt (a lab's server: more time, or a finish).
     QTimer* tmrListen = nullptr;
 
+    std::int16_t CurrentQuestion = 0;  // the slot shown, 1 to 25
     std::int16_t MinutesLeft = 0;
     std::int16_t SecondsLeft = 0;
     bool Finishing = false;
@@ -59,4 +64,6 @@ private:
 
     bool timeIsUp_ = false;
     int warnAtSeconds_ = 0;
+
+    qint64 testNumber_ = 0;
 };

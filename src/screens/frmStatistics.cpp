@@ -6,11 +6,9 @@
 #include "ResultsList.h"
 #include "Screens.h"
 #include "analysis/AnalysisText.h"
-#include "app/AttemptRows.h"
-#include "app/Module1.h"
 #include "app/Platform.h"
-#include "app/TestRows.h"
-#include "app/TestRules.h"
+#include "rules/TestRules.h"
+#include "work/AdminWork.h"
 #include "exchange/Csv.h"
 #include "frmAdmin.h"
 #include "report/AnalysisReport.h"
@@ -207,15 +205,14 @@ void frmStatistics::BuildLayout()
     setTabOrder(cmdSave, cmdClose);
 }
 
-void frmStatistics::ShowTest(const Recordset& tests)
+void frmStatistics::ShowTest(qint64 test)
 {
-    const TestDraft draft = TestRows::Draft(tests);
+    const TestDraft draft = Administrator().Test(test).value_or(TestDraft{});
     title_ = TestRules::VisibleTitle(draft.title);
     questions_.clear();
     for (const DraftQuestion& question : draft.questions)
         questions_ << question.question;
-    const qint64 test = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-    figures_ = Analyse(FinishedChoices(AttemptRows::Load(Module1::cnDatabase, test, std::nullopt)));
+    figures_ = Analyse(FinishedChoices(Administrator().Attempts(test, std::nullopt)));
 
     setWindowTitle(tr("Statistics: %1").arg(title_));
     lblSummary->setText(AnalysisText::Summary(figures_).join(u'\n'));

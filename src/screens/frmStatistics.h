@@ -10,7 +10,6 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
-class Recordset;
 
 // The item statistics of one test: its figures and a histogram of grades,
 // a table of every slot that sorts by any column, and the flags with their
@@ -23,7 +22,7 @@ public:
     frmStatistics();
 
     // Analyses the finished attempts of the current test of `tests`.
-    void ShowTest(const Recordset& tests);
+    void ShowTest(qint64 test);
 
     void cmdEdit_Click();
     void cmdPrint_Click();

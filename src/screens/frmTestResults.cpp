@@ -5,17 +5,15 @@
 #include "ResultsList.h"
 #include "AttemptHold.h"
 #include "Screens.h"
-#include "app/ListRows.h"
-#include "app/Module1.h"
+#include "rules/ListRows.h"
+#include "app/ErrorPolicy.h"
 #include "app/Platform.h"
 #include "frmAdmin.h"
 #include "frmAnswers.h"
-#include "work/RecordsetWork.h"
+#include "work/AdminWork.h"
 
 #include <QListWidget>
 #include <QPushButton>
-
-using namespace Module1;
 
 frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
 {
@@ -43,17 +41,23 @@ frmTestResults::frmTestResults() : Form(QStringLiteral("frmTestResults"))
     OnRowChange(lstResults, &frmTestResults::lstResults_Click);
 }
 
+void frmTestResults::ShowFor(qint64 student, const QString& name)
+{
+    Screens::Load<frmTestResults>([&](frmTestResults& results) {
+        results.studentNumber_ = student;
+        results.studentName_ = name;
+    }).Show();
+}
+
 void frmTestResults::Form_Load()
 {
-    const QListWidget* students = Screens::Get<frmAdmin>().lstStudents;
-    studentNumber_ = SelectedKey(students).value_or(0);
-    setWindowTitle(tr("Test Results For %1").arg(KeyedRow::NameOf(SelectedText(students))));
+    setWindowTitle(tr("Test Results For %1").arg(studentName_));
     Load_Test_Results();
 }
 
 void frmTestResults::Load_Test_Results()
 {
-    ShowResultRows(*lstResults, ResultsRows(studentNumber_));
+    ShowResultRows(*lstResults, Administrator().Results(studentNumber_));
     lstResults_Click();
 }
 
@@ -103,11 +107,8 @@ void frmTestResults::cmdView_Click()
     const std::optional<qint64> test = SelectedResultTest();
     if (!test)
         return;
-    blnReviewFromAdmin = true;
-    frmAnswers::OpenFrom(*this, ReadyReview(studentNumber_, *test), [this] {
-        blnReviewFromAdmin = false;
-        IgnoreErrors([this] { Load_Test_Results(); });
-    });
+    frmAnswers::OpenFrom(*this, Administrator().ReadyReview(studentNumber_, *test), Administrator().Review(),
+                         [this] { IgnoreErrors([this] { Load_Test_Results(); }); });
 }
 
 void frmTestResults::cmdDelete_Click()
@@ -118,12 +119,9 @@ void frmTestResults::cmdDelete_Click()
     if (!AskYesNo(tr("Are you sure you want to delete this test result?"),
                   tr("Delete The Test Result")))
         return;
-    rsDeleteResult.Open(Sql::ResultOfStudentInTest(studentNumber_, *test), cnDatabase);
     // A result that is gone already (the list was older than the table)
     // needs no deleting; the refill below shows the table as it is.
-    if (rsDeleteResult.RecordCount() != 0)
-        rsDeleteResult.Delete();
-    rsDeleteResult.Close();
+    Administrator().DeleteResult(studentNumber_, *test);
     Load_Test_Results();
 }
 
@@ -131,8 +129,8 @@ void frmTestResults::cmdPrint_Click() { PrintResultsList(*this, *lblPrinting, *l
 
 void frmTestResults::cmdSave_Click()
 {
-    const QString student = KeyedRow::NameOf(SelectedText(Screens::Get<frmAdmin>().lstStudents));
-    ResultsFiles::SaveResults(this, std::nullopt, studentNumber_, tr("%1 results.csv").arg(QuestionFiles::FileNameFor(student)));
+    ResultsFiles::SaveResults(this, std::nullopt, studentNumber_,
+                              tr("%1 results.csv").arg(QuestionFiles::FileNameFor(studentName_)));
 }
 
 void frmTestResults::cmdExit_Click()

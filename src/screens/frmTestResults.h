@@ -14,6 +14,9 @@ class frmTestResults : public Form {
 public:
     frmTestResults();
 
+    // Loads and shows the results of the student with that number and name.
+    static void ShowFor(qint64 student, const QString& name);
+
     void Form_Load() override;
     void Load_Test_Results();
     void cmdView_Click();
@@ -43,7 +46,7 @@ private:
     std::optional<qint64> SelectedResultTest() const;
     std::optional<qint64> SelectedRunningTest() const;
 
-    // The student whose results are shown, from the administration screen's
-    // selected row when this screen loaded.
+    // The student whose results are shown.
     qint64 studentNumber_ = 0;
+    QString studentName_;
 };

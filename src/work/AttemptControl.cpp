@@ -1,10 +1,9 @@
 #include "AttemptControl.h"
 
 #include "AdminWork.h"
-#include "app/AnswerRecord.h"
-#include "app/Module1.h"
+#include "rules/AnswerRecord.h"
 #include "app/Platform.h"
-#include "app/TestRules.h"
+#include "rules/TestRules.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
@@ -160,14 +159,3 @@ RunningAttempts AttemptControl::Running(Connection& connection)
     return attempts;
 }
 
-RunningAttempts AdminWork::Running() { return AttemptControl::Running(Module1::cnDatabase); }
-
-Refusal AdminWork::GiveMoreTime(qint64 student, qint64 test, int minutes)
-{
-    return AttemptControl::GiveMoreTime(Module1::cnDatabase, student, test, minutes);
-}
-
-Refusal AdminWork::FinishNow(qint64 student, qint64 test)
-{
-    return AttemptControl::FinishNow(Module1::cnDatabase, student, test, platform().TodayShortDate());
-}

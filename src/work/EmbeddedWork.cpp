@@ -4,92 +4,107 @@
 #include "AttemptControl.h"
 #include "RecordsetWork.h"
 #include "StudentWork.h"
-#include "app/AnswerRecord.h"
+#include "rules/AnswerRecord.h"
 #include "app/ErrorPolicy.h"
-#include "app/Module1.h"
+#include "data/Connection.h"
 #include "app/Platform.h"
-#include "app/TestPictures.h"
-#include "app/TestRules.h"
+#include "TestPictures.h"
+#include "rules/TestRules.h"
 #include "data/AdminPassword.h"
 #include "data/DbError.h"
 
 #include <algorithm>
 #include <QCoreApplication>
 
-using namespace Module1;
-
 namespace {
 
-// The screens' shared recordsets on the program's own connection: rsPasswords
-// on the signed-in student's row, rsTests on the test, rsResults on the
-// attempt, each screen reopening them as it needs.
+// Recordsets of its own on the program's connection: passwords_ on the
+// signed-in student's row, tests_ on the test taken, results_ on the
+// attempt, and the review's own pair.
 class Embedded : public StudentWork {
 public:
+    explicit Embedded(Connection& connection) : connection_(connection), review_(connection) {}
     void ReadAtStart() override;
     bool SignIn(const QString& name, const QString& password) override;
-    void SignOut() override {}
-    QString StudentName() override { return rsPasswords.Text(QStringLiteral("fldStudentName")); }
-    ResultRows List() override { return ResultsRows(SignedInStudent()); }
+    void SignOut() override;
+    QString StudentName() override { return passwords_.Text(QStringLiteral("fldStudentName")); }
+    ResultRows List() override { return ResultsRows(connection_, SignedInStudent()); }
     Refusal CanTake(qint64 testNumber) override;
     Refusal ReadyReview(qint64 testNumber) override;
-    const ReviewTexts& Review() override { return RecordsetReview(); }
+    const ReviewTexts& Review() override { return review_; }
     void OpenTest(qint64 testNumber) override;
     bool OpenAttempt() override;
     Intro TestIntro() override;
     qint64 SecondsLeft() override;
     std::int16_t TestMinutes() override;
-    bool Answered(int slot) override { return !rsResults.Text(AnswerRecords::SlotField(slot)).isEmpty(); }
+    bool Answered(int slot) override { return !results_.Text(AnswerRecords::SlotField(slot)).isEmpty(); }
     Shown Slot(int slot) override;
     void Store(int slot, int line) override;
     void Finish() override;
     void CloseAttempt() override;
 
 private:
-    static qint64 SignedInStudent() { return rsPasswords.Field(QStringLiteral("fldStudentNumber")).toLongLong(); }
-    static bool FindStudent(const QString& name, const QString& password);
-    static bool AlreadyFinished(qint64 testNumber);
-    static int CountRightAnswers();
+    qint64 SignedInStudent() const { return passwords_.Field(QStringLiteral("fldStudentNumber")).toLongLong(); }
+    bool FindStudent(const QString& name, const QString& password);
+    bool AlreadyFinished(qint64 testNumber);
+    int CountRightAnswers() const;
     int MinutesGivenNow();
+
+    Connection& connection_;
+    Recordset passwords_;
+    Recordset tests_;
+    Recordset results_;
+    RecordsetReview review_;
+    // The answer order of the slot last shown, kept for its store.
+    QString order_;
 };
 
 void Embedded::ReadAtStart()
 {
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
-    rsTests.Open(Sql::AllTests(), cnDatabase);
+    SignOut();
+    passwords_.Open(Sql::AllPasswords(), connection_);
+    tests_.Open(Sql::AllTests(), connection_);
+}
+
+void Embedded::SignOut()
+{
+    passwords_.Close();
+    tests_.Close();
+    results_.Close();
 }
 
 // The accounts are read afresh, so that one added on another workstation
 // sharing the database since start-up can sign in.
 bool Embedded::SignIn(const QString& name, const QString& password)
 {
-    rsPasswords.Close();
-    rsPasswords.Open(Sql::AllPasswords(), cnDatabase);
+    passwords_.Close();
+    passwords_.Open(Sql::AllPasswords(), connection_);
     return FindStudent(name, password);
 }
 
-// Leaves rsPasswords on the first row whose name and password equal what was
+// Leaves passwords_ on the first row whose name and password equal what was
 // typed, exactly; a field with no value never matches.
 bool Embedded::FindStudent(const QString& name, const QString& password)
 {
-    if (rsPasswords.RecordCount() == 0)
+    if (passwords_.RecordCount() == 0)
         return false;
-    rsPasswords.MoveFirst();
-    while (!rsPasswords.Eof()) {
-        const QVariant storedName = rsPasswords.Field(QStringLiteral("fldStudentName"));
-        const QVariant storedPassword = rsPasswords.Field(QStringLiteral("fldPassword"));
+    passwords_.MoveFirst();
+    while (!passwords_.Eof()) {
+        const QVariant storedName = passwords_.Field(QStringLiteral("fldStudentName"));
+        const QVariant storedPassword = passwords_.Field(QStringLiteral("fldPassword"));
         if (!storedName.isNull() && !storedPassword.isNull() && storedName.toString() == name
             && storedPassword.toString() == password)
             return true;
-        rsPasswords.MoveNext();
+        passwords_.MoveNext();
     }
     return false;
 }
 
 Refusal Embedded::CanTake(qint64 testNumber)
 {
-    if (!::OpenTest(testNumber) || TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
+    if (!::OpenTest(tests_, connection_, testNumber) || TestRules::IsUnfinished(tests_.Text(QStringLiteral("fldTestName"))))
         return Refusal::TestGone;
-    if (!TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime"))))
+    if (!TestRules::WholeMinutes(tests_.Field(QStringLiteral("fldTime"))))
         return Refusal::BadLength;
     return AlreadyFinished(testNumber) ? Refusal::Finished : Refusal::None;
 }
@@ -97,46 +112,46 @@ Refusal Embedded::CanTake(qint64 testNumber)
 bool Embedded::AlreadyFinished(qint64 testNumber)
 {
     Recordset existing;
-    existing.Open(Sql::ResultOfStudentInTest(SignedInStudent(), testNumber), cnDatabase);
+    existing.Open(Sql::ResultOfStudentInTest(SignedInStudent(), testNumber), connection_);
     return existing.RecordCount() != 0 && !existing.IsNull(QStringLiteral("fldGrade"));
 }
 
 Refusal Embedded::ReadyReview(qint64 testNumber)
 {
     qint64 student = 0;
-    IgnoreErrors([&student] { student = SignedInStudent(); });
-    return ::ReadyReview(student, testNumber);
+    IgnoreErrors([&student, this] { student = SignedInStudent(); });
+    return review_.Ready(student, testNumber);
 }
 
 void Embedded::OpenTest(qint64 testNumber)
 {
-    IgnoreErrors([] { rsTests.Close(); });
-    IgnoreErrors([&] { rsTests.Open(Sql::TestByNumber(testNumber), cnDatabase); });
-    IgnoreErrors([] { rsResults.Close(); });
+    IgnoreErrors([this] { tests_.Close(); });
+    IgnoreErrors([&] { tests_.Open(Sql::TestByNumber(testNumber), connection_); });
+    IgnoreErrors([this] { results_.Close(); });
 }
 
-// rsResults on the student's attempt at the test in rsTests: true when one
+// results_ on the student's attempt at the test in tests_: true when one
 // is stored, false when a new one is begun (pending until its deadline is
 // stored). Only the student's own row for this test is read.
 bool Embedded::OpenAttempt()
 {
-    const QVariant testNumber = rsTests.Field(QStringLiteral("fldTestNumber"));
-    const QVariant studentNumber = rsPasswords.Field(QStringLiteral("fldStudentNumber"));
-    rsResults.Open(Sql::ResultOfStudentInTest(studentNumber.toLongLong(), testNumber.toLongLong()), cnDatabase);
-    if (rsResults.RecordCount() != 0)
+    const QVariant testNumber = tests_.Field(QStringLiteral("fldTestNumber"));
+    const QVariant studentNumber = passwords_.Field(QStringLiteral("fldStudentNumber"));
+    results_.Open(Sql::ResultOfStudentInTest(studentNumber.toLongLong(), testNumber.toLongLong()), connection_);
+    if (results_.RecordCount() != 0)
         return true;
-    rsResults.AddNew();
-    rsResults.SetField(QStringLiteral("fldTestNumber"), testNumber);
-    rsResults.SetField(QStringLiteral("fldStudentNumber"), studentNumber);
+    results_.AddNew();
+    results_.SetField(QStringLiteral("fldTestNumber"), testNumber);
+    results_.SetField(QStringLiteral("fldStudentNumber"), studentNumber);
     return false;
 }
 
 // A length the countdown cannot run is shown as stored.
 StudentWork::Intro Embedded::TestIntro()
 {
-    Intro intro{rsTests.Text(QStringLiteral("fldTestName")), rsTests.Text(QStringLiteral("fldDescription")),
-                rsTests.Text(QStringLiteral("fldTime"))};
-    if (const auto minutes = TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")))) {
+    Intro intro{tests_.Text(QStringLiteral("fldTestName")), tests_.Text(QStringLiteral("fldDescription")),
+                tests_.Text(QStringLiteral("fldTime"))};
+    if (const auto minutes = TestRules::WholeMinutes(tests_.Field(QStringLiteral("fldTime")))) {
         const int given = MinutesGivenNow();
         intro.minutes = QString::number(given);
         intro.extraMinutes = given - *minutes;
@@ -144,11 +159,11 @@ StudentWork::Intro Embedded::TestIntro()
     return intro;
 }
 
-// The signed-in student's minutes for the test in rsTests, read when they
+// The signed-in student's minutes for the test in tests_, read when they
 // signed in.
 int Embedded::MinutesGivenNow()
 {
-    return AttemptControl::MinutesGiven(TestMinutes(), rsPasswords.Field(QStringLiteral("fldExtraTime")).toInt());
+    return AttemptControl::MinutesGiven(TestMinutes(), passwords_.Field(QStringLiteral("fldExtraTime")).toInt());
 }
 
 // The seconds left of the attempt by the database's clock. An attempt without
@@ -157,29 +172,29 @@ int Embedded::MinutesGivenNow()
 // put back since the attempt began never gives more than its minutes given.
 qint64 Embedded::SecondsLeft()
 {
-    const qint64 now = cnDatabase.ClockSeconds();
-    if (rsResults.IsNull(QStringLiteral("fldDeadline"))) {
+    const qint64 now = connection_.ClockSeconds();
+    if (results_.IsNull(QStringLiteral("fldDeadline"))) {
         const int given = MinutesGivenNow();
-        rsResults.SetField(QStringLiteral("fldMinutesGiven"), given);
-        rsResults.SetField(QStringLiteral("fldDeadline"), now + qint64{given} * 60);
-        rsResults.Update();
+        results_.SetField(QStringLiteral("fldMinutesGiven"), given);
+        results_.SetField(QStringLiteral("fldDeadline"), now + qint64{given} * 60);
+        results_.Update();
     }
-    const qint64 length = 60 * (rsResults.IsNull(QStringLiteral("fldMinutesGiven"))
+    const qint64 length = 60 * (results_.IsNull(QStringLiteral("fldMinutesGiven"))
                                     ? qint64{TestMinutes()}
-                                    : rsResults.Field(QStringLiteral("fldMinutesGiven")).toLongLong());
-    return std::min(rsResults.Field(QStringLiteral("fldDeadline")).toLongLong() - now, length);
+                                    : results_.Field(QStringLiteral("fldMinutesGiven")).toLongLong());
+    return std::min(results_.Field(QStringLiteral("fldDeadline")).toLongLong() - now, length);
 }
 
 std::int16_t Embedded::TestMinutes()
 {
-    const auto minutes = TestRules::WholeMinutes(rsTests.Field(QStringLiteral("fldTime")));
+    const auto minutes = TestRules::WholeMinutes(tests_.Field(QStringLiteral("fldTime")));
     if (!minutes)
         throw DbError(QCoreApplication::translate("EmbeddedWork", "Overflow"));
     return *minutes;
 }
 
 // A fresh order while the slot is unanswered, the stored order and choice
-// once it is answered; the order is kept in AnswerRecord for the store.
+// once it is answered; the order is kept in order_ for the store.
 // Every read that fails is skipped and leaves its text empty (or the slot
 // without its picture).
 StudentWork::Shown Embedded::Slot(int slot)
@@ -188,52 +203,52 @@ StudentWork::Shown Embedded::Slot(int slot)
     QString order = AnswerRecords::DrawOrder([] { return platform().Rnd(); });
     Shown shown;
     IgnoreErrors([&] {
-        const QString stored = rsResults.Text(AnswerRecords::SlotField(slot));
+        const QString stored = results_.Text(AnswerRecords::SlotField(slot));
         if (stored.isEmpty())
             return;
         const AnswerRecords::Parts parts = AnswerRecords::TakeApart(stored);
         order = parts.orderDigits[0] + parts.orderDigits[1] + parts.orderDigits[2];
         shown.chosenIndex = parts.chosenIndex;
     });
-    IgnoreErrors([&] { shown.question = rsTests.Text(AnswerRecords::SlotField(slot)); });
+    IgnoreErrors([&] { shown.question = tests_.Text(AnswerRecords::SlotField(slot)); });
     for (int k = 0; k < 3; ++k) {
         const QString field = AnswerRecords::AnswerFieldFor(slot, order.mid(k, 1));
         if (!field.isEmpty())
-            IgnoreErrors([&] { shown.answers[static_cast<std::size_t>(k)] = rsTests.Text(field); });
+            IgnoreErrors([&] { shown.answers[static_cast<std::size_t>(k)] = tests_.Text(field); });
     }
     IgnoreErrors([&] {
-        shown.picture = TestPictures::Read(cnDatabase, rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), slot);
+        shown.picture = TestPictures::Read(connection_, tests_.Field(QStringLiteral("fldTestNumber")).toLongLong(), slot);
     });
-    AnswerRecord = order;
+    order_ = order;
     return shown;
 }
 
 // The first store inserts the attempt's row.
 void Embedded::Store(int slot, int line)
 {
-    AnswerRecord = AnswerRecords::Build(AnswerRecord, line);
-    rsResults.SetField(AnswerRecords::SlotField(slot), AnswerRecord);
-    rsResults.Update();
+    order_ = AnswerRecords::Build(order_, line);
+    results_.SetField(AnswerRecords::SlotField(slot), order_);
+    results_.Update();
 }
 
 void Embedded::Finish()
 {
-    rsResults.SetField(QStringLiteral("fldGrade"), CountRightAnswers() * 4);
-    rsResults.SetField(QStringLiteral("fldDate"), platform().TodayShortDate());
-    rsResults.Update();
+    results_.SetField(QStringLiteral("fldGrade"), CountRightAnswers() * 4);
+    results_.SetField(QStringLiteral("fldDate"), platform().TodayShortDate());
+    results_.Update();
 }
 
 void Embedded::CloseAttempt()
 {
-    rsResults.Close();
-    rsTests.Close();
+    results_.Close();
+    tests_.Close();
 }
 
-int Embedded::CountRightAnswers()
+int Embedded::CountRightAnswers() const
 {
     int right = 0;
     for (int slot = 1; slot <= AnswerRecords::Slots; ++slot)
-        right += AnswerRecords::IsRight(rsResults.Text(AnswerRecords::SlotField(slot))) ? 1 : 0;
+        right += AnswerRecords::IsRight(results_.Text(AnswerRecords::SlotField(slot))) ? 1 : 0;
     return right;
 }
 
@@ -241,20 +256,21 @@ int Embedded::CountRightAnswers()
 // file's hash, and the program's own connection serves throughout.
 class EmbeddedAdministrator : public AdminWork {
 public:
-    bool SignIn(const QString& password) override { return AdminPassword::Matches(cnDatabase, password); }
+    using AdminWork::AdminWork;
+    bool SignIn(const QString& password) override { return PasswordIs(password); }
     void SignOut() override {}
 };
 
 }
 
-StudentWork& EmbeddedWork()
+StudentWork& EmbeddedWork(Connection& connection)
 {
-    static Embedded work;
+    static Embedded work(connection);
     return work;
 }
 
-AdminWork& EmbeddedAdmin()
+AdminWork& EmbeddedAdmin(Connection& connection)
 {
-    static EmbeddedAdministrator work;
+    static EmbeddedAdministrator work(connection);
     return work;
 }

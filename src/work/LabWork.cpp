@@ -2,12 +2,11 @@
 
 #include "AdminWork.h"
 #include "StudentWork.h"
-#include "app/AnswerRecord.h"
+#include "rules/AnswerRecord.h"
 #include "app/ErrorPolicy.h"
-#include "app/ListRows.h"
-#include "app/Module1.h"
+#include "rules/ListRows.h"
 #include "app/Platform.h"
-#include "app/TestRules.h"
+#include "rules/TestRules.h"
 #include "data/DbError.h"
 #include "data/LabSession.h"
 
@@ -240,12 +239,9 @@ void Lab::Finish() { session_.Finish(testNumber_, platform().ShortDateFormat());
 // signed in on the program's connection.
 class LabAdministrator : public AdminWork {
 public:
-    explicit LabAdministrator(Connection& connection) : connection_(connection) {}
+    using AdminWork::AdminWork;
     bool SignIn(const QString& password) override;
     void SignOut() override;
-
-private:
-    Connection& connection_;
 };
 
 bool LabAdministrator::SignIn(const QString& password)
@@ -253,8 +249,8 @@ bool LabAdministrator::SignIn(const QString& password)
     if (!connection_.SignInAsAdministrator(password))
         return false;
     try {
-        Module1::rsPasswords.Open(Sql::AllPasswords(), connection_);
-        Module1::rsTests.Open(Sql::AllTests(), connection_);
+        Students();
+        Tests();
     } catch (const DbError&) {
         SignOut();
         throw;
@@ -266,7 +262,6 @@ void LabAdministrator::SignOut()
 {
     if (!connection_.SignedInAsAdministrator())
         return;
-    Module1::CloseRecordsets();
     connection_.SignOutAdministrator();
 }
 

@@ -1,91 +1,77 @@
 #include "RecordsetWork.h"
 
+#include "TestPictures.h"
 #include "app/ErrorPolicy.h"
-#include "app/ListRows.h"
-#include "app/Module1.h"
-#include "app/TestPictures.h"
-#include "app/TestRules.h"
-
-using namespace Module1;
+#include "data/Connection.h"
+#include "rules/ListRows.h"
+#include "rules/TestRules.h"
 
 namespace {
 
-QString RowFor(qint64 studentNumber, qint64 testNumber)
+QString RowFor(Connection& connection, const QString& name, qint64 studentNumber, qint64 testNumber)
 {
-    const QString name = rsTests.Text(QStringLiteral("fldTestName"));
-    rsResults.Open(Sql::ResultsForList(studentNumber, testNumber), cnDatabase);
-    if (rsResults.RecordCount() == 0)
+    Recordset results;
+    results.Open(Sql::ResultsForList(studentNumber, testNumber), connection);
+    if (results.RecordCount() == 0)
         return ResultsRow::NotTaken(name);
-    if (rsResults.IsNull(QStringLiteral("fldGrade")))
+    if (results.IsNull(QStringLiteral("fldGrade")))
         return ResultsRow::Unfinished(name);
-    return ResultsRow::Taken(name, rsResults.Text(QStringLiteral("fldGrade")), rsResults.Text(QStringLiteral("fldDate")));
+    return ResultsRow::Taken(name, results.Text(QStringLiteral("fldGrade")), results.Text(QStringLiteral("fldDate")));
 }
-
-class RecordsetTexts : public ReviewTexts {
-public:
-    QString TestText(const QString& field) const override { return rsTests.Text(field); }
-    QString ResultText(const QString& field) const override { return rsResults.Text(field); }
-    std::optional<Picture> SlotPicture(int slot) const override
-    {
-        return TestPictures::Read(cnDatabase, rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong(), slot);
-    }
-};
 
 }
 
-ResultRows ResultsRows(qint64 studentNumber)
+ResultRows ResultsRows(Connection& connection, qint64 studentNumber)
 {
     ResultRows rows;
-    Connection::ReadTransaction reading(cnDatabase);
-    IgnoreErrors([] { rsResults.Close(); });
-    IgnoreErrors([] { rsTests.Close(); });
-    IgnoreErrors([] { rsTests.Open(Sql::AllTests(), cnDatabase); });
-    IgnoreErrors([] { rsTests.MoveFirst(); });
-    if (!rsTests.IsOpen())
+    Connection::ReadTransaction reading(connection);
+    Recordset tests;
+    IgnoreErrors([&] { tests.Open(Sql::AllTests(), connection); });
+    IgnoreErrors([&] { tests.MoveFirst(); });
+    if (!tests.IsOpen())
         return rows;
-    while (!rsTests.Eof()) {
+    while (!tests.Eof()) {
         QString row;
         qint64 testNumber = 0;
         IgnoreErrors([&] {
-            if (TestRules::IsUnfinished(rsTests.Text(QStringLiteral("fldTestName"))))
+            const QString name = tests.Text(QStringLiteral("fldTestName"));
+            if (TestRules::IsUnfinished(name))
                 return;
-            testNumber = rsTests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-            row = RowFor(studentNumber, testNumber);
+            testNumber = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+            row = RowFor(connection, name, studentNumber, testNumber);
         });
         if (!row.isEmpty())
             rows.push_back({row, testNumber});
-        IgnoreErrors([] { rsResults.Close(); });
-        IgnoreErrors([] { rsTests.MoveNext(); });
+        IgnoreErrors([&] { tests.MoveNext(); });
     }
     return rows;
 }
 
-bool OpenTest(qint64 testNumber)
+bool OpenTest(Recordset& tests, Connection& connection, qint64 testNumber)
 {
-    IgnoreErrors([] { rsTests.Close(); });
-    rsTests.Open(Sql::TestByNumber(testNumber), cnDatabase);
-    return rsTests.RecordCount() != 0;
+    tests.Close();
+    tests.Open(Sql::TestByNumber(testNumber), connection);
+    return tests.RecordCount() != 0;
 }
 
-Refusal ReadyReview(qint64 studentNumber, qint64 testNumber)
+Refusal RecordsetReview::Ready(qint64 studentNumber, qint64 testNumber)
 {
-    IgnoreErrors([] { rsResults.Close(); });
+    result_.Close();
     bool gone = false;
-    IgnoreErrors([&] { gone = !OpenTest(testNumber); });
+    IgnoreErrors([&] { gone = !OpenTest(test_, connection_, testNumber); });
     if (gone)
         return Refusal::TestGone;
-    IgnoreErrors([&] { rsResults.Open(Sql::ResultOfStudentInTest(studentNumber, testNumber), cnDatabase); });
+    IgnoreErrors([&] { result_.Open(Sql::ResultOfStudentInTest(studentNumber, testNumber), connection_); });
     bool unfinished = false;
-    IgnoreErrors([&] { unfinished = rsResults.RecordCount() != 0 && rsResults.IsNull(QStringLiteral("fldGrade")); });
+    IgnoreErrors([&] { unfinished = result_.RecordCount() != 0 && result_.IsNull(QStringLiteral("fldGrade")); });
     if (unfinished) {
-        IgnoreErrors([] { rsResults.Close(); });
+        result_.Close();
         return Refusal::NotFinished;
     }
     return Refusal::None;
 }
 
-const ReviewTexts& RecordsetReview()
+std::optional<Picture> RecordsetReview::SlotPicture(int slot) const
 {
-    static const RecordsetTexts texts;
-    return texts;
+    return TestPictures::Read(connection_, test_.Field(QStringLiteral("fldTestNumber")).toLongLong(), slot);
 }

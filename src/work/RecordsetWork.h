@@ -1,27 +1,42 @@
 #pragma once
 
 #include "WorkValues.h"
+#include "data/Recordset.h"
 
-// What both users do through the program's shared recordsets, on the
-// database file and, for the administrator, on a lab's server alike.
+class Connection;
+
+// What both users do through recordsets on the tables, on the database file
+// and, for the administrator, on a lab's server alike.
 
 // The results list of one student: every test open to students, as a
 // fixed-column row with its score and date or "Not Taken", with its test's
 // number; an attempt without a grade shows "Unfinished". Tests whose name
 // begins with "<" are skipped. Errors are skipped step by step, so the fill
-// always runs to the end. rsTests is reopened on every test first, so the
-// list never depends on how another screen left it; it ends past its last row.
-ResultRows ResultsRows(qint64 studentNumber);
+// always runs to the end.
+ResultRows ResultsRows(Connection& connection, qint64 studentNumber);
 
-// Reopens rsTests on the test with that number; false when it is gone.
-bool OpenTest(qint64 testNumber);
+// Opens `tests` (closing it first) on the test with that number; false when
+// it is gone.
+bool OpenTest(Recordset& tests, Connection& connection, qint64 testNumber);
 
-// Readies the review of a student's result in a test: rsTests on the test
-// and rsResults on the result, where RecordsetReview() reads them. TestGone
-// for a test that is gone; NotFinished (and rsResults closed) for an attempt
-// still running, whose keys are never shown; otherwise every step goes on
-// past a failure, so the review shows whatever could be read.
-Refusal ReadyReview(qint64 studentNumber, qint64 testNumber);
+// A student's result in a test, read for its review through recordsets of
+// its own: the test's row and the result's row.
+class RecordsetReview : public ReviewTexts {
+public:
+    explicit RecordsetReview(Connection& connection) : connection_(connection) {}
 
-// The current rows of rsTests and rsResults, as ReadyReview left them.
-const ReviewTexts& RecordsetReview();
+    // TestGone for a test that is gone; NotFinished (and the result closed)
+    // for an attempt still running, whose keys are never shown; otherwise
+    // every step goes on past a failure, so the review shows whatever could
+    // be read.
+    Refusal Ready(qint64 studentNumber, qint64 testNumber);
+
+    QString TestText(const QString& field) const override { return test_.Text(field); }
+    QString ResultText(const QString& field) const override { return result_.Text(field); }
+    std::optional<Picture> SlotPicture(int slot) const override;
+
+private:
+    Connection& connection_;
+    Recordset test_;
+    Recordset result_;
+};

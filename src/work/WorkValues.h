@@ -8,6 +8,32 @@
 
 // The plain values the work layer hands to the screens.
 
+// A student account as the administrator keeps it; number 0 for a new one.
+struct StudentAccount {
+    qint64 number = 0;
+    QString name;
+    QString password;
+    int extraPercent = 0;
+};
+
+// A row of the administrator's lists: the student or test, by its number.
+struct StudentRow {
+    qint64 number = 0;
+    QString name;
+};
+struct TestRow {
+    qint64 number = 0;
+    QString name;  // as stored, with the marks of an unfinished test
+};
+
+// A test's heading as the new test screen shows it; the length is stored
+// as the whole number its text is.
+struct TestHeading {
+    QString title;
+    QString description;
+    QString minutes;
+};
+
 // A row of a results list as shown, and the test it stands for.
 struct ResultRow {
     QString text;

@@ -1,7 +1,7 @@
 #include "ParserChecks.h"
 
-#include "app/AnswerRecord.h"
-#include "app/ListRows.h"
+#include "rules/AnswerRecord.h"
+#include "rules/ListRows.h"
 #include "exchange/Aiken.h"
 #include "exchange/Attempt.h"
 #include "exchange/Gift.h"

@@ -9,6 +9,7 @@
 #include "data/ServerSettings.h"
 #include "screens/Screens.h"
 #include "work/StudentWork.h"
+#include "work/WorkKinds.h"
 #include "LabDatabase.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,7 @@ TestEnv::TestEnv(Workstation workstation)
     fake.programFolder = dir_.path();
     SetPlatform(&fake);
     Screens::DiscardAll();
+    CloseWork();
     Module1::Reset();
     direct_ = std::make_unique<Connection>(QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
     if (!OnServer()) {
@@ -60,6 +62,7 @@ TestEnv::~TestEnv()
 {
     Screens::DiscardAll();
     ProcessEvents();
+    CloseWork();
     Module1::Reset();
     direct_.reset();
     SetPlatform(nullptr);
@@ -75,22 +78,24 @@ bool TestEnv::LabRun() { return OnServer() && qEnvironmentVariable("VORNICK_TEST
 void TestEnv::OpenDatabase()
 {
     Module1::cnDatabase.OpenProgramDatabase(dir_.path());
-    if (OnLab())
-        return;
-    Module1::rsPasswords.Open(Sql::AllPasswords(), Module1::cnDatabase);
-    Module1::rsTests.Open(Sql::AllTests(), Module1::cnDatabase);
+    Student().ReadAtStart();
 }
 
 bool TestEnv::SignInOnLab(qint64 studentNumber)
 {
     if (!OnLab())
         return false;
+    SignInStudent(studentNumber);
+    return true;
+}
+
+void TestEnv::SignInStudent(qint64 studentNumber)
+{
     const QStringList account =
         Rows(QStringLiteral("SELECT fldStudentName, fldPassword FROM Passwords WHERE fldStudentNumber = ?"),
              {studentNumber});
     if (account.isEmpty() || !Student().SignIn(account[0].section(u'|', 0, 0), account[0].section(u'|', 1)))
         throw std::runtime_error("no such student");
-    return true;
 }
 
 // Repeated like the program's reads when a test restarts the server.

@@ -39,6 +39,8 @@ public:
     // On a lab run, signs the student in through the program's student
     // work, as the sign-in screen does, and returns true; elsewhere false.
     bool SignInOnLab(qint64 studentNumber);
+    // Signs the student with that number in, as the sign-in screen would.
+    void SignInStudent(qint64 studentNumber);
 
     // Direct SQL on the test database through its own connection. Insert
     // returns the new row's key; Rows joins each row's values with '|' (Null as "NULL").

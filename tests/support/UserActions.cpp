@@ -1,7 +1,7 @@
 #include "UserActions.h"
 
 #include "TestEnv.h"
-#include "app/ListRows.h"
+#include "rules/ListRows.h"
 #include "data/AdminPassword.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"

@@ -11,6 +11,12 @@ namespace TestRows {
 // all 25 slots (a Null field as empty text).
 TestDraft Draft(const Recordset& tests);
 
+// The field of a slot's question.
+QString QuestionField(int slot);
+
+// Writes one slot's four texts into the current row of `tests`.
+void WriteSlot(Recordset& tests, int slot, const DraftQuestion& texts);
+
 // Writes the draft's questions into slots 1 on of the current or added row
 // of `tests`; the slots after them are left as they are.
 void WriteQuestions(Recordset& tests, const std::vector<DraftQuestion>& questions);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "app/Platform.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "TestRows.h"
 
-#include "AnswerRecord.h"
+#include "rules/AnswerRecord.h"
 #include "data/Recordset.h"
 
 namespace {
@@ -30,13 +30,19 @@ TestDraft TestRows::Draft(const Recordset& tests)
     return draft;
 }
 
+QString TestRows::QuestionField(int slot) { return AnswerRecords::SlotField(slot); }
+
+void TestRows::WriteSlot(Recordset& tests, int slot, const DraftQuestion& texts)
+{
+    const SlotFields fields = FieldsOf(slot);
+    tests.SetField(fields.question, texts.question);
+    tests.SetField(fields.answer, texts.answer);
+    tests.SetField(fields.phony1, texts.phony1);
+    tests.SetField(fields.phony2, texts.phony2);
+}
+
 void TestRows::WriteQuestions(Recordset& tests, const std::vector<DraftQuestion>& questions)
 {
-    for (std::size_t i = 0; i < questions.size() && i < TestDraft::Slots; ++i) {
-        const SlotFields fields = FieldsOf(static_cast<int>(i) + 1);
-        tests.SetField(fields.question, questions[i].question);
-        tests.SetField(fields.answer, questions[i].answer);
-        tests.SetField(fields.phony1, questions[i].phony1);
-        tests.SetField(fields.phony2, questions[i].phony2);
-    }
+    for (std::size_t i = 0; i < questions.size() && i < TestDraft::Slots; ++i)
+        WriteSlot(tests, static_cast<int>(i) + 1, questions[i]);
 }

@@ -1,6 +1,6 @@
 #include "QtPlatform.h"
 
-#include "Language.h"
+#include "app/Language.h"
 
 #include "report/PageModel.h"
 #include "report/ReportPrinter.h"
