@@ -485,9 +485,9 @@ void TestLabSafe::storeRacingAFinishIsRefused()
 }
 
 // Guessing another student's password: each refusal waits (auth_delay on the
-// test server, as the README sets a lab's up) and is in the server's log;
-// the README's connection meter, which keeps parallel guessing to 60 a
-// minute from one address, is valid nftables syntax.
+// test server, as docs/admin.md, Lab mode, sets a lab's up) and is in the
+// server's log; the connection meter of docs/admin.md, which keeps parallel
+// guessing to 60 a minute from one address, is valid nftables syntax.
 void TestLabSafe::guessingIsSlowAndTheGuardParses()
 {
     TestEnv env(TestEnv::Workstation::Lab);

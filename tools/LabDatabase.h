@@ -58,7 +58,8 @@ struct Copied {
 Copied CopyFrom(const QString& databaseFile, const ServerSettings& server);
 
 // Takes from everyone but the superuser, in the settings' database, the
-// server's functions a student could harm others with (see the README).
+// server's functions a student could harm others with (see docs/admin.md,
+// Lab mode, What a student's role can and cannot do).
 // Needs the server's superuser.
 void Harden(const ServerSettings& superuser);
 
