@@ -19,6 +19,7 @@
 #include "screens/frmQuestions.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QDialog>
 #include <QPushButton>
 #include <QLabel>
@@ -112,6 +113,24 @@ private slots:
         QVERIFY(kept.picture && kept.picture->bytes == small && kept.picture->width == 40 && kept.picture->height == 30);
         QCOMPARE(Pictures::FromBytes(Encode(Drawing(), "JPEG")).picture->format, QStringLiteral("jpeg"));
 
+        // A camera's JPEG within 1600 pixels but far larger than its pixels
+        // need is stored encoded again, at its own size, not as it came.
+        QImage camera = Photo(1500, 1000);
+        for (int y = 0; y < camera.height(); y += 2)
+            for (int x = 0; x < camera.width(); x += 3)
+                camera.setPixel(x, y, qRgb((x * 131 + y * 17) % 256, (x * y * 7) % 256, (y * 61) % 256));
+        QByteArray raw;
+        QBuffer rawBuffer(&raw);
+        rawBuffer.open(QIODevice::WriteOnly);
+        QImageWriter rawWriter(&rawBuffer, "jpeg");
+        rawWriter.setQuality(100);
+        QVERIFY(rawWriter.write(camera) && raw.size() > 2'000'000);
+        const Pictures::Prepared shrunk = Pictures::FromBytes(raw);
+        QVERIFY(shrunk.picture);
+        QCOMPARE(QStringList({shrunk.picture->format, QString::number(shrunk.picture->width), QString::number(shrunk.picture->height)}),
+                 QStringList({"jpeg", "1500", "1000"}));
+        QVERIFY2(shrunk.picture->bytes.size() < raw.size() / 2, qPrintable(QString::number(shrunk.picture->bytes.size())));
+
         for (const QByteArray& bad : {QByteArray("not a picture at all"), small.left(small.size() / 2), QByteArray()}) {
             const Pictures::Prepared refused = Pictures::FromBytes(bad);
             QVERIFY(!refused.picture && !refused.refusal.isEmpty());
@@ -120,6 +139,23 @@ private slots:
         QVERIFY(Pictures::DescriptionRefusal(QString(250, u'd')).isEmpty());
         QCOMPARE(Pictures::DescriptionRefusal(QString(251, u'd')),
                  QStringLiteral("A picture's description may have at most 250 characters; this one has 251."));
+    }
+
+    // A tall and a wide picture get the room their shape needs, never more
+    // than their own size, and keep their shape when the room is small.
+    void roomFollowsTheShape()
+    {
+        PictureView view(nullptr);
+        view.Show(Picture{Encode(Photo(30, 60), "PNG"), QStringLiteral("png"), 30, 60, QStringLiteral("tall")});
+        QCOMPARE(view.sizeHint(), QSize(30, 60));
+        QCOMPARE(view.heightForWidth(15), 30);
+        QCOMPARE(view.heightForWidth(300), 60);
+        QCOMPARE(view.minimumSizeHint(), QSize(24, 48));
+        view.Show(Picture{Encode(Photo(200, 50), "PNG"), QStringLiteral("png"), 200, 50, QStringLiteral("wide")});
+        QCOMPARE(view.sizeHint(), QSize(200, 50));
+        QCOMPARE(view.heightForWidth(100), 25);
+        QCOMPARE(view.heightForWidth(400), 50);
+        QCOMPARE(view.minimumSizeHint(), QSize(48, 12));
     }
 
     // Written and read back: the same texts and the same pixels.
