@@ -2,11 +2,10 @@
 // values it must give, on whatever engine the run gives (the database file,
 // the server as its owner, a lab workstation as the administrator role).
 #include "TestEnv.h"
+#include "UserActions.h"
 #include "work/AdminWork.h"
 
-#include <QBuffer>
 #include <QDateTime>
-#include <QImage>
 #include <QtTest>
 
 namespace {
@@ -41,16 +40,7 @@ DraftQuestion Slot(int s)
             QStringLiteral("P%1b").arg(s)};
 }
 
-Picture RedSquare()
-{
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {bytes, QStringLiteral("png"), 3, 2, QStringLiteral("A red square")};
-}
+Picture RedSquare() { return {FilledPng(3, 2, Qt::red), QStringLiteral("png"), 3, 2, QStringLiteral("A red square")}; }
 
 }
 

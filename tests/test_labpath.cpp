@@ -19,16 +19,6 @@ using namespace Module1;
 
 namespace {
 
-QByteArray RedSquarePng()
-{
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 }
 
@@ -53,7 +43,7 @@ private slots:
         const qint64 algebra = env.AddTest(QStringLiteral("Algebra"));
         const qint64 geometry = env.AddTest(QStringLiteral("Geometry"));
         env.AddTest(QStringLiteral("<Draft"));
-        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (?, 2, ?, 'png', 4, 4, 'A red square')"), {algebra, RedSquarePng()});
+        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (?, 2, ?, 'png', 4, 4, 'A red square')"), {algebra, FilledPng(4, 4, Qt::red)});
         const QString result = QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldGrade, fldDate) "
                                               "VALUES (?, ?, 88, 'then')");
         env.Exec(result, {bob, algebra});

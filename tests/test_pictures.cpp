@@ -30,15 +30,6 @@
 
 namespace {
 
-QByteArray Encode(const QImage& image, const char* format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 // Every pixel a colour of its own: a photograph as far as the encoder knows.
 QImage Photo(int width, int height)
 {
@@ -98,20 +89,20 @@ private slots:
     // asks; small ones are kept byte for byte; anything else is refused.
     void preparedForStoring()
     {
-        const Pictures::Prepared photo = Pictures::FromBytes(Encode(Photo(2000, 1000), "PNG"));
+        const Pictures::Prepared photo = Pictures::FromBytes(Encoded(Photo(2000, 1000), "PNG"));
         QVERIFY(photo.picture);
         QCOMPARE(QStringList({photo.picture->format, QString::number(photo.picture->width), QString::number(photo.picture->height)}),
                  QStringList({"jpeg", "1600", "800"}));
         QVERIFY(photo.picture->bytes.size() < 1'100'000);
         QImage plan(3200, 200, QImage::Format_RGB32);
         plan.fill(Qt::blue);
-        const Pictures::Prepared drawing = Pictures::FromBytes(Encode(plan, "BMP"));
+        const Pictures::Prepared drawing = Pictures::FromBytes(Encoded(plan, "BMP"));
         QCOMPARE(QStringList({drawing.picture->format, QString::number(drawing.picture->width), QString::number(drawing.picture->height)}),
                  QStringList({"png", "1600", "100"}));
-        const QByteArray small = Encode(Drawing(), "PNG");
+        const QByteArray small = Encoded(Drawing(), "PNG");
         const Pictures::Prepared kept = Pictures::FromBytes(small);
         QVERIFY(kept.picture && kept.picture->bytes == small && kept.picture->width == 40 && kept.picture->height == 30);
-        QCOMPARE(Pictures::FromBytes(Encode(Drawing(), "JPEG")).picture->format, QStringLiteral("jpeg"));
+        QCOMPARE(Pictures::FromBytes(Encoded(Drawing(), "JPEG")).picture->format, QStringLiteral("jpeg"));
 
         // A camera's JPEG within 1600 pixels but far larger than its pixels
         // need is stored encoded again, at its own size, not as it came.
@@ -146,12 +137,12 @@ private slots:
     void roomFollowsTheShape()
     {
         PictureView view(nullptr);
-        view.Show(Picture{Encode(Photo(30, 60), "PNG"), QStringLiteral("png"), 30, 60, QStringLiteral("tall")});
+        view.Show(Picture{Encoded(Photo(30, 60), "PNG"), QStringLiteral("png"), 30, 60, QStringLiteral("tall")});
         QCOMPARE(view.sizeHint(), QSize(30, 60));
         QCOMPARE(view.heightForWidth(15), 30);
         QCOMPARE(view.heightForWidth(300), 60);
         QCOMPARE(view.minimumSizeHint(), QSize(24, 48));
-        view.Show(Picture{Encode(Photo(200, 50), "PNG"), QStringLiteral("png"), 200, 50, QStringLiteral("wide")});
+        view.Show(Picture{Encoded(Photo(200, 50), "PNG"), QStringLiteral("png"), 200, 50, QStringLiteral("wide")});
         QCOMPARE(view.sizeHint(), QSize(200, 50));
         QCOMPARE(view.heightForWidth(100), 25);
         QCOMPARE(view.heightForWidth(400), 50);
@@ -163,7 +154,7 @@ private slots:
     {
         TestDraft draft;
         draft.title = QStringLiteral("Maps & <Plans>");
-        Picture picture = *Pictures::FromBytes(Encode(Drawing(), "PNG")).picture;
+        Picture picture = *Pictures::FromBytes(Encoded(Drawing(), "PNG")).picture;
         picture.description = QStringLiteral("A red \"square\" <on> white & nothing else");
         draft.questions = {{QStringLiteral("Which colour is <b>the</b> square?\nLook & see."), QStringLiteral("Red"),
                             QStringLiteral("Blue & green"), QStringLiteral("<none>"), picture},
@@ -181,9 +172,9 @@ private slots:
     // data: URI; written and read back, the same texts and the same pixels.
     void giftRoundTrip()
     {
-        Picture drawing = *Pictures::FromBytes(Encode(Drawing(), "PNG")).picture;
+        Picture drawing = *Pictures::FromBytes(Encoded(Drawing(), "PNG")).picture;
         drawing.description = QStringLiteral("A red \"square\" <on> white & {nothing} = ~else: #1 \\ 50%");
-        Picture photo = *Pictures::FromBytes(Encode(Photo(64, 48), "JPEG")).picture;
+        Picture photo = *Pictures::FromBytes(Encoded(Photo(64, 48), "JPEG")).picture;
         photo.description = QStringLiteral("Noise");
         TestDraft draft{QStringLiteral("Maps"), {}, 10,
                         {{QStringLiteral("Which colour is <b>the</b> square?\nLook & see {x} = y: ~z #1 \\ [html]"),
@@ -204,7 +195,7 @@ private slots:
 
         // The picture question as written, worked out by hand: HTML escaped,
         // then GIFT's escapes; the answers marked [plain].
-        const QByteArray dot = Encode(QImage(1, 1, QImage::Format_RGB32), "PNG");
+        const QByteArray dot = Encoded(QImage(1, 1, QImage::Format_RGB32), "PNG");
         Picture small = *Pictures::FromBytes(dot).picture;
         small.description = QStringLiteral("A \"dot\" & more");
         const QString base64 = QString::fromLatin1(dot.toBase64()).replace(QStringLiteral("="), QStringLiteral("\\="));
@@ -234,9 +225,9 @@ private slots:
     // damaged or unreadable data; a linked picture; HTML only.
     void giftImportReports()
     {
-        const QByteArray png = Encode(Drawing(), "PNG").toBase64();
+        const QByteArray png = Encoded(Drawing(), "PNG").toBase64();
         const QByteArray gif = "R0lGODlhAQABAIAAAP///wAAACwAAAAAAQABAAACAkQBADs=";  // one white pixel; Qt writes no GIF
-        const QByteArray bmp = Encode(Drawing(), "BMP").toBase64();
+        const QByteArray bmp = Encoded(Drawing(), "BMP").toBase64();
         const QByteArray file =
             "::Dot::[html]<p>Which colour?</p><img alt=\" A red&amp;  white\n square \" src=\"data:image/png;base64," + png
             + "\"> {=red ~blue ~green}\n\n"
@@ -286,7 +277,7 @@ private slots:
     // What cannot be used is named with its line; a broken file is refused at its line.
     void moodleImportReports()
     {
-        const QByteArray png = Encode(Drawing(), "PNG").toBase64();
+        const QByteArray png = Encoded(Drawing(), "PNG").toBase64();
         const QByteArray file = "<?xml version=\"1.0\"?>\n<quiz>\n"
             "<question type=\"category\"><category><text>$course$/Top/Rivers</text></category></question>\n"
             "<question type=\"truefalse\"><name><text>TF</text></name>\n"
@@ -331,7 +322,7 @@ private slots:
         const qint64 test = env.AddTest(QStringLiteral("Rivers"));
         QTemporaryDir files;
         const QString junk = WriteFile(files, QStringLiteral("junk.png"), "PNG? no");
-        const QString png = WriteFile(files, QStringLiteral("square.png"), Encode(Drawing(), "PNG"));
+        const QString png = WriteFile(files, QStringLiteral("square.png"), Encoded(Drawing(), "PNG"));
         frmAdmin& admin = SignInAdmin();
         env.fake.modalUsers.push_back([](QWidget& window) { Click(static_cast<frmNewTestIntro&>(window).cmdNext); });
         PickRow(admin.lstTests, 0);
@@ -418,9 +409,9 @@ private slots:
         view.resize(100, 100);
         QImage solid(30, 40, QImage::Format_RGB32);
         solid.fill(Qt::blue);
-        Picture blue = *Pictures::FromBytes(Encode(solid, "PNG")).picture;
+        Picture blue = *Pictures::FromBytes(Encoded(solid, "PNG")).picture;
         blue.description = QStringLiteral("A blue bar");
-        Picture red = *Pictures::FromBytes(Encode(Drawing(), "PNG")).picture;
+        Picture red = *Pictures::FromBytes(Encoded(Drawing(), "PNG")).picture;
         red.description = QStringLiteral("A red square");
         QSignalSpy ended(&view, &PictureView::DecodingEnded);
         const auto settled = [&](int count) {
@@ -481,7 +472,7 @@ private slots:
         QCOMPARE(env.Scalar(TestEnv::OnServer() ? QStringLiteral("SELECT fldVersion FROM SchemaVersion")
                                                 : QStringLiteral("PRAGMA user_version")).toInt(),
                  TestEnv::OnServer() ? 6 : 3);
-        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (1, 3, ?, 'png', 40, 30, 'd')"), {Encode(Drawing(), "PNG")});
+        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (1, 3, ?, 'png', 40, 30, 'd')"), {Encoded(Drawing(), "PNG")});
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName FROM Tests")), QStringList{"Old"});
         const QString refused = FailureOf([&] { env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (1, 26, 'x', 'png', 1, 1, 'd')")); });
         QVERIFY(!refused.isEmpty());

@@ -12,7 +12,6 @@
 #include "screens/frmNewTest.h"
 #include "screens/frmNewTestIntro.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -415,12 +414,7 @@ void TestQuestionFiles::adminToolImportsAndExports()
     env.Exec(QStringLiteral("INSERT INTO Tests (fldTestName, fldTime, fldQ1, fldQ1Answer, fldQ1Phony1, fldQ1Phony2) "
                             "VALUES ('<Draft>', 5, 'q', 'a', 'b', 'c')"));
 
-    QImage square(4, 3, QImage::Format_RGB32);
-    square.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    square.save(&buffer, "PNG");
+    const QByteArray png = FilledPng(4, 3, Qt::red);
     env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (?, 3, ?, 'png', 4, 3, 'A \"red\" square: 4 = 4')"), {algebra, png});
 
     const QString file = files.filePath(QStringLiteral("algebra.gift"));

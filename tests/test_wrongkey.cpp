@@ -210,6 +210,23 @@ void TestWrongKey::handMadeClasses()
     // sqrt(8/12) = 0.42): Z = 1.87, but eight choosers against the key's twelve
     // leave 1.87 - 4/sqrt(20)/2 = 1.42, short of 1.5.
     QCOMPARE(WrongKeyReasons(Analyse(Class(QStringLiteral("11AAAAAAAAAAAA111111")))), QString());
+
+    // Nobody chose the key: the class split between the false answers, the
+    // top ten on false answer 1 (M = 16.5, rF = 5/5.766 = 0.87). The key's r
+    // counts as 0 and r(F, K) as 0: m^2 = 0.188, s = -0.089, Steiger's Z =
+    // 1.321 sqrt(17) / sqrt(2.178) = 3.69, evidence 3.69 + 10/sqrt(10)/2 = 5.27.
+    QCOMPARE(WrongKeyReasons(Analyse(Class(QStringLiteral("22222222221111111111")))),
+             QStringLiteral("1: Possible wrong key: false answer 1 (chosen by 10, r = 0.87) goes with high totals more "
+                            "than the keyed answer (chosen by 0, r = 0.00); false answer 1 is probably right."));
+    // Fisher's transform decides here: the key by attempts 2-14 (M = 10,
+    // rK = -1.5/5.766 * sqrt(13/7) = -0.35), false answer 1 by the top five
+    // (rF = 0.75), r(F, K) = -0.787, s = -0.792. With atanh, Z = (0.975 +
+    // 0.371) sqrt(17) / sqrt(3.584) = 2.93 and the evidence 2.93 - 8/sqrt(18)/2
+    // = 1.99 flags the key; the bare difference of the r's would give Z = 2.41
+    // and 1.46, short of 1.5.
+    QCOMPARE(WrongKeyReasons(Analyse(Class(QStringLiteral("--AAAAAAAAAAAAA11111")))),
+             QStringLiteral("1: Possible wrong key: false answer 1 (chosen by 5, r = 0.75) goes with high totals more "
+                            "than the keyed answer (chosen by 13, r = -0.35); false answer 1 is probably right."));
 }
 
 // Fixed seeds; the rates measured are printed.

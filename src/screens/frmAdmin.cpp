@@ -415,13 +415,10 @@ void frmAdmin::Fill_Test_List()
 std::optional<TestRow> frmAdmin::SelectedTest()
 {
     const std::optional<qint64> number = SelectedKey(lstTests);
-    if (!number)
+    const std::optional<TestHeading> stored = number ? Administrator().Heading(*number) : std::nullopt;
+    if (!stored)
         return std::nullopt;
-    for (const TestRow& test : Administrator().Tests()) {
-        if (test.number == *number)
-            return test;
-    }
-    return std::nullopt;
+    return TestRow{*number, stored->title};
 }
 
 void frmAdmin::OpenEditor(std::optional<qint64> test, int slot)

@@ -6,7 +6,6 @@
 #include "rules/AnswerRecord.h"
 #include "app/Platform.h"
 #include "frmMain.h"
-#include "frmTestResults.h"
 #include "work/StudentWork.h"
 
 #include <QGridLayout>

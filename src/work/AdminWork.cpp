@@ -43,10 +43,22 @@ std::vector<Row> NumberedRows(Connection& connection, const SqlText& sql, const 
     return rows;
 }
 
-void DeleteEvery(Recordset& rs)
+// Deletes the one row `owner` selects and every result `results` selects,
+// together; false, with nothing deleted, when there is no such row.
+bool DeleteWithResults(Connection& connection, const SqlText& owner, const SqlText& results)
 {
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        rs.Delete();
+    Connection::Transaction deleting(connection);
+    Recordset row;
+    row.Open(owner, connection);
+    if (row.RecordCount() == 0)
+        return false;
+    row.Delete();
+    Recordset theirs;
+    theirs.Open(results, connection);
+    for (theirs.MoveFirst(); !theirs.Eof(); theirs.MoveNext())
+        theirs.Delete();
+    deleting.Commit();
+    return true;
 }
 
 void WriteHeading(Recordset& rs, const TestHeading& heading)
@@ -58,14 +70,8 @@ void WriteHeading(Recordset& rs, const TestHeading& heading)
 
 }
 
-// The review of one student's result, read through recordsets of its own.
-class AdminWork::Reviewed {
-public:
-    explicit Reviewed(Connection& connection) : texts(connection) {}
-    RecordsetReview texts;
-};
-
-AdminWork::AdminWork(Connection& connection) : connection_(connection), reviewed_(std::make_unique<Reviewed>(connection))
+AdminWork::AdminWork(Connection& connection)
+    : connection_(connection), reviewed_(std::make_unique<RecordsetReview>(connection))
 {
 }
 
@@ -127,17 +133,7 @@ qint64 AdminWork::SaveAccount(const StudentAccount& account)
 
 bool AdminWork::DeleteStudent(qint64 student)
 {
-    Connection::Transaction deleting(connection_);
-    Recordset account;
-    account.Open(Sql::StudentByNumber(student), connection_);
-    if (account.RecordCount() == 0)
-        return false;
-    account.Delete();
-    Recordset results;
-    results.Open(Sql::ResultsOfStudent(student), connection_);
-    DeleteEvery(results);
-    deleting.Commit();
-    return true;
+    return DeleteWithResults(connection_, Sql::StudentByNumber(student), Sql::ResultsOfStudent(student));
 }
 
 // ---- Tests --------------------------------------------------------------------
@@ -254,25 +250,16 @@ void AdminWork::MarkComplete(qint64 test, bool complete)
 
 bool AdminWork::DeleteTest(qint64 test)
 {
-    Connection::Transaction deleting(connection_);
-    Recordset rs;
-    if (!OpenTestRow(rs, connection_, test))
-        return false;
-    rs.Delete();
-    Recordset results;
-    results.Open(Sql::ResultsOfTest(test), connection_);
-    DeleteEvery(results);
-    deleting.Commit();
-    return true;
+    return DeleteWithResults(connection_, Sql::TestByNumber(test), Sql::ResultsOfTest(test));
 }
 
 // ---- Results -------------------------------------------------------------------
 
 ResultRows AdminWork::Results(qint64 student) { return ResultsRows(connection_, student); }
 
-Refusal AdminWork::ReadyReview(qint64 student, qint64 test) { return reviewed_->texts.Ready(student, test); }
+Refusal AdminWork::ReadyReview(qint64 student, qint64 test) { return reviewed_->Ready(student, test); }
 
-const ReviewTexts& AdminWork::Review() { return reviewed_->texts; }
+const ReviewTexts& AdminWork::Review() { return *reviewed_; }
 
 void AdminWork::DeleteResult(qint64 student, qint64 test)
 {

@@ -12,6 +12,7 @@
 
 class Connection;
 class QIODevice;
+class RecordsetReview;
 
 // Everything the administrator does with the data, in plain values: the
 // student accounts, the test catalogue, a test's heading, slots and
@@ -120,8 +121,8 @@ protected:
     Connection& connection_;
 
 private:
-    class Reviewed;
-    std::unique_ptr<Reviewed> reviewed_;
+    // The review of one student's result, read through recordsets of its own.
+    std::unique_ptr<RecordsetReview> reviewed_;
 };
 
 // The administrator's work for the database the program has open.

@@ -10,6 +10,8 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <algorithm>
+#include <QBuffer>
+#include <QImage>
 
 void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -102,4 +104,20 @@ ToolRun RunAdminTool(TestEnv& env, const QStringList& arguments)
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray Encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QByteArray FilledPng(int width, int height, const QColor& colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return Encoded(image);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
+#include <QColor>
 #include <QStringList>
 #include <QVariant>
 
+class QImage;
 class FakePlatform;
 class TestEnv;
 class frmEntry;
@@ -12,6 +15,11 @@ class QPushButton;
 class frmAdmin;
 
 // What a user does with the mouse and keyboard, shared by the test programs.
+
+// A picture's file as a program writes it ("PNG", "JPEG", "BMP").
+QByteArray Encoded(const QImage& image, const char* format = "PNG");
+// A PNG file of one colour.
+QByteArray FilledPng(int width, int height, const QColor& colour);
 
 void Click(QPushButton* button);
 // Types like a user; text QTest cannot type as keys goes in as input does.
