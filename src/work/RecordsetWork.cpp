@@ -8,9 +8,11 @@
 
 namespace {
 
-QString RowFor(Connection& connection, const QString& name, qint64 studentNumber, qint64 testNumber)
+// `results` is one recordset for the whole list, so the layout of its
+// statement is worked out once, not once a row.
+QString RowFor(Recordset& results, Connection& connection, const QString& name, qint64 studentNumber,
+               qint64 testNumber)
 {
-    Recordset results;
     results.Open(Sql::ResultsForList(studentNumber, testNumber), connection);
     if (results.RecordCount() == 0)
         return ResultsRow::NotTaken(name);
@@ -26,6 +28,7 @@ ResultRows ResultsRows(Connection& connection, qint64 studentNumber)
     ResultRows rows;
     Connection::ReadTransaction reading(connection);
     Recordset tests;
+    Recordset results;
     IgnoreErrors([&] { tests.Open(Sql::AllTests(), connection); });
     IgnoreErrors([&] { tests.MoveFirst(); });
     if (!tests.IsOpen())
@@ -38,10 +41,11 @@ ResultRows ResultsRows(Connection& connection, qint64 studentNumber)
             if (TestRules::IsUnfinished(name))
                 return;
             testNumber = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-            row = RowFor(connection, name, studentNumber, testNumber);
+            row = RowFor(results, connection, name, studentNumber, testNumber);
         });
         if (!row.isEmpty())
             rows.push_back({row, testNumber});
+        results.Close();
         IgnoreErrors([&] { tests.MoveNext(); });
     }
     return rows;
