@@ -148,8 +148,11 @@ void frmNewTest::Open(std::optional<qint64> test)
 void frmNewTest::Form_Load()
 {
     frmNewTestIntro& intro = Screens::Get<frmNewTestIntro>();
-    if (editedTest_)
-        intro.ShowStored(*editedTest_);
+    std::optional<TestHeading> stored;
+    if (editedTest_) {
+        IgnoreErrors([&] { stored = Administrator().Heading(*editedTest_); });
+        intro.ShowStored(*editedTest_, stored);
+    }
     Screens::ShowModal(intro);
     if (!Screens::IsLoaded<frmNewTestIntro>()) {
         Screens::Unload(*this);
@@ -158,7 +161,6 @@ void frmNewTest::Form_Load()
     CurrentQuestion = 1;
     const TestHeading heading = intro.Heading();
     if (editedTest_) {
-        const std::optional<TestHeading> stored = Administrator().Heading(*editedTest_);
         setWindowTitle(stored ? stored->title : QString());
         Administrator().StoreHeading(*editedTest_, heading);
     } else {

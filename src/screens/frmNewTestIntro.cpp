@@ -2,7 +2,6 @@
 
 #include "Screens.h"
 #include "TextBoxes.h"
-#include "app/ErrorPolicy.h"
 #include "app/Platform.h"
 #include "rules/TestRules.h"
 #include "frmAdmin.h"
@@ -71,12 +70,10 @@ frmNewTestIntro::frmNewTestIntro() : Form(QStringLiteral("frmNewTestIntro"))
     PressOnEscape(cmdCancel);
 }
 
-// A heading that cannot be read leaves the boxes as they were.
-void frmNewTestIntro::ShowStored(qint64 test)
+// A heading that could not be read leaves the boxes as they were.
+void frmNewTestIntro::ShowStored(qint64 test, const std::optional<TestHeading>& stored)
 {
     editedTest_ = test;
-    std::optional<TestHeading> stored;
-    IgnoreErrors([&] { stored = Administrator().Heading(test); });
     if (!stored)
         return;
     txtTestName->setText(stored->title);

@@ -17,9 +17,9 @@ class frmNewTestIntro : public Form {
 public:
     frmNewTestIntro();
 
-    // For an edit: the boxes show the test as stored, and its own title is
-    // not taken by it.
-    void ShowStored(qint64 test);
+    // For an edit: the boxes show the test's heading as stored (none when it
+    // could not be read), and its own title is not taken by it.
+    void ShowStored(qint64 test, const std::optional<TestHeading>& stored);
     void cmdNext_Click();
     void cmdCancel_Click();
 
