@@ -95,7 +95,10 @@ private slots:
                  QStringList({"jpeg", "1600", "800"}));
         QVERIFY(photo.picture->bytes.size() < 1'100'000);
         QImage plan(3200, 200, QImage::Format_RGB32);
-        plan.fill(Qt::blue);
+        plan.fill(Qt::blue);  // a red band across: two colours, a drawing all the same
+        for (int y = 80; y < 120; ++y)
+            for (int x = 0; x < plan.width(); ++x)
+                plan.setPixel(x, y, qRgb(255, 0, 0));
         const Pictures::Prepared drawing = Pictures::FromBytes(Encoded(plan, "BMP"));
         QCOMPARE(QStringList({drawing.picture->format, QString::number(drawing.picture->width), QString::number(drawing.picture->height)}),
                  QStringList({"png", "1600", "100"}));
