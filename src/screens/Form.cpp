@@ -68,6 +68,14 @@ void Form::AddKeyedRow(QListWidget& list, const QString& text, qint64 key)
     item->setData(Qt::UserRole, key);
 }
 
+void Form::SetKeyedRows(QListWidget& list, const QStringList& texts, const std::vector<qint64>& keys)
+{
+    list.clear();
+    list.addItems(texts);
+    for (int row = 0; row < list.count(); ++row)
+        list.item(row)->setData(Qt::UserRole, keys[static_cast<std::size_t>(row)]);
+}
+
 std::optional<qint64> Form::SelectedKey(const QListWidget* list)
 {
     const QListWidgetItem* item = list->currentItem();

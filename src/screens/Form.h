@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QCloseEvent;
@@ -44,6 +45,10 @@ public:
     // Adds a row whose text is what the user sees and hears, and which
     // carries the number of the record it stands for as its data.
     static void AddKeyedRow(QListWidget& list, const QString& text, qint64 key);
+    // Replaces every row of `list` with `texts`, each keyed by the number at
+    // the same place in `keys`; one insertion for the lot, so a list of
+    // thousands is laid out once rather than once per row.
+    static void SetKeyedRows(QListWidget& list, const QStringList& texts, const std::vector<qint64>& keys);
     // The record number the selected row carries; none without a selection.
     static std::optional<qint64> SelectedKey(const QListWidget* list);
 

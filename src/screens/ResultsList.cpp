@@ -18,9 +18,13 @@
 
 void ShowResultRows(QListWidget& list, const ResultRows& rows)
 {
-    list.clear();
-    for (const ResultRow& row : rows)
-        Form::AddKeyedRow(list, row.text, row.testNumber);
+    QStringList texts;
+    std::vector<qint64> keys;
+    for (const ResultRow& row : rows) {
+        texts.append(row.text);
+        keys.push_back(row.testNumber);
+    }
+    Form::SetKeyedRows(list, texts, keys);
 }
 
 void PrintResultsList(QWidget& screen, QLabel& lblPrinting, const QListWidget& list, bool emphasizedHeading)

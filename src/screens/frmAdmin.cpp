@@ -39,9 +39,13 @@ namespace {
 template <class Row>
 void FillKeyedRows(QListWidget& list, const std::vector<Row>& rows, int gap)
 {
-    list.clear();
-    for (const Row& row : rows)
-        Form::AddKeyedRow(list, KeyedRow::Build(row.name, gap, row.number), row.number);
+    QStringList texts;
+    std::vector<qint64> keys;
+    for (const Row& row : rows) {
+        texts.append(KeyedRow::Build(row.name, gap, row.number));
+        keys.push_back(row.number);
+    }
+    Form::SetKeyedRows(list, texts, keys);
 }
 
 // Selects the row carrying `number` without running the list's Click, so that
