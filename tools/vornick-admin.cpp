@@ -12,19 +12,16 @@
 // Success exits with 0; any error exits with 1 (2 for a wrong command line)
 // and one line on stderr, and leaves the database and the files as they were.
 #include "analysis/AnalysisText.h"
-#include "work/AttemptRows.h"
-#include "work/ResultsExport.h"
-#include "work/TestPictures.h"
-#include "work/TestRows.h"
-#include "rules/TestRules.h"
-#include "data/Connection.h"
 #include "app/Language.h"
+#include "data/Connection.h"
 #include "data/DbError.h"
-#include "data/Recordset.h"
 #include "data/ServerSettings.h"
 #include "exchange/Csv.h"
 #include "exchange/QuestionFile.h"
+#include "rules/TestRules.h"
+#include "work/AdminWork.h"
 #include "work/AttemptControl.h"
+#include "work/WorkKinds.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -99,7 +96,10 @@ void RequireOwner(const ServerSettings& server)
                                                          "file with --settings."));
 }
 
-void OpenDatabase(Connection& connection, const QCommandLineParser& parser, const Options& options)
+// Opens the database the command names and returns the administrator's work
+// on it. The tool always connects as the database's owner (a file, or a
+// server's owner role), which reads the tables as a file's administrator does.
+AdminWork& OpenAdministrator(Connection& connection, const QCommandLineParser& parser, const Options& options)
 {
     Require(!(parser.isSet(options.database) && parser.isSet(options.settings)),
             QCoreApplication::translate("vornick-admin", "give --database or --settings, not both."), true);
@@ -115,14 +115,7 @@ void OpenDatabase(Connection& connection, const QCommandLineParser& parser, cons
             RequireOwner(*beside.server);
         connection.OpenProgramDatabase(folder);
     }
-}
-
-QStringList StoredTitles(Recordset& tests)
-{
-    QStringList titles;
-    for (tests.MoveFirst(); !tests.Eof(); tests.MoveNext())
-        titles << tests.Text(QStringLiteral("fldTestName"));
-    return titles;
+    return EmbeddedAdmin(connection);
 }
 
 // A new test is unfinished until all its slots are written.
@@ -131,26 +124,16 @@ QString StoredTitle(const TestDraft& draft)
     return TestRules::StoredTitle(draft.title, draft.questions.size() == TestDraft::Slots);
 }
 
-// Stores the draft as a new test after the title rules allow it, all in one
-// transaction; returns the new test's number.
-qint64 StoreNewTest(Connection& connection, const TestDraft& draft, bool titleFromFile)
+// Stores the draft as a new test after the title rules allow it; returns the
+// new test's number.
+qint64 StoreNewTest(AdminWork& admin, const TestDraft& draft, bool titleFromFile)
 {
-    Connection::Transaction storing(connection);
-    Recordset tests;
-    tests.Open(Sql::AllTests(), connection);
-    const QString refusal = TestRules::TitleRefusal(draft.title, StoredTitles(tests));
+    QString refusal = TestRules::TitleRefusal(draft.title, {});
+    if (refusal.isEmpty() && admin.TitleTaken(draft.title, std::nullopt))
+        refusal = TestRules::TakenTitleMessage(draft.title);
     Require(refusal.isEmpty(), refusal + (titleFromFile ? QCoreApplication::translate("vornick-admin", " (The title came from the file; give one "
                                                                          "with --title.)") : QString()));
-    tests.AddNew();
-    tests.SetField(QStringLiteral("fldTestName"), StoredTitle(draft));
-    tests.SetField(QStringLiteral("fldDescription"), draft.description);
-    tests.SetField(QStringLiteral("fldTime"), draft.minutes);
-    TestRows::WriteQuestions(tests, draft.questions);
-    tests.Update();
-    const qint64 number = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-    TestPictures::WriteFrom(connection, number, draft.questions);
-    storing.Commit();
-    return number;
+    return admin.AddTest({draft.title, draft.description, QString::number(draft.minutes)}, draft.questions);
 }
 
 // The questions to store: all usable ones, or the first N with --first and
@@ -204,8 +187,7 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
     draft.description = parser.value(options.description);
 
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
-    const qint64 number = StoreNewTest(connection, draft, titleFromFile);
+    const qint64 number = StoreNewTest(OpenAdministrator(connection, parser, options), draft, titleFromFile);
     const auto count = static_cast<int>(draft.questions.size());
     const QString stored = StoredTitle(draft);
     Print(count < TestDraft::Slots
@@ -214,27 +196,39 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
               : QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 questions.").arg(number).arg(stored).arg(count));
 }
 
-// Moves `tests` to the test numbered `test`, or else titled so (with or
-// without its unfinished marks).
-void FindTest(Recordset& tests, const QString& test)
+QString NoSuchTest(const QString& test)
 {
+    return QCoreApplication::translate("vornick-admin", "no test is numbered or titled \"%1\".").arg(test);
+}
+
+// The number of the test numbered `test`, or else titled so (with or without
+// its unfinished marks).
+qint64 FindTest(AdminWork& admin, const QString& test)
+{
+    const std::vector<TestRow> tests = admin.Tests();
     bool isNumber = false;
     const qint64 number = test.toLongLong(&isNumber);
-    for (tests.MoveFirst(); isNumber && !tests.Eof(); tests.MoveNext()) {
-        if (tests.Field(QStringLiteral("fldTestNumber")).toLongLong() == number)
-            return;
+    for (const TestRow& row : tests) {
+        if (isNumber && row.number == number)
+            return number;
     }
     std::optional<qint64> found;
-    for (tests.MoveFirst(); !tests.Eof(); tests.MoveNext()) {
-        const QString title = tests.Text(QStringLiteral("fldTestName"));
-        if (title != test && TestRules::VisibleTitle(title) != test)
+    for (const TestRow& row : tests) {
+        if (row.name != test && TestRules::VisibleTitle(row.name) != test)
             continue;
         Require(!found, QCoreApplication::translate("vornick-admin", "several tests are titled \"%1\"; give the test's number.").arg(test));
-        found = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
+        found = row.number;
     }
-    Require(found.has_value(), QCoreApplication::translate("vornick-admin", "no test is numbered or titled \"%1\".").arg(test));
-    for (tests.MoveFirst(); tests.Field(QStringLiteral("fldTestNumber")).toLongLong() != *found;)
-        tests.MoveNext();
+    Require(found.has_value(), NoSuchTest(test));
+    return *found;
+}
+
+// The test named so on the command line, as stored.
+TestDraft ReadTest(AdminWork& admin, const QString& test, qint64 number, bool withPictures)
+{
+    std::optional<TestDraft> draft = admin.Test(number, withPictures);
+    Require(draft.has_value(), NoSuchTest(test));
+    return *draft;
 }
 
 // A missing folder is named as such: the file system's own reason for it is
@@ -266,17 +260,14 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
     Require(format.has_value(),
             QCoreApplication::translate("vornick-admin", "export needs --format gift, --format aiken or --format moodle."), true);
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
-    Recordset tests;
-    tests.Open(Sql::AllTests(), connection);
-    FindTest(tests, test);
-    TestDraft draft = TestRows::Draft(tests);
-    TestPictures::ReadInto(connection, tests.Field(QStringLiteral("fldTestNumber")).toLongLong(), draft);
+    AdminWork& admin = OpenAdministrator(connection, parser, options);
+    const qint64 number = FindTest(admin, test);
+    const TestDraft draft = ReadTest(admin, test, number, true);
     const WriteOutcome written = QuestionFile::Write(*format, draft);
     if (parser.isSet(options.output)) {
         WriteFile(parser.value(options.output), written.text.toUtf8());
         Print(QCoreApplication::translate("vornick-admin", "Wrote %1 questions of test %2 \"%3\" to %4.")
-                  .arg(QString::number(written.questions), tests.Text(QStringLiteral("fldTestNumber")), draft.title,
+                  .arg(QString::number(written.questions), QString::number(number), draft.title,
                        parser.value(options.output)));
     } else {
         std::fputs(written.text.toUtf8().constData(), stdout);
@@ -286,32 +277,24 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
 }
 
 // The number of the student numbered `student`, or else named so.
-qint64 FindStudent(Connection& connection, const QString& student)
+qint64 FindStudent(AdminWork& admin, const QString& student)
 {
-    Recordset students;
-    students.Open(Sql::AllPasswords(), connection);
+    const std::vector<StudentRow> students = admin.Students();
     bool isNumber = false;
     const qint64 number = student.toLongLong(&isNumber);
+    for (const StudentRow& row : students) {
+        if (isNumber && row.number == number)
+            return number;
+    }
     std::optional<qint64> named;
-    for (students.MoveFirst(); !students.Eof(); students.MoveNext()) {
-        const qint64 own = students.Field(QStringLiteral("fldStudentNumber")).toLongLong();
-        if (isNumber && own == number)
-            return own;
-        if (students.Text(QStringLiteral("fldStudentName")) != student)
+    for (const StudentRow& row : students) {
+        if (row.name != student)
             continue;
         Require(!named, QCoreApplication::translate("vornick-admin", "several students are named \"%1\"; give the student's number.").arg(student));
-        named = own;
+        named = row.number;
     }
     Require(named.has_value(), QCoreApplication::translate("vornick-admin", "no student is numbered or named \"%1\".").arg(student));
     return *named;
-}
-
-qint64 FindTestNumber(Connection& connection, const QString& test)
-{
-    Recordset tests;
-    tests.Open(Sql::AllTests(), connection);
-    FindTest(tests, test);
-    return tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
 }
 
 void Results(const QCommandLineParser& parser, const Options& options)
@@ -320,21 +303,20 @@ void Results(const QCommandLineParser& parser, const Options& options)
                          QStringLiteral("database"), QStringLiteral("settings")});
     Require(parser.isSet(options.output), QCoreApplication::translate("vornick-admin", "results needs --output FILE."), true);
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
+    AdminWork& admin = OpenAdministrator(connection, parser, options);
     std::optional<qint64> test;
     std::optional<qint64> student;
     if (parser.isSet(options.test))
-        test = FindTestNumber(connection, parser.value(options.test));
+        test = FindTest(admin, parser.value(options.test));
     if (parser.isSet(options.student))
-        student = FindStudent(connection, parser.value(options.student));
+        student = FindStudent(admin, parser.value(options.student));
     // Written under a temporary name beside the file and renamed at the end:
     // a failure leaves no part of a file, and a file already there untouched.
     const QString path = parser.value(options.output);
     RequireFolderOf(path);
     QSaveFile file(path);
     RequireWritten(file.open(QIODevice::WriteOnly), path, file);
-    const std::optional<qint64> rows =
-        ResultsExport::Write(connection, test, student, file, [](qint64) { return true; });
+    const std::optional<qint64> rows = admin.WriteResults(test, student, file, [](qint64) { return true; });
     RequireWritten(file.commit(), path, file);
     Print(QCoreApplication::translate("vornick-admin", "Wrote %1 to %2.")
               .arg(Csv::ResultsCount(static_cast<std::size_t>(rows.value_or(0))), path));
@@ -344,14 +326,10 @@ void Analysis(const QString& test, const QCommandLineParser& parser, const Optio
 {
     OnlyOptions(parser, {QStringLiteral("output"), QStringLiteral("database"), QStringLiteral("settings")});
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
-    Recordset tests;
-    tests.Open(Sql::AllTests(), connection);
-    FindTest(tests, test);
-    const TestDraft draft = TestRows::Draft(tests);
-    const qint64 number = tests.Field(QStringLiteral("fldTestNumber")).toLongLong();
-    const ItemAnalysis::TestFigures figures =
-        ItemAnalysis::Analyse(FinishedChoices(AttemptRows::Load(connection, number, std::nullopt)));
+    AdminWork& admin = OpenAdministrator(connection, parser, options);
+    const qint64 number = FindTest(admin, test);
+    const TestDraft draft = ReadTest(admin, test, number, false);
+    const ItemAnalysis::TestFigures figures = ItemAnalysis::Analyse(FinishedChoices(admin.Attempts(number, std::nullopt)));
     if (parser.isSet(options.output)) {
         QStringList questions;
         for (const DraftQuestion& question : draft.questions)
@@ -379,8 +357,7 @@ void ExtraTime(const QStringList& words, const QCommandLineParser& parser, const
                 true);
     }
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
-    const qint64 student = FindStudent(connection, words[1]);
+    const qint64 student = FindStudent(OpenAdministrator(connection, parser, options), words[1]);
     if (percent) {
         AttemptControl::SetExtraTime(connection, student, *percent);
         Print(QCoreApplication::translate("vornick-admin", "%1 now has %2% extra time.").arg(words[1]).arg(*percent));
@@ -413,10 +390,10 @@ void MoreTime(const QStringList& words, const QCommandLineParser& parser, const 
                 .arg(AttemptControl::MostMoreMinutes),
             true);
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
-    const qint64 student = FindStudent(connection, words[1]);
-    const qint64 test = FindTestNumber(connection, words[2]);
-    RequireRunning(AttemptControl::GiveMoreTime(connection, student, test, minutes), words[1], words[2]);
+    AdminWork& admin = OpenAdministrator(connection, parser, options);
+    const qint64 student = FindStudent(admin, words[1]);
+    const qint64 test = FindTest(admin, words[2]);
+    RequireRunning(admin.GiveMoreTime(student, test, minutes), words[1], words[2]);
     Print(QCoreApplication::translate("vornick-admin", "Gave %1 %n more minutes on \"%2\".", nullptr, minutes)
               .arg(words[1], words[2]));
 }
@@ -425,9 +402,9 @@ void Finish(const QStringList& words, const QCommandLineParser& parser, const Op
 {
     OnlyOptions(parser, DatabaseOptions);
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
-    const qint64 student = FindStudent(connection, words[1]);
-    const qint64 test = FindTestNumber(connection, words[2]);
+    AdminWork& admin = OpenAdministrator(connection, parser, options);
+    const qint64 student = FindStudent(admin, words[1]);
+    const qint64 test = FindTest(admin, words[2]);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     RequireRunning(AttemptControl::FinishNow(connection, student, test, today), words[1], words[2]);
     Print(QCoreApplication::translate("vornick-admin", "Finished %1's attempt at \"%2\".").arg(words[1], words[2]));
@@ -438,8 +415,7 @@ void Attempts(const QCommandLineParser& parser, const Options& options)
 {
     OnlyOptions(parser, DatabaseOptions);
     Connection connection(QStringLiteral("vornick-admin"));
-    OpenDatabase(connection, parser, options);
-    const RunningAttempts attempts = AttemptControl::Running(connection);
+    const RunningAttempts attempts = OpenAdministrator(connection, parser, options).Running();
     if (attempts.empty())
         return Print(QCoreApplication::translate("vornick-admin", "No attempt is in progress."));
     Print(QCoreApplication::translate("vornick-admin", "Student\tTest\tBegan\tAnswered\tTime left"));
