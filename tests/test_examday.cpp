@@ -18,12 +18,14 @@
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 #include "work/AttemptControl.h"
+#include "work/StudentWork.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -259,45 +261,95 @@ private slots:
 
     // vornick-admin: extra time shown and set by name or number, more time
     // and finish, the attempts listed; every refusal changes nothing.
-    // In a lab the running workstation follows the server every 5 seconds:
-    // ten more minutes given show at once, the warning taken back; a finish by
-    // the administrator ends the test with a note, stores nothing more and
-    // shows the grade in the list. The student's own role can change no
-    // deadline and no extra time.
-    void labWorkstationFollowsTheTeacher()
+    // The running test follows the teacher on every engine, the teacher being
+    // another program on the same database (vornick-admin): more time shows at
+    // the next listen (every 5 seconds), the warning taken back. A finish ends
+    // the test with a note and stores nothing more, whether the student's
+    // next step is the listen, a move to another slot or Done; the grade, the
+    // review, the results file and the statistics then tell the same.
+    void runningTestFollowsTheTeacher()
     {
-        if (!TestEnv::LabRun())
-            QSKIP("a lab's server (the third pass of scripts/test)");
         TestEnv env;
         const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+        const qint64 bo = env.AddStudent(QStringLiteral("Bo"), QStringLiteral("banana split"));
         const qint64 rivers = env.AddTest(QStringLiteral("Rivers"), 30);
         SignIn(env, ann);
         frmQuestions& screen = Take(env, QStringLiteral("Rivers"));
         QCOMPARE(screen.tmrListen->interval(), 5000);
-        Connection teacher(QStringLiteral("teacher"));
-        teacher.Open(env.Owner());
-        QVERIFY(QSqlQuery(teacher.Database()).exec(QStringLiteral("UPDATE Results SET fldDeadline = fldDeadline - 1560")));
+        env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = fldDeadline - 1560"));
         screen.tmrListen_Timer();
         QVERIFY2(screen.lblTime->text().startsWith(QStringLiteral("3:5")) || screen.lblTime->text() == QStringLiteral("4:00"),
                  qPrintable(screen.lblTime->text()));
         QVERIFY(screen.lblTimeNotice->isVisibleTo(&screen));
-        QCOMPARE(AttemptControl::GiveMoreTime(teacher, ann, rivers, 10), Refusal::None);
+        QCOMPARE(RunAdminTool(env, {"more-time", "Ann", "Rivers", "10"}).code, 0);
         screen.tmrListen_Timer();
         QVERIFY2(screen.lblTime->text().startsWith(QStringLiteral("13:5")) || screen.lblTime->text() == QStringLiteral("14:00"),
                  qPrintable(screen.lblTime->text()));
         QVERIFY(!screen.lblTimeNotice->isVisibleTo(&screen));
 
+        // Ann: slot 1 stored right; finished by the teacher; slot 2 picked and left.
         ChooseRight(screen);
         Click(screen.cmdNext);
-        QCOMPARE(AttemptControl::FinishNow(teacher, ann, rivers, QStringLiteral("07/12/2026")), Refusal::None);
+        QCOMPARE(RunAdminTool(env, {"finish", "Ann", "Rivers"}).code, 0);
         ChooseRight(screen);
         env.fake.shown.clear();
-        screen.tmrListen_Timer();
-        QCOMPARE(LastBox(env.fake), QStringLiteral("Your teacher has finished this test.||OK"));
+        Click(screen.cmdNext);
+        QCOMPARE(LastBox(env.fake) + QString::number(env.fake.shown.size()),
+                 QStringLiteral("Your teacher has finished this test.||OK1"));
         QVERIFY(!Screens::IsLoaded<frmQuestions>() && Home().isVisible());
-        QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ2, fldGrade, fldMinutesGiven FROM Results")), QStringList{"NULL|4|40"});
-        QVERIFY(Home().lstResults->item(0)->text().contains(QStringLiteral("07/12/2026")));
+        QVERIFY(Home().lstResults->item(0)->text().contains(QStringLiteral("4")));
+        QCOMPARE(Student().ReadyReview(rivers), Refusal::None);
+        QCOMPARE(Student().Review().ResultText(QStringLiteral("fldQ1")).right(1) + u'|'
+                     + Student().Review().ResultText(QStringLiteral("fldQ2")),
+                 QStringLiteral("C|"));
+        EndProgram();
 
+        // Bo: slot 1 stored right, slot 2 picked right; finished by the teacher; Done.
+        SignIn(env, bo);
+        frmQuestions& second = Take(env, QStringLiteral("Rivers"));
+        ChooseRight(second);
+        Click(second.cmdNext);
+        ChooseRight(second);
+        QCOMPARE(RunAdminTool(env, {"finish", "Bo", "Rivers"}).code, 0);
+        env.fake.shown.clear();
+        Click(second.cmdDone);
+        QCOMPARE(LastBox(env.fake) + QString::number(env.fake.shown.size()),
+                 QStringLiteral("Your teacher has finished this test.||OK1"));
+        QVERIFY(!Screens::IsLoaded<frmQuestions>() && Home().isVisible());
+        QCOMPARE(env.fake.unexpected, QStringList());
+        EndProgram();
+
+        // Both graded 4 for the one answer stored; the file and the statistics agree.
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldGrade, fldMinutesGiven FROM Results "
+                                         "WHERE fldQ2 IS NULL ORDER BY fldStudentNumber")),
+                 (QStringList{QStringLiteral("%1|4|40").arg(ann), QStringLiteral("%1|4|30").arg(bo)}));
+        QTemporaryDir files;
+        const QString path = files.filePath(QStringLiteral("rivers.csv"));
+        QCOMPARE(RunAdminTool(env, {"results", "--output", path}).code, 0);
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        for (const QString& line : lines.mid(1)) {
+            const QStringList fields = line.split(u',');
+            QCOMPARE(fields.mid(4, 1) + fields.mid(8, 4), (QStringList{"4", "1", "answer", "0", ""}));
+        }
+        QVERIFY(RunAdminTool(env, {"analysis", "Rivers"}).out.contains(QStringLiteral("Mean grade: 4.0 ")));
+    }
+
+    // The student's own role on a lab's server can change no deadline, no
+    // grade and no extra time.
+    void labStudentCannotHoldTheClock()
+    {
+        if (!TestEnv::LabRun())
+            QSKIP("a lab's server (the third pass of scripts/test)");
+        TestEnv env;
+        env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+        env.AddTest(QStringLiteral("Rivers"), 30);
+        SignIn(env, env.Scalar(QStringLiteral("SELECT fldStudentNumber FROM Passwords")).toLongLong());
+        Take(env, QStringLiteral("Rivers"));
+        ChooseRight(Screens::Get<frmQuestions>());
+        Click(Screens::Get<frmQuestions>().cmdDone);
         ServerSettings own = env.Owner();
         own.user = Schema::StudentRole(own.database, QStringLiteral("Ann"));
         own.password = QStringLiteral("apple pie");
@@ -309,7 +361,7 @@ private slots:
             QSqlQuery query(psql.Database());
             QVERIFY2(!query.exec(QString::fromLatin1(statement)), statement);
         }
-        QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldMinutesGiven FROM Results")), QStringList{"4|40"});
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldMinutesGiven FROM Results")), QStringList{"4|30"});
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldExtraTime FROM Passwords")), QStringList{"0"});
     }
 

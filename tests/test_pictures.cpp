@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QApplication>
 #include <QtTest>
 
 namespace {
@@ -339,6 +340,18 @@ private slots:
         env.fake.fileChoices = {{png, 0}};
         Click(editor.cmdPicture);
         QCOMPARE(editor.imgPicture->pixmap().size(), QSize(160, 120));
+        // Tab walks the four texts first and the picture's controls last, so
+        // that typing after the question never presses a picture button.
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.txtQuestion->setFocus();
+        QStringList walked;
+        for (int step = 0; step < 9; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walked, (QStringList{"txtAnswer", "txtPhony1", "txtPhony2", "cmdPrev", "cmdNext", "cmdPicture",
+                                      "txtPictureDescription", "cmdRemovePicture", "cmdSave"}));
         Click(editor.cmdNext);  // no description: refused, still on slot 1, nothing stored
         QCOMPARE(LastBox(env.fake), QStringLiteral("A picture needs a description for students who cannot see it. Type one in "
                                                    "the box under the picture, or remove the picture.|Picture|OK"));
@@ -351,6 +364,10 @@ private slots:
         QVERIFY(editor.imgPicture->pixmap().isNull());  // slot 2 has none
         Click(editor.cmdPrev);
         QCOMPARE(editor.txtPictureDescription->text(), QStringLiteral("A red square"));
+        env.fake.answers = {MsgAnswer::No, MsgAnswer::Yes};
+        Click(editor.cmdRemovePicture);  // asked first: No keeps it
+        QCOMPARE(LastBox(env.fake), QStringLiteral("Remove this question's picture?|Remove Picture|YesNo"));
+        QVERIFY(!editor.imgPicture->pixmap().isNull());
         Click(editor.cmdRemovePicture);
         Click(editor.cmdNext);
         QCOMPARE(PictureCount(env), 0);

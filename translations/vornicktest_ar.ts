@@ -1477,6 +1477,14 @@ Are you sure you want to exit?</source>
         <translation>لا يمكن استخدام هذا الملف صورةً للسؤال.
 %1</translation>
     </message>
+    <message>
+        <source>Remove this question&apos;s picture?</source>
+        <translation>هل تريد إزالة صورة هذا السؤال؟</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>إزالة الصورة</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>

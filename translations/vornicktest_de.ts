@@ -1465,6 +1465,14 @@ Wollen Sie wirklich beenden?</numerusform>
         <translation>Diese Datei kann nicht als Bild der Frage verwendet werden.
 %1</translation>
     </message>
+    <message>
+        <source>Remove this question&apos;s picture?</source>
+        <translation>Das Bild dieser Frage entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>Bild entfernen</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>

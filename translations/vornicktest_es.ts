@@ -1465,6 +1465,14 @@ Are you sure you want to exit?</source>
         <translation>Este archivo no puede usarse como imagen de la pregunta.
 %1</translation>
     </message>
+    <message>
+        <source>Remove this question&apos;s picture?</source>
+        <translation>¿Quitar la imagen de esta pregunta?</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>Quitar imagen</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>

@@ -1465,6 +1465,14 @@ Voulez-vous vraiment quitter ?</numerusform>
         <translation>Ce fichier ne peut pas servir d&apos;image à la question.
 %1</translation>
     </message>
+    <message>
+        <source>Remove this question&apos;s picture?</source>
+        <translation>Retirer l&apos;image de cette question ?</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>Retirer l&apos;image</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>

@@ -1465,6 +1465,14 @@ Tem certeza de que deseja sair?</numerusform>
         <translation>Este arquivo não pode ser usado como imagem da questão.
 %1</translation>
     </message>
+    <message>
+        <source>Remove this question&apos;s picture?</source>
+        <translation>Remover a imagem desta pergunta?</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>Remover imagem</translation>
+    </message>
 </context>
 <context>
     <name>frmNewTestIntro</name>

@@ -53,3 +53,15 @@ bool TellFailure(const std::function<void()>& step, const QString& title)
         return false;
     }
 }
+
+void RunUnlessExplained(const std::function<void()>& step, const std::function<bool()>& explained,
+                        const std::function<void()>& instead)
+{
+    try {
+        step();
+    } catch (const DbError&) {
+        if (!explained())
+            throw;
+        instead();
+    }
+}

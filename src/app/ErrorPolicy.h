@@ -21,3 +21,9 @@ void NoticeWaitingForServer(bool waiting);
 // Runs `step`; when the database refuses it, the user sees the engine's
 // message (under `title`) and the result is false. The program goes on.
 bool TellFailure(const std::function<void()>& step, const QString& title = QString());
+
+// Runs `step`; when the database refuses it and `explained()` then finds the
+// refusal expected, `instead` runs in its place; any other refusal goes on up
+// as it came.
+void RunUnlessExplained(const std::function<void()>& step, const std::function<bool()>& explained,
+                        const std::function<void()>& instead);

@@ -69,4 +69,10 @@ QString StoredTitle(const QString& title, bool complete)
     return IsUnfinished(title) ? title : u'<' + title + u'>';
 }
 
+bool SlotWritten(const QString& question, const QString& answer, const QString& phony1, const QString& phony2)
+{
+    return !question.trimmed().isEmpty() && !answer.trimmed().isEmpty() && !phony1.trimmed().isEmpty()
+        && !phony2.trimmed().isEmpty();
+}
+
 }

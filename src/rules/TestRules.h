@@ -41,4 +41,8 @@ QString TitleRefusal(const QString& title, const QStringList& otherTitles);
 // complete (unless it has them already), without them once it is.
 QString StoredTitle(const QString& title, bool complete);
 
+// A slot is written when its question and its three answers each hold more
+// than blanks; a slot short of any of them is not offered to students.
+bool SlotWritten(const QString& question, const QString& answer, const QString& phony1, const QString& phony2);
+
 }

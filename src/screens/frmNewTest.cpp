@@ -118,15 +118,18 @@ frmNewTest::frmNewTest() : Form(QStringLiteral("frmNewTest"))
     layout->addLayout(bottom);
     resize(820, 520);
 
-    setTabOrder(txtQuestion, cmdPicture);
-    setTabOrder(cmdPicture, txtPictureDescription);
-    setTabOrder(txtPictureDescription, cmdRemovePicture);
-    setTabOrder(cmdRemovePicture, txtAnswer);
+    // The four texts first, as they are typed one after the other; the
+    // picture's controls after the slot buttons, so that a Tab after the
+    // question never lands on a button that typing would press.
+    setTabOrder(txtQuestion, txtAnswer);
     setTabOrder(txtAnswer, txtPhony1);
     setTabOrder(txtPhony1, txtPhony2);
     setTabOrder(txtPhony2, cmdPrev);
     setTabOrder(cmdPrev, cmdNext);
-    setTabOrder(cmdNext, cmdSave);
+    setTabOrder(cmdNext, cmdPicture);
+    setTabOrder(cmdPicture, txtPictureDescription);
+    setTabOrder(txtPictureDescription, cmdRemovePicture);
+    setTabOrder(cmdRemovePicture, cmdSave);
 
     GiveStepKeys(cmdPrev, cmdNext);
     OnClick(cmdNext, &frmNewTest::cmdNext_Click);
@@ -227,8 +230,11 @@ void frmNewTest::cmdPicture_Click()
     txtPictureDescription->setFocus();
 }
 
+// Asks first: the picture chosen may be the only copy the teacher has.
 void frmNewTest::cmdRemovePicture_Click()
 {
+    if (!picture_ || !AskYesNo(tr("Remove this question's picture?"), tr("Remove Picture")))
+        return;
     picture_.reset();
     pictureChanged_ = true;
     ShowPicture();

@@ -215,8 +215,17 @@ bool frmQuestions::Store_Chosen_Answer()
 {
     const int chosen = ChosenLine(optAnswer);
     if (chosen != 0)
-        Student().Store(CurrentQuestion, chosen);
+        Unless_Finished_Elsewhere([&] { Student().Store(CurrentQuestion, chosen); });
     return chosen != 0;
+}
+
+// Runs a store or the finish. The database refuses both for an attempt the
+// administrator has finished meanwhile: the test then ends as that finish
+// ends it, told and with nothing more stored (endedElsewhere_ says so); any
+// other refusal goes on up.
+void frmQuestions::Unless_Finished_Elsewhere(const std::function<void()>& step)
+{
+    RunUnlessExplained(step, [this] { return Finished_Elsewhere(); }, [this] { Finished_By_Teacher(); });
 }
 
 void frmQuestions::cmdNext_Click()
@@ -250,27 +259,27 @@ void frmQuestions::Timer1_Timer()
 // The countdown follows what the database says of the attempt: more time
 // the administrator gave shows within seconds, and an attempt the
 // administrator finished ends here without storing more. A question that
-// fails is asked again at the next tick; where the database has nothing to
-// say (a file), nobody asks again.
+// fails is asked again at the next tick.
 void frmQuestions::tmrListen_Timer()
 {
     if (Finishing || timeIsUp_)
         return;
     std::optional<StudentWork::Heard> heard;
-    bool asked = false;
-    IgnoreErrors([&] {
-        heard = Student().Listen();
-        asked = true;
-    });
-    if (!asked)
+    IgnoreErrors([&] { heard = Student().Listen(); });
+    if (!heard)
         return;
-    if (!heard) {
-        tmrListen->stop();
-        return;
-    }
     if (heard->finished)
         return Finished_By_Teacher();
     Follow_Time_Left(heard->secondsLeft);
+}
+
+// Whether the attempt was finished by the administrator: asked when the
+// database refuses a store or a finish, which it does for a graded attempt.
+bool frmQuestions::Finished_Elsewhere()
+{
+    bool finished = false;
+    IgnoreErrors([&] { finished = Student().Listen().finished; });
+    return finished;
 }
 
 // A second or so apart is the round trip, not a change.
@@ -288,6 +297,9 @@ void frmQuestions::Follow_Time_Left(qint64 secondsLeft)
 
 void frmQuestions::Finished_By_Teacher()
 {
+    if (endedElsewhere_)
+        return;
+    endedElsewhere_ = true;
     Timer1->stop();
     tmrListen->stop();
     Finishing = true;
@@ -308,6 +320,8 @@ void frmQuestions::Time_Is_Up()
     tmrListen->stop();
     timeIsUp_ = true;
     IgnoreErrors([this] { Store_Chosen_Answer(); });
+    if (endedElsewhere_)
+        return;
     QPointer<frmQuestions> self(this);
     MsgBox(tr("Time Is Up!"));
     if (self)
@@ -325,8 +339,10 @@ void frmQuestions::cmdDone_Click()
     tmrListen->stop();
     Finishing = true;
     lblQuestionNumber_Click(CurrentQuestion);
-    Student().Finish();
-    Return_Home();
+    if (!endedElsewhere_)
+        Unless_Finished_Elsewhere([] { Student().Finish(); });
+    if (!endedElsewhere_)
+        Return_Home();
 }
 
 // Leaves the attempt unfinished, once: the answer on screen is stored as a
@@ -339,7 +355,8 @@ void frmQuestions::Leave_Attempt()
     tmrListen->stop();
     Finishing = true;
     lblQuestionNumber_Click(CurrentQuestion);
-    Return_Home();
+    if (!endedElsewhere_)
+        Return_Home();
 }
 
 void frmQuestions::Return_Home()

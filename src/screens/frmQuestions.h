@@ -3,6 +3,7 @@
 #include "SlotScreen.h"
 
 #include <cstdint>
+#include <functional>
 
 class AlertLabel;
 class QLabel;
@@ -55,6 +56,8 @@ private:
     void Mark_Slot(int slot, bool answered);
     void Load_Question();
     bool Store_Chosen_Answer();
+    void Unless_Finished_Elsewhere(const std::function<void()>& step);
+    bool Finished_Elsewhere();
     void Start_Countdown(qint64 secondsLeft);
     void Show_Time();
     void Time_Is_Up();
@@ -63,6 +66,8 @@ private:
     void Return_Home();
 
     bool timeIsUp_ = false;
+    // The administrator finished the attempt while it was on screen.
+    bool endedElsewhere_ = false;
     int warnAtSeconds_ = 0;
 
     qint64 testNumber_ = 0;

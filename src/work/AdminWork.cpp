@@ -12,6 +12,8 @@
 #include "data/Recordset.h"
 #include "rules/TestRules.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString StudentNumber = QStringLiteral("fldStudentNumber");
@@ -228,12 +230,10 @@ int AdminWork::UnwrittenSlots(qint64 test)
 {
     Recordset rs;
     OpenTestRow(rs, connection_, test);
-    int unwritten = 0;
-    for (int slot = 1; slot <= TestDraft::Slots; ++slot) {
-        const QVariant question = rs.Field(TestRows::QuestionField(slot));
-        unwritten += question.isNull() || question.toString().trimmed().isEmpty() ? 1 : 0;
-    }
-    return unwritten;
+    const TestDraft draft = TestRows::Draft(rs);
+    return static_cast<int>(std::count_if(draft.questions.begin(), draft.questions.end(), [](const DraftQuestion& q) {
+        return !TestRules::SlotWritten(q.question, q.answer, q.phony1, q.phony2);
+    }));
 }
 
 void AdminWork::MarkComplete(qint64 test, bool complete)

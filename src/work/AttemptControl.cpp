@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <tuple>
 
@@ -72,6 +73,31 @@ RunningAttempt RunningOf(const Recordset& rows, qint64 now)
     return attempt;
 }
 
+// Changes the student's running attempt with `change` and stores it. A store
+// only goes through while the fields it writes hold what was read; when the
+// student's program stored meanwhile, the attempt is read and changed afresh
+// (a few times at most), so that the change always goes with what is stored,
+// and an attempt the student finished meanwhile is Finished.
+Refusal ChangeRunning(Connection& connection, qint64 student, qint64 test,
+                      const std::function<void(Recordset&)>& change)
+{
+    constexpr int Tries = 3;
+    for (int tried = 1;; ++tried) {
+        Recordset results;
+        const Refusal refusal = OpenRunning(results, connection, student, test);
+        if (refusal != Refusal::None)
+            return refusal;
+        change(results);
+        try {
+            results.Update();
+            return Refusal::None;
+        } catch (const DbError&) {
+            if (tried == Tries)
+                throw;
+        }
+    }
+}
+
 bool LessTimeLeft(const RunningAttempt& a, const RunningAttempt& b)
 {
     const qint64 none = std::numeric_limits<qint64>::max();
@@ -120,31 +146,30 @@ void AttemptControl::SetExtraTime(Connection& connection, qint64 student, int pe
 // never followed by more time.
 Refusal AttemptControl::GiveMoreTime(Connection& connection, qint64 student, qint64 test, int minutes)
 {
-    Recordset results;
-    const Refusal refusal = OpenRunning(results, connection, student, test);
-    if (refusal != Refusal::None)
-        return refusal;
-    const qint64 now = connection.ClockSeconds();
-    const int given = GivenSoFar(results, connection, test);
-    const qint64 from = results.IsNull(Deadline) ? now + qint64{given} * 60
-                                                 : std::max(results.Field(Deadline).toLongLong(), now);
-    results.SetField(Deadline, from + qint64{minutes} * 60);
-    results.SetField(MinutesGivenField, given + minutes);
-    results.SetField(Grade, QVariant());
-    results.Update();
-    return Refusal::None;
+    return ChangeRunning(connection, student, test, [&](Recordset& results) {
+        const qint64 now = connection.ClockSeconds();
+        const int given = GivenSoFar(results, connection, test);
+        const qint64 from = results.IsNull(Deadline) ? now + qint64{given} * 60
+                                                     : std::max(results.Field(Deadline).toLongLong(), now);
+        results.SetField(Deadline, from + qint64{minutes} * 60);
+        results.SetField(MinutesGivenField, given + minutes);
+        results.SetField(Grade, QVariant());
+    });
 }
 
+// The answers are written back as they were read, so that the grade is
+// stored only with the answers it counts: an answer the student stored
+// meanwhile makes the attempt be read and graded again.
 Refusal AttemptControl::FinishNow(Connection& connection, qint64 student, qint64 test, const QString& date)
 {
-    Recordset results;
-    const Refusal refusal = OpenRunning(results, connection, student, test);
-    if (refusal != Refusal::None)
-        return refusal;
-    results.SetField(Grade, CountRightAnswers(results) * 4);
-    results.SetField(QStringLiteral("fldDate"), date);
-    results.Update();
-    return Refusal::None;
+    return ChangeRunning(connection, student, test, [&date](Recordset& results) {
+        for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
+            const QString field = AnswerRecords::SlotField(slot);
+            results.SetField(field, results.Field(field));
+        }
+        results.SetField(Grade, CountRightAnswers(results) * 4);
+        results.SetField(QStringLiteral("fldDate"), date);
+    });
 }
 
 RunningAttempts AttemptControl::Running(Connection& connection)

@@ -36,6 +36,7 @@ public:
     bool OpenAttempt() override;
     Intro TestIntro() override;
     qint64 SecondsLeft() override;
+    Heard Listen() override;
     std::int16_t TestMinutes() override;
     bool Answered(int slot) override { return !results_.Text(AnswerRecords::SlotField(slot)).isEmpty(); }
     Shown Slot(int slot) override;
@@ -49,6 +50,7 @@ private:
     bool AlreadyFinished(qint64 testNumber);
     int CountRightAnswers() const;
     int MinutesGivenNow();
+    qint64 SecondsLeftIn(const Recordset& attempt, qint64 now);
 
     Connection& connection_;
     Recordset passwords_;
@@ -179,10 +181,29 @@ qint64 Embedded::SecondsLeft()
         results_.SetField(QStringLiteral("fldDeadline"), now + qint64{given} * 60);
         results_.Update();
     }
-    const qint64 length = 60 * (results_.IsNull(QStringLiteral("fldMinutesGiven"))
+    return SecondsLeftIn(results_, now);
+}
+
+qint64 Embedded::SecondsLeftIn(const Recordset& attempt, qint64 now)
+{
+    const qint64 length = 60 * (attempt.IsNull(QStringLiteral("fldMinutesGiven"))
                                     ? qint64{TestMinutes()}
-                                    : results_.Field(QStringLiteral("fldMinutesGiven")).toLongLong());
-    return std::min(results_.Field(QStringLiteral("fldDeadline")).toLongLong() - now, length);
+                                    : attempt.Field(QStringLiteral("fldMinutesGiven")).toLongLong());
+    return std::min(attempt.Field(QStringLiteral("fldDeadline")).toLongLong() - now, length);
+}
+
+// The attempt as the file holds it now: another program on this computer (a
+// second copy of this one, or vornick-admin) may have given it more time or
+// finished it. An attempt deleted meanwhile counts as finished: nothing more
+// of it can be stored.
+StudentWork::Heard Embedded::Listen()
+{
+    Recordset attempt;
+    attempt.Open(Sql::ResultOfStudentInTest(SignedInStudent(), tests_.Field(QStringLiteral("fldTestNumber")).toLongLong()),
+                 connection_);
+    if (attempt.RecordCount() == 0 || !attempt.IsNull(QStringLiteral("fldGrade")))
+        return Heard{0, true};
+    return Heard{SecondsLeftIn(attempt, connection_.ClockSeconds()), false};
 }
 
 std::int16_t Embedded::TestMinutes()
@@ -223,11 +244,15 @@ StudentWork::Shown Embedded::Slot(int slot)
     return shown;
 }
 
-// The first store inserts the attempt's row.
+// The first store inserts the attempt's row. The grade goes with every store
+// as none, so that an answer is stored only into an attempt nobody has
+// graded meanwhile; into one that is graded, the store fails and stores
+// nothing.
 void Embedded::Store(int slot, int line)
 {
     order_ = AnswerRecords::Build(order_, line);
     results_.SetField(AnswerRecords::SlotField(slot), order_);
+    results_.SetField(QStringLiteral("fldGrade"), QVariant());
     results_.Update();
 }
 

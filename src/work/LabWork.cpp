@@ -62,7 +62,7 @@ public:
     bool OpenAttempt() override { return OpenedTest().begun; }
     Intro TestIntro() override;
     qint64 SecondsLeft() override;
-    std::optional<Heard> Listen() override;
+    Heard Listen() override;
     std::int16_t TestMinutes() override;
     bool Answered(int slot) override { return storedLines_.at(Index(slot)) != 0; }
     Shown Slot(int slot) override;
@@ -200,7 +200,7 @@ qint64 Lab::SecondsLeft()
     return attempt.secondsLeft;
 }
 
-std::optional<StudentWork::Heard> Lab::Listen()
+StudentWork::Heard Lab::Listen()
 {
     const LabSession::TimeLeft left = session_.Left(testNumber_);
     return Heard{left.secondsLeft, left.finished};

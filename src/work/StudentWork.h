@@ -56,13 +56,13 @@ public:
     virtual qint64 SecondsLeft() = 0;
     // What the database says of the running attempt now, for a countdown
     // that follows it: its seconds left, or that it has been finished by the
-    // administrator. None where the countdown is the program's own (a
-    // database file, which only one program uses at a time).
+    // administrator (from another workstation, or from another program on
+    // the same computer).
     struct Heard {
         qint64 secondsLeft = 0;
         bool finished = false;
     };
-    virtual std::optional<Heard> Listen() { return std::nullopt; }
+    virtual Heard Listen() = 0;
     // The test's length in whole minutes; DbError "Overflow" when the
     // stored length is none the countdown can run.
     virtual std::int16_t TestMinutes() = 0;

@@ -30,8 +30,6 @@ TestDraft TestRows::Draft(const Recordset& tests)
     return draft;
 }
 
-QString TestRows::QuestionField(int slot) { return AnswerRecords::SlotField(slot); }
-
 void TestRows::WriteSlot(Recordset& tests, int slot, const DraftQuestion& texts)
 {
     const SlotFields fields = FieldsOf(slot);

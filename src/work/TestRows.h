@@ -11,9 +11,6 @@ namespace TestRows {
 // all 25 slots (a Null field as empty text).
 TestDraft Draft(const Recordset& tests);
 
-// The field of a slot's question.
-QString QuestionField(int slot);
-
 // Writes one slot's four texts into the current row of `tests`.
 void WriteSlot(Recordset& tests, int slot, const DraftQuestion& texts);
 
