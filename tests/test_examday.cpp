@@ -120,7 +120,7 @@ private slots:
         Click(admin.cmdNew);
         QCOMPARE(admin.txtExtraTime->text(), QStringLiteral("0"));
         // Refused: nothing stored, the box has the focus back.
-        for (const char* typed : {"401", "-5", "12.5", "ten", ""}) {
+        for (const char* typed : {"401", "-50", "7x", "2.5", "ten", ""}) {
             PickRow(admin.lstStudents, RowOfNumber(admin.lstStudents, bob));
             admin.txtExtraTime->clear();
             TypeInto(admin.txtExtraTime, QString::fromLatin1(typed));
@@ -182,7 +182,8 @@ private slots:
         Click(results.cmdMoreTime);  // cancelled
         QCOMPARE(Attempt(env, cy, maths), QStringLiteral("20|NULL"));
         Click(results.cmdMoreTime);
-        QCOMPARE(env.fake.numberQuestions.value(1), QStringLiteral("Give More Time|Minutes to add to this attempt (1 to 600):|1-600"));
+        QCOMPARE(env.fake.numberQuestions.value(1),
+                 QStringLiteral("Give More Time|Give Cy more time on Maths (0:00 left)?\nMinutes to add to this attempt (1 to 600):|1-600"));
         QCOMPARE(Attempt(env, cy, maths), QStringLiteral("30|NULL"));
         QVERIFY(Near(SecondsToDeadline(env, cy, maths), 600));
 
@@ -203,7 +204,9 @@ private slots:
         PickRow(later.lstResults, RowOfNumber(later.lstResults, maths));
         env.fake.answers = {MsgAnswer::No, MsgAnswer::Yes};
         Click(later.cmdFinishNow);
-        QCOMPARE(LastBox(env.fake), QStringLiteral("Finish this attempt now? It will be graded from the answers stored.|Finish Now|YesNo"));
+        QVERIFY2(LastBox(env.fake).startsWith(QStringLiteral("Finish Cy's attempt at Maths now (9:5"))
+                     || LastBox(env.fake).startsWith(QStringLiteral("Finish Cy's attempt at Maths now (10:00")),
+                 qPrintable(LastBox(env.fake)));
         QCOMPARE(Attempt(env, cy, maths), QStringLiteral("30|NULL"));
         Click(later.cmdFinishNow);
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldTestNumber = ?"), {maths}),
@@ -244,16 +247,37 @@ private slots:
         QCOMPARE(attempts.lstAttempts->topLevelItem(1)->text(2),
                  QLocale::system().toString(QDateTime::fromSecsSinceEpoch(now - 1200), QLocale::ShortFormat));
 
-        attempts.lstAttempts->setCurrentItem(attempts.lstAttempts->topLevelItem(0));
+        // Opened on the first row; read afresh every 5 seconds on every engine.
+        QCOMPARE(attempts.lstAttempts->currentItem()->text(0), QStringLiteral("Bob"));
+        QVERIFY(attempts.cmdMoreTime->isEnabled() && attempts.cmdFinishNow->isEnabled());
+        QVERIFY(attempts.Timer1->isActive() && attempts.Timer1->interval() == 5000);
+        env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = ? WHERE fldStudentNumber = ?"), {now + 284, bob});
+        attempts.Timer1_Timer();
+        const QString fresh = attempts.lstAttempts->topLevelItem(0)->text(4);
+        QVERIFY2(fresh.startsWith(QStringLiteral("4:4")), qPrintable(fresh));
+        QCOMPARE(attempts.lstAttempts->currentItem()->text(0), QStringLiteral("Bob"));
+
         env.fake.numbers = {30};
-        Click(attempts.cmdMoreTime);  // Bob now has 35 minutes left, more than Ann
+        Click(attempts.cmdMoreTime);  // Bob now has about 35 minutes left, more than Ann
+        const QString asked = env.fake.numberQuestions.value(0);
+        QVERIFY2(asked.startsWith(QStringLiteral("Give More Time|Give Bob more time on Physics (4:4"))
+                     && asked.endsWith(QStringLiteral(" left)?\nMinutes to add to this attempt (1 to 600):|1-600")),
+                 qPrintable(asked));
         QCOMPARE(row(0), QStringLiteral("Ann|Physics|2"));
         QCOMPARE(attempts.lstAttempts->currentItem()->text(0), QStringLiteral("Bob"));
         env.fake.answers = {MsgAnswer::Yes};
         Click(attempts.cmdFinishNow);
+        QVERIFY2(LastBox(env.fake).startsWith(QStringLiteral("Finish Bob's attempt at Physics now (34:4"))
+                     && LastBox(env.fake).endsWith(QStringLiteral(" left)? It will be graded from the answers stored.|Finish Now|YesNo")),
+                 qPrintable(LastBox(env.fake)));
         QCOMPARE(attempts.lstAttempts->topLevelItemCount(), 1);
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldMinutesGiven, fldGrade FROM Results ORDER BY fldStudentNumber")),
                  (QStringList{"45|NULL", "60|4"}));
+        // The finished row left the list: nothing is selected, nothing to act on.
+        QVERIFY(!attempts.cmdMoreTime->isEnabled() && !attempts.cmdFinishNow->isEnabled());
+        env.fake.shown.clear();
+        Click(attempts.cmdFinishNow);
+        QVERIFY(env.fake.shown.empty());
         Click(attempts.cmdClose);
         QVERIFY(admin.isVisible());
         QCOMPARE(env.fake.unexpected, QStringList());
@@ -377,8 +401,11 @@ private slots:
         };
         QCOMPARE(run({"extra-time", "Ann Lee"}), QStringLiteral("0 Ann Lee has 0% extra time.\n"));
         QCOMPARE(run({"extra-time", QString::number(ann), "25"}), QStringLiteral("0 %1 now has 25% extra time.\n").arg(ann));
-        QCOMPARE(run({"extra-time", "Ann Lee", "401"}),
-                 QStringLiteral("2 vornick-admin: extra time is a whole number from 0 to 400. See vornick-admin --help.\n"));
+        for (const char* wrong : {"401", "-50", "7x", "2.5"})
+            QCOMPARE(run({"extra-time", "Ann Lee", QString::fromLatin1(wrong)}),
+                     QStringLiteral("2 vornick-admin: extra time is a whole number from 0 to 400. See vornick-admin --help.\n"));
+        QCOMPARE(run({"extra-time", "Ann Lee", "400"}), QStringLiteral("0 Ann Lee now has 400% extra time.\n"));
+        QCOMPARE(run({"extra-time", "Ann Lee", "25"}), QStringLiteral("0 Ann Lee now has 25% extra time.\n"));
         QCOMPARE(run({"extra-time", "Nobody", "10"}), QStringLiteral("1 vornick-admin: no student is numbered or named \"Nobody\".\n"));
         QCOMPARE(env.Scalar(QStringLiteral("SELECT fldExtraTime FROM Passwords")).toInt(), 25);
 

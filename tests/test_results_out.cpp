@@ -4,6 +4,7 @@
 // save shown with its progress and cancelled; the item statistics of a test, checked against figures worked out by
 // hand, through the real statistics window and through vornick-admin analysis.
 #include "TestEnv.h"
+#include "exchange/Csv.h"
 #include "UserActions.h"
 #include "app/Module1.h"
 #include "data/Recordset.h"
@@ -261,6 +262,11 @@ void TestResultsOut::streamedBytes()
     const ToolRun ran = RunAdminTool(env, {"results", "--output", path});
     QCOMPARE(ran.out + ran.err, QStringLiteral("Wrote 7 results to %1.\n").arg(path));
     QCOMPARE(ReadFile(path), expected);
+
+    // A quote, a comma, a line break or a blank at either end: the field
+    // quoted and its quotes doubled, as spreadsheets and Python's csv read it.
+    QCOMPARE(Csv::Document({{"\"Bo\" Lee", " Cy", "Di ", "Ed", "a\nb", "x,y"}}),
+             QByteArray("\xEF\xBB\xBF\"\"\"Bo\"\" Lee\",\" Cy\",\"Di \",Ed,\"a\nb\",\"x,y\"\r\n"));
 }
 
 // Save Results whose export runs slowly (its first thousand rows held up for
@@ -402,7 +408,7 @@ void TestResultsOut::handWorkedClass()
     QCOMPARE(ran.out.split(u'\n').mid(1, 6), (QStringList{"Finished attempts (N): 1",
         "Mean grade: 100.0   Standard deviation: 0.0   Lowest: 100   Highest: 100",
         "Reliability (Cronbach's alpha, KR-20): not defined   Standard error of measurement: not defined",
-        "Top and bottom groups: 1 attempts each (27%)", "Warning: fewer than 5 finished attempts; these figures mean little.",
+        "Top and bottom groups: 1 attempt each (27%)", "Warning: fewer than 5 finished attempts; these figures mean little.",
         "Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong."}));
 }
 

@@ -28,10 +28,14 @@
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
+#include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -454,16 +458,51 @@ QString Usage()
         .arg(DefaultMinutes);
 }
 
+// The command line with its negative numbers ("-50") held back: a wrong
+// value, not an option, which the command's own check refuses with its
+// reason. Each is put back among the words where it stood. Every option
+// takes a value, so an argument right after "--name" is that value.
+struct HeldNumbers {
+    QStringList forParser;
+    std::vector<std::pair<qsizetype, QString>> numbers;  // word position, text
+
+    explicit HeldNumbers(const QStringList& arguments)
+    {
+        static const QRegularExpression negative(QStringLiteral("^-[0-9]"));
+        qsizetype words = 0;
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const QString& argument = arguments[i];
+            const bool optionValue = i > 1 && arguments[i - 1].startsWith(QLatin1String("--"))
+                && !arguments[i - 1].contains(u'=');
+            if (i > 0 && !optionValue && negative.match(argument).hasMatch()) {
+                numbers.emplace_back(words++, argument);
+                continue;
+            }
+            forParser << argument;
+            if (i > 0 && !optionValue && !argument.startsWith(u'-'))
+                ++words;
+        }
+    }
+
+    QStringList Words(QStringList parsed) const
+    {
+        for (const auto& [position, text] : numbers)
+            parsed.insert(std::min(position, parsed.size()), text);
+        return parsed;
+    }
+};
+
 void Run(const QStringList& arguments)
 {
     Options options;
     QCommandLineParser parser;
     parser.addOptions({options.title, options.minutes, options.description, options.first, options.format,
                        options.output, options.test, options.student, options.database, options.settings});
+    const HeldNumbers held(arguments);
     // The reason is known only once parsing has failed.
-    const bool parsed = parser.parse(arguments);
+    const bool parsed = parser.parse(held.forParser);
     Require(parsed, parser.errorText(), true);
-    const QStringList words = parser.positionalArguments();
+    const QStringList words = held.Words(parser.positionalArguments());
     if (words.value(0) == QLatin1String("results")) {
         Require(
             words.size() == 1,

@@ -106,10 +106,6 @@
         <translation>الثبات (ألفا كرونباخ، KR-20): %1   الخطأ المعياري للقياس: %2</translation>
     </message>
     <message>
-        <source>Top and bottom groups: %L1 attempts each (27%)</source>
-        <translation>المجموعتان العليا والدنيا: %L1 محاولة لكل منهما (27%)</translation>
-    </message>
-    <message>
         <source>Slot</source>
         <translation>رقم</translation>
     </message>
@@ -208,12 +204,31 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>لا تُفحص مفاتيح الإجابة مع أقل من 20 محاولة مكتملة، لذلك لا يُعلَّم أي منها بأنه قد يكون خاطئًا.</translation>
     </message>
+    <message>
+        <source>Top and bottom groups: 1 attempt each (27%)</source>
+        <translation>المجموعتان العليا والدنيا: محاولة واحدة لكل منهما (27%)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Top and bottom groups: %Ln attempts each (27%)</source>
+        <translation>
+            <numerusform>المجموعتان العليا والدنيا: %Ln محاولة لكل منهما (27%)</numerusform>
+            <numerusform>المجموعتان العليا والدنيا: محاولة واحدة لكل منهما (27%)</numerusform>
+            <numerusform>المجموعتان العليا والدنيا: محاولتان لكل منهما (27%)</numerusform>
+            <numerusform>المجموعتان العليا والدنيا: %Ln محاولات لكل منهما (27%)</numerusform>
+            <numerusform>المجموعتان العليا والدنيا: %Ln محاولة لكل منهما (27%)</numerusform>
+            <numerusform>المجموعتان العليا والدنيا: %Ln محاولة لكل منهما (27%)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AttemptControl</name>
     <message>
         <source>There is no such student.</source>
         <translation>هذا الطالب غير موجود.</translation>
+    </message>
+    <message>
+        <source>Extra time must be a whole number from 0 to %1.</source>
+        <translation>يجب أن يكون الوقت الإضافي عددًا صحيحًا من 0 إلى %1.</translation>
     </message>
 </context>
 <context>
@@ -241,6 +256,22 @@
     <message>
         <source>Finish this attempt now? It will be graded from the answers stored.</source>
         <translation>هل تريد إنهاء هذه المحاولة الآن؟ ستُصحَّح بحسب الإجابات المحفوظة.</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2 (%3 left)?</source>
+        <translation>هل تريد منح %1 وقتًا إضافيًا في %2 (المتبقي %3)؟</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2?</source>
+        <translation>هل تريد منح %1 وقتًا إضافيًا في %2؟</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now (%3 left)? It will be graded from the answers stored.</source>
+        <translation>هل تريد إنهاء محاولة %1 في %2 الآن (المتبقي %3)؟ ستُصحَّح بحسب الإجابات المحفوظة.</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now? It will be graded from the answers stored.</source>
+        <translation>هل تريد إنهاء محاولة %1 في %2 الآن؟ ستُصحَّح بحسب الإجابات المحفوظة.</translation>
     </message>
 </context>
 <context>
@@ -1188,10 +1219,6 @@ Please give this student a different name.</source>
     <message>
         <source>Lab passwords must be at least 8 characters long.</source>
         <translation>يجب ألا تقل كلمات المرور في المختبر عن 8 أحرف.</translation>
-    </message>
-    <message>
-        <source>Extra time must be a whole number from 0 to %1.</source>
-        <translation>يجب أن يكون الوقت الإضافي عددًا صحيحًا من 0 إلى %1.</translation>
     </message>
 </context>
 <context>

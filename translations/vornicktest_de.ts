@@ -106,10 +106,6 @@
         <translation>Reliabilität (Cronbachs Alpha, KR-20): %1   Standardmessfehler: %2</translation>
     </message>
     <message>
-        <source>Top and bottom groups: %L1 attempts each (27%)</source>
-        <translation>Obere und untere Gruppe: je %L1 Versuche (27 %)</translation>
-    </message>
-    <message>
         <source>Slot</source>
         <translation>Nr.</translation>
     </message>
@@ -208,12 +204,27 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>Unter 20 abgeschlossenen Versuchen werden Schlüssel nicht geprüft, daher wird keiner als möglicherweise falsch gekennzeichnet.</translation>
     </message>
+    <message>
+        <source>Top and bottom groups: 1 attempt each (27%)</source>
+        <translation>Obere und untere Gruppe: je 1 Versuch (27 %)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Top and bottom groups: %Ln attempts each (27%)</source>
+        <translation>
+            <numerusform>Obere und untere Gruppe: je %Ln Versuch (27 %)</numerusform>
+            <numerusform>Obere und untere Gruppe: je %Ln Versuche (27 %)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AttemptControl</name>
     <message>
         <source>There is no such student.</source>
         <translation>Diesen Schüler gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Extra time must be a whole number from 0 to %1.</source>
+        <translation>Die Zeitverlängerung muss eine ganze Zahl von 0 bis %1 sein.</translation>
     </message>
 </context>
 <context>
@@ -241,6 +252,22 @@
     <message>
         <source>Finish this attempt now? It will be graded from the answers stored.</source>
         <translation>Diesen Versuch jetzt abschließen? Er wird nach den gespeicherten Antworten bewertet.</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2 (%3 left)?</source>
+        <translation>%1 mehr Zeit für %2 geben (noch %3)?</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2?</source>
+        <translation>%1 mehr Zeit für %2 geben?</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now (%3 left)? It will be graded from the answers stored.</source>
+        <translation>Den Versuch von %1 in %2 jetzt abschließen (noch %3)? Er wird nach den gespeicherten Antworten bewertet.</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now? It will be graded from the answers stored.</source>
+        <translation>Den Versuch von %1 in %2 jetzt abschließen? Er wird nach den gespeicherten Antworten bewertet.</translation>
     </message>
 </context>
 <context>
@@ -1184,10 +1211,6 @@ Bitte geben Sie diesem Schüler einen anderen Namen.</translation>
     <message>
         <source>Lab passwords must be at least 8 characters long.</source>
         <translation>Passwörter im Computerraum müssen mindestens 8 Zeichen lang sein.</translation>
-    </message>
-    <message>
-        <source>Extra time must be a whole number from 0 to %1.</source>
-        <translation>Die Zeitverlängerung muss eine ganze Zahl von 0 bis %1 sein.</translation>
     </message>
 </context>
 <context>

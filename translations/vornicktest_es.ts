@@ -106,10 +106,6 @@
         <translation>Fiabilidad (alfa de Cronbach, KR-20): %1   Error típico de medida: %2</translation>
     </message>
     <message>
-        <source>Top and bottom groups: %L1 attempts each (27%)</source>
-        <translation>Grupos superior e inferior: %L1 intentos cada uno (27 %)</translation>
-    </message>
-    <message>
         <source>Slot</source>
         <translation>N.º</translation>
     </message>
@@ -208,12 +204,27 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>Por debajo de 20 intentos terminados no se comprueban las claves, así que ninguna se marca como posiblemente errónea.</translation>
     </message>
+    <message>
+        <source>Top and bottom groups: 1 attempt each (27%)</source>
+        <translation>Grupos superior e inferior: 1 intento cada uno (27 %)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Top and bottom groups: %Ln attempts each (27%)</source>
+        <translation>
+            <numerusform>Grupos superior e inferior: %Ln intento cada uno (27 %)</numerusform>
+            <numerusform>Grupos superior e inferior: %Ln intentos cada uno (27 %)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AttemptControl</name>
     <message>
         <source>There is no such student.</source>
         <translation>No existe ese alumno.</translation>
+    </message>
+    <message>
+        <source>Extra time must be a whole number from 0 to %1.</source>
+        <translation>El tiempo adicional debe ser un número entero de 0 a %1.</translation>
     </message>
 </context>
 <context>
@@ -241,6 +252,22 @@
     <message>
         <source>Finish this attempt now? It will be graded from the answers stored.</source>
         <translation>¿Finalizar este intento ahora? Se calificará con las respuestas guardadas.</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2 (%3 left)?</source>
+        <translation>¿Dar más tiempo a %1 en %2 (quedan %3)?</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2?</source>
+        <translation>¿Dar más tiempo a %1 en %2?</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now (%3 left)? It will be graded from the answers stored.</source>
+        <translation>¿Finalizar ahora el intento de %1 en %2 (quedan %3)? Se calificará con las respuestas guardadas.</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now? It will be graded from the answers stored.</source>
+        <translation>¿Finalizar ahora el intento de %1 en %2? Se calificará con las respuestas guardadas.</translation>
     </message>
 </context>
 <context>
@@ -1184,10 +1211,6 @@ Dé otro nombre a este alumno, por favor.</translation>
     <message>
         <source>Lab passwords must be at least 8 characters long.</source>
         <translation>En el aula de informática, las contraseñas deben tener al menos 8 caracteres.</translation>
-    </message>
-    <message>
-        <source>Extra time must be a whole number from 0 to %1.</source>
-        <translation>El tiempo adicional debe ser un número entero de 0 a %1.</translation>
     </message>
 </context>
 <context>

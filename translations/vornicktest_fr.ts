@@ -106,10 +106,6 @@
         <translation>Fidélité (alpha de Cronbach, KR-20) : %1   Erreur type de mesure : %2</translation>
     </message>
     <message>
-        <source>Top and bottom groups: %L1 attempts each (27%)</source>
-        <translation>Groupes supérieur et inférieur : %L1 tentatives chacun (27 %)</translation>
-    </message>
-    <message>
         <source>Slot</source>
         <translation>N°</translation>
     </message>
@@ -208,12 +204,27 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>Les clés ne sont pas vérifiées en dessous de 20 tentatives terminées : aucune n&apos;est donc signalée comme peut-être erronée.</translation>
     </message>
+    <message>
+        <source>Top and bottom groups: 1 attempt each (27%)</source>
+        <translation>Groupes supérieur et inférieur : 1 tentative chacun (27 %)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Top and bottom groups: %Ln attempts each (27%)</source>
+        <translation>
+            <numerusform>Groupes supérieur et inférieur : %Ln tentative chacun (27 %)</numerusform>
+            <numerusform>Groupes supérieur et inférieur : %Ln tentatives chacun (27 %)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AttemptControl</name>
     <message>
         <source>There is no such student.</source>
         <translation>Cet élève n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Extra time must be a whole number from 0 to %1.</source>
+        <translation>Le temps supplémentaire doit être un nombre entier de 0 à %1.</translation>
     </message>
 </context>
 <context>
@@ -241,6 +252,22 @@
     <message>
         <source>Finish this attempt now? It will be graded from the answers stored.</source>
         <translation>Terminer cette tentative maintenant ? Elle sera notée d&apos;après les réponses enregistrées.</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2 (%3 left)?</source>
+        <translation>Donner plus de temps à %1 pour %2 (reste %3) ?</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2?</source>
+        <translation>Donner plus de temps à %1 pour %2 ?</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now (%3 left)? It will be graded from the answers stored.</source>
+        <translation>Terminer maintenant la tentative de %1 à %2 (reste %3) ? Elle sera notée d&apos;après les réponses enregistrées.</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now? It will be graded from the answers stored.</source>
+        <translation>Terminer maintenant la tentative de %1 à %2 ? Elle sera notée d&apos;après les réponses enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1184,10 +1211,6 @@ Veuillez donner un autre nom à cet élève.</translation>
     <message>
         <source>Lab passwords must be at least 8 characters long.</source>
         <translation>En salle informatique, les mots de passe doivent compter au moins 8 caractères.</translation>
-    </message>
-    <message>
-        <source>Extra time must be a whole number from 0 to %1.</source>
-        <translation>Le temps supplémentaire doit être un nombre entier de 0 à %1.</translation>
     </message>
 </context>
 <context>

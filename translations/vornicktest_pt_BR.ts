@@ -106,10 +106,6 @@
         <translation>Confiabilidade (alfa de Cronbach, KR-20): %1   Erro padrão de medida: %2</translation>
     </message>
     <message>
-        <source>Top and bottom groups: %L1 attempts each (27%)</source>
-        <translation>Grupos superior e inferior: %L1 tentativas cada (27%)</translation>
-    </message>
-    <message>
         <source>Slot</source>
         <translation>Nº</translation>
     </message>
@@ -208,12 +204,27 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>Abaixo de 20 tentativas concluídas o gabarito não é verificado, então nenhuma resposta é marcada como possível erro.</translation>
     </message>
+    <message>
+        <source>Top and bottom groups: 1 attempt each (27%)</source>
+        <translation>Grupos superior e inferior: 1 tentativa cada (27%)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Top and bottom groups: %Ln attempts each (27%)</source>
+        <translation>
+            <numerusform>Grupos superior e inferior: %Ln tentativa cada (27%)</numerusform>
+            <numerusform>Grupos superior e inferior: %Ln tentativas cada (27%)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AttemptControl</name>
     <message>
         <source>There is no such student.</source>
         <translation>Esse aluno não existe.</translation>
+    </message>
+    <message>
+        <source>Extra time must be a whole number from 0 to %1.</source>
+        <translation>O tempo adicional deve ser um número inteiro de 0 a %1.</translation>
     </message>
 </context>
 <context>
@@ -241,6 +252,22 @@
     <message>
         <source>Finish this attempt now? It will be graded from the answers stored.</source>
         <translation>Finalizar esta tentativa agora? Ela será corrigida com as respostas gravadas.</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2 (%3 left)?</source>
+        <translation>Dar mais tempo a %1 em %2 (restam %3)?</translation>
+    </message>
+    <message>
+        <source>Give %1 more time on %2?</source>
+        <translation>Dar mais tempo a %1 em %2?</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now (%3 left)? It will be graded from the answers stored.</source>
+        <translation>Finalizar agora a tentativa de %1 em %2 (restam %3)? Ela será corrigida com as respostas gravadas.</translation>
+    </message>
+    <message>
+        <source>Finish %1&apos;s attempt at %2 now? It will be graded from the answers stored.</source>
+        <translation>Finalizar agora a tentativa de %1 em %2? Ela será corrigida com as respostas gravadas.</translation>
     </message>
 </context>
 <context>
@@ -1184,10 +1211,6 @@ Dê outro nome a este aluno, por favor.</translation>
     <message>
         <source>Lab passwords must be at least 8 characters long.</source>
         <translation>No laboratório, as senhas devem ter pelo menos 8 caracteres.</translation>
-    </message>
-    <message>
-        <source>Extra time must be a whole number from 0 to %1.</source>
-        <translation>O tempo adicional deve ser um número inteiro de 0 a %1.</translation>
     </message>
 </context>
 <context>

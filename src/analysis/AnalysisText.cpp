@@ -39,6 +39,15 @@ QString Padded(const QStringList& texts, int width)
 
 }
 
+// One attempt in the singular in every language; more through the
+// language's plural forms.
+QString GroupsLine(int size)
+{
+    return size == 1 ? QCoreApplication::translate("AnalysisText", "Top and bottom groups: 1 attempt each (27%)")
+                     : QCoreApplication::translate("AnalysisText", "Top and bottom groups: %Ln attempts each (27%)", nullptr,
+                                                   size);
+}
+
 QStringList Summary(const TestFigures& figures)
 {
     QStringList lines{
@@ -48,7 +57,7 @@ QStringList Summary(const TestFigures& figures)
                  ShownHere(figures.highest, 0)),
         QCoreApplication::translate("AnalysisText", "Reliability (Cronbach's alpha, KR-20): %1   Standard error of measurement: %2")
             .arg(ShownHere(figures.alpha), ShownHere(figures.standardError, 1)),
-        QCoreApplication::translate("AnalysisText", "Top and bottom groups: %L1 attempts each (27%)").arg(figures.groupSize)};
+        GroupsLine(figures.groupSize)};
     return lines;
 }
 

@@ -36,9 +36,14 @@ bool RunsAsFormula(QByteArrayView text)
     return !text.isEmpty() && QByteArrayView("=+-@\t\r").contains(text[0]) && !IsPlainNumber(text);
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A quote, a comma or a line break anywhere, or a blank at either end, which
+// a reader may otherwise trim away.
 bool NeedsQuotes(QByteArrayView text)
 {
-    return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; })
+        || (!text.isEmpty() && (IsBlank(text.front()) || IsBlank(text.back())));
 }
 
 // The field as it stands in the file, added to `out`. A text a spreadsheet

@@ -316,8 +316,7 @@ void frmAdmin::cmdAddStudent_Click()
     }
     const std::optional<int> extraTime = AttemptControl::ExtraPercent(txtExtraTime->text());
     if (!extraTime) {
-        MsgBox(tr("Extra time must be a whole number from 0 to %1.").arg(AttemptControl::MostExtraPercent),
-               tr("Error"));
+        MsgBox(AttemptControl::ExtraTimeMessage(), tr("Error"));
         txtExtraTime->setFocus();
         return;
     }

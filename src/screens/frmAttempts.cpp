@@ -16,13 +16,6 @@
 
 namespace {
 
-QString TimeLeftText(const std::optional<qint64>& seconds)
-{
-    if (!seconds)
-        return {};
-    return QStringLiteral("%1:%2").arg(*seconds / 60).arg(*seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString BeganText(const std::optional<qint64>& began)
 {
     if (!began)
@@ -64,18 +57,25 @@ frmAttempts::frmAttempts() : Form(QStringLiteral("frmAttempts"))
     OnClick(cmdFinishNow, &frmAttempts::cmdFinishNow_Click);
     OnClick(cmdRefresh, &frmAttempts::cmdRefresh_Click);
     OnClick(cmdClose, &frmAttempts::cmdClose_Click);
-    // A refresh the server cannot answer is skipped; the next one tries again.
+    // A refresh the database cannot answer is skipped; the next one tries again.
     connect(Timer1, &QTimer::timeout, this, [this] { IgnoreErrors([this] { Timer1_Timer(); }); });
+    connect(lstAttempts, &QTreeWidget::itemSelectionChanged, this, [this] { Enable_Buttons(); });
 }
 
-// On one computer the list is read when asked; a lab's server is followed.
+// The list is read afresh every 5 seconds on every engine: on one computer
+// too, other programs (a student's, vornick-admin) change the attempts.
+// The first row is selected, so that the buttons act on it at once.
 void frmAttempts::Form_Load()
 {
     Fill_Attempts();
-    if (Administrator().Shared())
-        Timer1->start();
+    if (lstAttempts->topLevelItemCount() > 0)
+        lstAttempts->setCurrentItem(lstAttempts->topLevelItem(0));
+    Enable_Buttons();
+    Timer1->start();
 }
 
+// The selection is kept by its student and test; a row that left the list
+// (its attempt finished) leaves nothing selected.
 void frmAttempts::Fill_Attempts()
 {
     const std::optional<RunningAttempt> selected = Selected();
@@ -84,10 +84,19 @@ void frmAttempts::Fill_Attempts()
     for (const RunningAttempt& attempt : shown_) {
         lstAttempts->addTopLevelItem(new QTreeWidgetItem(
             {attempt.student, attempt.test, BeganText(attempt.began), QString::number(attempt.answered),
-             TimeLeftText(attempt.secondsLeft)}));
+             AttemptHold::TimeLeftText(attempt.secondsLeft)}));
     }
     if (selected)
         SelectAttempt(selected->studentNumber, selected->testNumber);
+    Enable_Buttons();
+}
+
+// With nothing selected there is nothing to act on.
+void frmAttempts::Enable_Buttons()
+{
+    const bool selected = Selected().has_value();
+    cmdMoreTime->setEnabled(selected);
+    cmdFinishNow->setEnabled(selected);
 }
 
 std::optional<RunningAttempt> frmAttempts::Selected() const

@@ -10,8 +10,7 @@ class QTreeWidget;
 
 // The attempts in progress: every attempt begun and not graded, with its
 // student, test, start, answers and time left, the least time left first;
-// more time or an end for the selected one. On a lab's server it is read
-// afresh every 5 seconds.
+// more time or an end for the selected one, read afresh every 5 seconds.
 class frmAttempts : public Form {
     Q_OBJECT
 
@@ -42,6 +41,7 @@ private:
     // The selected attempt, kept across refills by its student and test.
     std::optional<RunningAttempt> Selected() const;
     void SelectAttempt(qint64 student, qint64 test);
+    void Enable_Buttons();
 
     RunningAttempts shown_;
 };

@@ -122,6 +122,7 @@ bool AdminWork::ShortNewLabPassword(const QString& password, std::optional<qint6
 // storing into it reports so.
 qint64 AdminWork::SaveAccount(const StudentAccount& account)
 {
+    AttemptControl::RequireExtraPercent(account.extraPercent);
     Recordset rs;
     rs.Open(Sql::StudentByNumber(account.number), connection_);
     if (account.number == 0)
@@ -286,8 +287,6 @@ std::optional<qint64> AdminWork::WriteResults(std::optional<qint64> test, std::o
 }
 
 // ---- Attempts in progress ----------------------------------------------------
-
-bool AdminWork::Shared() const { return connection_.Engine() == DbEngine::PostgreSQL; }
 
 RunningAttempts AdminWork::Running() { return AttemptControl::Running(connection_); }
 

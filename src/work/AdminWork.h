@@ -109,9 +109,6 @@ public:
                                        const std::function<bool(qint64)>& going);
 
     // ---- Attempts in progress (AttemptControl)
-    // Whether other programs share the database, so the running attempts
-    // change without this program doing anything: a server.
-    bool Shared() const;
     RunningAttempts Running();
     Refusal GiveMoreTime(qint64 student, qint64 test, int minutes);
     // A finish is dated today.

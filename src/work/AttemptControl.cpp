@@ -122,6 +122,18 @@ std::optional<int> AttemptControl::ExtraPercent(const QString& typed)
     return percent <= MostExtraPercent ? std::optional<int>(percent) : std::nullopt;
 }
 
+QString AttemptControl::ExtraTimeMessage()
+{
+    return QCoreApplication::translate("AttemptControl", "Extra time must be a whole number from 0 to %1.")
+        .arg(MostExtraPercent);
+}
+
+void AttemptControl::RequireExtraPercent(int percent)
+{
+    if (percent < 0 || percent > MostExtraPercent)
+        throw DbError(ExtraTimeMessage());
+}
+
 int AttemptControl::ExtraTimeOf(Connection& connection, qint64 student)
 {
     Recordset students;
@@ -133,6 +145,7 @@ int AttemptControl::ExtraTimeOf(Connection& connection, qint64 student)
 
 void AttemptControl::SetExtraTime(Connection& connection, qint64 student, int percent)
 {
+    RequireExtraPercent(percent);
     Recordset students;
     students.Open(Sql::StudentByNumber(student), connection);
     if (students.RecordCount() == 0)

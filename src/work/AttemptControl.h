@@ -2,6 +2,7 @@
 
 #include "WorkValues.h"
 
+#include <QString>
 #include <optional>
 
 class Connection;
@@ -22,6 +23,11 @@ int MinutesGiven(int testMinutes, int extraPercent);
 // Extra time as typed: a whole number from 0 to 400 (blanks around it
 // allowed); none for anything else.
 std::optional<int> ExtraPercent(const QString& typed);
+// Why anything else is refused.
+QString ExtraTimeMessage();
+// DbError with that message for extra time outside 0 to 400, so that no
+// caller can store one.
+void RequireExtraPercent(int percent);
 
 // A student's extra time as stored, and storing it; DbError "There is no
 // such student." when the student is gone.

@@ -7,7 +7,7 @@ Each .ts file is copied and brought up to the sources with lupdate, so that a
 text added to the program and not yet translated shows up as unfinished, and a
 translation whose text left the program as vanished. Then every message must
 have a finished translation (every plural form filled in) that keeps the
-source's placeholders (%1, %L1, %n: a plural form may say its number in
+source's placeholders (%1, %L1, %n or %Ln: a plural form may say its number in
 words) and its mnemonic (&), line breaks kept as
 many as the source has."""
 import os
@@ -51,7 +51,7 @@ def problems(ts_path):
             forms = [text_of(f) for f in translation.findall("numerusform")] or [text_of(translation)]
             for form in forms:
                 # A plural form may say its number in words ("one minute"; Arabic's dual).
-                wanted = set(PLACEHOLDER.findall(source)) - ({"%n"} if len(forms) > 1 else set())
+                wanted = set(PLACEHOLDER.findall(source)) - ({"%n", "%Ln"} if len(forms) > 1 else set())
                 if not form.strip():
                     found.append(f"{where}: empty")
                 elif not wanted <= set(PLACEHOLDER.findall(form)) or not set(PLACEHOLDER.findall(form)) <= set(PLACEHOLDER.findall(source)):
