@@ -640,6 +640,20 @@ BEGIN
 END
 $$;
 
+-- The width of the widest and the height of the tallest picture of a test
+-- whose pictures the student may see (an attempt of theirs at it, running or
+-- graded), so that the test window opens with room for each at its own size.
+CREATE OR REPLACE FUNCTION vt_picture_room(test BIGINT) RETURNS TABLE (width INTEGER, height INTEGER)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
+BEGIN
+  PERFORM vt_require(test::TEXT);
+  IF vt_attempt_of(vt_me(), test) IS NULL THEN
+    RAISE EXCEPTION 'This attempt is not running.';
+  END IF;
+  RETURN QUERY SELECT MAX(p.fldWidth), MAX(p.fldHeight) FROM Pictures p WHERE p.fldTestNumber = test;
+END
+$$;
+
 -- The roles and what each may do. Nobody else may connect to the database,
 -- create anything in it, or run a function of it. The workstation role of
 -- version 3, whose password every workstation held, may do nothing more.
@@ -668,7 +682,7 @@ BEGIN
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
   EXECUTE format('GRANT EXECUTE ON FUNCTION vt_student_rows(), vt_test(BIGINT), vt_begin(BIGINT), '
                  'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER), vt_finish(BIGINT, TEXT), '
-                 'vt_review(BIGINT), vt_picture(BIGINT, INTEGER), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
+                 'vt_review(BIGINT), vt_picture(BIGINT, INTEGER), vt_picture_room(BIGINT), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
   IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = workstation) THEN
     EXECUTE format('REVOKE ALL ON DATABASE %I FROM %I', current_database(), workstation);
     EXECUTE format('REVOKE ALL ON SCHEMA public FROM %I', workstation);

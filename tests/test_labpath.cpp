@@ -104,7 +104,7 @@ private slots:
             colours += TextColour(*number) == QColor(255, 0, 0) ? u'r' : u'g';
         QCOMPARE(colours.left(6), QStringLiteral("ggggrr"));
         Click(review.cmdNext);  // slot 2 as the student saw it, its picture, the right line chosen
-        QCOMPARE(review.picQuestion->accessibleDescription(), QStringLiteral("A red square"));
+        QCOMPARE(review.picQuestion->accessibleName(), QStringLiteral("A red square"));
         QString seen;
         for (const QLabel* line : {review.lblAnswer1, review.lblAnswer2, review.lblAnswer3})
             seen += QString::number(QStringList({"A2", "P2a", "P2b"}).indexOf(line->text()) + 1);

@@ -22,6 +22,7 @@
 #include <QImageWriter>
 #include <QDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -145,12 +146,82 @@ private slots:
         QCOMPARE(view.sizeHint(), QSize(30, 60));
         QCOMPARE(view.heightForWidth(15), 30);
         QCOMPARE(view.heightForWidth(300), 60);
-        QCOMPARE(view.minimumSizeHint(), QSize(24, 48));
+        QCOMPARE(view.minimumSizeHint(), QSize(18, 36));  // 60%
         view.Show(Picture{Encoded(Photo(200, 50), "PNG"), QStringLiteral("png"), 200, 50, QStringLiteral("wide")});
         QCOMPARE(view.sizeHint(), QSize(200, 50));
         QCOMPARE(view.heightForWidth(100), 25);
         QCOMPARE(view.heightForWidth(400), 50);
-        QCOMPARE(view.minimumSizeHint(), QSize(48, 12));
+        QCOMPARE(view.minimumSizeHint(), QSize(120, 30));
+        // Larger than the screen: less than 60%, within it and of the same shape.
+        const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+        view.Show(Picture{Encoded(Photo(40, 20), "PNG"), QStringLiteral("png"), 4 * screen.width(), 2 * screen.width(),
+                          QStringLiteral("huge")});
+        const QSize least = view.minimumSizeHint();
+        QVERIFY2(least.width() < screen.width() && least.height() < screen.height() && least.width() == 2 * least.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+    }
+
+    // A 320 by 240 map on slot 2 of a test: the test window opens with room
+    // for it, draws it at its own size (read back from the pixels) and keeps
+    // its size from slot to slot. The picture is named by its description,
+    // said to open full size, and comes after the answers for the keyboard;
+    // opened full size it is shown whole, below the clock.
+    void readableAtTheWindowsFirstSize()
+    {
+        TestEnv env;
+        const qint64 test = env.AddTest(QStringLiteral("Maps"));
+        env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (?, 2, ?, 'png', 320, 240, 'A map of the Nile')"),
+                 {test, FilledPng(320, 240, Qt::red)});
+        SignIn(env, env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a")));
+        frmQuestions& screen = Take(env, QStringLiteral("Maps"));
+        ProcessEvents();
+        const QSize first = screen.size();
+        Click(screen.cmdNext);
+        PictureView& view = *screen.picQuestion;
+        QTRY_VERIFY(view.Decoded());
+        ProcessEvents();
+        QCOMPARE(screen.size(), first);
+        const QImage drawn = view.grab().toImage();
+        QRect red;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixelColor(x, y) == QColor(Qt::red))
+                    red |= QRect(x, y, 1, 1);
+        QCOMPARE(red.size(), QSize(320, 240));
+        QVERIFY(screen.lblPictureHint->isVisibleTo(&screen));
+        QCOMPARE(screen.lblPictureHint->text(), QStringLiteral("Click the picture or press Enter to see it full size."));
+        QCOMPARE(view.accessibleName(), QStringLiteral("A map of the Nile"));
+        QCOMPARE(view.cursor().shape(), Qt::PointingHandCursor);
+        screen.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        screen.optAnswer[0]->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &view);
+
+        QDialog* window = view.OpenFullSize();
+        QVERIFY(window);
+        const auto* whole = window->findChild<QLabel*>(QStringLiteral("picFullSize"));
+        QCOMPARE(whole->pixmap().size(), QSize(320, 240));
+        QVERIFY2(window->geometry().top() >= screen.lblTime->mapToGlobal(QPoint(0, screen.lblTime->height())).y(),
+                 qPrintable(QStringLiteral("%1").arg(window->geometry().top())));
+        window->close();
+        // Low on the screen: the window rises over the picture, never over
+        // the clock, and what room is left shows the picture whole.
+        screen.move(0, 450);
+        ProcessEvents();
+        const int clockBottom = screen.lblTime->mapToGlobal(QPoint(0, screen.lblTime->height())).y();
+        QDialog* low = view.OpenFullSize();
+        const QSize lowShown = low->findChild<QLabel*>(QStringLiteral("picFullSize"))->pixmap().size();
+        QVERIFY2(low->geometry().top() >= clockBottom && low->geometry().top() < view.mapToGlobal(QPoint(0, 0)).y(),
+                 qPrintable(QStringLiteral("%1 %2").arg(low->geometry().top()).arg(clockBottom)));
+        QVERIFY2(low->geometry().bottom() < QGuiApplication::primaryScreen()->availableGeometry().bottom()
+                     && lowShown.width() < 320 && std::abs(lowShown.width() * 3 - lowShown.height() * 4) <= 4,
+                 qPrintable(QStringLiteral("%1x%2").arg(lowShown.width()).arg(lowShown.height())));
+        low->close();
+        Click(screen.cmdNext);
+        ProcessEvents();
+        QVERIFY(!screen.lblPictureHint->isVisibleTo(&screen));
+        QCOMPARE(screen.size(), first);
     }
 
     // Written and read back: the same texts and the same pixels.
@@ -384,7 +455,7 @@ private slots:
         frmQuestions& screen = Take(env, QStringLiteral("Rivers"));
         PictureView& view = *screen.picQuestion;
         QVERIFY(view.isVisible());
-        QCOMPARE(view.accessibleDescription(), QStringLiteral("A red square"));
+        QCOMPARE(view.accessibleName(), QStringLiteral("A red square"));
         screen.resize(1000, 800);
         ProcessEvents();
         QCOMPARE(view.ShownSize(), QSize(40, 30));  // never enlarged
@@ -410,7 +481,7 @@ private slots:
         Click(home.cmdReview);
         const PictureView& reviewed = *Screens::Get<frmAnswers>().picQuestion;
         QVERIFY(reviewed.isVisible());
-        QCOMPARE(reviewed.accessibleDescription(), QStringLiteral("A red square"));
+        QCOMPARE(reviewed.accessibleName(), QStringLiteral("A red square"));
         EndProgram();
 
         env.Exec(QStringLiteral("DELETE FROM Tests WHERE fldTestNumber = ?"), {test});
@@ -447,7 +518,7 @@ private slots:
         view.Show(blue);
         QCOMPARE(view.sizeHint(), QSize(30, 40));
         QVERIFY(settled(1));
-        QCOMPARE(view.accessibleDescription(), QStringLiteral("A blue bar"));
+        QCOMPARE(view.accessibleName(), QStringLiteral("A blue bar"));
         const QImage drawn = view.grab().toImage();
         QCOMPARE(drawn.pixelColor(50, 20), QColor(Qt::blue));  // centred, 30 wide
         QVERIFY(drawn.pixelColor(50, 60) != QColor(Qt::blue));  // and 40 high, not blown up to the 100 it has

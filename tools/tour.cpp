@@ -17,18 +17,22 @@
 #include "screens/frmMain.h"
 #include "screens/frmNewTest.h"
 #include "screens/frmNewTestIntro.h"
+#include "screens/PictureView.h"
 #include "screens/frmQuestions.h"
 #include "screens/frmQuestionsIntro.h"
 #include "screens/frmStatistics.h"
 #include "screens/frmTestResults.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
@@ -106,6 +110,34 @@ private:
     QString folder_;
 };
 
+// A 480 by 320 map with labels small enough to need its own size.
+QByteArray MapPicture()
+{
+    QImage map(480, 320, QImage::Format_RGB32);
+    map.fill(QColor(225, 238, 250));
+    QPainter painter(&map);
+    painter.setPen(QColor(120, 150, 180));
+    for (int x = 0; x < map.width(); x += 40)
+        painter.drawLine(x, 0, x, map.height());
+    for (int y = 0; y < map.height(); y += 40)
+        painter.drawLine(0, y, map.width(), y);
+    const QStringList cities{"Paris", "Tokyo", "Nairobi", "Lima", "Ottawa"};
+    for (int i = 0; i < cities.size(); ++i) {
+        const QPoint at(60 + 85 * i, 70 + 45 * i);
+        painter.setBrush(QColor(200, 40, 40));
+        painter.drawEllipse(at, 5, 5);
+        painter.setPen(Qt::black);
+        painter.drawText(at + QPoint(9, 4), cities[i]);
+        painter.setPen(QColor(120, 150, 180));
+    }
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    map.save(&buffer, "PNG");
+    return bytes;
+}
+
 void Seed(const QString& path)
 {
     Schema::CreateDatabase(path);
@@ -136,7 +168,13 @@ void Seed(const QString& path)
         return number;
     };
     addTest(QStringLiteral("World Capitals"), 20, QStringLiteral("Choose the capital city of each country."), 25);
-    addTest(QStringLiteral("Geography Review"), 45, QStringLiteral("Read each question carefully. You may change an answer until you press Done."), 25);
+    const qint64 review = addTest(QStringLiteral("Geography Review"), 45,
+                                  QStringLiteral("Read each question carefully. You may change an answer until you press Done."), 25);
+    q.prepare(QStringLiteral("INSERT INTO Pictures VALUES (?, 7, ?, 'png', 480, 320, ?)"));
+    q.addBindValue(review);
+    q.addBindValue(MapPicture());
+    q.addBindValue(QStringLiteral("A map of five cities with their names"));
+    q.exec();
     addTest(QStringLiteral("<Rivers and Lakes>"), 30, QStringLiteral("Still being written."), 10);
     // Ann has taken World Capitals: right on most slots, a few missed.
     QStringList records;
@@ -252,6 +290,10 @@ void Tour()
     }
     test.optAnswer[1]->setChecked(true);
     Snapshot(test, QStringLiteral("frmQuestions"));
+    if (QWidget* whole = test.picQuestion->OpenFullSize()) {
+        Snapshot(*whole, QStringLiteral("PictureWindow"));
+        whole->close();
+    }
     test.cmdDone_Click();
 
     SelectRow(*home.lstResults, QStringLiteral("World Capitals"));

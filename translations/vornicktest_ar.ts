@@ -612,6 +612,10 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>Picture</source>
         <translation>صورة</translation>
     </message>
+    <message>
+        <source>Press Enter to see it full size.</source>
+        <translation>اضغط Enter لعرضها بحجمها الكامل.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1055,6 +1059,10 @@ It was left untouched.</source>
     <message>
         <source>Answer %1</source>
         <translation>الإجابة %1</translation>
+    </message>
+    <message>
+        <source>Click the picture or press Enter to see it full size.</source>
+        <translation>انقر على الصورة أو اضغط Enter لعرضها بحجمها الكامل.</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,10 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>Picture</source>
         <translation>Bild</translation>
     </message>
+    <message>
+        <source>Press Enter to see it full size.</source>
+        <translation>Drücken Sie die Eingabetaste, um es in voller Größe zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1047,6 +1051,10 @@ Sie wurde nicht verändert.</translation>
     <message>
         <source>Answer %1</source>
         <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <source>Click the picture or press Enter to see it full size.</source>
+        <translation>Klicken Sie auf das Bild oder drücken Sie die Eingabetaste, um es in voller Größe zu sehen.</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,10 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>Picture</source>
         <translation>Imagen</translation>
     </message>
+    <message>
+        <source>Press Enter to see it full size.</source>
+        <translation>Pulse Intro para verla a tamaño completo.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1047,6 +1051,10 @@ No se ha modificado.</translation>
     <message>
         <source>Answer %1</source>
         <translation>Respuesta %1</translation>
+    </message>
+    <message>
+        <source>Click the picture or press Enter to see it full size.</source>
+        <translation>Haga clic en la imagen o pulse Intro para verla a tamaño completo.</translation>
     </message>
 </context>
 <context>

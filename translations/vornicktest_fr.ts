@@ -604,6 +604,10 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <source>Picture</source>
         <translation>Image</translation>
     </message>
+    <message>
+        <source>Press Enter to see it full size.</source>
+        <translation>Appuyez sur Entrée pour la voir en taille réelle.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1047,6 +1051,10 @@ Elle n&apos;a pas été modifiée.</translation>
     <message>
         <source>Answer %1</source>
         <translation>Réponse %1</translation>
+    </message>
+    <message>
+        <source>Click the picture or press Enter to see it full size.</source>
+        <translation>Cliquez sur l&apos;image ou appuyez sur Entrée pour la voir en taille réelle.</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,10 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>Picture</source>
         <translation>Imagem</translation>
     </message>
+    <message>
+        <source>Press Enter to see it full size.</source>
+        <translation>Pressione Enter para vê-la em tamanho real.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1047,6 +1051,10 @@ Ele não foi alterado.</translation>
     <message>
         <source>Answer %1</source>
         <translation>Resposta %1</translation>
+    </message>
+    <message>
+        <source>Click the picture or press Enter to see it full size.</source>
+        <translation>Clique na imagem ou pressione Enter para vê-la em tamanho real.</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,18 @@ std::optional<LabSession::SlotPicture> LabSession::PictureOf(qint64 testNumber, 
     return picture;
 }
 
+QSize LabSession::PictureRoom(qint64 testNumber)
+{
+    QSize room;
+    connection_.Repeatable(Repeatable, [&] {
+        Cursor row(connection_,
+                   {QStringLiteral("SELECT CAST(width AS TEXT), CAST(height AS TEXT) FROM vt_picture_room(?)"), {testNumber}},
+                   Cursor::Values::Binary);
+        room = row.Next() ? QSize(static_cast<int>(row.Number(0)), static_cast<int>(row.Number(1))) : QSize();
+    });
+    return room;
+}
+
 bool LabSession::Store(qint64 testNumber, int slot, int line)
 {
     bool stored = false;

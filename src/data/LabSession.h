@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -85,6 +86,9 @@ public:
         QString description;
     };
     std::optional<SlotPicture> PictureOf(qint64 testNumber, int slot);
+    // The width of the test's widest picture and the height of its tallest,
+    // on the same terms; empty when it has none.
+    QSize PictureRoom(qint64 testNumber);
     // False when the server took no answer: the attempt's time ran out more
     // than a few seconds ago.
     bool Store(qint64 testNumber, int slot, int line);

@@ -7,15 +7,30 @@
 #include <QPainter>
 #include <QScreen>
 #include <QPixmap>
-#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
-constexpr int SmallestSide = 48;
+// Below this share of its own size a picture's labels are hard to read.
+constexpr double SmallestShare = 0.6;
 
+// Room for a window's frame: its title bar and borders.
+int FrameAllowance(const QWidget& window)
+{
+    return window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
+}
+
+}
+
+QSize PictureView::WindowRoom(const QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    const QSize free = screen ? screen->availableSize() : QSize(800, 600);
+    return free - QSize(16, FrameAllowance(window));
 }
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent)
@@ -25,6 +40,7 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent)
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(tr("Picture"));
+    setAccessibleDescription(tr("Press Enter to see it full size."));
     hide();
 }
 
@@ -35,7 +51,7 @@ void PictureView::Show(const std::optional<Picture>& picture)
     image_ = QImage();
     natural_ = picture ? QSize(picture->width, picture->height) : QSize();
     description_ = picture ? picture->description : QString();
-    setAccessibleDescription(description_);
+    setAccessibleName(description_.isEmpty() ? tr("Picture") : description_);
     setToolTip(description_);
     setVisible(!natural_.isEmpty());  // one stored without its size shows once decoded
     updateGeometry();
@@ -49,6 +65,14 @@ void PictureView::Show(const std::optional<Picture>& picture)
             TakeDecoded();
     });
     watcher->setFuture(QtConcurrent::run([shown = *picture] { return Pictures::Image(shown); }));
+}
+
+void PictureView::Reserve(const QSize& size)
+{
+    Show(std::nullopt);
+    natural_ = size;
+    setVisible(!natural_.isEmpty());
+    updateGeometry();
 }
 
 void PictureView::TakeDecoded()
@@ -77,9 +101,17 @@ QSize PictureView::ShownSize() const
 
 QSize PictureView::sizeHint() const { return natural_; }
 
+// 60% of its own size, or less where the screen has not that much room for
+// the picture beside the rest of the window (half its height).
 QSize PictureView::minimumSizeHint() const
 {
-    return natural_.isEmpty() ? QSize() : natural_.scaled(SmallestSide, SmallestSide, Qt::KeepAspectRatio);
+    if (natural_.isEmpty())
+        return {};
+    const QSize least = natural_ * SmallestShare;
+    const QSize room = WindowRoom(*window());
+    const QSize most(room.width() - 40, room.height() / 2);
+    return least.width() <= most.width() && least.height() <= most.height() ? least
+                                                                               : least.scaled(most, Qt::KeepAspectRatio);
 }
 
 int PictureView::heightForWidth(int width) const
@@ -132,16 +164,37 @@ QDialog* PictureView::OpenFullSize()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(tr("Picture"));
     auto* picture = new QLabel(window);
-    picture->setPixmap(QPixmap::fromImage(image_));
-    picture->setAccessibleName(tr("Picture"));
-    picture->setAccessibleDescription(description_);
-    auto* scroll = new QScrollArea(window);
-    scroll->setWidget(picture);
-    scroll->setAlignment(Qt::AlignCenter);
+    picture->setObjectName(QStringLiteral("picFullSize"));
+    picture->setAccessibleName(description_.isEmpty() ? tr("Picture") : description_);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
-    window->resize(image_.size().boundedTo(window->screen()->availableSize() * 9 / 10) + QSize(4, 4));
+    layout->addWidget(picture);
+    const QRect area = FullSizeArea();
+    // Whole or, where the free area is smaller, scaled down whole: never cut
+    // under a scroll bar.
+    const QSize shown = image_.width() <= area.width() && image_.height() <= area.height()
+        ? image_.size()
+        : image_.size().scaled(area.size(), Qt::KeepAspectRatio);
+    picture->setPixmap(QPixmap::fromImage(image_.scaled(shown, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    window->setFixedSize(shown);
+    // Over the picture's place, centred on it where the free area allows.
+    const int centre = mapToGlobal(rect().center()).x();
+    const int left = std::clamp(centre - shown.width() / 2, area.left(), area.right() + 1 - shown.width());
+    window->move(left, area.top() - FrameAllowance(*window) + 16);
     window->show();
     return window;
+}
+
+// The part of the screen the full-size window's inside may take, down to
+// the bottom of the screen's free area: from the top of the picture's place,
+// or higher where that leaves less than half the screen, but never over the
+// widget kept in sight.
+QRect PictureView::FullSizeArea() const
+{
+    const QRect free = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
+    int frameTop = std::min(mapToGlobal(QPoint(0, 0)).y(), free.top() + free.height() / 2);
+    if (keptInSight_)
+        frameTop = std::max(frameTop, keptInSight_->mapToGlobal(QPoint(0, keptInSight_->height())).y() + 4);
+    const int top = frameTop + FrameAllowance(*this) - 16;
+    return QRect(QPoint(free.left() + 8, top), QPoint(free.right() - 8, std::max(top + 32, free.bottom() - 8)));
 }

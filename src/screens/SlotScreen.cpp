@@ -212,8 +212,6 @@ QGridLayout* SlotForm::BuildQuestionArea()
     layout->setVerticalSpacing(10);
     layout->addWidget(QuestionNumber, 0, 0, 1, 2);
     layout->addWidget(lblQuestion, 1, 0, 1, 2);
-    picQuestion = new PictureView(this);
-    layout->addWidget(picQuestion, 2, 0, 1, 2);
     std::array<QLabel*, 3> lines{};
     for (int k = 0; k < 3; ++k) {
         auto* option = new AnswerOption(this);
@@ -227,9 +225,20 @@ QGridLayout* SlotForm::BuildQuestionArea()
         connect(answer, &ClickableLabel::clicked, option, &QAbstractButton::click);
         optAnswer[static_cast<std::size_t>(k)] = option;
         lines[static_cast<std::size_t>(k)] = answer;
-        layout->addWidget(option, k + 3, 0, Qt::AlignTop);
-        layout->addWidget(answer, k + 3, 1);
+        layout->addWidget(option, k + 4, 0, Qt::AlignTop);
+        layout->addWidget(answer, k + 4, 1);
     }
+    // Made after the answers, so that they take the focus first on every
+    // slot and the picture after them; laid out above them.
+    picQuestion = new PictureView(this);
+    layout->addWidget(picQuestion, 2, 0, 1, 2);
+    lblPictureHint = new QLabel(tr("Click the picture or press Enter to see it full size."), this);
+    lblPictureHint->setObjectName(QStringLiteral("lblPictureHint"));
+    lblPictureHint->setAlignment(Qt::AlignHCenter);
+    lblPictureHint->hide();
+    layout->addWidget(lblPictureHint, 3, 0, 1, 2);
+    connect(picQuestion, &PictureView::DecodingEnded, this,
+            [this] { lblPictureHint->setVisible(picQuestion->isVisibleTo(this)); });
     lblAnswer1 = lines[0];
     lblAnswer2 = lines[1];
     lblAnswer3 = lines[2];
@@ -268,10 +277,28 @@ void SlotForm::NameAnswerButtons(const std::array<QString, 3>& notes)
     }
 }
 
+void SlotForm::ShowPicture(const std::optional<Picture>& picture)
+{
+    picQuestion->Show(picture);
+    lblPictureHint->setVisible(picQuestion->isVisibleTo(this));
+}
+
+void SlotForm::MakeRoomForPictures(const QSize& room)
+{
+    if (room.isEmpty())
+        return;
+    picQuestion->Reserve(room);
+    lblPictureHint->show();
+    layout()->invalidate();
+    const QSize wanted = sizeHint();
+    ShowPicture(std::nullopt);
+    resize(wanted.boundedTo(PictureView::WindowRoom(*this)).expandedTo(size()));
+}
+
 void SlotForm::ClearSlot()
 {
     lblQuestion->clear();
-    picQuestion->Show(std::nullopt);
+    ShowPicture(std::nullopt);
     for (QLabel* line : AnswerLines())
         line->clear();
     choice_->setExclusive(false);

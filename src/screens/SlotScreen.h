@@ -2,9 +2,12 @@
 
 #include "Form.h"
 
+#include "exchange/Picture.h"
+
 #include <QLabel>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QButtonGroup;
 class QColor;
@@ -70,6 +73,8 @@ public:
     QLabel* QuestionNumber = nullptr;
     QLabel* lblQuestion = nullptr;
     PictureView* picQuestion = nullptr;
+    // Under a picture shown: that it opens full size.
+    QLabel* lblPictureHint = nullptr;
     QLabel* lblAnswer1 = nullptr;
     QLabel* lblAnswer2 = nullptr;
     QLabel* lblAnswer3 = nullptr;
@@ -97,6 +102,12 @@ protected:
     // buttons unselected (an exclusive group cannot otherwise return to
     // having none checked).
     void ClearSlot();
+    // Shows the slot's picture (or none) with the hint under it.
+    void ShowPicture(const std::optional<Picture>& picture);
+    // Makes the window large enough, within the screen, to show a picture of
+    // `room` at its own size; called once, before the first slot is shown,
+    // so that the window keeps one size from slot to slot.
+    void MakeRoomForPictures(const QSize& room);
 
 private:
     QButtonGroup* choice_ = nullptr;

@@ -64,6 +64,7 @@ void frmAnswers::Form_Load()
 {
     IgnoreErrors([this] { setWindowTitle(tr("Results of: %1").arg(Texts().TestText(QStringLiteral("fldTestName")))); });
     Colour_Question_Numbers();
+    IgnoreErrors([this] { MakeRoomForPictures(Texts().PictureRoom()); });
     CurrentQuestion = 1;
     Load_Question();
 }
@@ -131,7 +132,7 @@ void frmAnswers::Load_Question()
             SelectChoice(optAnswer, parts.chosenIndex);
         });
         IgnoreErrors([&] { lblQuestion->setText(Texts().TestText(AnswerRecords::SlotField(slot))); });
-        IgnoreErrors([&] { picQuestion->Show(Texts().SlotPicture(slot)); });
+        IgnoreErrors([&] { ShowPicture(Texts().SlotPicture(slot)); });
         for (std::size_t k = 0; k < lines.size(); ++k) {
             const QString field = AnswerRecords::AnswerFieldFor(slot, order[k]);
             if (field.isEmpty())

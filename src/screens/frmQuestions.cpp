@@ -64,6 +64,7 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     tmrListen->setObjectName(QStringLiteral("tmrListen"));
     tmrListen->setInterval(ListenMs);
 
+    picQuestion->KeepInSight(lblTime);
     auto* clock = new QHBoxLayout;
     clock->addStretch();
     clock->addWidget(lblTimeNotice);
@@ -113,6 +114,7 @@ void frmQuestions::Form_Load()
     std::optional<qint64> secondsLeft;
     if (continuing)
         secondsLeft = Student().SecondsLeft();
+    IgnoreErrors([this] { MakeRoomForPictures(Student().PictureRoom()); });
     CurrentQuestion = 1;
     Mark_Answered_Slots();
     Load_Question();
@@ -186,7 +188,7 @@ void frmQuestions::Load_Question()
     ClearSlot();
     SelectChoice(optAnswer, shown.chosenIndex);
     lblQuestion->setText(shown.question);
-    picQuestion->Show(shown.picture);
+    ShowPicture(shown.picture);
     const std::array<QLabel*, 3> lines = AnswerLines();
     for (std::size_t k = 0; k < lines.size(); ++k)
         lines[k]->setText(shown.answers[k]);

@@ -40,6 +40,10 @@ public:
     std::int16_t TestMinutes() override;
     bool Answered(int slot) override { return !results_.Text(AnswerRecords::SlotField(slot)).isEmpty(); }
     Shown Slot(int slot) override;
+    QSize PictureRoom() override
+    {
+        return TestPictures::Room(connection_, tests_.Field(QStringLiteral("fldTestNumber")).toLongLong());
+    }
     void Store(int slot, int line) override;
     void Finish() override;
     void CloseAttempt() override;

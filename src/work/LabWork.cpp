@@ -35,6 +35,7 @@ public:
     {
         return session ? PictureOf(*session, testNumber, slot) : std::nullopt;
     }
+    QSize PictureRoom() const override { return session ? session->PictureRoom(testNumber) : QSize(); }
 
     QHash<QString, QString> test;
     QHash<QString, QString> result;
@@ -67,6 +68,7 @@ public:
     bool Answered(int slot) override { return storedLines_.at(Index(slot)) != 0; }
     Shown Slot(int slot) override;
     void Store(int slot, int line) override;
+    QSize PictureRoom() override { return session_.PictureRoom(testNumber_); }
     void Finish() override;
     void CloseAttempt() override { test_.reset(); }
 

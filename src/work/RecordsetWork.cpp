@@ -75,6 +75,11 @@ Refusal RecordsetReview::Ready(qint64 studentNumber, qint64 testNumber)
     return Refusal::None;
 }
 
+QSize RecordsetReview::PictureRoom() const
+{
+    return TestPictures::Room(connection_, test_.Field(QStringLiteral("fldTestNumber")).toLongLong());
+}
+
 std::optional<Picture> RecordsetReview::SlotPicture(int slot) const
 {
     return TestPictures::Read(connection_, test_.Field(QStringLiteral("fldTestNumber")).toLongLong(), slot);

@@ -34,6 +34,7 @@ public:
     QString TestText(const QString& field) const override { return test_.Text(field); }
     QString ResultText(const QString& field) const override { return result_.Text(field); }
     std::optional<Picture> SlotPicture(int slot) const override;
+    QSize PictureRoom() const override;
 
 private:
     Connection& connection_;

@@ -2,6 +2,7 @@
 
 #include "WorkValues.h"
 
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -78,6 +79,9 @@ public:
         std::optional<Picture> picture;
     };
     virtual Shown Slot(int slot) = 0;
+    // The width of the test's widest picture and the height of its tallest;
+    // empty when it has none.
+    virtual QSize PictureRoom() = 0;
     // Stores line 1 to 3 as the answer to the slot last shown.
     virtual void Store(int slot, int line) = 0;
     // Grades and dates the attempt.

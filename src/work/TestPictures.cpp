@@ -50,6 +50,20 @@ std::optional<Picture> TestPictures::Read(Connection& connection, qint64 testNum
     return picture;
 }
 
+QSize TestPictures::Room(Connection& connection, qint64 testNumber)
+{
+    QSize room;
+    connection.Repeatable(Connection::Unit::Read, [&] {
+        Cursor row(connection,
+                   {QStringLiteral("SELECT CAST(MAX(fldWidth) AS TEXT), CAST(MAX(fldHeight) AS TEXT) FROM Pictures "
+                                   "WHERE fldTestNumber = ?"),
+                    {testNumber}},
+                   Cursor::Values::Binary);
+        room = row.Next() ? QSize(static_cast<int>(row.Number(0)), static_cast<int>(row.Number(1))) : QSize();
+    });
+    return room;
+}
+
 void TestPictures::Write(Connection& connection, qint64 testNumber, int slot, const Picture& picture)
 {
     Store(connection, StorePicture,

@@ -3,6 +3,7 @@
 #include "exchange/Picture.h"
 #include "exchange/TestDraft.h"
 
+#include <QSize>
 #include <optional>
 #include <vector>
 
@@ -14,6 +15,9 @@ class Connection;
 namespace TestPictures {
 
 std::optional<Picture> Read(Connection& connection, qint64 testNumber, int slot);
+// The width of the test's widest picture and the height of its tallest, as
+// stored; empty when it has none.
+QSize Room(Connection& connection, qint64 testNumber);
 // Stores the slot's picture in place of the one it had.
 void Write(Connection& connection, qint64 testNumber, int slot, const Picture& picture);
 void Remove(Connection& connection, qint64 testNumber, int slot);

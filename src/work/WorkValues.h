@@ -69,4 +69,7 @@ public:
     virtual QString ResultText(const QString& field) const = 0;
     // The slot's picture, if it has one.
     virtual std::optional<Picture> SlotPicture(int slot) const = 0;
+    // The width of the test's widest picture and the height of its tallest;
+    // empty when it has none.
+    virtual QSize PictureRoom() const = 0;
 };
