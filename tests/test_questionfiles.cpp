@@ -7,6 +7,7 @@
 #include "exchange/Aiken.h"
 #include "exchange/Gift.h"
 #include "exchange/HtmlText.h"
+#include "exchange/Moodle.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmNewTest.h"
@@ -29,6 +30,7 @@ private slots:
     void textsAsTheTeacherWroteThem_data();
     void textsAsTheTeacherWroteThem();
     void filesThatAreNoQuestionFiles();
+    void readersStopEarly();
     void adminToolImportsAndExports();
     void importReportCancelAndStore();
 };
@@ -211,12 +213,16 @@ QByteArray Utf16(const QString& text, bool bigEndian, bool marked)
 }
 
 // `count` questions whose HTML question text has `tags` tags each.
-QByteArray TaggedQuestions(int count, int tags)
+// Questions whose text has `tags` HTML tags; with `inAnswers`, each of
+// their answers as many.
+QByteArray TaggedQuestions(int count, int tags, bool inAnswers = false)
 {
+    const QByteArray tagged = QByteArray("<i>x</i>").repeated(tags / 2) + QByteArray(tags % 2 ? "<b>" : "");
+    const QByteArray answerTags = inAnswers ? tagged : QByteArray();
     QByteArray bytes;
     for (int q = 1; q <= count; ++q)
-        bytes += "[html]Q" + QByteArray::number(q) + QByteArray("<i>x</i>").repeated(tags / 2)
-                 + QByteArray(tags % 2 ? "<b>" : "") + " {=a ~b ~c}\n\n";
+        bytes += "[html]Q" + QByteArray::number(q) + tagged + " {=a" + answerTags + " ~b" + answerTags + " ~c" + answerTags
+                 + "}\n\n";
     return bytes;
 }
 
@@ -273,12 +279,14 @@ void TestQuestionFiles::textsAsTheTeacherWroteThem_data()
     QTest::newRow("tags in a text") << "q.gift" << TaggedQuestions(1, 2'000) + TaggedQuestions(1, 2'001)
         << QStringList{"GIFT", "1:Q1" + QString("x").repeated(1'000) + "|a|b|c",
                        "left out Line 3: An HTML text with 2,001 tags; the program reads at most 2,000 in one text."};
-    QStringList fifty{"GIFT"};
-    for (int q = 1; q <= 50; ++q)
-        fifty << QStringLiteral("%1:Q%2%3|a|b|c").arg(2 * q - 1).arg(q).arg(QString("x").repeated(1'000));
-    QTest::newRow("tags in a file") << "q.gift" << TaggedQuestions(51, 2'000)
-        << fifty + QStringList{"left out Line 101: Past the first 100,000 HTML tags of the file, more than the program "
-                               "reads in one file; split the file and import each part."};
+    // 8,000 tags a question: the 13th passes 100,000.
+    QStringList twelve{"GIFT"};
+    const QString xs = QString("x").repeated(1'000);
+    for (int q = 1; q <= 12; ++q)
+        twelve << QStringLiteral("%1:Q%2%3|a%3|b%3|c%3").arg(2 * q - 1).arg(q).arg(xs);
+    QTest::newRow("tags in a file") << "q.gift" << TaggedQuestions(13, 2'000, true)
+        << twelve + QStringList{"left out Line 25: Past the first 100,000 HTML tags of the file, more than the program "
+                                "reads in one file; split the file and import each part."};
 }
 
 // Each text stored as the teacher wrote it, each kind of question left out
@@ -382,13 +390,13 @@ void TestQuestionFiles::adminToolImportsAndExports()
                  "from the file; give one with --title.)"},
         {{binary}, binary + ": Line 2: The file holds a NUL byte here, so it is not a text file. Choose a GIFT or "
                             "Aiken file saved as text."},
-        {{bank}, bank + " holds 26 usable questions and a test takes at most 25: split the file, or take the first 25 "
-                        "with --first 25."}};
+        {{bank}, bank + " holds more than 25 usable questions, more than a test takes: split the file, or take the "
+                        "first 25 with --first 25."}};
     for (const auto& [arguments, message] : refused)
         QCOMPARE(Error(tool(QStringList{"import"} + arguments)), "1 vornick-admin: " + message + u'\n');
     QCOMPARE(TestCount(env), 1);
     ran = tool({"import", bank, "--first", "25"});
-    QVERIFY2(ran.code == 0 && ran.out.contains("\nNot taken (past the first 25): the questions on lines 51.\n"),
+    QVERIFY2(ran.code == 0 && ran.out.contains("\nNot taken (past the first 25): the questions from line 51 on.\n"),
              qPrintable(ran.out));
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName, fldTime, fldQ25, fldQ25Phony2 FROM Tests WHERE fldTestName = 'bank'")),
              QStringList{"bank|30|Q25|C25"});
@@ -504,7 +512,7 @@ void TestQuestionFiles::importReportCancelAndStore()
 
     env.fake.fileChoices = {FileChoice{WriteFile(files, QStringLiteral("bank.gift"), Bank()), 0}};
     Click(admin.cmdImport);
-    QVERIFY(LastBox(env.fake).endsWith("holds 26 usable ones. Split the file and import each part.|Import Questions|OK"));
+    QVERIFY(LastBox(env.fake).endsWith("holds more usable ones. Split the file and import each part.|Import Questions|OK"));
     QCOMPARE(TestCount(env), 1);
 
     // Export... writes the picked test, the file named after its title; the suffix follows the chosen format.
@@ -520,6 +528,52 @@ void TestQuestionFiles::importReportCancelAndStore()
                                .arg(QDir::toNativeSeparators(path)));
     QCOMPARE(ReadFile(path).count("ANSWER: A\n"), 25);
     QCOMPARE(env.fake.unexpected, QStringList());
+}
+
+// Every reader stops at the first usable question past what a test holds:
+// what follows is never parsed (a broken question there is not reported).
+// A Moodle file is refused past 100,000 HTML tags; an entity the reader
+// does not expand is told once, with its question.
+void TestQuestionFiles::readersStopEarly()
+{
+    const ReadOutcome gift = Gift::Read(Bank() + "Broken {=a ~b\n\n");
+    QVERIFY(gift.stoppedEarly && gift.questions.size() == 26 && gift.leftOut.empty());
+    QCOMPARE(QuestionFile::Report(gift), QStringLiteral("Questions that can be used: more than 25; reading stopped there."));
+    // A question longer than four texts and a picture can be is left out unread.
+    const ReadOutcome huge = Gift::Read(QByteArray(70'000'000, 'x') + " {=a ~b ~c}\n\nQ {=a ~b ~c}\n");
+    QCOMPARE(QuestionFile::Report(huge), QStringLiteral("Questions that can be used: 1.\nQuestions left out: 1.\nLine 1: A question "
+                                                        "of more than 66,932,904 characters, its picture included; the program "
+                                                        "reads at most that many."));
+    QCOMPARE(Gift::Read(Bank().left(Bank().lastIndexOf("Q26"))).stoppedEarly, false);
+    QByteArray aiken;
+    for (int q = 1; q <= 27; ++q)
+        aiken += QStringLiteral("Q%1\nA. a\nB. b\nC. c\nANSWER: A\n\n").arg(q).toUtf8();
+    const ReadOutcome aikenRead = Aiken::Read(aiken + "Broken\nA. a\nANSWER: Z\n");
+    QVERIFY(aikenRead.stoppedEarly && aikenRead.questions.size() == 26 && aikenRead.leftOut.empty());
+
+    const auto question = [](const QByteArray& type, const QByteArray& text) {
+        return "<question type=\"" + type + "\"><questiontext format=\"html\"><text>" + text
+            + "</text></questiontext><answer fraction=\"100\"><text>a</text></answer><answer fraction=\"0\"><text>b</text>"
+              "</answer><answer fraction=\"0\"><text>c</text></answer></question>\n";
+    };
+    const QByteArray head = "<?xml version=\"1.0\"?>\n<quiz>\n";
+    const ReadOutcome moodle = Moodle::Read(head + question("multichoice", "Q").repeated(26) + "<question type=\"x\">\n</quiz>\n");
+    QVERIFY(moodle.stoppedEarly && moodle.questions.size() == 26 && moodle.leftOut.empty());
+    // 1,999 tags a question: the 51st passes 100,000.
+    const QByteArray heavy = QByteArray("&lt;b&gt;x&lt;/b&gt;").repeated(999) + "&lt;br&gt;";
+    const ReadOutcome refused = Moodle::Read(head + question("essay", heavy).repeated(60) + "</quiz>\n");
+    QCOMPARE(QuestionFile::Located(refused.refusal),
+             QStringLiteral("Line 53: The file has more than 100,000 HTML tags; the program reads at most that many in one "
+                            "file. Split the file and import each part."));
+    QVERIFY(refused.questions.empty() && refused.leftOut.empty());
+
+    const ReadOutcome entities = Moodle::Read("<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n"
+                                              "<quiz>\n" + question("multichoice", "Q1") + question("multichoice", "Where &amp;x; is &x;")
+                                              + question("multichoice", "Q3 &x;") + "</quiz>\n");
+    QCOMPARE(entities.questions.size(), std::size_t(3));
+    QCOMPARE(entities.questions[1].texts.question, QStringLiteral("Where &x; is"));
+    QCOMPARE(entities.notes.size(), std::size_t(1));
+    QCOMPARE(QuestionFile::Located(entities.notes[0]), QStringLiteral("Line 5: An entity in question 2 was left out."));
 }
 
 QTEST_MAIN(TestQuestionFiles)

@@ -141,7 +141,8 @@ qint64 StoreNewTest(AdminWork& admin, const TestDraft& draft, bool titleFromFile
 }
 
 // The questions to store: all usable ones, or the first N with --first and
-// the rest listed; more than a test holds is refused.
+// where the rest begin; more than a test holds is refused. A reader stops
+// at the first usable question past what a test holds.
 std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutcome& outcome,
                                             const QCommandLineParser& parser, const Options& options)
 {
@@ -154,16 +155,17 @@ std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutco
         Require(number && first >= 1 && first <= TestDraft::Slots,
                 QCoreApplication::translate("vornick-admin", "--first takes a number from 1 to %1.").arg(TestDraft::Slots), true);
     } else {
-        Require(usable <= TestDraft::Slots,
-                QCoreApplication::translate("vornick-admin", "%1 holds %2 usable questions and a test takes at most %3: split the file, or take the "
-                               "first %3 with --first %3.").arg(file).arg(usable).arg(TestDraft::Slots));
+        Require(!outcome.stoppedEarly,
+                QCoreApplication::translate("vornick-admin", "%1 holds more than %2 usable questions, more than a test takes: "
+                                                             "split the file, or take the first %2 with --first %2.")
+                    .arg(file)
+                    .arg(TestDraft::Slots));
     }
     std::vector<DraftQuestion> questions = outcome.Questions();
     if (usable > first) {
-        QStringList lines;
-        for (int i = first; i < usable; ++i)
-            lines << QString::number(outcome.questions[static_cast<std::size_t>(i)].line);
-        Print(QCoreApplication::translate("vornick-admin", "Not taken (past the first %1): the questions on lines %2.").arg(first).arg(lines.join(QStringLiteral(", "))));
+        Print(QCoreApplication::translate("vornick-admin", "Not taken (past the first %1): the questions from line %2 on.")
+                  .arg(first)
+                  .arg(outcome.questions[static_cast<std::size_t>(first)].line));
         questions.resize(static_cast<std::size_t>(first));
     }
     return questions;

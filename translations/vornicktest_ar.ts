@@ -494,6 +494,10 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>مسافات في بداية سطر أو نهايته، أو عدة مسافات متتالية، في سؤال كُتب بصيغة HTML من أجل صورته؛ عند قراءة الملف مرة أخرى تصير كل مجموعة منها مسافة واحدة أو لا شيء.</translation>
     </message>
+    <message>
+        <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
+        <translation>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -604,6 +608,14 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>its picture is left out: %1</source>
         <translation>حُذفت صورته: %1</translation>
+    </message>
+    <message>
+        <source>An entity in question %1 was left out.</source>
+        <translation>حُذف كيان في السؤال %1.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
+        <translation>في الملف أكثر من %1 وسم HTML؛ لا يقرأ البرنامج أكثر من ذلك في ملف واحد. قسّم الملف واستورد كل جزء.</translation>
     </message>
 </context>
 <context>
@@ -763,16 +775,16 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
         <translation>حجم الملف %1 بايت؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</translation>
     </message>
+    <message>
+        <source>Questions that can be used: more than %1; reading stopped there.</source>
+        <translation>الأسئلة الصالحة: أكثر من %1؛ توقفت القراءة عندها.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionFiles</name>
     <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>لا يصلح أي سؤال في هذا الملف للاستخدام؛ لم يُحفظ شيء.</translation>
-    </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
-        <translation>يضم الاختبار %1 سؤالًا على الأكثر، وفي هذا الملف %2 سؤالًا صالحًا. قسّم الملف واستورد كل جزء.</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -821,6 +833,10 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>Export Questions</source>
         <translation>تصدير الأسئلة</translation>
+    </message>
+    <message>
+        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
+        <translation>يضم الاختبار %1 سؤالًا على الأكثر، وفي هذا الملف أسئلة صالحة أكثر من ذلك. قسّم الملف واستورد كل جزء.</translation>
     </message>
 </context>
 <context>
@@ -1859,14 +1875,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
         <translation>يأخذ --first عددًا من 1 إلى %1.</translation>
     </message>
     <message>
-        <source>%1 holds %2 usable questions and a test takes at most %3: split the file, or take the first %3 with --first %3.</source>
-        <translation>في %1 ‏%2 سؤالًا صالحًا، والاختبار يضم %3 على الأكثر: قسّم الملف، أو خذ أول %3 مع --first %3.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions on lines %2.</source>
-        <translation>لم تُؤخذ (بعد أول %1): الأسئلة في الأسطر %2.</translation>
-    </message>
-    <message>
         <source>Read %1 as %2.</source>
         <translation>قُرئ %1 بتنسيق %2.</translation>
     </message>
@@ -2042,6 +2050,14 @@ FILE ملف GIFT أو Aiken أو Moodle XML؛ يضم الاختبار 25 سؤا�
 يحفظ جدوله لكل سؤال بتنسيق CSV. يعرض extra-time الوقت الإضافي لطالب أو يحدده (من 0 إلى 400 بالمئة
 من مدة كل اختبار)؛ ويسرد attempts المحاولات الجارية؛ ويضيف more-time من 1 إلى 600 دقيقة إلى إحداها،
 وينهي finish إحداها ويصححها فورًا. STUDENT رقم الطالب أو اسمه.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>في %1 أكثر من %2 سؤالًا صالحًا، وهذا أكثر مما يضمه الاختبار: قسّم الملف، أو خذ أول %2 مع --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>لم تُؤخذ (بعد أول %1): الأسئلة من السطر %2 فما بعده.</translation>
     </message>
 </context>
 <context>

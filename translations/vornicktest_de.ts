@@ -486,6 +486,10 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>Leerzeichen am Anfang oder Ende einer Zeile oder mehrere hintereinander, in einer Frage, die wegen ihres Bildes als HTML geschrieben wird; beim Wiedereinlesen der Datei wird daraus jeweils ein Leerzeichen oder keines.</translation>
     </message>
+    <message>
+        <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
+        <translation>Eine Frage mit mehr als %1 Zeichen, ihr Bild eingeschlossen; das Programm liest höchstens so viele.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -596,6 +600,14 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>its picture is left out: %1</source>
         <translation>ihr Bild wird weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>An entity in question %1 was left out.</source>
+        <translation>Eine Entität in Frage %1 wurde weggelassen.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
+        <translation>Die Datei hat mehr als %1 HTML-Tags; das Programm liest höchstens so viele in einer Datei. Teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
     </message>
 </context>
 <context>
@@ -755,16 +767,16 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
         <translation>Die Datei hat %1 Bytes; eine GIFT- oder Moodle-XML-Datei darf höchstens %2 haben (100 MB).</translation>
     </message>
+    <message>
+        <source>Questions that can be used: more than %1; reading stopped there.</source>
+        <translation>Verwendbare Fragen: mehr als %1; das Lesen endete dort.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionFiles</name>
     <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Keine Frage dieser Datei ist verwendbar; es wird nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
-        <translation>Ein Test hat höchstens %1 Fragen, und diese Datei enthält %2 verwendbare. Teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -813,6 +825,10 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>Export Questions</source>
         <translation>Fragen exportieren</translation>
+    </message>
+    <message>
+        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
+        <translation>Ein Test hat höchstens %1 Fragen, und diese Datei enthält mehr verwendbare. Teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
     </message>
 </context>
 <context>
@@ -1831,14 +1847,6 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
         <translation>--first erwartet eine Zahl von 1 bis %1.</translation>
     </message>
     <message>
-        <source>%1 holds %2 usable questions and a test takes at most %3: split the file, or take the first %3 with --first %3.</source>
-        <translation>%1 enthält %2 verwendbare Fragen, und ein Test hat höchstens %3: Teilen Sie die Datei, oder übernehmen Sie die ersten %3 mit --first %3.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions on lines %2.</source>
-        <translation>Nicht übernommen (nach den ersten %1): die Fragen in den Zeilen %2.</translation>
-    </message>
-    <message>
         <source>Read %1 as %2.</source>
         <translation>%1 als %2 gelesen.</translation>
     </message>
@@ -2010,6 +2018,14 @@ die eines Tests, eines Schülers oder beider); analysis gibt die Aufgabenstatist
 speichert mit --output ihre Tabelle je Frage als CSV. extra-time zeigt oder setzt die Zeitverlängerung eines
 Schülers (0 bis 400 Prozent der Dauer jedes Tests); attempts listet die laufenden Versuche; more-time gibt einem
 von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist die Nummer oder der Name eines Schülers.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 enthält mehr als %2 verwendbare Fragen, mehr als ein Test hat: Teilen Sie die Datei, oder übernehmen Sie die ersten %2 mit --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>Nicht übernommen (nach den ersten %1): die Fragen ab Zeile %2.</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,10 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>espacios al principio o al final de una línea, o varios seguidos, en una pregunta escrita como HTML por su imagen; al volver a leer el archivo, cada grupo queda en un solo espacio o en ninguno.</translation>
     </message>
+    <message>
+        <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
+        <translation>Una pregunta de más de %1 caracteres, con su imagen; el programa lee como máximo esa cantidad.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -596,6 +600,14 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>its picture is left out: %1</source>
         <translation>su imagen se omite: %1</translation>
+    </message>
+    <message>
+        <source>An entity in question %1 was left out.</source>
+        <translation>Se omitió una entidad en la pregunta %1.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
+        <translation>El archivo tiene más de %1 etiquetas HTML; el programa lee como máximo esa cantidad en un archivo. Divida el archivo e importe cada parte.</translation>
     </message>
 </context>
 <context>
@@ -755,16 +767,16 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
         <translation>El archivo tiene %1 bytes; un archivo GIFT o Moodle XML puede tener como máximo %2 (100 MB).</translation>
     </message>
+    <message>
+        <source>Questions that can be used: more than %1; reading stopped there.</source>
+        <translation>Preguntas utilizables: más de %1; la lectura se detuvo ahí.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionFiles</name>
     <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Ninguna pregunta de este archivo se puede usar; no se guarda nada.</translation>
-    </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
-        <translation>Una prueba tiene como máximo %1 preguntas y este archivo contiene %2 utilizables. Divida el archivo e importe cada parte.</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -813,6 +825,10 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>Export Questions</source>
         <translation>Exportar preguntas</translation>
+    </message>
+    <message>
+        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
+        <translation>Una prueba tiene como máximo %1 preguntas y este archivo contiene más preguntas utilizables. Divida el archivo e importe cada parte.</translation>
     </message>
 </context>
 <context>
@@ -1831,14 +1847,6 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
         <translation>--first necesita un número del 1 al %1.</translation>
     </message>
     <message>
-        <source>%1 holds %2 usable questions and a test takes at most %3: split the file, or take the first %3 with --first %3.</source>
-        <translation>%1 contiene %2 preguntas utilizables y una prueba tiene como máximo %3: divida el archivo o tome las %3 primeras con --first %3.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions on lines %2.</source>
-        <translation>No incluidas (después de las %1 primeras): las preguntas de las líneas %2.</translation>
-    </message>
-    <message>
         <source>Read %1 as %2.</source>
         <translation>%1 leído como %2.</translation>
     </message>
@@ -2010,6 +2018,14 @@ los de una prueba, un alumno o ambos); analysis muestra las estadísticas de ít
 guarda su tabla por pregunta como CSV. extra-time muestra o fija el tiempo adicional de un alumno (del 0 al
 400 por ciento de la duración de cada prueba); attempts lista los intentos en curso; more-time añade de 1 a 600
 minutos a uno de ellos, finish lo califica en el acto. ALUMNO es el número o el nombre de un alumno.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 contiene más de %2 preguntas utilizables, más de las que tiene una prueba: divida el archivo o tome las %2 primeras con --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>No tomadas (después de las %1 primeras): las preguntas desde la línea %2.</translation>
     </message>
 </context>
 <context>

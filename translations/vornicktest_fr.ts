@@ -486,6 +486,10 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>des espaces en début ou en fin de ligne, ou plusieurs à la suite, dans une question écrite en HTML pour son image ; à la relecture du fichier, chacun de ces groupes devient un seul espace ou disparaît.</translation>
     </message>
+    <message>
+        <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
+        <translation>Une question de plus de %1 caractères, image comprise ; le programme n&apos;en lit pas davantage.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -596,6 +600,14 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     <message>
         <source>its picture is left out: %1</source>
         <translation>son image est omise : %1</translation>
+    </message>
+    <message>
+        <source>An entity in question %1 was left out.</source>
+        <translation>Une entité de la question %1 a été omise.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
+        <translation>Le fichier compte plus de %1 balises HTML ; le programme n&apos;en lit pas davantage dans un fichier. Divisez le fichier et importez chaque partie.</translation>
     </message>
 </context>
 <context>
@@ -755,16 +767,16 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
         <translation>Le fichier fait %1 octets ; un fichier GIFT ou Moodle XML en fait au plus %2 (100 Mo).</translation>
     </message>
+    <message>
+        <source>Questions that can be used: more than %1; reading stopped there.</source>
+        <translation>Questions utilisables : plus de %1 ; la lecture s&apos;est arrêtée là.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionFiles</name>
     <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Aucune question de ce fichier n&apos;est utilisable ; rien n&apos;est enregistré.</translation>
-    </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
-        <translation>Un test compte au plus %1 questions et ce fichier en contient %2 utilisables. Divisez le fichier et importez chaque partie.</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -813,6 +825,10 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     <message>
         <source>Export Questions</source>
         <translation>Exporter des questions</translation>
+    </message>
+    <message>
+        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
+        <translation>Un test compte au plus %1 questions et ce fichier en contient davantage d&apos;utilisables. Divisez le fichier et importez chaque partie.</translation>
     </message>
 </context>
 <context>
@@ -1831,14 +1847,6 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
         <translation>--first attend un nombre de 1 à %1.</translation>
     </message>
     <message>
-        <source>%1 holds %2 usable questions and a test takes at most %3: split the file, or take the first %3 with --first %3.</source>
-        <translation>%1 contient %2 questions utilisables et un test en compte au plus %3 : divisez le fichier, ou prenez les %3 premières avec --first %3.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions on lines %2.</source>
-        <translation>Non reprises (au-delà des %1 premières) : les questions des lignes %2.</translation>
-    </message>
-    <message>
         <source>Read %1 as %2.</source>
         <translation>%1 lu au format %2.</translation>
     </message>
@@ -2010,6 +2018,14 @@ celles d&apos;un test, d&apos;un élève ou des deux) ; analysis affiche les sta
 enregistre son tableau par question en CSV. extra-time affiche ou fixe le temps supplémentaire d&apos;un élève
 (0 à 400 pour cent de la durée de chaque test) ; attempts liste les tentatives en cours ; more-time ajoute
 de 1 à 600 minutes à l&apos;une d&apos;elles, finish la note tout de suite. ÉLÈVE est le numéro ou le nom d&apos;un élève.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 contient plus de %2 questions utilisables, plus qu&apos;un test n&apos;en compte : divisez le fichier, ou prenez les %2 premières avec --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>Non reprises (au-delà des %1 premières) : les questions à partir de la ligne %2.</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,10 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>espaços no início ou no fim de uma linha, ou vários seguidos, em uma questão escrita como HTML por causa da imagem; ao ler o arquivo de novo, cada grupo vira um só espaço ou nenhum.</translation>
     </message>
+    <message>
+        <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
+        <translation>Uma questão com mais de %1 caracteres, incluindo a imagem; o programa lê no máximo essa quantidade.</translation>
+    </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
@@ -596,6 +600,14 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>its picture is left out: %1</source>
         <translation>a imagem foi omitida: %1</translation>
+    </message>
+    <message>
+        <source>An entity in question %1 was left out.</source>
+        <translation>Uma entidade na questão %1 foi omitida.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
+        <translation>O arquivo tem mais de %1 tags HTML; o programa lê no máximo essa quantidade em um arquivo. Divida o arquivo e importe cada parte.</translation>
     </message>
 </context>
 <context>
@@ -755,16 +767,16 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
         <translation>O arquivo tem %1 bytes; um arquivo GIFT ou Moodle XML pode ter no máximo %2 (100 MB).</translation>
     </message>
+    <message>
+        <source>Questions that can be used: more than %1; reading stopped there.</source>
+        <translation>Questões utilizáveis: mais de %1; a leitura parou ali.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionFiles</name>
     <message>
         <source>No question in this file can be used; nothing is stored.</source>
         <translation>Nenhuma questão deste arquivo pode ser usada; nada foi salvo.</translation>
-    </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds %2 usable ones. Split the file and import each part.</source>
-        <translation>Uma prova tem no máximo %1 questões e este arquivo tem %2 que podem ser usadas. Divida o arquivo e importe cada parte.</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -813,6 +825,10 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>Export Questions</source>
         <translation>Exportar questões</translation>
+    </message>
+    <message>
+        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
+        <translation>Uma prova tem no máximo %1 questões e este arquivo contém mais questões utilizáveis. Divida o arquivo e importe cada parte.</translation>
     </message>
 </context>
 <context>
@@ -1831,14 +1847,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
         <translation>--first precisa de um número de 1 a %1.</translation>
     </message>
     <message>
-        <source>%1 holds %2 usable questions and a test takes at most %3: split the file, or take the first %3 with --first %3.</source>
-        <translation>%1 tem %2 questões utilizáveis e uma prova tem no máximo %3: divida o arquivo ou use as %3 primeiras com --first %3.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions on lines %2.</source>
-        <translation>Não incluídas (depois das %1 primeiras): as questões das linhas %2.</translation>
-    </message>
-    <message>
         <source>Read %1 as %2.</source>
         <translation>%1 lido como %2.</translation>
     </message>
@@ -2010,6 +2018,14 @@ as de uma prova, de um aluno ou de ambos); analysis mostra as estatísticas dos 
 salva a tabela por questão como CSV. extra-time mostra ou define o tempo adicional de um aluno (de 0 a
 400 por cento da duração de cada prova); attempts lista as tentativas em andamento; more-time acrescenta de 1 a 600
 minutos a uma delas, finish a corrige na hora. ALUNO é o número ou o nome de um aluno.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 contém mais de %2 questões utilizáveis, mais do que uma prova tem: divida o arquivo ou pegue as %2 primeiras com --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>Não incluídas (depois das %1 primeiras): as questões a partir da linha %2.</translation>
     </message>
 </context>
 <context>

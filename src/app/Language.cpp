@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 #include <vector>
@@ -19,18 +20,22 @@ const QString OurFolder = QStringLiteral(":/i18n");
 
 QString Normal(QString code) { return code.replace(u'-', u'_'); }
 
-// The translators Install put in place, removed when another language comes.
-std::vector<QTranslator*>& Installed()
+// The translators Install put in place, removed when another language
+// comes. Each is the application's child, so that it goes with the
+// application at the end and never outlives it unfreed.
+std::vector<QPointer<QTranslator>>& Installed()
 {
-    static std::vector<QTranslator*> translators;
+    static std::vector<QPointer<QTranslator>> translators;
     return translators;
 }
 
 void RemoveInstalled()
 {
-    for (QTranslator* translator : Installed()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
+    for (const QPointer<QTranslator>& translator : Installed()) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
     Installed().clear();
 }
@@ -101,11 +106,11 @@ bool Install(const QString& code)
     }
     const QLocale system = QLocale::system();
     QLocale::setDefault(system.language() == QLocale(code).language() ? system : QLocale(code));
-    auto* ours = new QTranslator;
+    auto* ours = new QTranslator(QCoreApplication::instance());
     const bool loaded = ours->load(QStringLiteral("vornicktest_") + code, OurFolder);
     Put(ours);
     // Qt's own words: the buttons of message boxes, the file dialogs.
-    auto* qt = new QTranslator;
+    auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         Put(qt);
     else

@@ -151,13 +151,14 @@ ReadOutcome Aiken::Read(const QByteArray& bytes)
     Reader reader(outcome);
     const QStringView text = decoded.text;
     int number = 0;
-    for (qsizetype start = 0; start <= text.size();) {
+    for (qsizetype start = 0; start <= text.size() && !QuestionFile::Enough(outcome);) {
         qsizetype end = text.indexOf(u'\n', start);
         end = end < 0 ? text.size() : end;
         reader.Line(++number, text.mid(start, end - start));
         start = end + 1;
     }
-    reader.End();
+    if (!outcome.stoppedEarly)
+        reader.End();
     return outcome;
 }
 

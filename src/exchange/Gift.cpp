@@ -3,6 +3,7 @@
 #include "HtmlText.h"
 
 #include <algorithm>
+#include <deque>
 #include <optional>
 #include <QCoreApplication>
 
@@ -10,9 +11,10 @@ namespace {
 
 QString Needs() { return QCoreApplication::translate("Gift", "the program needs one right answer (=) and two false answers (~)."); }
 
-// HTML costs the parser time that grows with the nesting; this many tags
-// read in one file at worst in about a second.
-constexpr int MostHtmlTagsInAFile = 100'000;
+// The longest question block read: four texts at their longest and a
+// picture at its largest in a data: URI (base64, a third longer). A longer
+// one is left out without being copied.
+constexpr qsizetype LongestBlock = 4 * QuestionFile::LongestText + Pictures::LargestFile / 3 * 4 + 4096;
 
 // Characters that stand for themselves after a backslash.
 bool IsEscapable(QChar c)
@@ -112,6 +114,7 @@ struct Block {
     QString text;
     std::vector<std::pair<qsizetype, int>> lines;
     int endedBy = 0;  // the blank line after it
+    bool tooLong = false;  // longer than LongestBlock: its text is not kept
 
     int LineAt(qsizetype offset) const
     {
@@ -147,43 +150,68 @@ QString CategoryName(QStringView path)
 
 constexpr QStringView CategoryMark = u"$CATEGORY:";
 
-struct Split {
-    std::vector<Block> blocks;
-    QString category;
-};
+// The blocks of a text one at a time, so that a reader that has found
+// enough questions stops without splitting the rest. The category is the
+// first $CATEGORY line met so far.
+class Blocks {
+public:
+    explicit Blocks(const QString& text) : text_(text) {}
 
-Split SplitIntoBlocks(const QString& text)
-{
-    Split split;
-    Block current;
-    int lineNumber = 0;
-    const auto finish = [&] {
-        current.endedBy = lineNumber;
-        if (!current.lines.empty())
-            split.blocks.push_back(std::move(current));
-        current = Block();
-    };
-    for (qsizetype start = 0; start <= text.size();) {
-        qsizetype end = text.indexOf(u'\n', start);
-        end = end < 0 ? text.size() : end;
-        ++lineNumber;
-        const QStringView line = QStringView(text).mid(start, end - start);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(CategoryMark)) {
-            finish();
-            if (split.category.isEmpty() && !trimmed.isEmpty())
-                split.category = CategoryName(trimmed.mid(CategoryMark.size()));
-        } else if (!trimmed.startsWith(u"//")) {
-            if (!current.lines.empty())
-                current.text += u'\n';
-            current.lines.emplace_back(current.text.size(), lineNumber);
-            current.text += line;
+    std::optional<Block> Next()
+    {
+        Block current;
+        while (start_ <= text_.size()) {
+            qsizetype end = text_.indexOf(u'\n', start_);
+            end = end < 0 ? text_.size() : end;
+            ++lineNumber_;
+            const QStringView line = QStringView(text_).mid(start_, end - start_);
+            start_ = end + 1;
+            const QStringView trimmed = line.trimmed();
+            if (trimmed.isEmpty() || trimmed.startsWith(CategoryMark)) {
+                if (category_.isEmpty() && !trimmed.isEmpty())
+                    category_ = CategoryName(trimmed.mid(CategoryMark.size()));
+                if (!current.lines.empty())
+                    return Ended(std::move(current));
+            } else if (!trimmed.startsWith(u"//")) {
+                Add(current, line);
+            }
         }
-        start = end + 1;
+        if (!current.lines.empty())
+            return Ended(std::move(current));
+        return std::nullopt;
     }
-    finish();
-    return split;
-}
+
+    const QString& Category() const { return category_; }
+
+private:
+    // A block past LongestBlock keeps its first line's number and no text.
+    void Add(Block& block, QStringView line) const
+    {
+        if (block.tooLong)
+            return;
+        if (!block.lines.empty())
+            block.text += u'\n';
+        block.lines.emplace_back(block.text.size(), lineNumber_);
+        block.tooLong = block.text.size() + line.size() >= LongestBlock;
+        if (block.tooLong) {
+            block.text.clear();
+            block.lines.resize(1);
+            return;
+        }
+        block.text += line;
+    }
+
+    Block Ended(Block block) const
+    {
+        block.endedBy = lineNumber_;
+        return block;
+    }
+
+    const QString& text_;
+    qsizetype start_ = 0;
+    int lineNumber_ = 0;
+    QString category_;
+};
 
 // The unescaped braces of a text, in order.
 QString Braces(QStringView text)
@@ -194,19 +222,25 @@ QString Braces(QStringView text)
     return braces;
 }
 
-// A question whose answers a blank line cut in two: block `first` opens
-// them with its only brace, the blocks after it have none until one whose
-// only brace closes them. Gives that block's index, or 0.
-std::size_t BlankLineInAnswers(const std::vector<Block>& blocks, std::size_t first)
+// A question whose answers a blank line cut in two: `first` opens them with
+// its only brace, the blocks after it have none until one whose only brace
+// closes them. Reads the blocks after `first` into `ahead` as far as it
+// must; true when they end in such a closing block.
+bool BlankLineInAnswers(const Block& first, Blocks& blocks, std::deque<Block>& ahead)
 {
-    if (Braces(blocks[first].text) != u"{")
-        return 0;
-    for (std::size_t next = first + 1; next < blocks.size(); ++next) {
-        const QString braces = Braces(blocks[next].text);
+    if (Braces(first.text) != u"{")
+        return false;
+    for (std::size_t next = 0;; ++next) {
+        if (next == ahead.size()) {
+            std::optional<Block> more = blocks.Next();
+            if (!more)
+                return false;
+            ahead.push_back(std::move(*more));
+        }
+        const QString braces = Braces(ahead[next].text);
         if (!braces.isEmpty())
-            return braces == QLatin1String("}") ? next : 0;
+            return braces == QLatin1String("}");
     }
-    return 0;
 }
 
 enum class TextFormat { Plain, Html };
@@ -505,7 +539,7 @@ private:
         if (tags > htmlTagsLeft_) {
             LeaveOutAs(QCoreApplication::translate("Gift", "past the first %1 HTML tags of the file, more than the program reads in one "
                                       "file; split the file and import each part.")
-                           .arg(QuestionFile::Grouped(MostHtmlTagsInAFile)));
+                           .arg(QuestionFile::Grouped(HtmlText::MostTagsInAFile)));
             return std::nullopt;
         }
         htmlTagsLeft_ -= tags;
@@ -636,29 +670,50 @@ QString CategoryLine(const QString& title)
 
 }
 
-ReadOutcome Gift::Read(const QByteArray& bytes)
+// The bytes are let go once decoded: a file of 100 MB is then held once, as
+// text, not twice.
+ReadOutcome Gift::Read(QByteArray bytes)
 {
     ReadOutcome outcome;
     const QuestionFile::Decoded decoded = QuestionFile::Decode(bytes, QuestionFile::LargestPictureFile);
+    bytes = QByteArray();
     if (!decoded.refusal.text.isEmpty()) {
         outcome.refusal = decoded.refusal;
         return outcome;
     }
-    const Split split = SplitIntoBlocks(decoded.text);
-    outcome.proposedTitle = split.category;
-    int htmlTagsLeft = MostHtmlTagsInAFile;
-    for (std::size_t i = 0; i < split.blocks.size(); ++i) {
-        if (const std::size_t closing = BlankLineInAnswers(split.blocks, i); closing > i) {
-            const Block& block = split.blocks[i];
-            outcome.leftOut.push_back({block.LineAt(FindUnescaped(block.text, u"{", 0)),
+    Blocks blocks(decoded.text);
+    std::deque<Block> ahead;  // read past a question whose answers a blank line may have cut
+    const auto next = [&]() -> std::optional<Block> {
+        if (ahead.empty())
+            return blocks.Next();
+        Block block = std::move(ahead.front());
+        ahead.pop_front();
+        return block;
+    };
+    int htmlTagsLeft = HtmlText::MostTagsInAFile;
+    while (!QuestionFile::Enough(outcome)) {
+        const std::optional<Block> block = next();
+        if (!block)
+            break;
+        if (block->tooLong) {
+            outcome.leftOut.push_back({block->FirstLine(),
+                                       QCoreApplication::translate("Gift", "A question of more than %1 characters, its picture "
+                                                                           "included; the program reads at most that many.")
+                                           .arg(QuestionFile::Grouped(LongestBlock))});
+        } else if (BlankLineInAnswers(*block, blocks, ahead)) {
+            outcome.leftOut.push_back({block->LineAt(FindUnescaped(block->text, u"{", 0)),
                                        QCoreApplication::translate("Gift", "A blank line (line %1) ended the question inside its answers "
                                                       "opened with \"{\" here; leave no blank line between \"{\" and "
-                                                      "\"}\".").arg(block.endedBy)});
-            i = closing;
-            continue;
+                                                      "\"}\".").arg(block->endedBy)});
+            // The blocks up to the one that closes the answers go with it.
+            while (Braces(ahead.front().text).isEmpty())
+                ahead.pop_front();
+            ahead.pop_front();
+        } else {
+            BlockReader(*block, outcome, htmlTagsLeft).Read();
         }
-        BlockReader(split.blocks[i], outcome, htmlTagsLeft).Read();
     }
+    outcome.proposedTitle = blocks.Category();
     return outcome;
 }
 

@@ -29,6 +29,6 @@
 // text in a data: URI with the description as alt text, and its answers
 // marked [plain].
 namespace Gift {
-ReadOutcome Read(const QByteArray& bytes);
+ReadOutcome Read(QByteArray bytes);
 WriteOutcome Write(const TestDraft& draft);
 }

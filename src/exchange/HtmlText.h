@@ -18,6 +18,8 @@ namespace HtmlText {
 // The parser's work grows with the square of the nesting, so a reader counts
 // the tags of a text before handing it over.
 constexpr int MostTags = 2'000;
+// And a file: this many read at worst in about a second.
+constexpr int MostTagsInAFile = 100'000;
 // The tags of a text: each "<" followed by a letter, "/" or "!".
 int Tags(QStringView html);
 

@@ -32,15 +32,17 @@ struct Question {
     Text text;
     std::vector<Answer> answers;
     QString category;
+    bool entityLeftOut = false;  // a reference to an entity the reader does not fetch stood in it
 };
 
-// The text as a student reads it; an html text without its first picture
-// when that picture is kept apart.
-QString PlainOf(const Text& text, bool pictureKept = false)
+int TagsOf(const Text& text) { return text.format == QLatin1String("html") ? HtmlText::Tags(text.text) : 0; }
+
+// The text as a student reads it.
+QString PlainOf(const Text& text)
 {
     if (text.format != QLatin1String("html"))
         return text.text;
-    return HtmlText::ToPlain(text.text, pictureKept ? 0 : -1).text;
+    return HtmlText::ToPlain(text.text).text;
 }
 
 // Reads up to the end of the element the reader stands on.
@@ -98,17 +100,51 @@ private:
     QXmlStreamReader& xml_;
 };
 
+// The names of the entities the file's DTD declares outside the file (a
+// SYSTEM or PUBLIC one): the reader never fetches them and leaves their
+// references out of the text, without a trace in what it reads.
+QStringList ExternalEntities(const QXmlStreamReader& xml)
+{
+    QStringList names;
+    for (const QXmlStreamEntityDeclaration& entity : xml.entityDeclarations()) {
+        if (!entity.systemId().isEmpty() || !entity.publicId().isEmpty())
+            names << entity.name().toString();
+    }
+    return names;
+}
+
+// Whether the part of the file between the two character offsets refers to
+// one of the entities.
+bool Refers(QStringView part, const QStringList& entities)
+{
+    return std::any_of(entities.begin(), entities.end(),
+                       [part](const QString& name) { return part.contains(u'&' + name + u';'); });
+}
+
 class Reader {
 public:
     ReadOutcome Read(const QByteArray& bytes)
     {
         QXmlStreamReader xml(bytes);
-        if (xml.readNextStartElement() && xml.name() == QLatin1String("quiz")) {
-            while (xml.readNextStartElement()) {
-                if (xml.name() == QLatin1String("question"))
-                    Take(QuestionReader(xml).Read());
-                else
+        QStringList external;
+        while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
+            if (xml.tokenType() == QXmlStreamReader::DTD)
+                external = ExternalEntities(xml);
+        }
+        // Read as text only to find references to such entities.
+        const QString document = external.isEmpty() ? QString() : QString::fromUtf8(bytes);
+        if (xml.tokenType() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("quiz")) {
+            while (!QuestionFile::Enough(outcome_) && xml.readNextStartElement()) {
+                if (xml.name() != QLatin1String("question")) {
                     xml.skipCurrentElement();
+                    continue;
+                }
+                const qint64 from = xml.characterOffset();
+                Question question = QuestionReader(xml).Read();
+                question.entityLeftOut =
+                    !external.isEmpty() && Refers(QStringView(document).mid(from, xml.characterOffset() - from), external);
+                if (!Take(question))
+                    return outcome_;
             }
         } else if (!xml.hasError()) {
             outcome_.refusal = {static_cast<int>(xml.lineNumber()),
@@ -125,18 +161,51 @@ public:
     }
 
 private:
-    void Take(const Question& question)
+    // Takes the question in; false when the file is refused at it.
+    bool Take(const Question& question)
     {
         if (question.type == QLatin1String("category")) {
             outcome_.proposedTitle = question.category.section(u'/', -1).trimmed();
-            return;
+            return true;
         }
+        ++number_;
+        if (question.entityLeftOut && !entityNoted_) {
+            entityNoted_ = true;
+            outcome_.notes.push_back(
+                {question.line, QCoreApplication::translate("Moodle", "An entity in question %1 was left out.").arg(number_)});
+        }
+        if (!WithinFileTags(question))
+            return false;
         const QString why = WhyLeftOut(question);
-        if (!why.isEmpty())
-            return outcome_.leftOut.push_back({question.line, Named(question, why)});
+        if (!why.isEmpty()) {
+            outcome_.leftOut.push_back({question.line, Named(question, why)});
+            return true;
+        }
+        TakeUsable(question);
+        return true;
+    }
+
+    // Counts the question's HTML tags against the file's: past them, the
+    // file is refused, the rest never read.
+    bool WithinFileTags(const Question& question)
+    {
+        tagsLeft_ -= TagsOf(question.text);
+        for (const Answer& answer : question.answers)
+            tagsLeft_ -= TagsOf(answer.text);
+        if (tagsLeft_ >= 0)
+            return true;
+        outcome_ = ReadOutcome();
+        outcome_.refusal = {question.line, QCoreApplication::translate("Moodle", "The file has more than %1 HTML tags; the program "
+                                                                                 "reads at most that many in one file. Split the "
+                                                                                 "file and import each part.")
+                                               .arg(QuestionFile::Grouped(HtmlText::MostTagsInAFile))};
+        return false;
+    }
+
+    void TakeUsable(const Question& question)
+    {
         DraftQuestion draft;
-        draft.picture = PictureOf(question);
-        draft.question = PlainOf(question.text, draft.picture.has_value());
+        draft.question = QuestionText(question, draft.picture);
         QString* nextFalse = &draft.phony1;
         for (const Answer& answer : question.answers) {
             if (answer.fraction == 100) {
@@ -158,12 +227,24 @@ private:
         outcome_.questions.push_back({question.line, std::move(draft)});
     }
 
+    // The question's text as a student reads it, and its picture: an HTML
+    // text is parsed once, its first picture set apart, and again (with the
+    // picture's alt text in its place) only when that picture cannot be kept.
+    QString QuestionText(const Question& question, std::optional<Picture>& picture)
+    {
+        if (question.text.format != QLatin1String("html"))
+            return question.text.text;
+        HtmlText::Plain parsed = HtmlText::ToPlain(question.text.text, 0);
+        picture = PictureOf(question, parsed.pictures);
+        if (picture || parsed.pictures.empty())
+            return std::move(parsed.text);
+        return PlainOf(question.text);
+    }
+
     static QString WhyLeftOut(const Question& question)
     {
         // The HTML reader's work grows with the square of the nesting.
-        const auto tooManyTags = [](const Text& text) {
-            return text.format == QLatin1String("html") && HtmlText::Tags(text.text) > HtmlText::MostTags;
-        };
+        const auto tooManyTags = [](const Text& text) { return TagsOf(text) > HtmlText::MostTags; };
         if (tooManyTags(question.text)
             || std::any_of(question.answers.begin(), question.answers.end(),
                            [&](const Answer& answer) { return tooManyTags(answer.text); }))
@@ -191,13 +272,10 @@ private:
         return question.name.isEmpty() ? why.left(1).toUpper() + why.mid(1) : u'"' + question.name + QStringLiteral("\": ") + why;
     }
 
-    // The first picture of the question text, if it can be read; notes what
-    // is left out of it.
-    std::optional<Picture> PictureOf(const Question& question)
+    // The first of the question text's pictures, if it can be read; notes
+    // what is left out of it.
+    std::optional<Picture> PictureOf(const Question& question, const std::vector<HtmlText::Image>& images)
     {
-        if (question.text.format != QLatin1String("html"))
-            return std::nullopt;
-        const std::vector<HtmlText::Image> images = HtmlText::ToPlain(question.text.text).pictures;
         if (images.empty())
             return std::nullopt;
         if (images.size() > 1)
@@ -228,6 +306,9 @@ private:
     void Note(const Question& question, const QString& what) { outcome_.notes.push_back({question.line, Named(question, what)}); }
 
     ReadOutcome outcome_;
+    int number_ = 0;  // of the questions read, categories left out
+    bool entityNoted_ = false;
+    int tagsLeft_ = HtmlText::MostTagsInAFile;
 };
 
 void WriteText(QXmlStreamWriter& xml, const QString& element, const QString& text, const QString& format)

@@ -244,10 +244,10 @@ QuestionFile::Loaded QuestionFile::Load(const QString& path)
         loaded.outcome.refusal = TooLarge(file.size(), LargestPictureFile);
         return loaded;
     }
-    const QByteArray bytes = file.read(LargestPictureFile + 1);
+    QByteArray bytes = file.read(LargestPictureFile + 1);
     loaded.format = Guess(path, bytes);
     switch (loaded.format) {
-    case QuestionFormat::Gift: loaded.outcome = Gift::Read(bytes); break;
+    case QuestionFormat::Gift: loaded.outcome = Gift::Read(std::move(bytes)); break;
     case QuestionFormat::Aiken: loaded.outcome = Aiken::Read(bytes); break;
     case QuestionFormat::Moodle: loaded.outcome = Moodle::Read(bytes); break;
     }
@@ -272,12 +272,22 @@ void AppendList(QStringList& lines, const QString& heading, const std::vector<Fi
 
 }
 
+bool QuestionFile::Enough(ReadOutcome& outcome)
+{
+    outcome.stoppedEarly = outcome.questions.size() > std::size_t{TestDraft::Slots};
+    return outcome.stoppedEarly;
+}
+
 QString QuestionFile::Report(const ReadOutcome& outcome, int longestList)
 {
     if (outcome.Refused())
         return Located(outcome.refusal);
     QStringList lines;
-    lines << QCoreApplication::translate("QuestionFile", "Questions that can be used: %1.").arg(outcome.questions.size());
+    lines << (outcome.stoppedEarly
+                  ? QCoreApplication::translate("QuestionFile", "Questions that can be used: more than %1; reading "
+                                                                "stopped there.")
+                        .arg(TestDraft::Slots)
+                  : QCoreApplication::translate("QuestionFile", "Questions that can be used: %1.").arg(outcome.questions.size()));
     AppendList(lines, QCoreApplication::translate("QuestionFile", "Questions left out: %1.").arg(outcome.leftOut.size()), outcome.leftOut,
                longestList);
     AppendList(lines, QCoreApplication::translate("QuestionFile", "Notes:"), outcome.notes, longestList);

@@ -30,6 +30,9 @@ struct ReadOutcome {
     std::vector<FileNote> leftOut;         // questions that cannot be used, and why
     std::vector<FileNote> notes;           // what was dropped from usable questions
     QString proposedTitle;                 // what the file calls its questions, if anything
+    // More usable questions than a test holds: reading stopped at the first
+    // one past them, so `questions` has one more than a test holds.
+    bool stoppedEarly = false;
 
     bool Refused() const { return !refusal.text.isEmpty(); }
     std::vector<DraftQuestion> Questions() const;
@@ -91,6 +94,10 @@ Loaded Load(const QString& path);
 // question left out and every note with its line. Lists past `longestList`
 // entries end with a count of the rest.
 QString Report(const ReadOutcome& outcome, int longestList = 1'000'000);
+
+// Whether a reader has found more usable questions than a test holds, and
+// so stops (marking the outcome so); what follows is never parsed.
+bool Enough(ReadOutcome& outcome);
 
 // What a writer tells about the questions it left out or had to change,
 // one note per kind of change naming every question it concerns:

@@ -30,9 +30,10 @@ QString WhyNoTest(const ReadOutcome& outcome)
     const auto usable = static_cast<int>(outcome.questions.size());
     if (usable == 0)
         return QCoreApplication::translate("QuestionFiles", "No question in this file can be used; nothing is stored.");
-    if (usable > TestDraft::Slots)
-        return QCoreApplication::translate("QuestionFiles", "A test takes at most %1 questions and this file holds %2 usable ones. Split the file "
-                              "and import each part.").arg(TestDraft::Slots).arg(usable);
+    if (outcome.stoppedEarly)
+        return QCoreApplication::translate("QuestionFiles", "A test takes at most %1 questions and this file holds more usable "
+                                                            "ones. Split the file and import each part.")
+            .arg(TestDraft::Slots);
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "exchange/Aiken.h"
 #include "exchange/Attempt.h"
 #include "exchange/Gift.h"
+#include "exchange/Moodle.h"
 
 #include <algorithm>
 
@@ -17,6 +18,10 @@ QString CheckQuestionFileReader(const ReadOutcome& outcome, const char* reader)
     const auto fail = [reader](const QString& what) { return QString::fromLatin1(reader) + QStringLiteral(": ") + what; };
     if (outcome.Refused() && !(outcome.questions.empty() && outcome.leftOut.empty() && outcome.notes.empty()))
         return fail(QStringLiteral("a refused file with questions or notes"));
+    // A reader stops at the first usable question past what a test holds.
+    if (outcome.questions.size() > std::size_t{TestDraft::Slots} + 1
+        || outcome.stoppedEarly != (outcome.questions.size() == std::size_t{TestDraft::Slots} + 1))
+        return fail(QStringLiteral("read past the first question more than a test holds"));
     int line = 1;
     for (const FoundQuestion& found : outcome.questions) {
         if (found.line < line)
@@ -82,7 +87,19 @@ QString CheckParsers(const QByteArray& input)
            "record misread", record);
     const Choice expected[] = {Choice::None, Choice::Answer, Choice::False1, Choice::False2};
     expect(ChoiceOfRecord(record) == expected[order[line - 1].digitValue()], "choice misread from a built record", record);
-    for (const auto& [outcome, reader] : {std::pair{Gift::Read(input), "GIFT"}, std::pair{Aiken::Read(input), "Aiken"}})
-        expect(CheckQuestionFileReader(outcome, reader).isEmpty(), "question file reader", CheckQuestionFileReader(outcome, reader));
+    for (const QuestionFormat format : {QuestionFormat::Gift, QuestionFormat::Aiken, QuestionFormat::Moodle}) {
+        const QString readerFailure = CheckReader(format, input);
+        expect(readerFailure.isEmpty(), "question file reader", readerFailure);
+    }
     return failure;
+}
+
+QString CheckReader(QuestionFormat format, const QByteArray& input)
+{
+    switch (format) {
+    case QuestionFormat::Gift: return CheckQuestionFileReader(Gift::Read(input), "GIFT");
+    case QuestionFormat::Aiken: return CheckQuestionFileReader(Aiken::Read(input), "Aiken");
+    case QuestionFormat::Moodle: return CheckQuestionFileReader(Moodle::Read(input), "Moodle XML");
+    }
+    return {};
 }

@@ -30,6 +30,10 @@ private slots:
             "[html]<p>3<5 x<sup>2</sup><img alt=a><script>s</script>&Omega;<table><td>a</table> {=[moodle]a ~%e% b\n\n"
             "~[html]<b>c->d</b>}",
             "Q\nA. a\nB) b\nC. c\nANSWER: B\n\nQ2\nA) x\nB. y\nANSWER: C\nANSWER: A\n",
+            "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [<!ENTITY x \"y\">]><quiz><question type=\"multichoice\"><name><text>N"
+            "</text></name><questiontext format=\"html\"><text><![CDATA[<p>a&amp;b<img src=\"@@PLUGINFILE@@/p.png\">]]>"
+            "</text><file name=\"p.png\">iVBORw0KGgo=</file></questiontext><answer fraction=\"100\"><text>&x;</text></answer>"
+            "<answer fraction=\"0\"><text>b</text></answer><answer fraction=\"0\"><text>c</text></answer></question></quiz>",
         };
         for (const QByteArray& seed : seeds) {
             for (int i = 0; i < 5000; ++i) {
