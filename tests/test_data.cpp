@@ -6,6 +6,8 @@
 #include "data/Recordset.h"
 #include "data/Schema.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +22,7 @@ private slots:
     void otherProgramsAtTheDatabaseFile();
     void missingOrDamagedFilesAreReported();
     void unwritableDatabaseIsToldAtStart();
+    void fileWorksWithoutTheServersLibrary();
 };
 
 namespace {
@@ -175,6 +178,42 @@ void TestData::unwritableDatabaseIsToldAtStart()
     QCOMPARE(open(), closed.arg(env.DatabasePath(), QStringLiteral("its folder ") + folder));
     QVERIFY(mode(folder, 0777));
     QCOMPARE(open(), QStringLiteral("opened"));
+}
+
+// A computer on a file needs no PostgreSQL client library: with a broken
+// libpq first on the library path, a tool starts and reads the file, and a
+// server named in a settings file is refused with a message, not a crash.
+void TestData::fileWorksWithoutTheServersLibrary()
+{
+    if (TestEnv::OnServer())
+        QSKIP("a database file (the first pass of scripts/test)");
+    TestEnv env;
+    env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
+    QTemporaryDir broken;
+    QFile library(broken.filePath(QStringLiteral("libpq.so.5")));
+    QVERIFY(library.open(QIODevice::WriteOnly) && library.write("not a library") > 0);
+    library.close();
+    const auto run = [&](const QStringList& arguments) {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_LIBRARY_PATH"), broken.path());
+        tool.setProcessEnvironment(environment);
+        tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vornick-admin"), arguments);
+        tool.waitForFinished(30000);
+        return QString::number(tool.exitCode()) + u' ' + QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+    };
+    QCOMPARE(run({"extra-time", "Ann", "--database", env.DatabasePath()}), QStringLiteral("0 Ann has 0% extra time.\n"));
+    const QString settings = broken.filePath(QStringLiteral("VornickTest.ini"));
+    QFile ini(settings);
+    QVERIFY(ini.open(QIODevice::WriteOnly)
+            && ini.write("[PostgreSQL]\nhost=127.0.0.1\nport=1\ndatabase=vornick\nuser=vornick\npassword=x\n") > 0);
+    ini.close();
+    const QString refused = run({"attempts", "--settings", settings});
+    QVERIFY2(refused.startsWith(QStringLiteral("1 "))
+                 && refused.contains(QStringLiteral("vornick-admin: The database driver QPSQL cannot be loaded. A server is "
+                                                    "reached through Qt's PostgreSQL driver (Debian's libqt6sql6-psql) and the "
+                                                    "PostgreSQL client library libpq (libpq5); both must be installed.\n")),
+             qPrintable(refused));
 }
 
 QTEST_MAIN(TestData)

@@ -275,6 +275,17 @@
     </message>
 </context>
 <context>
+    <name>ClientLibraries</name>
+    <message>
+        <source>The library %1 cannot be loaded: %2</source>
+        <translation>تعذّر تحميل المكتبة %1: %2</translation>
+    </message>
+    <message>
+        <source>The library %1 has no function %2.</source>
+        <translation>لا توجد في المكتبة %1 الدالة %2.</translation>
+    </message>
+</context>
+<context>
     <name>Connection</name>
     <message>
         <source>The %1 of the settings file may not hold a &apos;;&apos;.</source>
@@ -327,6 +338,10 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>The database is busy saving results; try again when they are saved.</source>
         <translation>قاعدة البيانات مشغولة بحفظ النتائج؛ حاول مرة أخرى بعد حفظها.</translation>
+    </message>
+    <message>
+        <source>The database driver QPSQL cannot be loaded. A server is reached through Qt&apos;s PostgreSQL driver (Debian&apos;s libqt6sql6-psql) and the PostgreSQL client library libpq (libpq5); both must be installed.</source>
+        <translation>تعذّر تحميل مشغّل قاعدة البيانات QPSQL. يُوصل إلى الخادم عبر مشغّل PostgreSQL في Qt (الحزمة libqt6sql6-psql في Debian) ومكتبة عميل PostgreSQL المسماة libpq (الحزمة libpq5)؛ ويجب تثبيتهما كليهما.</translation>
     </message>
 </context>
 <context>

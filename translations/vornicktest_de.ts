@@ -271,6 +271,17 @@
     </message>
 </context>
 <context>
+    <name>ClientLibraries</name>
+    <message>
+        <source>The library %1 cannot be loaded: %2</source>
+        <translation>Die Bibliothek %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>The library %1 has no function %2.</source>
+        <translation>Die Bibliothek %1 hat keine Funktion %2.</translation>
+    </message>
+</context>
+<context>
     <name>Connection</name>
     <message>
         <source>The %1 of the settings file may not hold a &apos;;&apos;.</source>
@@ -323,6 +334,10 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>The database is busy saving results; try again when they are saved.</source>
         <translation>Die Datenbank speichert gerade Ergebnisse; versuchen Sie es erneut, wenn sie gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>The database driver QPSQL cannot be loaded. A server is reached through Qt&apos;s PostgreSQL driver (Debian&apos;s libqt6sql6-psql) and the PostgreSQL client library libpq (libpq5); both must be installed.</source>
+        <translation>Der Datenbanktreiber QPSQL kann nicht geladen werden. Ein Server wird über den PostgreSQL-Treiber von Qt (Debians libqt6sql6-psql) und die PostgreSQL-Clientbibliothek libpq (libpq5) erreicht; beide müssen installiert sein.</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,17 @@
     </message>
 </context>
 <context>
+    <name>ClientLibraries</name>
+    <message>
+        <source>The library %1 cannot be loaded: %2</source>
+        <translation>No se puede cargar la biblioteca %1: %2</translation>
+    </message>
+    <message>
+        <source>The library %1 has no function %2.</source>
+        <translation>La biblioteca %1 no tiene la función %2.</translation>
+    </message>
+</context>
+<context>
     <name>Connection</name>
     <message>
         <source>The %1 of the settings file may not hold a &apos;;&apos;.</source>
@@ -323,6 +334,10 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>The database is busy saving results; try again when they are saved.</source>
         <translation>La base de datos está guardando resultados; inténtelo de nuevo cuando estén guardados.</translation>
+    </message>
+    <message>
+        <source>The database driver QPSQL cannot be loaded. A server is reached through Qt&apos;s PostgreSQL driver (Debian&apos;s libqt6sql6-psql) and the PostgreSQL client library libpq (libpq5); both must be installed.</source>
+        <translation>No se puede cargar el controlador de base de datos QPSQL. Un servidor se alcanza mediante el controlador PostgreSQL de Qt (libqt6sql6-psql de Debian) y la biblioteca cliente de PostgreSQL libpq (libpq5); ambos deben estar instalados.</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,17 @@
     </message>
 </context>
 <context>
+    <name>ClientLibraries</name>
+    <message>
+        <source>The library %1 cannot be loaded: %2</source>
+        <translation>La bibliothèque %1 ne peut pas être chargée : %2</translation>
+    </message>
+    <message>
+        <source>The library %1 has no function %2.</source>
+        <translation>La bibliothèque %1 n&apos;a pas de fonction %2.</translation>
+    </message>
+</context>
+<context>
     <name>Connection</name>
     <message>
         <source>The %1 of the settings file may not hold a &apos;;&apos;.</source>
@@ -323,6 +334,10 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
     <message>
         <source>The database is busy saving results; try again when they are saved.</source>
         <translation>La base de données enregistre des résultats ; réessayez lorsqu&apos;ils seront enregistrés.</translation>
+    </message>
+    <message>
+        <source>The database driver QPSQL cannot be loaded. A server is reached through Qt&apos;s PostgreSQL driver (Debian&apos;s libqt6sql6-psql) and the PostgreSQL client library libpq (libpq5); both must be installed.</source>
+        <translation>Le pilote de base de données QPSQL ne peut pas être chargé. Un serveur est atteint par le pilote PostgreSQL de Qt (libqt6sql6-psql de Debian) et la bibliothèque cliente PostgreSQL libpq (libpq5) ; les deux doivent être installés.</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,17 @@
     </message>
 </context>
 <context>
+    <name>ClientLibraries</name>
+    <message>
+        <source>The library %1 cannot be loaded: %2</source>
+        <translation>Não é possível carregar a biblioteca %1: %2</translation>
+    </message>
+    <message>
+        <source>The library %1 has no function %2.</source>
+        <translation>A biblioteca %1 não tem a função %2.</translation>
+    </message>
+</context>
+<context>
     <name>Connection</name>
     <message>
         <source>The %1 of the settings file may not hold a &apos;;&apos;.</source>
@@ -323,6 +334,10 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>The database is busy saving results; try again when they are saved.</source>
         <translation>O banco de dados está salvando resultados; tente novamente quando estiverem salvos.</translation>
+    </message>
+    <message>
+        <source>The database driver QPSQL cannot be loaded. A server is reached through Qt&apos;s PostgreSQL driver (Debian&apos;s libqt6sql6-psql) and the PostgreSQL client library libpq (libpq5); both must be installed.</source>
+        <translation>Não é possível carregar o driver de banco de dados QPSQL. Um servidor é alcançado pelo driver PostgreSQL do Qt (libqt6sql6-psql do Debian) e pela biblioteca cliente do PostgreSQL libpq (libpq5); os dois precisam estar instalados.</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,11 @@
 #include "Connection.h"
 
+#include "ClientLibraries.h"
+
 #include "DbError.h"
 #include "Schema.h"
 #include "ServerSettings.h"
 
-#include <libpq-fe.h>
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -47,7 +48,7 @@ bool ServerAnswers(const ServerSettings& server)
     const char* const values[] = {host.constData(), port.constData(), database.constData(), "10",
                                   sslmode.isEmpty() ? nullptr : sslmode.constData(),
                                   sslrootcert.isEmpty() ? nullptr : sslrootcert.constData(), nullptr};
-    return PQpingParams(keys, values, 0) == PQPING_OK;
+    return ClientLibraries::Pq().PQpingParams(keys, values, 0) == PQPING_OK;
 }
 
 // The driver's connection options for a server: the fixed ones and the
@@ -328,6 +329,23 @@ void Connection::OpenServer(const ServerSettings& server)
     server_ = server;
 }
 
+namespace {
+
+// Why a driver is not there. Qt's PostgreSQL driver is a plugin that loads
+// libpq with it: where that library is missing or broken, the driver is too.
+QString MissingDriver(const QString& driver, const QString& engineMessage)
+{
+    if (driver == QLatin1String("QPSQL"))
+        return QCoreApplication::translate("Connection", "The database driver QPSQL cannot be loaded. A server is reached "
+                                                         "through Qt's PostgreSQL driver (Debian's libqt6sql6-psql) and the "
+                                                         "PostgreSQL client library libpq (libpq5); both must be installed.");
+    return engineMessage.isEmpty()
+        ? QCoreApplication::translate("Connection", "The database driver %1 is not installed.").arg(driver)
+        : engineMessage;
+}
+
+}
+
 void Connection::OpenWith(const QString& driver, const std::function<void(QSqlDatabase&)>& configure)
 {
     Disconnect();
@@ -337,8 +355,7 @@ void Connection::OpenWith(const QString& driver, const std::function<void(QSqlDa
             const QString message = EngineMessage(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
-            throw DbError(message.isEmpty() ? QCoreApplication::translate("Connection", "The database driver %1 is not installed.").arg(driver)
-                                            : message);
+            throw DbError(MissingDriver(driver, message));
         }
         configure(db);
         if (!db.open()) {

@@ -1,13 +1,12 @@
 #include "Cursor.h"
 
+#include "ClientLibraries.h"
 #include "Connection.h"
 #include "DbError.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlDriver>
-#include <libpq-fe.h>
-#include <sqlite3.h>
 
 class Cursor::Engine {
 public:
@@ -37,32 +36,32 @@ public:
     SQLiteRows(Connection& connection, const SqlText& sql) : db_(DriverHandle<sqlite3>(connection, "sqlite3*"))
     {
         const QByteArray text = sql.text.toUtf8();
-        if (sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &statement_, nullptr) != SQLITE_OK)
+        if (ClientLibraries::Lite().sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &statement_, nullptr) != SQLITE_OK)
             Fail();
         for (int i = 0; i < sql.values.size(); ++i)
             Bind(i + 1, sql.values[i]);
     }
-    ~SQLiteRows() override { sqlite3_finalize(statement_); }
+    ~SQLiteRows() override { ClientLibraries::Lite().sqlite3_finalize(statement_); }
 
     bool Next() override
     {
-        const int step = sqlite3_step(statement_);
+        const int step = ClientLibraries::Lite().sqlite3_step(statement_);
         if (step == SQLITE_ROW)
             return true;
         if (step != SQLITE_DONE)
             Fail();
         return false;
     }
-    bool IsNull(int column) const override { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
+    bool IsNull(int column) const override { return ClientLibraries::Lite().sqlite3_column_type(statement_, column) == SQLITE_NULL; }
     QByteArrayView Utf8(int column) const override
     {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
-        return {text, text ? sqlite3_column_bytes(statement_, column) : 0};
+        const auto* text = reinterpret_cast<const char*>(ClientLibraries::Lite().sqlite3_column_text(statement_, column));
+        return {text, text ? ClientLibraries::Lite().sqlite3_column_bytes(statement_, column) : 0};
     }
     QByteArrayView Bytes(int column) const override
     {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));
-        return {bytes, bytes ? sqlite3_column_bytes(statement_, column) : 0};
+        const auto* bytes = static_cast<const char*>(ClientLibraries::Lite().sqlite3_column_blob(statement_, column));
+        return {bytes, bytes ? ClientLibraries::Lite().sqlite3_column_bytes(statement_, column) : 0};
     }
 
 private:
@@ -70,18 +69,18 @@ private:
     {
         int bound = SQLITE_OK;
         if (value.isNull()) {
-            bound = sqlite3_bind_null(statement_, position);
+            bound = ClientLibraries::Lite().sqlite3_bind_null(statement_, position);
         } else if (value.typeId() == QMetaType::QString) {
             const QByteArray text = value.toString().toUtf8();
-            bound = sqlite3_bind_text(statement_, position, text.constData(), static_cast<int>(text.size()),
+            bound = ClientLibraries::Lite().sqlite3_bind_text(statement_, position, text.constData(), static_cast<int>(text.size()),
                                       SQLITE_TRANSIENT);
         } else {
-            bound = sqlite3_bind_int64(statement_, position, value.toLongLong());
+            bound = ClientLibraries::Lite().sqlite3_bind_int64(statement_, position, value.toLongLong());
         }
         if (bound != SQLITE_OK)
             Fail();
     }
-    [[noreturn]] void Fail() const { throw DbError(QString::fromUtf8(sqlite3_errmsg(db_))); }
+    [[noreturn]] void Fail() const { throw DbError(QString::fromUtf8(ClientLibraries::Lite().sqlite3_errmsg(db_))); }
 
     sqlite3* db_;
     sqlite3_stmt* statement_ = nullptr;
@@ -112,24 +111,24 @@ public:
             texts.push_back(value.toString().toUtf8());
             values.push_back(value.isNull() ? nullptr : texts.back().constData());
         }
-        if (!PQsendQueryParams(db_, NumberedParameters(sql.text).constData(), static_cast<int>(values.size()), nullptr,
+        if (!ClientLibraries::Pq().PQsendQueryParams(db_, NumberedParameters(sql.text).constData(), static_cast<int>(values.size()), nullptr,
                                values.data(), nullptr, nullptr, format == Cursor::Values::Binary ? 1 : 0))
             throw DbError(ConnectionMessage());
         running_ = true;
-        PQsetSingleRowMode(db_);  // cannot fail right after the query was sent
+        ClientLibraries::Pq().PQsetSingleRowMode(db_);  // cannot fail right after the query was sent
     }
     ~ServerRows() override
     {
         if (running_)
             Stop();
-        PQclear(row_);
+        ClientLibraries::Pq().PQclear(row_);
     }
 
     bool Next() override
     {
-        PQclear(row_);
-        row_ = running_ ? PQgetResult(db_) : nullptr;
-        const ExecStatusType status = row_ ? PQresultStatus(row_) : PGRES_TUPLES_OK;
+        ClientLibraries::Pq().PQclear(row_);
+        row_ = running_ ? ClientLibraries::Pq().PQgetResult(db_) : nullptr;
+        const ExecStatusType status = row_ ? ClientLibraries::Pq().PQresultStatus(row_) : PGRES_TUPLES_OK;
         if (status == PGRES_SINGLE_TUPLE)
             return true;
         const QString message = status == PGRES_TUPLES_OK ? QString() : ResultMessage();
@@ -138,10 +137,10 @@ public:
             throw DbError(message);
         return false;
     }
-    bool IsNull(int column) const override { return PQgetisnull(row_, 0, column) != 0; }
+    bool IsNull(int column) const override { return ClientLibraries::Pq().PQgetisnull(row_, 0, column) != 0; }
     QByteArrayView Utf8(int column) const override
     {
-        return {PQgetvalue(row_, 0, column), PQgetlength(row_, 0, column)};
+        return {ClientLibraries::Pq().PQgetvalue(row_, 0, column), ClientLibraries::Pq().PQgetlength(row_, 0, column)};
     }
     QByteArrayView Bytes(int column) const override { return Utf8(column); }
 
@@ -149,28 +148,28 @@ private:
     // Asks the server to stop sending and reads what is on its way.
     void Stop()
     {
-        if (PGcancel* cancel = PQgetCancel(db_)) {
+        if (PGcancel* cancel = ClientLibraries::Pq().PQgetCancel(db_)) {
             char error[256];
-            PQcancel(cancel, error, sizeof error);
-            PQfreeCancel(cancel);
+            ClientLibraries::Pq().PQcancel(cancel, error, sizeof error);
+            ClientLibraries::Pq().PQfreeCancel(cancel);
         }
         Drain();
     }
     // The connection is ready for the next query once every result is read.
     void Drain()
     {
-        PQclear(row_);
+        ClientLibraries::Pq().PQclear(row_);
         row_ = nullptr;
-        while (PGresult* rest = PQgetResult(db_))
-            PQclear(rest);
+        while (PGresult* rest = ClientLibraries::Pq().PQgetResult(db_))
+            ClientLibraries::Pq().PQclear(rest);
         running_ = false;
     }
     QString ResultMessage() const
     {
-        const char* primary = row_ ? PQresultErrorField(row_, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+        const char* primary = row_ ? ClientLibraries::Pq().PQresultErrorField(row_, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
         return primary ? QString::fromUtf8(primary) : ConnectionMessage();
     }
-    QString ConnectionMessage() const { return QString::fromUtf8(PQerrorMessage(db_)).trimmed(); }
+    QString ConnectionMessage() const { return QString::fromUtf8(ClientLibraries::Pq().PQerrorMessage(db_)).trimmed(); }
 
     PGconn* db_;
     PGresult* row_ = nullptr;
