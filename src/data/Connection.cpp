@@ -1,11 +1,9 @@
 #include "Connection.h"
 
 #include "ClientLibraries.h"
-
 #include "DbError.h"
 #include "Schema.h"
 #include "ServerSettings.h"
-
 
 #include <QSqlDatabase>
 #include <QSqlError>

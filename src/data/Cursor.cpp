@@ -36,32 +36,32 @@ public:
     SQLiteRows(Connection& connection, const SqlText& sql) : db_(DriverHandle<sqlite3>(connection, "sqlite3*"))
     {
         const QByteArray text = sql.text.toUtf8();
-        if (ClientLibraries::Lite().sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &statement_, nullptr) != SQLITE_OK)
+        if (lite_.sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &statement_, nullptr) != SQLITE_OK)
             Fail();
         for (int i = 0; i < sql.values.size(); ++i)
             Bind(i + 1, sql.values[i]);
     }
-    ~SQLiteRows() override { ClientLibraries::Lite().sqlite3_finalize(statement_); }
+    ~SQLiteRows() override { lite_.sqlite3_finalize(statement_); }
 
     bool Next() override
     {
-        const int step = ClientLibraries::Lite().sqlite3_step(statement_);
+        const int step = lite_.sqlite3_step(statement_);
         if (step == SQLITE_ROW)
             return true;
         if (step != SQLITE_DONE)
             Fail();
         return false;
     }
-    bool IsNull(int column) const override { return ClientLibraries::Lite().sqlite3_column_type(statement_, column) == SQLITE_NULL; }
+    bool IsNull(int column) const override { return lite_.sqlite3_column_type(statement_, column) == SQLITE_NULL; }
     QByteArrayView Utf8(int column) const override
     {
-        const auto* text = reinterpret_cast<const char*>(ClientLibraries::Lite().sqlite3_column_text(statement_, column));
-        return {text, text ? ClientLibraries::Lite().sqlite3_column_bytes(statement_, column) : 0};
+        const auto* text = reinterpret_cast<const char*>(lite_.sqlite3_column_text(statement_, column));
+        return {text, text ? lite_.sqlite3_column_bytes(statement_, column) : 0};
     }
     QByteArrayView Bytes(int column) const override
     {
-        const auto* bytes = static_cast<const char*>(ClientLibraries::Lite().sqlite3_column_blob(statement_, column));
-        return {bytes, bytes ? ClientLibraries::Lite().sqlite3_column_bytes(statement_, column) : 0};
+        const auto* bytes = static_cast<const char*>(lite_.sqlite3_column_blob(statement_, column));
+        return {bytes, bytes ? lite_.sqlite3_column_bytes(statement_, column) : 0};
     }
 
 private:
@@ -69,19 +69,20 @@ private:
     {
         int bound = SQLITE_OK;
         if (value.isNull()) {
-            bound = ClientLibraries::Lite().sqlite3_bind_null(statement_, position);
+            bound = lite_.sqlite3_bind_null(statement_, position);
         } else if (value.typeId() == QMetaType::QString) {
             const QByteArray text = value.toString().toUtf8();
-            bound = ClientLibraries::Lite().sqlite3_bind_text(statement_, position, text.constData(), static_cast<int>(text.size()),
+            bound = lite_.sqlite3_bind_text(statement_, position, text.constData(), static_cast<int>(text.size()),
                                       SQLITE_TRANSIENT);
         } else {
-            bound = ClientLibraries::Lite().sqlite3_bind_int64(statement_, position, value.toLongLong());
+            bound = lite_.sqlite3_bind_int64(statement_, position, value.toLongLong());
         }
         if (bound != SQLITE_OK)
             Fail();
     }
-    [[noreturn]] void Fail() const { throw DbError(QString::fromUtf8(ClientLibraries::Lite().sqlite3_errmsg(db_))); }
+    [[noreturn]] void Fail() const { throw DbError(QString::fromUtf8(lite_.sqlite3_errmsg(db_))); }
 
+    const ClientLibraries::Sqlite& lite_ = ClientLibraries::Lite();
     sqlite3* db_;
     sqlite3_stmt* statement_ = nullptr;
 };
@@ -111,24 +112,24 @@ public:
             texts.push_back(value.toString().toUtf8());
             values.push_back(value.isNull() ? nullptr : texts.back().constData());
         }
-        if (!ClientLibraries::Pq().PQsendQueryParams(db_, NumberedParameters(sql.text).constData(), static_cast<int>(values.size()), nullptr,
+        if (!pq_.PQsendQueryParams(db_, NumberedParameters(sql.text).constData(), static_cast<int>(values.size()), nullptr,
                                values.data(), nullptr, nullptr, format == Cursor::Values::Binary ? 1 : 0))
             throw DbError(ConnectionMessage());
         running_ = true;
-        ClientLibraries::Pq().PQsetSingleRowMode(db_);  // cannot fail right after the query was sent
+        pq_.PQsetSingleRowMode(db_);  // cannot fail right after the query was sent
     }
     ~ServerRows() override
     {
         if (running_)
             Stop();
-        ClientLibraries::Pq().PQclear(row_);
+        pq_.PQclear(row_);
     }
 
     bool Next() override
     {
-        ClientLibraries::Pq().PQclear(row_);
-        row_ = running_ ? ClientLibraries::Pq().PQgetResult(db_) : nullptr;
-        const ExecStatusType status = row_ ? ClientLibraries::Pq().PQresultStatus(row_) : PGRES_TUPLES_OK;
+        pq_.PQclear(row_);
+        row_ = running_ ? pq_.PQgetResult(db_) : nullptr;
+        const ExecStatusType status = row_ ? pq_.PQresultStatus(row_) : PGRES_TUPLES_OK;
         if (status == PGRES_SINGLE_TUPLE)
             return true;
         const QString message = status == PGRES_TUPLES_OK ? QString() : ResultMessage();
@@ -137,10 +138,10 @@ public:
             throw DbError(message);
         return false;
     }
-    bool IsNull(int column) const override { return ClientLibraries::Pq().PQgetisnull(row_, 0, column) != 0; }
+    bool IsNull(int column) const override { return pq_.PQgetisnull(row_, 0, column) != 0; }
     QByteArrayView Utf8(int column) const override
     {
-        return {ClientLibraries::Pq().PQgetvalue(row_, 0, column), ClientLibraries::Pq().PQgetlength(row_, 0, column)};
+        return {pq_.PQgetvalue(row_, 0, column), pq_.PQgetlength(row_, 0, column)};
     }
     QByteArrayView Bytes(int column) const override { return Utf8(column); }
 
@@ -148,29 +149,30 @@ private:
     // Asks the server to stop sending and reads what is on its way.
     void Stop()
     {
-        if (PGcancel* cancel = ClientLibraries::Pq().PQgetCancel(db_)) {
+        if (PGcancel* cancel = pq_.PQgetCancel(db_)) {
             char error[256];
-            ClientLibraries::Pq().PQcancel(cancel, error, sizeof error);
-            ClientLibraries::Pq().PQfreeCancel(cancel);
+            pq_.PQcancel(cancel, error, sizeof error);
+            pq_.PQfreeCancel(cancel);
         }
         Drain();
     }
     // The connection is ready for the next query once every result is read.
     void Drain()
     {
-        ClientLibraries::Pq().PQclear(row_);
+        pq_.PQclear(row_);
         row_ = nullptr;
-        while (PGresult* rest = ClientLibraries::Pq().PQgetResult(db_))
-            ClientLibraries::Pq().PQclear(rest);
+        while (PGresult* rest = pq_.PQgetResult(db_))
+            pq_.PQclear(rest);
         running_ = false;
     }
     QString ResultMessage() const
     {
-        const char* primary = row_ ? ClientLibraries::Pq().PQresultErrorField(row_, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+        const char* primary = row_ ? pq_.PQresultErrorField(row_, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
         return primary ? QString::fromUtf8(primary) : ConnectionMessage();
     }
-    QString ConnectionMessage() const { return QString::fromUtf8(ClientLibraries::Pq().PQerrorMessage(db_)).trimmed(); }
+    QString ConnectionMessage() const { return QString::fromUtf8(pq_.PQerrorMessage(db_)).trimmed(); }
 
+    const ClientLibraries::Libpq& pq_ = ClientLibraries::Pq();
     PGconn* db_;
     PGresult* row_ = nullptr;
     bool running_ = false;

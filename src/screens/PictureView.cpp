@@ -18,11 +18,15 @@ namespace {
 // Below this share of its own size a picture's labels are hard to read.
 constexpr double SmallestShare = 0.6;
 
-// Room for a window's frame: its title bar and borders.
-int FrameAllowance(const QWidget& window)
+// The height a window's frame adds above its inside: the title bar and a
+// border.
+int TitleBar(const QWidget& window)
 {
-    return window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
+    return window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
 }
+
+// What is kept free around a window on the screen, besides its title bar.
+constexpr int Margin = 16;
 
 }
 
@@ -30,7 +34,7 @@ QSize PictureView::WindowRoom(const QWidget& window)
 {
     const QScreen* screen = window.screen();
     const QSize free = screen ? screen->availableSize() : QSize(800, 600);
-    return free - QSize(16, FrameAllowance(window));
+    return free - QSize(Margin, TitleBar(window) + Margin);
 }
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent)
@@ -180,7 +184,7 @@ QDialog* PictureView::OpenFullSize()
     // Over the picture's place, centred on it where the free area allows.
     const int centre = mapToGlobal(rect().center()).x();
     const int left = std::clamp(centre - shown.width() / 2, area.left(), area.right() + 1 - shown.width());
-    window->move(left, area.top() - FrameAllowance(*window) + 16);
+    window->move(left, area.top() - TitleBar(*window));
     window->show();
     return window;
 }
@@ -195,6 +199,6 @@ QRect PictureView::FullSizeArea() const
     int frameTop = std::min(mapToGlobal(QPoint(0, 0)).y(), free.top() + free.height() / 2);
     if (keptInSight_)
         frameTop = std::max(frameTop, keptInSight_->mapToGlobal(QPoint(0, keptInSight_->height())).y() + 4);
-    const int top = frameTop + FrameAllowance(*this) - 16;
+    const int top = frameTop + TitleBar(*this);
     return QRect(QPoint(free.left() + 8, top), QPoint(free.right() - 8, std::max(top + 32, free.bottom() - 8)));
 }
