@@ -68,6 +68,7 @@ DECLARE
   role TEXT := vt_student_role(student_name);
   students TEXT := current_database() || '_student';
   student BIGINT;
+  previous BIGINT;
   student_password TEXT;
 BEGIN
   IF student_name IS NULL THEN
@@ -75,7 +76,15 @@ BEGIN
   END IF;
   SELECT fldStudentNumber, fldPassword INTO student, student_password FROM Passwords
   WHERE fldStudentName = student_name ORDER BY fldStudentNumber LIMIT 1;
+  SELECT fldStudentNumber INTO previous FROM StudentRoles WHERE fldRoleName = role;
   DELETE FROM StudentRoles WHERE fldRoleName = role;
+  IF previous IS DISTINCT FROM student AND EXISTS (SELECT 1 FROM pg_roles WHERE rolname = role) THEN
+    -- The role stands for another student now, or for none: the sessions it
+    -- has open end, so that none acts on for the wrong row. Signalling them
+    -- takes membership in the role.
+    EXECUTE format('GRANT %I TO %I', role, current_user);
+    PERFORM pg_terminate_backend(pid, 5000) FROM pg_stat_activity WHERE usename = role;
+  END IF;
   IF student IS NULL THEN
     IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = role) THEN
       EXECUTE format('DROP ROLE %I', role);
@@ -584,6 +593,15 @@ BEGIN
   DELETE FROM ShownOrders WHERE fldResultNumber = attempt;
 END
 $$;
+-- The day is the server's, whatever zone the calling session has set: the
+-- zone a session of the database's owner starts with, which is the server's
+-- own unless the owner's client asked for another.
+DO $$
+BEGIN
+  EXECUTE format('ALTER FUNCTION vt_finish(BIGINT, TEXT) SET TimeZone = %L',
+                 (SELECT reset_val FROM pg_settings WHERE name = 'TimeZone'));
+END
+$$;
 
 -- A graded attempt's slots with the test's texts: only now may the answer
 -- records (the order digits) and the right answers leave the server.
@@ -629,7 +647,11 @@ BEGIN
     RAISE EXCEPTION 'This attempt is not running.';
   END IF;
   SELECT fldGrade IS NOT NULL INTO graded FROM Results WHERE fldResultNumber = attempt;
-  IF NOT graded THEN
+  IF graded THEN
+    -- A finish rolled back afterwards must not open the pictures of an
+    -- attempt whose time is over.
+    PERFORM vt_refuse_after_changes();
+  ELSE
     PERFORM vt_open_test(test);
     IF vt_past_deadline(attempt, 0) THEN
       RETURN;

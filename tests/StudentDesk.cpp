@@ -69,7 +69,8 @@ QString ShownOrder(const frmQuestions& screen)
     const QStringList texts{QStringLiteral("A") + slot, QStringLiteral("P%1a").arg(slot), QStringLiteral("P%1b").arg(slot)};
     QString order;
     for (const QLabel* line : {screen.lblAnswer1, screen.lblAnswer2, screen.lblAnswer3}) {
-        const auto digit = static_cast<int>(texts.indexOf(line->text()));
+        // The first word: a right answer may carry more ("A7 of the key").
+        const auto digit = static_cast<int>(texts.indexOf(line->text().section(u' ', 0, 0)));
         order += digit < 0 ? QChar(u'?') : QChar(u'1' + digit);
     }
     return order;

@@ -20,6 +20,12 @@
 #include <QtTest>
 #include <thread>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 class TestLabSafe : public QObject {
     Q_OBJECT
 
@@ -30,6 +36,9 @@ private slots:
     void sessionTakesOnlyItsOwnAttempt();
     void noKeyOrGradeBeforeACommittedFinish();
     void picturesOnlyForOwnAttempt();
+    void finishIsDatedByTheServersDay();
+    void serverLimitsHold();
+    void removedStudentsSessionsEnd();
     void drawsCannotBeSteered();
     void noStudentStopsAnother();
     void storeRacingAFinishIsRefused();
@@ -76,6 +85,28 @@ QString Outcome(Connection& connection, const QString& statement)
     return query.next() ? query.value(0).toString() : QString();
 }
 
+// How long the server on the loopback port keeps a client that connects and
+// sends nothing, up to 30 s.
+qint64 MillisecondsSilentClientIsKept(int port)
+{
+    const int client = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in server{};
+    server.sin_family = AF_INET;
+    server.sin_port = htons(static_cast<uint16_t>(port));
+    server.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    QElapsedTimer kept;
+    kept.start();
+    if (::connect(client, reinterpret_cast<const sockaddr*>(&server), sizeof server) != 0) {
+        close(client);
+        return -1;
+    }
+    pollfd closing{client, POLLIN, 0};
+    char byte;
+    while (kept.elapsed() < 30000 && poll(&closing, 1, 30000) >= 0 && recv(client, &byte, 1, 0) > 0) {
+    }
+    close(client);
+    return kept.elapsed();
+}
 
 }
 
@@ -344,8 +375,92 @@ void TestLabSafe::picturesOnlyForOwnAttempt()
     QCOMPARE(Outcome(annPsql, picture(other, 2)), notRunning);
     env.Exec(QStringLiteral("UPDATE Results SET fldDeadline = fldDeadline - 3600 WHERE fldStudentNumber = ?"), {ann});
     QCOMPARE(Outcome(annPsql, picture(taken, 2)), QString());  // time over
+    // Nor does a finish inside the student's own transaction, rolled back.
+    const QStringList peek{"BEGIN", QStringLiteral("SELECT count(*) FROM (SELECT vt_finish(%1, 'd')) AS f").arg(taken),
+                           picture(taken, 2), "ROLLBACK"};
+    QStringList peeked;
+    for (const QString& statement : peek)
+        peeked << Outcome(annPsql, statement);
+    QCOMPARE(peeked.join(u'|'),
+             QStringLiteral("|1|refused: ERROR:  Grades and answers are given only outside a transaction that has changed anything.|"));
     env.Exec(QStringLiteral("UPDATE Results SET fldGrade = 0 WHERE fldStudentNumber = ?"), {ann});
     QCOMPARE(Outcome(annPsql, picture(taken, 2)), QStringLiteral("89504e47|Two dots"));
+}
+
+// A finished attempt is dated by the server's day, whatever zone the
+// student's session has set: twelve hours behind or fourteen ahead, one of
+// which is another day at any hour.
+void TestLabSafe::finishIsDatedByTheServersDay()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    QStringList dates;
+    for (const auto& [name, zone] : {std::pair{QStringLiteral("Ann"), "Etc/GMT+12"}, std::pair{QStringLiteral("Bob"), "Etc/GMT-14"}}) {
+        env.AddStudent(name, QStringLiteral("apple pie"));
+        Connection psql(QStringLiteral("student-psql"));
+        psql.Open(AsStudent(env, name, QStringLiteral("apple pie")));
+        Outcome(psql, QStringLiteral("SET TimeZone = '%1'").arg(QLatin1String(zone)));
+        Outcome(psql, QStringLiteral("SELECT 1 FROM vt_begin(%1)").arg(test));
+        QCOMPARE(Outcome(psql, QStringLiteral("SELECT count(*) FROM (SELECT vt_finish(%1, 'yyyy-MM-dd')) AS f").arg(test)),
+                 QStringLiteral("1"));
+    }
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldDate FROM Results")), QStringList({today, today}));
+}
+
+// The server's own limits, which no student's session may lift: temporary
+// files, the other databases, a connection slot held without signing in.
+void TestLabSafe::serverLimitsHold()
+{
+    if (!TestServer::Superuser())
+        QSKIP("the limits are the test server's and labdb harden's");
+    TestEnv env(TestEnv::Workstation::Lab);
+    env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    Connection psql(QStringLiteral("student-psql"));
+    psql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    QCOMPARE(Outcome(psql, QStringLiteral("SHOW temp_file_limit")), QStringLiteral("512MB"));
+    QCOMPARE(Outcome(psql, QStringLiteral("SET temp_file_limit = -1")),
+             QStringLiteral("refused: ERROR:  permission denied to set parameter \"temp_file_limit\""));
+    QCOMPARE(Outcome(psql, QStringLiteral("SHOW temp_file_limit")), QStringLiteral("512MB"));
+    for (const char* database : {"postgres", "template1"}) {
+        ServerSettings elsewhere = AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie"));
+        elsewhere.database = QLatin1String(database);
+        Connection other(QStringLiteral("student-elsewhere"));
+        const QString refusal = FailureOf([&] { other.Open(elsewhere); });
+        QVERIFY2(refusal.contains(QStringLiteral("permission denied for database \"%1\"").arg(QLatin1String(database))),
+                 qPrintable(refusal));
+    }
+    // A client that opens the port and says nothing is dropped after 5 s,
+    // rather than the minute by which 200 of them once held every slot.
+    const qint64 kept = MillisecondsSilentClientIsKept(env.Owner().port);
+    QVERIFY2(kept >= 4500 && kept < 9000, qPrintable(QString::number(kept)));
+}
+
+// A student deleted or renamed, or a role passed on to another row of the
+// same name, loses the sessions it has open: none acts on for the wrong row.
+void TestLabSafe::removedStudentsSessionsEnd()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 bob = env.AddStudent(QStringLiteral("Bob"), QStringLiteral("banana split"));
+    const qint64 cyd = env.AddStudent(QStringLiteral("Cyd"), QStringLiteral("cherry tart"));
+    env.AddStudent(QStringLiteral("Cyd"), QStringLiteral("cherry tart"));  // a twin, numbered after
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    std::vector<std::unique_ptr<Connection>> sessions;
+    for (const auto& [name, password] : {std::pair{"Ann", "apple pie"}, {"Bob", "banana split"}, {"Cyd", "cherry tart"}}) {
+        sessions.push_back(std::make_unique<Connection>(QStringLiteral("psql-") + QLatin1String(name)));
+        sessions.back()->Open(AsStudent(env, QLatin1String(name), QLatin1String(password)));
+    }
+    env.Exec(QStringLiteral("UPDATE Passwords SET fldStudentName = 'Anna' WHERE fldStudentNumber = ?"), {ann});
+    env.Exec(QStringLiteral("DELETE FROM Passwords WHERE fldStudentNumber IN (?, ?)"), {bob, cyd});
+    QStringList outcomes;
+    for (const auto& session : sessions)
+        outcomes << Outcome(*session, QStringLiteral("SELECT seconds_left FROM vt_begin(%1)").arg(test));
+    QCOMPARE(outcomes, QStringList(3, QStringLiteral("refused: FATAL:  terminating connection due to administrator command")));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT count(*) FROM Results")).toInt(), 0);
+    // The renamed student signs in under the new name.
+    Connection anna(QStringLiteral("anna-psql"));
+    QCOMPARE(FailureOf([&] { anna.Open(AsStudent(env, QStringLiteral("Anna"), QStringLiteral("apple pie"))); }), QString());
 }
 
 // The seeded draw: setseed before every slot shown (refused once the server

@@ -2,12 +2,16 @@
 
 #include "data/Connection.h"
 #include "data/DbError.h"
+#include "data/RolePassword.h"
 #include "data/Schema.h"
 #include "data/ServerSettings.h"
 
 #include <vector>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -220,4 +224,52 @@ void LabDatabase::Harden(const ServerSettings& superuser)
         "EXECUTE format('REVOKE EXECUTE ON FUNCTION %s FROM PUBLIC', f); "
         "EXECUTE format('GRANT EXECUTE ON FUNCTION %s TO %I', f, "
         "(SELECT pg_get_userbyid(datdba) FROM pg_database WHERE datname = current_database())); END LOOP; END $$"));
+    // Temporary files no larger than the program's own largest sorts need,
+    // which no student's session may lift; and no student's role reaches the
+    // server's other databases, where the revocations above do not hold.
+    Run(target.Database(), QStringLiteral(
+        "DO $$ BEGIN EXECUTE format('ALTER DATABASE %I SET temp_file_limit = %L', current_database(), '%1'); END $$")
+                               .arg(QLatin1String(TempFileLimit)));
+    Run(target.Database(), QStringLiteral("REVOKE CONNECT, TEMPORARY ON DATABASE postgres, template1 FROM PUBLIC"));
+}
+
+void LabDatabase::SetAdministratorPassword(const ServerSettings& owner, const QString& password)
+{
+    if (password.size() < ShortestPassword)
+        throw DbError(QCoreApplication::translate("LabDatabase", "Lab passwords must be at least 8 characters long."));
+    Connection target(QStringLiteral("labdb-admin-password"));
+    target.Open(owner);
+    RolePassword::SetFor(target, Schema::AdministratorRole(owner.database), password);
+}
+
+void LabDatabase::Join(const QString& host, const QString& database, const QString& caFile,
+                       const QString& workstationSettings)
+{
+    ServerSettings::RequireFolderFor(workstationSettings);
+    ServerSettings workstation;
+    workstation.host = host;
+    workstation.database = database;
+    workstation.adminUser = Schema::AdministratorRole(database);
+    workstation.sslmode = QStringLiteral("require");
+    if (!caFile.isEmpty()) {
+        const QString copied = QFileInfo(workstationSettings).dir().filePath(QStringLiteral("lab-ca.crt"));
+        QFile::remove(copied);
+        if (!QFile::copy(caFile, copied))
+            throw DbError(QCoreApplication::translate("LabDatabase", "The certificate %1 cannot be read.").arg(caFile));
+        QFile::setPermissions(copied, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        workstation.sslmode = QStringLiteral("verify-full");
+        workstation.sslrootcert = copied;
+    }
+    workstation.Write(workstationSettings);
+    // Signing in as the administrator without a password: a server that
+    // answers over TLS and lets this computer in asks for one.
+    ServerSettings probe = ServerSettings::Read(workstationSettings);
+    probe.user = probe.adminUser;
+    Connection check(QStringLiteral("labdb-join"));
+    try {
+        check.Open(probe);
+    } catch (const DbError& error) {
+        if (!error.message().contains(QLatin1String("no password supplied")))
+            throw;
+    }
 }

@@ -57,9 +57,29 @@ struct Copied {
 // database already holds any row. The file is only read.
 Copied CopyFrom(const QString& databaseFile, const ServerSettings& server);
 
+// Gives the administrator role its password (at least ShortestPassword
+// characters), connected as the database's owner. Only the password's SCRAM
+// verifier reaches the server.
+void SetAdministratorPassword(const ServerSettings& owner, const QString& password);
+
+// Writes the settings file of a workstation joining the lab database
+// `database` on `host`: TLS always, with the server's certificate checked
+// against the authority's certificate `caFile` when one is given (copied
+// beside the settings file as lab-ca.crt). Then checks that the server
+// answers, over TLS, and would take the administrator role's password;
+// throws DbError with the driver's message when it does not (the file is
+// written all the same, to be checked again once the server lets this
+// computer in).
+void Join(const QString& host, const QString& database, const QString& caFile, const QString& workstationSettings);
+
+// The most temporary file space one session of the lab's database may use.
+constexpr const char* TempFileLimit = "512MB";
+
 // Takes from everyone but the superuser, in the settings' database, the
 // server's functions a student could harm others with (see docs/admin.md,
-// Lab mode, What a student's role can and cannot do).
+// Lab mode, What a student's role can and cannot do); limits the database's
+// temporary files to TempFileLimit; and closes the server's databases
+// postgres and template1 to everyone but the superuser.
 // Needs the server's superuser.
 void Harden(const ServerSettings& superuser);
 

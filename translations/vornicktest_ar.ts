@@ -555,6 +555,14 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>Copying the %1 row with %2 %3: %4</source>
         <translation>نسخ صف %1 ذي %2 %3: %4</translation>
     </message>
+    <message>
+        <source>Lab passwords must be at least 8 characters long.</source>
+        <translation>يجب ألا تقل كلمات المرور في المختبر عن 8 أحرف.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 cannot be read.</source>
+        <translation>تعذّرت قراءة الشهادة %1.</translation>
+    </message>
 </context>
 <context>
     <name>LabWork</name>
@@ -1803,22 +1811,6 @@ Are you sure you want to exit?</source>
         <translation>نُقلت الجداول من الإصدار %1 إلى الإصدار %2</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>الاستخدام: labdb create SETTINGS [WORKSTATION]
-           labdb copy DATABASE SETTINGS
-           labdb upgrade SETTINGS [WORKSTATION]
-           labdb harden SUPERUSER
-SETTINGS ملف VornickTest.ini يحدد الخادم ومالك قاعدة البيانات؛
-WORKSTATION ملف VornickTest.ini الذي يُكتب لأجهزة الطلاب؛ DATABASE ملف Ostrel.mdb؛
-SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخادم وقاعدة البيانات.</translation>
-    </message>
-    <message>
         <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
         <translation>كلمات مرور هؤلاء الطلاب أقصر من %1 أحرف؛ امنحهم كلمات مرور جديدة:</translation>
     </message>
@@ -1829,6 +1821,46 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
     <message>
         <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
         <translation>نُسخ %1 طالبًا و%2 اختبارًا و%3 نتيجة و%4 صورة</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>الاستخدام: labdb create SETTINGS [WORKSTATION]
+           labdb copy DATABASE SETTINGS
+           labdb upgrade SETTINGS [WORKSTATION]
+           labdb harden SUPERUSER
+           labdb admin-password SETTINGS
+           labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
+SETTINGS ملف VornickTest.ini يحدد الخادم ومالك قاعدة البيانات؛
+WORKSTATION ملف VornickTest.ini الذي يُكتب لأجهزة الطلاب؛ DATABASE ملف Ostrel.mdb؛
+SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخادم وقاعدة البيانات.</translation>
+    </message>
+    <message>
+        <source>New password for the administrator role: </source>
+        <translation>كلمة المرور الجديدة لدور المسؤول: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>كلمة المرور نفسها مرة أخرى: </translation>
+    </message>
+    <message>
+        <source>The two passwords differ; nothing was changed.</source>
+        <translation>كلمتا المرور مختلفتان؛ لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>wrote %1; the server %2 answers and asks for the administrator&apos;s password</source>
+        <translation>كُتب %1؛ الخادم %2 يستجيب ويطلب كلمة مرور المسؤول</translation>
+    </message>
+    <message>
+        <source>gave the administrator role %1 its new password</source>
+        <translation>أُعطي دور المسؤول %1 كلمة مروره الجديدة</translation>
     </message>
 </context>
 <context>

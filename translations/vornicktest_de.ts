@@ -547,6 +547,14 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>Copying the %1 row with %2 %3: %4</source>
         <translation>Beim Kopieren der Zeile aus %1 mit %2 %3: %4</translation>
     </message>
+    <message>
+        <source>Lab passwords must be at least 8 characters long.</source>
+        <translation>Passwörter im Computerraum müssen mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 cannot be read.</source>
+        <translation>Das Zertifikat %1 kann nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>LabWork</name>
@@ -1775,22 +1783,6 @@ Wollen Sie wirklich beenden?</numerusform>
         <translation>Tabellen von Version %1 auf Version %2 gebracht</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>Aufruf: labdb create EINSTELLUNGEN [ARBEITSPLATZ]
-        labdb copy DATENBANK EINSTELLUNGEN
-        labdb upgrade EINSTELLUNGEN [ARBEITSPLATZ]
-        labdb harden SUPERUSER
-EINSTELLUNGEN ist eine VornickTest.ini, die den Server und den Eigentümer der Datenbank nennt;
-ARBEITSPLATZ ist die für die Arbeitsplätze zu schreibende VornickTest.ini; DATENBANK ist eine Ostrel.mdb;
-SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenbank nennt.</translation>
-    </message>
-    <message>
         <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
         <translation>die Passwörter dieser Schüler sind kürzer als %1 Zeichen; geben Sie ihnen neue:</translation>
     </message>
@@ -1801,6 +1793,46 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     <message>
         <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
         <translation>%1 Schüler, %2 Tests, %3 Ergebnisse und %4 Bilder kopiert</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>Aufruf: labdb create EINSTELLUNGEN [ARBEITSPLATZ]
+        labdb copy DATENBANK EINSTELLUNGEN
+        labdb upgrade EINSTELLUNGEN [ARBEITSPLATZ]
+        labdb harden SUPERUSER
+        labdb admin-password EINSTELLUNGEN
+        labdb join RECHNER ARBEITSPLATZ [--ca DATEI] [--database NAME]
+EINSTELLUNGEN ist eine VornickTest.ini, die den Server und den Eigentümer der Datenbank nennt;
+ARBEITSPLATZ ist die für die Arbeitsplätze zu schreibende VornickTest.ini; DATENBANK ist eine Ostrel.mdb;
+SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenbank nennt.</translation>
+    </message>
+    <message>
+        <source>New password for the administrator role: </source>
+        <translation>Neues Passwort für die Administratorrolle: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>Dasselbe Passwort noch einmal: </translation>
+    </message>
+    <message>
+        <source>The two passwords differ; nothing was changed.</source>
+        <translation>Die beiden Passwörter stimmen nicht überein; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>wrote %1; the server %2 answers and asks for the administrator&apos;s password</source>
+        <translation>%1 geschrieben; der Server %2 antwortet und fragt nach dem Passwort des Administrators</translation>
+    </message>
+    <message>
+        <source>gave the administrator role %1 its new password</source>
+        <translation>der Administratorrolle %1 das neue Passwort gegeben</translation>
     </message>
 </context>
 <context>

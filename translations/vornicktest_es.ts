@@ -547,6 +547,14 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>Copying the %1 row with %2 %3: %4</source>
         <translation>Al copiar la fila de %1 con %2 %3: %4</translation>
     </message>
+    <message>
+        <source>Lab passwords must be at least 8 characters long.</source>
+        <translation>En el aula de informática, las contraseñas deben tener al menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 cannot be read.</source>
+        <translation>No se puede leer el certificado %1.</translation>
+    </message>
 </context>
 <context>
     <name>LabWork</name>
@@ -1775,22 +1783,6 @@ Are you sure you want to exit?</source>
         <translation>tablas llevadas de la versión %1 a la versión %2</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>uso: labdb create CONFIGURACIÓN [PUESTO]
-     labdb copy BASE CONFIGURACIÓN
-     labdb upgrade CONFIGURACIÓN [PUESTO]
-     labdb harden SUPERUSUARIO
-CONFIGURACIÓN es un VornickTest.ini que indica el servidor y el propietario de la base de datos;
-PUESTO es el VornickTest.ini que se escribe para los puestos; BASE es una Ostrel.mdb;
-SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la base de datos.</translation>
-    </message>
-    <message>
         <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
         <translation>las contraseñas de estos alumnos tienen menos de %1 caracteres; asígneles otras nuevas:</translation>
     </message>
@@ -1801,6 +1793,46 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     <message>
         <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
         <translation>copiados %1 alumnos, %2 pruebas, %3 resultados y %4 imágenes</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>uso: labdb create CONFIGURACIÓN [PUESTO]
+     labdb copy BASE CONFIGURACIÓN
+     labdb upgrade CONFIGURACIÓN [PUESTO]
+     labdb harden SUPERUSUARIO
+     labdb admin-password CONFIGURACIÓN
+     labdb join SERVIDOR PUESTO [--ca ARCHIVO] [--database NOMBRE]
+CONFIGURACIÓN es un VornickTest.ini que indica el servidor y el propietario de la base de datos;
+PUESTO es el VornickTest.ini que se escribe para los puestos; BASE es una Ostrel.mdb;
+SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la base de datos.</translation>
+    </message>
+    <message>
+        <source>New password for the administrator role: </source>
+        <translation>Nueva contraseña para el rol de administrador: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>La misma contraseña otra vez: </translation>
+    </message>
+    <message>
+        <source>The two passwords differ; nothing was changed.</source>
+        <translation>Las dos contraseñas no coinciden; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>wrote %1; the server %2 answers and asks for the administrator&apos;s password</source>
+        <translation>escrito %1; el servidor %2 responde y pide la contraseña del administrador</translation>
+    </message>
+    <message>
+        <source>gave the administrator role %1 its new password</source>
+        <translation>se dio al rol de administrador %1 su nueva contraseña</translation>
     </message>
 </context>
 <context>

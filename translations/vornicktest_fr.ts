@@ -547,6 +547,14 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
         <source>Copying the %1 row with %2 %3: %4</source>
         <translation>Copie de la ligne de %1 avec %2 %3 : %4</translation>
     </message>
+    <message>
+        <source>Lab passwords must be at least 8 characters long.</source>
+        <translation>En salle informatique, les mots de passe doivent compter au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 cannot be read.</source>
+        <translation>Le certificat %1 ne peut pas être lu.</translation>
+    </message>
 </context>
 <context>
     <name>LabWork</name>
@@ -1775,22 +1783,6 @@ Voulez-vous vraiment quitter ?</numerusform>
         <translation>tables passées de la version %1 à la version %2</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>usage : labdb create PARAMÈTRES [POSTE]
-        labdb copy BASE PARAMÈTRES
-        labdb upgrade PARAMÈTRES [POSTE]
-        labdb harden SUPERUTILISATEUR
-PARAMÈTRES est un VornickTest.ini indiquant le serveur et le propriétaire de la base ;
-POSTE est le VornickTest.ini à écrire pour les postes de travail ; BASE est une Ostrel.mdb ;
-SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur et la base.</translation>
-    </message>
-    <message>
         <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
         <translation>les mots de passe de ces élèves comptent moins de %1 caractères ; donnez-leur-en de nouveaux :</translation>
     </message>
@@ -1801,6 +1793,46 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
     <message>
         <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
         <translation>%1 élèves, %2 tests, %3 résultats et %4 images copiés</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>usage : labdb create PARAMÈTRES [POSTE]
+        labdb copy BASE PARAMÈTRES
+        labdb upgrade PARAMÈTRES [POSTE]
+        labdb harden SUPERUTILISATEUR
+        labdb admin-password PARAMÈTRES
+        labdb join HÔTE POSTE [--ca FICHIER] [--database NOM]
+PARAMÈTRES est un VornickTest.ini indiquant le serveur et le propriétaire de la base ;
+POSTE est le VornickTest.ini à écrire pour les postes de travail ; BASE est une Ostrel.mdb ;
+SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur et la base.</translation>
+    </message>
+    <message>
+        <source>New password for the administrator role: </source>
+        <translation>Nouveau mot de passe du rôle administrateur : </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>Le même mot de passe une seconde fois : </translation>
+    </message>
+    <message>
+        <source>The two passwords differ; nothing was changed.</source>
+        <translation>Les deux mots de passe diffèrent ; rien n’a été changé.</translation>
+    </message>
+    <message>
+        <source>wrote %1; the server %2 answers and asks for the administrator&apos;s password</source>
+        <translation>%1 écrit ; le serveur %2 répond et demande le mot de passe de l’administrateur</translation>
+    </message>
+    <message>
+        <source>gave the administrator role %1 its new password</source>
+        <translation>nouveau mot de passe donné au rôle administrateur %1</translation>
     </message>
 </context>
 <context>

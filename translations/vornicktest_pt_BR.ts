@@ -547,6 +547,14 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>Copying the %1 row with %2 %3: %4</source>
         <translation>Ao copiar a linha de %1 com %2 %3: %4</translation>
     </message>
+    <message>
+        <source>Lab passwords must be at least 8 characters long.</source>
+        <translation>No laboratório, as senhas devem ter pelo menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 cannot be read.</source>
+        <translation>Não é possível ler o certificado %1.</translation>
+    </message>
 </context>
 <context>
     <name>LabWork</name>
@@ -1775,22 +1783,6 @@ Tem certeza de que deseja sair?</numerusform>
         <translation>tabelas levadas da versão %1 para a versão %2</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>uso: labdb create CONFIGURAÇÃO [ESTAÇÃO]
-     labdb copy BANCO CONFIGURAÇÃO
-     labdb upgrade CONFIGURAÇÃO [ESTAÇÃO]
-     labdb harden SUPERUSUÁRIO
-CONFIGURAÇÃO é um VornickTest.ini que indica o servidor e o dono do banco de dados;
-ESTAÇÃO é o VornickTest.ini a gravar para as estações; BANCO é um Ostrel.mdb;
-SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o banco de dados.</translation>
-    </message>
-    <message>
         <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
         <translation>as senhas destes alunos têm menos de %1 caracteres; atribua senhas novas a eles:</translation>
     </message>
@@ -1801,6 +1793,46 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
     <message>
         <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
         <translation>copiados %1 alunos, %2 provas, %3 resultados e %4 imagens</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>uso: labdb create CONFIGURAÇÃO [ESTAÇÃO]
+     labdb copy BANCO CONFIGURAÇÃO
+     labdb upgrade CONFIGURAÇÃO [ESTAÇÃO]
+     labdb harden SUPERUSUÁRIO
+     labdb admin-password CONFIGURAÇÃO
+     labdb join SERVIDOR ESTAÇÃO [--ca ARQUIVO] [--database NOME]
+CONFIGURAÇÃO é um VornickTest.ini que indica o servidor e o dono do banco de dados;
+ESTAÇÃO é o VornickTest.ini a gravar para as estações; BANCO é um Ostrel.mdb;
+SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o banco de dados.</translation>
+    </message>
+    <message>
+        <source>New password for the administrator role: </source>
+        <translation>Nova senha para o papel de administrador: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>A mesma senha outra vez: </translation>
+    </message>
+    <message>
+        <source>The two passwords differ; nothing was changed.</source>
+        <translation>As duas senhas não coincidem; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>wrote %1; the server %2 answers and asks for the administrator&apos;s password</source>
+        <translation>%1 gravado; o servidor %2 responde e pede a senha do administrador</translation>
+    </message>
+    <message>
+        <source>gave the administrator role %1 its new password</source>
+        <translation>a nova senha foi dada ao papel de administrador %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QtEndian>
 #include <algorithm>
@@ -82,19 +83,38 @@ QString RolePassword::ScramVerifier(const QString& password, const QByteArray& s
              QString::fromLatin1(serverKey.toBase64()));
 }
 
-// The verifier holds only Base64 characters, '$', ':' and digits, so it goes
-// into the statement's quotes as it is.
-void RolePassword::ChangeOwn(Connection& connection, const QString& newPassword)
+namespace {
+
+// The statement giving `role` a new password: only its verifier, with a
+// fresh random salt. The verifier holds only Base64 characters, '$', ':' and
+// digits, so it goes into the statement's quotes as it is.
+QString NewPasswordStatement(const QString& role, const QString& newPassword)
 {
     std::array<quint32, SaltBytes / 4> words{};
     QRandomGenerator::system()->fillRange(words.data(), words.size());
     const QByteArray salt(reinterpret_cast<const char*>(words.data()), SaltBytes);
-    const QString statement =
-        QStringLiteral("ALTER ROLE CURRENT_USER PASSWORD '%1'").arg(ScramVerifier(newPassword, salt));
+    return QStringLiteral("ALTER ROLE %1 PASSWORD '%2'").arg(role, RolePassword::ScramVerifier(newPassword, salt));
+}
+
+void Run(Connection& connection, const QString& statement)
+{
     connection.Repeatable(Connection::Unit::Store, [&] {
         QSqlQuery query(connection.Database());
         if (!query.exec(statement))
             throw DbError(EngineMessage(query.lastError()));
     });
+}
+
+}
+
+void RolePassword::ChangeOwn(Connection& connection, const QString& newPassword)
+{
+    Run(connection, NewPasswordStatement(QStringLiteral("CURRENT_USER"), newPassword));
     connection.PasswordChanged(newPassword);
+}
+
+void RolePassword::SetFor(Connection& connection, const QString& role, const QString& newPassword)
+{
+    const QString quoted = connection.Database().driver()->escapeIdentifier(role, QSqlDriver::TableName);
+    Run(connection, NewPasswordStatement(quoted, newPassword));
 }

@@ -21,4 +21,8 @@ QString ScramVerifier(const QString& password, const QByteArray& salt, int itera
 // for reconnecting.
 void ChangeOwn(Connection& connection, const QString& newPassword);
 
+// Gives another role a new password, as ChangeOwn does, on a connection of a
+// role that may change it (the database's owner).
+void SetFor(Connection& connection, const QString& role, const QString& newPassword);
+
 }
