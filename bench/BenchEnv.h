@@ -20,6 +20,10 @@ public:
     QString DatabasePath() const;
     // Direct SQL for seeding, in one transaction per call of `batch`.
     void Batch(const std::function<void(class QSqlQuery&)>& fill);
+    // Every one of `students` has taken every one of `tests`, every slot
+    // answered, made by the engine itself from one statement a table. The
+    // students' names run in another order than their numbers.
+    void SeedAttempts(int students, int tests);
 
     FakePlatform fake;
 

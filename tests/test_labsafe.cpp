@@ -389,12 +389,16 @@ void TestLabSafe::picturesOnlyForOwnAttempt()
 
 // A finished attempt is dated by the server's day, whatever zone the
 // student's session has set: twelve hours behind or fourteen ahead, one of
-// which is another day at any hour.
+// which is another day at any hour. An existing lab gets the rule from
+// labdb upgrade.
 void TestLabSafe::finishIsDatedByTheServersDay()
 {
     TestEnv env(TestEnv::Workstation::Lab);
     const qint64 test = env.AddTest(QStringLiteral("T"));
-    QStringList dates;
+    // As a lab set up before the rule: labdb upgrade applies it.
+    env.Exec(QStringLiteral("ALTER FUNCTION vt_finish(BIGINT, TEXT) RESET TimeZone"));
+    const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
+    QCOMPARE(versions.before, versions.after);
     for (const auto& [name, zone] : {std::pair{QStringLiteral("Ann"), "Etc/GMT+12"}, std::pair{QStringLiteral("Bob"), "Etc/GMT-14"}}) {
         env.AddStudent(name, QStringLiteral("apple pie"));
         Connection psql(QStringLiteral("student-psql"));
@@ -422,6 +426,16 @@ void TestLabSafe::serverLimitsHold()
     QCOMPARE(Outcome(psql, QStringLiteral("SET temp_file_limit = -1")),
              QStringLiteral("refused: ERROR:  permission denied to set parameter \"temp_file_limit\""));
     QCOMPARE(Outcome(psql, QStringLiteral("SHOW temp_file_limit")), QStringLiteral("512MB"));
+    // As a server that no lab has hardened yet: harden closes them.
+    ServerSettings superuser = *TestServer::Superuser();
+    superuser.database = env.Owner().database;
+    {
+        Connection super(QStringLiteral("superuser"));
+        super.Open(superuser);
+        QCOMPARE(Outcome(super, QStringLiteral("GRANT CONNECT, TEMPORARY ON DATABASE postgres, template1 TO PUBLIC")),
+                 QString());
+    }
+    LabDatabase::Harden(superuser);
     for (const char* database : {"postgres", "template1"}) {
         ServerSettings elsewhere = AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie"));
         elsewhere.database = QLatin1String(database);

@@ -2,6 +2,7 @@
 // the printing route, the help window and the single-instance lock.
 #include "TestEnv.h"
 #include "app/Language.h"
+#include "app/ServerWait.h"
 #include "desktop/QtPlatform.h"
 #include "data/Schema.h"
 #include "report/ReportPrinter.h"
@@ -65,6 +66,44 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
+    // Waiting for a lost server: the event loop runs (a timer of no window
+    // fires, and a window's timer marked to tick through), but no other
+    // timer of a window fires, typing reaches no box and no window closes;
+    // afterwards all is as before.
+    void serverWaitKeepsScreensAliveButHeld()
+    {
+        QWidget window;
+        auto* box = new QLineEdit(&window);
+        window.show();
+        box->setFocus();
+        auto* screenTimer = new QTimer(&window);
+        auto* clock = new QTimer(&window);
+        ServerWait::TickThroughWaits(*clock);
+        QTimer free;
+        int screenTicks = 0, clockTicks = 0, freeTicks = 0;
+        bool runningInside = false;
+        connect(screenTimer, &QTimer::timeout, [&] { ++screenTicks; });
+        connect(clock, &QTimer::timeout, [&] { ++clockTicks; });
+        connect(&free, &QTimer::timeout, [&] {
+            runningInside = ServerWait::Running();
+            if (++freeTicks == 3) {
+                QTest::keyClicks(box, QStringLiteral("abc"));
+                window.close();
+            }
+        });
+        for (QTimer* timer : {screenTimer, clock, &free})
+            timer->start(10);
+        ServerWait::KeepScreensAliveFor(std::chrono::milliseconds(300));
+        QVERIFY2(freeTicks > 5 && clockTicks > 5 && screenTicks == 0,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(freeTicks).arg(clockTicks).arg(screenTicks)));
+        QVERIFY(runningInside && !ServerWait::Running());
+        QCOMPARE(box->text(), QString());
+        QVERIFY(window.isVisible());
+        QTest::keyClicks(box, QStringLiteral("ok"));
+        QCOMPARE(box->text(), QStringLiteral("ok"));
+        QTRY_VERIFY(screenTicks > 0);
+    }
+
     // Run under en_US (see main): month/day/two-digit year, no leading zeros,
     // and that form's pattern.
     // Reseeded twice within one second, the generator gives two sequences.

@@ -5,6 +5,7 @@
 #include "StudentDesk.h"
 #include "TestEnv.h"
 #include "UserActions.h"
+#include "app/ServerWait.h"
 #include "app/Module1.h"
 #include "desktop/QtPlatform.h"
 #include "screens/Screens.h"
@@ -155,6 +156,14 @@ private slots:
         }
         QCOMPARE(shown, QStringLiteral("1:00 0:59 0:10 0:09 0:00").split(u' '));  // ticks 0, 1, 50, 51, 60
         QVERIFY(messages.isEmpty());
+        // While a lost server is waited for, the clock holds at 0:00.
+        QTimer::singleShot(0, [&] {
+            screen.Timer1_Timer();
+            screen.Timer1_Timer();
+        });
+        ServerWait::KeepScreensAliveFor(std::chrono::milliseconds(50));
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(screen.lblTime->text(), QStringLiteral("0:00"));
         screen.Timer1_Timer();
         screen.Timer1_Timer();
         screen.cmdDone_Click();

@@ -163,7 +163,10 @@ LabDatabase::Versions LabDatabase::Upgrade(const ServerSettings& server)
     Connection target(QStringLiteral("labdb-target"));
     target.Open(server);
     const int before = Schema::BringForward(target);
-    return {before, Schema::Version(target)};
+    const int after = Schema::Version(target);
+    if (before == after)
+        Schema::RenewLabFunctions(target);
+    return {before, after};
 }
 
 LabDatabase::Copied LabDatabase::CopyFrom(const QString& databaseFile, const ServerSettings& server)

@@ -28,7 +28,8 @@ struct Versions {
 };
 
 // Brings the server's database up to the program's schema version, in one
-// transaction, keeping every row (see Schema::BringForward); returns the
+// transaction, keeping every row (see Schema::BringForward), or, at that
+// version already, applies its functions and grants again; returns the
 // versions before and after. A newer or unknown version is refused.
 Versions Upgrade(const ServerSettings& server);
 

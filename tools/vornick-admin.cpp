@@ -15,6 +15,7 @@
 #include "app/Language.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
+#include "data/FileBackup.h"
 #include "data/ServerSettings.h"
 #include "exchange/Csv.h"
 #include "exchange/QuestionFile.h"
@@ -75,6 +76,8 @@ struct Options {
                                 QStringLiteral("PATH")};
     QCommandLineOption settings{QStringLiteral("settings"),
                                 QCoreApplication::translate("vornick-admin", "A VornickTest.ini naming a lab's server and its owner."), QStringLiteral("INI")};
+    QCommandLineOption replace{QStringLiteral("replace"),
+                               QCoreApplication::translate("vornick-admin", "Restore over a database that holds students, tests or results.")};
 };
 
 void Require(bool condition, const QString& message, bool usage = false)
@@ -120,6 +123,36 @@ AdminWork& OpenAdministrator(Connection& connection, const QCommandLineParser& p
         connection.OpenProgramDatabase(folder);
     }
     return EmbeddedAdmin(connection);
+}
+
+// The database file the command names: --database, or the program's own.
+// A lab's server is backed up on the server (vornick-labdb backup).
+QString DatabaseFile(const QCommandLineParser& parser, const Options& options)
+{
+    const QString onServer = QCoreApplication::translate(
+        "vornick-admin", "a lab's database is backed up and restored on its server, with vornick-labdb backup and restore.");
+    Require(!parser.isSet(options.settings), onServer);
+    if (parser.isSet(options.database))
+        return parser.value(options.database);
+    const DatabaseLocation beside = DatabaseLocation::Beside(QCoreApplication::applicationDirPath());
+    Require(!beside.server, onServer);
+    return beside.file;
+}
+
+void Backup(const QString& target, const QCommandLineParser& parser, const Options& options)
+{
+    const QString database = DatabaseFile(parser, options);
+    FileBackup::Write(database, target);
+    Print(QCoreApplication::translate("vornick-admin", "Wrote the backup %1 of %2 (%3 bytes).")
+              .arg(target, database)
+              .arg(QFileInfo(target).size()));
+}
+
+void Restore(const QString& backup, const QCommandLineParser& parser, const Options& options)
+{
+    const QString database = DatabaseFile(parser, options);
+    FileBackup::Restore(backup, database, parser.isSet(options.replace));
+    Print(QCoreApplication::translate("vornick-admin", "Restored %1 as %2.").arg(backup, database));
 }
 
 // A new test is unfinished until all its slots are written.
@@ -448,6 +481,8 @@ QString Usage()
                "       vornick-admin attempts\n"
                "       vornick-admin more-time STUDENT TEST MINUTES\n"
                "       vornick-admin finish STUDENT TEST\n"
+               "       vornick-admin backup FILE\n"
+               "       vornick-admin restore FILE [--replace]\n"
                "All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they\n"
                "work on the database of the program beside this tool. TEST is a test's number or its title.\n"
                "FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an\n"
@@ -456,14 +491,16 @@ QString Usage()
                "saves its per-slot table as CSV. extra-time shows or sets a student's extra time (0 to 400 percent of\n"
                "every test's length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes "
                "to one,\n"
-               "finish grades one now. STUDENT is a student's number or name.")
+               "finish grades one now. STUDENT is a student's number or name. backup writes a copy of the database\n"
+               "file while the program may be using it; restore puts one back, over students, tests or results\n"
+               "only with --replace.")
         .arg(DefaultMinutes);
 }
 
 // The command line with its negative numbers ("-50") held back: a wrong
 // value, not an option, which the command's own check refuses with its
 // reason. Each is put back among the words where it stood. Every option
-// takes a value, so an argument right after "--name" is that value.
+// but --replace takes a value, so an argument right after "--name" is that value.
 struct HeldNumbers {
     QStringList forParser;
     std::vector<std::pair<qsizetype, QString>> numbers;  // word position, text
@@ -475,7 +512,7 @@ struct HeldNumbers {
         for (qsizetype i = 0; i < arguments.size(); ++i) {
             const QString& argument = arguments[i];
             const bool optionValue = i > 1 && arguments[i - 1].startsWith(QLatin1String("--"))
-                && !arguments[i - 1].contains(u'=');
+                && !arguments[i - 1].contains(u'=') && arguments[i - 1] != QLatin1String("--replace");
             if (i > 0 && !optionValue && negative.match(argument).hasMatch()) {
                 numbers.emplace_back(words++, argument);
                 continue;
@@ -499,7 +536,8 @@ void Run(const QStringList& arguments)
     Options options;
     QCommandLineParser parser;
     parser.addOptions({options.title, options.minutes, options.description, options.first, options.format,
-                       options.output, options.test, options.student, options.database, options.settings});
+                       options.output, options.test, options.student, options.database, options.settings,
+                       options.replace});
     const HeldNumbers held(arguments);
     // The reason is known only once parsing has failed.
     const bool parsed = parser.parse(held.forParser);
@@ -537,6 +575,10 @@ void Run(const QStringList& arguments)
     }
     Require(words.size() == 2, QCoreApplication::translate("vornick-admin", "give a command and its file or test."),
             true);
+    if (words[0] == QLatin1String("backup"))
+        return Backup(words[1], parser, options);
+    if (words[0] == QLatin1String("restore"))
+        return Restore(words[1], parser, options);
     if (words[0] == QLatin1String("import"))
         return Import(words[1], parser, options);
     if (words[0] == QLatin1String("analysis"))

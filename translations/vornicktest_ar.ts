@@ -379,8 +379,43 @@ Ask the person who installed VornickTest to give this account access to the data
 <context>
     <name>ErrorPolicy</name>
     <message>
-        <source>The connection to the server was lost. Your answer is kept, and VornickTest is trying again to reach the server. Please wait.</source>
-        <translation>انقطع الاتصال بالخادم. إجابتك محفوظة، ويحاول VornickTest الوصول إلى الخادم مرة أخرى. يرجى الانتظار.</translation>
+        <source>Connection to the server lost; trying again…</source>
+        <translation>انقطع الاتصال بالخادم؛ جارٍ إعادة المحاولة…</translation>
+    </message>
+</context>
+<context>
+    <name>FileBackup</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The backup %1 would be written over the database it copies; give another file.</source>
+        <translation>ستُكتب النسخة الاحتياطية %1 فوق قاعدة البيانات التي تنسخها؛ حدّد ملفًا آخر.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>قاعدة البيانات %1 غير موجودة.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written: %2.</source>
+        <translation>تعذّرت كتابة النسخة الاحتياطية %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written.</source>
+        <translation>تعذّرت كتابة النسخة الاحتياطية %1.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the database itself.</source>
+        <translation>النسخة الاحتياطية %1 هي قاعدة البيانات نفسها.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of VornickTest; nothing was restored.</source>
+        <translation>%1 ليس قاعدة بيانات لـ VornickTest؛ لم يُستعد شيء.</translation>
+    </message>
+    <message>
+        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>تحتوي قاعدة البيانات %1 على %2 من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +2100,30 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
         <translation>يحتاج export إلى --format gift أو --format aiken أو --format moodle.</translation>
     </message>
     <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>في %1 أكثر من %2 سؤالًا صالحًا، وهذا أكثر مما يضمه الاختبار: قسّم الملف، أو خذ أول %2 مع --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>لم تُؤخذ (بعد أول %1): الأسئلة من السطر %2 فما بعده.</translation>
+    </message>
+    <message>
+        <source>Restore over a database that holds students, tests or results.</source>
+        <translation>الاستعادة فوق قاعدة بيانات تحتوي على طلاب أو اختبارات أو نتائج.</translation>
+    </message>
+    <message>
+        <source>a lab&apos;s database is backed up and restored on its server, with vornick-labdb backup and restore.</source>
+        <translation>تُنسخ قاعدة بيانات المختبر احتياطيًا وتُستعاد على خادمها، باستخدام vornick-labdb backup وrestore.</translation>
+    </message>
+    <message>
+        <source>Wrote the backup %1 of %2 (%3 bytes).</source>
+        <translation>كُتبت النسخة الاحتياطية %1 من %2 (%3 بايت).</translation>
+    </message>
+    <message>
+        <source>Restored %1 as %2.</source>
+        <translation>استُعيد %1 بوصفه %2.</translation>
+    </message>
+    <message>
         <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
        vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
        vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
@@ -2073,6 +2132,8 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
        vornick-admin attempts
        vornick-admin more-time STUDENT TEST MINUTES
        vornick-admin finish STUDENT TEST
+       vornick-admin backup FILE
+       vornick-admin restore FILE [--replace]
 All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
 work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
 FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
@@ -2080,7 +2141,9 @@ unfinished test. The length defaults to %1 minutes. results writes attempts as C
 those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
 saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
 every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
+finish grades one now. STUDENT is a student&apos;s number or name. backup writes a copy of the database
+file while the program may be using it; restore puts one back, over students, tests or results
+only with --replace.</source>
         <translation>الاستخدام: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
            vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
            vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
@@ -2089,6 +2152,8 @@ finish grades one now. STUDENT is a student&apos;s number or name.</source>
            vornick-admin attempts
            vornick-admin more-time STUDENT TEST MINUTES
            vornick-admin finish STUDENT TEST
+           vornick-admin backup FILE
+           vornick-admin restore FILE [--replace]
 تقبل جميعها --database PATH (ملف Ostrel.mdb) أو --settings INI (ملف VornickTest.ini)؛ ومن دونهما
 تعمل على قاعدة بيانات البرنامج المثبّت بجانب هذه الأداة. TEST رقم الاختبار أو عنوانه.
 FILE ملف GIFT أو Aiken أو Moodle XML؛ يضم الاختبار 25 سؤالًا على الأكثر، وأقل من 25 يجعل
@@ -2096,15 +2161,9 @@ FILE ملف GIFT أو Aiken أو Moodle XML؛ يضم الاختبار 25 سؤا�
 محاولات اختبار أو طالب أو كليهما)؛ ويعرض analysis إحصاءات أسئلة الاختبار ومع --output
 يحفظ جدوله لكل سؤال بتنسيق CSV. يعرض extra-time الوقت الإضافي لطالب أو يحدده (من 0 إلى 400 بالمئة
 من مدة كل اختبار)؛ ويسرد attempts المحاولات الجارية؛ ويضيف more-time من 1 إلى 600 دقيقة إلى إحداها،
-وينهي finish إحداها ويصححها فورًا. STUDENT رقم الطالب أو اسمه.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>في %1 أكثر من %2 سؤالًا صالحًا، وهذا أكثر مما يضمه الاختبار: قسّم الملف، أو خذ أول %2 مع --first %2.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions from line %2 on.</source>
-        <translation>لم تُؤخذ (بعد أول %1): الأسئلة من السطر %2 فما بعده.</translation>
+وينهي finish إحداها ويصححها فورًا. STUDENT رقم الطالب أو اسمه. يكتب backup نسخة من ملف قاعدة البيانات
+حتى أثناء استخدام البرنامج له؛ ويعيد restore نسخة منها، ولا يكتب فوق طلاب أو اختبارات أو نتائج
+إلا مع --replace.</translation>
     </message>
 </context>
 <context>

@@ -371,8 +371,43 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
 <context>
     <name>ErrorPolicy</name>
     <message>
-        <source>The connection to the server was lost. Your answer is kept, and VornickTest is trying again to reach the server. Please wait.</source>
-        <translation>Die Verbindung zum Server ist unterbrochen. Ihre Antwort ist gesichert, und VornickTest versucht erneut, den Server zu erreichen. Bitte warten Sie.</translation>
+        <source>Connection to the server lost; trying again…</source>
+        <translation>Verbindung zum Server verloren; neuer Versuch läuft …</translation>
+    </message>
+</context>
+<context>
+    <name>FileBackup</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The backup %1 would be written over the database it copies; give another file.</source>
+        <translation>Die Sicherung %1 würde die Datenbank überschreiben, die sie kopiert; geben Sie eine andere Datei an.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>Die Datenbank %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written: %2.</source>
+        <translation>Die Sicherung %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written.</source>
+        <translation>Die Sicherung %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the database itself.</source>
+        <translation>Die Sicherung %1 ist die Datenbank selbst.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of VornickTest; nothing was restored.</source>
+        <translation>%1 ist keine Datenbank von VornickTest; nichts wurde zurückgespielt.</translation>
+    </message>
+    <message>
+        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>Die Datenbank %1 enthält %2 Schüler, Tests und Ergebnisse; nichts wurde zurückgespielt (mit --replace werden sie überschrieben).</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,30 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
         <translation>export braucht --format gift, --format aiken oder --format moodle.</translation>
     </message>
     <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 enthält mehr als %2 verwendbare Fragen, mehr als ein Test hat: Teilen Sie die Datei, oder übernehmen Sie die ersten %2 mit --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>Nicht übernommen (nach den ersten %1): die Fragen ab Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Restore over a database that holds students, tests or results.</source>
+        <translation>Auch über eine Datenbank mit Schülern, Tests oder Ergebnissen zurückspielen.</translation>
+    </message>
+    <message>
+        <source>a lab&apos;s database is backed up and restored on its server, with vornick-labdb backup and restore.</source>
+        <translation>die Datenbank eines Computerraums wird auf ihrem Server gesichert und zurückgespielt, mit vornick-labdb backup und restore.</translation>
+    </message>
+    <message>
+        <source>Wrote the backup %1 of %2 (%3 bytes).</source>
+        <translation>Sicherung %1 von %2 geschrieben (%3 Bytes).</translation>
+    </message>
+    <message>
+        <source>Restored %1 as %2.</source>
+        <translation>%1 als %2 zurückgespielt.</translation>
+    </message>
+    <message>
         <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
        vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
        vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
@@ -2041,6 +2100,8 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
        vornick-admin attempts
        vornick-admin more-time STUDENT TEST MINUTES
        vornick-admin finish STUDENT TEST
+       vornick-admin backup FILE
+       vornick-admin restore FILE [--replace]
 All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
 work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
 FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
@@ -2048,7 +2109,9 @@ unfinished test. The length defaults to %1 minutes. results writes attempts as C
 those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
 saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
 every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
+finish grades one now. STUDENT is a student&apos;s number or name. backup writes a copy of the database
+file while the program may be using it; restore puts one back, over students, tests or results
+only with --replace.</source>
         <translation>Aufruf: vornick-admin import DATEI [--title T] [--minutes N] [--description D] [--first N]
         vornick-admin export TEST --format gift|aiken|moodle [--output DATEI]
         vornick-admin results [--test TEST] [--student NAME_ODER_NUMMER] --output DATEI
@@ -2057,6 +2120,8 @@ finish grades one now. STUDENT is a student&apos;s number or name.</source>
         vornick-admin attempts
         vornick-admin more-time SCHÜLER TEST MINUTEN
         vornick-admin finish SCHÜLER TEST
+        vornick-admin backup DATEI
+        vornick-admin restore DATEI [--replace]
 Alle nehmen --database PFAD (eine Ostrel.mdb) oder --settings INI (eine VornickTest.ini); ohne sie
 arbeiten sie mit der Datenbank des Programms neben diesem Werkzeug. TEST ist die Nummer oder der Titel eines Tests.
 DATEI ist eine GIFT-, Aiken- oder Moodle-XML-Datei; ein Test hat höchstens 25 Fragen, weniger als 25 ergeben einen
@@ -2064,15 +2129,9 @@ unfertigen Test. Die Dauer ist ohne Angabe %1 Minuten. results schreibt Versuche
 die eines Tests, eines Schülers oder beider); analysis gibt die Aufgabenstatistik eines Tests aus und
 speichert mit --output ihre Tabelle je Frage als CSV. extra-time zeigt oder setzt die Zeitverlängerung eines
 Schülers (0 bis 400 Prozent der Dauer jedes Tests); attempts listet die laufenden Versuche; more-time gibt einem
-von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist die Nummer oder der Name eines Schülers.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>%1 enthält mehr als %2 verwendbare Fragen, mehr als ein Test hat: Teilen Sie die Datei, oder übernehmen Sie die ersten %2 mit --first %2.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions from line %2 on.</source>
-        <translation>Nicht übernommen (nach den ersten %1): die Fragen ab Zeile %2.</translation>
+von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist die Nummer oder der Name eines Schülers. backup schreibt eine Kopie der
+Datenbankdatei, auch während das Programm sie benutzt; restore spielt eine zurück, über Schüler, Tests oder Ergebnisse
+nur mit --replace.</translation>
     </message>
 </context>
 <context>

@@ -371,8 +371,43 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
 <context>
     <name>ErrorPolicy</name>
     <message>
-        <source>The connection to the server was lost. Your answer is kept, and VornickTest is trying again to reach the server. Please wait.</source>
-        <translation>Se perdió la conexión con el servidor. Su respuesta está guardada y VornickTest está intentando de nuevo conectar con el servidor. Espere, por favor.</translation>
+        <source>Connection to the server lost; trying again…</source>
+        <translation>Se perdió la conexión con el servidor; reintentando…</translation>
+    </message>
+</context>
+<context>
+    <name>FileBackup</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The backup %1 would be written over the database it copies; give another file.</source>
+        <translation>La copia de seguridad %1 se escribiría sobre la base de datos que copia; indique otro archivo.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>La base de datos %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written: %2.</source>
+        <translation>No se puede escribir la copia de seguridad %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written.</source>
+        <translation>No se puede escribir la copia de seguridad %1.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the database itself.</source>
+        <translation>La copia de seguridad %1 es la propia base de datos.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of VornickTest; nothing was restored.</source>
+        <translation>%1 no es una base de datos de VornickTest; no se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>La base de datos %1 contiene %2 alumnos, pruebas y resultados; no se restauró nada (añada --replace para sobrescribirlos).</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,30 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
         <translation>export necesita --format gift, --format aiken o --format moodle.</translation>
     </message>
     <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 contiene más de %2 preguntas utilizables, más de las que tiene una prueba: divida el archivo o tome las %2 primeras con --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>No tomadas (después de las %1 primeras): las preguntas desde la línea %2.</translation>
+    </message>
+    <message>
+        <source>Restore over a database that holds students, tests or results.</source>
+        <translation>Restaurar sobre una base de datos que contiene alumnos, pruebas o resultados.</translation>
+    </message>
+    <message>
+        <source>a lab&apos;s database is backed up and restored on its server, with vornick-labdb backup and restore.</source>
+        <translation>la base de datos de un aula se respalda y se restaura en su servidor, con vornick-labdb backup y restore.</translation>
+    </message>
+    <message>
+        <source>Wrote the backup %1 of %2 (%3 bytes).</source>
+        <translation>Se escribió la copia de seguridad %1 de %2 (%3 bytes).</translation>
+    </message>
+    <message>
+        <source>Restored %1 as %2.</source>
+        <translation>%1 restaurado como %2.</translation>
+    </message>
+    <message>
         <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
        vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
        vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
@@ -2041,6 +2100,8 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
        vornick-admin attempts
        vornick-admin more-time STUDENT TEST MINUTES
        vornick-admin finish STUDENT TEST
+       vornick-admin backup FILE
+       vornick-admin restore FILE [--replace]
 All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
 work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
 FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
@@ -2048,7 +2109,9 @@ unfinished test. The length defaults to %1 minutes. results writes attempts as C
 those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
 saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
 every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
+finish grades one now. STUDENT is a student&apos;s number or name. backup writes a copy of the database
+file while the program may be using it; restore puts one back, over students, tests or results
+only with --replace.</source>
         <translation>uso: vornick-admin import ARCHIVO [--title T] [--minutes N] [--description D] [--first N]
      vornick-admin export PRUEBA --format gift|aiken|moodle [--output ARCHIVO]
      vornick-admin results [--test PRUEBA] [--student NOMBRE_O_NÚMERO] --output ARCHIVO
@@ -2057,6 +2120,8 @@ finish grades one now. STUDENT is a student&apos;s number or name.</source>
      vornick-admin attempts
      vornick-admin more-time ALUMNO PRUEBA MINUTOS
      vornick-admin finish ALUMNO PRUEBA
+     vornick-admin backup ARCHIVO
+     vornick-admin restore ARCHIVO [--replace]
 Todas admiten --database RUTA (una Ostrel.mdb) o --settings INI (un VornickTest.ini); sin ellas
 trabajan con la base de datos del programa instalado junto a esta herramienta. PRUEBA es el número o el título de una prueba.
 ARCHIVO es un archivo GIFT, Aiken o Moodle XML; una prueba tiene como máximo 25 preguntas, y menos de 25 dan una
@@ -2064,15 +2129,9 @@ prueba sin terminar. La duración por omisión es de %1 minutos. results escribe
 los de una prueba, un alumno o ambos); analysis muestra las estadísticas de ítems de una prueba y con --output
 guarda su tabla por pregunta como CSV. extra-time muestra o fija el tiempo adicional de un alumno (del 0 al
 400 por ciento de la duración de cada prueba); attempts lista los intentos en curso; more-time añade de 1 a 600
-minutos a uno de ellos, finish lo califica en el acto. ALUMNO es el número o el nombre de un alumno.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>%1 contiene más de %2 preguntas utilizables, más de las que tiene una prueba: divida el archivo o tome las %2 primeras con --first %2.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions from line %2 on.</source>
-        <translation>No tomadas (después de las %1 primeras): las preguntas desde la línea %2.</translation>
+minutos a uno de ellos, finish lo califica en el acto. ALUMNO es el número o el nombre de un alumno. backup escribe una copia del archivo de
+la base de datos, aunque el programa lo esté usando; restore repone una, sobre alumnos, pruebas o resultados
+solo con --replace.</translation>
     </message>
 </context>
 <context>

@@ -371,8 +371,43 @@ Demandez à la personne qui a installé VornickTest de donner à ce compte l&apo
 <context>
     <name>ErrorPolicy</name>
     <message>
-        <source>The connection to the server was lost. Your answer is kept, and VornickTest is trying again to reach the server. Please wait.</source>
-        <translation>La connexion au serveur a été perdue. Votre réponse est conservée et VornickTest essaie de joindre à nouveau le serveur. Veuillez patienter.</translation>
+        <source>Connection to the server lost; trying again…</source>
+        <translation>Connexion au serveur perdue ; nouvelle tentative…</translation>
+    </message>
+</context>
+<context>
+    <name>FileBackup</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The backup %1 would be written over the database it copies; give another file.</source>
+        <translation>La sauvegarde %1 écraserait la base qu’elle copie ; indiquez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>La base %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written: %2.</source>
+        <translation>La sauvegarde %1 ne peut pas être écrite : %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written.</source>
+        <translation>La sauvegarde %1 ne peut pas être écrite.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the database itself.</source>
+        <translation>La sauvegarde %1 est la base elle-même.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of VornickTest; nothing was restored.</source>
+        <translation>%1 n’est pas une base de VornickTest ; rien n’a été restauré.</translation>
+    </message>
+    <message>
+        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>La base %1 contient %2 élèves, tests et résultats ; rien n’a été restauré (ajoutez --replace pour les remplacer).</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,30 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
         <translation>export demande --format gift, --format aiken ou --format moodle.</translation>
     </message>
     <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 contient plus de %2 questions utilisables, plus qu&apos;un test n&apos;en compte : divisez le fichier, ou prenez les %2 premières avec --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>Non reprises (au-delà des %1 premières) : les questions à partir de la ligne %2.</translation>
+    </message>
+    <message>
+        <source>Restore over a database that holds students, tests or results.</source>
+        <translation>Restaurer par-dessus une base qui contient des élèves, des tests ou des résultats.</translation>
+    </message>
+    <message>
+        <source>a lab&apos;s database is backed up and restored on its server, with vornick-labdb backup and restore.</source>
+        <translation>la base d’une salle informatique se sauvegarde et se restaure sur son serveur, avec vornick-labdb backup et restore.</translation>
+    </message>
+    <message>
+        <source>Wrote the backup %1 of %2 (%3 bytes).</source>
+        <translation>Sauvegarde %1 de %2 écrite (%3 octets).</translation>
+    </message>
+    <message>
+        <source>Restored %1 as %2.</source>
+        <translation>%1 restauré comme %2.</translation>
+    </message>
+    <message>
         <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
        vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
        vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
@@ -2041,6 +2100,8 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
        vornick-admin attempts
        vornick-admin more-time STUDENT TEST MINUTES
        vornick-admin finish STUDENT TEST
+       vornick-admin backup FILE
+       vornick-admin restore FILE [--replace]
 All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
 work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
 FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
@@ -2048,7 +2109,9 @@ unfinished test. The length defaults to %1 minutes. results writes attempts as C
 those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
 saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
 every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
+finish grades one now. STUDENT is a student&apos;s number or name. backup writes a copy of the database
+file while the program may be using it; restore puts one back, over students, tests or results
+only with --replace.</source>
         <translation>usage : vornick-admin import FICHIER [--title T] [--minutes N] [--description D] [--first N]
         vornick-admin export TEST --format gift|aiken|moodle [--output FICHIER]
         vornick-admin results [--test TEST] [--student NOM_OU_NUMÉRO] --output FICHIER
@@ -2057,6 +2120,8 @@ finish grades one now. STUDENT is a student&apos;s number or name.</source>
         vornick-admin attempts
         vornick-admin more-time ÉLÈVE TEST MINUTES
         vornick-admin finish ÉLÈVE TEST
+        vornick-admin backup FICHIER
+        vornick-admin restore FICHIER [--replace]
 Toutes acceptent --database CHEMIN (une Ostrel.mdb) ou --settings INI (un VornickTest.ini) ; sans elles,
 elles travaillent sur la base du programme installé à côté de cet outil. TEST est le numéro ou le titre d&apos;un test.
 FICHIER est un fichier GIFT, Aiken ou Moodle XML ; un test compte au plus 25 questions, et moins de 25 donnent un
@@ -2064,15 +2129,9 @@ test inachevé. La durée par défaut est de %1 minutes. results écrit les tent
 celles d&apos;un test, d&apos;un élève ou des deux) ; analysis affiche les statistiques d&apos;items d&apos;un test et, avec --output,
 enregistre son tableau par question en CSV. extra-time affiche ou fixe le temps supplémentaire d&apos;un élève
 (0 à 400 pour cent de la durée de chaque test) ; attempts liste les tentatives en cours ; more-time ajoute
-de 1 à 600 minutes à l&apos;une d&apos;elles, finish la note tout de suite. ÉLÈVE est le numéro ou le nom d&apos;un élève.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>%1 contient plus de %2 questions utilisables, plus qu&apos;un test n&apos;en compte : divisez le fichier, ou prenez les %2 premières avec --first %2.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions from line %2 on.</source>
-        <translation>Non reprises (au-delà des %1 premières) : les questions à partir de la ligne %2.</translation>
+de 1 à 600 minutes à l&apos;une d&apos;elles, finish la note tout de suite. ÉLÈVE est le numéro ou le nom d&apos;un élève. backup écrit une copie du fichier de
+base, même pendant que le programme l’utilise ; restore en remet une en place, par-dessus des élèves, des tests ou des
+résultats seulement avec --replace.</translation>
     </message>
 </context>
 <context>

@@ -371,8 +371,43 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
 <context>
     <name>ErrorPolicy</name>
     <message>
-        <source>The connection to the server was lost. Your answer is kept, and VornickTest is trying again to reach the server. Please wait.</source>
-        <translation>A conexão com o servidor caiu. Sua resposta está guardada, e o VornickTest está tentando alcançar o servidor de novo. Aguarde, por favor.</translation>
+        <source>Connection to the server lost; trying again…</source>
+        <translation>Conexão com o servidor perdida; tentando novamente…</translation>
+    </message>
+</context>
+<context>
+    <name>FileBackup</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The backup %1 would be written over the database it copies; give another file.</source>
+        <translation>O backup %1 seria gravado sobre o banco de dados que ele copia; indique outro arquivo.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist.</source>
+        <translation>O banco de dados %1 não existe.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o backup %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written.</source>
+        <translation>Não é possível gravar o backup %1.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the database itself.</source>
+        <translation>O backup %1 é o próprio banco de dados.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of VornickTest; nothing was restored.</source>
+        <translation>%1 não é um banco de dados do VornickTest; nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>O banco de dados %1 contém %2 alunos, provas e resultados; nada foi restaurado (use --replace para sobrescrevê-los).</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,30 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
         <translation>export precisa de --format gift, --format aiken ou --format moodle.</translation>
     </message>
     <message>
+        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
+        <translation>%1 contém mais de %2 questões utilizáveis, mais do que uma prova tem: divida o arquivo ou pegue as %2 primeiras com --first %2.</translation>
+    </message>
+    <message>
+        <source>Not taken (past the first %1): the questions from line %2 on.</source>
+        <translation>Não incluídas (depois das %1 primeiras): as questões a partir da linha %2.</translation>
+    </message>
+    <message>
+        <source>Restore over a database that holds students, tests or results.</source>
+        <translation>Restaurar sobre um banco de dados que contém alunos, provas ou resultados.</translation>
+    </message>
+    <message>
+        <source>a lab&apos;s database is backed up and restored on its server, with vornick-labdb backup and restore.</source>
+        <translation>o banco de dados de um laboratório é copiado e restaurado no próprio servidor, com vornick-labdb backup e restore.</translation>
+    </message>
+    <message>
+        <source>Wrote the backup %1 of %2 (%3 bytes).</source>
+        <translation>Backup %1 de %2 gravado (%3 bytes).</translation>
+    </message>
+    <message>
+        <source>Restored %1 as %2.</source>
+        <translation>%1 restaurado como %2.</translation>
+    </message>
+    <message>
         <source>usage: vornick-admin import FILE [--title T] [--minutes N] [--description D] [--first N]
        vornick-admin export TEST --format gift|aiken|moodle [--output FILE]
        vornick-admin results [--test TEST] [--student NAME_OR_NUMBER] --output FILE
@@ -2041,6 +2100,8 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
        vornick-admin attempts
        vornick-admin more-time STUDENT TEST MINUTES
        vornick-admin finish STUDENT TEST
+       vornick-admin backup FILE
+       vornick-admin restore FILE [--replace]
 All take --database PATH (an Ostrel.mdb) or --settings INI (a VornickTest.ini); without them they
 work on the database of the program beside this tool. TEST is a test&apos;s number or its title.
 FILE is a GIFT, an Aiken or a Moodle XML file; a test takes at most 25 questions, and fewer than 25 make an
@@ -2048,7 +2109,9 @@ unfinished test. The length defaults to %1 minutes. results writes attempts as C
 those of a test, a student or both); analysis prints a test&apos;s item statistics and with --output
 saves its per-slot table as CSV. extra-time shows or sets a student&apos;s extra time (0 to 400 percent of
 every test&apos;s length); attempts lists the attempts in progress; more-time adds 1 to 600 minutes to one,
-finish grades one now. STUDENT is a student&apos;s number or name.</source>
+finish grades one now. STUDENT is a student&apos;s number or name. backup writes a copy of the database
+file while the program may be using it; restore puts one back, over students, tests or results
+only with --replace.</source>
         <translation>uso: vornick-admin import ARQUIVO [--title T] [--minutes N] [--description D] [--first N]
      vornick-admin export PROVA --format gift|aiken|moodle [--output ARQUIVO]
      vornick-admin results [--test PROVA] [--student NOME_OU_NÚMERO] --output ARQUIVO
@@ -2057,6 +2120,8 @@ finish grades one now. STUDENT is a student&apos;s number or name.</source>
      vornick-admin attempts
      vornick-admin more-time ALUNO PROVA MINUTOS
      vornick-admin finish ALUNO PROVA
+     vornick-admin backup ARQUIVO
+     vornick-admin restore ARQUIVO [--replace]
 Todos aceitam --database CAMINHO (um Ostrel.mdb) ou --settings INI (um VornickTest.ini); sem eles,
 trabalham com o banco de dados do programa instalado ao lado desta ferramenta. PROVA é o número ou o título de uma prova.
 ARQUIVO é um arquivo GIFT, Aiken ou Moodle XML; uma prova tem no máximo 25 questões, e menos de 25 formam uma
@@ -2064,15 +2129,9 @@ prova não concluída. A duração padrão é de %1 minutos. results grava as te
 as de uma prova, de um aluno ou de ambos); analysis mostra as estatísticas dos itens de uma prova e, com --output,
 salva a tabela por questão como CSV. extra-time mostra ou define o tempo adicional de um aluno (de 0 a
 400 por cento da duração de cada prova); attempts lista as tentativas em andamento; more-time acrescenta de 1 a 600
-minutos a uma delas, finish a corrige na hora. ALUNO é o número ou o nome de um aluno.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>%1 contém mais de %2 questões utilizáveis, mais do que uma prova tem: divida o arquivo ou pegue as %2 primeiras com --first %2.</translation>
-    </message>
-    <message>
-        <source>Not taken (past the first %1): the questions from line %2 on.</source>
-        <translation>Não incluídas (depois das %1 primeiras): as questões a partir da linha %2.</translation>
+minutos a uma delas, finish a corrige na hora. ALUNO é o número ou o nome de um aluno. backup grava uma cópia do arquivo do
+banco de dados, mesmo com o programa em uso; restore repõe uma, sobre alunos, provas ou resultados
+somente com --replace.</translation>
     </message>
 </context>
 <context>

@@ -38,8 +38,7 @@ void IgnoreErrors(const std::function<void()>& step)
 
 void NoticeWaitingForServer(bool waiting)
 {
-    platform().ShowNotice(waiting ? QCoreApplication::translate("ErrorPolicy", "The connection to the server was lost. Your answer is kept, and "
-                                                   "VornickTest is trying again to reach the server. Please wait.")
+    platform().ShowNotice(waiting ? QCoreApplication::translate("ErrorPolicy", "Connection to the server lost; trying again…")
                                   : QString());
 }
 

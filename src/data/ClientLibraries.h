@@ -17,9 +17,10 @@ namespace ClientLibraries {
     X(PQgetlength) X(PQgetvalue) X(PQpingParams) X(PQresultErrorField) X(PQresultStatus) X(PQsendQueryParams)        \
     X(PQsetSingleRowMode)
 #define VORNICK_SQLITE_FUNCTIONS(X)                                                                                  \
-    X(sqlite3_bind_int64) X(sqlite3_bind_null) X(sqlite3_bind_text) X(sqlite3_column_blob) X(sqlite3_column_bytes)    \
-    X(sqlite3_column_text) X(sqlite3_column_type) X(sqlite3_errmsg) X(sqlite3_finalize) X(sqlite3_prepare_v2)       \
-    X(sqlite3_step)
+    X(sqlite3_backup_finish) X(sqlite3_backup_init) X(sqlite3_backup_step) X(sqlite3_bind_int64) X(sqlite3_bind_null) \
+    X(sqlite3_bind_text) X(sqlite3_busy_timeout) X(sqlite3_close_v2) X(sqlite3_column_blob) X(sqlite3_column_bytes)   \
+    X(sqlite3_column_int64) X(sqlite3_column_text) X(sqlite3_column_type) X(sqlite3_errmsg) X(sqlite3_finalize)     \
+    X(sqlite3_open_v2) X(sqlite3_prepare_v2) X(sqlite3_step)
 #define VORNICK_FUNCTION_POINTER(name) decltype(&::name) name = nullptr;
 
 struct Libpq {

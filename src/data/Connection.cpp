@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <algorithm>
+#include <future>
 #include <thread>
 #include <QCoreApplication>
 
@@ -205,6 +206,25 @@ void Connection::Open(const ServerSettings& server)
     Disconnect();
 }
 
+void Connection::Pause(std::chrono::milliseconds duration)
+{
+    if (pause_)
+        pause_(duration);
+    else
+        std::this_thread::sleep_for(duration);
+}
+
+// Whether the server answers, asked on a thread of its own: a server out of
+// reach takes up to the driver's connect timeout to say nothing, which the
+// screens wait out with their event loop running.
+bool Connection::Answers(const ServerSettings& server)
+{
+    std::future<bool> answer = std::async(std::launch::async, [server] { return ServerAnswers(server); });
+    while (answer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        Pause(std::chrono::milliseconds(20));
+    return answer.get();
+}
+
 bool Connection::IsLabWorkstation() const { return settings_ && !settings_->adminUser.isEmpty(); }
 
 // The server tells a wrong password (or a role that does not exist) from
@@ -221,27 +241,33 @@ bool Connection::SignInAs(const QString& role, const QString& password)
     account.password = password;
     const Clock::time_point limit = Clock::now() + reconnectLimit_;
     bool waiting = false;
+    const auto tell = [&](bool now) {
+        if (waiting != now && waitingNotice_)
+            waitingNotice_(now);
+        waiting = now;
+    };
     for (;;) {
-        try {
-            OpenServer(account);
-            break;
-        } catch (const DbError&) {
-            const bool refused = ServerAnswers(account);
-            if (refused || Clock::now() >= limit) {
-                if (waiting && waitingNotice_)
-                    waitingNotice_(false);
-                if (!refused)
-                    throw;
-                return false;
+        // Only a server that answers is connected to, so the screen never
+        // stands still on one out of reach; at the limit the driver says why.
+        if (Answers(account) || Clock::now() >= limit) {
+            try {
+                OpenServer(account);
+                break;
+            } catch (const DbError&) {
+                const bool refused = Answers(account);
+                if (refused || Clock::now() >= limit) {
+                    tell(false);
+                    if (!refused)
+                        throw;
+                    return false;
+                }
             }
         }
-        if (!waiting && waitingNotice_)
-            waitingNotice_(true);
-        waiting = true;
-        std::this_thread::sleep_for(std::min<Clock::duration>(ReconnectEvery, limit - Clock::now()));
+        tell(true);
+        Pause(std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::min<Clock::duration>(ReconnectEvery, limit - Clock::now())));
     }
-    if (waiting && waitingNotice_)
-        waitingNotice_(false);
+    tell(false);
     RequireCurrentSchema();
     return true;
 }
@@ -536,21 +562,25 @@ bool Connection::ReconnectBefore(Clock::time_point limit)
         waiting = now;
     };
     for (;;) {
-        try {
-            OpenServer(*server_);
-            serverGone_ = false;
-            const bool waited = waiting;
-            tell(false);
-            return waited;
-        } catch (const DbError&) {
-            if (Clock::now() >= limit) {
-                serverGone_ = true;
+        // Only a server that answers is connected to, as at sign-in.
+        if (Answers(*server_) || Clock::now() >= limit) {
+            try {
+                OpenServer(*server_);
+                serverGone_ = false;
+                const bool waited = waiting;
                 tell(false);
-                throw;
+                return waited;
+            } catch (const DbError&) {
+                if (Clock::now() >= limit) {
+                    serverGone_ = true;
+                    tell(false);
+                    throw;
+                }
             }
         }
         tell(true);
-        std::this_thread::sleep_for(std::min<Clock::duration>(ReconnectEvery, limit - Clock::now()));
+        Pause(std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::min<Clock::duration>(ReconnectEvery, limit - Clock::now())));
     }
 }
 
@@ -568,7 +598,7 @@ bool Connection::Committed(qint64 transactionNumber)
         const QString outcome = status.value(0).toString();
         if (outcome != QLatin1String("in progress"))
             return outcome == QLatin1String("committed");
-        std::this_thread::sleep_for(ReconnectEvery);
+        Pause(ReconnectEvery);
     }
 }
 

@@ -93,6 +93,9 @@ public:
     // Told true when a lost server could not be reached at once and the
     // program waits for it, false when that wait ends either way.
     void OnWaitingForServer(std::function<void(bool waiting)> notice) { waitingNotice_ = std::move(notice); }
+    // How the program waits between tries (by default, asleep): the screens
+    // keep their event loop running through it.
+    void OnPause(std::function<void(std::chrono::milliseconds)> pause) { pause_ = std::move(pause); }
 
     // Groups many small reads (a list fill) in one read transaction: the
     // engine then takes its lock once instead of once per query.
@@ -160,4 +163,8 @@ private:
     bool walking_ = false;  // a Cursor is reading rows
     std::chrono::milliseconds reconnectLimit_ = ReconnectLimit;
     std::function<void(bool)> waitingNotice_;
+    std::function<void(std::chrono::milliseconds)> pause_;
+
+    void Pause(std::chrono::milliseconds duration);
+    bool Answers(const ServerSettings& server);
 };

@@ -319,6 +319,12 @@ int Schema::BringForward(Connection& connection)
     return found;
 }
 
+void Schema::RenewLabFunctions(Connection& connection)
+{
+    QSqlDatabase db = connection.Database();
+    RunAllOrNone(db, true, [] { return Statements(LabRolesText()); });
+}
+
 QString Schema::StudentRole(const QString& database, const QString& studentName)
 {
     const QByteArray digest =

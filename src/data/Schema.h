@@ -39,6 +39,11 @@ QString StudentRole(const QString& database, const QString& studentName);
 QString StudentsRole(const QString& database);
 QString AdministratorRole(const QString& database);
 
+// Applies a server's functions, grants and students' roles again, all or
+// none, on a database of the current version, so that the rules of this
+// copy of the program hold there without a version of their own.
+void RenewLabFunctions(Connection& connection);
+
 // The statements of a schema text, comments left out. A trigger's body
 // (BEGIN ... END) and a dollar-quoted function body stay whole.
 QStringList Statements(const QString& schema);

@@ -4,6 +4,7 @@
 #include "TextBoxes.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
+#include "app/ServerWait.h"
 #include "frmAdmin.h"
 #include "frmMain.h"
 #include "work/AdminWork.h"
@@ -81,6 +82,7 @@ void frmEntry::Form_Load()
 void frmEntry::Open_Database()
 {
     cnDatabase.OnWaitingForServer(NoticeWaitingForServer);
+    cnDatabase.OnPause(ServerWait::KeepScreensAliveFor);
     cnDatabase.OpenProgramDatabase(platform().ProgramFolder());
     Student().ReadAtStart();
 }

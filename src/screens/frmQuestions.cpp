@@ -5,6 +5,7 @@
 #include "Screens.h"
 #include "rules/AnswerRecord.h"
 #include "rules/ListRows.h"
+#include "app/ServerWait.h"
 #include "app/Platform.h"
 #include "frmMain.h"
 #include "frmQuestionsIntro.h"
@@ -60,6 +61,8 @@ frmQuestions::frmQuestions() : SlotForm(QStringLiteral("frmQuestions"))
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickMs);
+    // The clock runs on while a lost server is waited for.
+    ServerWait::TickThroughWaits(*Timer1);
     tmrListen = new QTimer(this);
     tmrListen->setObjectName(QStringLiteral("tmrListen"));
     tmrListen->setInterval(ListenMs);
@@ -245,6 +248,9 @@ void frmQuestions::cmdPrev_Click()
 void frmQuestions::Timer1_Timer()
 {
     if (Finishing)
+        return;
+    // At 0:00 while a lost server is waited for, the time up waits for it.
+    if (ServerWait::Running() && MinutesLeft == 0 && SecondsLeft == 0)
         return;
     --SecondsLeft;
     if (SecondsLeft == -1) {
