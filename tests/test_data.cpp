@@ -20,6 +20,7 @@ class TestData : public QObject {
 private slots:
     void misuseIsReported();
     void otherProgramsAtTheDatabaseFile();
+    void makedbTakesNoOptionForAFile();
     void missingOrDamagedFilesAreReported();
     void unwritableDatabaseIsToldAtStart();
     void fileWorksWithoutTheServersLibrary();
@@ -110,6 +111,26 @@ void TestData::otherProgramsAtTheDatabaseFile()
     QVERIFY2(failure.contains(QStringLiteral("locked")), qPrintable(failure));
     long_.kill();
     long_.waitForFinished();
+}
+
+// makedb's help creates nothing, and an option it does not know is refused,
+// never taken for the name of a file to create.
+void TestData::makedbTakesNoOptionForAFile()
+{
+    QTemporaryDir dir;
+    const auto run = [&](const QString& argument) {
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/makedb"), {argument});
+        tool.waitForFinished(30000);
+        const QString said = QString::fromLocal8Bit(tool.readAllStandardOutput() + tool.readAllStandardError());
+        return QStringLiteral("%1|%2").arg(tool.exitCode()).arg(said.section(u'\n', 0, 0));
+    };
+    QCOMPARE(run(QStringLiteral("--help")), QStringLiteral("0|usage: makedb PATH"));
+    QCOMPARE(run(QStringLiteral("-h")), QStringLiteral("0|usage: makedb PATH"));
+    QCOMPARE(run(QStringLiteral("--force")), QStringLiteral("2|makedb: unknown option --force"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QCOMPARE(run(QStringLiteral("./-x.mdb")), QStringLiteral("0|created an empty database at ./-x.mdb"));
 }
 
 // Missing or damaged files are reported once read, a missing one by its

@@ -11,6 +11,7 @@
 #include "screens/frmEntry.h"
 #include "screens/frmQuestionsIntro.h"
 
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -58,6 +59,53 @@ class TestLanguage : public QObject {
     Q_OBJECT
 
 private slots:
+    // A mnemonic's underline draws its letter on its own, cut from both
+    // neighbours: in a cursive script the "&" stands only before a letter
+    // that joins neither the one before it nor the one after (or a caption
+    // carries a bracketed Latin key instead). Joining is Unicode's, as Qt
+    // knows it; marks between letters are looked through.
+    void mnemonicsNeverBreakAJoinedWord()
+    {
+        const auto joinsForward = [](QChar c) {
+            return c.joiningType() == QChar::Joining_Dual || c.joiningType() == QChar::Joining_Left
+                   || c.joiningType() == QChar::Joining_Causing;
+        };
+        const auto joinsBack = [](QChar c) {
+            return c.joiningType() == QChar::Joining_Dual || c.joiningType() == QChar::Joining_Right
+                   || c.joiningType() == QChar::Joining_Causing;
+        };
+        QStringList broken;
+        const QDir folder(QStringLiteral(VORNICK_SOURCE_DIR "/translations"));
+        for (const QString& name : folder.entryList({QStringLiteral("*.ts")})) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader ts(&file);
+            while (!ts.atEnd()) {
+                if (ts.readNext() != QXmlStreamReader::StartElement || ts.name() != QLatin1String("translation"))
+                    continue;
+                const QString text = ts.readElementText(QXmlStreamReader::IncludeChildElements);
+                for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size(); at = text.indexOf(u'&', at + 2)) {
+                    if (text[at + 1] == u'&')
+                        continue;
+                    const QChar letter = text[at + 1];
+                    qsizetype before = at - 1;
+                    while (before >= 0 && text[before].joiningType() == QChar::Joining_Transparent)
+                        --before;
+                    qsizetype after = at + 2;
+                    while (after < text.size() && text[after].joiningType() == QChar::Joining_Transparent)
+                        ++after;
+                    const bool joinedBefore = before >= 0 && joinsForward(text[before]) && joinsBack(letter);
+                    const bool joinedAfter = after < text.size() && joinsForward(letter) && joinsBack(text[after]);
+                    if (joinedBefore || joinedAfter)
+                        broken << name + QStringLiteral(": ") + text;
+                }
+            }
+        }
+        for (const QString& caption : broken)
+            qWarning("mnemonic inside a joined word: %s", qPrintable(caption));
+        QCOMPARE(broken.size(), 0);
+    }
+
     void cleanup()
     {
         Screens::DiscardAll();

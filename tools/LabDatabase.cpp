@@ -245,12 +245,13 @@ void LabDatabase::SetAdministratorPassword(const ServerSettings& owner, const QS
     RolePassword::SetFor(target, Schema::AdministratorRole(owner.database), password);
 }
 
-void LabDatabase::Join(const QString& host, const QString& database, const QString& caFile,
+void LabDatabase::Join(const QString& host, int port, const QString& database, const QString& caFile,
                        const QString& workstationSettings)
 {
     ServerSettings::RequireFolderFor(workstationSettings);
     ServerSettings workstation;
     workstation.host = host;
+    workstation.port = port;
     workstation.database = database;
     workstation.adminUser = Schema::AdministratorRole(database);
     workstation.sslmode = QStringLiteral("require");

@@ -64,14 +64,15 @@ Copied CopyFrom(const QString& databaseFile, const ServerSettings& server);
 void SetAdministratorPassword(const ServerSettings& owner, const QString& password);
 
 // Writes the settings file of a workstation joining the lab database
-// `database` on `host`: TLS always, with the server's certificate checked
+// `database` on `host` and `port`: TLS always, with the server's certificate checked
 // against the authority's certificate `caFile` when one is given (copied
 // beside the settings file as lab-ca.crt). Then checks that the server
 // answers, over TLS, and would take the administrator role's password;
 // throws DbError with the driver's message when it does not (the file is
 // written all the same, to be checked again once the server lets this
 // computer in).
-void Join(const QString& host, const QString& database, const QString& caFile, const QString& workstationSettings);
+void Join(const QString& host, int port, const QString& database, const QString& caFile,
+          const QString& workstationSettings);
 
 // The most temporary file space one session of the lab's database may use.
 constexpr const char* TempFileLimit = "512MB";

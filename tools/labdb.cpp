@@ -9,7 +9,7 @@
 //                                  student could harm others with
 //   labdb admin-password SETTINGS  gives the administrator role its password,
 //                                  typed at the prompt or the first line of the input
-//   labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
+//   labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]
 //                                  writes a workstation's settings file for the
 //                                  lab database on HOST and checks that it answers
 // SETTINGS names the database's owner, SUPERUSER the server's superuser and
@@ -45,7 +45,7 @@ int Usage()
                        "       labdb upgrade SETTINGS [WORKSTATION]\n"
                        "       labdb harden SUPERUSER\n"
                        "       labdb admin-password SETTINGS\n"
-                       "       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]\n"
+                       "       labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]\n"
                        "SETTINGS is a VornickTest.ini naming the server and the database's owner;\n"
                        "WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;\n"
                        "SUPERUSER is a VornickTest.ini naming the server's superuser and the database."),
@@ -90,13 +90,15 @@ QString NewPassword()
     return password;
 }
 
-// `labdb join HOST WORKSTATION [--ca FILE] [--database NAME]`; false when
+// `labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]`; false when
 // the arguments are not that.
 bool Join(QStringList args)
 {
     QString caFile;
     QString database = QStringLiteral("vornicktest");
-    for (const auto& [option, value] : {std::pair{QStringLiteral("--ca"), &caFile}, {QStringLiteral("--database"), &database}}) {
+    QString port = QStringLiteral("5432");
+    for (const auto& [option, value] : {std::pair{QStringLiteral("--ca"), &caFile}, {QStringLiteral("--database"), &database},
+                                        {QStringLiteral("--port"), &port}}) {
         const qsizetype at = args.indexOf(option);
         if (at < 0)
             continue;
@@ -105,9 +107,11 @@ bool Join(QStringList args)
         *value = args[at + 1];
         args.remove(at, 2);
     }
-    if (args.size() != 3)
+    bool number = false;
+    const int portNumber = port.toInt(&number);
+    if (args.size() != 3 || !number || portNumber < 1 || portNumber > 65535)
         return false;
-    LabDatabase::Join(args[1], database, caFile, args[2]);
+    LabDatabase::Join(args[1], portNumber, database, caFile, args[2]);
     Print(QCoreApplication::translate("labdb", "wrote %1; the server %2 answers and asks for the administrator's password")
               .arg(args[2], args[1]));
     return true;

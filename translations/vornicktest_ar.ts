@@ -1128,7 +1128,7 @@ It was left untouched.</source>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation>&amp;تم</translation>
+        <translation>تم (&amp;D)</translation>
     </message>
     <message>
         <source>Answer %1</source>
@@ -1188,23 +1188,23 @@ Please choose a different title.</source>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>إ&amp;ضافة</translation>
+        <translation>إضافة (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>ت&amp;حرير</translation>
+        <translation>تحرير (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation>ا&amp;ستيراد…</translation>
+        <translation>استيراد (&amp;I)…</translation>
     </message>
     <message>
         <source>Ex&amp;port…</source>
-        <translation>ت&amp;صدير…</translation>
+        <translation>تصدير (&amp;P)…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>ح&amp;ذف</translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <source>S&amp;tatistics…</source>
@@ -1212,19 +1212,19 @@ Please choose a different title.</source>
     </message>
     <message>
         <source>Save &amp;Results…</source>
-        <translation>حفظ ال&amp;نتائج…</translation>
+        <translation>حفظ النتائج (&amp;R)…</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>&amp;مسح</translation>
+        <translation>مسح (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;View Test Results</source>
-        <translation>&amp;عرض نتائج الاختبار</translation>
+        <translation>عرض نتائج الاختبار (&amp;V)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>You must enter a student name.</source>
@@ -1272,15 +1272,15 @@ Please give this student a different name.</source>
     </message>
     <message>
         <source>Attempts in Pro&amp;gress…</source>
-        <translation>المحاولات ال&amp;جارية…</translation>
+        <translation>المحاولات الجارية (&amp;G)…</translation>
     </message>
     <message>
         <source>Extra ti&amp;me (%):</source>
-        <translation>ال&amp;وقت الإضافي (%):</translation>
+        <translation>الوقت الإضافي (%) (&amp;M):</translation>
     </message>
     <message>
         <source>Add/&amp;Save</source>
-        <translation>إضافة/حف&amp;ظ</translation>
+        <translation>إضافة/حفظ (&amp;S)</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
@@ -1288,7 +1288,7 @@ Please give this student a different name.</source>
     </message>
     <message>
         <source>Change Pass&amp;word…</source>
-        <translation>تغيير &amp;كلمة المرور…</translation>
+        <translation>تغيير كلمة المرور (&amp;W)…</translation>
     </message>
     <message>
         <source>Delete test</source>
@@ -1370,15 +1370,15 @@ Please give this student a different name.</source>
     </message>
     <message>
         <source>&amp;Finish Now</source>
-        <translation>إن&amp;هاء الآن</translation>
+        <translation>إنهاء الآن (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>&amp;تحديث</translation>
+        <translation>تحديث (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>إ&amp;غلاق</translation>
+        <translation>إغلاق (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1389,23 +1389,23 @@ Please give this student a different name.</source>
     </message>
     <message>
         <source>C&amp;urrent password:</source>
-        <translation>كلمة المرور ال&amp;حالية:</translation>
+        <translation>كلمة المرور الحالية (&amp;U):</translation>
     </message>
     <message>
         <source>&amp;New password:</source>
-        <translation>كلمة المرور ال&amp;جديدة:</translation>
+        <translation>كلمة المرور الجديدة (&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Repeat new password:</source>
-        <translation>&amp;كرر كلمة المرور الجديدة:</translation>
+        <translation>كرر كلمة المرور الجديدة (&amp;R):</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
         <source>Invalid password</source>
@@ -1448,11 +1448,11 @@ Please give this student a different name.</source>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
         <source>Invalid password</source>
@@ -1463,19 +1463,19 @@ Please give this student a different name.</source>
     <name>frmMain</name>
     <message>
         <source>&amp;Take Selected Test</source>
-        <translation>&amp;بدء الاختبار المحدد</translation>
+        <translation>بدء الاختبار المحدد (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Review Missed Questions</source>
-        <translation>&amp;مراجعة الأسئلة الخاطئة</translation>
+        <translation>مراجعة الأسئلة الخاطئة (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;طباعة</translation>
+        <translation>طباعة (&amp;P)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Test Results For %1</source>
@@ -1520,7 +1520,7 @@ Please tell your teacher.</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Question %1</source>
@@ -1562,7 +1562,7 @@ Are you sure you want to exit?</source>
     </message>
     <message>
         <source>&amp;Picture…</source>
-        <translation>&amp;صورة…</translation>
+        <translation>صورة (&amp;P)…</translation>
     </message>
     <message>
         <source>&amp;Remove Picture</source>
@@ -1615,11 +1615,11 @@ Are you sure you want to exit?</source>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>ال&amp;تالي</translation>
+        <translation>التالي (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
         <source>You must specify the length of the test.</source>
@@ -1714,7 +1714,7 @@ Are you sure you want to exit?</source>
     <name>frmStatistics</name>
     <message>
         <source>&amp;Questions:</source>
-        <translation>الأ&amp;سئلة:</translation>
+        <translation>الأسئلة (&amp;Q):</translation>
     </message>
     <message>
         <source>Questions</source>
@@ -1722,7 +1722,7 @@ Are you sure you want to exit?</source>
     </message>
     <message>
         <source>&amp;Flags:</source>
-        <translation>&amp;ملاحظات:</translation>
+        <translation>ملاحظات (&amp;F):</translation>
     </message>
     <message>
         <source>Flags</source>
@@ -1730,19 +1730,19 @@ Are you sure you want to exit?</source>
     </message>
     <message>
         <source>&amp;Edit Question</source>
-        <translation>&amp;تحرير السؤال</translation>
+        <translation>تحرير السؤال (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;طباعة</translation>
+        <translation>طباعة (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
-        <translation>&amp;حفظ بتنسيق CSV…</translation>
+        <translation>حفظ بتنسيق CSV (&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>إ&amp;غلاق</translation>
+        <translation>إغلاق (&amp;C)</translation>
     </message>
     <message>
         <source>Printing....</source>
@@ -1784,23 +1784,23 @@ Are you sure you want to exit?</source>
     <name>frmTestResults</name>
     <message>
         <source>&amp;View Missed Questions</source>
-        <translation>&amp;عرض الأسئلة الخاطئة</translation>
+        <translation>عرض الأسئلة الخاطئة (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;حذف</translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;طباعة</translation>
+        <translation>طباعة (&amp;P)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Save Results…</source>
-        <translation>حفظ ال&amp;نتائج…</translation>
+        <translation>حفظ النتائج (&amp;S)…</translation>
     </message>
     <message>
         <source>Test Results For %1</source>
@@ -1824,7 +1824,7 @@ Are you sure you want to exit?</source>
     </message>
     <message>
         <source>&amp;Finish Now</source>
-        <translation>إن&amp;هاء الآن</translation>
+        <translation>إنهاء الآن (&amp;F)</translation>
     </message>
 </context>
 <context>
@@ -1858,26 +1858,6 @@ Are you sure you want to exit?</source>
         <translation>نُسخ %1 طالبًا و%2 اختبارًا و%3 نتيجة و%4 صورة</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-       labdb admin-password SETTINGS
-       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>الاستخدام: labdb create SETTINGS [WORKSTATION]
-           labdb copy DATABASE SETTINGS
-           labdb upgrade SETTINGS [WORKSTATION]
-           labdb harden SUPERUSER
-           labdb admin-password SETTINGS
-           labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
-SETTINGS ملف VornickTest.ini يحدد الخادم ومالك قاعدة البيانات؛
-WORKSTATION ملف VornickTest.ini الذي يُكتب لأجهزة الطلاب؛ DATABASE ملف Ostrel.mdb؛
-SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخادم وقاعدة البيانات.</translation>
-    </message>
-    <message>
         <source>New password for the administrator role: </source>
         <translation>كلمة المرور الجديدة لدور المسؤول: </translation>
     </message>
@@ -1896,6 +1876,26 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
     <message>
         <source>gave the administrator role %1 its new password</source>
         <translation>أُعطي دور المسؤول %1 كلمة مروره الجديدة</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>الاستخدام: labdb create SETTINGS [WORKSTATION]
+           labdb copy DATABASE SETTINGS
+           labdb upgrade SETTINGS [WORKSTATION]
+           labdb harden SUPERUSER
+           labdb admin-password SETTINGS
+           labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]
+SETTINGS ملف VornickTest.ini يحدد الخادم ومالك قاعدة البيانات؛
+WORKSTATION ملف VornickTest.ini الذي يُكتب لأجهزة الطلاب؛ DATABASE ملف Ostrel.mdb؛
+SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخادم وقاعدة البيانات.</translation>
     </message>
 </context>
 <context>

@@ -1830,26 +1830,6 @@ Wollen Sie wirklich beenden?</numerusform>
         <translation>%1 Schüler, %2 Tests, %3 Ergebnisse und %4 Bilder kopiert</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-       labdb admin-password SETTINGS
-       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>Aufruf: labdb create EINSTELLUNGEN [ARBEITSPLATZ]
-        labdb copy DATENBANK EINSTELLUNGEN
-        labdb upgrade EINSTELLUNGEN [ARBEITSPLATZ]
-        labdb harden SUPERUSER
-        labdb admin-password EINSTELLUNGEN
-        labdb join RECHNER ARBEITSPLATZ [--ca DATEI] [--database NAME]
-EINSTELLUNGEN ist eine VornickTest.ini, die den Server und den Eigentümer der Datenbank nennt;
-ARBEITSPLATZ ist die für die Arbeitsplätze zu schreibende VornickTest.ini; DATENBANK ist eine Ostrel.mdb;
-SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenbank nennt.</translation>
-    </message>
-    <message>
         <source>New password for the administrator role: </source>
         <translation>Neues Passwort für die Administratorrolle: </translation>
     </message>
@@ -1868,6 +1848,26 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     <message>
         <source>gave the administrator role %1 its new password</source>
         <translation>der Administratorrolle %1 das neue Passwort gegeben</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>Aufruf: labdb create EINSTELLUNGEN [ARBEITSPLATZ]
+        labdb copy DATENBANK EINSTELLUNGEN
+        labdb upgrade EINSTELLUNGEN [ARBEITSPLATZ]
+        labdb harden SUPERUSER
+        labdb admin-password EINSTELLUNGEN
+        labdb join RECHNER ARBEITSPLATZ [--ca DATEI] [--database NAME] [--port PORT]
+EINSTELLUNGEN ist eine VornickTest.ini, die den Server und den Eigentümer der Datenbank nennt;
+ARBEITSPLATZ ist die für die Arbeitsplätze zu schreibende VornickTest.ini; DATENBANK ist eine Ostrel.mdb;
+SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenbank nennt.</translation>
     </message>
 </context>
 <context>

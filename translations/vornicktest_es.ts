@@ -1830,26 +1830,6 @@ Are you sure you want to exit?</source>
         <translation>copiados %1 alumnos, %2 pruebas, %3 resultados y %4 imágenes</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-       labdb admin-password SETTINGS
-       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>uso: labdb create CONFIGURACIÓN [PUESTO]
-     labdb copy BASE CONFIGURACIÓN
-     labdb upgrade CONFIGURACIÓN [PUESTO]
-     labdb harden SUPERUSUARIO
-     labdb admin-password CONFIGURACIÓN
-     labdb join SERVIDOR PUESTO [--ca ARCHIVO] [--database NOMBRE]
-CONFIGURACIÓN es un VornickTest.ini que indica el servidor y el propietario de la base de datos;
-PUESTO es el VornickTest.ini que se escribe para los puestos; BASE es una Ostrel.mdb;
-SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la base de datos.</translation>
-    </message>
-    <message>
         <source>New password for the administrator role: </source>
         <translation>Nueva contraseña para el rol de administrador: </translation>
     </message>
@@ -1868,6 +1848,26 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     <message>
         <source>gave the administrator role %1 its new password</source>
         <translation>se dio al rol de administrador %1 su nueva contraseña</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>uso: labdb create CONFIGURACIÓN [PUESTO]
+     labdb copy BASE CONFIGURACIÓN
+     labdb upgrade CONFIGURACIÓN [PUESTO]
+     labdb harden SUPERUSUARIO
+     labdb admin-password CONFIGURACIÓN
+     labdb join SERVIDOR PUESTO [--ca ARCHIVO] [--database NOMBRE] [--port PUERTO]
+CONFIGURACIÓN es un VornickTest.ini que indica el servidor y el propietario de la base de datos;
+PUESTO es el VornickTest.ini que se escribe para los puestos; BASE es una Ostrel.mdb;
+SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la base de datos.</translation>
     </message>
 </context>
 <context>

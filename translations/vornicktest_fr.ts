@@ -1830,26 +1830,6 @@ Voulez-vous vraiment quitter ?</numerusform>
         <translation>%1 élèves, %2 tests, %3 résultats et %4 images copiés</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-       labdb admin-password SETTINGS
-       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>usage : labdb create PARAMÈTRES [POSTE]
-        labdb copy BASE PARAMÈTRES
-        labdb upgrade PARAMÈTRES [POSTE]
-        labdb harden SUPERUTILISATEUR
-        labdb admin-password PARAMÈTRES
-        labdb join HÔTE POSTE [--ca FICHIER] [--database NOM]
-PARAMÈTRES est un VornickTest.ini indiquant le serveur et le propriétaire de la base ;
-POSTE est le VornickTest.ini à écrire pour les postes de travail ; BASE est une Ostrel.mdb ;
-SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur et la base.</translation>
-    </message>
-    <message>
         <source>New password for the administrator role: </source>
         <translation>Nouveau mot de passe du rôle administrateur : </translation>
     </message>
@@ -1868,6 +1848,26 @@ SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur
     <message>
         <source>gave the administrator role %1 its new password</source>
         <translation>nouveau mot de passe donné au rôle administrateur %1</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>usage : labdb create PARAMÈTRES [POSTE]
+        labdb copy BASE PARAMÈTRES
+        labdb upgrade PARAMÈTRES [POSTE]
+        labdb harden SUPERUTILISATEUR
+        labdb admin-password PARAMÈTRES
+        labdb join HÔTE POSTE [--ca FICHIER] [--database NOM] [--port PORT]
+PARAMÈTRES est un VornickTest.ini indiquant le serveur et le propriétaire de la base ;
+POSTE est le VornickTest.ini à écrire pour les postes de travail ; BASE est une Ostrel.mdb ;
+SUPERUTILISATEUR est un VornickTest.ini indiquant le superutilisateur du serveur et la base.</translation>
     </message>
 </context>
 <context>

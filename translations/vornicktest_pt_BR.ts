@@ -1830,26 +1830,6 @@ Tem certeza de que deseja sair?</numerusform>
         <translation>copiados %1 alunos, %2 provas, %3 resultados e %4 imagens</translation>
     </message>
     <message>
-        <source>usage: labdb create SETTINGS [WORKSTATION]
-       labdb copy DATABASE SETTINGS
-       labdb upgrade SETTINGS [WORKSTATION]
-       labdb harden SUPERUSER
-       labdb admin-password SETTINGS
-       labdb join HOST WORKSTATION [--ca FILE] [--database NAME]
-SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
-WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
-SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
-        <translation>uso: labdb create CONFIGURAÇÃO [ESTAÇÃO]
-     labdb copy BANCO CONFIGURAÇÃO
-     labdb upgrade CONFIGURAÇÃO [ESTAÇÃO]
-     labdb harden SUPERUSUÁRIO
-     labdb admin-password CONFIGURAÇÃO
-     labdb join SERVIDOR ESTAÇÃO [--ca ARQUIVO] [--database NOME]
-CONFIGURAÇÃO é um VornickTest.ini que indica o servidor e o dono do banco de dados;
-ESTAÇÃO é o VornickTest.ini a gravar para as estações; BANCO é um Ostrel.mdb;
-SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o banco de dados.</translation>
-    </message>
-    <message>
         <source>New password for the administrator role: </source>
         <translation>Nova senha para o papel de administrador: </translation>
     </message>
@@ -1868,6 +1848,26 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
     <message>
         <source>gave the administrator role %1 its new password</source>
         <translation>a nova senha foi dada ao papel de administrador %1</translation>
+    </message>
+    <message>
+        <source>usage: labdb create SETTINGS [WORKSTATION]
+       labdb copy DATABASE SETTINGS
+       labdb upgrade SETTINGS [WORKSTATION]
+       labdb harden SUPERUSER
+       labdb admin-password SETTINGS
+       labdb join HOST WORKSTATION [--ca FILE] [--database NAME] [--port PORT]
+SETTINGS is a VornickTest.ini naming the server and the database&apos;s owner;
+WORKSTATION is the VornickTest.ini to write for the workstations; DATABASE is an Ostrel.mdb;
+SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the database.</source>
+        <translation>uso: labdb create CONFIGURAÇÃO [ESTAÇÃO]
+     labdb copy BANCO CONFIGURAÇÃO
+     labdb upgrade CONFIGURAÇÃO [ESTAÇÃO]
+     labdb harden SUPERUSUÁRIO
+     labdb admin-password CONFIGURAÇÃO
+     labdb join SERVIDOR ESTAÇÃO [--ca ARQUIVO] [--database NOME] [--port PORTA]
+CONFIGURAÇÃO é um VornickTest.ini que indica o servidor e o dono do banco de dados;
+ESTAÇÃO é o VornickTest.ini a gravar para as estações; BANCO é um Ostrel.mdb;
+SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o banco de dados.</translation>
     </message>
 </context>
 <context>
