@@ -66,6 +66,18 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
+    // A stored date is the desktop's short form with ASCII digits and no
+    // direction marks: an Arabic desktop's and a German one's read back alike.
+    void storedDatesHaveAsciiDigits()
+    {
+        const QDate day(2026, 12, 8);
+        QCOMPARE(QLocale(QStringLiteral("ar_EG")).toString(day, QLocale::ShortFormat),
+                 QStringLiteral("\u0668\u200F/\u0661\u0662\u200F/\u0662\u0660\u0662\u0666"));
+        QCOMPARE(StoredShortDate(QLocale(QStringLiteral("ar_EG")), day), QStringLiteral("8/12/2026"));
+        QCOMPARE(StoredShortDate(QLocale(QStringLiteral("de_DE")), day), QStringLiteral("08.12.26"));
+        QCOMPARE(StoredShortDate(QLocale(QStringLiteral("en_US")), day), QStringLiteral("12/8/26"));
+    }
+
     // Waiting for a lost server: the event loop runs (a timer of no window
     // fires, and a window's timer marked to tick through), but no other
     // timer of a window fires, typing reaches no box and no window closes;

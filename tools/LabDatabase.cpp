@@ -266,9 +266,11 @@ void LabDatabase::Join(const QString& host, int port, const QString& database, c
     }
     workstation.Write(workstationSettings);
     // Signing in as the administrator without a password: a server that
-    // answers over TLS and lets this computer in asks for one.
+    // answers over TLS and lets this computer in asks for one. (Opened as a
+    // workstation, the settings would only ask whether the server runs.)
     ServerSettings probe = ServerSettings::Read(workstationSettings);
     probe.user = probe.adminUser;
+    probe.adminUser.clear();
     Connection check(QStringLiteral("labdb-join"));
     try {
         check.Open(probe);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QLocale>
 #include <QString>
 #include <optional>
 #include <QStringList>
@@ -89,3 +91,9 @@ void SetPlatform(Platform* implementation);  // not owned
 void MsgBox(const QString& text, const QString& title = QString());
 // A Yes/No question; true on Yes.
 bool AskYesNo(const QString& text, const QString& title);
+
+// `day` in the locale's short date form, as the database stores it: with
+// ASCII digits and no direction marks, so a lab of mixed desktops and a
+// spreadsheet read one form ("٨‏/١٢‏/٢٠٢٦" of an Arabic desktop is stored
+// 8/12/2026).
+QString StoredShortDate(const QLocale& locale, QDate day);

@@ -191,7 +191,7 @@ void QtPlatform::RunModal(QWidget& form)
 
 QString QtPlatform::TodayShortDate()
 {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return StoredShortDate(QLocale::system(), QDate::currentDate());
 }
 
 QString QtPlatform::ShortDateFormat() { return QLocale::system().dateFormat(QLocale::ShortFormat); }
