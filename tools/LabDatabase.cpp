@@ -262,7 +262,8 @@ void LabDatabase::Join(const QString& host, int port, const QString& database, c
             throw DbError(QCoreApplication::translate("LabDatabase", "The certificate %1 cannot be read.").arg(caFile));
         QFile::setPermissions(copied, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         workstation.sslmode = QStringLiteral("verify-full");
-        workstation.sslrootcert = copied;
+        // Named from the settings file's folder, as the file is read back.
+        workstation.sslrootcert = QFileInfo(copied).fileName();
     }
     workstation.Write(workstationSettings);
     // Signing in as the administrator without a password: a server that
