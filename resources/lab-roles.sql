@@ -572,7 +572,8 @@ END
 $$;
 
 -- Finishes the running attempt: four points for every answer stored right,
--- and today by the server's clock in the workstation's short date format.
+-- and today by the server's clock in the workstation's short date format,
+-- with the moment in seconds beside it.
 -- The grade is given only by the student's list, once this is committed.
 DROP FUNCTION IF EXISTS vt_finish(BIGINT, TEXT);
 CREATE FUNCTION vt_finish(test BIGINT, date_format TEXT) RETURNS VOID
@@ -588,7 +589,8 @@ BEGIN
   SELECT to_jsonb(r) INTO record_json FROM Results r WHERE r.fldResultNumber = attempt;
   SELECT 4 * COUNT(*) INTO grade FROM generate_series(1, 25) AS s
   WHERE right(COALESCE(record_json ->> ('fldq' || s), ''), 1) = 'C';
-  UPDATE Results SET fldGrade = grade, fldDate = vt_short_date(date_format, CAST(clock_timestamp() AS DATE))
+  UPDATE Results SET fldGrade = grade, fldDate = vt_short_date(date_format, CAST(clock_timestamp() AS DATE)),
+                     fldGradedAt = vt_clock_seconds()
   WHERE fldResultNumber = attempt;
   DELETE FROM ShownOrders WHERE fldResultNumber = attempt;
 END

@@ -127,6 +127,9 @@ CREATE TABLE Tests (
 -- fldMinutesGiven is the attempt's length as given: the test's length with
 -- the student's extra time, rounded up to a minute, and any minutes the
 -- administrator added since; none for an attempt begun before it was kept.
+-- fldGradedAt is the moment the attempt was graded, in the same seconds by
+-- the same clock as fldDeadline; none for an attempt graded before it was
+-- kept. fldDate stays the day as the desktop writes it.
 CREATE TABLE Results (
   fldResultNumber INTEGER PRIMARY KEY AUTOINCREMENT,
   fldStudentNumber INTEGER,
@@ -159,7 +162,8 @@ CREATE TABLE Results (
   fldGrade INTEGER,
   fldDate TEXT,
   fldMinutesGiven INTEGER,
-  fldDeadline INTEGER
+  fldDeadline INTEGER,
+  fldGradedAt INTEGER
 );
 
 -- The lists look up one student's result per test.
@@ -206,4 +210,4 @@ BEGIN
   DELETE FROM Pictures WHERE fldTestNumber = OLD.fldTestNumber;
 END;
 
-PRAGMA user_version = 3;
+PRAGMA user_version = 4;

@@ -17,6 +17,9 @@ using namespace Module1;
 namespace {
 
 const QString Date = QStringLiteral("12/6/2026");
+// Paper's date: the fake platform's day (6 December 2026) as the desktop
+// writes it, English being in use.
+const QString DesktopDate = QLocale::system().toString(QDate(2026, 12, 6), QLocale::ShortFormat);
 
 void AddResult(TestEnv& env, qint64 student, qint64 test, int grade, const QString& date)
 {
@@ -78,7 +81,7 @@ private slots:
         const PageModel& page = env.fake.printed[0];
         QVERIFY(page.FontName() == QStringLiteral("Courier New") && page.FontSize() == 14 && page.Ended());
         QCOMPARE(page.PlainLines(),
-                 QStringList({QString(), QString(14, u' ') + QStringLiteral("Test Results For Ann Lee").leftJustified(35) + Date,
+                 QStringList({QString(), QString(14, u' ') + QStringLiteral("Test Results For Ann Lee").leftJustified(35) + DesktopDate,
                               QString(), QStringLiteral("    Biology 2") + QString(32, u' ') + "84" + QString(12, u' ') + "11/30/2026",
                               QStringLiteral("    Geography") + QString(32, u' ') + "Not Taken",
                               QStringLiteral("    Ann's <best> test") + QString(24, u' ') + "Not Taken"}));

@@ -356,7 +356,7 @@ private slots:
         QCOMPARE(lines.size(), 3);
         for (const QString& line : lines.mid(1)) {
             const QStringList fields = line.split(u',');
-            QCOMPARE(fields.mid(4, 1) + fields.mid(8, 4), (QStringList{"4", "1", "answer", "0", ""}));
+            QCOMPARE(fields.mid(4, 1) + fields.mid(9, 4), (QStringList{"4", "1", "answer", "0", ""}));
         }
         QVERIFY(RunAdminTool(env, {"analysis", "Rivers"}).out.contains(QStringLiteral("Mean grade: 4.0 ")));
     }

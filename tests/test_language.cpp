@@ -7,7 +7,9 @@
 #include "rules/ListRows.h"
 #include "data/ServerSettings.h"
 #include "exchange/Csv.h"
+#include "screens/ResultsList.h"
 #include "screens/Screens.h"
+#include "screens/SlotScreen.h"
 #include "screens/frmEntry.h"
 #include "screens/frmQuestionsIntro.h"
 
@@ -52,6 +54,34 @@ qreal DrawnAt(const QString& text, int at)
     layout.endLayout();
     return layout.lineAt(0).cursorToX(at);
 }
+
+// The right edges of the runs of ink in the image's rows `top` to `bottom`,
+// from the right: runs part where a gap of `gap` pixels or more has no ink.
+QList<int> InkRunRightEdges(const QImage& image, int top, int bottom, int gap)
+{
+    QList<int> edges;
+    int blank = gap;
+    for (int x = image.width() - 1; x >= 0; --x) {
+        bool ink = false;
+        for (int y = std::max(top, 0); y <= std::min(bottom, image.height() - 1) && !ink; ++y)
+            ink = qGray(image.pixel(x, y)) < 150;
+        if (ink && blank >= gap)
+            edges << x;
+        blank = ink ? 0 : blank + 1;
+    }
+    return edges;
+}
+
+// A slot of the test screen on its own: the question and its three answers.
+class LoneSlot : public SlotForm {
+public:
+    LoneSlot() : SlotForm(QStringLiteral("frmQuestions"))
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(BuildQuestionArea());
+    }
+    void lblQuestionNumber_Click(std::int16_t) override {}
+};
 
 }
 
@@ -220,6 +250,56 @@ private slots:
         QVERIFY(DrawnAt(title, 1) > DrawnAt(title, 9));
         QVERIFY(DrawnAt(title, 2) < DrawnAt(title, 1));  // Arabic right to left
         QVERIFY(DrawnAt(title, 8) < DrawnAt(title, 9));  // "World" left to right
+    }
+
+    // Right to left, read back from what is drawn: a results row stands under
+    // its heading's columns whatever the script of its title (each column's
+    // right edge at the heading's, 41 and 55 cells from the title's), and an
+    // English answer stands beside its option button at the right.
+    void mixedScriptsKeepTheirPlacesRightToLeft()
+    {
+        QVERIFY(Language::Install(QStringLiteral("ar")));
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        QWidget screen;
+        const ResultsListControls list = BuildResultsList(screen);
+        LayOutResultsScreen(screen, list, {}, new QPushButton(QStringLiteral("x"), &screen));
+        ShowResultRows(*list.lstResults, {{ResultsRow::Taken(QStringLiteral("World Capitals"), "84", "8/12/2026"), 1},
+                                          {ResultsRow::Taken(QStringLiteral("عواصم العالم"), "92", "8/12/2026"), 2}});
+        screen.resize(1000, 300);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        const int cell = QFontMetrics(list.lstResults->font()).horizontalAdvance(QLatin1Char('M'));
+        QWidget* rows = list.lstResults->viewport();
+        const QImage drawn = rows->grab().toImage();
+        const QImage heading = list.Label1->grab().toImage();
+        const int headingShift = list.Label1->mapTo(&screen, QPoint()).x() - rows->mapTo(&screen, QPoint()).x();
+        QList<int> headingEdges;
+        for (const int edge : InkRunRightEdges(heading, 0, heading.height() - 1, 2 * cell))
+            headingEdges << edge + headingShift;
+        QCOMPARE(headingEdges.size(), 3);
+        QVERIFY2(headingEdges[0] > rows->width() - 2 * cell, qPrintable(QString::number(headingEdges[0])));
+        for (int row = 0; row < 2; ++row) {
+            const QRect place = list.lstResults->visualItemRect(list.lstResults->item(row));
+            const QList<int> edges = InkRunRightEdges(drawn, place.top(), place.bottom(), 2 * cell);
+            QCOMPARE(edges.size(), 3);
+            for (int column = 0; column < 3; ++column)
+                QVERIFY2(std::abs(edges[column] - headingEdges[column]) <= 3,
+                         qPrintable(QStringLiteral("row %1 column %2: %3 under %4").arg(row).arg(column)
+                                        .arg(edges[column]).arg(headingEdges[column])));
+            QVERIFY(std::abs(edges[0] - edges[1] - 41 * cell) <= 3 && std::abs(edges[0] - edges[2] - 55 * cell) <= 3);
+        }
+
+        LoneSlot slot;
+        slot.lblAnswer1->setText(QStringLiteral("Lima"));
+        slot.resize(900, 400);
+        slot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slot));
+        const QImage answer = slot.lblAnswer1->grab().toImage();
+        const QList<int> answerEdges = InkRunRightEdges(answer, 0, answer.height() - 1, 20);
+        QCOMPARE(answerEdges.size(), 1);
+        const int inkRight = slot.lblAnswer1->mapTo(&slot, QPoint(answerEdges[0], 0)).x();
+        const int button = slot.optAnswer[0]->geometry().left();
+        QVERIFY2(inkRight < button && button - inkRight < 40, qPrintable(QStringLiteral("%1 %2").arg(inkRight).arg(button)));
     }
 
     // English, chosen or left alone, is the program as it always was.

@@ -9,6 +9,7 @@
 #include "report/ResultsReport.h"
 
 #include <QPrinter>
+#include <cstdio>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -76,6 +77,59 @@ private slots:
         QCOMPARE(StoredShortDate(QLocale(QStringLiteral("ar_EG")), day), QStringLiteral("8/12/2026"));
         QCOMPARE(StoredShortDate(QLocale(QStringLiteral("de_DE")), day), QStringLiteral("08.12.26"));
         QCOMPARE(StoredShortDate(QLocale(QStringLiteral("en_US")), day), QStringLiteral("12/8/26"));
+    }
+
+    // What a finish stores, and the pattern a lab server is told, read from
+    // the program's own platform in a copy of this test run under an Arabic
+    // and a German desktop: one form of ASCII digits, whatever the desktop.
+    void finishStoresAsciiUnderEveryDesktop_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("Arabic") << QStringLiteral("ar_EG.UTF-8") << QStringLiteral("d/M/yyyy");
+        QTest::newRow("German") << QStringLiteral("de_DE.UTF-8") << QStringLiteral("dd.MM.yy");
+    }
+    void finishStoresAsciiUnderEveryDesktop()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, pattern);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_TIME"));
+        environment.insert(QStringLiteral("LANG"), desktop);
+        environment.insert(QStringLiteral("VORNICK_SHOW_STORED_TODAY"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        const QString before = QDate::currentDate().toString(pattern);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("storedTodayOfThisDesktop")});
+        QVERIFY(child.waitForFinished(30000));
+        const QString shown = QString::fromUtf8(child.readAllStandardOutput());
+        const QRegularExpressionMatch stored = QRegularExpression(QStringLiteral("stored=(\\S*) pattern=(\\S*)\n")).match(shown);
+        QVERIFY2(stored.hasMatch(), qPrintable(shown));
+        QVERIFY2(stored.captured(1) == before || stored.captured(1) == QDate::currentDate().toString(pattern),
+                 qPrintable(stored.captured(1)));
+        QCOMPARE(stored.captured(2), pattern);
+    }
+    void storedTodayOfThisDesktop()
+    {
+        if (qEnvironmentVariableIsEmpty("VORNICK_SHOW_STORED_TODAY"))
+            QSKIP("run by finishStoresAsciiUnderEveryDesktop under another desktop language");
+        QtPlatform platform;
+        std::printf("stored=%s pattern=%s\n", qPrintable(platform.TodayShortDate()), qPrintable(platform.ShortDateFormat()));
+    }
+
+    // Dates on screen and paper follow the language in use, also one fixed in
+    // the settings file on a desktop of another language (this run's is en_US).
+    void datesFollowTheLanguageInUse()
+    {
+        const QDate day(2026, 12, 8);
+        const QDateTime moment(day, QTime(17, 5, 9));
+        Language::Install(QStringLiteral("de"));
+        QCOMPARE(Language::ShortDate(day) + u'|' + Language::ShortDateTime(moment), QStringLiteral("08.12.26|08.12.26 17:05"));
+        Language::Install(QStringLiteral("ar"));
+        QCOMPARE(Language::ShortDate(day), QStringLiteral("\u0668\u200F/\u0661\u0662\u200F/\u0662\u0660\u0662\u0666"));
+        Language::Install(QStringLiteral("en"));
+        QCOMPARE(Language::ShortDate(day), QStringLiteral("12/8/26"));
     }
 
     // Waiting for a lost server: the event loop runs (a timer of no window
@@ -260,7 +314,9 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    qputenv("LC_ALL", "en_US.UTF-8");
+    // A copy run for finishStoresAsciiUnderEveryDesktop keeps the desktop it is given.
+    if (qEnvironmentVariableIsEmpty("VORNICK_SHOW_STORED_TODAY"))
+        qputenv("LC_ALL", "en_US.UTF-8");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);

@@ -160,17 +160,17 @@ void TestResultsOut::savedFromTheScreens()
     QVERIFY(env.fake.fileDialogs.value(0).endsWith(QStringLiteral("/Algebra results.csv")));
     QCOMPARE(ReadFile(path).left(3), QByteArray("\xEF\xBB\xBF"));
     const QList<QStringList> rows = ReadCsv(path);
-    QCOMPARE(rows[0].size(), 58);
-    QCOMPARE(Head(rows[0]), QStringLiteral("Student number|Student|Test number|Test|Grade|Date|Finished|Minutes given|Q1|Q1 choice|Q2|Q2 choice|"
-                                           "Q3|Q3 choice|Q4|Q4 choice|Q5|Q5 choice"));
+    QCOMPARE(rows[0].size(), 59);
+    QCOMPARE(Head(rows[0]), QStringLiteral("Student number|Student|Test number|Test|Grade|Date|Date (ISO)|Finished|Minutes given|Q1|Q1 choice|Q2|"
+                                           "Q2 choice|Q3|Q3 choice|Q4|Q4 choice|Q5"));
     QStringList students;
     for (const QStringList& row : rows.mid(1))
         students << row.value(1);
     QCOMPARE(students, (QStringList{"'\tTab", "'+1+1", "-2", "'=HYPERLINK(\"http://x\")", "'@SUM(A1)", "Line\nbreak",
                                     "Zoë Müller, \"Z\""}));
-    QCOMPARE(Head(rows[7]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Algebra|12|1.12.2026|yes||1|answer|0|false 2|0|false 1|0||0|")
+    QCOMPARE(Head(rows[7]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Algebra|12|1.12.2026||yes||1|answer|0|false 2|0|false 1|0||0")
                                 .arg(zoe).arg(algebra));
-    QCOMPARE(rows[7].mid(18).join(u','), QStringList(20, QStringLiteral("0,")).join(u','));  // slots 6 to 25 unanswered
+    QCOMPARE(rows[7].mid(19).join(u','), QStringList(20, QStringLiteral("0,")).join(u','));  // slots 6 to 25 unanswered
 
     // A test nobody has taken: said so, no file asked for.
     PickRow(admin.lstTests, admin.lstTests->count() - 1);
@@ -186,7 +186,7 @@ void TestResultsOut::savedFromTheScreens()
     QVERIFY(env.fake.fileDialogs.value(1).endsWith(QStringLiteral("/Zoë Müller, _Z_ results.csv")));
     const QList<QStringList> zoeRows = ReadCsv(files.filePath(QStringLiteral("zoe.csv")));
     QCOMPARE(zoeRows.size(), 3);
-    QCOMPARE(Head(zoeRows[2]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"|||no|45|0|false 1|0||0||0||0|")
+    QCOMPARE(Head(zoeRows[2]), QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"||||no|45|0|false 1|0||0||0||0")
                                .arg(zoe).arg(geometry));
     QCOMPARE(env.fake.unexpected, QStringList());
 
@@ -199,8 +199,8 @@ void TestResultsOut::savedFromTheScreens()
     const QString one = files.filePath(QStringLiteral("one.csv"));
     QCOMPARE(run({"results", "--student", "Zoë Müller, \"Z\"", "--test", "Geometry, \"plane\"", "--output", one}),
              QStringLiteral("0 Wrote 1 result to %1.\n").arg(one));
-    QCOMPARE(Head(ReadCsv(one).value(1)).section(u'|', 0, 6),
-             QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"|||no").arg(zoe).arg(geometry));
+    QCOMPARE(Head(ReadCsv(one).value(1)).section(u'|', 0, 7),
+             QStringLiteral("%1|Zoë Müller, \"Z\"|%2|Geometry, \"plane\"||||no").arg(zoe).arg(geometry));
     QCOMPARE(run({"results", "--student", QString::number(zoe), "--output", one}),
              QStringLiteral("0 Wrote 2 results to %1.\n").arg(one));
 
@@ -239,22 +239,26 @@ void TestResultsOut::streamedBytes()
     AddAttempt(env, 999, algebra, 0, {none, none, none, none, none});
     AddAttempt(env, bob, algebra, 12, {"1232X", none, none, none, none});
     AddAttempt(env, sum, algebra, 0, {none, none, none, none, none});
+    // Graded after the moment was kept (Bob's two), and a crafted moment past
+    // the year 9999, which is no moment at all.
+    env.Exec(QStringLiteral("UPDATE Results SET fldGradedAt = 1796742001 WHERE fldStudentNumber = ?"), {bob});
+    env.Exec(QStringLiteral("UPDATE Results SET fldGradedAt = 999999999999999 WHERE fldStudentNumber = ?"), {zoe});
 
-    QByteArray expected("\xEF\xBB\xBFStudent number,Student,Test number,Test,Grade,Date,Finished,Minutes given");
+    QByteArray expected("\xEF\xBB\xBFStudent number,Student,Test number,Test,Grade,Date,Date (ISO),Finished,Minutes given");
     for (int slot = 1; slot <= 25; ++slot)
         expected += QStringLiteral(",Q%1,Q%1 choice").arg(slot).toUtf8();
     const QByteArray unanswered = ",0,";
     const auto row = [&](qint64 student, const char* name, qint64 test, const char* rest, const QByteArray& answers) {
         expected += "\r\n" + QByteArray::number(student) + ',' + name + ',' + QByteArray::number(test) + ',' + rest + answers;
     };
-    row(999, "", algebra, "Algebra,0,1.12.2026,yes,", unanswered.repeated(25));
-    row(sum, "\"'=Sum, \"\"x\"\"\"", algebra, "Algebra,0,1.12.2026,yes,", unanswered.repeated(25));
-    row(bob, "Bob", algebra, "Algebra,12,1.12.2026,yes,", ",0,false 1" + unanswered.repeated(24));
-    row(zoe, "Zoë", algebra, "Algebra,8,1.12.2026,yes,",
+    row(999, "", algebra, "Algebra,0,1.12.2026,,yes,", unanswered.repeated(25));
+    row(sum, "\"'=Sum, \"\"x\"\"\"", algebra, "Algebra,0,1.12.2026,,yes,", unanswered.repeated(25));
+    row(bob, "Bob", algebra, "Algebra,12,1.12.2026,2026-12-08T15:00:01Z,yes,", ",0,false 1" + unanswered.repeated(24));
+    row(zoe, "Zoë", algebra, "Algebra,8,1.12.2026,,yes,",
         ",1,answer,0,false 2,0,false 1,0,,0," + unanswered.repeated(20));
-    row(anna, "anna", algebra, "Algebra,,,no,45", ",0,false 1" + unanswered.repeated(24));
-    row(emile, "Émile", algebra, "Algebra,4,1.12.2026,yes,", ",1,answer" + unanswered.repeated(24));
-    row(bob, "Bob", geometry, "Geometry,100,1.12.2026,yes,", QByteArray(",1,answer").repeated(25));
+    row(anna, "anna", algebra, "Algebra,,,,no,45", ",0,false 1" + unanswered.repeated(24));
+    row(emile, "Émile", algebra, "Algebra,4,1.12.2026,,yes,", ",1,answer" + unanswered.repeated(24));
+    row(bob, "Bob", geometry, "Geometry,100,1.12.2026,2026-12-08T15:00:01Z,yes,", QByteArray(",1,answer").repeated(25));
     expected += "\r\n";
 
     QTemporaryDir files;
@@ -376,7 +380,9 @@ void TestResultsOut::handWorkedClass()
     // Printed: the summary and every slot's line, then the reasons.
     Click(window.cmdPrint);
     const QStringList printed = env.fake.printed.back().PlainLines();
-    QCOMPARE(printed.value(0), QStringLiteral("Statistics: Quiz").leftJustified(99) + env.fake.today);
+    // Paper's date is the desktop's own form of the day, in English as here.
+    QCOMPARE(printed.value(0), QStringLiteral("Statistics: Quiz").leftJustified(99)
+                                   + QLocale::system().toString(QDate(2026, 12, 6), QLocale::ShortFormat));
     QVERIFY2(printed.contains(QStringLiteral("   2      0.50     -0.93  |      3      2      1      0  |    0    2    0    0  |    2    0    0    0  "
                                                     "negative discrimination")),
              qPrintable(printed.join(u'\n')));

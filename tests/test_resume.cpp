@@ -128,9 +128,9 @@ QByteArray SchemaBeforeDeadlines()
     QByteArray text = ReadFile(QStringLiteral(SCHEMA_FILE));
     const qsizetype rule = text.indexOf("CREATE TRIGGER OneAttemptPerStudentAndTest");
     const qsizetype ruleEnd = text.indexOf("END;", rule);
-    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER") || !text.contains("PRAGMA user_version = 3;"))
+    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER,\n  fldGradedAt INTEGER") || !text.contains("PRAGMA user_version = 4;"))
         return {};
-    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER", "").replace("PRAGMA user_version = 3;", "");
+    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER,\n  fldGradedAt INTEGER", "").replace("PRAGMA user_version = 4;", "");
 }
 
 QStringList RowsOf(Connection& connection, const QString& sql)
@@ -285,7 +285,7 @@ private slots:
         }
         RunProgram();
         QVERIFY2(env.fake.shown.empty() && !env.fake.ended, env.fake.shown.empty() ? "" : qPrintable(env.fake.shown[0].text));
-        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("6") : QStringLiteral("3"));
+        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("7") : QStringLiteral("4"));
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldExtraTime FROM Passwords")), QStringList{"0"});
         QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Administrator")).toInt(), 0);
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDeadline FROM Results "
@@ -324,7 +324,7 @@ private slots:
         env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 3") : QStringLiteral("PRAGMA user_version = 1"));
         RunProgram();
         QVERIFY(env.fake.shown.empty() && !env.fake.ended);
-        QCOMPARE(VersionOf(env), server ? QStringLiteral("6") : QStringLiteral("3"));
+        QCOMPARE(VersionOf(env), server ? QStringLiteral("7") : QStringLiteral("4"));
         QCOMPARE(env.Rows(QStringLiteral("SELECT p.fldStudentName, p.fldExtraTime, r.fldGrade, r.fldMinutesGiven FROM Passwords p "
                                          "JOIN Results r ON r.fldStudentNumber = p.fldStudentNumber")),
                  QStringList{"Ann|0|4|NULL"});
@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(env.fake.shown[0].text,
                  QStringLiteral("The database has schema version 7, which this copy of VornickTest does not know (it knows "
                                 "versions up to %1). It was left untouched: use the VornickTest that last opened it, or a newer one.")
-                     .arg(server ? 6 : 3));
+                     .arg(server ? 7 : 4));
         QVERIFY(ReadFile(env.DatabasePath()) == before);
         QCOMPARE(VersionOf(env), QStringLiteral("7"));
 
@@ -389,7 +389,7 @@ private slots:
         const QString refused = FailureOf([&] { connection.OpenProgramDatabase(folder.path()); });
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QCOMPARE(RowsOf(connection, AnnsAttempt), QStringList{"Ann|pine|Rivers|20|Nile|1231C|4|01/12/2026"});
-        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"3"});
+        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"4"});
         QCOMPARE(RowsOf(connection, QStringLiteral("SELECT fldDeadline FROM Results")), QStringList{"NULL"});
         QCOMPARE(RowsOf(connection, QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, 1)")),
                  QStringList{"This student has already begun this test. Unable to fetch row"});
@@ -408,7 +408,8 @@ private slots:
         first.start(QCoreApplication::applicationDirPath() + QStringLiteral("/dbholder"),
                     {folder.filePath(QStringLiteral("Ostrel.mdb")), QStringLiteral("1500"),
                      QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline INTEGER"),
-                     QStringLiteral("PRAGMA user_version = 3")});
+                     QStringLiteral("ALTER TABLE Results ADD COLUMN fldGradedAt INTEGER"),
+                     QStringLiteral("PRAGMA user_version = 4")});
         QVERIFY(first.waitForStarted() && first.waitForReadyRead(30000));
         QCOMPARE(first.readLine(), QByteArray("locked\n"));
         Connection second(QStringLiteral("second"));
@@ -416,7 +417,7 @@ private slots:
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QVERIFY(first.waitForFinished(30000));
         QCOMPARE(first.exitCode(), 0);
-        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"3"});
+        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"4"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT fldGrade, fldDeadline FROM Results")), QStringList{"4|NULL"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'")), QStringList{"PicturesGoWithTheirTest"});
     }

@@ -228,7 +228,7 @@ private:
     // orphaned), and nothing unexpected happened on the screens.
     void ExpectDatabase()
     {
-        QStringList passwords, tests, results;
+        QStringList passwords, tests, results, gradedFor;
         for (const Student* student : {&ada_, &bo_}) {
             if (student->number)
                 passwords << QStringList{QString::number(student->number), student->name, student->password, QStringLiteral("0")}.join(u'|');
@@ -241,6 +241,7 @@ private:
                 << (student->finished ? env_.fake.today : QStringLiteral("NULL"))
                 << QString::number(tests_.value(fractions_).minutes);  // minutes given: no extra time
             results << row.join(u'|');
+            gradedFor << (student->finished ? QStringLiteral("graded") : QStringLiteral("running"));
         }
         for (auto it = tests_.cbegin(); it != tests_.cend(); ++it) {
             QStringList row{QString::number(it.key()), it->name, QString(), QString::number(it->minutes)};
@@ -251,10 +252,14 @@ private:
         }
         QCOMPARE(env_.Rows(QStringLiteral("SELECT * FROM Passwords ORDER BY fldStudentNumber")), passwords);
         QCOMPARE(env_.Rows(QStringLiteral("SELECT * FROM Tests ORDER BY fldTestNumber")), tests);
-        QStringList stored = env_.Rows(QStringLiteral("SELECT * FROM Results ORDER BY fldResultNumber"));
-        for (QString& row : stored)
-            row = row.section(u'|', 1, -2);  // without the row's own key and its deadline
+        QStringList stored = env_.Rows(QStringLiteral("SELECT * FROM Results ORDER BY fldResultNumber")), graded;
+        for (QString& row : stored) {
+            graded << (row.section(u'|', -1) == QStringLiteral("NULL") ? QStringLiteral("running") : QStringLiteral("graded"));
+            row = row.section(u'|', 1, -3);  // without the row's own key, its deadline and when it was graded
+        }
         QCOMPARE(stored, results);
+        // The moment graded kept with every grade, and only with one.
+        QCOMPARE(graded, gradedFor);
         QCOMPARE(env_.fake.unexpected, QStringList());
         QVERIFY(!env_.fake.ended && env_.fake.answers.empty() && env_.fake.modalUsers.empty());
     }

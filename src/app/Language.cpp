@@ -120,6 +120,23 @@ bool Install(const QString& code)
 
 QString Current() { return InUse(); }
 
+namespace {
+
+QLocale DatesLocale()
+{
+    const QLocale system = QLocale::system();
+    const QLocale::Language inUse = QLocale(InUse()).language();
+    if (system.language() == inUse || (inUse == QLocale::English && system.language() == QLocale::C))
+        return system;
+    return QLocale(InUse());
+}
+
+}
+
+QString ShortDate(QDate day) { return DatesLocale().toString(day, QLocale::ShortFormat); }
+
+QString ShortDateTime(const QDateTime& moment) { return DatesLocale().toString(moment, QLocale::ShortFormat); }
+
 QString GuideName(const QString& code)
 {
     return code == English ? QStringLiteral("HelpFile.hlp") : QStringLiteral("HelpFile_%1.hlp").arg(code);

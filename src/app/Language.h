@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,12 @@ bool Install(const QString& code);
 
 // The language Install put in place last ("en" before any).
 QString Current();
+
+// The dates and times of the screens and of paper, in the language in use:
+// the desktop's own form when the desktop speaks that language (English on a
+// desktop without one), else the language's usual form.
+QString ShortDate(QDate day);
+QString ShortDateTime(const QDateTime& moment);
 
 // The user guide's file in the program's folder for `code`: HelpFile.hlp
 // for English, HelpFile_CODE.hlp for a translation.

@@ -22,14 +22,29 @@ bool AskYesNo(const QString& text, const QString& title)
     return platform().MsgBox(text, MsgButtons::YesNo, title) == MsgAnswer::Yes;
 }
 
+namespace {
+
+// `text` with ASCII digits for every other script's and no direction marks.
+QString WithoutScriptDigitsAndMarks(const QString& text)
+{
+    QString plain;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Number_DecimalDigit)
+            plain += QChar(u'0' + c.digitValue());
+        else if (c.category() != QChar::Other_Format)
+            plain += c;
+    }
+    return plain;
+}
+
+}
+
 QString StoredShortDate(const QLocale& locale, QDate day)
 {
-    QString stored;
-    for (const QChar c : locale.toString(day, QLocale::ShortFormat)) {
-        if (c.category() == QChar::Number_DecimalDigit)
-            stored += QChar(u'0' + c.digitValue());
-        else if (c.category() != QChar::Other_Format)  // the direction marks
-            stored += c;
-    }
-    return stored;
+    return WithoutScriptDigitsAndMarks(locale.toString(day, QLocale::ShortFormat));
+}
+
+QString StoredShortDatePattern(const QLocale& locale)
+{
+    return WithoutScriptDigitsAndMarks(locale.dateFormat(QLocale::ShortFormat));
 }

@@ -54,8 +54,10 @@ public:
     // Shows `form` modally and returns once it is hidden or unloaded.
     virtual void RunModal(QWidget& form) = 0;
 
-    // Today's date in the system's short date form.
+    // Today's date in the system's short date form, as stored.
     virtual QString TodayShortDate() = 0;
+    // Today's date, for what the screens and paper show.
+    virtual QDate Today() = 0;
     // That form as a pattern ("dd/MM/yyyy"), for a lab server that writes
     // its own date the way this computer would.
     virtual QString ShortDateFormat() = 0;
@@ -97,3 +99,6 @@ bool AskYesNo(const QString& text, const QString& title);
 // spreadsheet read one form ("٨‏/١٢‏/٢٠٢٦" of an Arabic desktop is stored
 // 8/12/2026).
 QString StoredShortDate(const QLocale& locale, QDate day);
+// The pattern of that form ("d/M/yyyy" of an Arabic desktop), for a lab
+// server to write the same.
+QString StoredShortDatePattern(const QLocale& locale);

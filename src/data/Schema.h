@@ -23,10 +23,11 @@ namespace Schema {
 // orders come from a source no session can seed. File version 2 and server
 // version 5 keep each student's extra time and each attempt's minutes given.
 // File version 3 and server version 6 add the Pictures table, a question's
-// picture beside its slot. resources/schema.sql ends by setting the file's
-// version, which must equal FileVersion.
-constexpr int FileVersion = 3;
-constexpr int ServerVersion = 6;
+// picture beside its slot. File version 4 and server version 7 keep the
+// moment each attempt was graded. resources/schema.sql ends by setting the
+// file's version, which must equal FileVersion.
+constexpr int FileVersion = 4;
+constexpr int ServerVersion = 7;
 
 QString Text();
 QString PostgreSqlText();

@@ -86,7 +86,8 @@ SqlText UnfinishedAttempts()
 SqlText ResultsInFileOrder(DbEngine engine, std::optional<qint64> test, std::optional<qint64> student)
 {
     QStringList columns{QStringLiteral("r.fldStudentNumber"), QStringLiteral("r.fldTestNumber"),
-                        QStringLiteral("r.fldGrade"), QStringLiteral("r.fldDate"), QStringLiteral("r.fldMinutesGiven")};
+                        QStringLiteral("r.fldGrade"), QStringLiteral("r.fldDate"), QStringLiteral("r.fldMinutesGiven"),
+                        QStringLiteral("r.fldGradedAt")};
     for (int slot = 1; slot <= 25; ++slot)
         columns << QStringLiteral("r.fldQ%1").arg(slot);
     columns << QStringLiteral("p.fldStudentName") << QStringLiteral("t.fldTestName");

@@ -189,12 +189,11 @@ void QtPlatform::RunModal(QWidget& form)
     }
 }
 
-QString QtPlatform::TodayShortDate()
-{
-    return StoredShortDate(QLocale::system(), QDate::currentDate());
-}
+QString QtPlatform::TodayShortDate() { return StoredShortDate(QLocale::system(), Today()); }
 
-QString QtPlatform::ShortDateFormat() { return QLocale::system().dateFormat(QLocale::ShortFormat); }
+QDate QtPlatform::Today() { return QDate::currentDate(); }
+
+QString QtPlatform::ShortDateFormat() { return StoredShortDatePattern(QLocale::system()); }
 
 void QtPlatform::Randomize()
 {

@@ -27,6 +27,7 @@ public:
                           const QString& suggested) override;
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override;
+    QDate Today() override;
     QString ShortDateFormat() override;
     void Randomize() override;
     float Rnd() override;

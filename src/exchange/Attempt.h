@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // One attempt at a test as plain values: who, which test, the grade and date
@@ -43,6 +44,7 @@ struct StoredAttempt {
     QByteArrayView date;
     bool finished = false;
     QByteArrayView minutesGiven;
+    std::optional<qint64> gradedAt;  // seconds since 1970-01-01 UTC; none when not kept
     std::array<QByteArrayView, AttemptSlots> records;
 };
 

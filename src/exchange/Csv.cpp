@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -80,10 +82,30 @@ void AppendLine(QByteArray& out, const QStringList& row)
     out += "\r\n";
 }
 
+// The moment in UTC as ISO 8601 ("2026-12-08T15:20:01Z"): the same text from
+// every computer whatever its zone or language, and one a spreadsheet reads.
+// A stored value outside the years 0000 to 9999 is no moment and is left out.
+void AppendIsoMoment(QByteArray& out, qint64 seconds)
+{
+    using namespace std::chrono;
+    constexpr qint64 FirstSecond = -62167219200, LastSecond = 253402300799;
+    if (seconds < FirstSecond || seconds > LastSecond)
+        return;
+    const sys_seconds moment{seconds * 1s};
+    const sys_days day = floor<days>(moment);
+    const year_month_day date{day};
+    const hh_mm_ss time{moment - day};
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", int(date.year()),
+                                     unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
+                                     int(time.minutes().count()), int(time.seconds().count()));
+    out.append(text, length);
+}
+
 QStringList ResultsHeader()
 {
     QStringList header{QStringLiteral("Student number"), QStringLiteral("Student"), QStringLiteral("Test number"),
-                       QStringLiteral("Test"), QStringLiteral("Grade"), QStringLiteral("Date"),
+                       QStringLiteral("Test"), QStringLiteral("Grade"), QStringLiteral("Date"), QStringLiteral("Date (ISO)"),
                        QStringLiteral("Finished"), QStringLiteral("Minutes given")};
     for (int slot = 1; slot <= AttemptSlots; ++slot)
         header << QStringLiteral("Q%1").arg(slot) << QStringLiteral("Q%1 choice").arg(slot);
@@ -136,6 +158,9 @@ void Csv::AppendResultsLine(QByteArray& out, const StoredAttempt& attempt)
         AppendField(out, field);
         out += ',';
     }
+    if (attempt.gradedAt)
+        AppendIsoMoment(out, *attempt.gradedAt);
+    out += ',';
     out += attempt.finished ? "yes," : "no,";
     AppendField(out, attempt.minutesGiven);
     for (const QByteArrayView record : attempt.records) {

@@ -1,5 +1,6 @@
 #include "ReportPrinter.h"
 
+#include "MirroredRuns.h"
 #include "PageModel.h"
 
 #include <QDateTime>
@@ -13,7 +14,6 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
@@ -111,9 +111,8 @@ private:
             DrawRun(piece.column - 1, piece.text);
             return;
         }
-        static const QRegularExpression words(QStringLiteral("\\S+(?: \\S+)*"));
-        for (const QRegularExpressionMatch& run : words.globalMatch(piece.text))
-            DrawRun(piece.column - 1 + static_cast<int>(run.capturedStart()), run.captured());
+        for (const WordRun& run : WordRuns(piece.text))
+            DrawRun(piece.column - 1 + run.cell, run.text);
     }
 
     void DrawRun(int cell, const QString& text)
@@ -125,9 +124,8 @@ private:
             const qsizetype count = std::min<qsizetype>(cellsPerLine_ - cellInRow, text.size() - done);
             const double top = (row_ + wrappedRow) * lineHeight_;
             if (rightToLeft_)
-                painter_.drawText(QRectF(0, top, device_.width() - cellInRow * cell_, lineHeight_),
-                                  Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextDontClip,
-                                  text.mid(done, count));
+                DrawAtRightInOwnDirection(painter_, QRectF(0, top, device_.width() - cellInRow * cell_, lineHeight_),
+                                          Qt::AlignTop, text.mid(done, count));
             else
                 painter_.drawText(QPointF(cellInRow * cell_, top + ascent_), text.mid(done, count));
             done += count;

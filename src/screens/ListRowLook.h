@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QListWidget>
 #include <QStyledItemDelegate>
 
@@ -13,6 +14,42 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+// The look of rows laid out in columns with blanks in a fixed-pitch font (the
+// results lists): right to left, each run of words stands at its own mirrored
+// column in its own direction, so every row's columns line up under the
+// heading whatever the script of its title.
+class ColumnRowLook : public ListRowLook {
+public:
+    using ListRowLook::ListRowLook;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
+// Cells whose texts come from the database (names, titles, questions): each
+// laid out in its own direction, so a Latin question on a right-to-left
+// screen keeps its question mark at its end, and set on the screen's own
+// side of its cell.
+class OwnDirectionLook : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
+// The heading over such a list, its words drawn at the same mirrored columns
+// right to left. Its text stays the plain padded row a screen reader reads.
+class ColumnHeading : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A list of rows to pick from. With no row selected it has no current row

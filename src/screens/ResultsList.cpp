@@ -3,6 +3,7 @@
 #include "Form.h"
 #include "ListRowLook.h"
 #include "rules/ListRows.h"
+#include "app/Language.h"
 #include "app/Platform.h"
 #include "report/ResultsReport.h"
 
@@ -33,7 +34,7 @@ void PrintResultsList(QWidget& screen, QLabel& lblPrinting, const QListWidget& l
     for (int i = 0; i < list.count(); ++i)
         rows << list.item(i)->text();
     PrintWithNotice(lblPrinting,
-                    BuildResultsReport(screen.windowTitle(), platform().TodayShortDate(), rows, emphasizedHeading));
+                    BuildResultsReport(screen.windowTitle(), Language::ShortDate(platform().Today()), rows, emphasizedHeading));
 }
 
 void PrintWithNotice(QLabel& lblPrinting, const PageModel& page)
@@ -71,17 +72,23 @@ void SetResultsHeading(QLabel& heading, const QListWidget& list)
     // (the style's focus-frame margin plus one pixel, as item views draw it).
     const int itemMargin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
     heading.setIndent(0);
-    heading.setContentsMargins(list.frameWidth() + itemMargin, 0, 0, 0);
+    // On the side a row's text starts: the left, or the right in a language
+    // written right to left.
+    const int margin = list.frameWidth() + itemMargin;
+    if (heading.isRightToLeft())
+        heading.setContentsMargins(0, 0, margin, 0);
+    else
+        heading.setContentsMargins(margin, 0, 0, 0);
 }
 
 ResultsListControls BuildResultsList(QWidget& screen)
 {
     ResultsListControls controls;
-    controls.Label1 = new QLabel(&screen);
+    controls.Label1 = new ColumnHeading(&screen);
     controls.Label1->setObjectName(QStringLiteral("Label1"));
     controls.lstResults = new PickList(&screen);
     controls.lstResults->setObjectName(QStringLiteral("lstResults"));
-    controls.lstResults->setItemDelegate(new ListRowLook(controls.lstResults));
+    controls.lstResults->setItemDelegate(new ColumnRowLook(controls.lstResults));
     UseListFont(*controls.lstResults);
     SetResultsHeading(*controls.Label1, *controls.lstResults);
     controls.Label1->setBuddy(controls.lstResults);

@@ -37,6 +37,9 @@ void MakeDataLabel(QLabel& label, const QString& objectName)
     // Texts come from the database: never read as markup.
     label.setTextFormat(Qt::PlainText);
     label.setWordWrap(true);
+    // Beside its button in either direction of the screen, whatever the
+    // direction of the text itself (an English answer on an Arabic screen).
+    label.setAlignment((label.isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter);
     QFont font = label.font();
     font.setPointSize(TextPointSize);
     label.setFont(font);

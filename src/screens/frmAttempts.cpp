@@ -1,8 +1,10 @@
 #include "frmAttempts.h"
 
 #include "AttemptHold.h"
+#include "ListRowLook.h"
 #include "Screens.h"
 #include "frmAdmin.h"
+#include "app/Language.h"
 #include "work/AdminWork.h"
 
 #include <QDateTime>
@@ -20,7 +22,7 @@ QString BeganText(const std::optional<qint64>& began)
 {
     if (!began)
         return {};
-    return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(*began), QLocale::ShortFormat);
+    return Language::ShortDateTime(QDateTime::fromSecsSinceEpoch(*began));
 }
 
 }
@@ -33,6 +35,7 @@ frmAttempts::frmAttempts() : Form(QStringLiteral("frmAttempts"))
     lstAttempts->setRootIsDecorated(false);
     lstAttempts->setUniformRowHeights(true);
     lstAttempts->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstAttempts->setItemDelegate(new OwnDirectionLook(lstAttempts));
     lstAttempts->setHeaderLabels({tr("Student"), tr("Test"), tr("Began"), tr("Answered"), tr("Time left")});
     lstAttempts->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     cmdMoreTime = NamedButton(tr("Give &More Time\u2026"), QStringLiteral("cmdMoreTime"), this);

@@ -6,6 +6,7 @@
 #include "ResultsList.h"
 #include "Screens.h"
 #include "analysis/AnalysisText.h"
+#include "app/Language.h"
 #include "app/Platform.h"
 #include "rules/TestRules.h"
 #include "work/AdminWork.h"
@@ -141,6 +142,7 @@ frmStatistics::frmStatistics() : Form(QStringLiteral("frmStatistics"))
     grdSlots->setSelectionMode(QAbstractItemView::SingleSelection);
     grdSlots->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdSlots->verticalHeader()->setVisible(false);
+    grdSlots->setItemDelegateForColumn(1, new OwnDirectionLook(grdSlots));
     Label1->setBuddy(grdSlots);
 
     Label2 = new QLabel(tr("&Flags:"), this);
@@ -148,6 +150,10 @@ frmStatistics::frmStatistics() : Form(QStringLiteral("frmStatistics"))
     lstFlags = new PickList(this);
     lstFlags->setObjectName(QStringLiteral("lstFlags"));
     lstFlags->setItemDelegate(new ListRowLook(lstFlags));
+    // A flag names a question in a sentence of its own: wrapped to the list's
+    // width rather than cut at its edge.
+    lstFlags->setWordWrap(true);
+    lstFlags->setResizeMode(QListView::Adjust);
     lstFlags->setAccessibleName(tr("Flags"));
     Label2->setBuddy(lstFlags);
 
@@ -290,7 +296,7 @@ void frmStatistics::cmdEdit_Click()
 void frmStatistics::cmdPrint_Click()
 {
     PrintWithNotice(*lblPrinting,
-                    BuildAnalysisReport(windowTitle(), platform().TodayShortDate(), AnalysisText::Report(figures_)));
+                    BuildAnalysisReport(windowTitle(), Language::ShortDate(platform().Today()), AnalysisText::Report(figures_)));
 }
 
 void frmStatistics::cmdSave_Click()

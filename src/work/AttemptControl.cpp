@@ -175,13 +175,14 @@ Refusal AttemptControl::GiveMoreTime(Connection& connection, qint64 student, qin
 // meanwhile makes the attempt be read and graded again.
 Refusal AttemptControl::FinishNow(Connection& connection, qint64 student, qint64 test, const QString& date)
 {
-    return ChangeRunning(connection, student, test, [&date](Recordset& results) {
+    return ChangeRunning(connection, student, test, [&](Recordset& results) {
         for (int slot = 1; slot <= AnswerRecords::Slots; ++slot) {
             const QString field = AnswerRecords::SlotField(slot);
             results.SetField(field, results.Field(field));
         }
         results.SetField(Grade, CountRightAnswers(results) * 4);
         results.SetField(QStringLiteral("fldDate"), date);
+        results.SetField(QStringLiteral("fldGradedAt"), connection.ClockSeconds());
     });
 }
 

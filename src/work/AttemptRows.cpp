@@ -7,7 +7,7 @@
 namespace {
 
 // The columns of Sql::ResultsInFileOrder, by position.
-enum Column { StudentNumber, TestNumber, Grade, Date, MinutesGiven, FirstRecord,
+enum Column { StudentNumber, TestNumber, Grade, Date, MinutesGiven, GradedAt, FirstRecord,
               StudentName = FirstRecord + AttemptSlots, TestName };
 
 StoredAttempt AttemptAt(const Cursor& row)
@@ -21,6 +21,8 @@ StoredAttempt AttemptAt(const Cursor& row)
     attempt.grade = row.Utf8(Grade);
     attempt.date = row.Utf8(Date);
     attempt.minutesGiven = row.Utf8(MinutesGiven);
+    if (!row.IsNull(GradedAt))
+        attempt.gradedAt = row.Number(GradedAt);
     for (int slot = 0; slot < AttemptSlots; ++slot)
         attempt.records[static_cast<std::size_t>(slot)] = row.Utf8(FirstRecord + slot);
     return attempt;

@@ -264,6 +264,7 @@ void Embedded::Finish()
 {
     results_.SetField(QStringLiteral("fldGrade"), CountRightAnswers() * 4);
     results_.SetField(QStringLiteral("fldDate"), platform().TodayShortDate());
+    results_.SetField(QStringLiteral("fldGradedAt"), connection_.ClockSeconds());
     results_.Update();
 }
 

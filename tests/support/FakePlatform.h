@@ -26,6 +26,7 @@ public:
                                       int start) override;
     void RunModal(QWidget& form) override;
     QString TodayShortDate() override { return today; }
+    QDate Today() override { return day; }
     QString ShortDateFormat() override { return QStringLiteral("dd/MM/yyyy"); }
     void Randomize() override { ++randomizeCount; }
     float Rnd() override { return draws[nextDraw++ % draws.size()]; }
@@ -63,6 +64,7 @@ public:
     int randomizeCount = 0;
 
     QString today = QStringLiteral("06/12/2026");
+    QDate day{2026, 12, 6};
     QString programFolder;
     bool ended = false;
     int exitCode = -1;
