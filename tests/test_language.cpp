@@ -203,7 +203,8 @@ private slots:
         QCOMPARE(QCoreApplication::translate("frmQuestionsIntro", "You will be given %n minutes to complete this test.",
                                              nullptr, 1),
                  QStringLiteral("Sie haben 1 Minute Zeit, um diesen Test zu bearbeiten."));
-        QCOMPARE(Csv::ResultsCount(3), QStringLiteral("3 Ergebnisse"));
+        QCOMPARE(QCoreApplication::translate("ResultsFiles", "%n results written to %1.", nullptr, 3).arg("a.csv"),
+                 QStringLiteral("3 Ergebnisse in a.csv geschrieben."));
         const QString row = ResultsRow::NotTaken(QStringLiteral("Erdkunde"));
         QCOMPARE(row, QStringLiteral("Erdkunde") + QString(33, u' ') + QStringLiteral("Nicht abgelegt"));
         QVERIFY(ResultsRow::ShowsNotAtScore(row) && ResultsRow::EndsNotTaken(row)
@@ -213,7 +214,7 @@ private slots:
         QCOMPARE(ItemAnalysis::Shown(0.894), QStringLiteral("0.89"));
         QCOMPARE(ItemAnalysis::Shown(std::nullopt), QStringLiteral("not defined"));
         QCOMPARE(AnalysisText::TableHeader().mid(0, 5), QStringList({"Slot", "Question", "Facility", "Discrimination", "Answer"}));
-        QCOMPARE(AnalysisText::ColumnHeadings().mid(0, 5), QStringList({"Nr.", "Frage", "Quote", "Trennschärfe", "Lösung"}));
+        QCOMPARE(AnalysisText::ColumnHeadings().mid(0, 5), QStringList({"Nr.", "Frage", "Lösungsquote", "Trennschärfe", "Lösung"}));
 
         // Everyone right but one, who chose nothing: too easy, said in German
         // with "0,96" and kept in English with "0.96".
@@ -241,9 +242,14 @@ private slots:
         QCOMPARE(entry.Label1[0]->text(), QStringLiteral("معرّف الطالب:"));
         QVERIFY(entry.Label1[0]->geometry().left() > entry.txtName->geometry().right());
         QVERIFY(entry.cmdOK->geometry().left() > entry.cmdExit->geometry().right());
-        QCOMPARE(QCoreApplication::translate("frmStatistics", "The statistics of %n questions", nullptr, 2),
-                 QStringLiteral("إحصاءات سؤالين"));
-        QCOMPARE(Csv::ResultsCount(11), QStringLiteral("11 نتيجة"));
+        QCOMPARE(QCoreApplication::translate("frmStatistics", "The statistics of %n questions written to %1.", nullptr, 2)
+                     .arg("a.csv"),
+                 QStringLiteral("كُتبت في a.csv إحصاءات سؤالين."));
+        // Counts in the language's own digits, as its other numbers are.
+        QCOMPARE(QCoreApplication::translate("ResultsFiles", "%n results written to %1.", nullptr, 11).arg("a.csv"),
+                 QStringLiteral("كُتبت ١١ نتيجة في a.csv."));
+        QCOMPARE(QCoreApplication::translate("ResultsFiles", "%n results written to %1.", nullptr, 0).arg("a.csv"),
+                 QStringLiteral("لم تُكتب أي نتيجة في a.csv."));
         // "Results of: World 2": the Arabic words first, at the right; the Latin title to their left, in its own order.
         const QString title = QCoreApplication::translate("frmAnswers", "Results of: %1").arg("World 2");
         QCOMPARE(title, QStringLiteral("نتائج: World 2"));
@@ -302,6 +308,49 @@ private slots:
         QVERIFY2(inkRight < button && button - inkRight < 40, qPrintable(QStringLiteral("%1 %2").arg(inkRight).arg(button)));
     }
 
+    // The printed table measures its translated headings: every heading
+    // stands apart from the one before it and each figure ends under the end
+    // of its heading, in every language; "not defined" has a short form.
+    void printedTableHeadingsNeverRunTogether()
+    {
+        ItemAnalysis::TestFigures figures;
+        ItemAnalysis::SlotFigures slot;
+        slot.slot = 1;
+        slot.facility = 0.5;
+        slot.all = {1, 12, 3, 0};
+        slot.top = {0, 4, 0, 0};
+        slot.bottom = {1, 1, 2, 0};
+        figures.perSlot.push_back(slot);
+
+        QVERIFY(Language::Install(QStringLiteral("en")));
+        QCOMPARE(AnalysisText::ReportTable(figures),
+                 QStringList({"Slot  Facility  Discrim.  | Answer False1 False2   None  |  T:A T:F1 T:F2  T:-  |  B:A B:F1 B:F2  B:-  Flags",
+                              "   1      0.50       n/a  |     12      3      0      1  |    4    0    0    0  |    1    2    0    1  "}));
+        QVERIFY(Language::Install(QStringLiteral("de")));
+        QCOMPARE(AnalysisText::ReportTable(figures),
+                 QStringList({QStringLiteral(" Nr. Lösungsquote Trennsch.  | Lösung Falsch 1 Falsch 2  Keine  |  T:A T:F1 T:F2  T:-  |  B:A B:F1 B:F2  B:-  Hinweise"),
+                              "   1         0,50     n. d.  |     12        3        0      1  |    4    0    0    0  |    1    2    0    1  "}));
+
+        for (const QString& code : Language::Shipped()) {
+            QVERIFY(Language::Install(code));
+            const QStringList table = AnalysisText::ReportTable(figures);
+            const QStringList headings = AnalysisText::ColumnHeadings();
+            qsizetype from = 0;
+            // Slot, Facility, Discrim. (its own short heading), the four choices.
+            QStringList shown{headings[0], headings[2],
+                              QCoreApplication::translate("AnalysisText", "Discrim."),
+                              QCoreApplication::translate("AnalysisText", "Answer"),
+                              QCoreApplication::translate("AnalysisText", "False1"),
+                              QCoreApplication::translate("AnalysisText", "False2"), headings[7]};
+            for (const QString& heading : shown) {
+                const qsizetype at = table[0].indexOf(heading, from);
+                QVERIFY2(at >= 0 && (at == 0 || table[0][at - 1] == u' '), qPrintable(code + ": " + table[0]));
+                from = at + heading.size();
+                QVERIFY2(table[1][from - 1] != u' ' && table[1][from] == u' ', qPrintable(code + ": " + table[1]));
+            }
+        }
+    }
+
     // English, chosen or left alone, is the program as it always was.
     void englishIsAsBefore()
     {
@@ -313,6 +362,14 @@ private slots:
                                              nullptr, 1),
                  QStringLiteral("You will be given 1 minutes to complete this test."));
         QCOMPARE(ResultsRow::NotTaken(QStringLiteral("Erdkunde")), QStringLiteral("Erdkunde") + QString(33, u' ') + "Not Taken");
+        // Counts the program words itself take the singular.
+        const char* groups = "Top and bottom groups: %Ln attempts each (27%)";
+        QCOMPARE(QCoreApplication::translate("AnalysisText", groups, nullptr, 1),
+                 QStringLiteral("Top and bottom groups: 1 attempt each (27%)"));
+        QCOMPARE(QCoreApplication::translate("AnalysisText", groups, nullptr, 2),
+                 QStringLiteral("Top and bottom groups: 2 attempts each (27%)"));
+        QCOMPARE(QCoreApplication::translate("ResultsFiles", "%n results written to %1.", nullptr, 1).arg("a.csv"),
+                 QStringLiteral("1 result written to a.csv."));
         QCOMPARE(QLocale().toString(12345), QStringLiteral("12345"));
     }
 };

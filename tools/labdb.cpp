@@ -168,15 +168,16 @@ int main(int argc, char* argv[])
         }
         if (args.size() == 3 && args[0] == QLatin1String("copy")) {
             const LabDatabase::Copied copied = LabDatabase::CopyFrom(args[1], ServerSettings::Read(args[2]));
-            Print(QCoreApplication::translate("labdb", "copied %1 students, %2 tests, %3 results and %4 pictures")
-                      .arg(copied.students)
-                      .arg(copied.tests)
-                      .arg(copied.results)
-                      .arg(copied.pictures));
+            // Each count in its own plural form.
+            Print(QCoreApplication::translate("labdb", "copied %1, %2, %3 and %4")
+                      .arg(QCoreApplication::translate("labdb", "%n students", nullptr, int(copied.students)),
+                           QCoreApplication::translate("labdb", "%n tests", nullptr, int(copied.tests)),
+                           QCoreApplication::translate("labdb", "%n results", nullptr, int(copied.results)),
+                           QCoreApplication::translate("labdb", "%n pictures", nullptr, int(copied.pictures))));
             if (!copied.shortPasswords.empty())
                 Print(QCoreApplication::translate(
-                          "labdb", "these students' passwords are shorter than %1 characters; give them new ones:")
-                          .arg(LabDatabase::ShortestPassword));
+                          "labdb", "these students' passwords are shorter than %n characters; give them new ones:", nullptr,
+                          LabDatabase::ShortestPassword));
             for (const LabDatabase::Account& account : copied.shortPasswords)
                 Print(QStringLiteral("  %1 %2").arg(account.number).arg(account.name));
             return 0;

@@ -32,6 +32,7 @@
 #include <QRegularExpression>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <climits>
 #include <cstdio>
 #include <algorithm>
 #include <optional>
@@ -189,10 +190,10 @@ std::vector<DraftQuestion> QuestionsToStore(const QString& file, const ReadOutco
                 QCoreApplication::translate("vornick-admin", "--first takes a number from 1 to %1.").arg(TestDraft::Slots), true);
     } else {
         Require(!outcome.stoppedEarly,
-                QCoreApplication::translate("vornick-admin", "%1 holds more than %2 usable questions, more than a test takes: "
-                                                             "split the file, or take the first %2 with --first %2.")
-                    .arg(file)
-                    .arg(TestDraft::Slots));
+                QCoreApplication::translate("vornick-admin", "%1 holds more than %n usable questions, more than a test takes: "
+                                                             "split the file, or take the first %n with --first %n.",
+                                                  nullptr, TestDraft::Slots)
+                    .arg(file));
     }
     std::vector<DraftQuestion> questions = outcome.Questions();
     if (usable > first) {
@@ -230,9 +231,11 @@ void Import(const QString& file, const QCommandLineParser& parser, const Options
     const auto count = static_cast<int>(draft.questions.size());
     const QString stored = StoredTitle(draft);
     Print(count < TestDraft::Slots
-              ? QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 of %4 questions: unfinished, hidden from students until "
-                               "its questions are written.").arg(number).arg(stored).arg(count).arg(TestDraft::Slots)
-              : QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 questions.").arg(number).arg(stored).arg(count));
+              ? QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %3 of %n questions: unfinished, hidden from students until "
+                               "its questions are written.", nullptr, TestDraft::Slots).arg(number).arg(stored).arg(count)
+              : QCoreApplication::translate("vornick-admin", "Stored test %1 \"%2\" with %n questions.", nullptr, count)
+                    .arg(number)
+                    .arg(stored));
 }
 
 QString NoSuchTest(const QString& test)
@@ -305,9 +308,8 @@ void Export(const QString& test, const QCommandLineParser& parser, const Options
     const WriteOutcome written = QuestionFile::Write(*format, draft);
     if (parser.isSet(options.output)) {
         WriteFile(parser.value(options.output), written.text.toUtf8());
-        Print(QCoreApplication::translate("vornick-admin", "Wrote %1 questions of test %2 \"%3\" to %4.")
-                  .arg(QString::number(written.questions), QString::number(number), draft.title,
-                       parser.value(options.output)));
+        Print(QCoreApplication::translate("vornick-admin", "Wrote %n questions of test %1 \"%2\" to %3.", nullptr, int(written.questions))
+                  .arg(QString::number(number), draft.title, parser.value(options.output)));
     } else {
         std::fputs(written.text.toUtf8().constData(), stdout);
     }
@@ -357,8 +359,8 @@ void Results(const QCommandLineParser& parser, const Options& options)
     RequireWritten(file.open(QIODevice::WriteOnly), path, file);
     const std::optional<qint64> rows = admin.WriteResults(test, student, file, [](qint64) { return true; });
     RequireWritten(file.commit(), path, file);
-    Print(QCoreApplication::translate("vornick-admin", "Wrote %1 to %2.")
-              .arg(Csv::ResultsCount(static_cast<std::size_t>(rows.value_or(0))), path));
+    const int counted = static_cast<int>(std::min(rows.value_or(0), qint64(INT_MAX)));
+    Print(QCoreApplication::translate("vornick-admin", "Wrote %n results to %1.", nullptr, counted).arg(path));
 }
 
 void Analysis(const QString& test, const QCommandLineParser& parser, const Options& options)

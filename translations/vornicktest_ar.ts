@@ -27,10 +27,6 @@
         <translation>سطر &quot;ANSWER:&quot; لا يسبقه أي سؤال.</translation>
     </message>
     <message>
-        <source>The question has %1 options; the program needs exactly three: one right answer and two false ones.</source>
-        <translation>للسؤال %1 خيارات؛ يحتاج البرنامج إلى ثلاثة بالضبط: إجابة صحيحة وإجابتان خاطئتان.</translation>
-    </message>
-    <message>
         <source>&quot;ANSWER:&quot; must be followed by one option letter, such as ANSWER: B.</source>
         <translation>يجب أن يلي &quot;ANSWER:&quot; حرف خيار واحد، مثل ANSWER: B.</translation>
     </message>
@@ -42,9 +38,16 @@
         <source>The question has an empty option.</source>
         <translation>للسؤال خيار فارغ.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The question has a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>نص السؤال من %1 حرفًا؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</translation>
+        <translation>
+            <numerusform>نص السؤال من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص السؤال من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص السؤال من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص السؤال من %1 أحرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص السؤال من %1 حرفًا؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص السؤال من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a line break, which Aiken cannot hold; each is written as a blank.</source>
@@ -70,12 +73,23 @@
         <source>picture left out (Aiken carries no pictures).</source>
         <translation>حُذفت الصورة (لا يحمل Aiken صورًا).</translation>
     </message>
+    <message numerus="yes">
+        <source>The question has %n options; the program needs exactly three: one right answer and two false ones.</source>
+        <translation>
+            <numerusform>ليس للسؤال أي خيار؛ يحتاج البرنامج إلى ثلاثة بالضبط: إجابة صحيحة وإجابتان خاطئتان.</numerusform>
+            <numerusform>للسؤال خيار واحد؛ يحتاج البرنامج إلى ثلاثة بالضبط: إجابة صحيحة وإجابتان خاطئتان.</numerusform>
+            <numerusform>للسؤال خياران؛ يحتاج البرنامج إلى ثلاثة بالضبط: إجابة صحيحة وإجابتان خاطئتان.</numerusform>
+            <numerusform>للسؤال %Ln خيارات؛ يحتاج البرنامج إلى ثلاثة بالضبط: إجابة صحيحة وإجابتان خاطئتان.</numerusform>
+            <numerusform>للسؤال %Ln خيارًا؛ يحتاج البرنامج إلى ثلاثة بالضبط: إجابة صحيحة وإجابتان خاطئتان.</numerusform>
+            <numerusform>للسؤال %Ln خيار؛ يحتاج البرنامج إلى ثلاثة بالضبط: إجابة صحيحة وإجابتان خاطئتان.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AnalysisText</name>
     <message>
         <source>Warning: fewer than 5 finished attempts; these figures mean little.</source>
-        <translation>تنبيه: أقل من 5 محاولات مكتملة؛ هذه الأرقام قليلة الدلالة.</translation>
+        <translation>تنبيه: أقل من ٥ محاولات مكتملة؛ هذه الأرقام قليلة الدلالة.</translation>
     </message>
     <message>
         <source>possible wrong key</source>
@@ -107,6 +121,7 @@
     </message>
     <message>
         <source>Slot</source>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
         <translation>رقم</translation>
     </message>
     <message>
@@ -115,7 +130,7 @@
     </message>
     <message>
         <source>Facility</source>
-        <extracomment>A column of at most nine characters.</extracomment>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
         <translation>السهولة</translation>
     </message>
     <message>
@@ -124,52 +139,53 @@
     </message>
     <message>
         <source>Answer</source>
-        <extracomment>Four columns of at most six characters each.</extracomment>
-        <translation>الصحيحة</translation>
+        <extracomment>A column heading of the printed table, kept short (the right answer).</extracomment>
+        <translation>صحيحة</translation>
     </message>
     <message>
         <source>False 1</source>
-        <translation>خاطئة 1</translation>
+        <translation>خاطئة ١</translation>
     </message>
     <message>
         <source>False 2</source>
-        <translation>خاطئة 2</translation>
+        <translation>خاطئة ٢</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>بلا</translation>
+        <extracomment>A column heading of the printed table, kept short (no answer given).</extracomment>
+        <translation>بلا إجابة</translation>
     </message>
     <message>
         <source>Top answer</source>
-        <translation>عليا صحيحة</translation>
+        <translation>العليا: صحيحة</translation>
     </message>
     <message>
         <source>Top false 1</source>
-        <translation>عليا خاطئة 1</translation>
+        <translation>العليا: خاطئة ١</translation>
     </message>
     <message>
         <source>Top false 2</source>
-        <translation>عليا خاطئة 2</translation>
+        <translation>العليا: خاطئة ٢</translation>
     </message>
     <message>
         <source>Top none</source>
-        <translation>عليا بلا</translation>
+        <translation>العليا: بلا إجابة</translation>
     </message>
     <message>
         <source>Bottom answer</source>
-        <translation>دنيا صحيحة</translation>
+        <translation>الدنيا: صحيحة</translation>
     </message>
     <message>
         <source>Bottom false 1</source>
-        <translation>دنيا خاطئة 1</translation>
+        <translation>الدنيا: خاطئة ١</translation>
     </message>
     <message>
         <source>Bottom false 2</source>
-        <translation>دنيا خاطئة 2</translation>
+        <translation>الدنيا: خاطئة ٢</translation>
     </message>
     <message>
         <source>Bottom none</source>
-        <translation>دنيا بلا</translation>
+        <translation>الدنيا: بلا إجابة</translation>
     </message>
     <message>
         <source>Flags</source>
@@ -181,16 +197,18 @@
     </message>
     <message>
         <source>Discrim.</source>
-        <extracomment>Short for discrimination: a column of at most nine characters.</extracomment>
+        <extracomment>Short for discrimination: a column heading of the printed table.</extracomment>
         <translation>التمييز</translation>
     </message>
     <message>
         <source>False1</source>
-        <translation>خاطئة1</translation>
+        <extracomment>A column heading of the printed table, kept short (the first false answer).</extracomment>
+        <translation>خاطئة ١</translation>
     </message>
     <message>
         <source>False2</source>
-        <translation>خاطئة2</translation>
+        <extracomment>A column heading of the printed table, kept short (the second false answer).</extracomment>
+        <translation>خاطئة ٢</translation>
     </message>
     <message>
         <source>  Flags</source>
@@ -202,11 +220,7 @@
     </message>
     <message>
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
-        <translation>لا تُفحص مفاتيح الإجابة مع أقل من 20 محاولة مكتملة، لذلك لا يُعلَّم أي منها بأنه قد يكون خاطئًا.</translation>
-    </message>
-    <message>
-        <source>Top and bottom groups: 1 attempt each (27%)</source>
-        <translation>المجموعتان العليا والدنيا: محاولة واحدة لكل منهما (27%)</translation>
+        <translation>لا تُفحص مفاتيح الإجابة مع أقل من ٢٠ محاولة مكتملة، لذلك لا يُعلَّم أي منها بأنه قد يكون خاطئًا.</translation>
     </message>
     <message numerus="yes">
         <source>Top and bottom groups: %Ln attempts each (27%)</source>
@@ -218,6 +232,11 @@
             <numerusform>المجموعتان العليا والدنيا: %Ln محاولة لكل منهما (27%)</numerusform>
             <numerusform>المجموعتان العليا والدنيا: %Ln محاولة لكل منهما (27%)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <extracomment>Short for &quot;not defined&quot; in a printed column of figures (a few characters).</extracomment>
+        <translation>غ. م.</translation>
     </message>
 </context>
 <context>
@@ -345,24 +364,6 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
 </context>
 <context>
-    <name>Csv</name>
-    <message>
-        <source>1 result</source>
-        <translation>نتيجة واحدة</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n results</source>
-        <translation>
-            <numerusform>%n نتيجة</numerusform>
-            <numerusform>نتيجة واحدة</numerusform>
-            <numerusform>نتيجتان</numerusform>
-            <numerusform>%n نتائج</numerusform>
-            <numerusform>%n نتيجة</numerusform>
-            <numerusform>%n نتيجة</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Cursor</name>
     <message>
         <source>The database driver cannot hand over rows one at a time.</source>
@@ -413,9 +414,16 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>%1 is not a database of VornickTest; nothing was restored.</source>
         <translation>%1 ليس قاعدة بيانات لـ VornickTest؛ لم يُستعد شيء.</translation>
     </message>
-    <message>
-        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
-        <translation>تحتوي قاعدة البيانات %1 على %2 من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</translation>
+    <message numerus="yes">
+        <source>The database %1 holds %n students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>
+            <numerusform>تحتوي قاعدة البيانات %1 على لا شيء من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</numerusform>
+            <numerusform>تحتوي قاعدة البيانات %1 على عنصر واحد من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</numerusform>
+            <numerusform>تحتوي قاعدة البيانات %1 على عنصرين من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</numerusform>
+            <numerusform>تحتوي قاعدة البيانات %1 على %Ln عناصر من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</numerusform>
+            <numerusform>تحتوي قاعدة البيانات %1 على %Ln عنصرًا من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</numerusform>
+            <numerusform>تحتوي قاعدة البيانات %1 على %Ln عنصر من الطلاب والاختبارات والنتائج؛ لم يُستعد شيء (أضف --replace للكتابة فوقها).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -442,7 +450,7 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
     <message>
         <source> (\} is a brace inside a text, not the end of the answers)</source>
-        <translation> (\} قوس داخل النص، وليست نهاية الإجابات)</translation>
+        <translation> (\} قوس داخل النص، وليس نهاية الإجابات)</translation>
     </message>
     <message>
         <source>The answers opened with &quot;{&quot; here are never closed with &quot;}&quot;%1.</source>
@@ -496,9 +504,16 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>an empty answer.</source>
         <translation>إجابة فارغة.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>نص من %1 حرفًا؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</translation>
+        <translation>
+            <numerusform>نص من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص من %1 أحرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص من %1 حرفًا؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+            <numerusform>نص من %1 حرف؛ ولا يتجاوز السؤال أو الإجابة %2 حرفًا.</numerusform>
+        </translation>
     </message>
     <message>
         <source>feedback left out.</source>
@@ -510,15 +525,22 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
     <message>
         <source>picture left out; its alt text stays in brackets.</source>
-        <translation>حُذفت صورة؛ يبقى نصها البديل بين قوسين.</translation>
+        <translation>حُذفت صورة؛ يبقى نصها البديل بين معقوفين.</translation>
     </message>
     <message>
         <source>script or style left out.</source>
         <translation>حُذف نص برمجي أو نمط.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
-        <translation>نص HTML فيه %1 وسمًا؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</translation>
+        <translation>
+            <numerusform>نص HTML فيه %1 وسم؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</numerusform>
+            <numerusform>نص HTML فيه %1 وسم؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</numerusform>
+            <numerusform>نص HTML فيه %1 وسم؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</numerusform>
+            <numerusform>نص HTML فيه %1 أوسمة؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</numerusform>
+            <numerusform>نص HTML فيه %1 وسمًا؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</numerusform>
+            <numerusform>نص HTML فيه %1 وسم؛ يقرأ البرنامج %2 على الأكثر في النص الواحد.</numerusform>
+        </translation>
     </message>
     <message>
         <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
@@ -530,11 +552,7 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
     <message>
         <source>its picture is left out, its alt text in brackets: %1</source>
-        <translation>حُذفت صورته، ويبقى نصها البديل بين قوسين: %1</translation>
-    </message>
-    <message>
-        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
-        <translation>فيه %1 من الصور؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين قوسين.</translation>
+        <translation>حُذفت صورته، ويبقى نصها البديل بين معقوفين: %1</translation>
     </message>
     <message>
         <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
@@ -544,9 +562,27 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>مسافات في بداية سطر أو نهايته، أو عدة مسافات متتالية، في سؤال كُتب بصيغة HTML من أجل صورته؛ عند قراءة الملف مرة أخرى تصير كل مجموعة منها مسافة واحدة أو لا شيء.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
-        <translation>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</translation>
+        <translation>
+            <numerusform>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</numerusform>
+            <numerusform>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</numerusform>
+            <numerusform>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</numerusform>
+            <numerusform>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</numerusform>
+            <numerusform>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</numerusform>
+            <numerusform>سؤال يزيد على %1 حرف مع صورته؛ لا يقرأ البرنامج أكثر من ذلك.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>
+            <numerusform>لا صور فيه؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين معقوفين.</numerusform>
+            <numerusform>فيه صورة واحدة؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين معقوفين.</numerusform>
+            <numerusform>فيه صورتان؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين معقوفين.</numerusform>
+            <numerusform>فيه %Ln صور؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين معقوفين.</numerusform>
+            <numerusform>فيه %Ln صورة؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين معقوفين.</numerusform>
+            <numerusform>فيه %Ln صورة؛ لا يحتفظ السؤال إلا بصورة واحدة، هي أولى الصور المضمّنة في عنوان data:، ويبقى النص البديل للصور الأخرى بين معقوفين.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -565,11 +601,11 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
     <message>
         <source>Too easy: facility %1, above 0.9.</source>
-        <translation>سهل جدًا: معامل السهولة %1، أعلى من 0.9.</translation>
+        <translation>سهل جدًا: معامل السهولة %1، أعلى من ٠٫٩.</translation>
     </message>
     <message>
         <source>Too hard: facility %1, below 0.25 (under chance for three answers).</source>
-        <translation>صعب جدًا: معامل السهولة %1، أقل من 0.25 (دون التخمين العشوائي مع ثلاث إجابات).</translation>
+        <translation>صعب جدًا: معامل السهولة %1، أقل من ٠٫٢٥ (دون التخمين العشوائي مع ثلاث إجابات).</translation>
     </message>
     <message>
         <source>not defined</source>
@@ -631,29 +667,24 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>an empty text.</source>
         <translation>نص فارغ.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; at most %2 can be used.</source>
-        <translation>نص من %1 حرفًا؛ يمكن استخدام %2 على الأكثر.</translation>
-    </message>
-    <message>
-        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
-        <translation>نص HTML فيه أكثر من %1 وسم؛ يقرأ البرنامج هذا العدد على الأكثر في النص الواحد.</translation>
+        <translation>
+            <numerusform>نص من %1 حرف؛ يمكن استخدام %2 على الأكثر.</numerusform>
+            <numerusform>نص من %1 حرف؛ يمكن استخدام %2 على الأكثر.</numerusform>
+            <numerusform>نص من %1 حرف؛ يمكن استخدام %2 على الأكثر.</numerusform>
+            <numerusform>نص من %1 أحرف؛ يمكن استخدام %2 على الأكثر.</numerusform>
+            <numerusform>نص من %1 حرفًا؛ يمكن استخدام %2 على الأكثر.</numerusform>
+            <numerusform>نص من %1 حرف؛ يمكن استخدام %2 على الأكثر.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
         <translation>سؤال من النوع &quot;%1&quot;؛ لا يُستخدم إلا الاختيار من متعدد (multichoice).</translation>
     </message>
     <message>
-        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
-        <translation>%1 إجابات؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</translation>
-    </message>
-    <message>
         <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
         <translation>إجابات بنسب غير واحدة بـ100 واثنتين بـ0؛ يعدّ البرنامج الإجابة صحيحة أو خاطئة فقط.</translation>
-    </message>
-    <message>
-        <source>only the first of its %1 pictures is kept.</source>
-        <translation>لا يُحتفظ إلا بأولى صوره الـ%1.</translation>
     </message>
     <message>
         <source>its picture &quot;%1&quot; is not in the file; left out.</source>
@@ -674,6 +705,28 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
         <translation>في الملف أكثر من %1 وسم HTML؛ لا يقرأ البرنامج أكثر من ذلك في ملف واحد. قسّم الملف واستورد كل جزء.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>
+            <numerusform>لا إجابات؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</numerusform>
+            <numerusform>إجابة واحدة؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</numerusform>
+            <numerusform>إجابتان؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</numerusform>
+            <numerusform>%Ln إجابات؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</numerusform>
+            <numerusform>%Ln إجابة؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</numerusform>
+            <numerusform>%Ln إجابة؛ يحتاج البرنامج إلى ثلاث بالضبط: واحدة صحيحة (fraction 100) واثنتان خاطئتان (fraction 0).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only the first of its %n pictures is kept.</source>
+        <translation>
+            <numerusform>لا يُحتفظ إلا بأولى صوره.</numerusform>
+            <numerusform>لا يُحتفظ إلا بأولى صوره.</numerusform>
+            <numerusform>لا يُحتفظ إلا بأولى صورتيه.</numerusform>
+            <numerusform>لا يُحتفظ إلا بأولى صوره الـ%Ln.</numerusform>
+            <numerusform>لا يُحتفظ إلا بأولى صوره الـ%Ln.</numerusform>
+            <numerusform>لا يُحتفظ إلا بأولى صوره الـ%Ln.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -710,10 +763,6 @@ Ask the person who installed VornickTest to give this account access to the data
         <translation>تحتاج الصورة إلى وصف للطلاب الذين لا يستطيعون رؤيتها. اكتب وصفًا في المربع أسفل الصورة، أو أزل الصورة.</translation>
     </message>
     <message>
-        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
-        <translation>يجوز أن يضم وصف الصورة %1 حرفًا على الأكثر؛ وهذا الوصف يضم %2.</translation>
-    </message>
-    <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>نص base64 الخاص بالصورة تالف.</translation>
     </message>
@@ -725,9 +774,27 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>its picture has no alt text; write a description for it in the question editor.</source>
         <translation>ليس لصورته نص بديل؛ اكتب لها وصفًا في محرر الأسئلة.</translation>
     </message>
-    <message>
-        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
-        <translation>يضم النص البديل لصورته %1 حرفًا؛ تصير أول %2 حرفًا منها وصفًا لها.</translation>
+    <message numerus="yes">
+        <source>A picture&apos;s description may have at most %n characters; this one has %1.</source>
+        <translation>
+            <numerusform>لا يجوز أن يضم وصف الصورة أي حرف؛ وعدد أحرف هذا الوصف: %1.</numerusform>
+            <numerusform>يجوز أن يضم وصف الصورة حرفًا واحدًا على الأكثر؛ وعدد أحرف هذا الوصف: %1.</numerusform>
+            <numerusform>يجوز أن يضم وصف الصورة حرفين على الأكثر؛ وعدد أحرف هذا الوصف: %1.</numerusform>
+            <numerusform>يجوز أن يضم وصف الصورة %Ln أحرف على الأكثر؛ وعدد أحرف هذا الوصف: %1.</numerusform>
+            <numerusform>يجوز أن يضم وصف الصورة %Ln حرفًا على الأكثر؛ وعدد أحرف هذا الوصف: %1.</numerusform>
+            <numerusform>يجوز أن يضم وصف الصورة %Ln حرف على الأكثر؛ وعدد أحرف هذا الوصف: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its picture&apos;s alt text has %n characters; the first %1 are its description.</source>
+        <translation>
+            <numerusform>لا أحرف في النص البديل لصورته؛ ويصير أولها وصفًا لها، بعدد %1 من الأحرف.</numerusform>
+            <numerusform>يضم النص البديل لصورته حرفًا واحدًا؛ ويصير أولها وصفًا لها، بعدد %1 من الأحرف.</numerusform>
+            <numerusform>يضم النص البديل لصورته حرفين؛ ويصير أولها وصفًا لها، بعدد %1 من الأحرف.</numerusform>
+            <numerusform>يضم النص البديل لصورته %Ln أحرف؛ ويصير أولها وصفًا لها، بعدد %1 من الأحرف.</numerusform>
+            <numerusform>يضم النص البديل لصورته %Ln حرفًا؛ ويصير أولها وصفًا لها، بعدد %1 من الأحرف.</numerusform>
+            <numerusform>يضم النص البديل لصورته %Ln حرف؛ ويصير أولها وصفًا لها، بعدد %1 من الأحرف.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -753,9 +820,16 @@ Ask the person who installed VornickTest to give this account access to the data
 </context>
 <context>
     <name>QuestionFile</name>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a question file may have at most %2 (10 MB).</source>
-        <translation>حجم الملف %1 بايت؛ ولا يتجاوز ملف الأسئلة %2 (10 ميغابايت).</translation>
+        <translation>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف الأسئلة %2 (10 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف الأسئلة %2 (10 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف الأسئلة %2 (10 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايتات؛ ولا يتجاوز ملف الأسئلة %2 (10 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايتًا؛ ولا يتجاوز ملف الأسئلة %2 (10 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف الأسئلة %2 (10 ميغابايت).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text.</source>
@@ -825,13 +899,27 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>a carriage return or NUL character, which a text file cannot hold; a carriage return is written as a line break, a NUL character left out.</source>
         <translation>محرف إرجاع أو محرف NUL لا يقبله الملف النصي؛ يُكتب محرف الإرجاع فاصل أسطر ويُحذف محرف NUL.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
-        <translation>نص أطول من %1 حرفًا؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</translation>
+        <translation>
+            <numerusform>نص أطول من %1 حرف؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</numerusform>
+            <numerusform>نص أطول من %1 حرف؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</numerusform>
+            <numerusform>نص أطول من %1 حرف؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</numerusform>
+            <numerusform>نص أطول من %1 أحرف؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</numerusform>
+            <numerusform>نص أطول من %1 حرفًا؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</numerusform>
+            <numerusform>نص أطول من %1 حرف؛ عند قراءة الملف مرة أخرى يُستبعد السؤال.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
-        <translation>حجم الملف %1 بايت؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</translation>
+        <translation>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايتات؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايتًا؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</numerusform>
+            <numerusform>حجم الملف %1 بايت؛ ولا يتجاوز ملف GIFT أو Moodle XML حجم %2 (100 ميغابايت).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Questions that can be used: more than %1; reading stopped there.</source>
@@ -873,10 +961,6 @@ Ask the person who installed VornickTest to give this account access to the data
         <translation>لا يمكن كتابة الملف %1: %2.</translation>
     </message>
     <message>
-        <source>%1 questions of &quot;%2&quot; written to %3 as %4.</source>
-        <translation>كُتب %1 سؤالًا من &quot;%2&quot; في %3 بتنسيق %4.</translation>
-    </message>
-    <message>
         <source>Question files (*.gift *.txt *.xml)</source>
         <translation>ملفات الأسئلة (*.gift *.txt *.xml)</translation>
     </message>
@@ -892,9 +976,16 @@ Ask the person who installed VornickTest to give this account access to the data
         <source>Export Questions</source>
         <translation>تصدير الأسئلة</translation>
     </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
-        <translation>يضم الاختبار %1 سؤالًا على الأكثر، وفي هذا الملف أسئلة صالحة أكثر من ذلك. قسّم الملف واستورد كل جزء.</translation>
+    <message numerus="yes">
+        <source>%n questions of &quot;%1&quot; written to %2 as %3.</source>
+        <translation>
+            <numerusform>لم يُكتب أي سؤال من «%1» في %2 بصيغة %3.</numerusform>
+            <numerusform>كُتب سؤال واحد من «%1» في %2 بصيغة %3.</numerusform>
+            <numerusform>كُتب سؤالان من «%1» في %2 بصيغة %3.</numerusform>
+            <numerusform>كُتبت %Ln أسئلة من «%1» في %2 بصيغة %3.</numerusform>
+            <numerusform>كُتب %Ln سؤالًا من «%1» في %2 بصيغة %3.</numerusform>
+            <numerusform>كُتب %Ln سؤال من «%1» في %2 بصيغة %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -968,10 +1059,6 @@ Ask the person who installed VornickTest to give this account access to the data
         <translation>لا يمكن كتابة الملف %1: %2.</translation>
     </message>
     <message>
-        <source>%1 written to %2.</source>
-        <translation>كُتب %1 في %2.</translation>
-    </message>
-    <message>
         <source>There are no results to save yet.</source>
         <translation>لا توجد نتائج لحفظها بعد.</translation>
     </message>
@@ -982,6 +1069,17 @@ Ask the person who installed VornickTest to give this account access to the data
     <message>
         <source>Saving was cancelled; nothing was saved.</source>
         <translation>أُلغي الحفظ؛ لم يُحفظ شيء.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results written to %1.</source>
+        <translation>
+            <numerusform>لم تُكتب أي نتيجة في %1.</numerusform>
+            <numerusform>كُتبت نتيجة واحدة في %1.</numerusform>
+            <numerusform>كُتبت نتيجتان في %1.</numerusform>
+            <numerusform>كُتبت %Ln نتائج في %1.</numerusform>
+            <numerusform>كُتبت %Ln نتيجة في %1.</numerusform>
+            <numerusform>كُتبت %Ln نتيجة في %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1006,7 +1104,7 @@ Ask the person who installed VornickTest to give this account access to the data
     </message>
     <message>
         <source>Printing....</source>
-        <translation>جارٍ الطبع....</translation>
+        <translation>جارٍ الطباعة…</translation>
     </message>
     <message>
         <source>This test is no longer available.</source>
@@ -1138,16 +1236,22 @@ It was left untouched.</source>
         <source>Click the picture or press Enter to see it full size.</source>
         <translation>انقر على الصورة أو اضغط Enter لعرضها بحجمها الكامل.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A screen reader&apos;s name of an answer button: &quot;Answer 1&quot; and the answer&apos;s text.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A screen reader&apos;s name of an answer button and what is noted of it, such as &quot;right&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TestRules</name>
     <message>
         <source>You must give the test a title.</source>
         <translation>يجب أن تضع عنوانًا للاختبار.</translation>
-    </message>
-    <message>
-        <source>The test title can be at most %1 characters long.</source>
-        <translation>لا يتجاوز عنوان الاختبار %1 حرفًا.</translation>
     </message>
     <message>
         <source>Another test already has the title &quot;%1&quot;.
@@ -1158,6 +1262,17 @@ Please choose a different title.</source>
     <message>
         <source>The length of the test must be a whole number of minutes from 0 to %1.</source>
         <translation>يجب أن تكون مدة الاختبار عددًا صحيحًا من الدقائق بين 0 و%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test title can be at most %n characters long.</source>
+        <translation>
+            <numerusform>لا يجوز أن يكون لعنوان الاختبار أي حرف.</numerusform>
+            <numerusform>لا يتجاوز عنوان الاختبار حرفًا واحدًا.</numerusform>
+            <numerusform>لا يتجاوز عنوان الاختبار حرفين.</numerusform>
+            <numerusform>لا يتجاوز عنوان الاختبار %Ln أحرف.</numerusform>
+            <numerusform>لا يتجاوز عنوان الاختبار %Ln حرفًا.</numerusform>
+            <numerusform>لا يتجاوز عنوان الاختبار %Ln حرف.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1327,7 +1442,7 @@ Please give this student a different name.</source>
     </message>
     <message>
         <source>right</source>
-        <translation>صحيح</translation>
+        <translation>صحيحة</translation>
     </message>
     <message>
         <source>missed</source>
@@ -1432,7 +1547,7 @@ Please give this student a different name.</source>
     <name>frmEntry</name>
     <message>
         <source>Vornick Test Taker   Vs. 1.0</source>
-        <translation>Vornick Test Taker   Vs. 1.0</translation>
+        <translation>Vornick Test Taker   الإصدار ١٫٠</translation>
     </message>
     <message>
         <source>Student ID:</source>
@@ -1686,12 +1801,12 @@ Are you sure you want to exit?</source>
     <message numerus="yes">
         <source>You will be given %n minutes to complete this test.</source>
         <translation>
-            <numerusform>لديك أقل من دقيقة لإكمال هذا الاختبار.</numerusform>
+            <numerusform>ليس لديك أي وقت لإكمال هذا الاختبار.</numerusform>
             <numerusform>لديك دقيقة واحدة لإكمال هذا الاختبار.</numerusform>
             <numerusform>لديك دقيقتان لإكمال هذا الاختبار.</numerusform>
-            <numerusform>لديك %n دقائق لإكمال هذا الاختبار.</numerusform>
-            <numerusform>لديك %n دقيقة لإكمال هذا الاختبار.</numerusform>
-            <numerusform>لديك %n دقيقة لإكمال هذا الاختبار.</numerusform>
+            <numerusform>لديك %Ln دقائق لإكمال هذا الاختبار.</numerusform>
+            <numerusform>لديك %Ln دقيقة لإكمال هذا الاختبار.</numerusform>
+            <numerusform>لديك %Ln دقيقة لإكمال هذا الاختبار.</numerusform>
         </translation>
     </message>
     <message>
@@ -1704,9 +1819,9 @@ Are you sure you want to exit?</source>
             <numerusform>لا يشمل ذلك أي وقت إضافي.</numerusform>
             <numerusform>يشمل ذلك دقيقة واحدة من الوقت الإضافي.</numerusform>
             <numerusform>يشمل ذلك دقيقتين من الوقت الإضافي.</numerusform>
-            <numerusform>يشمل ذلك %n دقائق من الوقت الإضافي.</numerusform>
-            <numerusform>يشمل ذلك %n دقيقة من الوقت الإضافي.</numerusform>
-            <numerusform>يشمل ذلك %n دقيقة من الوقت الإضافي.</numerusform>
+            <numerusform>يشمل ذلك %Ln دقائق من الوقت الإضافي.</numerusform>
+            <numerusform>يشمل ذلك %Ln دقيقة من الوقت الإضافي.</numerusform>
+            <numerusform>يشمل ذلك %Ln دقيقة من الوقت الإضافي.</numerusform>
         </translation>
     </message>
 </context>
@@ -1746,7 +1861,7 @@ Are you sure you want to exit?</source>
     </message>
     <message>
         <source>Printing....</source>
-        <translation>جارٍ الطبع....</translation>
+        <translation>جارٍ الطباعة…</translation>
     </message>
     <message>
         <source>Statistics: %1</source>
@@ -1764,20 +1879,20 @@ Are you sure you want to exit?</source>
         <source>%1 statistics.csv</source>
         <translation>إحصاءات %1.csv</translation>
     </message>
-    <message numerus="yes">
-        <source>The statistics of %n questions</source>
-        <translation>
-            <numerusform>إحصاءات %n سؤال</numerusform>
-            <numerusform>إحصاءات سؤال واحد</numerusform>
-            <numerusform>إحصاءات سؤالين</numerusform>
-            <numerusform>إحصاءات %n أسئلة</numerusform>
-            <numerusform>إحصاءات %n سؤالًا</numerusform>
-            <numerusform>إحصاءات %n سؤال</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Histogram of grades</source>
         <translation>مدرّج الدرجات</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statistics of %n questions written to %1.</source>
+        <translation>
+            <numerusform>كُتبت في %1 إحصاءات لا أسئلة.</numerusform>
+            <numerusform>كُتبت في %1 إحصاءات سؤال واحد.</numerusform>
+            <numerusform>كُتبت في %1 إحصاءات سؤالين.</numerusform>
+            <numerusform>كُتبت في %1 إحصاءات %Ln أسئلة.</numerusform>
+            <numerusform>كُتبت في %1 إحصاءات %Ln سؤالًا.</numerusform>
+            <numerusform>كُتبت في %1 إحصاءات %Ln سؤال.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1846,16 +1961,8 @@ Are you sure you want to exit?</source>
         <translation>نُقلت الجداول من الإصدار %1 إلى الإصدار %2</translation>
     </message>
     <message>
-        <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
-        <translation>كلمات مرور هؤلاء الطلاب أقصر من %1 أحرف؛ امنحهم كلمات مرور جديدة:</translation>
-    </message>
-    <message>
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>سُحبت setseed وpg_sleep والأقفال الاستشارية والكائنات الكبيرة وإرسال الإشارات إلى الجلسات الأخرى من الجميع عدا المستخدم الأعلى</translation>
-    </message>
-    <message>
-        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
-        <translation>نُسخ %1 طالبًا و%2 اختبارًا و%3 نتيجة و%4 صورة</translation>
     </message>
     <message>
         <source>New password for the administrator role: </source>
@@ -1896,6 +2003,54 @@ SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the databa
 SETTINGS ملف VornickTest.ini يحدد الخادم ومالك قاعدة البيانات؛
 WORKSTATION ملف VornickTest.ini الذي يُكتب لأجهزة الطلاب؛ DATABASE ملف Ostrel.mdb؛
 SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخادم وقاعدة البيانات.</translation>
+    </message>
+    <message>
+        <source>copied %1, %2, %3 and %4</source>
+        <translation>نُسخ: %1 و%2 و%3 و%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students</source>
+        <translation>
+            <numerusform>لا طلاب</numerusform>
+            <numerusform>طالب واحد</numerusform>
+            <numerusform>طالبان</numerusform>
+            <numerusform>%Ln طلاب</numerusform>
+            <numerusform>%Ln طالبًا</numerusform>
+            <numerusform>%Ln طالب</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests</source>
+        <translation>
+            <numerusform>لا اختبارات</numerusform>
+            <numerusform>اختبار واحد</numerusform>
+            <numerusform>اختباران</numerusform>
+            <numerusform>%Ln اختبارات</numerusform>
+            <numerusform>%Ln اختبارًا</numerusform>
+            <numerusform>%Ln اختبار</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>لا نتائج</numerusform>
+            <numerusform>نتيجة واحدة</numerusform>
+            <numerusform>نتيجتان</numerusform>
+            <numerusform>%Ln نتائج</numerusform>
+            <numerusform>%Ln نتيجة</numerusform>
+            <numerusform>%Ln نتيجة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>لا صور</numerusform>
+            <numerusform>صورة واحدة</numerusform>
+            <numerusform>صورتان</numerusform>
+            <numerusform>%Ln صور</numerusform>
+            <numerusform>%Ln صورة</numerusform>
+            <numerusform>%Ln صورة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1961,14 +2116,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
         <translation>قُرئ %1 بتنسيق %2.</translation>
     </message>
     <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 of %4 questions: unfinished, hidden from students until its questions are written.</source>
-        <translation>حُفظ الاختبار %1 &quot;%2&quot; ومعه %3 من %4 سؤالًا: غير مكتمل، ومخفي عن الطلاب حتى تُكتب أسئلته.</translation>
-    </message>
-    <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 questions.</source>
-        <translation>حُفظ الاختبار %1 &quot;%2&quot; ومعه %3 سؤالًا.</translation>
-    </message>
-    <message>
         <source>several tests are titled &quot;%1&quot;; give the test&apos;s number.</source>
         <translation>عدة اختبارات بعنوان &quot;%1&quot;؛ أعطِ رقم الاختبار.</translation>
     </message>
@@ -1981,10 +2128,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
         <translation>لا يمكن كتابة %1: %2.</translation>
     </message>
     <message>
-        <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
-        <translation>كُتب %1 سؤالًا من الاختبار %2 &quot;%3&quot; في %4.</translation>
-    </message>
-    <message>
         <source>several students are named &quot;%1&quot;; give the student&apos;s number.</source>
         <translation>عدة طلاب باسم &quot;%1&quot;؛ أعطِ رقم الطالب.</translation>
     </message>
@@ -1995,10 +2138,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
     <message>
         <source>results needs --output FILE.</source>
         <translation>يحتاج results إلى --output FILE.</translation>
-    </message>
-    <message>
-        <source>Wrote %1 to %2.</source>
-        <translation>كُتب %1 في %2.</translation>
     </message>
     <message>
         <source>Test %1 &quot;%2&quot;</source>
@@ -2058,9 +2197,9 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
             <numerusform>لم يُمنح %1 أي دقائق إضافية في &quot;%2&quot;.</numerusform>
             <numerusform>مُنح %1 دقيقة إضافية واحدة في &quot;%2&quot;.</numerusform>
             <numerusform>مُنح %1 دقيقتين إضافيتين في &quot;%2&quot;.</numerusform>
-            <numerusform>مُنح %1 %n دقائق إضافية في &quot;%2&quot;.</numerusform>
-            <numerusform>مُنح %1 %n دقيقة إضافية في &quot;%2&quot;.</numerusform>
-            <numerusform>مُنح %1 %n دقيقة إضافية في &quot;%2&quot;.</numerusform>
+            <numerusform>مُنح %1 %Ln دقائق إضافية في &quot;%2&quot;.</numerusform>
+            <numerusform>مُنح %1 %Ln دقيقة إضافية في &quot;%2&quot;.</numerusform>
+            <numerusform>مُنح %1 %Ln دقيقة إضافية في &quot;%2&quot;.</numerusform>
         </translation>
     </message>
     <message>
@@ -2098,10 +2237,6 @@ SUPERUSER ملف VornickTest.ini يحدد المستخدم الأعلى للخا
     <message>
         <source>export needs --format gift, --format aiken or --format moodle.</source>
         <translation>يحتاج export إلى --format gift أو --format aiken أو --format moodle.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>في %1 أكثر من %2 سؤالًا صالحًا، وهذا أكثر مما يضمه الاختبار: قسّم الملف، أو خذ أول %2 مع --first %2.</translation>
     </message>
     <message>
         <source>Not taken (past the first %1): the questions from line %2 on.</source>
@@ -2164,6 +2299,39 @@ FILE ملف GIFT أو Aiken أو Moodle XML؛ يضم الاختبار 25 سؤا�
 وينهي finish إحداها ويصححها فورًا. STUDENT رقم الطالب أو اسمه. يكتب backup نسخة من ملف قاعدة البيانات
 حتى أثناء استخدام البرنامج له؛ ويعيد restore نسخة منها، ولا يكتب فوق طلاب أو اختبارات أو نتائج
 إلا مع --replace.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored test %1 &quot;%2&quot; with %n questions.</source>
+        <translation>
+            <numerusform>حُفظ الاختبار %1 «%2» بلا أسئلة.</numerusform>
+            <numerusform>حُفظ الاختبار %1 «%2» ومعه سؤال واحد.</numerusform>
+            <numerusform>حُفظ الاختبار %1 «%2» ومعه سؤالان.</numerusform>
+            <numerusform>حُفظ الاختبار %1 «%2» ومعه %Ln أسئلة.</numerusform>
+            <numerusform>حُفظ الاختبار %1 «%2» ومعه %Ln سؤالًا.</numerusform>
+            <numerusform>حُفظ الاختبار %1 «%2» ومعه %Ln سؤال.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n questions of test %1 &quot;%2&quot; to %3.</source>
+        <translation>
+            <numerusform>لم يُكتب أي سؤال من الاختبار %1 «%2» في %3.</numerusform>
+            <numerusform>كُتب سؤال واحد من الاختبار %1 «%2» في %3.</numerusform>
+            <numerusform>كُتب سؤالان من الاختبار %1 «%2» في %3.</numerusform>
+            <numerusform>كُتبت %Ln أسئلة من الاختبار %1 «%2» في %3.</numerusform>
+            <numerusform>كُتب %Ln سؤالًا من الاختبار %1 «%2» في %3.</numerusform>
+            <numerusform>كُتب %Ln سؤال من الاختبار %1 «%2» في %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n results to %1.</source>
+        <translation>
+            <numerusform>لم تُكتب أي نتيجة في %1.</numerusform>
+            <numerusform>كُتبت نتيجة واحدة في %1.</numerusform>
+            <numerusform>كُتبت نتيجتان في %1.</numerusform>
+            <numerusform>كُتبت %Ln نتائج في %1.</numerusform>
+            <numerusform>كُتبت %Ln نتيجة في %1.</numerusform>
+            <numerusform>كُتبت %Ln نتيجة في %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -16,23 +16,19 @@
     <name>Aiken</name>
     <message>
         <source>The question has no &quot;ANSWER:&quot; line after its options.</source>
-        <translation>Der Frage folgt nach ihren Antworten keine Zeile &quot;ANSWER:&quot;.</translation>
+        <translation>Der Frage folgt nach ihren Antworten keine Zeile „ANSWER:“.</translation>
     </message>
     <message>
         <source>The question has no &quot;ANSWER:&quot; line.</source>
-        <translation>Der Frage folgt keine Zeile &quot;ANSWER:&quot;.</translation>
+        <translation>Der Frage folgt keine Zeile „ANSWER:“.</translation>
     </message>
     <message>
         <source>An &quot;ANSWER:&quot; line with no question before it.</source>
-        <translation>Eine Zeile &quot;ANSWER:&quot; ohne vorangehende Frage.</translation>
-    </message>
-    <message>
-        <source>The question has %1 options; the program needs exactly three: one right answer and two false ones.</source>
-        <translation>Die Frage hat %1 Antworten; das Programm braucht genau drei: eine richtige und zwei falsche.</translation>
+        <translation>Eine Zeile „ANSWER:“ ohne vorangehende Frage.</translation>
     </message>
     <message>
         <source>&quot;ANSWER:&quot; must be followed by one option letter, such as ANSWER: B.</source>
-        <translation>Auf &quot;ANSWER:&quot; muss genau ein Antwortbuchstabe folgen, zum Beispiel ANSWER: B.</translation>
+        <translation>Auf „ANSWER:“ muss genau ein Antwortbuchstabe folgen, zum Beispiel ANSWER: B.</translation>
     </message>
     <message>
         <source>Two options are lettered %1.</source>
@@ -42,9 +38,12 @@
         <source>The question has an empty option.</source>
         <translation>Die Frage hat eine leere Antwort.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The question has a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>Die Frage hat einen Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</translation>
+        <translation>
+            <numerusform>Die Frage hat einen Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</numerusform>
+            <numerusform>Die Frage hat einen Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a line break, which Aiken cannot hold; each is written as a blank.</source>
@@ -56,7 +55,7 @@
     </message>
     <message>
         <source>a question beginning with &quot;ANSWER:&quot;, which Aiken takes for the answer line; written after the word &quot;Question:&quot;.</source>
-        <translation>eine Frage, die mit &quot;ANSWER:&quot; beginnt, was Aiken für die Antwortzeile hält; sie wird nach dem Wort &quot;Question:&quot; geschrieben.</translation>
+        <translation>eine Frage, die mit „ANSWER:“ beginnt, was Aiken für die Antwortzeile hält; sie wird nach dem Wort „Question:“ geschrieben.</translation>
     </message>
     <message>
         <source>an empty answer; reading the file back leaves the question out.</source>
@@ -69,6 +68,13 @@
     <message>
         <source>picture left out (Aiken carries no pictures).</source>
         <translation>Bild weggelassen (Aiken kennt keine Bilder).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The question has %n options; the program needs exactly three: one right answer and two false ones.</source>
+        <translation>
+            <numerusform>Die Frage hat %n Antwort; das Programm braucht genau drei: eine richtige und zwei falsche.</numerusform>
+            <numerusform>Die Frage hat %n Antworten; das Programm braucht genau drei: eine richtige und zwei falsche.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -99,7 +105,7 @@
     </message>
     <message>
         <source>Mean grade: %1   Standard deviation: %2   Lowest: %3   Highest: %4</source>
-        <translation>Durchschnittsnote: %1   Standardabweichung: %2   Niedrigste: %3   Höchste: %4</translation>
+        <translation>Mittleres Ergebnis (%): %1   Standardabweichung: %2   Niedrigstes: %3   Höchstes: %4</translation>
     </message>
     <message>
         <source>Reliability (Cronbach&apos;s alpha, KR-20): %1   Standard error of measurement: %2</source>
@@ -107,6 +113,7 @@
     </message>
     <message>
         <source>Slot</source>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
         <translation>Nr.</translation>
     </message>
     <message>
@@ -115,8 +122,8 @@
     </message>
     <message>
         <source>Facility</source>
-        <extracomment>A column of at most nine characters.</extracomment>
-        <translation>Quote</translation>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
+        <translation>Lösungsquote</translation>
     </message>
     <message>
         <source>Discrimination</source>
@@ -124,7 +131,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <extracomment>Four columns of at most six characters each.</extracomment>
+        <extracomment>A column heading of the printed table, kept short (the right answer).</extracomment>
         <translation>Lösung</translation>
     </message>
     <message>
@@ -137,39 +144,40 @@
     </message>
     <message>
         <source>None</source>
+        <extracomment>A column heading of the printed table, kept short (no answer given).</extracomment>
         <translation>Keine</translation>
     </message>
     <message>
         <source>Top answer</source>
-        <translation>Oben Lösung</translation>
+        <translation>Obere: richtig</translation>
     </message>
     <message>
         <source>Top false 1</source>
-        <translation>Oben falsch 1</translation>
+        <translation>Obere: falsch 1</translation>
     </message>
     <message>
         <source>Top false 2</source>
-        <translation>Oben falsch 2</translation>
+        <translation>Obere: falsch 2</translation>
     </message>
     <message>
         <source>Top none</source>
-        <translation>Oben keine</translation>
+        <translation>Obere: keine</translation>
     </message>
     <message>
         <source>Bottom answer</source>
-        <translation>Unten Lösung</translation>
+        <translation>Untere: richtig</translation>
     </message>
     <message>
         <source>Bottom false 1</source>
-        <translation>Unten falsch 1</translation>
+        <translation>Untere: falsch 1</translation>
     </message>
     <message>
         <source>Bottom false 2</source>
-        <translation>Unten falsch 2</translation>
+        <translation>Untere: falsch 2</translation>
     </message>
     <message>
         <source>Bottom none</source>
-        <translation>Unten keine</translation>
+        <translation>Untere: keine</translation>
     </message>
     <message>
         <source>Flags</source>
@@ -181,16 +189,18 @@
     </message>
     <message>
         <source>Discrim.</source>
-        <extracomment>Short for discrimination: a column of at most nine characters.</extracomment>
+        <extracomment>Short for discrimination: a column heading of the printed table.</extracomment>
         <translation>Trennsch.</translation>
     </message>
     <message>
         <source>False1</source>
-        <translation>Falsch1</translation>
+        <extracomment>A column heading of the printed table, kept short (the first false answer).</extracomment>
+        <translation>Falsch 1</translation>
     </message>
     <message>
         <source>False2</source>
-        <translation>Falsch2</translation>
+        <extracomment>A column heading of the printed table, kept short (the second false answer).</extracomment>
+        <translation>Falsch 2</translation>
     </message>
     <message>
         <source>  Flags</source>
@@ -204,16 +214,17 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>Unter 20 abgeschlossenen Versuchen werden Schlüssel nicht geprüft, daher wird keiner als möglicherweise falsch gekennzeichnet.</translation>
     </message>
-    <message>
-        <source>Top and bottom groups: 1 attempt each (27%)</source>
-        <translation>Obere und untere Gruppe: je 1 Versuch (27 %)</translation>
-    </message>
     <message numerus="yes">
         <source>Top and bottom groups: %Ln attempts each (27%)</source>
         <translation>
             <numerusform>Obere und untere Gruppe: je %Ln Versuch (27 %)</numerusform>
             <numerusform>Obere und untere Gruppe: je %Ln Versuche (27 %)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <extracomment>Short for &quot;not defined&quot; in a printed column of figures (a few characters).</extracomment>
+        <translation>n. d.</translation>
     </message>
 </context>
 <context>
@@ -298,7 +309,7 @@
     <message>
         <source>The database %1 cannot be written by this user account (%2 is read-only for it), so no answer or change could be stored.
 Ask the person who installed VornickTest to give this account write access to the database file and its folder.</source>
-        <translation>Die Datenbank %1 kann von diesem Benutzerkonto nicht beschrieben werden (%2 ist für es schreibgeschützt), daher konnte keine Antwort und keine Änderung gespeichert werden.
+        <translation>Die Datenbank %1 kann von diesem Benutzerkonto nicht beschrieben werden (%2 ist für dieses Konto schreibgeschützt), daher konnte keine Antwort und keine Änderung gespeichert werden.
 Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Schreibrechte für die Datenbankdatei und ihren Ordner zu geben.</translation>
     </message>
     <message>
@@ -311,7 +322,7 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Schreibrec
     </message>
     <message>
         <source>The database %1 cannot be found: its folder %2 does not exist.</source>
-        <translation>Die Datenbank %1 wird nicht gefunden: Ihr Ordner %2 existiert nicht.</translation>
+        <translation>Die Datenbank %1 wurde nicht gefunden: Der Ordner %2 existiert nicht.</translation>
     </message>
     <message>
         <source>The database %1 cannot be read by this user account (%2 is closed to it).
@@ -338,20 +349,6 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>The database driver QPSQL cannot be loaded. A server is reached through Qt&apos;s PostgreSQL driver (Debian&apos;s libqt6sql6-psql) and the PostgreSQL client library libpq (libpq5); both must be installed.</source>
         <translation>Der Datenbanktreiber QPSQL kann nicht geladen werden. Ein Server wird über den PostgreSQL-Treiber von Qt (Debians libqt6sql6-psql) und die PostgreSQL-Clientbibliothek libpq (libpq5) erreicht; beide müssen installiert sein.</translation>
-    </message>
-</context>
-<context>
-    <name>Csv</name>
-    <message>
-        <source>1 result</source>
-        <translation>1 Ergebnis</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n results</source>
-        <translation>
-            <numerusform>%n Ergebnis</numerusform>
-            <numerusform>%n Ergebnisse</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -405,9 +402,12 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>%1 is not a database of VornickTest; nothing was restored.</source>
         <translation>%1 ist keine Datenbank von VornickTest; nichts wurde zurückgespielt.</translation>
     </message>
-    <message>
-        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
-        <translation>Die Datenbank %1 enthält %2 Schüler, Tests und Ergebnisse; nichts wurde zurückgespielt (mit --replace werden sie überschrieben).</translation>
+    <message numerus="yes">
+        <source>The database %1 holds %n students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>
+            <numerusform>Die Datenbank %1 enthält %n Eintrag (Schüler, Test oder Ergebnis); nichts wurde zurückgespielt (mit --replace wird er überschrieben).</numerusform>
+            <numerusform>Die Datenbank %1 enthält %n Schüler, Tests und Ergebnisse; nichts wurde zurückgespielt (mit --replace werden sie überschrieben).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -418,11 +418,11 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
     <message>
         <source>The line ends in a &quot;\&quot; that escapes nothing; write \\ for a backslash.</source>
-        <translation>Die Zeile endet mit einem &quot;\&quot;, das nichts maskiert; schreiben Sie \\ für einen Backslash.</translation>
+        <translation>Die Zeile endet mit einem „\“, das nichts maskiert; schreiben Sie \\ für einen Backslash.</translation>
     </message>
     <message>
         <source>The question title opened with &quot;::&quot; is never closed with &quot;::&quot;.</source>
-        <translation>Der mit &quot;::&quot; begonnene Fragetitel wird nie mit &quot;::&quot; geschlossen.</translation>
+        <translation>Der mit „::“ begonnene Fragetitel wird nie mit „::“ geschlossen.</translation>
     </message>
     <message>
         <source>a text without answers in { }: a description, not a question.</source>
@@ -430,7 +430,7 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
     <message>
         <source>A &quot;}&quot; with no &quot;{&quot; before it; write \} for a brace inside a text.</source>
-        <translation>Eine &quot;}&quot; ohne vorangehende &quot;{&quot;; schreiben Sie \} für eine geschweifte Klammer im Text.</translation>
+        <translation>Eine „}“ ohne vorangehende „{“; schreiben Sie \} für eine geschweifte Klammer im Text.</translation>
     </message>
     <message>
         <source> (\} is a brace inside a text, not the end of the answers)</source>
@@ -438,11 +438,11 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
     <message>
         <source>The answers opened with &quot;{&quot; here are never closed with &quot;}&quot;%1.</source>
-        <translation>Die hier mit &quot;{&quot; geöffneten Antworten werden nie mit &quot;}&quot; geschlossen%1.</translation>
+        <translation>Die hier mit „{“ geöffneten Antworten werden nie mit „}“ geschlossen%1.</translation>
     </message>
     <message>
         <source>A second &quot;{&quot; before the answers opened on line %1 were closed; write \{ for a brace inside a text.</source>
-        <translation>Eine zweite &quot;{&quot;, bevor die in Zeile %1 geöffneten Antworten geschlossen wurden; schreiben Sie \{ für eine geschweifte Klammer im Text.</translation>
+        <translation>Eine zweite „{“, bevor die in Zeile %1 geöffneten Antworten geschlossen wurden; schreiben Sie \{ für eine geschweifte Klammer im Text.</translation>
     </message>
     <message>
         <source>A second set of answers after those on line %1; leave a blank line between two questions.</source>
@@ -488,9 +488,12 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>an empty answer.</source>
         <translation>eine leere Antwort.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>ein Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</translation>
+        <translation>
+            <numerusform>ein Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</numerusform>
+            <numerusform>ein Text von %1 Zeichen; eine Frage oder Antwort darf höchstens %2 haben.</numerusform>
+        </translation>
     </message>
     <message>
         <source>feedback left out.</source>
@@ -508,9 +511,12 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>script or style left out.</source>
         <translation>Skript oder Stil weggelassen.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
-        <translation>ein HTML-Text mit %1 Tags; das Programm liest höchstens %2 in einem Text.</translation>
+        <translation>
+            <numerusform>ein HTML-Text mit %1 Tags; das Programm liest höchstens %2 in einem Text.</numerusform>
+            <numerusform>ein HTML-Text mit %1 Tags; das Programm liest höchstens %2 in einem Text.</numerusform>
+        </translation>
     </message>
     <message>
         <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
@@ -518,15 +524,11 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
     <message>
         <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
-        <translation>Eine Leerzeile (Zeile %1) beendete die Frage innerhalb ihrer hier mit &quot;{&quot; geöffneten Antworten; lassen Sie zwischen &quot;{&quot; und &quot;}&quot; keine Leerzeile.</translation>
+        <translation>Eine Leerzeile (Zeile %1) beendete die Frage innerhalb ihrer hier mit „{“ geöffneten Antworten; lassen Sie zwischen „{“ und „}“ keine Leerzeile.</translation>
     </message>
     <message>
         <source>its picture is left out, its alt text in brackets: %1</source>
         <translation>ihr Bild wird weggelassen, ihr Alternativtext steht in Klammern: %1</translation>
-    </message>
-    <message>
-        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
-        <translation>%1 Bilder; eine Frage behält nur eines, das erste in einer data:-URI, und der Alternativtext der anderen bleibt in Klammern stehen.</translation>
     </message>
     <message>
         <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
@@ -536,9 +538,19 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>Leerzeichen am Anfang oder Ende einer Zeile oder mehrere hintereinander, in einer Frage, die wegen ihres Bildes als HTML geschrieben wird; beim Wiedereinlesen der Datei wird daraus jeweils ein Leerzeichen oder keines.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
-        <translation>Eine Frage mit mehr als %1 Zeichen, ihr Bild eingeschlossen; das Programm liest höchstens so viele.</translation>
+        <translation>
+            <numerusform>Eine Frage mit mehr als %1 Zeichen, ihr Bild eingeschlossen; das Programm liest höchstens so viele.</numerusform>
+            <numerusform>Eine Frage mit mehr als %1 Zeichen, ihr Bild eingeschlossen; das Programm liest höchstens so viele.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>
+            <numerusform>%n Bild; eine Frage behält nur eines, das erste in einer data:-URI, und der Alternativtext der anderen bleibt in Klammern stehen.</numerusform>
+            <numerusform>%n Bilder; eine Frage behält nur eines, das erste in einer data:-URI, und der Alternativtext der anderen bleibt in Klammern stehen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -606,7 +618,7 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <name>Language</name>
     <message>
         <source>The settings file names the language &quot;%1&quot;, which this program does not have. It has: %2.</source>
-        <translation>Die Einstellungsdatei nennt die Sprache &quot;%1&quot;, die dieses Programm nicht hat. Vorhanden sind: %2.</translation>
+        <translation>Die Einstellungsdatei nennt die Sprache „%1“, die dieses Programm nicht hat. Vorhanden sind: %2.</translation>
     </message>
 </context>
 <context>
@@ -623,29 +635,20 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>an empty text.</source>
         <translation>ein leerer Text.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; at most %2 can be used.</source>
-        <translation>ein Text mit %1 Zeichen; höchstens %2 können verwendet werden.</translation>
-    </message>
-    <message>
-        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
-        <translation>ein HTML-Text mit mehr als %1 Tags; das Programm liest höchstens so viele in einem Text.</translation>
+        <translation>
+            <numerusform>ein Text mit %1 Zeichen; höchstens %2 können verwendet werden.</numerusform>
+            <numerusform>ein Text mit %1 Zeichen; höchstens %2 können verwendet werden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
         <translation>eine Frage vom Typ „%1“; nur Multiple-Choice-Fragen (multichoice) können verwendet werden.</translation>
     </message>
     <message>
-        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
-        <translation>%1 Antworten; das Programm braucht genau drei, eine richtige (fraction 100) und zwei falsche (fraction 0).</translation>
-    </message>
-    <message>
         <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
         <translation>Antworten mit anderen Bewertungen als einmal 100 und zweimal 0; das Programm wertet eine Antwort nur als richtig oder falsch.</translation>
-    </message>
-    <message>
-        <source>only the first of its %1 pictures is kept.</source>
-        <translation>von ihren %1 Bildern wird nur das erste übernommen.</translation>
     </message>
     <message>
         <source>its picture &quot;%1&quot; is not in the file; left out.</source>
@@ -666,6 +669,20 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
         <translation>Die Datei hat mehr als %1 HTML-Tags; das Programm liest höchstens so viele in einer Datei. Teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>
+            <numerusform>%n Antwort; das Programm braucht genau drei, eine richtige (fraction 100) und zwei falsche (fraction 0).</numerusform>
+            <numerusform>%n Antworten; das Programm braucht genau drei, eine richtige (fraction 100) und zwei falsche (fraction 0).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only the first of its %n pictures is kept.</source>
+        <translation>
+            <numerusform>von ihrem %n Bild wird nur das erste übernommen.</numerusform>
+            <numerusform>von ihren %n Bildern wird nur das erste übernommen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -702,10 +719,6 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <translation>Ein Bild braucht eine Beschreibung für Schüler, die es nicht sehen können. Geben Sie eine in das Feld unter dem Bild ein, oder entfernen Sie das Bild.</translation>
     </message>
     <message>
-        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
-        <translation>Die Beschreibung eines Bildes darf höchstens %1 Zeichen haben; diese hat %2.</translation>
-    </message>
-    <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>Der Base64-Text des Bildes ist beschädigt.</translation>
     </message>
@@ -717,9 +730,19 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>its picture has no alt text; write a description for it in the question editor.</source>
         <translation>ihr Bild hat keinen Alternativtext; schreiben Sie im Fragen-Editor eine Beschreibung dazu.</translation>
     </message>
-    <message>
-        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
-        <translation>der Alternativtext ihres Bildes hat %1 Zeichen; die ersten %2 werden seine Beschreibung.</translation>
+    <message numerus="yes">
+        <source>A picture&apos;s description may have at most %n characters; this one has %1.</source>
+        <translation>
+            <numerusform>Die Beschreibung eines Bildes darf höchstens %n Zeichen haben; diese hat %1.</numerusform>
+            <numerusform>Die Beschreibung eines Bildes darf höchstens %n Zeichen haben; diese hat %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its picture&apos;s alt text has %n characters; the first %1 are its description.</source>
+        <translation>
+            <numerusform>der Alternativtext ihres Bildes hat %n Zeichen; die ersten %1 werden seine Beschreibung.</numerusform>
+            <numerusform>der Alternativtext ihres Bildes hat %n Zeichen; die ersten %1 werden seine Beschreibung.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -745,9 +768,12 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
 </context>
 <context>
     <name>QuestionFile</name>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a question file may have at most %2 (10 MB).</source>
-        <translation>Die Datei hat %1 Bytes; eine Fragendatei darf höchstens %2 haben (10 MB).</translation>
+        <translation>
+            <numerusform>Die Datei hat %1 Bytes; eine Fragendatei darf höchstens %2 haben (10 MB).</numerusform>
+            <numerusform>Die Datei hat %1 Bytes; eine Fragendatei darf höchstens %2 haben (10 MB).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text.</source>
@@ -817,13 +843,19 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>a carriage return or NUL character, which a text file cannot hold; a carriage return is written as a line break, a NUL character left out.</source>
         <translation>ein Wagenrücklauf oder NUL-Zeichen, das eine Textdatei nicht aufnehmen kann; ein Wagenrücklauf wird als Zeilenumbruch geschrieben, ein NUL-Zeichen weggelassen.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
-        <translation>ein Text mit mehr als %1 Zeichen; beim Wiedereinlesen der Datei entfällt die Frage.</translation>
+        <translation>
+            <numerusform>ein Text mit mehr als %1 Zeichen; beim Wiedereinlesen der Datei entfällt die Frage.</numerusform>
+            <numerusform>ein Text mit mehr als %1 Zeichen; beim Wiedereinlesen der Datei entfällt die Frage.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
-        <translation>Die Datei hat %1 Bytes; eine GIFT- oder Moodle-XML-Datei darf höchstens %2 haben (100 MB).</translation>
+        <translation>
+            <numerusform>Die Datei hat %1 Bytes; eine GIFT- oder Moodle-XML-Datei darf höchstens %2 haben (100 MB).</numerusform>
+            <numerusform>Die Datei hat %1 Bytes; eine GIFT- oder Moodle-XML-Datei darf höchstens %2 haben (100 MB).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Questions that can be used: more than %1; reading stopped there.</source>
@@ -865,10 +897,6 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>%1 questions of &quot;%2&quot; written to %3 as %4.</source>
-        <translation>%1 Fragen von &quot;%2&quot; als %4 nach %3 geschrieben.</translation>
-    </message>
-    <message>
         <source>Question files (*.gift *.txt *.xml)</source>
         <translation>Fragendateien (*.gift *.txt *.xml)</translation>
     </message>
@@ -884,9 +912,12 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <source>Export Questions</source>
         <translation>Fragen exportieren</translation>
     </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
-        <translation>Ein Test hat höchstens %1 Fragen, und diese Datei enthält mehr verwendbare. Teilen Sie die Datei und importieren Sie jeden Teil einzeln.</translation>
+    <message numerus="yes">
+        <source>%n questions of &quot;%1&quot; written to %2 as %3.</source>
+        <translation>
+            <numerusform>%n Frage von „%1“ als %3 in %2 geschrieben.</numerusform>
+            <numerusform>%n Fragen von „%1“ als %3 in %2 geschrieben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -960,10 +991,6 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
         <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>%1 written to %2.</source>
-        <translation>%1 nach %2 geschrieben.</translation>
-    </message>
-    <message>
         <source>There are no results to save yet.</source>
         <translation>Es gibt noch keine Ergebnisse zum Speichern.</translation>
     </message>
@@ -974,6 +1001,13 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     <message>
         <source>Saving was cancelled; nothing was saved.</source>
         <translation>Das Speichern wurde abgebrochen; es wurde nichts gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results written to %1.</source>
+        <translation>
+            <numerusform>%n Ergebnis in %1 geschrieben.</numerusform>
+            <numerusform>%n Ergebnisse in %1 geschrieben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -990,7 +1024,7 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
     <message>
         <source>Score</source>
-        <translation>Punkte</translation>
+        <translation>Ergebnis (%)</translation>
     </message>
     <message>
         <source>Date Taken</source>
@@ -1013,7 +1047,7 @@ Bitten Sie die Person, die VornickTest eingerichtet hat, diesem Konto Zugriff au
     </message>
     <message>
         <source>Unfinished</source>
-        <translation>Unvollendet</translation>
+        <translation>Nicht abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1164,16 @@ Sie wurde nicht verändert.</translation>
         <source>Click the picture or press Enter to see it full size.</source>
         <translation>Klicken Sie auf das Bild oder drücken Sie die Eingabetaste, um es in voller Größe zu sehen.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A screen reader&apos;s name of an answer button: &quot;Answer 1&quot; and the answer&apos;s text.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A screen reader&apos;s name of an answer button and what is noted of it, such as &quot;right&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TestRules</name>
@@ -1138,18 +1182,21 @@ Sie wurde nicht verändert.</translation>
         <translation>Sie müssen dem Test einen Titel geben.</translation>
     </message>
     <message>
-        <source>The test title can be at most %1 characters long.</source>
-        <translation>Der Titel eines Tests darf höchstens %1 Zeichen lang sein.</translation>
-    </message>
-    <message>
         <source>Another test already has the title &quot;%1&quot;.
 Please choose a different title.</source>
-        <translation>Ein anderer Test hat bereits den Titel &quot;%1&quot;.
+        <translation>Ein anderer Test hat bereits den Titel „%1“.
 Bitte wählen Sie einen anderen Titel.</translation>
     </message>
     <message>
         <source>The length of the test must be a whole number of minutes from 0 to %1.</source>
         <translation>Die Dauer des Tests muss eine ganze Zahl von Minuten zwischen 0 und %1 sein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test title can be at most %n characters long.</source>
+        <translation>
+            <numerusform>Der Titel eines Tests darf höchstens %n Zeichen lang sein.</numerusform>
+            <numerusform>Der Titel eines Tests darf höchstens %n Zeichen lang sein.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1176,7 +1223,7 @@ Bitte wählen Sie einen anderen Titel.</translation>
     </message>
     <message>
         <source>Note: The brackets &quot;&lt;&gt;&quot; depict unfinished tests which are not available to students.</source>
-        <translation>Hinweis: Die Klammern &quot;&lt;&gt;&quot; kennzeichnen unfertige Tests, die den Schülern nicht zur Verfügung stehen.</translation>
+        <translation>Hinweis: Die Klammern „&lt;&gt;“ kennzeichnen nicht abgeschlossene Tests, die den Schülern nicht zur Verfügung stehen.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -1233,7 +1280,7 @@ Bitte wählen Sie einen anderen Titel.</translation>
     <message>
         <source>Another student already has the name &quot;%1&quot;.
 Please give this student a different name.</source>
-        <translation>Ein anderer Schüler heißt bereits &quot;%1&quot;.
+        <translation>Ein anderer Schüler heißt bereits „%1“.
 Bitte geben Sie diesem Schüler einen anderen Namen.</translation>
     </message>
     <message>
@@ -1424,7 +1471,7 @@ Bitte geben Sie diesem Schüler einen anderen Namen.</translation>
     <name>frmEntry</name>
     <message>
         <source>Vornick Test Taker   Vs. 1.0</source>
-        <translation>Vornick Test Taker   Vs. 1.0</translation>
+        <translation>Vornick Test Taker   Version 1.0</translation>
     </message>
     <message>
         <source>Student ID:</source>
@@ -1436,7 +1483,7 @@ Bitte geben Sie diesem Schüler einen anderen Namen.</translation>
     </message>
     <message>
         <source>Press F1 for help</source>
-        <translation>F1 drücken für Hilfe</translation>
+        <translation>Für Hilfe F1 drücken</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1467,7 +1514,7 @@ Bitte geben Sie diesem Schüler einen anderen Namen.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Be&amp;enden</translation>
+        <translation>Ab&amp;melden</translation>
     </message>
     <message>
         <source>Test Results For %1</source>
@@ -1512,7 +1559,7 @@ Bitte sagen Sie Ihrer Lehrkraft Bescheid.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Be&amp;enden</translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>Question %1</source>
@@ -1530,7 +1577,7 @@ Wollen Sie wirklich beenden?</numerusform>
     </message>
     <message>
         <source>Incomplete Test</source>
-        <translation>Unvollständiger Test</translation>
+        <translation>Nicht abgeschlossener Test</translation>
     </message>
     <message>
         <source>False answer 1</source>
@@ -1630,7 +1677,7 @@ Wollen Sie wirklich beenden?</numerusform>
     </message>
     <message>
         <source>Finish this test now? Your answers will be graded.</source>
-        <translation>Diesen Test jetzt beenden? Ihre Antworten werden bewertet.</translation>
+        <translation>Diesen Test jetzt abschließen? Ihre Antworten werden bewertet.</translation>
     </message>
     <message>
         <source>Question %1, answered</source>
@@ -1654,14 +1701,14 @@ Wollen Sie wirklich beenden?</numerusform>
     </message>
     <message>
         <source>Your teacher has finished this test.</source>
-        <translation>Ihre Lehrkraft hat diesen Test beendet.</translation>
+        <translation>Ihre Lehrkraft hat diesen Test abgeschlossen.</translation>
     </message>
 </context>
 <context>
     <name>frmQuestionsIntro</name>
     <message>
         <source>You can advance the question using the buttons or by directly clicking on the number of the question.  When answered, the number of the question will turn green.  If you finish before time runs out, press the &quot;Done&quot; button.</source>
-        <translation>Sie können mit den Schaltflächen oder durch einen Klick auf die Nummer einer Frage zu ihr wechseln.  Beantwortete Fragen erhalten eine grüne Nummer.  Wenn Sie vor Ablauf der Zeit fertig sind, klicken Sie auf &quot;Fertig&quot;.</translation>
+        <translation>Sie können mit den Schaltflächen oder durch einen Klick auf die Nummer einer Frage zu ihr wechseln.  Beantwortete Fragen erhalten eine grüne Nummer.  Wenn Sie vor Ablauf der Zeit fertig sind, klicken Sie auf „Fertig“.</translation>
     </message>
     <message>
         <source>&amp;Begin</source>
@@ -1740,16 +1787,16 @@ Wollen Sie wirklich beenden?</numerusform>
         <source>%1 statistics.csv</source>
         <translation>%1 Statistik.csv</translation>
     </message>
-    <message numerus="yes">
-        <source>The statistics of %n questions</source>
-        <translation>
-            <numerusform>Die Statistik von %n Frage</numerusform>
-            <numerusform>Die Statistik von %n Fragen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Histogram of grades</source>
-        <translation>Histogramm der Noten</translation>
+        <translation>Verteilung der Ergebnisse</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statistics of %n questions written to %1.</source>
+        <translation>
+            <numerusform>Die Statistik von %n Frage in %1 geschrieben.</numerusform>
+            <numerusform>Die Statistik von %n Fragen in %1 geschrieben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1768,7 +1815,7 @@ Wollen Sie wirklich beenden?</numerusform>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Be&amp;enden</translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>&amp;Save Results…</source>
@@ -1818,16 +1865,8 @@ Wollen Sie wirklich beenden?</numerusform>
         <translation>Tabellen von Version %1 auf Version %2 gebracht</translation>
     </message>
     <message>
-        <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
-        <translation>die Passwörter dieser Schüler sind kürzer als %1 Zeichen; geben Sie ihnen neue:</translation>
-    </message>
-    <message>
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>setseed, pg_sleep, die Advisory Locks, die Large Objects und die Signale an andere Sitzungen allen außer dem Superuser entzogen</translation>
-    </message>
-    <message>
-        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
-        <translation>%1 Schüler, %2 Tests, %3 Ergebnisse und %4 Bilder kopiert</translation>
     </message>
     <message>
         <source>New password for the administrator role: </source>
@@ -1868,6 +1907,38 @@ SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the databa
 EINSTELLUNGEN ist eine VornickTest.ini, die den Server und den Eigentümer der Datenbank nennt;
 ARBEITSPLATZ ist die für die Arbeitsplätze zu schreibende VornickTest.ini; DATENBANK ist eine Ostrel.mdb;
 SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenbank nennt.</translation>
+    </message>
+    <message>
+        <source>copied %1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 und %4 kopiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students</source>
+        <translation>
+            <numerusform>%n Schüler</numerusform>
+            <numerusform>%n Schüler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests</source>
+        <translation>
+            <numerusform>%n Test</numerusform>
+            <numerusform>%n Tests</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>%n Ergebnis</numerusform>
+            <numerusform>%n Ergebnisse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n Bild</numerusform>
+            <numerusform>%n Bilder</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1933,48 +2004,32 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
         <translation>%1 als %2 gelesen.</translation>
     </message>
     <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 of %4 questions: unfinished, hidden from students until its questions are written.</source>
-        <translation>Test %1 &quot;%2&quot; mit %3 von %4 Fragen gespeichert: unfertig, für Schüler verborgen, bis seine Fragen geschrieben sind.</translation>
-    </message>
-    <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 questions.</source>
-        <translation>Test %1 &quot;%2&quot; mit %3 Fragen gespeichert.</translation>
-    </message>
-    <message>
         <source>several tests are titled &quot;%1&quot;; give the test&apos;s number.</source>
-        <translation>mehrere Tests heißen &quot;%1&quot;; geben Sie die Nummer des Tests an.</translation>
+        <translation>mehrere Tests heißen „%1“; geben Sie die Nummer des Tests an.</translation>
     </message>
     <message>
         <source>no test is numbered or titled &quot;%1&quot;.</source>
-        <translation>kein Test hat die Nummer oder den Titel &quot;%1&quot;.</translation>
+        <translation>kein Test hat die Nummer oder den Titel „%1“.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
         <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
-        <translation>%1 Fragen von Test %2 &quot;%3&quot; nach %4 geschrieben.</translation>
-    </message>
-    <message>
         <source>several students are named &quot;%1&quot;; give the student&apos;s number.</source>
-        <translation>mehrere Schüler heißen &quot;%1&quot;; geben Sie die Nummer des Schülers an.</translation>
+        <translation>mehrere Schüler heißen „%1“; geben Sie die Nummer des Schülers an.</translation>
     </message>
     <message>
         <source>no student is numbered or named &quot;%1&quot;.</source>
-        <translation>kein Schüler hat die Nummer oder den Namen &quot;%1&quot;.</translation>
+        <translation>kein Schüler hat die Nummer oder den Namen „%1“.</translation>
     </message>
     <message>
         <source>results needs --output FILE.</source>
         <translation>results braucht --output DATEI.</translation>
     </message>
     <message>
-        <source>Wrote %1 to %2.</source>
-        <translation>%1 nach %2 geschrieben.</translation>
-    </message>
-    <message>
         <source>Test %1 &quot;%2&quot;</source>
-        <translation>Test %1 &quot;%2&quot;</translation>
+        <translation>Test %1 „%2“</translation>
     </message>
     <message>
         <source>results takes no file or test; use --test and --student.</source>
@@ -1986,7 +2041,7 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     </message>
     <message>
         <source>unknown command &quot;%1&quot;.</source>
-        <translation>unbekannter Befehl &quot;%1&quot;.</translation>
+        <translation>unbekannter Befehl „%1“.</translation>
     </message>
     <message>
         <source> See vornick-admin --help.</source>
@@ -2014,11 +2069,11 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     </message>
     <message>
         <source>%1 has not begun &quot;%2&quot;; nothing was changed.</source>
-        <translation>%1 hat &quot;%2&quot; noch nicht begonnen; nichts wurde geändert.</translation>
+        <translation>%1 hat „%2“ noch nicht begonnen; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>%1&apos;s attempt at &quot;%2&quot; is finished already; nothing was changed.</source>
-        <translation>Der Versuch von %1 bei &quot;%2&quot; ist bereits abgeschlossen; nichts wurde geändert.</translation>
+        <translation>Der Versuch von %1 bei „%2“ ist bereits abgeschlossen; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>more time is a whole number of minutes from 1 to %1.</source>
@@ -2027,13 +2082,13 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     <message numerus="yes">
         <source>Gave %1 %n more minutes on &quot;%2&quot;.</source>
         <translation>
-            <numerusform>%1 hat %n Minute mehr für &quot;%2&quot; erhalten.</numerusform>
-            <numerusform>%1 hat %n Minuten mehr für &quot;%2&quot; erhalten.</numerusform>
+            <numerusform>%1 hat %n Minute mehr für „%2“ erhalten.</numerusform>
+            <numerusform>%1 hat %n Minuten mehr für „%2“ erhalten.</numerusform>
         </translation>
     </message>
     <message>
         <source>Finished %1&apos;s attempt at &quot;%2&quot;.</source>
-        <translation>Der Versuch von %1 bei &quot;%2&quot; wurde abgeschlossen.</translation>
+        <translation>Der Versuch von %1 bei „%2“ wurde abgeschlossen.</translation>
     </message>
     <message>
         <source>No attempt is in progress.</source>
@@ -2066,10 +2121,6 @@ SUPERUSER ist eine VornickTest.ini, die den Superuser des Servers und die Datenb
     <message>
         <source>export needs --format gift, --format aiken or --format moodle.</source>
         <translation>export braucht --format gift, --format aiken oder --format moodle.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>%1 enthält mehr als %2 verwendbare Fragen, mehr als ein Test hat: Teilen Sie die Datei, oder übernehmen Sie die ersten %2 mit --first %2.</translation>
     </message>
     <message>
         <source>Not taken (past the first %1): the questions from line %2 on.</source>
@@ -2125,13 +2176,34 @@ only with --replace.</source>
 Alle nehmen --database PFAD (eine Ostrel.mdb) oder --settings INI (eine VornickTest.ini); ohne sie
 arbeiten sie mit der Datenbank des Programms neben diesem Werkzeug. TEST ist die Nummer oder der Titel eines Tests.
 DATEI ist eine GIFT-, Aiken- oder Moodle-XML-Datei; ein Test hat höchstens 25 Fragen, weniger als 25 ergeben einen
-unfertigen Test. Die Dauer ist ohne Angabe %1 Minuten. results schreibt Versuche als CSV (alle, oder
+nicht abgeschlossenen Test. Die Dauer ist ohne Angabe %1 Minuten. results schreibt Versuche als CSV (alle, oder
 die eines Tests, eines Schülers oder beider); analysis gibt die Aufgabenstatistik eines Tests aus und
 speichert mit --output ihre Tabelle je Frage als CSV. extra-time zeigt oder setzt die Zeitverlängerung eines
 Schülers (0 bis 400 Prozent der Dauer jedes Tests); attempts listet die laufenden Versuche; more-time gibt einem
 von ihnen 1 bis 600 Minuten mehr, finish schließt ihn sofort ab. SCHÜLER ist die Nummer oder der Name eines Schülers. backup schreibt eine Kopie der
 Datenbankdatei, auch während das Programm sie benutzt; restore spielt eine zurück, über Schüler, Tests oder Ergebnisse
 nur mit --replace.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored test %1 &quot;%2&quot; with %n questions.</source>
+        <translation>
+            <numerusform>Test %1 „%2“ mit %n Frage gespeichert.</numerusform>
+            <numerusform>Test %1 „%2“ mit %n Fragen gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n questions of test %1 &quot;%2&quot; to %3.</source>
+        <translation>
+            <numerusform>%n Frage von Test %1 „%2“ in %3 geschrieben.</numerusform>
+            <numerusform>%n Fragen von Test %1 „%2“ in %3 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n results to %1.</source>
+        <translation>
+            <numerusform>%n Ergebnis in %1 geschrieben.</numerusform>
+            <numerusform>%n Ergebnisse in %1 geschrieben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2154,11 +2226,11 @@ Passwort der Server verwaltet. Geben Sie ihr als Eigentümer der Datenbank mit p
     </message>
     <message>
         <source>The administrator&apos;s password of %1 is &quot;%2&quot; again.</source>
-        <translation>Das Passwort des Administrators von %1 ist wieder &quot;%2&quot;.</translation>
+        <translation>Das Passwort des Administrators von %1 ist wieder „%2“.</translation>
     </message>
     <message>
         <source>The administrator&apos;s password of %1 was &quot;%2&quot; already.</source>
-        <translation>Das Passwort des Administrators von %1 war bereits &quot;%2&quot;.</translation>
+        <translation>Das Passwort des Administrators von %1 war bereits „%2“.</translation>
     </message>
 </context>
 </TS>

@@ -16,23 +16,19 @@
     <name>Aiken</name>
     <message>
         <source>The question has no &quot;ANSWER:&quot; line after its options.</source>
-        <translation>La pregunta no tiene una línea &quot;ANSWER:&quot; después de sus opciones.</translation>
+        <translation>La pregunta no tiene una línea «ANSWER:» después de sus opciones.</translation>
     </message>
     <message>
         <source>The question has no &quot;ANSWER:&quot; line.</source>
-        <translation>La pregunta no tiene una línea &quot;ANSWER:&quot;.</translation>
+        <translation>La pregunta no tiene una línea «ANSWER:».</translation>
     </message>
     <message>
         <source>An &quot;ANSWER:&quot; line with no question before it.</source>
-        <translation>Una línea &quot;ANSWER:&quot; sin ninguna pregunta antes.</translation>
-    </message>
-    <message>
-        <source>The question has %1 options; the program needs exactly three: one right answer and two false ones.</source>
-        <translation>La pregunta tiene %1 opciones; el programa necesita exactamente tres: una respuesta correcta y dos falsas.</translation>
+        <translation>Una línea «ANSWER:» sin ninguna pregunta antes.</translation>
     </message>
     <message>
         <source>&quot;ANSWER:&quot; must be followed by one option letter, such as ANSWER: B.</source>
-        <translation>Después de &quot;ANSWER:&quot; debe ir una sola letra de opción, por ejemplo ANSWER: B.</translation>
+        <translation>Después de «ANSWER:» debe ir una sola letra de opción, por ejemplo ANSWER: B.</translation>
     </message>
     <message>
         <source>Two options are lettered %1.</source>
@@ -42,9 +38,12 @@
         <source>The question has an empty option.</source>
         <translation>La pregunta tiene una opción vacía.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The question has a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>La pregunta tiene un texto de %1 caracteres; una pregunta o una respuesta puede tener como máximo %2.</translation>
+        <translation>
+            <numerusform>La pregunta tiene un texto de %1 caracteres; una pregunta o una respuesta puede tener como máximo %2.</numerusform>
+            <numerusform>La pregunta tiene un texto de %1 caracteres; una pregunta o una respuesta puede tener como máximo %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a line break, which Aiken cannot hold; each is written as a blank.</source>
@@ -56,7 +55,7 @@
     </message>
     <message>
         <source>a question beginning with &quot;ANSWER:&quot;, which Aiken takes for the answer line; written after the word &quot;Question:&quot;.</source>
-        <translation>una pregunta que empieza por &quot;ANSWER:&quot;, que Aiken toma por la línea de respuesta; se escribe después de la palabra &quot;Question:&quot;.</translation>
+        <translation>una pregunta que empieza por «ANSWER:», que Aiken toma por la línea de respuesta; se escribe después de la palabra «Question:».</translation>
     </message>
     <message>
         <source>an empty answer; reading the file back leaves the question out.</source>
@@ -69,6 +68,13 @@
     <message>
         <source>picture left out (Aiken carries no pictures).</source>
         <translation>imagen omitida (Aiken no admite imágenes).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The question has %n options; the program needs exactly three: one right answer and two false ones.</source>
+        <translation>
+            <numerusform>La pregunta tiene %n opción; el programa necesita exactamente tres: una respuesta correcta y dos incorrectas.</numerusform>
+            <numerusform>La pregunta tiene %n opciones; el programa necesita exactamente tres: una respuesta correcta y dos incorrectas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -107,6 +113,7 @@
     </message>
     <message>
         <source>Slot</source>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
         <translation>N.º</translation>
     </message>
     <message>
@@ -115,7 +122,7 @@
     </message>
     <message>
         <source>Facility</source>
-        <extracomment>A column of at most nine characters.</extracomment>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
         <translation>Facilidad</translation>
     </message>
     <message>
@@ -124,19 +131,20 @@
     </message>
     <message>
         <source>Answer</source>
-        <extracomment>Four columns of at most six characters each.</extracomment>
+        <extracomment>A column heading of the printed table, kept short (the right answer).</extracomment>
         <translation>Clave</translation>
     </message>
     <message>
         <source>False 1</source>
-        <translation>Falsa 1</translation>
+        <translation>Incorrecta 1</translation>
     </message>
     <message>
         <source>False 2</source>
-        <translation>Falsa 2</translation>
+        <translation>Incorrecta 2</translation>
     </message>
     <message>
         <source>None</source>
+        <extracomment>A column heading of the printed table, kept short (no answer given).</extracomment>
         <translation>Ninguna</translation>
     </message>
     <message>
@@ -145,11 +153,11 @@
     </message>
     <message>
         <source>Top false 1</source>
-        <translation>Sup. falsa 1</translation>
+        <translation>Sup. incorrecta 1</translation>
     </message>
     <message>
         <source>Top false 2</source>
-        <translation>Sup. falsa 2</translation>
+        <translation>Sup. incorrecta 2</translation>
     </message>
     <message>
         <source>Top none</source>
@@ -161,11 +169,11 @@
     </message>
     <message>
         <source>Bottom false 1</source>
-        <translation>Inf. falsa 1</translation>
+        <translation>Inf. incorrecta 1</translation>
     </message>
     <message>
         <source>Bottom false 2</source>
-        <translation>Inf. falsa 2</translation>
+        <translation>Inf. incorrecta 2</translation>
     </message>
     <message>
         <source>Bottom none</source>
@@ -177,20 +185,22 @@
     </message>
     <message>
         <source>Choices: A the answer, F1 and F2 the false answers, - none; T: in the top group, B: in the bottom group.</source>
-        <translation>Opciones: A la respuesta correcta, F1 y F2 las falsas, - ninguna; T: en el grupo superior, B: en el grupo inferior.</translation>
+        <translation>Opciones: A la respuesta correcta, F1 y F2 las incorrectas, - ninguna; T: en el grupo superior, B: en el grupo inferior.</translation>
     </message>
     <message>
         <source>Discrim.</source>
-        <extracomment>Short for discrimination: a column of at most nine characters.</extracomment>
+        <extracomment>Short for discrimination: a column heading of the printed table.</extracomment>
         <translation>Discrim.</translation>
     </message>
     <message>
         <source>False1</source>
-        <translation>Falsa1</translation>
+        <extracomment>A column heading of the printed table, kept short (the first false answer).</extracomment>
+        <translation>Incorr. 1</translation>
     </message>
     <message>
         <source>False2</source>
-        <translation>Falsa2</translation>
+        <extracomment>A column heading of the printed table, kept short (the second false answer).</extracomment>
+        <translation>Incorr. 2</translation>
     </message>
     <message>
         <source>  Flags</source>
@@ -204,16 +214,17 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>Por debajo de 20 intentos terminados no se comprueban las claves, así que ninguna se marca como posiblemente errónea.</translation>
     </message>
-    <message>
-        <source>Top and bottom groups: 1 attempt each (27%)</source>
-        <translation>Grupos superior e inferior: 1 intento cada uno (27 %)</translation>
-    </message>
     <message numerus="yes">
         <source>Top and bottom groups: %Ln attempts each (27%)</source>
         <translation>
             <numerusform>Grupos superior e inferior: %Ln intento cada uno (27 %)</numerusform>
             <numerusform>Grupos superior e inferior: %Ln intentos cada uno (27 %)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <extracomment>Short for &quot;not defined&quot; in a printed column of figures (a few characters).</extracomment>
+        <translation>n. d.</translation>
     </message>
 </context>
 <context>
@@ -341,20 +352,6 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
 </context>
 <context>
-    <name>Csv</name>
-    <message>
-        <source>1 result</source>
-        <translation>1 resultado</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n results</source>
-        <translation>
-            <numerusform>%n resultado</numerusform>
-            <numerusform>%n resultados</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Cursor</name>
     <message>
         <source>The database driver cannot hand over rows one at a time.</source>
@@ -405,24 +402,27 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>%1 is not a database of VornickTest; nothing was restored.</source>
         <translation>%1 no es una base de datos de VornickTest; no se restauró nada.</translation>
     </message>
-    <message>
-        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
-        <translation>La base de datos %1 contiene %2 alumnos, pruebas y resultados; no se restauró nada (añada --replace para sobrescribirlos).</translation>
+    <message numerus="yes">
+        <source>The database %1 holds %n students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>
+            <numerusform>La base de datos %1 contiene %n alumno, prueba o resultado; no se restauró nada (añada --replace para sobrescribirlo).</numerusform>
+            <numerusform>La base de datos %1 contiene %n alumnos, pruebas y resultados; no se restauró nada (añada --replace para sobrescribirlos).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Gift</name>
     <message>
         <source>the program needs one right answer (=) and two false answers (~).</source>
-        <translation>el programa necesita una respuesta correcta (=) y dos respuestas falsas (~).</translation>
+        <translation>el programa necesita una respuesta correcta (=) y dos respuestas incorrectas (~).</translation>
     </message>
     <message>
         <source>The line ends in a &quot;\&quot; that escapes nothing; write \\ for a backslash.</source>
-        <translation>La línea termina en un &quot;\&quot; que no escapa nada; escriba \\ para una barra invertida.</translation>
+        <translation>La línea termina en un «\» que no escapa nada; escriba \\ para una barra invertida.</translation>
     </message>
     <message>
         <source>The question title opened with &quot;::&quot; is never closed with &quot;::&quot;.</source>
-        <translation>El título de pregunta abierto con &quot;::&quot; nunca se cierra con &quot;::&quot;.</translation>
+        <translation>El título de pregunta abierto con «::» nunca se cierra con «::».</translation>
     </message>
     <message>
         <source>a text without answers in { }: a description, not a question.</source>
@@ -430,7 +430,7 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
     <message>
         <source>A &quot;}&quot; with no &quot;{&quot; before it; write \} for a brace inside a text.</source>
-        <translation>Una &quot;}&quot; sin ninguna &quot;{&quot; antes; escriba \} para una llave dentro de un texto.</translation>
+        <translation>Una «}» sin ninguna «{» antes; escriba \} para una llave dentro de un texto.</translation>
     </message>
     <message>
         <source> (\} is a brace inside a text, not the end of the answers)</source>
@@ -438,11 +438,11 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
     <message>
         <source>The answers opened with &quot;{&quot; here are never closed with &quot;}&quot;%1.</source>
-        <translation>Las respuestas abiertas aquí con &quot;{&quot; nunca se cierran con &quot;}&quot;%1.</translation>
+        <translation>Las respuestas abiertas aquí con «{» nunca se cierran con «}»%1.</translation>
     </message>
     <message>
         <source>A second &quot;{&quot; before the answers opened on line %1 were closed; write \{ for a brace inside a text.</source>
-        <translation>Una segunda &quot;{&quot; antes de cerrar las respuestas abiertas en la línea %1; escriba \{ para una llave dentro de un texto.</translation>
+        <translation>Una segunda «{» antes de cerrar las respuestas abiertas en la línea %1; escriba \{ para una llave dentro de un texto.</translation>
     </message>
     <message>
         <source>A second set of answers after those on line %1; leave a blank line between two questions.</source>
@@ -462,7 +462,7 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
     <message>
         <source>text before the first answer; each answer begins with = (right) or ~ (false).</source>
-        <translation>texto antes de la primera respuesta; cada respuesta empieza por = (correcta) o ~ (falsa).</translation>
+        <translation>texto antes de la primera respuesta; cada respuesta empieza por = (correcta) o ~ (incorrecta).</translation>
     </message>
     <message>
         <source>a matching question; </source>
@@ -478,7 +478,7 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
     <message>
         <source>%1 right and %2 false answers; </source>
-        <translation>%1 respuestas correctas y %2 falsas; </translation>
+        <translation>%1 respuestas correctas y %2 incorrectas; </translation>
     </message>
     <message>
         <source>no question text.</source>
@@ -488,9 +488,12 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>an empty answer.</source>
         <translation>una respuesta vacía.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>un texto de %1 caracteres; una pregunta o una respuesta puede tener como máximo %2.</translation>
+        <translation>
+            <numerusform>un texto de %1 caracteres; una pregunta o una respuesta puede tener como máximo %2.</numerusform>
+            <numerusform>un texto de %1 caracteres; una pregunta o una respuesta puede tener como máximo %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>feedback left out.</source>
@@ -508,9 +511,12 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>script or style left out.</source>
         <translation>se omite un script o un estilo.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
-        <translation>un texto HTML con %1 etiquetas; el programa lee como máximo %2 en un texto.</translation>
+        <translation>
+            <numerusform>un texto HTML con %1 etiquetas; el programa lee como máximo %2 en un texto.</numerusform>
+            <numerusform>un texto HTML con %1 etiquetas; el programa lee como máximo %2 en un texto.</numerusform>
+        </translation>
     </message>
     <message>
         <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
@@ -518,15 +524,11 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     </message>
     <message>
         <source>A blank line (line %1) ended the question inside its answers opened with &quot;{&quot; here; leave no blank line between &quot;{&quot; and &quot;}&quot;.</source>
-        <translation>Una línea en blanco (línea %1) cerró la pregunta dentro de sus respuestas abiertas aquí con &quot;{&quot;; no deje líneas en blanco entre &quot;{&quot; y &quot;}&quot;.</translation>
+        <translation>Una línea en blanco (línea %1) cerró la pregunta dentro de sus respuestas abiertas aquí con «{»; no deje líneas en blanco entre «{» y «}».</translation>
     </message>
     <message>
         <source>its picture is left out, its alt text in brackets: %1</source>
         <translation>su imagen se omite y su texto alternativo queda entre corchetes: %1</translation>
-    </message>
-    <message>
-        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
-        <translation>%1 imágenes; una pregunta conserva solo una, la primera en una URI data:, y el texto alternativo de las demás queda entre corchetes.</translation>
     </message>
     <message>
         <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
@@ -536,24 +538,34 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>espacios al principio o al final de una línea, o varios seguidos, en una pregunta escrita como HTML por su imagen; al volver a leer el archivo, cada grupo queda en un solo espacio o en ninguno.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
-        <translation>Una pregunta de más de %1 caracteres, con su imagen; el programa lee como máximo esa cantidad.</translation>
+        <translation>
+            <numerusform>Una pregunta de más de %1 caracteres, con su imagen; el programa lee como máximo esa cantidad.</numerusform>
+            <numerusform>Una pregunta de más de %1 caracteres, con su imagen; el programa lee como máximo esa cantidad.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>
+            <numerusform>%n imagen; una pregunta conserva solo una, la primera en una URI data:, y el texto alternativo de las demás queda entre corchetes.</numerusform>
+            <numerusform>%n imágenes; una pregunta conserva solo una, la primera en una URI data:, y el texto alternativo de las demás queda entre corchetes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ItemAnalysis</name>
     <message>
         <source>false answer 1</source>
-        <translation>respuesta falsa 1</translation>
+        <translation>respuesta incorrecta 1</translation>
     </message>
     <message>
         <source>false answer 2</source>
-        <translation>respuesta falsa 2</translation>
+        <translation>respuesta incorrecta 2</translation>
     </message>
     <message>
         <source>Negative discrimination: r = %1, weaker attempts got it right more often than stronger ones.</source>
-        <translation>Discriminación negativa: r = %1, los intentos más flojos acertaron más a menudo que los mejores.</translation>
+        <translation>Discriminación negativa: r = %1, los intentos más débiles acertaron más a menudo que los mejores.</translation>
     </message>
     <message>
         <source>Too easy: facility %1, above 0.9.</source>
@@ -606,7 +618,7 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <name>Language</name>
     <message>
         <source>The settings file names the language &quot;%1&quot;, which this program does not have. It has: %2.</source>
-        <translation>El archivo de configuración indica el idioma &quot;%1&quot;, que este programa no tiene. Tiene: %2.</translation>
+        <translation>El archivo de configuración indica el idioma «%1», que este programa no tiene. Tiene: %2.</translation>
     </message>
 </context>
 <context>
@@ -623,29 +635,20 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>an empty text.</source>
         <translation>un texto vacío.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; at most %2 can be used.</source>
-        <translation>un texto de %1 caracteres; como máximo se pueden usar %2.</translation>
-    </message>
-    <message>
-        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
-        <translation>un texto HTML con más de %1 etiquetas; el programa lee como máximo esa cantidad en un texto.</translation>
+        <translation>
+            <numerusform>un texto de %1 caracteres; como máximo se pueden usar %2.</numerusform>
+            <numerusform>un texto de %1 caracteres; como máximo se pueden usar %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
         <translation>una pregunta de tipo «%1»; solo se pueden usar preguntas de opción múltiple (multichoice).</translation>
     </message>
     <message>
-        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
-        <translation>%1 respuestas; el programa necesita exactamente tres, una correcta (fraction 100) y dos falsas (fraction 0).</translation>
-    </message>
-    <message>
         <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
-        <translation>respuestas con fracciones distintas de una de 100 y dos de 0; el programa cuenta una respuesta solo como correcta o falsa.</translation>
-    </message>
-    <message>
-        <source>only the first of its %1 pictures is kept.</source>
-        <translation>solo se conserva la primera de sus %1 imágenes.</translation>
+        <translation>respuestas con fracciones distintas de una de 100 y dos de 0; el programa cuenta una respuesta solo como correcta o incorrecta.</translation>
     </message>
     <message>
         <source>its picture &quot;%1&quot; is not in the file; left out.</source>
@@ -666,6 +669,20 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
         <translation>El archivo tiene más de %1 etiquetas HTML; el programa lee como máximo esa cantidad en un archivo. Divida el archivo e importe cada parte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>
+            <numerusform>%n respuesta; el programa necesita exactamente tres, una correcta (fraction 100) y dos incorrectas (fraction 0).</numerusform>
+            <numerusform>%n respuestas; el programa necesita exactamente tres, una correcta (fraction 100) y dos incorrectas (fraction 0).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only the first of its %n pictures is kept.</source>
+        <translation>
+            <numerusform>solo se conserva la primera de su %n imagen.</numerusform>
+            <numerusform>solo se conserva la primera de sus %n imágenes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -702,10 +719,6 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <translation>Una imagen necesita una descripción para los alumnos que no pueden verla. Escriba una en el cuadro bajo la imagen, o quite la imagen.</translation>
     </message>
     <message>
-        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
-        <translation>La descripción de una imagen puede tener como máximo %1 caracteres; esta tiene %2.</translation>
-    </message>
-    <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>El texto base64 de la imagen está dañado.</translation>
     </message>
@@ -717,9 +730,19 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>its picture has no alt text; write a description for it in the question editor.</source>
         <translation>su imagen no tiene texto alternativo; escriba una descripción para ella en el editor de preguntas.</translation>
     </message>
-    <message>
-        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
-        <translation>el texto alternativo de su imagen tiene %1 caracteres; los primeros %2 son su descripción.</translation>
+    <message numerus="yes">
+        <source>A picture&apos;s description may have at most %n characters; this one has %1.</source>
+        <translation>
+            <numerusform>La descripción de una imagen puede tener como máximo %n carácter; esta tiene %1.</numerusform>
+            <numerusform>La descripción de una imagen puede tener como máximo %n caracteres; esta tiene %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its picture&apos;s alt text has %n characters; the first %1 are its description.</source>
+        <translation>
+            <numerusform>el texto alternativo de su imagen tiene %n carácter; los primeros %1 son su descripción.</numerusform>
+            <numerusform>el texto alternativo de su imagen tiene %n caracteres; los primeros %1 son su descripción.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -745,9 +768,12 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
 </context>
 <context>
     <name>QuestionFile</name>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a question file may have at most %2 (10 MB).</source>
-        <translation>El archivo tiene %1 bytes; un archivo de preguntas puede tener como máximo %2 (10 MB).</translation>
+        <translation>
+            <numerusform>El archivo tiene %1 bytes; un archivo de preguntas puede tener como máximo %2 (10 MB).</numerusform>
+            <numerusform>El archivo tiene %1 bytes; un archivo de preguntas puede tener como máximo %2 (10 MB).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text.</source>
@@ -817,13 +843,19 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>a carriage return or NUL character, which a text file cannot hold; a carriage return is written as a line break, a NUL character left out.</source>
         <translation>un retorno de carro o un carácter NUL, que un archivo de texto no admite; el retorno de carro se escribe como salto de línea y el carácter NUL se omite.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
-        <translation>un texto de más de %1 caracteres; al volver a leer el archivo, la pregunta se omite.</translation>
+        <translation>
+            <numerusform>un texto de más de %1 caracteres; al volver a leer el archivo, la pregunta se omite.</numerusform>
+            <numerusform>un texto de más de %1 caracteres; al volver a leer el archivo, la pregunta se omite.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
-        <translation>El archivo tiene %1 bytes; un archivo GIFT o Moodle XML puede tener como máximo %2 (100 MB).</translation>
+        <translation>
+            <numerusform>El archivo tiene %1 bytes; un archivo GIFT o Moodle XML puede tener como máximo %2 (100 MB).</numerusform>
+            <numerusform>El archivo tiene %1 bytes; un archivo GIFT o Moodle XML puede tener como máximo %2 (100 MB).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Questions that can be used: more than %1; reading stopped there.</source>
@@ -865,10 +897,6 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
     <message>
-        <source>%1 questions of &quot;%2&quot; written to %3 as %4.</source>
-        <translation>%1 preguntas de &quot;%2&quot; escritas en %3 como %4.</translation>
-    </message>
-    <message>
         <source>Question files (*.gift *.txt *.xml)</source>
         <translation>Archivos de preguntas (*.gift *.txt *.xml)</translation>
     </message>
@@ -884,9 +912,12 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <source>Export Questions</source>
         <translation>Exportar preguntas</translation>
     </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
-        <translation>Una prueba tiene como máximo %1 preguntas y este archivo contiene más preguntas utilizables. Divida el archivo e importe cada parte.</translation>
+    <message numerus="yes">
+        <source>%n questions of &quot;%1&quot; written to %2 as %3.</source>
+        <translation>
+            <numerusform>%n pregunta de «%1» escrita en %2 como %3.</numerusform>
+            <numerusform>%n preguntas de «%1» escritas en %2 como %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -960,10 +991,6 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
         <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
     <message>
-        <source>%1 written to %2.</source>
-        <translation>%1 escrito(s) en %2.</translation>
-    </message>
-    <message>
         <source>There are no results to save yet.</source>
         <translation>Todavía no hay resultados que guardar.</translation>
     </message>
@@ -974,6 +1001,13 @@ Pida a la persona que instaló VornickTest que dé a esta cuenta acceso al archi
     <message>
         <source>Saving was cancelled; nothing was saved.</source>
         <translation>Se canceló el guardado; no se guardó nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results written to %1.</source>
+        <translation>
+            <numerusform>%n resultado escrito en %1.</numerusform>
+            <numerusform>%n resultados escritos en %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1120,7 +1154,7 @@ No se ha modificado.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation>&amp;Terminar</translation>
+        <translation>&amp;Listo</translation>
     </message>
     <message>
         <source>Answer %1</source>
@@ -1130,6 +1164,16 @@ No se ha modificado.</translation>
         <source>Click the picture or press Enter to see it full size.</source>
         <translation>Haga clic en la imagen o pulse Intro para verla a tamaño completo.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A screen reader&apos;s name of an answer button: &quot;Answer 1&quot; and the answer&apos;s text.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A screen reader&apos;s name of an answer button and what is noted of it, such as &quot;right&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TestRules</name>
@@ -1138,18 +1182,21 @@ No se ha modificado.</translation>
         <translation>Debe dar un título a la prueba.</translation>
     </message>
     <message>
-        <source>The test title can be at most %1 characters long.</source>
-        <translation>El título de una prueba puede tener como máximo %1 caracteres.</translation>
-    </message>
-    <message>
         <source>Another test already has the title &quot;%1&quot;.
 Please choose a different title.</source>
-        <translation>Otra prueba ya tiene el título &quot;%1&quot;.
+        <translation>Otra prueba ya tiene el título «%1».
 Elija otro título, por favor.</translation>
     </message>
     <message>
         <source>The length of the test must be a whole number of minutes from 0 to %1.</source>
         <translation>La duración de la prueba debe ser un número entero de minutos entre 0 y %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test title can be at most %n characters long.</source>
+        <translation>
+            <numerusform>El título de una prueba puede tener como máximo %n carácter.</numerusform>
+            <numerusform>El título de una prueba puede tener como máximo %n caracteres.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1176,7 +1223,7 @@ Elija otro título, por favor.</translation>
     </message>
     <message>
         <source>Note: The brackets &quot;&lt;&gt;&quot; depict unfinished tests which are not available to students.</source>
-        <translation>Nota: los signos &quot;&lt;&gt;&quot; marcan las pruebas sin terminar, que los alumnos no pueden ver.</translation>
+        <translation>Nota: los signos «&lt;&gt;» marcan las pruebas sin terminar, que los alumnos no pueden ver.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -1233,7 +1280,7 @@ Elija otro título, por favor.</translation>
     <message>
         <source>Another student already has the name &quot;%1&quot;.
 Please give this student a different name.</source>
-        <translation>Otro alumno ya se llama &quot;%1&quot;.
+        <translation>Otro alumno ya se llama «%1».
 Dé otro nombre a este alumno, por favor.</translation>
     </message>
     <message>
@@ -1424,7 +1471,7 @@ Dé otro nombre a este alumno, por favor.</translation>
     <name>frmEntry</name>
     <message>
         <source>Vornick Test Taker   Vs. 1.0</source>
-        <translation>Vornick Test Taker   Vs. 1.0</translation>
+        <translation>Vornick Test Taker   versión 1.0</translation>
     </message>
     <message>
         <source>Student ID:</source>
@@ -1508,7 +1555,7 @@ Avise a su profesor, por favor.</translation>
     </message>
     <message>
         <source>False Answer:</source>
-        <translation>Respuesta falsa:</translation>
+        <translation>Respuesta incorrecta:</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1534,11 +1581,11 @@ Are you sure you want to exit?</source>
     </message>
     <message>
         <source>False answer 1</source>
-        <translation>Respuesta falsa 1</translation>
+        <translation>Respuesta incorrecta 1</translation>
     </message>
     <message>
         <source>False answer 2</source>
-        <translation>Respuesta falsa 2</translation>
+        <translation>Respuesta incorrecta 2</translation>
     </message>
     <message>
         <source>Picture&apos;s description:</source>
@@ -1661,7 +1708,7 @@ Are you sure you want to exit?</source>
     <name>frmQuestionsIntro</name>
     <message>
         <source>You can advance the question using the buttons or by directly clicking on the number of the question.  When answered, the number of the question will turn green.  If you finish before time runs out, press the &quot;Done&quot; button.</source>
-        <translation>Puede pasar de una pregunta a otra con los botones o haciendo clic directamente en el número de la pregunta.  Cuando la responda, su número se pondrá verde.  Si termina antes de que se acabe el tiempo, pulse el botón &quot;Terminar&quot;.</translation>
+        <translation>Puede pasar de una pregunta a otra con los botones o haciendo clic directamente en el número de la pregunta.  Cuando la responda, su número se pondrá verde.  Si termina antes de que se acabe el tiempo, pulse el botón «Terminar».</translation>
     </message>
     <message>
         <source>&amp;Begin</source>
@@ -1740,16 +1787,16 @@ Are you sure you want to exit?</source>
         <source>%1 statistics.csv</source>
         <translation>%1 estadísticas.csv</translation>
     </message>
-    <message numerus="yes">
-        <source>The statistics of %n questions</source>
-        <translation>
-            <numerusform>Las estadísticas de %n pregunta</numerusform>
-            <numerusform>Las estadísticas de %n preguntas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Histogram of grades</source>
         <translation>Histograma de notas</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statistics of %n questions written to %1.</source>
+        <translation>
+            <numerusform>Las estadísticas de %n pregunta, escritas en %1.</numerusform>
+            <numerusform>Las estadísticas de %n preguntas, escritas en %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1818,16 +1865,8 @@ Are you sure you want to exit?</source>
         <translation>tablas llevadas de la versión %1 a la versión %2</translation>
     </message>
     <message>
-        <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
-        <translation>las contraseñas de estos alumnos tienen menos de %1 caracteres; asígneles otras nuevas:</translation>
-    </message>
-    <message>
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>retirados a todos salvo al superusuario setseed, pg_sleep, los bloqueos consultivos, los objetos grandes y las señales a otras sesiones</translation>
-    </message>
-    <message>
-        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
-        <translation>copiados %1 alumnos, %2 pruebas, %3 resultados y %4 imágenes</translation>
     </message>
     <message>
         <source>New password for the administrator role: </source>
@@ -1868,6 +1907,38 @@ SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the databa
 CONFIGURACIÓN es un VornickTest.ini que indica el servidor y el propietario de la base de datos;
 PUESTO es el VornickTest.ini que se escribe para los puestos; BASE es una Ostrel.mdb;
 SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la base de datos.</translation>
+    </message>
+    <message>
+        <source>copied %1, %2, %3 and %4</source>
+        <translation>copiados: %1, %2, %3 y %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students</source>
+        <translation>
+            <numerusform>%n alumno</numerusform>
+            <numerusform>%n alumnos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests</source>
+        <translation>
+            <numerusform>%n prueba</numerusform>
+            <numerusform>%n pruebas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>%n resultado</numerusform>
+            <numerusform>%n resultados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n imagen</numerusform>
+            <numerusform>%n imágenes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1933,48 +2004,32 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
         <translation>%1 leído como %2.</translation>
     </message>
     <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 of %4 questions: unfinished, hidden from students until its questions are written.</source>
-        <translation>Guardada la prueba %1 &quot;%2&quot; con %3 de %4 preguntas: sin terminar, oculta a los alumnos hasta que se escriban sus preguntas.</translation>
-    </message>
-    <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 questions.</source>
-        <translation>Guardada la prueba %1 &quot;%2&quot; con %3 preguntas.</translation>
-    </message>
-    <message>
         <source>several tests are titled &quot;%1&quot;; give the test&apos;s number.</source>
-        <translation>varias pruebas se titulan &quot;%1&quot;; indique el número de la prueba.</translation>
+        <translation>varias pruebas se titulan «%1»; indique el número de la prueba.</translation>
     </message>
     <message>
         <source>no test is numbered or titled &quot;%1&quot;.</source>
-        <translation>ninguna prueba tiene el número o el título &quot;%1&quot;.</translation>
+        <translation>ninguna prueba tiene el número o el título «%1».</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
         <translation>No se puede escribir %1: %2.</translation>
     </message>
     <message>
-        <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
-        <translation>Escritas %1 preguntas de la prueba %2 &quot;%3&quot; en %4.</translation>
-    </message>
-    <message>
         <source>several students are named &quot;%1&quot;; give the student&apos;s number.</source>
-        <translation>varios alumnos se llaman &quot;%1&quot;; indique el número del alumno.</translation>
+        <translation>varios alumnos se llaman «%1»; indique el número del alumno.</translation>
     </message>
     <message>
         <source>no student is numbered or named &quot;%1&quot;.</source>
-        <translation>ningún alumno tiene el número o el nombre &quot;%1&quot;.</translation>
+        <translation>ningún alumno tiene el número o el nombre «%1».</translation>
     </message>
     <message>
         <source>results needs --output FILE.</source>
         <translation>results necesita --output ARCHIVO.</translation>
     </message>
     <message>
-        <source>Wrote %1 to %2.</source>
-        <translation>%1 escrito(s) en %2.</translation>
-    </message>
-    <message>
         <source>Test %1 &quot;%2&quot;</source>
-        <translation>Prueba %1 &quot;%2&quot;</translation>
+        <translation>Prueba %1 «%2»</translation>
     </message>
     <message>
         <source>results takes no file or test; use --test and --student.</source>
@@ -1986,7 +2041,7 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     </message>
     <message>
         <source>unknown command &quot;%1&quot;.</source>
-        <translation>orden desconocida &quot;%1&quot;.</translation>
+        <translation>orden desconocida «%1».</translation>
     </message>
     <message>
         <source> See vornick-admin --help.</source>
@@ -2014,11 +2069,11 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     </message>
     <message>
         <source>%1 has not begun &quot;%2&quot;; nothing was changed.</source>
-        <translation>%1 no ha empezado &quot;%2&quot;; no se ha cambiado nada.</translation>
+        <translation>%1 no ha empezado «%2»; no se ha cambiado nada.</translation>
     </message>
     <message>
         <source>%1&apos;s attempt at &quot;%2&quot; is finished already; nothing was changed.</source>
-        <translation>El intento de %1 en &quot;%2&quot; ya está terminado; no se ha cambiado nada.</translation>
+        <translation>El intento de %1 en «%2» ya está terminado; no se ha cambiado nada.</translation>
     </message>
     <message>
         <source>more time is a whole number of minutes from 1 to %1.</source>
@@ -2027,13 +2082,13 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     <message numerus="yes">
         <source>Gave %1 %n more minutes on &quot;%2&quot;.</source>
         <translation>
-            <numerusform>%1 ha recibido %n minuto más en &quot;%2&quot;.</numerusform>
-            <numerusform>%1 ha recibido %n minutos más en &quot;%2&quot;.</numerusform>
+            <numerusform>%1 ha recibido %n minuto más en «%2».</numerusform>
+            <numerusform>%1 ha recibido %n minutos más en «%2».</numerusform>
         </translation>
     </message>
     <message>
         <source>Finished %1&apos;s attempt at &quot;%2&quot;.</source>
-        <translation>Se ha finalizado el intento de %1 en &quot;%2&quot;.</translation>
+        <translation>Se ha finalizado el intento de %1 en «%2».</translation>
     </message>
     <message>
         <source>No attempt is in progress.</source>
@@ -2066,10 +2121,6 @@ SUPERUSUARIO es un VornickTest.ini que indica el superusuario del servidor y la 
     <message>
         <source>export needs --format gift, --format aiken or --format moodle.</source>
         <translation>export necesita --format gift, --format aiken o --format moodle.</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>%1 contiene más de %2 preguntas utilizables, más de las que tiene una prueba: divida el archivo o tome las %2 primeras con --first %2.</translation>
     </message>
     <message>
         <source>Not taken (past the first %1): the questions from line %2 on.</source>
@@ -2133,6 +2184,27 @@ minutos a uno de ellos, finish lo califica en el acto. ALUMNO es el número o el
 la base de datos, aunque el programa lo esté usando; restore repone una, sobre alumnos, pruebas o resultados
 solo con --replace.</translation>
     </message>
+    <message numerus="yes">
+        <source>Stored test %1 &quot;%2&quot; with %n questions.</source>
+        <translation>
+            <numerusform>Guardada la prueba %1 «%2» con %n pregunta.</numerusform>
+            <numerusform>Guardada la prueba %1 «%2» con %n preguntas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n questions of test %1 &quot;%2&quot; to %3.</source>
+        <translation>
+            <numerusform>Escrita %n pregunta de la prueba %1 «%2» en %3.</numerusform>
+            <numerusform>Escritas %n preguntas de la prueba %1 «%2» en %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n results to %1.</source>
+        <translation>
+            <numerusform>%n resultado escrito en %1.</numerusform>
+            <numerusform>%n resultados escritos en %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vornick-passwd</name>
@@ -2154,11 +2226,11 @@ contraseña guarda el servidor. Como propietario de la base de datos, dele una n
     </message>
     <message>
         <source>The administrator&apos;s password of %1 is &quot;%2&quot; again.</source>
-        <translation>La contraseña del administrador de %1 vuelve a ser &quot;%2&quot;.</translation>
+        <translation>La contraseña del administrador de %1 vuelve a ser «%2».</translation>
     </message>
     <message>
         <source>The administrator&apos;s password of %1 was &quot;%2&quot; already.</source>
-        <translation>La contraseña del administrador de %1 ya era &quot;%2&quot;.</translation>
+        <translation>La contraseña del administrador de %1 ya era «%2».</translation>
     </message>
 </context>
 </TS>

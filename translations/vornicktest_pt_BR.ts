@@ -27,10 +27,6 @@
         <translation>Uma linha &quot;ANSWER:&quot; sem nenhuma questão antes.</translation>
     </message>
     <message>
-        <source>The question has %1 options; the program needs exactly three: one right answer and two false ones.</source>
-        <translation>A questão tem %1 alternativas; o programa precisa de exatamente três: uma resposta certa e duas erradas.</translation>
-    </message>
-    <message>
         <source>&quot;ANSWER:&quot; must be followed by one option letter, such as ANSWER: B.</source>
         <translation>Depois de &quot;ANSWER:&quot; deve vir uma única letra de alternativa, por exemplo ANSWER: B.</translation>
     </message>
@@ -42,9 +38,12 @@
         <source>The question has an empty option.</source>
         <translation>A questão tem uma alternativa vazia.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The question has a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>A questão tem um texto de %1 caracteres; uma questão ou resposta pode ter no máximo %2.</translation>
+        <translation>
+            <numerusform>A questão tem um texto de %1 caracteres; uma questão ou resposta pode ter no máximo %2.</numerusform>
+            <numerusform>A questão tem um texto de %1 caracteres; uma questão ou resposta pode ter no máximo %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a line break, which Aiken cannot hold; each is written as a blank.</source>
@@ -69,6 +68,13 @@
     <message>
         <source>picture left out (Aiken carries no pictures).</source>
         <translation>imagem omitida (Aiken não comporta imagens).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The question has %n options; the program needs exactly three: one right answer and two false ones.</source>
+        <translation>
+            <numerusform>A questão tem %n alternativa; o programa precisa de exatamente três: uma resposta certa e duas erradas.</numerusform>
+            <numerusform>A questão tem %n alternativas; o programa precisa de exatamente três: uma resposta certa e duas erradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -107,6 +113,7 @@
     </message>
     <message>
         <source>Slot</source>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
         <translation>Nº</translation>
     </message>
     <message>
@@ -115,7 +122,7 @@
     </message>
     <message>
         <source>Facility</source>
-        <extracomment>A column of at most nine characters.</extracomment>
+        <extracomment>A column heading of the printed table, kept short.</extracomment>
         <translation>Facilidade</translation>
     </message>
     <message>
@@ -124,7 +131,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <extracomment>Four columns of at most six characters each.</extracomment>
+        <extracomment>A column heading of the printed table, kept short (the right answer).</extracomment>
         <translation>Certa</translation>
     </message>
     <message>
@@ -137,6 +144,7 @@
     </message>
     <message>
         <source>None</source>
+        <extracomment>A column heading of the printed table, kept short (no answer given).</extracomment>
         <translation>Nenhuma</translation>
     </message>
     <message>
@@ -181,16 +189,18 @@
     </message>
     <message>
         <source>Discrim.</source>
-        <extracomment>Short for discrimination: a column of at most nine characters.</extracomment>
+        <extracomment>Short for discrimination: a column heading of the printed table.</extracomment>
         <translation>Discrim.</translation>
     </message>
     <message>
         <source>False1</source>
-        <translation>Errada1</translation>
+        <extracomment>A column heading of the printed table, kept short (the first false answer).</extracomment>
+        <translation>Errada 1</translation>
     </message>
     <message>
         <source>False2</source>
-        <translation>Errada2</translation>
+        <extracomment>A column heading of the printed table, kept short (the second false answer).</extracomment>
+        <translation>Errada 2</translation>
     </message>
     <message>
         <source>  Flags</source>
@@ -204,16 +214,17 @@
         <source>Keys are not checked below 20 finished attempts, so none is flagged as possibly wrong.</source>
         <translation>Abaixo de 20 tentativas concluídas o gabarito não é verificado, então nenhuma resposta é marcada como possível erro.</translation>
     </message>
-    <message>
-        <source>Top and bottom groups: 1 attempt each (27%)</source>
-        <translation>Grupos superior e inferior: 1 tentativa cada (27%)</translation>
-    </message>
     <message numerus="yes">
         <source>Top and bottom groups: %Ln attempts each (27%)</source>
         <translation>
             <numerusform>Grupos superior e inferior: %Ln tentativa cada (27%)</numerusform>
             <numerusform>Grupos superior e inferior: %Ln tentativas cada (27%)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <extracomment>Short for &quot;not defined&quot; in a printed column of figures (a few characters).</extracomment>
+        <translation>n. d.</translation>
     </message>
 </context>
 <context>
@@ -247,11 +258,11 @@
     </message>
     <message>
         <source>Finish Now</source>
-        <translation>Finalizar agora</translation>
+        <translation>Concluir agora</translation>
     </message>
     <message>
         <source>Finish this attempt now? It will be graded from the answers stored.</source>
-        <translation>Finalizar esta tentativa agora? Ela será corrigida com as respostas gravadas.</translation>
+        <translation>Concluir esta tentativa agora? Ela será corrigida com as respostas gravadas.</translation>
     </message>
     <message>
         <source>Give %1 more time on %2 (%3 left)?</source>
@@ -263,11 +274,11 @@
     </message>
     <message>
         <source>Finish %1&apos;s attempt at %2 now (%3 left)? It will be graded from the answers stored.</source>
-        <translation>Finalizar agora a tentativa de %1 em %2 (restam %3)? Ela será corrigida com as respostas gravadas.</translation>
+        <translation>Concluir agora a tentativa de %1 em %2 (restam %3)? Ela será corrigida com as respostas gravadas.</translation>
     </message>
     <message>
         <source>Finish %1&apos;s attempt at %2 now? It will be graded from the answers stored.</source>
-        <translation>Finalizar agora a tentativa de %1 em %2? Ela será corrigida com as respostas gravadas.</translation>
+        <translation>Concluir agora a tentativa de %1 em %2? Ela será corrigida com as respostas gravadas.</translation>
     </message>
 </context>
 <context>
@@ -341,20 +352,6 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     </message>
 </context>
 <context>
-    <name>Csv</name>
-    <message>
-        <source>1 result</source>
-        <translation>1 resultado</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n results</source>
-        <translation>
-            <numerusform>%n resultado</numerusform>
-            <numerusform>%n resultados</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Cursor</name>
     <message>
         <source>The database driver cannot hand over rows one at a time.</source>
@@ -405,9 +402,12 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>%1 is not a database of VornickTest; nothing was restored.</source>
         <translation>%1 não é um banco de dados do VornickTest; nada foi restaurado.</translation>
     </message>
-    <message>
-        <source>The database %1 holds %2 students, tests and results; nothing was restored (give --replace to write over them).</source>
-        <translation>O banco de dados %1 contém %2 alunos, provas e resultados; nada foi restaurado (use --replace para sobrescrevê-los).</translation>
+    <message numerus="yes">
+        <source>The database %1 holds %n students, tests and results; nothing was restored (give --replace to write over them).</source>
+        <translation>
+            <numerusform>O banco de dados %1 contém %n aluno, prova ou resultado; nada foi restaurado (use --replace para sobrescrevê-lo).</numerusform>
+            <numerusform>O banco de dados %1 contém %n alunos, provas e resultados; nada foi restaurado (use --replace para sobrescrevê-los).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,9 +488,12 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>an empty answer.</source>
         <translation>uma resposta vazia.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; a question or an answer may have at most %2.</source>
-        <translation>um texto de %1 caracteres; uma questão ou resposta pode ter no máximo %2.</translation>
+        <translation>
+            <numerusform>um texto de %1 caracteres; uma questão ou resposta pode ter no máximo %2.</numerusform>
+            <numerusform>um texto de %1 caracteres; uma questão ou resposta pode ter no máximo %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>feedback left out.</source>
@@ -508,9 +511,12 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>script or style left out.</source>
         <translation>script ou estilo omitido.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>an HTML text with %1 tags; the program reads at most %2 in one text.</source>
-        <translation>um texto HTML com %1 tags; o programa lê no máximo %2 em um texto.</translation>
+        <translation>
+            <numerusform>um texto HTML com %1 tags; o programa lê no máximo %2 em um texto.</numerusform>
+            <numerusform>um texto HTML com %1 tags; o programa lê no máximo %2 em um texto.</numerusform>
+        </translation>
     </message>
     <message>
         <source>past the first %1 HTML tags of the file, more than the program reads in one file; split the file and import each part.</source>
@@ -525,10 +531,6 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <translation>a imagem foi omitida; o texto alternativo fica entre colchetes: %1</translation>
     </message>
     <message>
-        <source>%1 pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
-        <translation>%1 imagens; uma questão guarda só uma, a primeira em uma URI data:, e o texto alternativo das outras fica entre colchetes.</translation>
-    </message>
-    <message>
         <source>a picture, written inside the question as HTML (a data: URI); other tools may not show pictures in GIFT.</source>
         <translation>uma imagem, escrita dentro da questão como HTML (uma URI data:); outros programas podem não mostrar imagens em GIFT.</translation>
     </message>
@@ -536,9 +538,19 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>blanks at the start or end of a line, or several in a row, in a question written as HTML for its picture; reading the file back gives one blank or none for each.</source>
         <translation>espaços no início ou no fim de uma linha, ou vários seguidos, em uma questão escrita como HTML por causa da imagem; ao ler o arquivo de novo, cada grupo vira um só espaço ou nenhum.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>A question of more than %1 characters, its picture included; the program reads at most that many.</source>
-        <translation>Uma questão com mais de %1 caracteres, incluindo a imagem; o programa lê no máximo essa quantidade.</translation>
+        <translation>
+            <numerusform>Uma questão com mais de %1 caracteres, incluindo a imagem; o programa lê no máximo essa quantidade.</numerusform>
+            <numerusform>Uma questão com mais de %1 caracteres, incluindo a imagem; o programa lê no máximo essa quantidade.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures; a question keeps one, the first in a data: URI, and the alt text of the others stays in brackets.</source>
+        <translation>
+            <numerusform>%n imagem; uma questão guarda só uma, a primeira em uma URI data:, e o texto alternativo das outras fica entre colchetes.</numerusform>
+            <numerusform>%n imagens; uma questão guarda só uma, a primeira em uma URI data:, e o texto alternativo das outras fica entre colchetes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,29 +635,20 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>an empty text.</source>
         <translation>um texto vazio.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text of %1 characters; at most %2 can be used.</source>
-        <translation>um texto de %1 caracteres; no máximo %2 podem ser usados.</translation>
-    </message>
-    <message>
-        <source>an HTML text with more than %1 tags; the program reads at most that many in one text.</source>
-        <translation>um texto HTML com mais de %1 tags; o programa lê no máximo essa quantidade em um texto.</translation>
+        <translation>
+            <numerusform>um texto de %1 caracteres; no máximo %2 podem ser usados.</numerusform>
+            <numerusform>um texto de %1 caracteres; no máximo %2 podem ser usados.</numerusform>
+        </translation>
     </message>
     <message>
         <source>a question of type &quot;%1&quot;; only multiple choice (multichoice) can be used.</source>
         <translation>uma questão do tipo &quot;%1&quot;; só questões de múltipla escolha (multichoice) podem ser usadas.</translation>
     </message>
     <message>
-        <source>%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
-        <translation>%1 respostas; o programa precisa de exatamente três, uma certa (fraction 100) e duas erradas (fraction 0).</translation>
-    </message>
-    <message>
         <source>answers of fractions other than one of 100 and two of 0; the program counts an answer only as right or false.</source>
         <translation>respostas com frações diferentes de uma de 100 e duas de 0; o programa conta uma resposta só como certa ou errada.</translation>
-    </message>
-    <message>
-        <source>only the first of its %1 pictures is kept.</source>
-        <translation>só a primeira das suas %1 imagens é mantida.</translation>
     </message>
     <message>
         <source>its picture &quot;%1&quot; is not in the file; left out.</source>
@@ -666,6 +669,20 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>The file has more than %1 HTML tags; the program reads at most that many in one file. Split the file and import each part.</source>
         <translation>O arquivo tem mais de %1 tags HTML; o programa lê no máximo essa quantidade em um arquivo. Divida o arquivo e importe cada parte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).</source>
+        <translation>
+            <numerusform>%n resposta; o programa precisa de exatamente três, uma certa (fraction 100) e duas erradas (fraction 0).</numerusform>
+            <numerusform>%n respostas; o programa precisa de exatamente três, uma certa (fraction 100) e duas erradas (fraction 0).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only the first of its %n pictures is kept.</source>
+        <translation>
+            <numerusform>só a primeira da sua %n imagem é mantida.</numerusform>
+            <numerusform>só a primeira das suas %n imagens é mantida.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -702,10 +719,6 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <translation>Uma imagem precisa de uma descrição para os alunos que não podem vê-la. Digite uma na caixa abaixo da imagem ou remova a imagem.</translation>
     </message>
     <message>
-        <source>A picture&apos;s description may have at most %1 characters; this one has %2.</source>
-        <translation>A descrição de uma imagem pode ter no máximo %1 caracteres; esta tem %2.</translation>
-    </message>
-    <message>
         <source>The picture&apos;s base64 text is damaged.</source>
         <translation>O texto base64 da imagem está danificado.</translation>
     </message>
@@ -717,9 +730,19 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>its picture has no alt text; write a description for it in the question editor.</source>
         <translation>a imagem não tem texto alternativo; escreva uma descrição para ela no editor de questões.</translation>
     </message>
-    <message>
-        <source>its picture&apos;s alt text has %1 characters; the first %2 are its description.</source>
-        <translation>o texto alternativo da imagem tem %1 caracteres; os primeiros %2 são a descrição dela.</translation>
+    <message numerus="yes">
+        <source>A picture&apos;s description may have at most %n characters; this one has %1.</source>
+        <translation>
+            <numerusform>A descrição de uma imagem pode ter no máximo %n caractere; esta tem %1.</numerusform>
+            <numerusform>A descrição de uma imagem pode ter no máximo %n caracteres; esta tem %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its picture&apos;s alt text has %n characters; the first %1 are its description.</source>
+        <translation>
+            <numerusform>o texto alternativo da imagem tem %n caractere; os primeiros %1 são a descrição dela.</numerusform>
+            <numerusform>o texto alternativo da imagem tem %n caracteres; os primeiros %1 são a descrição dela.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -745,9 +768,12 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
 </context>
 <context>
     <name>QuestionFile</name>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a question file may have at most %2 (10 MB).</source>
-        <translation>O arquivo tem %1 bytes; um arquivo de questões pode ter no máximo %2 (10 MB).</translation>
+        <translation>
+            <numerusform>O arquivo tem %1 bytes; um arquivo de questões pode ter no máximo %2 (10 MB).</numerusform>
+            <numerusform>O arquivo tem %1 bytes; um arquivo de questões pode ter no máximo %2 (10 MB).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file holds a NUL byte here, so it is not a text file. Choose a GIFT or Aiken file saved as text.</source>
@@ -817,13 +843,19 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>a carriage return or NUL character, which a text file cannot hold; a carriage return is written as a line break, a NUL character left out.</source>
         <translation>um retorno de carro ou caractere NUL, que um arquivo de texto não aceita; o retorno de carro é escrito como quebra de linha e o caractere NUL é omitido.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>a text longer than %1 characters; reading the file back leaves the question out.</source>
-        <translation>um texto com mais de %1 caracteres; ao ler o arquivo de novo, a questão é omitida.</translation>
+        <translation>
+            <numerusform>um texto com mais de %1 caracteres; ao ler o arquivo de novo, a questão é omitida.</numerusform>
+            <numerusform>um texto com mais de %1 caracteres; ao ler o arquivo de novo, a questão é omitida.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file has %1 bytes; a GIFT or Moodle XML file may have at most %2 (100 MB).</source>
-        <translation>O arquivo tem %1 bytes; um arquivo GIFT ou Moodle XML pode ter no máximo %2 (100 MB).</translation>
+        <translation>
+            <numerusform>O arquivo tem %1 bytes; um arquivo GIFT ou Moodle XML pode ter no máximo %2 (100 MB).</numerusform>
+            <numerusform>O arquivo tem %1 bytes; um arquivo GIFT ou Moodle XML pode ter no máximo %2 (100 MB).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Questions that can be used: more than %1; reading stopped there.</source>
@@ -865,10 +897,6 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <translation>Não é possível gravar o arquivo %1: %2.</translation>
     </message>
     <message>
-        <source>%1 questions of &quot;%2&quot; written to %3 as %4.</source>
-        <translation>%1 questões de &quot;%2&quot; gravadas em %3 como %4.</translation>
-    </message>
-    <message>
         <source>Question files (*.gift *.txt *.xml)</source>
         <translation>Arquivos de questões (*.gift *.txt *.xml)</translation>
     </message>
@@ -884,9 +912,12 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <source>Export Questions</source>
         <translation>Exportar questões</translation>
     </message>
-    <message>
-        <source>A test takes at most %1 questions and this file holds more usable ones. Split the file and import each part.</source>
-        <translation>Uma prova tem no máximo %1 questões e este arquivo contém mais questões utilizáveis. Divida o arquivo e importe cada parte.</translation>
+    <message numerus="yes">
+        <source>%n questions of &quot;%1&quot; written to %2 as %3.</source>
+        <translation>
+            <numerusform>%n questão de &quot;%1&quot; gravada em %2 como %3.</numerusform>
+            <numerusform>%n questões de &quot;%1&quot; gravadas em %2 como %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -960,10 +991,6 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
         <translation>Não é possível gravar o arquivo %1: %2.</translation>
     </message>
     <message>
-        <source>%1 written to %2.</source>
-        <translation>%1 gravado(s) em %2.</translation>
-    </message>
-    <message>
         <source>There are no results to save yet.</source>
         <translation>Ainda não há resultados para salvar.</translation>
     </message>
@@ -974,6 +1001,13 @@ Peça a quem instalou o VornickTest que dê a esta conta acesso ao arquivo do ba
     <message>
         <source>Saving was cancelled; nothing was saved.</source>
         <translation>O salvamento foi cancelado; nada foi salvo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results written to %1.</source>
+        <translation>
+            <numerusform>%n resultado gravado em %1.</numerusform>
+            <numerusform>%n resultados gravados em %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1130,16 +1164,22 @@ Ele não foi alterado.</translation>
         <source>Click the picture or press Enter to see it full size.</source>
         <translation>Clique na imagem ou pressione Enter para vê-la em tamanho real.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A screen reader&apos;s name of an answer button: &quot;Answer 1&quot; and the answer&apos;s text.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A screen reader&apos;s name of an answer button and what is noted of it, such as &quot;right&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TestRules</name>
     <message>
         <source>You must give the test a title.</source>
         <translation>Você precisa dar um título à prova.</translation>
-    </message>
-    <message>
-        <source>The test title can be at most %1 characters long.</source>
-        <translation>O título de uma prova pode ter no máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>Another test already has the title &quot;%1&quot;.
@@ -1150,6 +1190,13 @@ Escolha outro título, por favor.</translation>
     <message>
         <source>The length of the test must be a whole number of minutes from 0 to %1.</source>
         <translation>A duração da prova precisa ser um número inteiro de minutos entre 0 e %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test title can be at most %n characters long.</source>
+        <translation>
+            <numerusform>O título de uma prova pode ter no máximo %n caractere.</numerusform>
+            <numerusform>O título de uma prova pode ter no máximo %n caracteres.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1362,7 +1409,7 @@ Dê outro nome a este aluno, por favor.</translation>
     </message>
     <message>
         <source>&amp;Finish Now</source>
-        <translation>&amp;Finalizar agora</translation>
+        <translation>Concluir a&amp;gora</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -1424,7 +1471,7 @@ Dê outro nome a este aluno, por favor.</translation>
     <name>frmEntry</name>
     <message>
         <source>Vornick Test Taker   Vs. 1.0</source>
-        <translation>Vornick Test Taker   Vs. 1.0</translation>
+        <translation>Vornick Test Taker   versão 1.0</translation>
     </message>
     <message>
         <source>Student ID:</source>
@@ -1436,7 +1483,7 @@ Dê outro nome a este aluno, por favor.</translation>
     </message>
     <message>
         <source>Press F1 for help</source>
-        <translation>Pressione F1 para ajuda</translation>
+        <translation>Pressione F1 para obter ajuda</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1522,9 +1569,9 @@ Avise seu professor, por favor.</translation>
         <source>There are %n questions left to write.<byte value="xd"/>
 Are you sure you want to exit?</source>
         <translation>
-            <numerusform>Falta escrever %n questão.<byte value="xd"/>
+            <numerusform>Ainda falta %n questão para escrever.<byte value="xd"/>
 Tem certeza de que deseja sair?</numerusform>
-            <numerusform>Faltam escrever %n questões.<byte value="xd"/>
+            <numerusform>Ainda faltam %n questões para escrever.<byte value="xd"/>
 Tem certeza de que deseja sair?</numerusform>
         </translation>
     </message>
@@ -1654,7 +1701,7 @@ Tem certeza de que deseja sair?</numerusform>
     </message>
     <message>
         <source>Your teacher has finished this test.</source>
-        <translation>Seu professor encerrou esta prova.</translation>
+        <translation>Seu professor concluiu esta prova.</translation>
     </message>
 </context>
 <context>
@@ -1740,16 +1787,16 @@ Tem certeza de que deseja sair?</numerusform>
         <source>%1 statistics.csv</source>
         <translation>%1 estatísticas.csv</translation>
     </message>
-    <message numerus="yes">
-        <source>The statistics of %n questions</source>
-        <translation>
-            <numerusform>As estatísticas de %n questão</numerusform>
-            <numerusform>As estatísticas de %n questões</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Histogram of grades</source>
         <translation>Histograma das notas</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statistics of %n questions written to %1.</source>
+        <translation>
+            <numerusform>As estatísticas de %n questão foram gravadas em %1.</numerusform>
+            <numerusform>As estatísticas de %n questões foram gravadas em %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1843,7 @@ Tem certeza de que deseja sair?</numerusform>
     </message>
     <message>
         <source>&amp;Finish Now</source>
-        <translation>&amp;Finalizar agora</translation>
+        <translation>Concluir a&amp;gora</translation>
     </message>
 </context>
 <context>
@@ -1818,16 +1865,8 @@ Tem certeza de que deseja sair?</numerusform>
         <translation>tabelas levadas da versão %1 para a versão %2</translation>
     </message>
     <message>
-        <source>these students&apos; passwords are shorter than %1 characters; give them new ones:</source>
-        <translation>as senhas destes alunos têm menos de %1 caracteres; atribua senhas novas a eles:</translation>
-    </message>
-    <message>
         <source>took setseed, pg_sleep, the advisory locks, the large objects and the signals to other sessions from everyone but the superuser</source>
         <translation>retirados de todos, exceto do superusuário, setseed, pg_sleep, os bloqueios consultivos, os objetos grandes e os sinais a outras sessões</translation>
-    </message>
-    <message>
-        <source>copied %1 students, %2 tests, %3 results and %4 pictures</source>
-        <translation>copiados %1 alunos, %2 provas, %3 resultados e %4 imagens</translation>
     </message>
     <message>
         <source>New password for the administrator role: </source>
@@ -1868,6 +1907,38 @@ SUPERUSER is a VornickTest.ini naming the server&apos;s superuser and the databa
 CONFIGURAÇÃO é um VornickTest.ini que indica o servidor e o dono do banco de dados;
 ESTAÇÃO é o VornickTest.ini a gravar para as estações; BANCO é um Ostrel.mdb;
 SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o banco de dados.</translation>
+    </message>
+    <message>
+        <source>copied %1, %2, %3 and %4</source>
+        <translation>copiados: %1, %2, %3 e %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students</source>
+        <translation>
+            <numerusform>%n aluno</numerusform>
+            <numerusform>%n alunos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests</source>
+        <translation>
+            <numerusform>%n prova</numerusform>
+            <numerusform>%n provas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>%n resultado</numerusform>
+            <numerusform>%n resultados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n imagem</numerusform>
+            <numerusform>%n imagens</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1933,14 +2004,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
         <translation>%1 lido como %2.</translation>
     </message>
     <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 of %4 questions: unfinished, hidden from students until its questions are written.</source>
-        <translation>Salva a prova %1 &quot;%2&quot; com %3 de %4 questões: não concluída, escondida dos alunos até que as questões sejam escritas.</translation>
-    </message>
-    <message>
-        <source>Stored test %1 &quot;%2&quot; with %3 questions.</source>
-        <translation>Salva a prova %1 &quot;%2&quot; com %3 questões.</translation>
-    </message>
-    <message>
         <source>several tests are titled &quot;%1&quot;; give the test&apos;s number.</source>
         <translation>várias provas têm o título &quot;%1&quot;; informe o número da prova.</translation>
     </message>
@@ -1953,10 +2016,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
         <translation>Não é possível gravar %1: %2.</translation>
     </message>
     <message>
-        <source>Wrote %1 questions of test %2 &quot;%3&quot; to %4.</source>
-        <translation>Gravadas %1 questões da prova %2 &quot;%3&quot; em %4.</translation>
-    </message>
-    <message>
         <source>several students are named &quot;%1&quot;; give the student&apos;s number.</source>
         <translation>vários alunos se chamam &quot;%1&quot;; informe o número do aluno.</translation>
     </message>
@@ -1967,10 +2026,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
     <message>
         <source>results needs --output FILE.</source>
         <translation>results precisa de --output ARQUIVO.</translation>
-    </message>
-    <message>
-        <source>Wrote %1 to %2.</source>
-        <translation>%1 gravado(s) em %2.</translation>
     </message>
     <message>
         <source>Test %1 &quot;%2&quot;</source>
@@ -2068,10 +2123,6 @@ SUPERUSUÁRIO é um VornickTest.ini que indica o superusuário do servidor e o b
         <translation>export precisa de --format gift, --format aiken ou --format moodle.</translation>
     </message>
     <message>
-        <source>%1 holds more than %2 usable questions, more than a test takes: split the file, or take the first %2 with --first %2.</source>
-        <translation>%1 contém mais de %2 questões utilizáveis, mais do que uma prova tem: divida o arquivo ou pegue as %2 primeiras com --first %2.</translation>
-    </message>
-    <message>
         <source>Not taken (past the first %1): the questions from line %2 on.</source>
         <translation>Não incluídas (depois das %1 primeiras): as questões a partir da linha %2.</translation>
     </message>
@@ -2132,6 +2183,27 @@ salva a tabela por questão como CSV. extra-time mostra ou define o tempo adicio
 minutos a uma delas, finish a corrige na hora. ALUNO é o número ou o nome de um aluno. backup grava uma cópia do arquivo do
 banco de dados, mesmo com o programa em uso; restore repõe uma, sobre alunos, provas ou resultados
 somente com --replace.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored test %1 &quot;%2&quot; with %n questions.</source>
+        <translation>
+            <numerusform>Prova %1 &quot;%2&quot; salva com %n questão.</numerusform>
+            <numerusform>Prova %1 &quot;%2&quot; salva com %n questões.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n questions of test %1 &quot;%2&quot; to %3.</source>
+        <translation>
+            <numerusform>Gravada %n questão da prova %1 &quot;%2&quot; em %3.</numerusform>
+            <numerusform>Gravadas %n questões da prova %1 &quot;%2&quot; em %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n results to %1.</source>
+        <translation>
+            <numerusform>%n resultado gravado em %1.</numerusform>
+            <numerusform>%n resultados gravados em %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,10 @@
 #include "AnalysisText.h"
 #include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace AnalysisText {
 
@@ -29,23 +34,12 @@ QStringList CountTexts(const ChoiceCounts& counts)
             QString::number(counts[0])};
 }
 
-QString Padded(const QStringList& texts, int width)
-{
-    QString line;
-    for (const QString& text : texts)
-        line += text.rightJustified(width);
-    return line;
-}
 
 }
 
-// One attempt in the singular in every language; more through the
-// language's plural forms.
 QString GroupsLine(int size)
 {
-    return size == 1 ? QCoreApplication::translate("AnalysisText", "Top and bottom groups: 1 attempt each (27%)")
-                     : QCoreApplication::translate("AnalysisText", "Top and bottom groups: %Ln attempts each (27%)", nullptr,
-                                                   size);
+    return QCoreApplication::translate("AnalysisText", "Top and bottom groups: %Ln attempts each (27%)", nullptr, size);
 }
 
 QStringList Summary(const TestFigures& figures)
@@ -134,35 +128,104 @@ std::vector<QStringList> TableRows(const TestFigures& figures, const QStringList
     return rows;
 }
 
+namespace {
+
+// A figure as the printed table shows it: the locale's decimal sign, or a
+// short "not defined" that fits a column of figures.
+QString Cell(const Figure& figure)
+{
+    //: Short for "not defined" in a printed column of figures (a few characters).
+    return figure ? ShownHere(figure) : QCoreApplication::translate("AnalysisText", "n/a");
+}
+
+// The counts of one group in the locale's digits, in the table's order.
+QStringList CountCells(const ChoiceCounts& counts)
+{
+    const QLocale here;
+    return {here.toString(counts[1]), here.toString(counts[2]), here.toString(counts[3]), here.toString(counts[0])};
+}
+
+// One column of the printed table: its heading and a cell per slot, all
+// right-aligned in a width that holds the widest of them after `gap` spaces
+// (the first column has none before it), and never narrower than `least`.
+struct Column {
+    Column(QString heading_, int least_, int gap_ = 1) : heading(std::move(heading_)), least(least_), gap(gap_) {}
+
+    QString heading;
+    int least = 0;
+    int gap = 1;
+    QStringList cells;
+
+    qsizetype Width() const
+    {
+        qsizetype widest = heading.size();
+        for (const QString& cell : cells)
+            widest = std::max(widest, cell.size());
+        return std::max<qsizetype>(least, widest + gap);
+    }
+};
+
+}
+
+// The table's columns are measured from their translated headings and their
+// figures, so that no two headings or numbers ever run together in any
+// language.
+QStringList ReportTable(const TestFigures& figures)
+{
+    const QLocale here;
+    std::vector<Column> columns{
+        //: A column heading of the printed table, kept short.
+        {QCoreApplication::translate("AnalysisText", "Slot"), 4, 0},
+        //: A column heading of the printed table, kept short.
+        {QCoreApplication::translate("AnalysisText", "Facility"), 10},
+        //: Short for discrimination: a column heading of the printed table.
+        {QCoreApplication::translate("AnalysisText", "Discrim."), 10},
+        //: A column heading of the printed table, kept short (the right answer).
+        {QCoreApplication::translate("AnalysisText", "Answer"), 7},
+        //: A column heading of the printed table, kept short (the first false answer).
+        {QCoreApplication::translate("AnalysisText", "False1"), 7},
+        //: A column heading of the printed table, kept short (the second false answer).
+        {QCoreApplication::translate("AnalysisText", "False2"), 7},
+        //: A column heading of the printed table, kept short (no answer given).
+        {QCoreApplication::translate("AnalysisText", "None"), 7}};
+    for (const char* group : {"T:A", "T:F1", "T:F2", "T:-", "B:A", "B:F1", "B:F2", "B:-"})
+        columns.push_back({QString::fromLatin1(group), 5});
+    for (const SlotFigures& slot : figures.perSlot) {
+        QStringList cells{here.toString(slot.slot), Cell(slot.facility), Cell(slot.discrimination)};
+        cells << CountCells(slot.all) << CountCells(slot.top) << CountCells(slot.bottom);
+        for (std::size_t at = 0; at < columns.size(); ++at)
+            columns[at].cells << cells[qsizetype(at)];
+    }
+    // The bars part the figures, the counts of all attempts, and those of the
+    // top and the bottom group.
+    const auto line = [&](const std::function<QString(const Column&)>& text) {
+        QString drawn;
+        for (std::size_t at = 0; at < columns.size(); ++at) {
+            if (at == 3 || at == 7 || at == 11)
+                drawn += QStringLiteral("  |");
+            drawn += text(columns[at]).rightJustified(columns[at].Width());
+        }
+        return drawn;
+    };
+    QStringList lines{line([](const Column& column) { return column.heading; })
+                      + QCoreApplication::translate("AnalysisText", "  Flags")};
+    for (qsizetype row = 0; row < qsizetype(figures.perSlot.size()); ++row)
+        lines << line([row](const Column& column) { return column.cells[row]; }) + QStringLiteral("  ")
+                     + FlagNames(figures.perSlot[std::size_t(row)]);
+    return lines;
+}
+
 QStringList Report(const TestFigures& figures)
 {
     QStringList lines = Summary(figures) + Notes(figures);
-    const QString bar = QStringLiteral("  |");
     lines << QString()
           << QCoreApplication::translate("AnalysisText", "Choices: A the answer, F1 and F2 the false answers, - none; T: in the top group, B: in "
                             "the bottom group.")
-          //: A column of four characters.
-          << QCoreApplication::translate("AnalysisText", "Slot").leftJustified(4)
-                 //: A column of at most nine characters.
-                 + QCoreApplication::translate("AnalysisText", "Facility").rightJustified(10)
-                 //: Short for discrimination: a column of at most nine characters.
-                 + QCoreApplication::translate("AnalysisText", "Discrim.").rightJustified(10) + bar
-                 //: Four columns of at most six characters each.
-                 + Padded({QCoreApplication::translate("AnalysisText", "Answer"), QCoreApplication::translate("AnalysisText", "False1"),
-                           QCoreApplication::translate("AnalysisText", "False2"), QCoreApplication::translate("AnalysisText", "None")}, 7)
-                 + bar + Padded({QStringLiteral("T:A"), QStringLiteral("T:F1"), QStringLiteral("T:F2"), QStringLiteral("T:-")}, 5)
-                 + bar + Padded({QStringLiteral("B:A"), QStringLiteral("B:F1"), QStringLiteral("B:F2"), QStringLiteral("B:-")}, 5)
-                 + QCoreApplication::translate("AnalysisText", "  Flags");
-    for (const SlotFigures& slot : figures.perSlot) {
-        lines << QString::number(slot.slot).rightJustified(4) + ShownHere(slot.facility).rightJustified(10)
-                     + ShownHere(slot.discrimination).rightJustified(10) + bar + Padded(CountTexts(slot.all), 7) + bar
-                     + Padded(CountTexts(slot.top), 5) + bar + Padded(CountTexts(slot.bottom), 5) + QStringLiteral("  ")
-                     + FlagNames(slot);
-    }
+          << ReportTable(figures);
     lines << QString();
     for (const SlotFigures& slot : figures.perSlot) {
         for (const FlagReason& flag : slot.flags)
-            lines << QCoreApplication::translate("AnalysisText", "Slot %1: %2").arg(slot.slot).arg(flag.reason);
+            lines << QCoreApplication::translate("AnalysisText", "Slot %1: %2").arg(QLocale().toString(slot.slot), flag.reason);
     }
     return lines;
 }

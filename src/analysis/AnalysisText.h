@@ -32,6 +32,11 @@ std::vector<QStringList> TableRows(const ItemAnalysis::TestFigures& figures, con
 // and why no key is flagged as possibly wrong below 20 attempts.
 QStringList Notes(const ItemAnalysis::TestFigures& figures);
 
+// The table of every slot as the report prints it: a line of headings and a
+// line per slot, each column right-aligned and as wide as its widest heading
+// or figure needs.
+QStringList ReportTable(const ItemAnalysis::TestFigures& figures);
+
 // The summary and the notes, a fixed-column table of every slot and each
 // flag's reason on a line of its own.
 QStringList Report(const ItemAnalysis::TestFigures& figures);

@@ -60,8 +60,11 @@ QStringList Shipped()
 {
     QStringList codes{English};
     const QStringList files = QDir(OurFolder).entryList({QStringLiteral("vornicktest_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files)
-        codes << file.mid(12, file.size() - 12 - 3);
+    for (const QString& file : files) {
+        const QString code = file.mid(12, file.size() - 12 - 3);
+        if (code != English)
+            codes << code;
+    }
     return codes;
 }
 
@@ -99,10 +102,14 @@ bool Install(const QString& code)
     RemoveInstalled();
     InUse() = code;
     // Numbers on screen and paper follow the language; in English they stay
-    // as the program always wrote them (a '.' and no grouping).
+    // as the program always wrote them (a '.' and no grouping). English's
+    // own file gives only the singular of counts ("1 result").
     if (code == English) {
         QLocale::setDefault(QLocale::c());
-        return true;
+        auto* plurals = new QTranslator(QCoreApplication::instance());
+        const bool loaded = plurals->load(QStringLiteral("vornicktest_en"), OurFolder);
+        Put(plurals);
+        return loaded;
     }
     const QLocale system = QLocale::system();
     QLocale::setDefault(system.language() == QLocale(code).language() ? system : QLocale(code));

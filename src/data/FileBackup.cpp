@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -123,11 +125,12 @@ void FileBackup::Restore(const QString& backup, const QString& database, bool re
     {
         const Handle to(database, SQLITE_OPEN_READWRITE);
         const qint64 rows = to.Number(ProgramTables) == 3 ? to.Number(StoredRows) : 0;
+        const int counted = static_cast<int>(std::min(rows, qint64(INT_MAX)));
         if (rows > 0 && !replace)
-            throw DbError(QCoreApplication::translate("FileBackup", "The database %1 holds %2 students, tests and results; "
-                                                                    "nothing was restored (give --replace to write over them).")
-                              .arg(database)
-                              .arg(rows));
+            throw DbError(QCoreApplication::translate("FileBackup", "The database %1 holds %n students, tests and results; "
+                                                                    "nothing was restored (give --replace to write over them).",
+                                                      nullptr, counted)
+                              .arg(database));
         CopyPages(from, to, database);
     }
     Connection restored(QStringLiteral("restored"));

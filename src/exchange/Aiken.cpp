@@ -70,8 +70,8 @@ private:
         const Pending question = std::exchange(pending_, Pending{});
         const auto options = static_cast<qsizetype>(question.options.size());
         if (options != 3)
-            return LeaveOut(question.line, QCoreApplication::translate("Aiken", "The question has %1 options; the program needs exactly "
-                                                          "three: one right answer and two false ones.").arg(options));
+            return LeaveOut(question.line, QCoreApplication::translate("Aiken", "The question has %n options; the program needs exactly "
+                                                          "three: one right answer and two false ones.", nullptr, int(options)));
         if (letter.size() != 1 || letter[0] < u'A' || letter[0] > u'Z')
             return LeaveOut(number, QCoreApplication::translate("Aiken", "\"ANSWER:\" must be followed by one option letter, such as "
                                                    "ANSWER: B."));
@@ -98,7 +98,7 @@ private:
                 return LeaveOut(line, QCoreApplication::translate("Aiken", "The question has an empty option."));
             if (text->size() > QuestionFile::LongestText)
                 return LeaveOut(line, QCoreApplication::translate("Aiken", "The question has a text of %1 characters; a question or an "
-                                                     "answer may have at most %2.")
+                                                     "answer may have at most %2.", nullptr, int(text->size()))
                                           .arg(QuestionFile::Grouped(text->size()),
                                                QuestionFile::Grouped(QuestionFile::LongestText)));
         }

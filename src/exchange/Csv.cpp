@@ -134,10 +134,6 @@ QByteArray Csv::Document(const std::vector<QStringList>& rows)
     return bytes;
 }
 
-QString Csv::ResultsCount(std::size_t count)
-{
-    return count == 1 ? QCoreApplication::translate("Csv", "1 result") : QCoreApplication::translate("Csv", "%n results", nullptr, int(count));
-}
 
 QByteArray Csv::ResultsStart()
 {

@@ -22,7 +22,5 @@ QByteArray Document(const std::vector<QStringList>& rows);
 // (1 right, 0 wrong or unanswered) and "Qn choice" (ChoiceName).
 QByteArray ResultsStart();
 void AppendResultsLine(QByteArray& out, const StoredAttempt& attempt);
-// "1 result", "12 results".
-QString ResultsCount(std::size_t count);
 
 }

@@ -462,7 +462,7 @@ private:
         for (const QString* text : {&texts.question, &texts.answer, &texts.phony1, &texts.phony2}) {
             if (text->size() > QuestionFile::LongestText)
                 return LeaveOutAs(QCoreApplication::translate("Gift", "a text of %1 characters; a question or an answer may have at "
-                                                 "most %2.")
+                                                 "most %2.", nullptr, int(text->size()))
                                       .arg(QuestionFile::Grouped(text->size()),
                                            QuestionFile::Grouped(QuestionFile::LongestText)));
         }
@@ -505,9 +505,9 @@ private:
                                  .arg(prepared.refusal);
         }
         if (pictures.size() > 1)
-            pictureNotes_ << QCoreApplication::translate("Gift", "%1 pictures; a question keeps one, the first in a data: URI, "
-                                                                 "and the alt text of the others stays in brackets.")
-                                 .arg(pictures.size());
+            pictureNotes_ << QCoreApplication::translate("Gift", "%n pictures; a question keeps one, the first in a data: URI, "
+                                                                 "and the alt text of the others stays in brackets.",
+                                                         nullptr, int(pictures.size()));
         // Its pictures are told of above, not as pictures left out.
         scriptLeftOut_ |= plain->scriptLeftOut;
         return std::move(plain->text);
@@ -532,7 +532,7 @@ private:
     {
         const int tags = HtmlText::Tags(text);
         if (tags > HtmlText::MostTags) {
-            LeaveOutAs(QCoreApplication::translate("Gift", "an HTML text with %1 tags; the program reads at most %2 in one text.")
+            LeaveOutAs(QCoreApplication::translate("Gift", "an HTML text with %1 tags; the program reads at most %2 in one text.", nullptr, tags)
                            .arg(QuestionFile::Grouped(tags), QuestionFile::Grouped(HtmlText::MostTags)));
             return std::nullopt;
         }
@@ -698,7 +698,8 @@ ReadOutcome Gift::Read(QByteArray bytes)
         if (block->tooLong) {
             outcome.leftOut.push_back({block->FirstLine(),
                                        QCoreApplication::translate("Gift", "A question of more than %1 characters, its picture "
-                                                                           "included; the program reads at most that many.")
+                                                                           "included; the program reads at most that many.",
+                                                                   nullptr, int(LongestBlock))
                                            .arg(QuestionFile::Grouped(LongestBlock))});
         } else if (BlankLineInAnswers(*block, blocks, ahead)) {
             outcome.leftOut.push_back({block->LineAt(FindUnescaped(block->text, u"{", 0)),

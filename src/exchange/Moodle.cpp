@@ -220,7 +220,7 @@ private:
                 return outcome_.leftOut.push_back({question.line, Named(question, QCoreApplication::translate("Moodle", "an empty text."))});
             if (text->size() > QuestionFile::LongestText)
                 return outcome_.leftOut.push_back(
-                    {question.line, Named(question, QCoreApplication::translate("Moodle", "a text of %1 characters; at most %2 can be used.")
+                    {question.line, Named(question, QCoreApplication::translate("Moodle", "a text of %1 characters; at most %2 can be used.", nullptr, int(text->size()))
                                                         .arg(QuestionFile::Grouped(text->size()),
                                                              QuestionFile::Grouped(QuestionFile::LongestText)))});
         }
@@ -248,13 +248,14 @@ private:
         if (tooManyTags(question.text)
             || std::any_of(question.answers.begin(), question.answers.end(),
                            [&](const Answer& answer) { return tooManyTags(answer.text); }))
-            return QCoreApplication::translate("Moodle", "an HTML text with more than %1 tags; the program reads at most that many in one text.")
+            return QCoreApplication::translate("Moodle", "an HTML text with more than %1 tags; the program reads at most that many in one text.", nullptr,
+                                              HtmlText::MostTags)
                 .arg(QuestionFile::Grouped(HtmlText::MostTags));
         if (question.type != QLatin1String("multichoice"))
             return QCoreApplication::translate("Moodle", "a question of type \"%1\"; only multiple choice (multichoice) can be used.").arg(question.type);
         if (question.answers.size() != 3)
-            return QCoreApplication::translate("Moodle", "%1 answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).")
-                .arg(question.answers.size());
+            return QCoreApplication::translate("Moodle", "%n answers; the program needs exactly three, one right (fraction 100) and two false (fraction 0).",
+                                              nullptr, int(question.answers.size()));
         int rights = 0;
         int falses = 0;
         for (const Answer& answer : question.answers) {
@@ -279,7 +280,7 @@ private:
         if (images.empty())
             return std::nullopt;
         if (images.size() > 1)
-            Note(question, QCoreApplication::translate("Moodle", "only the first of its %1 pictures is kept.").arg(images.size()));
+            Note(question, QCoreApplication::translate("Moodle", "only the first of its %n pictures is kept.", nullptr, int(images.size())));
         const HtmlText::Image& image = images.front();
         Pictures::Prepared prepared;
         if (image.source.startsWith(PluginFile)) {

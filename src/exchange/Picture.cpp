@@ -87,8 +87,8 @@ QString Pictures::DescriptionRefusal(const QString& description)
         return QCoreApplication::translate("Pictures", "A picture needs a description for students who cannot see it. "
                   "Type one in the box under the picture, or remove the picture.");
     if (description.size() > LongestDescription)
-        return QCoreApplication::translate("Pictures", "A picture's description may have at most %1 characters; this one has %2.")
-            .arg(LongestDescription)
+        return QCoreApplication::translate("Pictures", "A picture's description may have at most %n characters; this one has %1.",
+                                           nullptr, LongestDescription)
             .arg(description.size());
     return {};
 }
@@ -126,9 +126,8 @@ QString Pictures::Describe(Picture& picture, const QString& alt)
         // Never half of a character beyond the BMP.
         picture.description.truncate(picture.description[LongestDescription - 1].isHighSurrogate() ? LongestDescription - 1
                                                                                                    : LongestDescription);
-        return QCoreApplication::translate("Pictures", "its picture's alt text has %1 characters; the first %2 are its "
-                                                       "description.")
-            .arg(length)
+        return QCoreApplication::translate("Pictures", "its picture's alt text has %n characters; the first %1 are its "
+                                                       "description.", nullptr, int(length))
             .arg(LongestDescription);
     }
     return {};

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
+#include <climits>
 #include <optional>
 #include <QCoreApplication>
 
@@ -27,11 +28,14 @@ FileNote Refusal(int line, const QString& text) { return FileNote{line, text}; }
 
 FileNote TooLarge(qint64 bytes, qint64 largest)
 {
+    // The count that chooses the plural form.
+    const int counted = static_cast<int>(std::min(bytes, qint64(INT_MAX)));
     if (largest == QuestionFile::LargestPictureFile)
         return Refusal(0, QCoreApplication::translate("QuestionFile", "The file has %1 bytes; a GIFT or Moodle XML file may "
-                                                                      "have at most %2 (100 MB).")
+                                                                      "have at most %2 (100 MB).", nullptr, counted)
                               .arg(QuestionFile::Grouped(bytes), QuestionFile::Grouped(largest)));
-    return Refusal(0, QCoreApplication::translate("QuestionFile", "The file has %1 bytes; a question file may have at most %2 (10 MB).")
+    return Refusal(0, QCoreApplication::translate("QuestionFile", "The file has %1 bytes; a question file may have at most %2 (10 MB).", nullptr,
+                                                  counted)
                           .arg(QuestionFile::Grouped(bytes), QuestionFile::Grouped(largest)));
 }
 
@@ -371,7 +375,7 @@ std::vector<QuestionFile::SlotQuestion> QuestionFile::WritableQuestions(const Te
         for (const QString* text : {&texts.question, &texts.answer, &texts.phony1, &texts.phony2}) {
             if (text->size() > LongestText)
                 notes.Add(QCoreApplication::translate("QuestionFile", "a text longer than %1 characters; reading the file back leaves the "
-                                         "question out.").arg(Grouped(LongestText)),
+                                         "question out.", nullptr, int(LongestText)).arg(Grouped(LongestText)),
                           slot);
         }
         texts.picture = stored.picture;

@@ -34,7 +34,7 @@ QString NoTitleMessage() { return QCoreApplication::translate("TestRules", "You 
 
 QString LongTitleMessage()
 {
-    return QCoreApplication::translate("TestRules", "The test title can be at most %1 characters long.").arg(LongestTitle);
+    return QCoreApplication::translate("TestRules", "The test title can be at most %n characters long.", nullptr, LongestTitle);
 }
 
 QString TakenTitleMessage(const QString& title)

@@ -31,9 +31,9 @@ QString WhyNoTest(const ReadOutcome& outcome)
     if (usable == 0)
         return QCoreApplication::translate("QuestionFiles", "No question in this file can be used; nothing is stored.");
     if (outcome.stoppedEarly)
-        return QCoreApplication::translate("QuestionFiles", "A test takes at most %1 questions and this file holds more usable "
-                                                            "ones. Split the file and import each part.")
-            .arg(TestDraft::Slots);
+        return QCoreApplication::translate("QuestionFiles", "A test takes at most %n questions and this file holds more usable "
+                                                            "ones. Split the file and import each part.",
+                                                 nullptr, TestDraft::Slots);
     return {};
 }
 
@@ -106,8 +106,8 @@ void QuestionFiles::ExportTest(qint64 test)
         MsgBox(QCoreApplication::translate("QuestionFiles", "The file %1 cannot be written: %2.").arg(path, file.errorString()), ExportTitle());
         return;
     }
-    QStringList lines{QCoreApplication::translate("QuestionFiles", "%1 questions of \"%2\" written to %3 as %4.")
-                          .arg(written.questions)
+    QStringList lines{QCoreApplication::translate("QuestionFiles", "%n questions of \"%1\" written to %2 as %3.", nullptr,
+                                                  int(written.questions))
                           .arg(draft.title, QDir::toNativeSeparators(path), QuestionFile::FormatName(formats[chosen]))};
     lines += written.notes;
     MsgBox(lines.join(u'\n'), ExportTitle());

@@ -38,17 +38,15 @@ void TellNotWritten(const QSaveFile& file, const QString& title)
            title);
 }
 
-// Puts the file in place and tells the user what was written (`what`), or
-// why nothing was.
-bool Commit(QSaveFile& file, const QString& title, const QString& what)
+// Puts the file in place and tells the user what was written (`written`,
+// with %1 for the file), or why nothing was.
+bool Commit(QSaveFile& file, const QString& title, const QString& written)
 {
     if (!file.commit()) {
         TellNotWritten(file, title);
         return false;
     }
-    MsgBox(QCoreApplication::translate("ResultsFiles", "%1 written to %2.")
-               .arg(what, QDir::toNativeSeparators(file.fileName())),
-           title);
+    MsgBox(written.arg(QDir::toNativeSeparators(file.fileName())), title);
     return true;
 }
 
@@ -79,7 +77,7 @@ std::optional<qint64> WriteResults(QWidget* over, std::optional<qint64> test, st
 }
 
 bool ResultsFiles::SaveCsv(const QByteArray& bytes, const QString& title, const QString& suggestedName,
-                           const QString& what)
+                           const QString& written)
 {
     const QString path = ChooseCsvPath(title, suggestedName);
     if (path.isEmpty())
@@ -89,7 +87,7 @@ bool ResultsFiles::SaveCsv(const QByteArray& bytes, const QString& title, const 
         TellNotWritten(file, title);
         return false;
     }
-    return Commit(file, title, what);
+    return Commit(file, title, written);
 }
 
 void ResultsFiles::SaveResults(QWidget* over, std::optional<qint64> test, std::optional<qint64> student,
@@ -111,5 +109,6 @@ void ResultsFiles::SaveResults(QWidget* over, std::optional<qint64> test, std::o
         MsgBox(QCoreApplication::translate("ResultsFiles", "Saving was cancelled; nothing was saved."), SaveResultsTitle());
         return;
     }
-    Commit(file, SaveResultsTitle(), Csv::ResultsCount(static_cast<std::size_t>(*written)));
+    const int counted = static_cast<int>(std::min(*written, qint64(INT_MAX)));
+    Commit(file, SaveResultsTitle(), QCoreApplication::translate("ResultsFiles", "%n results written to %1.", nullptr, counted));
 }

@@ -10,9 +10,10 @@ class QWidget;
 namespace ResultsFiles {
 
 // Asks for a file, starting at `suggestedName` in the documents folder, and
-// writes `bytes` there; tells the user what was written (`what`, such as
-// "12 results") or why nothing was. False when cancelled or not written.
-bool SaveCsv(const QByteArray& bytes, const QString& title, const QString& suggestedName, const QString& what);
+// writes `bytes` there; tells the user what was written (`written`, a
+// sentence with %1 for the file, such as "12 results written to %1.") or
+// why nothing was. False when cancelled or not written.
+bool SaveCsv(const QByteArray& bytes, const QString& title, const QString& suggestedName, const QString& written);
 
 // Every attempt of the test or of the student as a results file, written as
 // it is read; when there is none, says so and asks for no file. An export

@@ -272,10 +272,13 @@ void SlotForm::NameAnswerButtons(const std::array<QString, 3>& notes)
     const std::array<QLabel*, 3> lines = AnswerLines();
     for (std::size_t k = 0; k < lines.size(); ++k) {
         QString name = tr("Answer %1").arg(k + 1);
+        // The joins are the language's own (French puts a space before ':').
         if (!lines[k]->text().isEmpty())
-            name += QStringLiteral(": ") + lines[k]->text();
+            //: A screen reader's name of an answer button: "Answer 1" and the answer's text.
+            name = tr("%1: %2").arg(name, lines[k]->text());
         if (!notes[k].isEmpty())
-            name += QStringLiteral(" (") + notes[k] + u')';
+            //: A screen reader's name of an answer button and what is noted of it, such as "right".
+            name = tr("%1 (%2)").arg(name, notes[k]);
         optAnswer[k]->setAccessibleName(name);
     }
 }

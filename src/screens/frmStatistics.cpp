@@ -259,7 +259,7 @@ void frmStatistics::FillFlags()
     lstFlags->clear();
     for (const SlotFigures& slot : figures_.perSlot) {
         for (const FlagReason& flag : slot.flags)
-            AddKeyedRow(*lstFlags, tr("Question %1: %2").arg(slot.slot).arg(flag.reason), slot.slot);
+            AddKeyedRow(*lstFlags, tr("Question %1: %2").arg(QLocale().toString(slot.slot), flag.reason), slot.slot);
     }
 }
 
@@ -306,7 +306,7 @@ void frmStatistics::cmdSave_Click()
         rows.push_back(row);
     ResultsFiles::SaveCsv(Csv::Document(rows), tr("Save Statistics"),
                           tr("%1 statistics.csv").arg(QuestionFiles::FileNameFor(title_)),
-                          tr("The statistics of %n questions", nullptr, int(figures_.perSlot.size())));
+                          tr("The statistics of %n questions written to %1.", nullptr, int(figures_.perSlot.size())));
 }
 
 void frmStatistics::cmdClose_Click()

@@ -3,12 +3,13 @@
 
 Usage: translations_complete.py LUPDATE SOURCE_DIR TS_FILE...
 
-Each .ts file is copied and brought up to the sources with lupdate, so that a
+Each .ts file is copied and brought up to the sources with lupdate (the
+English one, vornicktest_en.ts, holds only the messages with plural forms), so that a
 text added to the program and not yet translated shows up as unfinished, and a
 translation whose text left the program as vanished. Then every message must
 have a finished translation (every plural form filled in) that keeps the
 source's placeholders (%1, %L1, %n or %Ln: a plural form may say its number in
-words) and its mnemonic (&), line breaks kept as
+words, or give %n as %Ln) and its mnemonic (&), line breaks kept as
 many as the source has."""
 import os
 import re
@@ -50,6 +51,9 @@ def problems(ts_path):
                 continue
             forms = [text_of(f) for f in translation.findall("numerusform")] or [text_of(translation)]
             for form in forms:
+                # A plural form may write its count in the language's digits (%Ln for %n).
+                if "%n" in source:
+                    form = form.replace("%Ln", "%n")
                 # A plural form may say its number in words ("one minute"; Arabic's dual).
                 wanted = set(PLACEHOLDER.findall(source)) - ({"%n", "%Ln"} if len(forms) > 1 else set())
                 if not form.strip():
@@ -70,7 +74,8 @@ def main():
         for ts in ts_files:
             copy = os.path.join(folder, os.path.basename(ts))
             shutil.copy(ts, copy)
-            subprocess.run([lupdate, "-silent", "-locations", "none", os.path.join(source_dir, "src"),
+            plurals = ["-pluralonly"] if ts.endswith("_en.ts") else []
+            subprocess.run([lupdate, "-silent", "-locations", "none", *plurals, os.path.join(source_dir, "src"),
                             os.path.join(source_dir, "tools"), "-ts", copy], check=True)
             failures += problems(copy)
     for failure in failures:
