@@ -1,7 +1,7 @@
 // Every screen in every shipped language, and in a pseudo-language made for
 // this test (every text 40% longer, its letters accented, between ⟦ and ⟧):
 // each label's and button's text fits its widget, every window fits a
-// 1280×800 screen, and in the pseudo-language any shown text with a plain
+// 1024×768 screen, and in the pseudo-language any shown text with a plain
 // Latin letter outside ⟦⟧ is one that bypassed translation. The test's own
 // data is Greek, so no data passes for an untranslated text. Run a second
 // time at 200% scale, where the texts must still fit their widgets.
@@ -80,7 +80,7 @@ public:
     {
         ProcessEvents();
         const QString name = window.objectName();
-        const QSize limit = QSize(1280, 800) / window.devicePixelRatioF();
+        const QSize limit = QSize(1024, 768) / window.devicePixelRatioF();
         if (window.devicePixelRatioF() < 1.5 && (window.frameGeometry().width() > limit.width() || window.frameGeometry().height() > limit.height()))
             problems << QStringLiteral("%1 is %2×%3").arg(name).arg(window.width()).arg(window.height());
         Translated(name + QStringLiteral(" title"), window.windowTitle());

@@ -122,6 +122,12 @@ void ReadInLayoutOrder(QWidget& container)
 
 }
 
+int ButtonWidthWithRoom(const QPushButton& button)
+{
+    const QFontMetrics metrics = button.fontMetrics();
+    return metrics.horizontalAdvance(button.text().remove(u'&')) + 2 * metrics.horizontalAdvance(u'M') + 2 * metrics.height();
+}
+
 // Buttons press on Enter when they hold the focus, as the older platform's
 // did (Qt does so only in dialogs), and keep a letter's width of room on
 // either side of their captions; the form watches its controls' keys, and
@@ -133,9 +139,7 @@ void Form::PrepareKeyboardOnFirstShow()
     keyboardReady_ = true;
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
-        const QFontMetrics metrics = button->fontMetrics();
-        button->setMinimumWidth(metrics.horizontalAdvance(button->text().remove(u'&')) + 2 * metrics.horizontalAdvance(u'M')
-                                + 2 * metrics.height());
+        button->setMinimumWidth(ButtonWidthWithRoom(*button));
     }
     for (QWidget* widget : findChildren<QWidget*>())
         widget->installEventFilter(this);

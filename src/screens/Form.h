@@ -91,6 +91,10 @@ private:
 // A push button with its caption and the object name it is found by.
 QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* parent);
 
+// The width a button of the program's screens keeps: its caption with a
+// letter's width of room on either side.
+int ButtonWidthWithRoom(const QPushButton& button);
+
 // The arrow buttons that step between question slots: Page Up and Alt+Left
 // press the previous one, Page Down and Alt+Right the next one; their
 // tooltips name the keys.

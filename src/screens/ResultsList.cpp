@@ -98,19 +98,46 @@ ResultsListControls BuildResultsList(QWidget& screen)
     return controls;
 }
 
+namespace {
+
+// The widest row of buttons that leaves the window room on a 1024-pixel
+// screen, with its margins and the window's frame.
+constexpr int WidestButtonRow = 940;
+
+int RowWidth(const std::vector<QPushButton*>& buttons, int spacing)
+{
+    int width = 0;
+    for (const QPushButton* button : buttons)
+        width += std::max(button->sizeHint().width(), ButtonWidthWithRoom(*button)) + spacing;
+    return width;
+}
+
+}
+
+// The buttons in one row, Exit at its end; where the captions of a language
+// make that row too wide for the screen, in two, the second ending in Exit.
 void LayOutResultsScreen(QWidget& screen, const ResultsListControls& controls,
                          std::initializer_list<QPushButton*> buttons, QPushButton* exit)
 {
-    auto* buttonRow = new QHBoxLayout;
-    for (QPushButton* button : buttons)
-        buttonRow->addWidget(button);
-    buttonRow->addStretch();
-    buttonRow->addWidget(controls.lblPrinting);
-    buttonRow->addWidget(exit);
     auto* layout = new QVBoxLayout(&screen);
     layout->addWidget(controls.Label1);
     layout->addWidget(controls.lstResults, 1);
-    layout->addLayout(buttonRow);
+    std::vector<QPushButton*> all(buttons);
+    all.push_back(exit);
+    const bool twoRows = RowWidth(all, layout->spacing()) > WidestButtonRow;
+    auto* firstRow = new QHBoxLayout;
+    auto* lastRow = twoRows ? new QHBoxLayout : firstRow;
+    const std::size_t firstCount = twoRows ? (all.size() + 1) / 2 : all.size() - 1;
+    for (std::size_t i = 0; i + 1 < all.size(); ++i)
+        (i < firstCount ? firstRow : lastRow)->addWidget(all[i]);
+    if (twoRows) {
+        firstRow->addStretch();
+        layout->addLayout(firstRow);
+    }
+    lastRow->addStretch();
+    lastRow->addWidget(controls.lblPrinting);
+    lastRow->addWidget(exit);
+    layout->addLayout(lastRow);
 }
 
 void TellTestGone(const std::function<void()>& refill)
