@@ -95,6 +95,10 @@ private slots:
                  QStringLiteral("CCCC|NULL"));
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ?"), {ann}),
                  QStringList{QStringLiteral("16|") + env.fake.today});
+        // The moment graded, by the database's clock (this computer's here).
+        const qint64 graded = env.Rows(QStringLiteral("SELECT fldGradedAt FROM Results WHERE fldStudentNumber = ?"), {ann})
+                                  .value(0).toLongLong();
+        QVERIFY2(std::abs(graded - QDateTime::currentSecsSinceEpoch()) < 600, qPrintable(QString::number(graded)));
 
         PickRow(home.lstResults, 0);
         Click(home.cmdReview);

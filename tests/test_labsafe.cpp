@@ -128,7 +128,9 @@ void TestLabSafe::studentRoleReachesNoTable_data()
         "DO $$ BEGIN EXECUTE format('ALTER ROLE %I LOGIN PASSWORD ''shared''', current_database() || '_workstation'); END $$",
         "CREATE TABLE StudentSessions (fldToken UUID)"};
     // No pictures yet.
-    QTest::newRow("version 5") << 5 << QStringList{"DROP TABLE Pictures"};
+    QTest::newRow("version 5") << 5 << QStringList{"DROP TABLE Pictures", "ALTER TABLE Results DROP COLUMN fldGradedAt"};
+    // No moment graded yet.
+    QTest::newRow("version 6") << 6 << QStringList{"ALTER TABLE Results DROP COLUMN fldGradedAt"};
 }
 
 // A server database of an older version is brought forward by labdb
@@ -153,7 +155,7 @@ void TestLabSafe::studentRoleReachesNoTable()
     env.Exec(QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber, fldQ1, fldGrade) VALUES (?, ?, '2131X', 0)"),
              {ann, test});
     const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 6}));
+    QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 7}));
     const ServerSettings workstation = Workstation(env);
     QCOMPARE(workstation.user + u'|' + workstation.password + u'|' + workstation.adminUser,
              QStringLiteral("||") + env.Owner().database + QStringLiteral("_admin"));

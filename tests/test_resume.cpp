@@ -281,7 +281,7 @@ private slots:
 
         if (byLabdb) {
             const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 6}));
+            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 7}));
         }
         RunProgram();
         QVERIFY2(env.fake.shown.empty() && !env.fake.ended, env.fake.shown.empty() ? "" : qPrintable(env.fake.shown[0].text));
@@ -336,16 +336,16 @@ private slots:
     {
         TestEnv env;
         const bool server = TestEnv::OnServer();
-        env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 7") : QStringLiteral("PRAGMA user_version = 7"));
+        env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 8") : QStringLiteral("PRAGMA user_version = 8"));
         const QByteArray before = ReadFile(env.DatabasePath());
         RunProgramAndSignIn(env);
         QVERIFY2(env.fake.ended && env.fake.exitCode == 1 && env.fake.shown.size() == 1, qPrintable(LastBox(env.fake) + QString::number(env.fake.shown.size())));
         QCOMPARE(env.fake.shown[0].text,
-                 QStringLiteral("The database has schema version 7, which this copy of VornickTest does not know (it knows "
+                 QStringLiteral("The database has schema version 8, which this copy of VornickTest does not know (it knows "
                                 "versions up to %1). It was left untouched: use the VornickTest that last opened it, or a newer one.")
                      .arg(server ? 7 : 4));
         QVERIFY(ReadFile(env.DatabasePath()) == before);
-        QCOMPARE(VersionOf(env), QStringLiteral("7"));
+        QCOMPARE(VersionOf(env), QStringLiteral("8"));
 
         // A landed database with an index where the administrator's table
         // belongs: the upgrade fails after adding the deadline field, which
