@@ -1,6 +1,6 @@
 #include "HtmlText.h"
 
-#include <gumbo.h>
+#include "GumboLibrary.h"
 
 #include <QByteArray>
 #include <memory>
@@ -107,14 +107,15 @@ struct ParsedHtml {
     {
         options.fragment_context = GUMBO_TAG_BODY;
         options.max_errors = 0;  // the errors are not read; keeping them costs memory
-        output = gumbo_parse_with_options(&options, utf8.constData(), static_cast<size_t>(utf8.size()));
+        output = gumbo.parse(&options, utf8.constData(), static_cast<size_t>(utf8.size()));
     }
-    ~ParsedHtml() { gumbo_destroy_output(&options, output); }
+    ~ParsedHtml() { gumbo.destroy(&options, output); }
     ParsedHtml(const ParsedHtml&) = delete;
     ParsedHtml& operator=(const ParsedHtml&) = delete;
 
+    const GumboLibrary::Functions& gumbo = GumboLibrary::Get();
     QByteArray utf8;
-    GumboOptions options = kGumboDefaultOptions;
+    GumboOptions options = *gumbo.defaultOptions;
     GumboOutput* output = nullptr;
 };
 
@@ -204,8 +205,9 @@ private:
 
     void Picture(const GumboNode* node)
     {
-        const GumboAttribute* alt = gumbo_get_attribute(&node->v.element.attributes, "alt");
-        const GumboAttribute* source = gumbo_get_attribute(&node->v.element.attributes, "src");
+        const auto attribute = GumboLibrary::Get().attribute;
+        const GumboAttribute* alt = attribute(&node->v.element.attributes, "alt");
+        const GumboAttribute* source = attribute(&node->v.element.attributes, "src");
         PlainText described;
         if (alt)
             described.AddText(FromUtf8(alt->value));
