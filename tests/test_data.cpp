@@ -204,6 +204,8 @@ void TestData::unwritableDatabaseIsToldAtStart()
 // A computer on a file needs no PostgreSQL client library: with a broken
 // libpq first on the library path, a tool starts and reads the file, and a
 // server named in a settings file is refused with a message, not a crash.
+// Nor does it need the HTML parser until a question file with HTML comes in,
+// which is then refused by the library's name.
 void TestData::fileWorksWithoutTheServersLibrary()
 {
     if (TestEnv::OnServer())
@@ -211,9 +213,10 @@ void TestData::fileWorksWithoutTheServersLibrary()
     TestEnv env;
     env.AddStudent(QStringLiteral("Ann"), QStringLiteral("a"));
     QTemporaryDir broken;
-    QFile library(broken.filePath(QStringLiteral("libpq.so.5")));
-    QVERIFY(library.open(QIODevice::WriteOnly) && library.write("not a library") > 0);
-    library.close();
+    for (const char* name : {"libpq.so.5", "libgumbo.so.1"}) {
+        QFile library(broken.filePath(QString::fromLatin1(name)));
+        QVERIFY(library.open(QIODevice::WriteOnly) && library.write("not a library") > 0);
+    }
     const auto run = [&](const QStringList& arguments) {
         QProcess tool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -235,6 +238,14 @@ void TestData::fileWorksWithoutTheServersLibrary()
                                                     "reached through Qt's PostgreSQL driver (Debian's libqt6sql6-psql) and the "
                                                     "PostgreSQL client library libpq (libpq5); both must be installed.\n")),
              qPrintable(refused));
+
+    const QString gift = broken.filePath(QStringLiteral("capitals.gift"));
+    QFile questions(gift);
+    QVERIFY(questions.open(QIODevice::WriteOnly) && questions.write("[html]The <b>capital</b> of Peru?{=Lima ~Quito ~Cusco}\n") > 0);
+    questions.close();
+    const QString unread = run({"import", gift, "--database", env.DatabasePath()});
+    QVERIFY2(unread.startsWith(QStringLiteral("1 vornick-admin: The library libgumbo.so.1 cannot be loaded: ")), qPrintable(unread));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT COUNT(*) FROM Tests")), QStringList{"0"});
 }
 
 QTEST_MAIN(TestData)

@@ -622,5 +622,7 @@ int main(int argc, char* argv[])
         return 2;
     } catch (const DbError& error) {
         return Fail(error.message());
+    } catch (const std::exception& error) {  // e.g. the HTML parser's library missing
+        return Fail(QString::fromLocal8Bit(error.what()));
     }
 }
