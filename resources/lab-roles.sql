@@ -38,15 +38,23 @@ CREATE TABLE IF NOT EXISTS StudentRoles (
   fldStudentNumber BIGINT NOT NULL UNIQUE
 );
 
--- The order of the three answers the server drew for an unanswered slot of a
--- running attempt, so the answer stored for it is the one the student saw.
--- An answered slot keeps its order in its answer record.
+-- The order of the three answers of each unanswered slot of a running
+-- attempt, drawn by the server for all 25 slots in the transaction that
+-- begins the attempt, so that showing a slot writes nothing and the answer
+-- stored for it is the one the student saw. An answered slot keeps its order
+-- in its answer record; a finish removes the attempt's rows.
+-- With each order, a random mark that only showing the slot hands out: a
+-- store for an unanswered slot must bring it, so that no answer is taken for
+-- a slot never shown, although showing it is recorded nowhere. A row without
+-- a mark (kept before marks were drawn) was written when its slot was shown.
 CREATE TABLE IF NOT EXISTS ShownOrders (
   fldResultNumber BIGINT NOT NULL,
   fldSlot INTEGER NOT NULL,
   fldOrder TEXT NOT NULL,
+  fldMark TEXT,
   PRIMARY KEY (fldResultNumber, fldSlot)
 );
+ALTER TABLE ShownOrders ADD COLUMN IF NOT EXISTS fldMark TEXT;
 
 -- The login role of the student with this name: "vt_" and 40 hex digits of
 -- the SHA-256 of the database's name and the student's name, so any name,
@@ -363,7 +371,11 @@ $$;
 -- the student's minutes (the test's length with their extra time) from now
 -- by this server's clock, stored once with those minutes (an attempt begun
 -- before deadlines were kept gets it when it is continued; every other
--- function counts a row without one as past it). Returns the seconds left
+-- function counts a row without one as past it). A new attempt's 25 answer
+-- orders are drawn and kept in the same transaction; a continued one gets
+-- those of its unanswered slots that have none yet (an attempt begun before
+-- the orders were drawn at its beginning), and otherwise nothing is written
+-- for it. Returns the seconds left
 -- (never more than the attempt's minutes given) and, for each slot, "1" when
 -- it holds an answer, else "0".
 CREATE OR REPLACE FUNCTION vt_begin(test BIGINT)
@@ -400,28 +412,49 @@ BEGIN
   record_json := to_jsonb(attempt);
   SELECT string_agg(CASE WHEN COALESCE(record_json ->> ('fldq' || s), '') = '' THEN '0' ELSE '1' END, '' ORDER BY s)
   INTO answered FROM generate_series(1, 25) AS s;
+  INSERT INTO ShownOrders (fldResultNumber, fldSlot, fldOrder, fldMark)
+  SELECT attempt.fldResultNumber, s, vt_draw_order(), encode(uuid_send(gen_random_uuid()), 'hex')
+  FROM generate_series(1, 25) AS s
+  WHERE substr(answered, s, 1) = '0' AND NOT EXISTS (
+    SELECT 1 FROM ShownOrders o WHERE o.fldResultNumber = attempt.fldResultNumber AND o.fldSlot = s)
+  ON CONFLICT (fldResultNumber, fldSlot) DO NOTHING;
   RETURN NEXT;
 END
 $$;
 
 -- Slot `slot` of the student's running attempt: the question and its three
--- answers in the order shown, and the line chosen (0 for none). An answered
--- slot keeps its stored order; an unanswered one gets a fresh order each time
--- it is shown, kept until it is answered. Once the attempt's time is over no
--- text is given, only the line chosen.
-CREATE OR REPLACE FUNCTION vt_slot(test BIGINT, slot INTEGER)
-RETURNS TABLE (question TEXT, answer1 TEXT, answer2 TEXT, answer3 TEXT, chosen_line INTEGER)
+-- answers in the order shown, the line chosen (0 for none) and the mark a
+-- store of the slot brings (Null for an answered slot). An answered slot
+-- shows its stored order, an unanswered one the order kept for it since the
+-- attempt began. Only this slot's order is read. Once the attempt's time is
+-- over no text and no mark is given, only the line chosen.
+--
+-- Showing writes nothing and takes no lock, so it costs no commit to disk:
+-- the attempt is read as this statement finds it, and a finish committed
+-- before it ends the attempt for it as for a store. Only an unanswered slot
+-- of an attempt begun before its orders were drawn at its beginning, and not
+-- continued since, has none kept; that slot's is drawn now, once, under the
+-- attempt's lock, so that no finish removes the attempt's orders in between;
+-- it needs no mark, as its row records the showing.
+DROP FUNCTION IF EXISTS vt_slot(BIGINT, INTEGER);
+CREATE FUNCTION vt_slot(test BIGINT, slot INTEGER)
+RETURNS TABLE (question TEXT, answer1 TEXT, answer2 TEXT, answer3 TEXT, chosen_line INTEGER, shown_mark TEXT)
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
   student BIGINT := vt_me();
-  attempt Results;
+  attempt BIGINT;
+  graded BOOLEAN;
   texts TEXT[];
   stored TEXT;
   shown TEXT;
   answers TEXT[];
 BEGIN
   PERFORM vt_require(test::TEXT, slot::TEXT);
-  SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_running_attempt(student, test);
+  SELECT fldResultNumber, fldGrade IS NOT NULL INTO attempt, graded FROM Results
+  WHERE fldResultNumber = vt_attempt_of(student, test);
+  IF attempt IS NULL OR graded THEN
+    RAISE EXCEPTION 'This attempt is not running.';
+  END IF;
   -- The question, the answer and the two false answers of the slot.
   SELECT ARRAY[(ARRAY[fldQ1, fldQ2, fldQ3, fldQ4, fldQ5, fldQ6, fldQ7, fldQ8, fldQ9, fldQ10, fldQ11,
                     fldQ12, fldQ13, fldQ14, fldQ15, fldQ16, fldQ17, fldQ18, fldQ19, fldQ20, fldQ21,
@@ -445,21 +478,25 @@ BEGIN
   IF slot NOT BETWEEN 1 AND 25 THEN
     RAISE EXCEPTION 'There is no question %.', slot;
   END IF;
-  stored := COALESCE(vt_slot_record(attempt.fldResultNumber, slot), '');
+  stored := COALESCE(vt_slot_record(attempt, slot), '');
   chosen_line := 0;
   IF stored <> '' AND substr(stored, 4, 1) BETWEEN '0' AND '9' THEN
     chosen_line := CAST(substr(stored, 4, 1) AS INTEGER);
   END IF;
-  IF vt_past_deadline(attempt.fldResultNumber, 0) THEN
+  IF vt_past_deadline(attempt, 0) THEN
     RETURN NEXT;
     RETURN;
   END IF;
   IF stored <> '' THEN
     shown := left(stored, 3);
   ELSE
-    shown := vt_draw_order();
-    INSERT INTO ShownOrders (fldResultNumber, fldSlot, fldOrder) VALUES (attempt.fldResultNumber, slot, shown)
-    ON CONFLICT (fldResultNumber, fldSlot) DO UPDATE SET fldOrder = excluded.fldOrder;
+    SELECT fldOrder, fldMark INTO shown, shown_mark FROM ShownOrders WHERE fldResultNumber = attempt AND fldSlot = slot;
+    IF shown IS NULL THEN
+      PERFORM vt_running_attempt(student, test);
+      INSERT INTO ShownOrders (fldResultNumber, fldSlot, fldOrder) VALUES (attempt, slot, vt_draw_order())
+      ON CONFLICT (fldResultNumber, fldSlot) DO NOTHING;
+      SELECT fldOrder, fldMark INTO shown, shown_mark FROM ShownOrders WHERE fldResultNumber = attempt AND fldSlot = slot;
+    END IF;
   END IF;
   FOR k IN 1..3 LOOP
     answers[k] := CASE substr(shown, k, 1) WHEN '1' THEN texts[2] WHEN '2' THEN texts[3] WHEN '3' THEN texts[4] END;
@@ -474,17 +511,22 @@ $$;
 
 -- Stores line `line` (1 to 3) as the answer to a slot of the running
 -- attempt: the order shown, the line, and "C" when that line holds the right
--- answer, else "X". Nothing of it goes back to the workstation but whether it
--- was stored: an answer more than ten seconds past the attempt's deadline is
--- not. The workstation's countdown starts from the seconds left the server
--- gave it, rounded down, and stores the answer on screen when it runs out;
--- ten seconds cover the round trips and a timer running a little late.
-CREATE OR REPLACE FUNCTION vt_store(test BIGINT, slot INTEGER, line INTEGER) RETURNS BOOLEAN
+-- answer, else "X". An unanswered slot's store brings the mark its showing
+-- gave (`shown_mark`); without it the slot counts as not shown. The record
+-- is the only row written, in the caller's one transaction. Nothing of it
+-- goes back to the workstation but whether it was stored: an answer more
+-- than ten seconds past the attempt's deadline is not. The workstation's
+-- countdown starts from the seconds left the server gave it, rounded down,
+-- and stores the answer on screen when it runs out; ten seconds cover the
+-- round trips and a timer running a little late.
+DROP FUNCTION IF EXISTS vt_store(BIGINT, INTEGER, INTEGER);
+CREATE OR REPLACE FUNCTION vt_store(test BIGINT, slot INTEGER, line INTEGER, shown_mark TEXT DEFAULT NULL) RETURNS BOOLEAN
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
   student BIGINT := vt_me();
   attempt Results;
   shown TEXT;
+  mark TEXT;
   kept TEXT;
 BEGIN
   PERFORM vt_require(test::TEXT, slot::TEXT, line::TEXT);
@@ -497,7 +539,11 @@ BEGIN
   END IF;
   shown := NULLIF(left(COALESCE(vt_slot_record(attempt.fldResultNumber, slot), ''), 3), '');
   IF shown IS NULL THEN
-    SELECT fldOrder INTO shown FROM ShownOrders WHERE fldResultNumber = attempt.fldResultNumber AND fldSlot = slot;
+    SELECT fldOrder, fldMark INTO shown, mark FROM ShownOrders
+    WHERE fldResultNumber = attempt.fldResultNumber AND fldSlot = slot;
+    IF mark IS DISTINCT FROM shown_mark AND mark IS NOT NULL THEN
+      shown := NULL;
+    END IF;
   END IF;
   IF shown IS NULL THEN
     RAISE EXCEPTION 'Question % has not been shown.', slot;
@@ -705,7 +751,7 @@ BEGIN
   EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON Passwords, Tests, Results, Administrator, Pictures TO %I', administrator);
   EXECUTE format('GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %I', administrator);
   EXECUTE format('GRANT EXECUTE ON FUNCTION vt_student_rows(), vt_test(BIGINT), vt_begin(BIGINT), '
-                 'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER), vt_finish(BIGINT, TEXT), '
+                 'vt_slot(BIGINT, INTEGER), vt_store(BIGINT, INTEGER, INTEGER, TEXT), vt_finish(BIGINT, TEXT), '
                  'vt_review(BIGINT), vt_picture(BIGINT, INTEGER), vt_picture_room(BIGINT), vt_minutes_for(BIGINT), vt_time_left(BIGINT) TO %I', students);
   IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = workstation) THEN
     EXECUTE format('REVOKE ALL ON DATABASE %I FROM %I', current_database(), workstation);

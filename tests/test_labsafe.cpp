@@ -40,6 +40,8 @@ private slots:
     void serverLimitsHold();
     void removedStudentsSessionsEnd();
     void drawsCannotBeSteered();
+    void ordersAreDrawnAtTheBeginningAndShownOnlyWithTheirSlot();
+    void attemptBegunBeforeOrdersWereDrawnAtItsBeginningGoesOn();
     void noStudentStopsAnother();
     void storeRacingAFinishIsRefused();
     void guessingIsSlowAndTheGuardParses();
@@ -479,8 +481,9 @@ void TestLabSafe::removedStudentsSessionsEnd()
     QCOMPARE(FailureOf([&] { anna.Open(AsStudent(env, QStringLiteral("Anna"), QStringLiteral("apple pie"))); }), QString());
 }
 
-// The seeded draw: setseed before every slot shown (refused once the server
-// is hardened) steers no order, and the six orders come equally often.
+// The seeded draw: setseed before the attempt begins and before every slot
+// shown (refused once the server is hardened) steers no order, and the six
+// orders come equally often.
 void TestLabSafe::drawsCannotBeSteered()
 {
     TestEnv env(TestEnv::Workstation::Lab);
@@ -488,6 +491,7 @@ void TestLabSafe::drawsCannotBeSteered()
     const qint64 test = env.AddTest(QStringLiteral("T"));
     Connection psql(QStringLiteral("student-psql"));
     psql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    Outcome(psql, QStringLiteral("SELECT setseed(0.5)"));
     QCOMPARE(Outcome(psql, QStringLiteral("SELECT seconds_left FROM vt_begin(%1)").arg(test)).toInt() > 1700, true);
     QSet<QString> firstLines;
     for (int s = 1; s <= 25; ++s) {
@@ -501,6 +505,151 @@ void TestLabSafe::drawsCannotBeSteered()
         "SELECT o || ':' || (COUNT(*) BETWEEN 850 AND 1150) FROM (SELECT vt_draw_order() AS o FROM generate_series(1, 6000)) d "
         "GROUP BY o ORDER BY o"));
     QCOMPARE(counts, QStringList({"123:true", "132:true", "213:true", "231:true", "312:true", "321:true"}));
+}
+
+namespace {
+
+// The order digits of a slot as its answers came: 1 for the right answer
+// "A<slot>", 2 and 3 for "P<slot>a" and "P<slot>b".
+QString OrderSeen(int slot, const QString& answer1, const QString& answer2, const QString& answer3)
+{
+    QString order;
+    for (const QString& answer : {answer1, answer2, answer3})
+        order += answer == QStringLiteral("A%1").arg(slot) ? u'1' : answer == QStringLiteral("P%1a").arg(slot) ? u'2' : u'3';
+    return order;
+}
+
+// The order the student's psql sees for a slot, from the texts vt_slot gives.
+QString ShownOrderOf(Connection& psql, qint64 test, int slot)
+{
+    QSqlQuery query(psql.Database());
+    if (!query.exec(QStringLiteral("SELECT answer1, answer2, answer3 FROM vt_slot(%1, %2)").arg(test).arg(slot)) || !query.next())
+        return QStringLiteral("refused: ") + query.lastError().databaseText().section(u'\n', 0, 0);
+    return OrderSeen(slot, query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
+}
+
+}
+
+// Beginning an attempt draws and keeps its 25 orders in the same
+// transaction; showing a slot then writes nothing (a read-only transaction
+// of the student's own psql shows every slot, holding no transaction
+// number) and gives the kept order, which the record and the review repeat.
+// What the student's psql tries, to learn an order of a slot not shown or to
+// answer one blind, gains nothing.
+void TestLabSafe::ordersAreDrawnAtTheBeginningAndShownOnlyWithTheirSlot()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    Connection psql(QStringLiteral("student-psql"));
+    psql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+
+    // A begin rolled back keeps nothing; a committed one keeps 25 orders.
+    Outcome(psql, QStringLiteral("BEGIN"));
+    Outcome(psql, QStringLiteral("SELECT 1 FROM vt_begin(%1)").arg(test));
+    Outcome(psql, QStringLiteral("ROLLBACK"));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM ShownOrders")).toInt(), 0);
+    Outcome(psql, QStringLiteral("SELECT 1 FROM vt_begin(%1)").arg(test));
+    const qint64 attempt = env.Scalar(QStringLiteral("SELECT fldResultNumber FROM Results WHERE fldStudentNumber = ?"), {ann}).toLongLong();
+    const QStringList kept = env.Rows(QStringLiteral("SELECT fldOrder FROM ShownOrders WHERE fldResultNumber = ? ORDER BY fldSlot"), {attempt});
+    QCOMPARE(kept.size(), 25);
+    for (const QString& order : kept)
+        QVERIFY2(QStringList({"123", "132", "213", "231", "312", "321"}).contains(order), qPrintable(order));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(DISTINCT fldMark) FROM ShownOrders WHERE length(fldMark) = 32")).toInt(), 25);
+    // Continuing draws nothing new.
+    Outcome(psql, QStringLiteral("SELECT 1 FROM vt_begin(%1)").arg(test));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldOrder FROM ShownOrders WHERE fldResultNumber = ? ORDER BY fldSlot"), {attempt}), kept);
+
+    // Blind answers: a slot not shown takes no store, without a mark, with a
+    // guessed one, or with another slot's.
+    const QString ownMark = Outcome(psql, QStringLiteral("SELECT shown_mark FROM vt_slot(%1, 1)").arg(test));
+    QCOMPARE(ownMark.size(), 32);
+    QStringList blind;
+    for (const QString& mark : {QStringLiteral("NULL"), QStringLiteral("'%1'").arg(QString(32, u'0')), QStringLiteral("''"),
+                                QStringLiteral("'%1'").arg(ownMark)})
+        blind << Outcome(psql, QStringLiteral("SELECT vt_store(%1, 2, 1, %2)").arg(test).arg(mark));
+    blind << Outcome(psql, QStringLiteral("SELECT vt_store(%1, 2, 1)").arg(test));
+    QCOMPARE(blind, QStringList(5, QStringLiteral("refused: ERROR:  Question 2 has not been shown.")));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT fldQ2 FROM Results WHERE fldResultNumber = ?"), {attempt}).isNull(), true);
+    // No order of a slot is read but through its showing.
+    QCOMPARE(Accepted(psql, {"SELECT fldOrder FROM ShownOrders WHERE fldSlot = 2", "SELECT fldMark FROM ShownOrders",
+                             QStringLiteral("SELECT vt_slot_record(%1, 2)").arg(attempt),
+                             QStringLiteral("SELECT vt_running_attempt(%1, %2)").arg(ann).arg(test)}),
+             QStringList());
+
+    // Every slot shown in a read-only transaction: nothing written, nothing
+    // locked, each slot the order kept for it, again the same.
+    QCOMPARE(Outcome(psql, QStringLiteral("BEGIN READ ONLY")), QString());
+    QStringList seen;
+    for (int s = 1; s <= 25; ++s)
+        seen << ShownOrderOf(psql, test, s);
+    QCOMPARE(seen, kept);
+    QCOMPARE(ShownOrderOf(psql, test, 7), kept[6]);
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT COALESCE(pg_current_xact_id_if_assigned()::TEXT, 'none')")), QStringLiteral("none"));
+    QCOMPARE(Outcome(psql, QStringLiteral("COMMIT")), QString());
+
+    // Through the workstation's session: each store brings its slot's mark;
+    // the record holds the kept order, and so does the review once graded.
+    Connection desk(QStringLiteral("workstation"));
+    desk.Open(Workstation(env));
+    LabSession session(desk);
+    QVERIFY(session.SignIn(QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    session.Begin(test);
+    for (int s = 1; s <= 25; ++s) {
+        const LabSession::Slot slot = session.Show(test, s);
+        QCOMPARE(OrderSeen(s, slot.answers[0], slot.answers[1], slot.answers[2]), kept[s - 1]);
+        QVERIFY(session.Store(test, s, s % 3 + 1));
+    }
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT shown_mark IS NULL FROM vt_slot(%1, 3)").arg(test)), QStringLiteral("true"));
+    session.Finish(test, QStringLiteral("d"));
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM ShownOrders")).toInt(), 0);
+    QStringList reviewed;
+    for (const LabSession::ReviewSlot& slot : session.Review(test))
+        reviewed << slot.answerRecord.left(3);
+    QCOMPARE(reviewed, kept);
+}
+
+// An attempt begun before its orders were drawn at its beginning, running
+// on: the slots shown then keep their orders and take stores without a mark;
+// a slot never shown draws its order when first shown (that showing writes
+// it) and a blind store to another is still refused; continuing the attempt
+// draws the rest, after which showing writes nothing again.
+void TestLabSafe::attemptBegunBeforeOrdersWereDrawnAtItsBeginningGoesOn()
+{
+    TestEnv env(TestEnv::Workstation::Lab);
+    const qint64 ann = env.AddStudent(QStringLiteral("Ann"), QStringLiteral("apple pie"));
+    const qint64 test = env.AddTest(QStringLiteral("T"));
+    Connection psql(QStringLiteral("student-psql"));
+    psql.Open(AsStudent(env, QStringLiteral("Ann"), QStringLiteral("apple pie")));
+    Outcome(psql, QStringLiteral("SELECT 1 FROM vt_begin(%1)").arg(test));
+    const qint64 attempt = env.Scalar(QStringLiteral("SELECT fldResultNumber FROM Results WHERE fldStudentNumber = ?"), {ann}).toLongLong();
+    // As such an attempt stands: slot 1 answered, slot 2 shown, no other kept.
+    env.Exec(QStringLiteral("UPDATE Results SET fldQ1 = '2131X' WHERE fldResultNumber = ?"), {attempt});
+    env.Exec(QStringLiteral("DELETE FROM ShownOrders WHERE fldResultNumber = ? AND fldSlot <> 2"), {attempt});
+    env.Exec(QStringLiteral("UPDATE ShownOrders SET fldMark = NULL, fldOrder = '312'"));
+
+    QCOMPARE(ShownOrderOf(psql, test, 1) + ShownOrderOf(psql, test, 2), QStringLiteral("213312"));
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT vt_store(%1, 2, 2)").arg(test)), QStringLiteral("true"));
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT vt_store(%1, 4, 1)").arg(test)),
+             QStringLiteral("refused: ERROR:  Question 4 has not been shown."));
+    const QString fifth = ShownOrderOf(psql, test, 5);
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldOrder || '|' || (fldMark IS NULL) FROM ShownOrders WHERE fldSlot = 5")),
+             QStringList{fifth + QStringLiteral("|true")});
+    QCOMPARE(ShownOrderOf(psql, test, 5), fifth);
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT vt_store(%1, 5, 3)").arg(test)), QStringLiteral("true"));
+
+    // Continued: every unanswered slot without an order gets one, with a mark.
+    Outcome(psql, QStringLiteral("SELECT 1 FROM vt_begin(%1)").arg(test));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT COUNT(*), COUNT(fldMark) FROM ShownOrders WHERE fldResultNumber = ?"), {attempt}),
+             QStringList{"24|22"});
+    QCOMPARE(Outcome(psql, QStringLiteral("SELECT vt_store(%1, 6, 1)").arg(test)),
+             QStringLiteral("refused: ERROR:  Question 6 has not been shown."));
+    Outcome(psql, QStringLiteral("BEGIN READ ONLY"));
+    const QString sixth = ShownOrderOf(psql, test, 6);
+    Outcome(psql, QStringLiteral("COMMIT"));
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldOrder FROM ShownOrders WHERE fldSlot = 6")), QStringList{sixth});
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ2, fldQ5 FROM Results WHERE fldResultNumber = ?"), {attempt}),
+             QStringList{QStringLiteral("3122C|") + fifth + u'3' + (fifth.indexOf(u'1') == 2 ? u'C' : u'X')});
 }
 
 // What a student's psql does to stop others: reading their statements,

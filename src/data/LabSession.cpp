@@ -131,14 +131,19 @@ LabSession::Attempt LabSession::Begin(qint64 testNumber)
 LabSession::Slot LabSession::Show(qint64 testNumber, int slot)
 {
     Slot shown;
+    QString mark;
     Call(Repeatable,
-         QStringLiteral("SELECT question, answer1, answer2, answer3, chosen_line FROM vt_slot(?, ?)"),
-         {testNumber, slot}, [&shown](QSqlQuery& query) {
-             if (query.next())
-                 shown = {query.value(0).toString(),
-                          {query.value(1).toString(), query.value(2).toString(), query.value(3).toString()},
-                          query.value(4).toInt()};
+         QStringLiteral("SELECT question, answer1, answer2, answer3, chosen_line, shown_mark FROM vt_slot(?, ?)"),
+         {testNumber, slot}, [&shown, &mark](QSqlQuery& query) {
+             if (!query.next())
+                 return;
+             shown = {query.value(0).toString(),
+                      {query.value(1).toString(), query.value(2).toString(), query.value(3).toString()},
+                      query.value(4).toInt()};
+             mark = query.value(5).toString();
          });
+    if (!mark.isEmpty())
+        shownMarks_[{testNumber, slot}] = mark;
     return shown;
 }
 
@@ -178,8 +183,9 @@ QSize LabSession::PictureRoom(qint64 testNumber)
 bool LabSession::Store(qint64 testNumber, int slot, int line)
 {
     bool stored = false;
-    Call(Repeatable, QStringLiteral("SELECT vt_store(?, ?, ?)"),
-         {testNumber, slot, line},
+    const auto mark = shownMarks_.find({testNumber, slot});
+    Call(Repeatable, QStringLiteral("SELECT vt_store(?, ?, ?, ?)"),
+         {testNumber, slot, line, mark == shownMarks_.end() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(mark->second)},
          [&stored](QSqlQuery& query) { stored = query.next() && query.value(0).toBool(); });
     return stored;
 }

@@ -6,7 +6,9 @@
 #include <QVariant>
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "Connection.h"
@@ -70,6 +72,8 @@ public:
     TimeLeft Left(qint64 testNumber);
 
     // Slot 1 to 25 of the running attempt: the answers in the order shown.
+    // Showing writes nothing on the server; the mark it hands out for an
+    // unanswered slot is kept here and brought by that slot's store.
     struct Slot {
         QString question;
         std::array<QString, 3> answers;
@@ -90,7 +94,7 @@ public:
     // on the same terms; empty when it has none.
     QSize PictureRoom(qint64 testNumber);
     // False when the server took no answer: the attempt's time ran out more
-    // than a few seconds ago.
+    // than a few seconds ago. One statement, one transaction.
     bool Store(qint64 testNumber, int slot, int line);
     // Grades the running attempt and dates it today by the server's clock,
     // in `dateFormat` (a short date format as QLocale gives it). The grade
@@ -112,4 +116,6 @@ private:
               const std::function<void(QSqlQuery&)>& read);
 
     Connection& connection_;
+    // The mark the last showing of each slot gave, by test and slot.
+    std::map<std::pair<qint64, int>, QString> shownMarks_;
 };
