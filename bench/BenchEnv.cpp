@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
@@ -38,6 +40,41 @@ BenchEnv::BenchEnv()
         Schema::CreateDatabase(DatabasePath());
 }
 
+BenchEnv::BenchEnv(const QString& name)
+{
+    BenchApplication();
+    SetPlatform(&fake);
+    Screens::DiscardAll();
+    Module1::Reset();
+    if (TestServer::Settings()) {
+        fake.programFolder = dir_.path();
+        server_ = TestServer::KeptDatabase(QStringLiteral("%1_v%2").arg(name).arg(Schema::ServerVersion));
+        server_->Write(QDir(dir_.path()).filePath(ServerSettings::FileName));
+        Connection probe(QStringLiteral("bench-kept"));
+        probe.Open(*server_);
+        QSqlQuery tables(probe.Database());
+        kept_ = tables.exec(QStringLiteral("SELECT to_regclass('results') IS NOT NULL")) && tables.next() && tables.value(0).toBool();
+        if (!kept_)
+            Renew();
+        return;
+    }
+    fake.programFolder = QDir::temp().filePath(QStringLiteral("vornick-bench/%1_v%2").arg(name).arg(Schema::FileVersion));
+    QDir().mkpath(fake.programFolder);
+    kept_ = QFileInfo::exists(DatabasePath());
+    if (!kept_)
+        Schema::CreateDatabase(DatabasePath());
+}
+
+void BenchEnv::Renew()
+{
+    if (server_) {
+        TestServer::Empty(*server_);
+        return;
+    }
+    QFile::remove(DatabasePath());
+    Schema::CreateDatabase(DatabasePath());
+}
+
 BenchEnv::~BenchEnv()
 {
     Screens::DiscardAll();
@@ -46,12 +83,12 @@ BenchEnv::~BenchEnv()
     SetPlatform(nullptr);
 }
 
-QString BenchEnv::DatabasePath() const { return dir_.path() + QStringLiteral("/Ostrel.mdb"); }
+QString BenchEnv::DatabasePath() const { return fake.programFolder + QStringLiteral("/Ostrel.mdb"); }
 
 void BenchEnv::Batch(const std::function<void(QSqlQuery&)>& fill)
 {
     Connection seed(QStringLiteral("bench-seed"));
-    seed.OpenProgramDatabase(dir_.path());
+    seed.OpenProgramDatabase(fake.programFolder);
     QSqlDatabase db = seed.Database();
     db.transaction();
     {

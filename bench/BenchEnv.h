@@ -1,10 +1,12 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "data/ServerSettings.h"
 
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <optional>
 
 class QApplication;
 
@@ -15,7 +17,15 @@ class QApplication;
 class BenchEnv {
 public:
     BenchEnv();
+    // A database kept between runs under `name` (letters, digits and
+    // underscores) and the schema version, so that a large seed is made
+    // once: a file in the temporary folder, or a database of that name on the
+    // server. Kept() tells whether an earlier run left it; Renew() empties it.
+    explicit BenchEnv(const QString& name);
     ~BenchEnv();
+
+    bool Kept() const { return kept_; }
+    void Renew();
 
     QString DatabasePath() const;
     // Direct SQL for seeding, in one transaction per call of `batch`.
@@ -29,6 +39,8 @@ public:
 
 private:
     QTemporaryDir dir_;
+    bool kept_ = false;
+    std::optional<ServerSettings> server_;
 };
 
 // The QApplication shared by every benchmark of a program (offscreen).
