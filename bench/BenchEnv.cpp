@@ -102,12 +102,14 @@ namespace {
 
 // The rows of `table` numbered 0 to count - 1, made by the engine itself
 // from one statement: a million single inserts would take minutes on a
-// server. `values` are the inserted columns' expressions of n.
-QString Generated(const QString& table, const QStringList& columns, const QStringList& values, qint64 count)
+// server. `values` are the inserted columns' expressions of n, read from
+// `source`, a table expression of the numbers.
+QString Generated(const QString& table, const QStringList& columns, const QStringList& values, qint64 count,
+                  const QString& source = QStringLiteral("numbers"))
 {
     return QStringLiteral("WITH RECURSIVE numbers(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM numbers WHERE n < %1) "
-                          "INSERT INTO %2 (%3) SELECT %4 FROM numbers")
-        .arg(QString::number(count - 1), table, columns.join(u','), values.join(u','));
+                          "INSERT INTO %2 (%3) SELECT %4 FROM %5")
+        .arg(QString::number(count - 1), table, columns.join(u','), values.join(u','), source);
 }
 
 }
@@ -115,7 +117,7 @@ QString Generated(const QString& table, const QStringList& columns, const QStrin
 // The students' names run in another order than their numbers, so an order
 // by name is a real sort. One transaction; on a server the one-attempt
 // trigger (which the seed cannot break) is off meanwhile.
-void BenchEnv::SeedAttempts(int students, int tests)
+void BenchEnv::SeedAttempts(int students, int tests, const QString& skipped)
 {
     const bool server = TestServer::Settings().has_value();
     Batch([=](QSqlQuery& query) {
@@ -137,7 +139,12 @@ void BenchEnv::SeedAttempts(int students, int tests)
         }
         if (server)
             query.exec(QStringLiteral("ALTER TABLE Results DISABLE TRIGGER OneAttemptPerStudentAndTest"));
-        query.exec(Generated(QStringLiteral("Results"), columns, values, qint64{students} * tests));
+        // Attempt n is student n % students + 1's at test n / students + 1.
+        const QString source = skipped.isEmpty()
+            ? QStringLiteral("numbers")
+            : QStringLiteral("(SELECT n, n % %1 + 1 AS s, n / %1 + 1 AS t FROM numbers) AS pairs WHERE NOT (%2)")
+                  .arg(QString::number(students), skipped);
+        query.exec(Generated(QStringLiteral("Results"), columns, values, qint64{students} * tests, source));
         if (server)
             query.exec(QStringLiteral("ALTER TABLE Results ENABLE TRIGGER OneAttemptPerStudentAndTest"));
     });

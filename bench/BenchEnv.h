@@ -32,8 +32,10 @@ public:
     void Batch(const std::function<void(class QSqlQuery&)>& fill);
     // Every one of `students` has taken every one of `tests`, every slot
     // answered, made by the engine itself from one statement a table. The
-    // students' names run in another order than their numbers.
-    void SeedAttempts(int students, int tests);
+    // students' names run in another order than their numbers. `skipped`,
+    // an SQL condition on s (a student's number) and t (a test's), leaves
+    // out the attempts for which it holds.
+    void SeedAttempts(int students, int tests, const QString& skipped = {});
 
     FakePlatform fake;
 
