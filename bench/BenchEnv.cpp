@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
@@ -38,6 +40,41 @@ BenchEnv::BenchEnv()
         Schema::CreateDatabase(DatabasePath());
 }
 
+BenchEnv::BenchEnv(const QString& name)
+{
+    BenchApplication();
+    SetPlatform(&fake);
+    Screens::DiscardAll();
+    Module1::Reset();
+    if (TestServer::Settings()) {
+        fake.programFolder = dir_.path();
+        server_ = TestServer::KeptDatabase(QStringLiteral("%1_v%2").arg(name).arg(Schema::ServerVersion));
+        server_->Write(QDir(dir_.path()).filePath(ServerSettings::FileName));
+        Connection probe(QStringLiteral("bench-kept"));
+        probe.Open(*server_);
+        QSqlQuery tables(probe.Database());
+        kept_ = tables.exec(QStringLiteral("SELECT to_regclass('results') IS NOT NULL")) && tables.next() && tables.value(0).toBool();
+        if (!kept_)
+            Renew();
+        return;
+    }
+    fake.programFolder = QDir::temp().filePath(QStringLiteral("vornick-bench/%1_v%2").arg(name).arg(Schema::FileVersion));
+    QDir().mkpath(fake.programFolder);
+    kept_ = QFileInfo::exists(DatabasePath());
+    if (!kept_)
+        Schema::CreateDatabase(DatabasePath());
+}
+
+void BenchEnv::Renew()
+{
+    if (server_) {
+        TestServer::Empty(*server_);
+        return;
+    }
+    QFile::remove(DatabasePath());
+    Schema::CreateDatabase(DatabasePath());
+}
+
 BenchEnv::~BenchEnv()
 {
     Screens::DiscardAll();
@@ -46,12 +83,12 @@ BenchEnv::~BenchEnv()
     SetPlatform(nullptr);
 }
 
-QString BenchEnv::DatabasePath() const { return dir_.path() + QStringLiteral("/Ostrel.mdb"); }
+QString BenchEnv::DatabasePath() const { return fake.programFolder + QStringLiteral("/Ostrel.mdb"); }
 
 void BenchEnv::Batch(const std::function<void(QSqlQuery&)>& fill)
 {
     Connection seed(QStringLiteral("bench-seed"));
-    seed.OpenProgramDatabase(dir_.path());
+    seed.OpenProgramDatabase(fake.programFolder);
     QSqlDatabase db = seed.Database();
     db.transaction();
     {
@@ -65,12 +102,14 @@ namespace {
 
 // The rows of `table` numbered 0 to count - 1, made by the engine itself
 // from one statement: a million single inserts would take minutes on a
-// server. `values` are the inserted columns' expressions of n.
-QString Generated(const QString& table, const QStringList& columns, const QStringList& values, qint64 count)
+// server. `values` are the inserted columns' expressions of n, read from
+// `source`, a table expression of the numbers.
+QString Generated(const QString& table, const QStringList& columns, const QStringList& values, qint64 count,
+                  const QString& source = QStringLiteral("numbers"))
 {
     return QStringLiteral("WITH RECURSIVE numbers(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM numbers WHERE n < %1) "
-                          "INSERT INTO %2 (%3) SELECT %4 FROM numbers")
-        .arg(QString::number(count - 1), table, columns.join(u','), values.join(u','));
+                          "INSERT INTO %2 (%3) SELECT %4 FROM %5")
+        .arg(QString::number(count - 1), table, columns.join(u','), values.join(u','), source);
 }
 
 }
@@ -78,7 +117,7 @@ QString Generated(const QString& table, const QStringList& columns, const QStrin
 // The students' names run in another order than their numbers, so an order
 // by name is a real sort. One transaction; on a server the one-attempt
 // trigger (which the seed cannot break) is off meanwhile.
-void BenchEnv::SeedAttempts(int students, int tests)
+void BenchEnv::SeedAttempts(int students, int tests, const QString& skipped)
 {
     const bool server = TestServer::Settings().has_value();
     Batch([=](QSqlQuery& query) {
@@ -100,7 +139,12 @@ void BenchEnv::SeedAttempts(int students, int tests)
         }
         if (server)
             query.exec(QStringLiteral("ALTER TABLE Results DISABLE TRIGGER OneAttemptPerStudentAndTest"));
-        query.exec(Generated(QStringLiteral("Results"), columns, values, qint64{students} * tests));
+        // Attempt n is student n % students + 1's at test n / students + 1.
+        const QString source = skipped.isEmpty()
+            ? QStringLiteral("numbers")
+            : QStringLiteral("(SELECT n, n % %1 + 1 AS s, n / %1 + 1 AS t FROM numbers) AS pairs WHERE NOT (%2)")
+                  .arg(QString::number(students), skipped);
+        query.exec(Generated(QStringLiteral("Results"), columns, values, qint64{students} * tests, source));
         if (server)
             query.exec(QStringLiteral("ALTER TABLE Results ENABLE TRIGGER OneAttemptPerStudentAndTest"));
     });

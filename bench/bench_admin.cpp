@@ -2,10 +2,8 @@
 // 10,000 students and Fill_Test_List over 1,000 written tests, each on the
 // visible screen and laid out, beside the floor of the same rows read
 // straight through QSqlQuery. Each reports both times and their ratio.
+#include "BenchDrivers.h"
 #include "BenchEnv.h"
-#include "app/Module1.h"
-#include "work/StudentWork.h"
-#include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 
 #include <QApplication>
@@ -15,10 +13,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <functional>
-
-using namespace Module1;
 
 namespace {
 
@@ -58,15 +53,6 @@ void SeedTests(BenchEnv& env)
     });
 }
 
-frmAdmin& SignedInAdmin()
-{
-    cnDatabase.Open(platform().ProgramFolder() + QStringLiteral("/Ostrel.mdb"));
-    Student().ReadAtStart();
-    Screens::Show<frmAdmin>();
-    QCoreApplication::processEvents();
-    return Screens::Get<frmAdmin>();
-}
-
 // The floor: the query's rows read straight through SQLite, name and
 // number, on a connection of its own that stays open like the program's.
 class Floor {
@@ -97,13 +83,6 @@ private:
     QString sql_, nameField_, numberField_;
 };
 
-double MillisecondsOf(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Times the fill (including the layout of the shown list) as the
 // benchmark's own figure, and the floor beside it in the same iteration.
 void FillBesideFloor(benchmark::State& state, const std::function<void()>& fill, const std::function<void()>& floor)
@@ -111,11 +90,11 @@ void FillBesideFloor(benchmark::State& state, const std::function<void()>& fill,
     double fillTotal = 0;
     double floorTotal = 0;
     for (auto _ : state) {
-        const double fillMs = MillisecondsOf([&] {
+        const double fillMs = BenchDrivers::MillisecondsOf([&] {
             fill();
             QCoreApplication::processEvents();
         });
-        floorTotal += MillisecondsOf(floor);
+        floorTotal += BenchDrivers::MillisecondsOf(floor);
         fillTotal += fillMs;
         state.SetIterationTime(fillMs / 1000.0);
     }
@@ -131,7 +110,7 @@ static void FillStudentList10000(benchmark::State& state)
 {
     BenchEnv env;
     SeedStudents(env);
-    frmAdmin& admin = SignedInAdmin();
+    frmAdmin& admin = BenchDrivers::SignedInAdmin();
     const Floor floor(env.DatabasePath(), QStringLiteral("SELECT * FROM Passwords"), QStringLiteral("fldStudentName"),
                       QStringLiteral("fldStudentNumber"));
     FillBesideFloor(state, [&] { admin.Fill_Student_List(); }, [&] { floor.Read(); });
@@ -144,7 +123,7 @@ static void FillTestList1000(benchmark::State& state)
 {
     BenchEnv env;
     SeedTests(env);
-    frmAdmin& admin = SignedInAdmin();
+    frmAdmin& admin = BenchDrivers::SignedInAdmin();
     const Floor floor(env.DatabasePath(), QStringLiteral("SELECT * FROM Tests"), QStringLiteral("fldTestName"),
                       QStringLiteral("fldTestNumber"));
     FillBesideFloor(state, [&] { admin.Fill_Test_List(); }, [&] { floor.Read(); });

@@ -2,23 +2,15 @@
 // (build the record, write it into the attempt's row, store it, show the next
 // slot), beside the floor of a bare single-row UPDATE of the same file through
 // QSqlQuery with the same synchronous setting, reported as their ratio.
+#include "BenchDrivers.h"
 #include "BenchEnv.h"
-#include "app/Module1.h"
-#include "work/StudentWork.h"
 #include "screens/Screens.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
-#include "screens/frmQuestionsIntro.h"
 
-#include <QApplication>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTimer>
 #include <benchmark/benchmark.h>
-#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -44,24 +36,13 @@ void Seed(BenchEnv& env)
 // The test screen on slot 1 of a begun attempt whose row is already stored.
 frmQuestions& BegunAttempt(BenchEnv& env)
 {
-    Module1::cnDatabase.Open(env.DatabasePath());
-    Student().ReadAtStart();
-    frmMain& home = Screens::Get<frmMain>();
-    home.lstResults->setCurrentRow(0);
-    env.fake.modalUsers.push_back([](QWidget& intro) { static_cast<frmQuestionsIntro&>(intro).cmdBegin->click(); });
+    frmMain& home = BenchDrivers::SignedInStudent(QStringLiteral("Ada"));
+    BenchDrivers::PickToTake(env, home, 0);
     home.cmdTakeTest_Click();
-    frmQuestions& screen = Screens::Get<frmQuestions>();
-    screen.Timer1->stop();
+    frmQuestions& screen = BenchDrivers::ShownTestScreen();
     // The first departure inserts the attempt's row; every later one updates it.
-    screen.optAnswer[0]->setChecked(true);
-    screen.lblQuestionNumber_Click(0);
+    BenchDrivers::StoreAnswer(screen, 0);
     return screen;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 double MicrosecondsSince(std::chrono::steady_clock::time_point start)
@@ -93,8 +74,7 @@ static void StoreAnswerBesideBareUpdate(benchmark::State& state)
         std::size_t i = 0;
         for (auto _ : state) {
             auto start = std::chrono::steady_clock::now();
-            screen.optAnswer[i % 3]->setChecked(true);
-            screen.lblQuestionNumber_Click(0);  // leave slot 1 and show it again
+            BenchDrivers::StoreAnswer(screen, static_cast<int>(i % 3));
             departures.push_back(MicrosecondsSince(start));
 
             start = std::chrono::steady_clock::now();
@@ -107,8 +87,8 @@ static void StoreAnswerBesideBareUpdate(benchmark::State& state)
         }
         update.finish();
         db.close();
-        const double departure = Median(departures);
-        const double bare = Median(bareUpdates);
+        const double departure = BenchDrivers::Median(departures);
+        const double bare = BenchDrivers::Median(bareUpdates);
         state.counters["departure_us"] = departure;
         state.counters["bare_update_us"] = bare;
         state.counters["ratio"] = bare > 0 ? departure / bare : 0;

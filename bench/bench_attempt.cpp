@@ -4,27 +4,18 @@
 // rows of other attempts, beside the same on an empty Results table, as
 // ratios of their medians; and how much the program's memory grows over the
 // attempts on the large history.
+#include "BenchDrivers.h"
 #include "BenchEnv.h"
-#include "app/Module1.h"
-#include "work/StudentWork.h"
-#include "screens/Screens.h"
+#include "app/Platform.h"
 #include "screens/frmMain.h"
 #include "screens/frmQuestions.h"
-#include "screens/frmQuestionsIntro.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <algorithm>
-#include <chrono>
 #include <vector>
-
-using namespace Module1;
 
 namespace {
 
@@ -68,14 +59,6 @@ void Seed(BenchEnv& env, int history)
     });
 }
 
-double Milliseconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 // The process's resident memory now (VmRSS) or at its highest (VmHWM), in kB.
 long MemoryKilobytes(const QByteArray& field)
 {
@@ -93,33 +76,17 @@ struct Times {
     std::vector<double> start, finish;
 };
 
-// Ada signed in on `env`'s database, her home screen filled.
-frmMain& SignedIn(BenchEnv& env)
-{
-    Screens::DiscardAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Module1::Reset();
-    cnDatabase.OpenProgramDatabase(env.DatabasePath().section(u'/', 0, -2));
-    Student().ReadAtStart();
-    return Screens::Get<frmMain>();
-}
-
 // Takes test `row + 1` and finishes it with one answer, timing both; the
 // result is then deleted so the test can be taken again.
 void TimeOneAttempt(BenchEnv& env, int row, Times& times)
 {
-    frmMain& home = SignedIn(env);
-    home.lstResults->setCurrentRow(row);
-    env.fake.modalUsers.push_back([](QWidget& intro) { static_cast<frmQuestionsIntro&>(intro).cmdBegin->click(); });
-    auto started = std::chrono::steady_clock::now();
-    home.cmdTakeTest_Click();
-    times.start.push_back(Milliseconds(std::chrono::steady_clock::now() - started));
-    frmQuestions& screen = Screens::Get<frmQuestions>();
-    screen.Timer1->stop();
+    SetPlatform(&env.fake);
+    frmMain& home = BenchDrivers::SignedInStudent(QStringLiteral("Ada"));
+    BenchDrivers::PickToTake(env, home, row);
+    times.start.push_back(BenchDrivers::MillisecondsOf([&] { home.cmdTakeTest_Click(); }));
+    frmQuestions& screen = BenchDrivers::ShownTestScreen();
     screen.optAnswer[0]->setChecked(true);
-    started = std::chrono::steady_clock::now();
-    screen.cmdDone_Click();
-    times.finish.push_back(Milliseconds(std::chrono::steady_clock::now() - started));
+    times.finish.push_back(BenchDrivers::MillisecondsOf([&] { screen.cmdDone_Click(); }));
     env.Batch([](QSqlQuery& query) { query.exec(QStringLiteral("DELETE FROM Results WHERE fldStudentNumber = 1")); });
 }
 
@@ -131,7 +98,6 @@ static void StartAndFinishBesideEmptyHistory(benchmark::State& state)
     Seed(empty, 0);
     BenchEnv large;
     Seed(large, HistoryRows);
-    SetPlatform(&large.fake);
     Times onEmpty, onLarge;
     long growth = 0;
     for (auto _ : state) {
@@ -144,20 +110,18 @@ static void StartAndFinishBesideEmptyHistory(benchmark::State& state)
         }
         growth = MemoryKilobytes("VmRSS") - before;
     }
-    const double startRatio = Median(onLarge.start) / Median(onEmpty.start);
-    const double finishRatio = Median(onLarge.finish) / Median(onEmpty.finish);
-    state.counters["start_empty_ms"] = Median(onEmpty.start);
-    state.counters["start_1M_ms"] = Median(onLarge.start);
-    state.counters["finish_empty_ms"] = Median(onEmpty.finish);
-    state.counters["finish_1M_ms"] = Median(onLarge.finish);
+    const double startRatio = BenchDrivers::Median(onLarge.start) / BenchDrivers::Median(onEmpty.start);
+    const double finishRatio = BenchDrivers::Median(onLarge.finish) / BenchDrivers::Median(onEmpty.finish);
+    state.counters["start_empty_ms"] = BenchDrivers::Median(onEmpty.start);
+    state.counters["start_1M_ms"] = BenchDrivers::Median(onLarge.start);
+    state.counters["finish_empty_ms"] = BenchDrivers::Median(onEmpty.finish);
+    state.counters["finish_1M_ms"] = BenchDrivers::Median(onLarge.finish);
     state.counters["start_ratio"] = startRatio;
     state.counters["finish_ratio"] = finishRatio;
     state.counters["ratio"] = std::max(startRatio, finishRatio);
     state.counters["rss_growth_kB"] = static_cast<double>(growth);
     state.counters["peak_rss_MB"] = static_cast<double>(MemoryKilobytes("VmHWM")) / 1024.0;
-    Screens::DiscardAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Module1::Reset();
+    BenchDrivers::SignOutAll();
 }
 BENCHMARK(StartAndFinishBesideEmptyHistory)->Unit(benchmark::kMillisecond)->Iterations(1);
 

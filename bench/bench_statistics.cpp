@@ -2,6 +2,7 @@
 // the attempts loaded from the database and analysed, beside the floor of
 // the same rows read straight through QSqlQuery. Reports both times, their
 // ratio, and the analysis alone.
+#include "BenchDrivers.h"
 #include "BenchEnv.h"
 #include "analysis/ItemAnalysis.h"
 #include "work/AttemptRows.h"
@@ -12,8 +13,6 @@
 #include <QSqlRecord>
 #include <QStringList>
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <functional>
 #include <random>
 
 using namespace Module1;
@@ -94,13 +93,6 @@ private:
     static inline const QString Name = QStringLiteral("bench-floor");
 };
 
-double MillisecondsOf(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 }
 
 static void AnalyseTest1000(benchmark::State& state)
@@ -114,12 +106,12 @@ static void AnalyseTest1000(benchmark::State& state)
     double analysisMs = 0;
     int attempts = 0;
     for (auto _ : state) {
-        const double ms = MillisecondsOf([&] {
+        const double ms = BenchDrivers::MillisecondsOf([&] {
             const std::vector<SlotChoices> choices =
                 FinishedChoices(AttemptRows::Load(cnDatabase, TestNumber, std::nullopt));
-            analysisMs += MillisecondsOf([&] { attempts = ItemAnalysis::Analyse(choices).attempts; });
+            analysisMs += BenchDrivers::MillisecondsOf([&] { attempts = ItemAnalysis::Analyse(choices).attempts; });
         });
-        floorMs += MillisecondsOf([&] { benchmark::DoNotOptimize(floor.Read()); });
+        floorMs += BenchDrivers::MillisecondsOf([&] { benchmark::DoNotOptimize(floor.Read()); });
         totalMs += ms;
         state.SetIterationTime(ms / 1000.0);
     }

@@ -40,23 +40,41 @@ void DropOwnDatabase()
     }
 }
 
+// The settings of the database `name` on the server, made (and hardened as
+// labdb harden does, where the server names its superuser) unless
+// `onlyIfMissing` finds it there already.
+ServerSettings CreateDatabase(const QString& name, bool onlyIfMissing)
+{
+    ServerSettings made = *TestServer::Settings();
+    made.database = name;
+    Connection maintenance(QStringLiteral("test-server-create"));
+    maintenance.Open(*TestServer::Settings());
+    if (onlyIfMissing) {
+        QSqlQuery found(maintenance.Database());
+        found.prepare(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"));
+        found.addBindValue(name);
+        if (!found.exec())
+            throw DbError(found.lastError().text());
+        if (found.next())
+            return made;
+    }
+    Run(maintenance, QStringLiteral("CREATE DATABASE %1").arg(name));
+    if (const std::optional<ServerSettings> superuser = TestServer::Superuser()) {
+        ServerSettings hardened = *superuser;
+        hardened.database = name;
+        LabDatabase::Harden(hardened);
+    }
+    return made;
+}
+
 // One per process, so test programs running side by side never share tables.
 const ServerSettings& CreateOwnDatabase()
 {
     ServerSettings& own = OwnDatabase();
     if (!own.database.isEmpty())
         return own;
-    own = *TestServer::Settings();
-    own.database = QStringLiteral("vt_") + QUuid::createUuid().toString(QUuid::Id128);
-    Connection maintenance(QStringLiteral("test-server-create"));
-    maintenance.Open(*TestServer::Settings());
-    Run(maintenance, QStringLiteral("CREATE DATABASE %1").arg(own.database));
+    own = CreateDatabase(QStringLiteral("vt_") + QUuid::createUuid().toString(QUuid::Id128), false);
     qAddPostRoutine(DropOwnDatabase);
-    if (const std::optional<ServerSettings> superuser = TestServer::Superuser()) {
-        ServerSettings hardened = *superuser;
-        hardened.database = own.database;
-        LabDatabase::Harden(hardened);
-    }
     return own;
 }
 
@@ -76,8 +94,19 @@ const std::optional<ServerSettings>& TestServer::Settings()
 ServerSettings TestServer::FreshDatabase(bool withTables)
 {
     const ServerSettings& own = CreateOwnDatabase();
+    Empty(own, withTables);
+    return own;
+}
+
+ServerSettings TestServer::KeptDatabase(const QString& name)
+{
+    return CreateDatabase(QStringLiteral("vt_kept_") + name.toLower(), true);
+}
+
+void TestServer::Empty(const ServerSettings& database, bool withTables)
+{
     Connection connection(QStringLiteral("test-server-reset"));
-    connection.Open(own);
+    connection.Open(database);
     // A test that left a transaction open would make the reset wait forever.
     Run(connection, QStringLiteral("SET lock_timeout = '10s'"));
     Run(connection, QStringLiteral("SET client_min_messages = warning"));
@@ -85,7 +114,6 @@ ServerSettings TestServer::FreshDatabase(bool withTables)
     Run(connection, QStringLiteral("CREATE SCHEMA public"));
     if (withTables)
         Schema::CreateTables(connection);
-    return own;
 }
 
 // The server's superuser, when scripts/test-server wrote its settings beside

@@ -18,4 +18,12 @@ std::optional<ServerSettings> Superuser();
 // ends), emptied, with the program's tables or none.
 ServerSettings FreshDatabase(bool withTables = true);
 
+// A database that outlives the process, named after `name` (letters, digits
+// and underscores), made when the server does not hold it yet: for
+// benchmarks that keep a large seed between runs. Never emptied here.
+ServerSettings KeptDatabase(const QString& name);
+
+// Empties the database, leaving the program's tables or none.
+void Empty(const ServerSettings& database, bool withTables = true);
+
 }
