@@ -344,9 +344,10 @@ private slots:
         EndProgram();
 
         // Both graded 4 for the one answer stored; the file and the statistics agree.
-        QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldGrade, fldMinutesGiven FROM Results "
+        QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldGrade, fldMinutesGiven, "
+                                         "CASE WHEN fldGradedAt IS NULL THEN 'no moment' ELSE 'graded at' END FROM Results "
                                          "WHERE fldQ2 IS NULL ORDER BY fldStudentNumber")),
-                 (QStringList{QStringLiteral("%1|4|40").arg(ann), QStringLiteral("%1|4|30").arg(bo)}));
+                 (QStringList{QStringLiteral("%1|4|40|graded at").arg(ann), QStringLiteral("%1|4|30|graded at").arg(bo)}));
         QTemporaryDir files;
         const QString path = files.filePath(QStringLiteral("rivers.csv"));
         QCOMPARE(RunAdminTool(env, {"results", "--output", path}).code, 0);
