@@ -118,6 +118,40 @@ private slots:
         std::printf("stored=%s pattern=%s\n", qPrintable(platform.TodayShortDate()), qPrintable(platform.ShortDateFormat()));
     }
 
+    // Qt's own message box in Arabic: each button holds its whole caption,
+    // its marks included ("حسنًا"), with the style's margin on either side.
+    void messageBoxButtonsHoldTheirCaptionsInArabic()
+    {
+        QVERIFY(Language::Install(QStringLiteral("ar")));
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        QTemporaryDir lock;
+        QtPlatform platform(lock.path());
+        QStringList tight;
+        int seen = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            ++seen;
+            for (QAbstractButton* button : box->buttons()) {
+                const QString caption = button->text().remove(u'&');
+                const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+                const int ink = button->fontMetrics().tightBoundingRect(caption).width();
+                if (ink + 2 * margin > button->width())
+                    tight << QStringLiteral("%1: %2 + 2×%3 > %4").arg(caption).arg(ink).arg(margin).arg(button->width());
+            }
+            box->done(0);
+        });
+        closer.start(10);
+        platform.MsgBox(QStringLiteral("انتهى الوقت!"), MsgButtons::OK, QString());
+        platform.MsgBox(QStringLiteral("?"), MsgButtons::YesNo, QString());
+        Language::Install(QStringLiteral("en"));
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(seen, 2);
+        QCOMPARE(tight, QStringList());
+    }
+
     // Dates on screen and paper follow the language in use, also one fixed in
     // the settings file on a desktop of another language (this run's is en_US).
     void datesFollowTheLanguageInUse()
