@@ -40,11 +40,11 @@ void DrawMirroredColumns(QPainter& painter, const QRect& room, const QString& ro
 
 void ColumnRowLook::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (option.direction != Qt::RightToLeft)
-        return ListRowLook::paint(painter, option, index);
-    // The row's frame, selection and focus as the style draws them (without
-    // its text: see initStyleOption), its text drawn here by columns.
+    // Right to left, the style draws the row's frame, selection and focus
+    // without its text (see initStyleOption), which is drawn here by columns.
     ListRowLook::paint(painter, option, index);
+    if (option.direction != Qt::RightToLeft)
+        return;
     QStyleOptionViewItem bare(option);
     initStyleOption(&bare, index);
     const QWidget* widget = option.widget;
