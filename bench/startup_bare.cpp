@@ -1,6 +1,6 @@
 // The floor of the start-up benchmark: a bare Qt window with one label,
-// started and shown the same way, then ended once the window system has
-// mapped it.
+// started and shown the same way, reporting once the window system has
+// mapped it and its first frame is drawn.
 #include "StartupWindow.h"
 
 #include <QApplication>
@@ -16,5 +16,5 @@ int main(int argc, char* argv[])
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(new QLabel(QStringLiteral("Student ID:"), &window));
     window.show();
-    return WaitUntilMapped(window) ? 0 : 1;
+    return ReportOnceDrawn(window) ? 0 : 1;
 }

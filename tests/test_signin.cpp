@@ -2,7 +2,9 @@
 // administrator's password changed, kept as a hash, and reset by the technician.
 #include "TestEnv.h"
 #include "UserActions.h"
+#include "app/Language.h"
 #include "app/Module1.h"
+#include "screens/ProgramStart.h"
 #include "screens/Screens.h"
 #include "screens/frmAdmin.h"
 #include "screens/frmChangePassword.h"
@@ -103,7 +105,37 @@ private slots:
         }
     }
 
-    // The caption, a hidden password, F1. Sign-in reads the accounts afresh
+    // The program's own start shows the sign-in screen at once and gives the
+    // program's icon only once that screen is drawn. On a lab workstation
+    // whose server is out of reach (port 1) the screen comes first, and then
+    // the driver's message ends the program.
+    void startShowsTheScreenFirst()
+    {
+        for (const bool lab : {false, true}) {
+            TestEnv env;
+            if (lab) {
+                QFile ini(env.fake.programFolder + QStringLiteral("/VornickTest.ini"));
+                QVERIFY(ini.open(QIODevice::WriteOnly)
+                        && ini.write("[PostgreSQL]\nhost=127.0.0.1\nport=1\ndatabase=lab\nadminuser=lab_admin\n") > 0);
+            }
+            QApplication::setWindowIcon(QIcon());
+            StartProgram();
+            frmEntry& entry = Screens::Get<frmEntry>();
+            QVERIFY(entry.isVisible() && env.fake.shown.empty() && !env.fake.ended);
+            QVERIFY(QApplication::windowIcon().isNull());
+            QTRY_VERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+            if (lab) {
+                QTRY_VERIFY(env.fake.ended);
+                QVERIFY(env.fake.exitCode == 1 && env.fake.shown.size() == 1);
+                QVERIFY2(env.fake.shown[0].text.contains(QStringLiteral("refused")), qPrintable(env.fake.shown[0].text));
+            } else {
+                QVERIFY(!env.fake.ended);
+            }
+            Language::Install(QStringLiteral("en"));
+        }
+    }
+
+    // The caption, a hidden password shown as stars, F1. Sign-in reads the accounts afresh
     // (added or changed after start-up, as on another workstation): each
     // refusal shows the same box, the boxes kept. Enter in the name box moves
     // to the password box and there signs in (the first of two twin
@@ -136,6 +168,7 @@ private slots:
             QVERIFY(entry.txtName->text() == name && entry.txtPassword->text() == password);
             QVERIFY(!Screens::IsLoaded<frmMain>() && !Screens::IsLoaded<frmAdmin>());
         }
+        QCOMPARE(entry.txtPassword->displayText(), QStringLiteral("***"));  // "old", starred
         env.fake.shown.clear();
         entry.txtName->clear();
         entry.txtPassword->clear();

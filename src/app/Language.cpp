@@ -58,10 +58,14 @@ namespace Language {
 
 QStringList Shipped()
 {
+    // Matched by hand rather than by a name filter, which would compile a
+    // regular expression at every start.
+    const QString prefix = QStringLiteral("vornicktest_"), suffix = QStringLiteral(".qm");
     QStringList codes{English};
-    const QStringList files = QDir(OurFolder).entryList({QStringLiteral("vornicktest_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        const QString code = file.mid(12, file.size() - 12 - 3);
+    for (const QString& file : QDir(OurFolder).entryList(QDir::Files, QDir::Name)) {
+        if (!file.startsWith(prefix) || !file.endsWith(suffix))
+            continue;
+        const QString code = file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
         if (code != English)
             codes << code;
     }

@@ -1,5 +1,6 @@
 #include "AdminPassword.h"
 
+#include "ClientLibraries.h"
 #include "Connection.h"
 #include "DbError.h"
 #include "RolePassword.h"
@@ -8,7 +9,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <optional>
-#include <sodium.h>
 #include <stdexcept>
 #include <QCoreApplication>
 
@@ -25,10 +25,12 @@ const QString DeleteHash = QStringLiteral("DELETE FROM Administrator");
 
 AdminPassword::HashCost hashCost = AdminPassword::HashCost::Interactive;
 
-void StartSodium()
+const ClientLibraries::Sodium& Sodium()
 {
-    if (sodium_init() < 0)
+    const ClientLibraries::Sodium& sodium = ClientLibraries::PasswordHash();
+    if (sodium.sodium_init() < 0)
         throw DbError(QCoreApplication::translate("AdminPassword", "The password library could not be started."));
+    return sodium;
 }
 
 void Run(QSqlQuery& query)
@@ -70,11 +72,11 @@ std::optional<QByteArray> StoredHash(Connection& connection)
 
 QByteArray Hash(const QString& password)
 {
-    StartSodium();
+    const ClientLibraries::Sodium& sodium = Sodium();
     const QByteArray utf8 = password.toUtf8();
     const bool interactive = hashCost == AdminPassword::HashCost::Interactive;
     char hash[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(hash, utf8.constData(), static_cast<unsigned long long>(utf8.size()),
+    if (sodium.crypto_pwhash_str(hash, utf8.constData(), static_cast<unsigned long long>(utf8.size()),
                           interactive ? crypto_pwhash_OPSLIMIT_INTERACTIVE : crypto_pwhash_OPSLIMIT_MIN,
                           interactive ? crypto_pwhash_MEMLIMIT_INTERACTIVE : crypto_pwhash_MEMLIMIT_MIN)
         != 0)
@@ -88,9 +90,8 @@ bool Verifies(const QByteArray& hash, const QString& typed)
     // only the reset brings the default back.
     if (hash.isEmpty() || hash.size() >= static_cast<qsizetype>(crypto_pwhash_STRBYTES))
         return false;
-    StartSodium();
     const QByteArray utf8 = typed.toUtf8();
-    return crypto_pwhash_str_verify(hash.constData(), utf8.constData(),
+    return Sodium().crypto_pwhash_str_verify(hash.constData(), utf8.constData(),
                                     static_cast<unsigned long long>(utf8.size()))
            == 0;
 }

@@ -37,6 +37,11 @@ void ResolveAll(void* library, const char* file, ClientLibraries::Sqlite& functi
     VORNICK_SQLITE_FUNCTIONS(VORNICK_RESOLVE)
 }
 
+void ResolveAll(void* library, const char* file, ClientLibraries::Sodium& functions)
+{
+    VORNICK_SODIUM_FUNCTIONS(VORNICK_RESOLVE)
+}
+
 // A failed load throws out of the static's initialisation below, so the next
 // use tries again.
 template <class Functions>
@@ -60,5 +65,11 @@ const ClientLibraries::Libpq& ClientLibraries::Pq()
 const ClientLibraries::Sqlite& ClientLibraries::Lite()
 {
     static const Sqlite functions = Loaded<Sqlite>("libsqlite3.so.0");
+    return functions;
+}
+
+const ClientLibraries::Sodium& ClientLibraries::PasswordHash()
+{
+    static const Sodium functions = Loaded<Sodium>("libsodium.so.23");
     return functions;
 }

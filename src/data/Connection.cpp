@@ -187,21 +187,23 @@ void Connection::Open(const QString& databasePath)
 }
 
 // A lab workstation's settings name no user: nobody is connected until a
-// student or the administrator signs in. A server out of reach is told at
-// once, with the driver's message.
+// student or the administrator signs in, and the server's client library is
+// not even loaded until then (RequireServerAnswers asks sooner).
 void Connection::Open(const ServerSettings& server)
 {
     Close();
     settings_ = server;
     engine_ = DbEngine::PostgreSQL;
-    if (!IsLabWorkstation()) {
+    if (!IsLabWorkstation())
         OpenServer(server);
+}
+
+void Connection::RequireServerAnswers()
+{
+    if (!IsLabWorkstation() || Answers(*settings_))
         return;
-    }
-    if (ServerAnswers(server))
-        return;
-    ServerSettings nobody = server;
-    nobody.user = server.adminUser;
+    ServerSettings nobody = *settings_;
+    nobody.user = settings_->adminUser;
     OpenServer(nobody);  // cannot sign in without a password: throws the driver's message
     Disconnect();
 }

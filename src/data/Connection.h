@@ -55,6 +55,11 @@ public:
     // role (adminuser=) and no user. Nobody is connected until a student or
     // the administrator signs in, as their own role.
     bool IsLabWorkstation() const;
+    // On a lab workstation, whether its server answers at all, asked on a
+    // thread of its own (opening one connects nobody, so the question waits
+    // until the sign-in screen is up). Throws DbError with the driver's
+    // message when it does not.
+    void RequireServerAnswers();
 
     // On a lab workstation, connects as the administrator role, or as the
     // role of the student with this name, with the typed password, which

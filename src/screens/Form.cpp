@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
 Form::Form(const QString& formName)
@@ -89,6 +90,20 @@ void Form::showEvent(QShowEvent* event)
     CenterOnFirstShow();
     PrepareKeyboardOnFirstShow();
     QWidget::showEvent(event);
+}
+
+void Form::OnceDrawn(std::function<void()> step) { onceDrawn_.push_back(std::move(step)); }
+
+// The steps wait for the end of the paint, so the drawn screen reaches the
+// display before them.
+void Form::paintEvent(QPaintEvent* event)
+{
+    if (!onceDrawn_.empty())
+        QTimer::singleShot(0, this, [steps = std::exchange(onceDrawn_, {})] {
+            for (const std::function<void()>& step : steps)
+                RunGuarded(step);
+        });
+    QWidget::paintEvent(event);
 }
 
 namespace {

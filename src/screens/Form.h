@@ -13,6 +13,7 @@ class QKeySequence;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QPaintEvent;
 class QShowEvent;
 
 // The base of every screen: a top-level window whose controls are members
@@ -40,6 +41,10 @@ public:
     void MarkDialog() { dialog_ = true; }
     bool IsDialog() const { return dialog_; }
 
+    // Runs `step` (guarded) once this screen has been drawn for the first
+    // time after now: work the user need not wait for before seeing it.
+    void OnceDrawn(std::function<void()> step);
+
     // The text of a list's selected row, or "" when none is selected.
     static QString SelectedText(const QListWidget* list);
     // Adds a row whose text is what the user sees and hears, and which
@@ -59,6 +64,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Escape presses `button` (a Cancel or a Done that closes the screen).
@@ -74,6 +80,8 @@ protected:
     void OnRowChange(QListWidget* list, void (Derived::*handler)());
 
 private:
+    std::vector<std::function<void()>> onceDrawn_;
+
     void CenterOnFirstShow();
     void PrepareKeyboardOnFirstShow();
     void NameBuddiesByTheirLabels();

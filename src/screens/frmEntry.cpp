@@ -78,12 +78,16 @@ void frmEntry::Form_Load()
 
 // Ostrel.mdb beside the program, or the lab's server when VornickTest.ini
 // beside the program names one. A lab workstation's role reads no table, so
-// nothing is read there at start.
+// nothing is read there at start; whether its server answers is asked once
+// this screen is up, and one out of reach ends the program as a database
+// that cannot be opened does.
 void frmEntry::Open_Database()
 {
     cnDatabase.OnWaitingForServer(NoticeWaitingForServer);
     cnDatabase.OnPause(ServerWait::KeepScreensAliveFor);
     cnDatabase.OpenProgramDatabase(platform().ProgramFolder());
+    if (cnDatabase.IsLabWorkstation())
+        OnceDrawn([] { cnDatabase.RequireServerAnswers(); });
     Student().ReadAtStart();
 }
 
