@@ -38,7 +38,7 @@ SqlText TestByNumber(qint64 testNumber)
 
 SqlText ResultsForList(qint64 studentNumber, qint64 testNumber)
 {
-    return {QStringLiteral("SELECT * FROM Results WHERE fldStudentNumber =? AND fldTestNumber = ?"),
+    return {QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ? AND fldTestNumber = ?"),
             {studentNumber, testNumber}};
 }
 

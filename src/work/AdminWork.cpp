@@ -143,7 +143,7 @@ bool AdminWork::DeleteStudent(qint64 student)
 
 std::vector<TestRow> AdminWork::Tests()
 {
-    return NumberedRows<TestRow>(connection_, Sql::AllTests(), TestNumber, TestName);
+    return NumberedRows<TestRow>(connection_, Sql::TestTitles(), TestNumber, TestName);
 }
 
 std::optional<TestDraft> AdminWork::Test(qint64 test, bool withPictures)

@@ -29,7 +29,7 @@ ResultRows ResultsRows(Connection& connection, qint64 studentNumber)
     Connection::ReadTransaction reading(connection);
     Recordset tests;
     Recordset results;
-    IgnoreErrors([&] { tests.Open(Sql::AllTests(), connection); });
+    IgnoreErrors([&] { tests.Open(Sql::TestTitles(), connection); });
     IgnoreErrors([&] { tests.MoveFirst(); });
     if (!tests.IsOpen())
         return rows;
