@@ -31,6 +31,8 @@ SqlText AllPasswords() { return {QStringLiteral("SELECT * FROM Passwords"), {}};
 
 SqlText AllTests() { return {QStringLiteral("SELECT * FROM Tests"), {}}; }
 
+SqlText NoRowsOf(const SqlText& sql) { return {sql.text + QStringLiteral(" LIMIT 0"), sql.values}; }
+
 SqlText TestByNumber(qint64 testNumber)
 {
     return {QStringLiteral("SELECT * FROM Tests WHERE fldTestNumber = ?"), {testNumber}};

@@ -17,6 +17,9 @@ struct SqlText {
 namespace Sql {
 SqlText AllPasswords();
 SqlText AllTests();
+// The same statement reading no row: the table and its columns are checked,
+// nothing is fetched.
+SqlText NoRowsOf(const SqlText& sql);
 SqlText TestByNumber(qint64 testNumber);
 SqlText ResultsForList(qint64 studentNumber, qint64 testNumber);
 SqlText ResultOfStudentInTest(qint64 studentNumber, qint64 testNumber);

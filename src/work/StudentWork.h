@@ -17,9 +17,9 @@ class StudentWork {
 public:
     virtual ~StudentWork() = default;
 
-    // What the sign-in screen reads once the database is open: the accounts
-    // and the tests from the file; nothing on a lab workstation, whose role
-    // reads no table.
+    // What the sign-in screen opens once the database is open: the accounts
+    // and the tests of the file, on no row (each is read afresh where it is
+    // used); nothing on a lab workstation, whose role reads no table.
     virtual void ReadAtStart() = 0;
 
     // The student with exactly this name and password; false when none.
