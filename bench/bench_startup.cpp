@@ -5,7 +5,8 @@
 // German and the Arabic translations loaded, and on a lab workstation whose
 // settings file names a server (with VORNICK_TEST_SERVER set; the server is
 // asked whether it answers once the screen is up, and the connection is made
-// at sign-in). Under X11 where DISPLAY is set (the time to the mapped window),
+// at sign-in), and on a school's database file (1,000 students, 100 tests of
+// 25 written slots) beside the empty one. Under X11 where DISPLAY is set (the time to the mapped window),
 // else offscreen. Each process reports the moment its window is mapped with
 // the processor time it has taken until then (user and system, all its
 // threads); the benchmark's time is the wall time from starting the process
@@ -16,7 +17,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QFile>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -37,6 +42,40 @@ QString WorkstationFolder()
     to.setValue(QStringLiteral("PostgreSQL/adminuser"), from.value(QStringLiteral("PostgreSQL/database")).toString() + QStringLiteral("_admin"));
     to.sync();
     return folder.path();
+}
+
+// A school's database file: the program's empty one, filled with 1,000
+// students and 100 tests of 25 written slots (each of the 100 texts of a
+// test some 40 characters long).
+QString SchoolFolder()
+{
+    static QTemporaryDir folder;
+    static bool made = false;
+    const QString file = folder.filePath(QStringLiteral("Ostrel.mdb"));
+    if (made || !QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Ostrel.mdb"), file))
+        return made ? folder.path() : QString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("school"));
+        db.setDatabaseName(file);
+        QSqlQuery query(db);
+        made = db.open() && db.transaction();
+        for (int student = 1; made && student <= 1000; ++student)
+            made = query.exec(QStringLiteral("INSERT INTO Passwords (fldStudentName, fldPassword) VALUES ('Student %1', 'pw%1')").arg(student));
+        QStringList columns{QStringLiteral("fldTestName"), QStringLiteral("fldDescription"), QStringLiteral("fldTime")};
+        for (int slot = 1; slot <= 25; ++slot)
+            for (const char* part : {"", "Answer", "Phony1", "Phony2"})
+                columns << QStringLiteral("fldQ%1%2").arg(slot).arg(QLatin1String(part));
+        for (int test = 1; made && test <= 100; ++test) {
+            QStringList values{QStringLiteral("'Test %1'").arg(test), QStringLiteral("'A test of the school'"), QStringLiteral("'30'")};
+            for (qsizetype i = 3; i < columns.size(); ++i)
+                values << QStringLiteral("'%1 of test %2, written out at some length'").arg(columns[i]).arg(test);
+            made = query.exec(QStringLiteral("INSERT INTO Tests (%1) VALUES (%2)").arg(columns.join(u','), values.join(u',')));
+        }
+        made = made && db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("school"));
+    return made ? folder.path() : QString();
 }
 
 void TimeProcess(benchmark::State& state, const char* program, const QString& language = QStringLiteral("en"),
@@ -79,6 +118,15 @@ void BareWindow(benchmark::State& state) { TimeProcess(state, "startup_bare"); }
 void SignInScreen(benchmark::State& state) { TimeProcess(state, "startup_signin"); }
 void SignInScreenGerman(benchmark::State& state) { TimeProcess(state, "startup_signin", QStringLiteral("de_DE")); }
 void SignInScreenArabic(benchmark::State& state) { TimeProcess(state, "startup_signin", QStringLiteral("ar_EG")); }
+void SignInScreenSchoolFile(benchmark::State& state)
+{
+    const QString folder = SchoolFolder();
+    if (folder.isEmpty()) {
+        state.SkipWithError("the school's database could not be made");
+        return;
+    }
+    TimeProcess(state, "startup_signin", QStringLiteral("en"), folder);
+}
 void SignInScreenLabWorkstation(benchmark::State& state)
 {
     const QString folder = WorkstationFolder();
@@ -95,6 +143,7 @@ BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(SignInScreen)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(SignInScreenGerman)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(SignInScreenArabic)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(SignInScreenSchoolFile)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(SignInScreenLabWorkstation)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 int main(int argc, char** argv)
