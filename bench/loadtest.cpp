@@ -124,6 +124,21 @@ struct Displays {
     QByteArray Words() const { return QByteArray::number(Slowest()) + ' ' + QByteArray::number(slowestFetchNs) + ' ' + QByteArray::number(Median()); }
 };
 
+// A workstation's answer stores, each one's time sent to the coordinator
+// as one word of numbers joined by commas.
+struct Stores {
+    std::vector<qint64> storeNs;
+
+    void Add(qint64 ns) { storeNs.push_back(ns); }
+    QByteArray Word() const
+    {
+        QList<QByteArray> numbers;
+        for (const qint64 ns : storeNs)
+            numbers << QByteArray::number(ns);
+        return numbers.join(',');
+    }
+};
+
 // The time Pictures::Image takes on the picture, if there is one.
 qint64 DecodeNs(const std::optional<Picture>& picture)
 {
@@ -172,7 +187,7 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         rsResults.SetField(QStringLiteral("fldStudentNumber"), student);
         rsResults.SetField(QStringLiteral("fldTestNumber"), rsTests.Field(QStringLiteral("fldTestNumber")));
         rsResults.Update();
-        qint64 slowestNs = 0;
+        Stores stores;
         Displays display;
         int right = 0;
         const qint64 started = QDateTime::currentMSecsSinceEpoch();
@@ -189,7 +204,7 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
             const QString record = AnswerRecord(index, s);
             clock.start();
             Store(rsResults, QStringLiteral("fldQ%1").arg(s), record);
-            slowestNs = std::max(slowestNs, clock.nsecsElapsed());
+            stores.Add(clock.nsecsElapsed());
             right += record.endsWith(u'C') ? 1 : 0;
         }
         const qint64 answered = QDateTime::currentMSecsSinceEpoch();
@@ -198,8 +213,8 @@ int TakeTest(FakePlatform& fake, int index, int thinkMs)
         rsResults.Close();
         rsTests.Close();
         ShowResultRows(*Screens::Get<frmMain>().lstResults, ResultsRows(cnDatabase, student.toLongLong()));
-        std::printf("done %lld %lld %lld %s\n", static_cast<long long>(started), static_cast<long long>(answered),
-                    static_cast<long long>(slowestNs), display.Words().constData());
+        std::printf("done %lld %lld %s %s\n", static_cast<long long>(started), static_cast<long long>(answered),
+                    stores.Word().constData(), display.Words().constData());
         return 0;
     } catch (const DbError& error) {
         std::printf("error %s\n", error.what());
@@ -224,7 +239,7 @@ int TakeTestThroughFunctions(const QString& workstationSettings, int index, int 
 
         QElapsedTimer clock;
         session.Begin(test);
-        qint64 slowestNs = 0;
+        Stores stores;
         Displays display;
         int right = 0;
         const qint64 started = QDateTime::currentMSecsSinceEpoch();
@@ -243,15 +258,15 @@ int TakeTestThroughFunctions(const QString& workstationSettings, int index, int 
             const int line = ChosenLine(index, s);
             clock.start();
             session.Store(test, s, line);
-            slowestNs = std::max(slowestNs, clock.nsecsElapsed());
+            stores.Add(clock.nsecsElapsed());
             right += slot.answers[static_cast<std::size_t>(line - 1)] == QStringLiteral("Right %1").arg(s) ? 1 : 0;
         }
         const qint64 answered = QDateTime::currentMSecsSinceEpoch();
         session.Finish(test, QStringLiteral("dd/MM/yyyy"));
         session.Rows();
         session.SignOut();
-        std::printf("done %lld %lld %lld %s %d %lld\n", static_cast<long long>(started),
-                    static_cast<long long>(answered), static_cast<long long>(slowestNs), display.Words().constData(), right,
+        std::printf("done %lld %lld %s %s %d %lld\n", static_cast<long long>(started),
+                    static_cast<long long>(answered), stores.Word().constData(), display.Words().constData(), right,
                     static_cast<long long>(signInNs));
         return 0;
     } catch (const DbError& error) {
@@ -416,7 +431,7 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
     int finished = 0;
     qint64 first = std::numeric_limits<qint64>::max();
     qint64 last = 0;
-    qint64 slowestNs = 0;
+    std::vector<qint64> storesNs;
     std::vector<qint64> displaysNs, fetchesNs, mediansNs;
     std::map<int, int> rightSeen;
     const qsizetype wordsOfDone = workstationSettings.isEmpty() ? 7 : 9;
@@ -432,7 +447,8 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
         ++finished;
         first = std::min(first, words[1].toLongLong());
         last = std::max(last, words[2].toLongLong());
-        slowestNs = std::max(slowestNs, words[3].toLongLong());
+        for (const QByteArray& ns : words[3].split(','))
+            storesNs.push_back(ns.toLongLong());
         displaysNs.push_back(words[4].toLongLong());
         fetchesNs.push_back(words[5].toLongLong());
         mediansNs.push_back(words[6].toLongLong());
@@ -459,7 +475,12 @@ int Coordinate(const QString& folder, int workstations, int thinkMs, const QStri
     std::printf("answers in the database: %d of %d\n", answersFound, 25 * workstations);
     std::printf("answers stored per second: %.0f (%d answers between the first and the last answer store, %.2f s)\n",
                 seconds > 0 ? 25.0 * finished / seconds : 0.0, 25 * finished, seconds);
-    std::printf("slowest answer store: %.1f ms\n", static_cast<double>(slowestNs) / 1e6);
+    std::sort(storesNs.begin(), storesNs.end());
+    const auto storeMs = [&](double share) {
+        return storesNs.empty() ? 0.0 : static_cast<double>(storesNs[static_cast<std::size_t>(share * static_cast<double>(storesNs.size() - 1))]) / 1e6;
+    };
+    std::printf("slowest answer store: %.1f ms (median %.1f ms, 90th percentile %.1f ms, 99th percentile %.1f ms)\n",
+                storeMs(1.0), storeMs(0.5), storeMs(0.9), storeMs(0.99));
     if (withPictures || !workstationSettings.isEmpty()) {
         for (auto* ns : {&displaysNs, &fetchesNs, &mediansNs})
             std::sort(ns->begin(), ns->end());
