@@ -30,6 +30,8 @@ DROP FUNCTION IF EXISTS vt_finish(UUID, BIGINT, TEXT);
 DROP FUNCTION IF EXISTS vt_review(UUID, BIGINT);
 DROP FUNCTION IF EXISTS vt_session_student(UUID);
 DROP TABLE IF EXISTS StudentSessions;
+DROP FUNCTION IF EXISTS vt_slot_record(BIGINT, INTEGER);
+DROP FUNCTION IF EXISTS vt_past_deadline(BIGINT, INTEGER);
 
 -- The student each student role stands for: the first row by number with
 -- the role's name.
@@ -241,29 +243,11 @@ BEGIN
 END
 $$;
 
--- The record stored for a slot of an attempt: its order shown, the line
--- chosen and C or X; Null when none is.
-CREATE OR REPLACE FUNCTION vt_slot_record(attempt BIGINT, slot INTEGER) RETURNS TEXT
-LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
-DECLARE
-  kept TEXT;
+-- Whether a deadline (seconds since 1970 by the server's clock) has passed
+-- `grace_seconds` ago: an attempt without one counts as past it.
+CREATE OR REPLACE FUNCTION vt_deadline_passed(deadline BIGINT, grace_seconds INTEGER) RETURNS BOOLEAN
+LANGUAGE plpgsql VOLATILE SET search_path = pg_catalog, public, pg_temp AS $$
 BEGIN
-  SELECT (ARRAY[fldQ1, fldQ2, fldQ3, fldQ4, fldQ5, fldQ6, fldQ7, fldQ8, fldQ9, fldQ10, fldQ11,
-                fldQ12, fldQ13, fldQ14, fldQ15, fldQ16, fldQ17, fldQ18, fldQ19, fldQ20, fldQ21,
-                fldQ22, fldQ23, fldQ24, fldQ25])[slot]
-  INTO kept FROM Results WHERE fldResultNumber = attempt;
-  RETURN kept;
-END
-$$;
-
--- Whether the attempt's time is over: a row without a deadline counts as
--- past it.
-CREATE OR REPLACE FUNCTION vt_past_deadline(attempt BIGINT, grace_seconds INTEGER) RETURNS BOOLEAN
-LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp AS $$
-DECLARE
-  deadline BIGINT;
-BEGIN
-  SELECT fldDeadline INTO deadline FROM Results WHERE fldResultNumber = attempt;
   RETURN COALESCE(vt_clock_seconds() > deadline + grace_seconds, true);
 END
 $$;
@@ -444,13 +428,19 @@ DECLARE
   student BIGINT := vt_me();
   attempt BIGINT;
   graded BOOLEAN;
+  deadline BIGINT;
   texts TEXT[];
   stored TEXT;
   shown TEXT;
   answers TEXT[];
 BEGIN
   PERFORM vt_require(test::TEXT, slot::TEXT);
-  SELECT fldResultNumber, fldGrade IS NOT NULL INTO attempt, graded FROM Results
+  -- The attempt, its deadline and the slot's record, read once.
+  SELECT fldResultNumber, fldGrade IS NOT NULL, fldDeadline,
+         (ARRAY[fldQ1, fldQ2, fldQ3, fldQ4, fldQ5, fldQ6, fldQ7, fldQ8, fldQ9, fldQ10, fldQ11,
+                fldQ12, fldQ13, fldQ14, fldQ15, fldQ16, fldQ17, fldQ18, fldQ19, fldQ20, fldQ21,
+                fldQ22, fldQ23, fldQ24, fldQ25])[slot]
+  INTO attempt, graded, deadline, stored FROM Results
   WHERE fldResultNumber = vt_attempt_of(student, test);
   IF attempt IS NULL OR graded THEN
     RAISE EXCEPTION 'This attempt is not running.';
@@ -478,12 +468,12 @@ BEGIN
   IF slot NOT BETWEEN 1 AND 25 THEN
     RAISE EXCEPTION 'There is no question %.', slot;
   END IF;
-  stored := COALESCE(vt_slot_record(attempt, slot), '');
+  stored := COALESCE(stored, '');
   chosen_line := 0;
   IF stored <> '' AND substr(stored, 4, 1) BETWEEN '0' AND '9' THEN
     chosen_line := CAST(substr(stored, 4, 1) AS INTEGER);
   END IF;
-  IF vt_past_deadline(attempt, 0) THEN
+  IF vt_deadline_passed(deadline, 0) THEN
     RETURN NEXT;
     RETURN;
   END IF;
@@ -524,23 +514,37 @@ CREATE OR REPLACE FUNCTION vt_store(test BIGINT, slot INTEGER, line INTEGER, sho
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public, pg_temp SET lock_timeout = '5s' AS $$
 DECLARE
   student BIGINT := vt_me();
-  attempt Results;
+  attempt BIGINT;
+  graded BOOLEAN;
+  deadline BIGINT;
+  stored TEXT;
   shown TEXT;
   mark TEXT;
   kept TEXT;
 BEGIN
   PERFORM vt_require(test::TEXT, slot::TEXT, line::TEXT);
-  SELECT * INTO attempt FROM Results WHERE fldResultNumber = vt_running_attempt(student, test);
+  -- The attempt, its deadline and the slot's record, read once and locked
+  -- against every other call on it until this transaction ends: a store that
+  -- waited for a finish sees the graded row.
+  SELECT fldResultNumber, fldGrade IS NOT NULL, fldDeadline,
+         (ARRAY[fldQ1, fldQ2, fldQ3, fldQ4, fldQ5, fldQ6, fldQ7, fldQ8, fldQ9, fldQ10, fldQ11,
+                fldQ12, fldQ13, fldQ14, fldQ15, fldQ16, fldQ17, fldQ18, fldQ19, fldQ20, fldQ21,
+                fldQ22, fldQ23, fldQ24, fldQ25])[slot]
+  INTO attempt, graded, deadline, stored FROM Results
+  WHERE fldResultNumber = vt_attempt_of(student, test) FOR UPDATE;
+  IF attempt IS NULL OR graded THEN
+    RAISE EXCEPTION 'This attempt is not running.';
+  END IF;
   IF slot NOT BETWEEN 1 AND 25 OR line NOT BETWEEN 1 AND 3 THEN
     RAISE EXCEPTION 'There is no answer % to question %.', line, slot;
   END IF;
-  IF vt_past_deadline(attempt.fldResultNumber, 10) THEN
+  IF vt_deadline_passed(deadline, 10) THEN
     RETURN false;
   END IF;
-  shown := NULLIF(left(COALESCE(vt_slot_record(attempt.fldResultNumber, slot), ''), 3), '');
+  shown := NULLIF(left(COALESCE(stored, ''), 3), '');
   IF shown IS NULL THEN
     SELECT fldOrder, fldMark INTO shown, mark FROM ShownOrders
-    WHERE fldResultNumber = attempt.fldResultNumber AND fldSlot = slot;
+    WHERE fldResultNumber = attempt AND fldSlot = slot;
     IF mark IS DISTINCT FROM shown_mark AND mark IS NOT NULL THEN
       shown := NULL;
     END IF;
@@ -575,7 +579,7 @@ BEGIN
     fldQ23 = CASE slot WHEN 23 THEN kept ELSE fldQ23 END,
     fldQ24 = CASE slot WHEN 24 THEN kept ELSE fldQ24 END,
     fldQ25 = CASE slot WHEN 25 THEN kept ELSE fldQ25 END
-  WHERE fldResultNumber = attempt.fldResultNumber;
+  WHERE fldResultNumber = attempt;
   RETURN true;
 END
 $$;
@@ -688,20 +692,21 @@ LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, public,
 DECLARE
   attempt BIGINT;
   graded BOOLEAN;
+  deadline BIGINT;
 BEGIN
   PERFORM vt_require(test::TEXT, slot::TEXT);
   attempt := vt_attempt_of(vt_me(), test);
   IF attempt IS NULL THEN
     RAISE EXCEPTION 'This attempt is not running.';
   END IF;
-  SELECT fldGrade IS NOT NULL INTO graded FROM Results WHERE fldResultNumber = attempt;
+  SELECT fldGrade IS NOT NULL, fldDeadline INTO graded, deadline FROM Results WHERE fldResultNumber = attempt;
   IF graded THEN
     -- A finish rolled back afterwards must not open the pictures of an
     -- attempt whose time is over.
     PERFORM vt_refuse_after_changes();
   ELSE
     PERFORM vt_open_test(test);
-    IF vt_past_deadline(attempt, 0) THEN
+    IF vt_deadline_passed(deadline, 0) THEN
       RETURN;
     END IF;
   END IF;

@@ -162,7 +162,7 @@ void TestBackup::restoreRefusesDataAndBringsOldForward()
         QVERIFY(query.exec(QStringLiteral("DROP TABLE Pictures")) && query.exec(QStringLiteral("PRAGMA user_version = 2")));
     }
     FileBackup::Restore(backup, empty, false);
-    QCOMPARE(ValueIn(empty, QStringLiteral("PRAGMA user_version")), QStringLiteral("4"));
+    QCOMPARE(ValueIn(empty, QStringLiteral("PRAGMA user_version")), QStringLiteral("5"));
     QCOMPARE(ValueIn(empty, QStringLiteral("SELECT COUNT(*) FROM Pictures")), QStringLiteral("0"));
     QCOMPARE(ValueIn(empty, QStringLiteral("SELECT fldTestName FROM Tests")), QStringLiteral("Rivers"));
 }

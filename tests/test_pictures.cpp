@@ -562,7 +562,7 @@ private slots:
         QCOMPARE(FailureOf([&] { env.OpenDatabase(); }), QString());
         QCOMPARE(env.Scalar(TestEnv::OnServer() ? QStringLiteral("SELECT fldVersion FROM SchemaVersion")
                                                 : QStringLiteral("PRAGMA user_version")).toInt(),
-                 TestEnv::OnServer() ? 7 : 4);
+                 TestEnv::OnServer() ? 8 : 5);
         env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (1, 3, ?, 'png', 40, 30, 'd')"), {Encoded(Drawing(), "PNG")});
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldTestName FROM Tests")), QStringList{"Old"});
         const QString refused = FailureOf([&] { env.Exec(QStringLiteral("INSERT INTO Pictures VALUES (1, 26, 'x', 'png', 1, 1, 'd')")); });

@@ -128,9 +128,9 @@ QByteArray SchemaBeforeDeadlines()
     QByteArray text = ReadFile(QStringLiteral(SCHEMA_FILE));
     const qsizetype rule = text.indexOf("CREATE TRIGGER OneAttemptPerStudentAndTest");
     const qsizetype ruleEnd = text.indexOf("END;", rule);
-    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER,\n  fldGradedAt INTEGER") || !text.contains("PRAGMA user_version = 4;"))
+    if (rule < 0 || ruleEnd < 0 || !text.contains(",\n  fldDeadline INTEGER,\n  fldGradedAt INTEGER") || !text.contains("PRAGMA user_version = 5;"))
         return {};
-    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER,\n  fldGradedAt INTEGER", "").replace("PRAGMA user_version = 4;", "");
+    return text.remove(rule, ruleEnd + 4 - rule).replace(",\n  fldDeadline INTEGER,\n  fldGradedAt INTEGER", "").replace("PRAGMA user_version = 5;", "");
 }
 
 QStringList RowsOf(Connection& connection, const QString& sql)
@@ -281,13 +281,20 @@ private slots:
 
         if (byLabdb) {
             const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
-            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 7}));
+            QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({0, 8}));
         }
         RunProgram();
         QVERIFY2(env.fake.shown.empty() && !env.fake.ended, env.fake.shown.empty() ? "" : qPrintable(env.fake.shown[0].text));
-        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("7") : QStringLiteral("4"));
+        QCOMPARE(VersionOf(env), TestEnv::OnServer() ? QStringLiteral("8") : QStringLiteral("5"));
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldExtraTime FROM Passwords")), QStringList{"0"});
         QCOMPARE(env.Scalar(QStringLiteral("SELECT COUNT(*) FROM Administrator")).toInt(), 0);
+        // The lists' index holds the grade and date; the one it replaced is gone.
+        QCOMPARE(env.Rows(TestEnv::OnServer()
+                              ? QStringLiteral("SELECT indexname FROM pg_indexes WHERE tablename = 'results' ORDER BY 1")
+                              : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = 'Results' "
+                                               "AND sql IS NOT NULL ORDER BY 1")),
+                 TestEnv::OnServer() ? QStringList({"results_pkey", "resultsbytest", "resultslisted"})
+                                     : QStringList({"ResultsByTest", "ResultsListed"}));
         QCOMPARE(env.Rows(QStringLiteral("SELECT fldStudentNumber, fldTestNumber, fldQ1, fldGrade, fldDeadline FROM Results "
                                          "ORDER BY fldResultNumber")),
                  (QStringList{"1|1|1231C|4|NULL", "1|1|1232X|0|NULL", "1|2|3121X|NULL|NULL"}));
@@ -324,7 +331,7 @@ private slots:
         env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 3") : QStringLiteral("PRAGMA user_version = 1"));
         RunProgram();
         QVERIFY(env.fake.shown.empty() && !env.fake.ended);
-        QCOMPARE(VersionOf(env), server ? QStringLiteral("7") : QStringLiteral("4"));
+        QCOMPARE(VersionOf(env), server ? QStringLiteral("8") : QStringLiteral("5"));
         QCOMPARE(env.Rows(QStringLiteral("SELECT p.fldStudentName, p.fldExtraTime, r.fldGrade, r.fldMinutesGiven FROM Passwords p "
                                          "JOIN Results r ON r.fldStudentNumber = p.fldStudentNumber")),
                  QStringList{"Ann|0|4|NULL"});
@@ -336,16 +343,16 @@ private slots:
     {
         TestEnv env;
         const bool server = TestEnv::OnServer();
-        env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 8") : QStringLiteral("PRAGMA user_version = 8"));
+        env.Exec(server ? QStringLiteral("UPDATE SchemaVersion SET fldVersion = 9") : QStringLiteral("PRAGMA user_version = 9"));
         const QByteArray before = ReadFile(env.DatabasePath());
         RunProgramAndSignIn(env);
         QVERIFY2(env.fake.ended && env.fake.exitCode == 1 && env.fake.shown.size() == 1, qPrintable(LastBox(env.fake) + QString::number(env.fake.shown.size())));
         QCOMPARE(env.fake.shown[0].text,
-                 QStringLiteral("The database has schema version 8, which this copy of VornickTest does not know (it knows "
+                 QStringLiteral("The database has schema version 9, which this copy of VornickTest does not know (it knows "
                                 "versions up to %1). It was left untouched: use the VornickTest that last opened it, or a newer one.")
-                     .arg(server ? 7 : 4));
+                     .arg(server ? 8 : 5));
         QVERIFY(ReadFile(env.DatabasePath()) == before);
-        QCOMPARE(VersionOf(env), QStringLiteral("8"));
+        QCOMPARE(VersionOf(env), QStringLiteral("9"));
 
         // A landed database with an index where the administrator's table
         // belongs: the upgrade fails after adding the deadline field, which
@@ -389,7 +396,7 @@ private slots:
         const QString refused = FailureOf([&] { connection.OpenProgramDatabase(folder.path()); });
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QCOMPARE(RowsOf(connection, AnnsAttempt), QStringList{"Ann|pine|Rivers|20|Nile|1231C|4|01/12/2026"});
-        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"4"});
+        QCOMPARE(RowsOf(connection, QStringLiteral("PRAGMA user_version")), QStringList{"5"});
         QCOMPARE(RowsOf(connection, QStringLiteral("SELECT fldDeadline FROM Results")), QStringList{"NULL"});
         QCOMPARE(RowsOf(connection, QStringLiteral("INSERT INTO Results (fldStudentNumber, fldTestNumber) VALUES (1, 1)")),
                  QStringList{"This student has already begun this test. Unable to fetch row"});
@@ -409,7 +416,7 @@ private slots:
                     {folder.filePath(QStringLiteral("Ostrel.mdb")), QStringLiteral("1500"),
                      QStringLiteral("ALTER TABLE Results ADD COLUMN fldDeadline INTEGER"),
                      QStringLiteral("ALTER TABLE Results ADD COLUMN fldGradedAt INTEGER"),
-                     QStringLiteral("PRAGMA user_version = 4")});
+                     QStringLiteral("PRAGMA user_version = 5")});
         QVERIFY(first.waitForStarted() && first.waitForReadyRead(30000));
         QCOMPARE(first.readLine(), QByteArray("locked\n"));
         Connection second(QStringLiteral("second"));
@@ -417,7 +424,7 @@ private slots:
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QVERIFY(first.waitForFinished(30000));
         QCOMPARE(first.exitCode(), 0);
-        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"4"});
+        QCOMPARE(RowsOf(second, QStringLiteral("PRAGMA user_version")), QStringList{"5"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT fldGrade, fldDeadline FROM Results")), QStringList{"4|NULL"});
         QCOMPARE(RowsOf(second, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'")), QStringList{"PicturesGoWithTheirTest"});
     }

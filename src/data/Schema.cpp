@@ -180,18 +180,20 @@ QStringList ColumnDefinitions(const QString& createTable)
 // hand records whatever the text says): each missing table, index, trigger
 // or function, and each missing field of a table that is there. A function
 // that replaces itself is applied again in its place, so that an older
-// database gets its current body before anything that calls it.
+// database gets its current body before anything that calls it, and so is
+// the removal of an object the schema no longer has (DROP ... IF EXISTS).
 QStringList MissingSteps(Connection& connection)
 {
-    static const QRegularExpression replaced(QStringLiteral("^CREATE\\s+OR\\s+REPLACE\\s+FUNCTION\\b"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression appliedAgain(
+        QStringLiteral("^(CREATE\\s+OR\\s+REPLACE\\s+FUNCTION|DROP\\s+\\w+\\s+IF\\s+EXISTS)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression created(
         QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(TABLE|INDEX|TRIGGER|FUNCTION)\\s+(\\w+)"),
         QRegularExpression::CaseInsensitiveOption);
     const QSet<QString> present = PresentObjects(connection);
     QStringList steps;
     for (const QString& statement : Schema::Statements(SchemaTextOf(connection))) {
-        if (replaced.match(statement).hasMatch()) {
+        if (appliedAgain.match(statement).hasMatch()) {
             steps << statement;
             continue;
         }

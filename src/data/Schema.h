@@ -24,10 +24,12 @@ namespace Schema {
 // version 5 keep each student's extra time and each attempt's minutes given.
 // File version 3 and server version 6 add the Pictures table, a question's
 // picture beside its slot. File version 4 and server version 7 keep the
-// moment each attempt was graded. resources/schema.sql ends by setting the
+// moment each attempt was graded. File version 5 and server version 8 index
+// each attempt's grade and date beside its student and test, for the lists;
+// on a server, the answer store reads its attempt once. resources/schema.sql ends by setting the
 // file's version, which must equal FileVersion.
-constexpr int FileVersion = 4;
-constexpr int ServerVersion = 7;
+constexpr int FileVersion = 5;
+constexpr int ServerVersion = 8;
 
 QString Text();
 QString PostgreSqlText();

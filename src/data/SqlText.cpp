@@ -40,7 +40,8 @@ SqlText TestByNumber(qint64 testNumber)
 
 SqlText ResultsForList(qint64 studentNumber, qint64 testNumber)
 {
-    return {QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ? AND fldTestNumber = ?"),
+    return {QStringLiteral("SELECT fldGrade, fldDate FROM Results WHERE fldStudentNumber = ? AND fldTestNumber = ? "
+                           "ORDER BY fldResultNumber"),
             {studentNumber, testNumber}};
 }
 
