@@ -3,7 +3,6 @@
 #include "Connection.h"
 #include "DbError.h"
 
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -17,12 +16,28 @@ QString ChangedByAnotherUser() { return QCoreApplication::translate("Recordset",
 QString NoCurrentRecord() { return QCoreApplication::translate("Recordset", "Either BOF or EOF is True, or the current record has been deleted. "
     "Requested operation requires a current record."); }
 
+bool IsWordCharacter(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+
+// The table a statement reads: the name after its first FROM that stands as
+// a word of its own. Scanned by hand, as a regular expression would be
+// compiled at start for the sign-in screen's first two recordsets.
 QString TableOf(const QString& sql)
 {
-    static const QRegularExpression from(QStringLiteral("\\bFROM\\s+(\\w+)"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const auto match = from.match(sql);
-    return match.hasMatch() ? match.captured(1) : QString();
+    static const QString From = QStringLiteral("FROM");
+    for (qsizetype at = sql.indexOf(From, 0, Qt::CaseInsensitive); at >= 0;
+         at = sql.indexOf(From, at + 1, Qt::CaseInsensitive)) {
+        qsizetype name = at + From.size();
+        if ((at > 0 && IsWordCharacter(sql[at - 1])) || name >= sql.size() || !sql[name].isSpace())
+            continue;
+        while (name < sql.size() && sql[name].isSpace())
+            ++name;
+        qsizetype end = name;
+        while (end < sql.size() && IsWordCharacter(sql[end]))
+            ++end;
+        if (end > name)
+            return sql.mid(name, end - name);
+    }
+    return {};
 }
 
 QString KeyColumnOf(const QString& table)
