@@ -133,9 +133,10 @@ void TestLabSafe::studentRoleReachesNoTable_data()
     QTest::newRow("version 5") << 5 << QStringList{"DROP TABLE Pictures", "ALTER TABLE Results DROP COLUMN fldGradedAt"};
     // No moment graded yet.
     QTest::newRow("version 6") << 6 << QStringList{"ALTER TABLE Results DROP COLUMN fldGradedAt"};
-    // The lists' index on the student and the test alone.
+    // The lists' index on the student and the test alone; full pages.
     QTest::newRow("version 7") << 7 << QStringList{"DROP INDEX ResultsListed",
-                                                   "CREATE INDEX ResultsByStudentAndTest ON Results (fldStudentNumber, fldTestNumber)"};
+                                                   "CREATE INDEX ResultsByStudentAndTest ON Results (fldStudentNumber, fldTestNumber)",
+                                                   "ALTER TABLE Results RESET (fillfactor)"};
 }
 
 // A server database of an older version is brought forward by labdb
@@ -161,6 +162,9 @@ void TestLabSafe::studentRoleReachesNoTable()
              {ann, test});
     const LabDatabase::Versions versions = LabDatabase::Upgrade(env.Owner());
     QCOMPARE(QList<int>({versions.before, versions.after}), QList<int>({version, 8}));
+    // Room on each page for a running attempt's answers.
+    QCOMPARE(env.Scalar(QStringLiteral("SELECT array_to_string(reloptions, ',') FROM pg_class WHERE relname = 'results'")).toString(),
+             QStringLiteral("fillfactor=90"));
     const ServerSettings workstation = Workstation(env);
     QCOMPARE(workstation.user + u'|' + workstation.password + u'|' + workstation.adminUser,
              QStringLiteral("||") + env.Owner().database + QStringLiteral("_admin"));

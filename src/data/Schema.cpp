@@ -180,12 +180,13 @@ QStringList ColumnDefinitions(const QString& createTable)
 // hand records whatever the text says): each missing table, index, trigger
 // or function, and each missing field of a table that is there. A function
 // that replaces itself is applied again in its place, so that an older
-// database gets its current body before anything that calls it, and so is
-// the removal of an object the schema no longer has (DROP ... IF EXISTS).
+// database gets its current body before anything that calls it, and so are
+// the removal of an object the schema no longer has (DROP ... IF EXISTS) and
+// a table's storage settings (ALTER TABLE ... SET (...)).
 QStringList MissingSteps(Connection& connection)
 {
     static const QRegularExpression appliedAgain(
-        QStringLiteral("^(CREATE\\s+OR\\s+REPLACE\\s+FUNCTION|DROP\\s+\\w+\\s+IF\\s+EXISTS)\\b"),
+        QStringLiteral("^(CREATE\\s+OR\\s+REPLACE\\s+FUNCTION\\b|DROP\\s+\\w+\\s+IF\\s+EXISTS\\b|ALTER\\s+TABLE\\s+\\w+\\s+SET\\s*\\()"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression created(
         QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(TABLE|INDEX|TRIGGER|FUNCTION)\\s+(\\w+)"),
