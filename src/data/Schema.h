@@ -26,8 +26,9 @@ namespace Schema {
 // picture beside its slot. File version 4 and server version 7 keep the
 // moment each attempt was graded. File version 5 and server version 8 index
 // each attempt's grade and date beside its student and test, for the lists;
-// on a server, the answer store reads its attempt once. resources/schema.sql ends by setting the
-// file's version, which must equal FileVersion.
+// on a server, the answer store reads its attempt once and Results keeps
+// room on its pages for an attempt's answers. resources/schema.sql ends by
+// setting the file's version, which must equal FileVersion.
 constexpr int FileVersion = 5;
 constexpr int ServerVersion = 8;
 
