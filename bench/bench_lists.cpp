@@ -2,10 +2,8 @@
 // of them taken, beside its floor: the same 1,001 queries prepared once and
 // run straight through Qt's SQLite driver in one read transaction, reading
 // the fields the fill uses.
+#include "BenchDrivers.h"
 #include "BenchEnv.h"
-#include "app/Module1.h"
-#include "work/StudentWork.h"
-#include "screens/Screens.h"
 #include "screens/frmMain.h"
 
 #include <QListWidget>
@@ -57,9 +55,7 @@ static void LoadTestList(benchmark::State& state)
 {
     BenchEnv env;
     Seed(env);
-    Module1::cnDatabase.Open(env.DatabasePath());
-    Student().ReadAtStart();
-    frmMain& home = Screens::Get<frmMain>();
+    frmMain& home = BenchDrivers::SignedInStudent(QStringLiteral("Ann"));
     for (auto _ : state) {
         home.Load_Test_List();
         benchmark::DoNotOptimize(home.lstResults->count());

@@ -109,7 +109,7 @@ void Recordset::TakeLayout(const QString& sqlText, const QSqlRecord& record)
 Recordset::Row Recordset::EmptyRow() const
 {
     const auto width = static_cast<std::size_t>(columns_.size());
-    return Row{std::vector<QVariant>(width), std::vector<bool>(width, false), false, {}};
+    return Row{std::vector<QVariant>(width), false, {}};
 }
 
 // The SQLite file returns a table's rows in the order they were added, and
@@ -225,13 +225,12 @@ void Recordset::SetField(const QString& name, const QVariant& value)
 {
     const auto column = static_cast<std::size_t>(ColumnIndex(name));
     Row& row = EditableRow();
-    if (!row.changed[column]) {
+    if (!row.Changed(column)) {
         if (row.stored.empty())
             row.stored.resize(row.values.size());
         row.stored[column] = row.values[column];
     }
     row.values[column] = value;
-    row.changed[column] = true;
 }
 
 void Recordset::AddNew()
@@ -259,7 +258,7 @@ void Recordset::Insert(Row& row)
     QStringList marks;
     QVariantList values;
     for (int c = 0; c < columns_.size(); ++c) {
-        if (!row.changed[static_cast<std::size_t>(c)])
+        if (!row.Changed(static_cast<std::size_t>(c)))
             continue;
         names << columns_[c];
         marks << QStringLiteral("?");
@@ -269,7 +268,6 @@ void Recordset::Insert(Row& row)
         ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table_)
         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table_, names.join(u','), marks.join(u','));
     const QVariant key = Execute(sql, values).insertedKey;
-    std::fill(row.changed.begin(), row.changed.end(), false);
     row.stored.clear();
     const auto keyColumn = columnIndex_.constFind(keyColumn_.toLower());
     if (keyColumn != columnIndex_.constEnd())
@@ -291,12 +289,12 @@ void Recordset::StoreChanges(Row& row)
     QVariantList storedValues;
     for (int c = 0; c < columns_.size(); ++c) {
         const auto column = static_cast<std::size_t>(c);
-        if (!row.changed[column])
+        if (!row.Changed(column))
             continue;
         assignments << columns_[c] + QStringLiteral(" = ?");
         values << row.values[column];
         unchanged << columns_[c] + sameValue;
-        storedValues << row.stored[column];
+        storedValues << *row.stored[column];
     }
     if (assignments.isEmpty())
         return;
@@ -306,7 +304,6 @@ void Recordset::StoreChanges(Row& row)
                                  unchanged.join(QStringLiteral(" AND ")));
     if (Execute(sql, values).rowsAffected == 0)
         throw DbError(ChangedByAnotherUser());
-    std::fill(row.changed.begin(), row.changed.end(), false);
     row.stored.clear();
 }
 

@@ -50,11 +50,12 @@ public:
 private:
     struct Row {
         std::vector<QVariant> values;
-        std::vector<bool> changed;
         bool deleted = false;
-        // What a changed field held when last read or stored; filled by the
-        // first SetField of each field, compared by the next store.
-        std::vector<QVariant> stored;
+        // What each changed field held when last read or stored: taken by
+        // the field's first SetField, compared by the next store. Empty while
+        // nothing is changed, so that a row only read costs no room for it.
+        std::vector<std::optional<QVariant>> stored;
+        bool Changed(std::size_t column) const { return column < stored.size() && stored[column].has_value(); }
     };
     Row EmptyRow() const;
     void OrderByKey();

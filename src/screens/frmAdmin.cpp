@@ -41,6 +41,8 @@ void FillKeyedRows(QListWidget& list, const std::vector<Row>& rows, int gap)
 {
     QStringList texts;
     std::vector<qint64> keys;
+    texts.reserve(static_cast<qsizetype>(rows.size()));
+    keys.reserve(rows.size());
     for (const Row& row : rows) {
         texts.append(KeyedRow::Build(row.name, gap, row.number));
         keys.push_back(row.number);

@@ -40,6 +40,7 @@ std::vector<Row> NumberedRows(Connection& connection, const SqlText& sql, const 
     std::vector<Row> rows;
     Recordset rs;
     rs.Open(sql, connection);
+    rows.reserve(static_cast<std::size_t>(rs.RecordCount()));
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         rows.push_back({rs.Field(numberField).toLongLong(), rs.Text(nameField)});
     return rows;
