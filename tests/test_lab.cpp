@@ -34,7 +34,8 @@ const QString Conflict = QStringLiteral(
     QSKIP("needs a PostgreSQL server (the server passes of scripts/test)")
 
 // A store over a change made since the read is refused: a value another
-// workstation changed, a Null another gave a value, a row deleted. On a
+// workstation changed, a Null another gave a value, a row deleted. A field
+// set twice before its store is compared with what was read. On a
 // server, a session the server ended is opened again at once, without a
 // notice, and the store goes through.
 void TestLab::storesOverOtherChangesAreRefused()
@@ -65,6 +66,12 @@ void TestLab::storesOverOtherChangesAreRefused()
     rsResults.SetField(QStringLiteral("fldQ1"), QStringLiteral("1232X"));
     QCOMPARE(FailureOf([&] { rsResults.Update(); }), Conflict);
     QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1 FROM Results")), QStringList{"1231C"});
+    Recordset twice;
+    twice.Open(Sql::ResultsOfStudent(ann), cnDatabase);
+    twice.SetField(QStringLiteral("fldQ2"), QStringLiteral("1232X"));
+    twice.SetField(QStringLiteral("fldQ2"), QStringLiteral("1231C"));
+    twice.Update();
+    QCOMPARE(env.Rows(QStringLiteral("SELECT fldQ1, fldQ2 FROM Results")), QStringList{"1231C|1231C"});
 
     env.Exec(QStringLiteral("DELETE FROM Tests"));
     rsTests.SetField(QStringLiteral("fldDescription"), QStringLiteral("edited"));
