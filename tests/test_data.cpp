@@ -81,6 +81,11 @@ void TestData::misuseIsReported()
     QVERIFY_THROWS_EXCEPTION(DbError, rsTests.Open(Sql::AllTests(), cnDatabase));  // already open
     rsTests.Close();
     QVERIFY_THROWS_EXCEPTION(DbError, rsTests.MoveFirst());
+    // A stored new row stays the current one, after the rows read before it.
+    rsPasswords.AddNew();
+    rsPasswords.SetField(QStringLiteral("fldStudentName"), QStringLiteral("New"));
+    rsPasswords.Update();
+    QCOMPARE(rsPasswords.Text(QStringLiteral("fldStudentName")), QStringLiteral("New"));
     env.Exec(QStringLiteral("DELETE FROM Passwords"));
     rsPasswords.SetField(QStringLiteral("fldPassword"), QStringLiteral("x"));
     QVERIFY_THROWS_EXCEPTION(DbError, rsPasswords.Update());
